@@ -1,0 +1,194 @@
+#include "core/storage.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <utility>
+
+#include "core/file_io.h"
+
+namespace kalvodrin {
+namespace {
+
+std::filesystem::path PathOf(const School& school, DataFile file) {
+  return ResolveInFolder(school.WorkFolder, InfoOf(file).name);
+}
+
+template <typename Rec>
+Bytes Image(const std::vector<Rec>& list, bool zeroLink) {
+  Bytes bytes(list.size() * sizeof(Rec));
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    Rec r = list[i];
+    if constexpr (requires { r.link; }) {
+      if (zeroLink) r.link.fill(0);
+    }
+    std::memcpy(bytes.data() + i * sizeof(Rec), &r, sizeof(Rec));
+  }
+  return bytes;
+}
+
+template <typename Rec>
+Status SaveList(const School& school, DataFile file, const std::vector<Rec>& list) {
+  static_assert(std::is_trivially_copyable_v<Rec>);
+  return WriteFileAtomically(PathOf(school, file), Image(list, true));
+}
+
+// Reads a record file; a missing one is created empty. `tail` gets the bytes after
+// the last whole record.
+Status ReadRecordFile(const School& school, DataFile file, Bytes& content,
+                      std::size_t* tail) {
+  std::optional<Bytes> read;
+  const std::filesystem::path path = PathOf(school, file);
+  if (Status s = ReadWholeFile(path, read); !s) return s;
+  if (!read) {
+    content.clear();
+    if (tail != nullptr) *tail = 0;
+    return WriteFileAtomically(path, {});
+  }
+  content = std::move(*read);
+  if (tail != nullptr) *tail = content.size() % InfoOf(file).recordSize;
+  return Status::Ok();
+}
+
+template <typename List>
+Status LoadList(School& school, DataFile file, List& list, std::size_t* tail = nullptr) {
+  using Rec = typename List::value_type;
+  Bytes content;
+  if (Status s = ReadRecordFile(school, file, content, tail); !s) return s;
+  std::vector<Rec> records(content.size() / sizeof(Rec));
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    std::memcpy(&records[i], content.data() + i * sizeof(Rec), sizeof(Rec));
+    if constexpr (requires { records[i].link; }) records[i].link.fill(0);
+  }
+  list.assign(records.begin(), records.end());
+  if constexpr (requires { list.reindex(); }) list.reindex();
+  return Status::Ok();
+}
+
+// A file of exactly one record: missing, it is written with `defaults`; shorter than
+// a record, the missing bytes keep the defaults.
+template <typename Rec>
+Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& defaults,
+                  std::size_t* tail) {
+  std::optional<Bytes> read;
+  const std::filesystem::path path = PathOf(school, file);
+  if (Status s = ReadWholeFile(path, read); !s) return s;
+  if (tail != nullptr) *tail = 0;
+  if (!read) {
+    Bytes bytes(sizeof(Rec));
+    std::memcpy(bytes.data(), &defaults, sizeof(Rec));
+    if (Status s = WriteFileAtomically(path, bytes); !s) return s;
+    target = defaults;
+    return Status::Ok();
+  }
+  if (tail != nullptr && read->size() != sizeof(Rec))
+    *tail = read->size() < sizeof(Rec) ? read->size() : read->size() - sizeof(Rec);
+  Rec r = defaults;
+  std::memcpy(&r, read->data(), std::min(read->size(), sizeof(Rec)));
+  target = r;
+  return Status::Ok();
+}
+
+template <typename Rec>
+Status SaveSingle(const School& school, DataFile file, const Rec& record) {
+  Bytes bytes(sizeof(Rec));
+  std::memcpy(bytes.data(), &record, sizeof(Rec));
+  return WriteFileAtomically(PathOf(school, file), bytes);
+}
+
+AnnexFlags NoAnnex() {
+  AnnexFlags a;
+  a.bytes.fill(0);
+  return a;
+}
+
+Status LoadFileNoting(School& school, DataFile file, std::size_t* tail) {
+  switch (file) {
+    case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail);
+    case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail);
+    case DataFile::kClasses: return LoadList(school, file, school.Classes, tail);
+    case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail);
+    case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail);
+    case DataFile::kAnnexFlags: return LoadSingle(school, file, school.Annex, NoAnnex(), tail);
+    case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail);
+    case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail);
+    case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail);
+    case DataFile::kDuties: return LoadList(school, file, school.Duties, tail);
+    case DataFile::kTeacherLessons: return LoadList(school, file, school.TeacherLessons, tail);
+    case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail);
+    case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail);
+    case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail);
+    case DataFile::kSettings:
+      return LoadSingle(school, file, school.Settings, DefaultSettings(), tail);
+  }
+  return Status::Error("unknown data file");
+}
+
+}  // namespace
+
+Status LoadFile(School& school, DataFile file) { return LoadFileNoting(school, file, nullptr); }
+
+Status SaveFile(const School& school, DataFile file) {
+  switch (file) {
+    case DataFile::kLessonGroups: return SaveList(school, file, school.LessonGroups);
+    case DataFile::kLessons: return SaveList(school, file, school.Lessons);
+    case DataFile::kClasses: return SaveList(school, file, school.Classes);
+    case DataFile::kRooms: return SaveList(school, file, school.Rooms);
+    case DataFile::kTeachers: return SaveList(school, file, school.Teachers);
+    case DataFile::kAnnexFlags: return SaveSingle(school, file, school.Annex);
+    case DataFile::kClassLessons: return SaveList(school, file, school.ClassLessons);
+    case DataFile::kCommonGroups: return SaveList(school, file, school.CommonGroups);
+    case DataFile::kDutyPlaces: return SaveList(school, file, school.DutyPlaces);
+    case DataFile::kDuties: return SaveList(school, file, school.Duties);
+    case DataFile::kTeacherLessons: return SaveList(school, file, school.TeacherLessons);
+    case DataFile::kTeacherGrids: return SaveList(school, file, school.TeacherGrids);
+    case DataFile::kClassGrids: return SaveList(school, file, school.ClassGrids);
+    case DataFile::kRoomGrids: return SaveList(school, file, school.RoomGrids);
+    case DataFile::kSettings: return SaveSingle(school, file, school.Settings);
+  }
+  return Status::Error("unknown data file");
+}
+
+Status SaveFiles(const School& school, const FileSet& files) {
+  for (const DataFileInfo& info : kDataFiles)
+    if (files.has(info.file))
+      if (Status s = SaveFile(school, info.file); !s) return s;
+  return Status::Ok();
+}
+
+Status LoadSchool(School& school, TailBytes* tails) {
+  if (Status s = EnsureFolder(school.WorkFolder); !s) return s;
+  School loaded;
+  loaded.WorkFolder = school.WorkFolder;
+  TailBytes found{};
+  for (std::size_t i = 0; i < kDataFiles.size(); ++i)
+    if (Status s = LoadFileNoting(loaded, kDataFiles[i].file, &found[i]); !s) return s;
+  loaded.ReindexAll();
+  school = std::move(loaded);
+  if (tails != nullptr) *tails = found;
+  return Status::Ok();
+}
+
+#define KALVODRIN_LOAD_SAVE(Name, File)                                              \
+  Status Load##Name(School& school) { return LoadFile(school, DataFile::File); }     \
+  Status Save##Name(const School& school) { return SaveFile(school, DataFile::File); }
+
+KALVODRIN_LOAD_SAVE(LessonGroups, kLessonGroups)
+KALVODRIN_LOAD_SAVE(Lessons, kLessons)
+KALVODRIN_LOAD_SAVE(Classes, kClasses)
+KALVODRIN_LOAD_SAVE(Rooms, kRooms)
+KALVODRIN_LOAD_SAVE(Teachers, kTeachers)
+KALVODRIN_LOAD_SAVE(AnnexFlags, kAnnexFlags)
+KALVODRIN_LOAD_SAVE(ClassLessons, kClassLessons)
+KALVODRIN_LOAD_SAVE(CommonGroups, kCommonGroups)
+KALVODRIN_LOAD_SAVE(DutyPlaces, kDutyPlaces)
+KALVODRIN_LOAD_SAVE(Duties, kDuties)
+KALVODRIN_LOAD_SAVE(TeacherLessons, kTeacherLessons)
+KALVODRIN_LOAD_SAVE(TeacherGrids, kTeacherGrids)
+KALVODRIN_LOAD_SAVE(ClassGrids, kClassGrids)
+KALVODRIN_LOAD_SAVE(RoomGrids, kRoomGrids)
+KALVODRIN_LOAD_SAVE(Settings, kSettings)
+
+#undef KALVODRIN_LOAD_SAVE
+
+}  // namespace kalvodrin

@@ -1,0 +1,65 @@
+#pragma once
+// Loading and saving the data files of the school's working folder.
+//
+// Each collection file is its records one after another, no header: a file of n
+// whole records loads as n records in file order; bytes after the last whole record
+// are ignored. A missing file is created empty (DUDIZIR1.LOF with 250 zero bytes,
+// DUDIZIRQ.LOF with the default settings) and the collection starts empty.
+// A failed load leaves the collection as it was; a failed save leaves the old file
+// whole. Either returns the operating system's message.
+
+#include <array>
+#include <cstddef>
+
+#include "core/data_files.h"
+#include "core/school.h"
+#include "core/status.h"
+
+namespace kalvodrin {
+
+Status LoadLessonGroups(School& school);
+Status LoadLessons(School& school);
+Status LoadClasses(School& school);
+Status LoadRooms(School& school);
+Status LoadTeachers(School& school);
+Status LoadAnnexFlags(School& school);
+Status LoadClassLessons(School& school);
+Status LoadCommonGroups(School& school);
+Status LoadDutyPlaces(School& school);
+Status LoadDuties(School& school);
+Status LoadTeacherLessons(School& school);
+Status LoadTeacherGrids(School& school);
+Status LoadClassGrids(School& school);
+Status LoadRoomGrids(School& school);
+Status LoadSettings(School& school);
+
+Status SaveLessonGroups(const School& school);
+Status SaveLessons(const School& school);
+Status SaveClasses(const School& school);
+Status SaveRooms(const School& school);
+Status SaveTeachers(const School& school);
+Status SaveAnnexFlags(const School& school);
+Status SaveClassLessons(const School& school);
+Status SaveCommonGroups(const School& school);
+Status SaveDutyPlaces(const School& school);
+Status SaveDuties(const School& school);
+Status SaveTeacherLessons(const School& school);
+Status SaveTeacherGrids(const School& school);
+Status SaveClassGrids(const School& school);
+Status SaveRoomGrids(const School& school);
+Status SaveSettings(const School& school);
+
+Status LoadFile(School& school, DataFile file);
+Status SaveFile(const School& school, DataFile file);
+
+// Rewrites every file of the set; stops at the first failure.
+Status SaveFiles(const School& school, const FileSet& files);
+
+// Bytes after the last whole record of each file, as found by the last LoadSchool.
+using TailBytes = std::array<std::size_t, kDataFileCount>;
+
+// Creates the working folder when missing, empties the school and loads every file
+// in start-up order, then reindexes. On failure the school is left as it was.
+Status LoadSchool(School& school, TailBytes* tails = nullptr);
+
+}  // namespace kalvodrin
