@@ -8,6 +8,7 @@
 
 #include "core/file_io.h"
 #include "core/pstr.h"
+#include "core/turkish_text.h"
 
 namespace kalvodrin {
 namespace {
@@ -37,7 +38,9 @@ PlatformDirs PlatformDirs::FromEnvironment() {
 }
 
 std::filesystem::path MapStoredPath(std::string_view stored, const PlatformDirs& dirs) {
-  std::string text(stored);
+  // The record holds cp1254 while folder names here are UTF-8: a folder named
+  // ÖĞRETMEN must not become a name of stray bytes.
+  std::string text = Cp1254ToUtf8(stored);
   const bool drive = text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
                      text[1] == ':';
   if (!drive) {

@@ -22,7 +22,8 @@ struct PlatformDirs {
 };
 
 // A drive path "X:\A\B\" becomes <dataHome>/kalvodrin/X/A/B; an absolute POSIX path
-// is used as it is; anything else is taken from the current folder.
+// is used as it is; anything else is taken from the current folder. `stored` is the
+// cp1254 text of YARDIM.LOF; the path it gives is UTF-8.
 std::filesystem::path MapStoredPath(std::string_view stored, const PlatformDirs& dirs);
 
 // YARDIM.LOF in the current folder when one is there (a portable setup), otherwise in
