@@ -1,6 +1,7 @@
 #include "core/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -20,6 +21,25 @@ std::string Upper(std::string_view s) {
 
 Status ErrnoStatus(const std::filesystem::path& path, int error) {
   return Status::Error(path.string() + ": " + std::strerror(error));
+}
+
+// A rewritten file keeps the permissions the user gave the old one (a folder shared
+// by a group stays writable for the group); a new file gets 0644 less the umask.
+void KeepModeOf(const std::filesystem::path& old, int fd) {
+  struct stat st {};
+  if (::stat(old.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    static_cast<void>(::fchmod(fd, st.st_mode & 07777));
+}
+
+// The rename is only on disk once the folder is; failure here changes nothing the
+// reader sees, so it is not reported.
+void SyncFolderOf(const std::filesystem::path& path) {
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  static_cast<void>(::fsync(fd));
+  ::close(fd);
 }
 
 }  // namespace
@@ -64,6 +84,7 @@ Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& conte
   temp += ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return ErrnoStatus(path, errno);
+  KeepModeOf(path, fd);
   std::size_t done = 0;
   while (done < content.size()) {
     const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
@@ -87,6 +108,7 @@ Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& conte
     ::unlink(temp.c_str());
     return ErrnoStatus(path, error);
   }
+  SyncFolderOf(path);
   return Status::Ok();
 }
 
