@@ -53,4 +53,11 @@ class NumberedList : public std::vector<Rec> {
   std::array<int16_t, 256> slots_;
 };
 
+// The number a new entity takes: the smallest 1..255 no record of the collection
+// carries; 0 when all 255 are in use.
+template <typename Rec, auto Key>
+int NextFreeNumber(const NumberedList<Rec, Key>& list) {
+  return list.nextFreeNumber();
+}
+
 }  // namespace kalvodrin
