@@ -1,0 +1,110 @@
+#include "masterdata/lessons.h"
+
+#include "core/field_text.h"
+#include "core/ordering.h"
+#include "core/pattern.h"
+#include "core/record_creation.h"
+#include "masterdata/entry_text.h"
+
+namespace kalvodrin {
+namespace {
+
+constexpr std::size_t kPatternChars = 10;
+
+bool PatternCharsValid(std::string_view pattern) {
+  if (pattern.empty() || pattern.size() > kPatternChars) return false;
+  for (char c : pattern)
+    if (c != '+' && (c < '0' || c > '9')) return false;
+  return true;
+}
+
+// An empty box means 0; anything else must be up to two digits.
+bool OptionalHourValid(std::string_view text) {
+  return text.empty() || DigitsValue(text, 2).has_value();
+}
+
+int OptionalHour(std::string_view text) { return DigitsValue(text, 2).value_or(0); }
+
+std::string HourBox(uint8_t hour) { return hour == 0 ? std::string() : std::to_string(hour); }
+
+}  // namespace
+
+bool LessonFieldsValid(const LessonFields& fields) {
+  if (fields.name.empty() || fields.shortName.empty()) return false;
+  const std::optional<int> hours = DigitsValue(fields.weeklyHours, 2);
+  if (!hours || !PatternCharsValid(fields.pattern)) return false;
+  return ParsePattern(*hours, fields.pattern).valid;
+}
+
+bool LessonEditFieldsValid(const LessonEditFields& fields) {
+  return LessonFieldsValid(fields.main) && OptionalHourValid(fields.notAtHour) &&
+         OptionalHourValid(fields.notAfterHour);
+}
+
+LessonEditFields LessonEditFieldsOf(const School& school, int number) {
+  const TLessonRec* l = school.LessonByNo(number);
+  if (l == nullptr) return {};
+  const TLessonGroupRec* g = l->group == 0 ? nullptr : school.LessonGroupByNo(l->group);
+  LessonEditFields f;
+  f.main = {l->name.str(), l->shortName.str(), std::to_string(l->weeklyHours),
+            PatternText(l->pattern)};
+  f.group = g == nullptr ? std::string() : g->name.str();
+  f.divisible = FlagToYesNo(l->divisible);
+  f.notAtHour = HourBox(l->notAtHour);
+  f.notAfterHour = HourBox(l->notAfterHour);
+  return f;
+}
+
+Change SaveNewLesson(School& school, const LessonFields& fields) {
+  if (!LessonFieldsValid(fields)) return Refused(Outcome::kInvalid);
+  const int number = school.Lessons.nextFreeNumber();
+  if (number == 0) return Refused(Outcome::kFull);
+  const int hours = *DigitsValue(fields.weeklyHours, 2);
+  AddLesson(school, number, StoredText(fields.name, 30), StoredText(fields.shortName, 4), 0,
+            hours, ParsePattern(hours, fields.pattern).blocks, 0);
+  SortLessons(school);
+  return {Outcome::kDone, {DataFile::kLessons}, number};
+}
+
+Change SaveLessonEdit(School& school, int number, const LessonEditFields& fields) {
+  TLessonRec* l = school.LessonByNo(number);
+  if (l == nullptr) return Refused(Outcome::kNotFound);
+  if (!LessonEditFieldsValid(fields)) return Refused(Outcome::kInvalid);
+  const int hours = *DigitsValue(fields.main.weeklyHours, 2);
+  l->name.assign(StoredText(fields.main.name, 30));
+  l->shortName.assign(StoredText(fields.main.shortName, 4));
+  l->weeklyHours = static_cast<uint8_t>(hours);
+  l->pattern = ParsePattern(hours, fields.main.pattern).blocks;
+  l->blockCount = static_cast<uint8_t>(CountBlocks(l->pattern));
+  l->divisible = YesNoToFlag(fields.divisible);
+  l->group = static_cast<uint8_t>(FindLessonGroup(school, fields.group));
+  l->notAtHour = static_cast<uint8_t>(OptionalHour(fields.notAtHour));
+  l->notAfterHour = static_cast<uint8_t>(OptionalHour(fields.notAfterHour));
+  // Class lessons carry copies of these three so that placement needs no lookup.
+  for (TClassLessonRec& cl : school.ClassLessons) {
+    if (cl.lesson != number) continue;
+    cl.pattern = l->pattern;
+    cl.blockCount = l->blockCount;
+    cl.divisible = l->divisible;
+  }
+  return {Outcome::kDone, {DataFile::kLessons, DataFile::kClassLessons}, number};
+}
+
+Change SaveNewLessonGroup(School& school, std::string_view name) {
+  if (name.empty()) return Refused(Outcome::kInvalid);
+  const int number = school.LessonGroups.nextFreeNumber();
+  if (number == 0) return Refused(Outcome::kFull);
+  AddLessonGroup(school, number, StoredText(name, 20));
+  school.ReindexLessonGroups();
+  return {Outcome::kDone, {DataFile::kLessonGroups}, number};
+}
+
+Change SaveLessonGroupEdit(School& school, int number, std::string_view name) {
+  TLessonGroupRec* g = school.LessonGroupByNo(number);
+  if (g == nullptr) return Refused(Outcome::kNotFound);
+  if (name.empty()) return Refused(Outcome::kInvalid);
+  g->name.assign(StoredText(name, 20));
+  return {Outcome::kDone, {DataFile::kLessonGroups}, number};
+}
+
+}  // namespace kalvodrin
