@@ -1,0 +1,17 @@
+#pragma once
+// What every window of the program is given: the school it works on and the shared
+// message and help windows. Passed by reference; there are no globals.
+
+namespace kalvodrin {
+
+struct School;
+class TSilForm;
+class THelpForm;
+
+struct AppContext {
+  School& school;
+  TSilForm& sil;
+  THelpForm& help;
+};
+
+}  // namespace kalvodrin

@@ -1,0 +1,37 @@
+#include "gui/common/focus_colouring.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace kalvodrin {
+namespace {
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Text, colour);
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+FocusColouring::FocusColouring(std::initializer_list<QWidget*> widgets)
+    : QObject(widgets.size() > 0 ? (*widgets.begin())->window() : nullptr),
+      widgets_(widgets) {
+  connect(qApp, &QApplication::focusChanged, this, [this] { Apply(); });
+  Apply();
+}
+
+void FocusColouring::Apply() {
+  const QWidget* focus = QApplication::focusWidget();
+  for (QWidget* w : widgets_) {
+    const bool focused = focus != nullptr && (focus == w || w->isAncestorOf(focus));
+    SetTextColour(w, focused ? kFocusTextColour : kPlainTextColour);
+  }
+}
+
+QColor TextColourOf(const QWidget* widget) {
+  return widget->palette().color(QPalette::Text);
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,34 @@
+#pragma once
+// Of a window's grids, the one holding the focus shows its text in maroon and the
+// others in black, so the user sees where the keys go.
+
+#include <QColor>
+#include <QObject>
+#include <QWidget>
+
+#include <initializer_list>
+#include <vector>
+
+namespace kalvodrin {
+
+inline const QColor kFocusTextColour(128, 0, 0);  // maroon
+inline const QColor kPlainTextColour(0, 0, 0);
+
+class FocusColouring : public QObject {
+  Q_OBJECT
+
+ public:
+  // Owned by the first widget's window.
+  explicit FocusColouring(std::initializer_list<QWidget*> widgets);
+
+  // Recolours from the current focus; called on every focus change.
+  void Apply();
+
+ private:
+  std::vector<QWidget*> widgets_;
+};
+
+// The text colour a widget shows now.
+QColor TextColourOf(const QWidget* widget);
+
+}  // namespace kalvodrin

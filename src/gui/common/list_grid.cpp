@@ -1,0 +1,105 @@
+#include "gui/common/list_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+#include "gui/common/search_box.h"
+
+namespace kalvodrin {
+
+ListGrid::ListGrid(QWidget* parent) : QTableWidget(parent) {
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);
+  verticalHeader()->setVisible(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(true);
+  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    if (row < filled_) emit EditRequested(row);
+  });
+}
+
+void ListGrid::SetColumns(const QStringList& headers,
+                          std::initializer_list<int> hiddenColumns) {
+  setColumnCount(static_cast<int>(headers.size()));
+  setHorizontalHeaderLabels(headers);
+  for (int c = 0; c < columnCount(); ++c) setColumnHidden(c, false);
+  for (int c : hiddenColumns) setColumnHidden(c, true);
+}
+
+void ListGrid::SetRows(const std::vector<QStringList>& rows) {
+  const int keep = SelectedRow();
+  filled_ = static_cast<int>(rows.size());
+  clearContents();
+  setRowCount(std::max(filled_, 1));
+  for (int r = 0; r < filled_; ++r) {
+    const QStringList& texts = rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < columnCount() && c < texts.size(); ++c)
+      setItem(r, c, new QTableWidgetItem(texts[c]));
+  }
+  setEnabled(filled_ > 0);
+  if (filled_ == 0)
+    clearSelection();
+  else
+    SelectRow(keep < 0 ? 0 : keep);
+}
+
+int ListGrid::NumberAt(int row, int column) const {
+  if (row < 0 || row >= filled_) return 0;
+  const QTableWidgetItem* cell = item(row, column);
+  return cell != nullptr ? cell->text().trimmed().toInt() : 0;
+}
+
+int ListGrid::SelectedRow() const {
+  const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows()
+                                                : QModelIndexList();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+int ListGrid::SelectedNumber(int column) const { return NumberAt(SelectedRow(), column); }
+
+int ListGrid::RowOfNumber(int number, int column) const {
+  for (int r = 0; r < filled_; ++r)
+    if (NumberAt(r, column) == number) return r;
+  return -1;
+}
+
+void ListGrid::SelectRow(int row) {
+  if (filled_ == 0) return;
+  row = std::clamp(row, 0, filled_ - 1);
+  int column = 0;
+  while (column < columnCount() - 1 && isColumnHidden(column)) ++column;
+  setCurrentCell(row, column);
+  selectRow(row);
+}
+
+QStringList ListGrid::ColumnTexts(int column) const {
+  QStringList texts;
+  for (int r = 0; r < filled_; ++r) {
+    const QTableWidgetItem* cell = item(r, column);
+    texts << (cell != nullptr ? cell->text() : QString());
+  }
+  return texts;
+}
+
+void ListGrid::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (SelectedRow() >= 0 && SelectedRow() < filled_) emit EditRequested(SelectedRow());
+    event->accept();
+    return;
+  }
+  const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                     !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (typed && searchBox_ != nullptr) {
+    searchBox_->ToggleFromGrid(event->text());
+    event->accept();
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+}  // namespace kalvodrin

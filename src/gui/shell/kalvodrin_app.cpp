@@ -1,0 +1,56 @@
+#include "gui/shell/kalvodrin_app.h"
+
+#include <QTimer>
+
+#include <utility>
+
+#include "core/school.h"
+#include "gui/common/help_window.h"
+#include "gui/common/message_window.h"
+#include "gui/common/qt_text.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/path_window.h"
+
+namespace kalvodrin {
+
+KalvodrinApp::KalvodrinApp(StartupOptions options, PredecessorImport* import)
+    : options_(std::move(options)), import_(import), school_(std::make_unique<School>()) {
+  // The shared windows exist before the main window that is given them; all are
+  // created here once and live until the program ends.
+  sil_ = std::make_unique<TSilForm>();
+  help_ = std::make_unique<THelpForm>();
+  pathForm_ = std::make_unique<TPathForm>(*sil_, *help_);
+  mainForm_ = std::make_unique<TKalvodrinForm>(context(), *pathForm_);
+  QObject::connect(mainForm_.get(), &TKalvodrinForm::WorkFolderSaved, mainForm_.get(),
+                   [this] { AfterWorkFolderSaved(); });
+}
+
+KalvodrinApp::~KalvodrinApp() = default;
+
+bool KalvodrinApp::Start() {
+  RunStartupAndShow();
+  return startup_.status.ok();
+}
+
+void KalvodrinApp::RunStartupAndShow() {
+  startup_ = RunStartup(*school_, options_, import_);
+  mainForm_->SetStartup(startup_);
+  mainForm_->show();
+  if (!startup_.status.ok())
+    QTimer::singleShot(0, mainForm_.get(), [this] { ReportStartupFailure(); });
+}
+
+void KalvodrinApp::ReportStartupFailure() {
+  sil_->Notice(U8(StartupFailureText(startup_, school_->WorkFolder)));
+  mainForm_->CalismaDiziniBtnClick();
+}
+
+// While the school is read, a new path only matters at the next start. Without a
+// school there is nothing to lose, so the chosen folder is read at once.
+void KalvodrinApp::AfterWorkFolderSaved() {
+  if (startup_.status.ok()) return;
+  options_.folderOverride.reset();
+  RunStartupAndShow();
+}
+
+}  // namespace kalvodrin

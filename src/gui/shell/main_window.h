@@ -1,0 +1,71 @@
+#pragma once
+// TKalvodrinForm, the main window: the program's title, the menu from which every
+// other window is opened modally, "Çalışma Dizini" and "ÇIKIŞ". Each menu item makes
+// its test first (shell/main_menu.h); an item whose window has not been given to the
+// main window stays disabled.
+
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "gui/common/app_context.h"
+#include "shell/main_menu.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace kalvodrin {
+
+class TPathForm;
+struct StartupResult;
+
+enum class OpenOutcome {
+  kClosed,
+  kRestored,  // the backup window restored files: the program must end
+};
+using WindowOpener = std::function<OpenOutcome()>;
+
+class TKalvodrinForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TKalvodrinForm(AppContext context, TPathForm& pathForm, QWidget* parent = nullptr);
+
+  // Gives the item its window; the item is enabled from now on.
+  void SetOpener(MainMenuItem item, WindowOpener opener);
+  // What start-up found: where YARDIM.LOF is, its text, and whether the school could be
+  // read. Without a school only "Çalışma Dizini" and "ÇIKIŞ" are offered.
+  void SetStartup(const StartupResult& result);
+
+  // The menu item chosen: test, notice or window, as the item says.
+  void Choose(MainMenuItem item);
+  void CalismaDiziniBtnClick();
+
+  QAction* ActionOf(MainMenuItem item) const;
+
+ signals:
+  // A new path was stored in YARDIM.LOF.
+  void WorkFolderSaved();
+
+ private:
+  void BuildMenu();
+  QWidget* BuildCentre();
+  void RefreshStates();
+
+  AppContext context_;
+  TPathForm& pathForm_;
+  std::array<QAction*, kMainMenu.size()> actions_{};
+  std::array<WindowOpener, kMainMenu.size()> openers_{};
+  QPushButton* dersHavuzuBtn_ = nullptr;
+  QLabel* okulLabel_ = nullptr;
+  QLabel* dizinLabel_ = nullptr;
+  bool schoolLoaded_ = false;
+  std::filesystem::path workFolderFile_;
+  std::string storedWorkFolder_;
+};
+
+}  // namespace kalvodrin

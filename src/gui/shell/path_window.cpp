@@ -1,0 +1,85 @@
+#include "gui/shell/path_window.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/common/function_keys.h"
+#include "gui/common/message_window.h"
+#include "gui/common/qt_text.h"
+#include "shell/work_folder_text.h"
+
+namespace kalvodrin {
+
+inline constexpr const char* kPathHelpPage = "calisma_dizini";
+
+TPathForm::TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent)
+    : QDialog(parent), sil_(sil) {
+  setObjectName("TPathForm");
+  setWindowTitle(U8("ÇALIŞMA DİZİNİ"));
+  pathEd_ = new QLineEdit(this);
+  pathEd_->setObjectName("PathEd");
+  pathEd_->setMinimumWidth(360);
+  pathEd_->installEventFilter(this);
+  auto* example = new QLabel(U8("Örnek Yol: D:\\Vortelaminka\\"), this);
+  example->setObjectName("OrnekLabel");
+  auto* tamam = new QPushButton(U8("Tamam"), this);
+  tamam->setObjectName("TamamBtn");
+  tamam->setDefault(true);
+  auto* iptal = new QPushButton(U8("İptal"), this);
+  iptal->setObjectName("IptalBtn");
+  connect(tamam, &QPushButton::clicked, this, &TPathForm::TamamBtnClick);
+  connect(iptal, &QPushButton::clicked, this, &QDialog::reject);
+  BindHelpKey(this, help, kPathHelpPage);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(tamam);
+  buttons->addWidget(iptal);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pathEd_);
+  layout->addWidget(example);
+  layout->addLayout(buttons);
+}
+
+void TPathForm::Prepare(const std::string& stored) {
+  pathEd_->setText(FromCp1254(stored));
+  pathEd_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TPathForm::Open(const std::filesystem::path& file, std::string& stored) {
+  file_ = file;
+  Prepare(stored);
+  if (exec() != QDialog::Accepted) return false;
+  stored = saved_;
+  return true;
+}
+
+void TPathForm::TamamBtnClick() {
+  const std::optional<std::string> text = StoredPathText(pathEd_->text().toStdString());
+  if (!text) {
+    sil_.Notice(U8("Bu yol kaydedilemez: Türkçe kod sayfasında olmayan bir karakter "
+                   "içeriyor."));
+    return;
+  }
+  if (Status s = StoreWorkFolder(file_, *text); !s) {
+    sil_.Notice(U8("Yol kaydedilemedi.\n") + QString::fromStdString(s.message()));
+    return;
+  }
+  saved_ = *text;
+  sil_.Notice(U8(kPathSavedNotice));
+  accept();
+}
+
+bool TPathForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pathEd_ && event->type() == QEvent::MouseButtonDblClick) {
+    pathEd_->setText(U8(TogglePathText(pathEd_->text().toStdString())));
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,44 @@
+#pragma once
+// TPathForm ("ÇALIŞMA DİZİNİ"): edits the working-folder path stored in YARDIM.LOF.
+// A confirmed path is saved at once and takes effect at the next start; the school in
+// memory stays that of the folder it was read from.
+
+#include <QDialog>
+
+#include <filesystem>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace kalvodrin {
+
+class TSilForm;
+class THelpForm;
+
+class TPathForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent = nullptr);
+
+  // Shows the stored text (cp1254) of YARDIM.LOF at `file` modally. True when a new
+  // path was saved; `stored` then holds it.
+  bool Open(const std::filesystem::path& file, std::string& stored);
+
+  // Fills the field as Open does, without showing (for screenshots).
+  void Prepare(const std::string& stored);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void TamamBtnClick();
+
+  TSilForm& sil_;
+  QLineEdit* pathEd_;
+  std::filesystem::path file_;
+  std::string saved_;
+};
+
+}  // namespace kalvodrin
