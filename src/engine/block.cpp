@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/cells.h"
+#include "engine/participants.h"
 
 namespace kalvodrin {
 namespace {
@@ -10,44 +11,49 @@ namespace {
 // A damaged record may claim more than 15 entries; never read past the list.
 int Listed(int count) { return std::clamp(count, 0, kMaxListed); }
 
-void FillClasses(const School& school, const TClassLessonRec& cl, Block& b) {
-  b.classes[0] = cl.classNo;
-  b.classCount = 1;
-  const TCommonGroupRec* group =
-      cl.commonGroup != 0 ? school.CommonGroupByNo(cl.commonGroup) : nullptr;
-  if (group == nullptr) return;
-  for (int k = 0; k < Listed(group->count); ++k) {
-    const uint8_t member = group->classes[static_cast<std::size_t>(k)];
-    if (member == 0 || member == cl.classNo) continue;
-    if (b.classCount >= kMaxListed) break;
-    b.classes[static_cast<std::size_t>(b.classCount++)] = member;
-  }
+// Appends a number unless it is 0 or already listed.
+void AddUnique(std::array<uint8_t, kMaxListed>& list, int& count, int number) {
+  if (number == 0 || count >= kMaxListed) return;
+  for (int i = 0; i < count; ++i)
+    if (list[static_cast<std::size_t>(i)] == number) return;
+  list[static_cast<std::size_t>(count++)] = static_cast<uint8_t>(number);
 }
 
 }  // namespace
 
-std::optional<Block> MakeBlock(const School& school, int classNo, int lesson,
-                               int length, int startCell) {
+std::optional<Block> ParticipantsOf(const School& school, int classNo, int lesson) {
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
-  const TLessonRec* l = school.LessonByNo(lesson);
-  if (cl == nullptr || l == nullptr || length < 1 || length > kHoursPerDay)
-    return std::nullopt;
+  if (cl == nullptr) return std::nullopt;
   Block b;
   b.lesson = lesson;
-  b.length = length;
-  b.teacherCount = Listed(cl->teacherCount);
-  std::copy_n(cl->teachers.begin(), b.teacherCount, b.teachers.begin());
-  b.roomCount = Listed(cl->roomCount);
-  std::copy_n(cl->rooms.begin(), b.roomCount, b.rooms.begin());
-  FillClasses(school, *cl, b);
+  for (int k = 0; k < Listed(cl->teacherCount); ++k)
+    AddUnique(b.teachers, b.teacherCount, cl->teachers[static_cast<std::size_t>(k)]);
+  for (int k = 0; k < Listed(cl->roomCount); ++k)
+    AddUnique(b.rooms, b.roomCount, cl->rooms[static_cast<std::size_t>(k)]);
+  AddUnique(b.classes, b.classCount, classNo);
+  if (const TCommonGroupRec* group =
+          cl->commonGroup != 0 ? school.CommonGroupByNo(cl->commonGroup) : nullptr) {
+    for (int k = 0; k < Listed(group->count); ++k)
+      AddUnique(b.classes, b.classCount, group->classes[static_cast<std::size_t>(k)]);
+  }
   b.annex = school.Annex.inAnnex(classNo);
-  b.weeklyHours = l->weeklyHours;
-  b.lessonGroup = l->group;
-  b.lessonBlocks = l->blockCount;
   b.patternBlocks = cl->blockCount;
   b.commonGroup = cl->commonGroup;
   b.divisible = cl->divisible;
-  if (IsCell(startCell)) SetBlockStart(b, startCell);
+  return b;
+}
+
+std::optional<Block> MakeBlock(const School& school, int classNo, int lesson,
+                               int length, int startCell) {
+  const TLessonRec* l = school.LessonByNo(lesson);
+  if (l == nullptr || length < 1 || length > kHoursPerDay) return std::nullopt;
+  std::optional<Block> b = ParticipantsOf(school, classNo, lesson);
+  if (!b) return std::nullopt;
+  b->length = length;
+  b->weeklyHours = l->weeklyHours;
+  b->lessonGroup = l->group;
+  b->lessonBlocks = l->blockCount;
+  if (IsCell(startCell)) SetBlockStart(*b, startCell);
   return b;
 }
 
