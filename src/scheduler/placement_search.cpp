@@ -1,0 +1,200 @@
+#include "scheduler/placement_search.h"
+
+#include <algorithm>
+
+#include "core/cells.h"
+#include "engine/block_operations.h"
+#include "engine/slot_tests.h"
+
+namespace kalvodrin {
+
+namespace {
+
+std::size_t At(int cell) { return static_cast<std::size_t>(cell - 1); }
+std::size_t DayAt(int day) { return static_cast<std::size_t>(day - 1); }
+
+// The last block of the lesson's own pattern, 0 when it has none.
+int LastPatternBlock(const TLessonRec& lesson) {
+  int last = 0;
+  for (uint8_t part : lesson.pattern)
+    if (part != 0) last = part;
+  return last;
+}
+
+}  // namespace
+
+PlacementSearch::PlacementSearch(School& school, RunState& state,
+                                 RunProgress& progress, RunObserver* observer)
+    : school_(school), state_(state), progress_(progress), observer_(observer) {}
+
+bool PlacementSearch::NewRequest(int fixedCell, int length, int lesson, int classNo) {
+  ++state_.searchDepth;
+  state_.rebuildLimit = school_.Settings.reorganise;
+  if (state_.searchDepth == 1) {
+    journal_.Clear();
+    state_.repairUsed = 0;
+    state_.rebuildNesting = 0;
+    state_.ownSplitWeeklyHours = kOwnSplitWeeklyHours;
+    if (fixedCell != 0) {
+      state_.rebuildLimit = 1;
+      state_.blockAlign = 0;
+    }
+    state_.repairBudget = 1 + (state_.searchLevel - 1) * (2 - state_.blockAlign);
+  }
+  PlacementRequest request;
+  TTeacherGridRec* first = nullptr;
+  if (FillRequest(request, fixedCell, length, lesson, classNo)) {
+    first = school_.TeacherGridByNo(request.block.teachers[0]);
+    if (first->bothShifts == 1) state_.rebuildLimit = 1;
+    request.pass = 0;
+    Search(request);
+    if (!request.placed && state_.subPass == 2) {
+      request.pass = 1;
+      Search(request);
+    }
+  }
+  --state_.searchDepth;
+  // Grids are only rewritten in place during a run, so the pointer is still good.
+  if (first != nullptr) first->searchMark = 0;
+  return request.placed;
+}
+
+// False when the block cannot be described: no class lesson, no lesson, no teacher,
+// or a participant without a timetable. Such a request is never searched.
+bool PlacementSearch::FillRequest(PlacementRequest& request, int fixedCell, int length,
+                                  int lesson, int classNo) const {
+  std::optional<Block> block = MakeBlock(school_, classNo, lesson, length);
+  if (!block || block->teacherCount < 1 || block->classCount < 1) return false;
+  for (int i = 0; i < block->teacherCount; ++i)
+    if (school_.TeacherGridByNo(block->teachers[static_cast<std::size_t>(i)]) == nullptr)
+      return false;
+  for (int i = 0; i < block->classCount; ++i)
+    if (school_.ClassGridByNo(block->classes[static_cast<std::size_t>(i)]) == nullptr)
+      return false;
+  request.block = *block;
+  request.fixedCell = fixedCell;
+  return true;
+}
+
+bool PlacementSearch::Poll() {
+  if (observer_ != nullptr) {
+    const int key = observer_->OnSearchStep(progress_);
+    if (key != kNoStop) state_.stopKey = key;
+  }
+  return state_.stopKey != kNoStop;
+}
+
+RuleParams PlacementSearch::Params() const {
+  RuleParams params;
+  params.strict = !state_.rulesFromSettings;
+  params.relaxPasses = state_.relaxPasses;
+  return params;
+}
+
+bool PlacementSearch::RulesPass(const Block& block) const {
+  return AllRulesPass(school_, block, Params());
+}
+
+// Days in order, then start hours in order, inside the first class's window; the
+// first cell where the block stands ends the search.
+void PlacementSearch::Search(PlacementRequest& request) {
+  if (Poll()) return;
+  Block& block = request.block;
+  const TLessonRec* lesson = school_.LessonByNo(block.lesson);
+  const TClassGridRec& cls = *school_.ClassGridByNo(block.classes[0]);
+  const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
+  const int length = block.length;
+  std::optional<bool> earlyRoom;  // the grids are the same for every late cell
+  for (int day = 1; day <= kDays; ++day) {
+    const int first = cls.firstHour[DayAt(day)];
+    const int last = std::min<int>(cls.lastHour[DayAt(day)], kHoursPerDay);
+    if (teacher.firstUsable[DayAt(day)] == 0 || first == 0 || last == 0) continue;
+    if (last - first + 1 < length) continue;
+    for (int hour = first; hour <= last - length + 1; ++hour) {
+      const int cell = CellIndex(day, hour);
+      if (request.fixedCell != 0 && request.fixedCell != cell) continue;
+      if (lesson->notAtHour != 0 && length >= 2 && hour == lesson->notAtHour) continue;
+      if (lesson->notAfterHour != 0 && hour + length - first > lesson->notAfterHour) {
+        if (!earlyRoom) earlyRoom = EarlyHoursHaveRoom(request);
+        if (*earlyRoom) continue;
+      }
+      if (state_.searchDepth == 1) {
+        state_.currentCell = cell;
+        progress_.currentCell = cell;
+      }
+      SetBlockStart(block, cell);
+      if (TryCell(request)) return;
+      if (state_.stopKey != kNoStop) return;
+    }
+  }
+}
+
+// Whether the first teacher still has room for the block within the lesson's early
+// hours of the class's days, in which case a later start is not tried.
+bool PlacementSearch::EarlyHoursHaveRoom(const PlacementRequest& request) const {
+  const Block& block = request.block;
+  const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
+  if (teacher.bothShifts == 1) return false;
+  if (state_.searchDepth == 1 && request.fixedCell != 0) return false;
+  const TLessonRec& lesson = *school_.LessonByNo(block.lesson);
+  const TClassGridRec& cls = *school_.ClassGridByNo(block.classes[0]);
+  const bool perDay = LastPatternBlock(lesson) > 1;
+  int count = 0;
+  for (int day = 1; day <= kDays; ++day) {
+    if (perDay) count = 0;
+    const int first = cls.firstHour[DayAt(day)];
+    if (first == 0) continue;
+    const int last = std::min({first + lesson.notAfterHour - 1,
+                               static_cast<int>(cls.lastHour[DayAt(day)]), kHoursPerDay});
+    for (int hour = first; hour <= last; ++hour) {
+      const int cell = CellIndex(day, hour);
+      if (teacher.open[At(cell)] == 0 || teacher.occupant[At(cell)] != 0) continue;
+      if (++count >= block.length) return true;
+    }
+  }
+  return false;
+}
+
+bool PlacementSearch::TryCell(PlacementRequest& request) {
+  Block& block = request.block;
+  if (state_.blockAlign == 1 && block.length % 2 == 0 && block.startHour % 2 == 0)
+    return false;
+  if (journal_.full()) return false;
+  const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
+  const std::size_t at = At(block.startCell);
+  if (teacher.occupant[at] == block.classes[0] && teacher.blockLen[at] == block.length &&
+      teacher.blockStart[at] == block.startCell)
+    return false;
+  if (!AvailabilityTest(school_, block)) return false;
+  if (FreedomTest(school_, block)) {
+    if (RulesPass(block) && PlaceBlock(school_, block, &journal_)) request.placed = true;
+  } else if (request.pass == 1) {
+    RepairOccupied(request);
+  }
+  if (!request.placed) TryFurtherStrategies(request);
+  return request.placed;
+}
+
+// The strategies after the repair, in their fixed order; each only while the block is
+// not placed. Block alignment leaves out the ones that cut blocks to odd lengths.
+void PlacementSearch::TryFurtherStrategies(PlacementRequest& request) {
+  if (RebuildApplies(request)) RebuildTeacherDay(request);
+  if (!request.placed) SplitOtherBlock(request);
+  if (state_.blockAlign == 1) return;
+  if (!request.placed) SplitOwnBlock(request);
+  if (!request.placed) ShiftInsideLongerBlock(request);
+  if (!request.placed) SameLessonInLongerBlock(request);
+}
+
+void PlacementSearch::SetRequestCells(const PlacementRequest& request, uint8_t open) {
+  const Block& block = request.block;
+  for (int k = 0; k < block.length; ++k) {
+    const std::size_t at = At(block.startCell + k);
+    for (int i = 0; i < block.teacherCount; ++i)
+      school_.TeacherGridByNo(block.teachers[static_cast<std::size_t>(i)])->open[at] = open;
+    for (int i = 0; i < block.classCount; ++i)
+      school_.ClassGridByNo(block.classes[static_cast<std::size_t>(i)])->open[at] = open;
+  }
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,185 @@
+// Repair of an occupied cell: the blocks in the way are taken out, the request's block
+// is placed, and the blocks are put back elsewhere by nested requests, or by moving a
+// teacher's whole day when a block could shift within that teacher's gaps.
+
+#include <algorithm>
+
+#include "core/cells.h"
+#include "engine/block_operations.h"
+#include "scheduler/placement_search.h"
+
+namespace kalvodrin {
+
+namespace {
+
+std::size_t At(int cell) { return static_cast<std::size_t>(cell - 1); }
+std::size_t DayAt(int day) { return static_cast<std::size_t>(day - 1); }
+
+int FirstTeacherOf(const School& school, int classNo, int lesson) {
+  const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
+  return cl != nullptr && cl->teacherCount > 0 ? cl->teachers[0] : 0;
+}
+
+int LessonAt(const School& school, int classNo, int cell) {
+  const TClassGridRec* grid = school.ClassGridByNo(classNo);
+  return grid != nullptr ? grid->occupant[At(cell)] : 0;
+}
+
+}  // namespace
+
+void PlacementSearch::RepairOccupied(PlacementRequest& request) {
+  const int mark = journal_.Mark();
+  const int usedBefore = state_.repairUsed;
+  request.conflictCount = 0;
+  bool ok = CollectTeacherConflicts(request) &&
+            SameLessonRule(school_, request.block, Params()) &&
+            CollectClassAndRoomConflicts(request);
+  if (ok) {
+    if (request.conflictCount > state_.blockAlign)
+      state_.repairUsed += request.conflictCount;
+    ok = request.conflictCount < kConflictLimit &&
+         state_.repairUsed < state_.repairBudget;
+  }
+  ok = ok && RulesPass(request.block) && PlaceBlock(school_, request.block, &journal_);
+  if (ok) {
+    SetRequestCells(request, 0);
+    ok = ReplaceConflicts(request);
+    SetRequestCells(request, 1);
+  }
+  if (ok) {
+    request.placed = true;
+    return;
+  }
+  request.ok = false;
+  RollBack(school_, journal_, mark);
+  state_.repairUsed = usedBefore;
+}
+
+// Every teacher of the request, hour by hour: a block the teacher gives there is in
+// the way.
+bool PlacementSearch::CollectTeacherConflicts(PlacementRequest& request) {
+  const Block& block = request.block;
+  for (int i = 0; i < block.teacherCount; ++i) {
+    const int teacher = block.teachers[static_cast<std::size_t>(i)];
+    const TTeacherGridRec& grid = *school_.TeacherGridByNo(teacher);
+    for (int cell = block.startCell; cell < block.startCell + block.length; ++cell) {
+      const int classNo = grid.occupant[At(cell)];
+      if (classNo == 0) continue;
+      if (!AddConflict(request, grid.blockStart[At(cell)], grid.blockLen[At(cell)],
+                       classNo, LessonAt(school_, classNo, cell), teacher))
+        return false;
+    }
+  }
+  return true;
+}
+
+// Then every class and every classroom of the request, hour by hour.
+bool PlacementSearch::CollectClassAndRoomConflicts(PlacementRequest& request) {
+  const Block& block = request.block;
+  const int end = block.startCell + block.length;
+  for (int i = 0; i < block.classCount; ++i) {
+    const int classNo = block.classes[static_cast<std::size_t>(i)];
+    const TClassGridRec& grid = *school_.ClassGridByNo(classNo);
+    for (int cell = block.startCell; cell < end; ++cell) {
+      const int lesson = grid.occupant[At(cell)];
+      if (lesson == 0) continue;
+      if (!AddConflict(request, grid.blockStart[At(cell)], grid.blockLen[At(cell)],
+                       classNo, lesson, FirstTeacherOf(school_, classNo, lesson)))
+        return false;
+    }
+  }
+  for (int i = 0; i < block.roomCount; ++i) {
+    const TRoomGridRec* grid = school_.RoomGridByNo(block.rooms[static_cast<std::size_t>(i)]);
+    if (grid == nullptr) continue;
+    for (int cell = block.startCell; cell < end; ++cell) {
+      const int classNo = grid->occupant[At(cell)];
+      if (classNo == 0) continue;
+      const int lesson = LessonAt(school_, classNo, cell);
+      if (!AddConflict(request, grid->blockStart[At(cell)], grid->blockLen[At(cell)],
+                       classNo, lesson, FirstTeacherOf(school_, classNo, lesson)))
+        return false;
+    }
+  }
+  return true;
+}
+
+// Records the conflict and takes its block out while the chain's budget allows. A
+// fifth conflict fails the repair whatever follows, so the search stops there.
+bool PlacementSearch::AddConflict(PlacementRequest& request, int startCell, int length,
+                                  int classNo, int lesson, int shiftTeacher) {
+  if (request.conflictCount >= kConflictLimit) return false;
+  Conflict& c = request.conflicts[static_cast<std::size_t>(request.conflictCount++)];
+  c = Conflict{startCell, length, classNo, lesson, false};
+  const Block& block = request.block;
+  const bool fixedPart = startCell == block.startCell && length <= block.length;
+  if (length > 1 && !fixedPart) c.movable = ShiftTest(shiftTeacher, startCell, length);
+  if (request.conflictCount / (state_.blockAlign + 1) + state_.repairUsed >=
+      state_.repairBudget)
+    return false;
+  return RemoveBlock(school_, length, startCell, classNo, &journal_) ==
+         RemoveOutcome::kRemoved;
+}
+
+// Newest conflict first; the first that cannot be put back fails the repair.
+bool PlacementSearch::ReplaceConflicts(PlacementRequest& request) {
+  for (int k = request.conflictCount - 1; k >= 0; --k) {
+    const Conflict& c = request.conflicts[static_cast<std::size_t>(k)];
+    const bool back = c.movable ? TeacherDayMove(request, c)
+                                : NewRequest(0, c.length, c.lesson, c.classNo);
+    if (!back) return false;
+  }
+  return true;
+}
+
+// Whether a block of the teacher could slide within the teacher's day: it lies
+// between two lessons, away from the window's ends, with enough free open hours
+// around it for the gap the teacher may leave.
+bool PlacementSearch::ShiftTest(int teacher, int startCell, int length) const {
+  const TTeacherGridRec* grid = school_.TeacherGridByNo(teacher);
+  if (grid == nullptr || grid->effective.gapsAllowed == 1) return false;
+  const int day = DayOfCell(startCell);
+  const int first = grid->firstUsable[DayAt(day)];
+  const int last = grid->lastUsable[DayAt(day)];
+  const int startHour = HourOfCell(startCell);
+  const int endHour = startHour + length - 1;
+  if (first == 0 || startHour - first < length - 1 || last - endHour < length - 1)
+    return false;
+  auto busy = [&](int hour) { return grid->occupant[At(CellIndex(day, hour))] != 0; };
+  auto freeOpen = [&](int hour) {
+    return grid->open[At(CellIndex(day, hour))] != 0 ? 1 : 0;
+  };
+  int before = 0;
+  int hour = startHour - 1;
+  for (; hour >= 1 && !busy(hour); --hour) before += freeOpen(hour);
+  if (hour < 1) return false;
+  int after = 0;
+  hour = endHour + 1;
+  for (; hour <= kHoursPerDay && !busy(hour); ++hour) after += freeOpen(hour);
+  if (hour > kHoursPerDay) return false;
+  const int gap = AllowedGap(school_, *grid, day, !state_.rulesFromSettings);
+  return before + after + (length - 1) >= gap;
+}
+
+// Empties the conflicting lesson's teacher's day (the request's day), places the
+// conflicting lesson anew and puts the rest of that day back.
+bool PlacementSearch::TeacherDayMove(const PlacementRequest& request,
+                                     const Conflict& conflict) {
+  if (state_.dayMoveRunning) return false;
+  const TClassLessonRec* cl = school_.ClassLessonAt(conflict.classNo, conflict.lesson);
+  if (cl == nullptr || cl->teacherCount != 1 || cl->commonGroup != 0) return false;
+  const int mark = journal_.Mark();
+  state_.dayMoveRunning = true;
+  std::vector<TakenBlock> taken;
+  bool ok = TakeOutTeacherDay(cl->teachers[0], request.block.day, taken) &&
+            !taken.empty() &&
+            NewRequest(0, conflict.length, conflict.lesson, conflict.classNo);
+  if (ok) {
+    PutBackInTwoPasses(taken);
+    ok = taken.empty();
+  }
+  state_.dayMoveRunning = false;
+  if (!ok) RollBack(school_, journal_, mark);
+  return ok;
+}
+
+}  // namespace kalvodrin

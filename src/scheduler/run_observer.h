@@ -1,0 +1,41 @@
+#pragma once
+// How a run reports what its window shows and how the user's skip and stop reach it.
+// The search calls OnSearchStep at every step, so an observer must keep that call
+// cheap and decide itself how often to do anything costly (repaint, process events).
+
+#include <chrono>
+#include <string>
+
+namespace kalvodrin {
+
+struct RunProgress {
+  int teacher = 0;         // the teacher being worked on
+  int teacherOrdinal = 0;  // its place in the current teacher order, 1-based
+  int teacherCount = 0;
+  int teacherTotal = 0;    // the teacher's weekly hours
+  int teacherPlaced = 0;
+  int classNo = 0;         // the lesson being tried
+  int lesson = 0;
+  int weeklyHours = 0;
+  int searchLevel = 0;
+  int currentCell = 0;     // the cell the search is trying
+  int total = 0;           // hours of the whole school to place
+  int placed = 0;
+  std::chrono::steady_clock::time_point started;
+
+  int Remaining() const { return total - placed; }
+};
+
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+
+  // Every search step. Returns the key the user pressed since the last call: 0 for
+  // none, 13 to skip the current lesson, 27 to stop the run.
+  virtual int OnSearchStep(const RunProgress& progress) = 0;
+
+  // The shown teacher, lesson, level or totals changed.
+  virtual void OnProgress(const RunProgress& /*progress*/) {}
+};
+
+}  // namespace kalvodrin
