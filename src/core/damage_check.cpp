@@ -1,0 +1,333 @@
+#include "core/damage_check.h"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <utility>
+
+#include "core/pattern.h"
+
+namespace kalvodrin {
+namespace {
+
+using std::to_string;
+
+// Collects the faults of one record at a time: the file, the position and a label
+// that says which entity the record is.
+class Checker {
+ public:
+  explicit Checker(const School& school) : school_(school) {}
+
+  void Begin(DataFile file, std::size_t record, std::string label) {
+    file_ = file;
+    record_ = record;
+    label_ = std::move(label);
+  }
+  void Report(const std::string& fault) {
+    found_.push_back({file_, record_, label_.empty() ? fault : label_ + ": " + fault});
+  }
+
+  template <std::size_t N>
+  void Text(std::string_view field, const PStr<N>& text) {
+    if (text.damaged())
+      Report(std::string(field) + " uzunluk baytı " + to_string(text.length) +
+             ", alan en çok " + to_string(N) + " karakter");
+  }
+  void Count(std::string_view field, int count) {
+    if (count > kMaxListed)
+      Report(std::string(field) + " = " + to_string(count) + ", en çok " +
+             to_string(kMaxListed));
+  }
+  // `known` tells whether a non-zero number names a record; zero is reported only
+  // when the field must not be empty.
+  template <typename Known>
+  void Ref(std::string_view field, int number, std::string_view kind, Known known,
+           bool zeroAllowed) {
+    if (number == 0 && zeroAllowed) return;
+    if (number != 0 && known(number)) return;
+    Report(std::string(field) + ": " + to_string(number) + " numaralı " +
+           std::string(kind) + " yok");
+  }
+  void Pattern(const PatternBytes& pattern, int weeklyHours) {
+    int sum = 0;
+    bool increasing = false;
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+      sum += pattern[k];
+      if (k > 0 && pattern[k] > pattern[k - 1]) increasing = true;
+    }
+    const std::string text = PatternText(pattern);
+    if (sum != weeklyHours)
+      Report("pattern " + (text.empty() ? "boş" : text) + " toplamı " + to_string(sum) +
+             ", haftalık ders saati " + to_string(weeklyHours));
+    if (increasing) Report("pattern bloklarının uzunluğu artıyor");
+  }
+
+  const School& school() const { return school_; }
+  std::vector<Damage> Take() { return std::move(found_); }
+
+ private:
+  const School& school_;
+  DataFile file_ = DataFile::kLessonGroups;
+  std::size_t record_ = 0;
+  std::string label_;
+  std::vector<Damage> found_;
+};
+
+// Remembers the first record of each number, so the second one can name it.
+class Numbers {
+ public:
+  void See(Checker& c, std::string_view field, int number) {
+    if (number == 0) {
+      c.Report(std::string(field) + " 0: numara 1..255 olmalı");
+      return;
+    }
+    auto [it, fresh] = first_.emplace(number, position_);
+    if (!fresh)
+      c.Report(std::string(field) + " " + to_string(number) + " kayıt " +
+               to_string(it->second) + " ile aynı");
+  }
+  void Next() { ++position_; }
+
+ private:
+  std::map<int, std::size_t> first_;
+  std::size_t position_ = 1;
+};
+
+auto LessonKnown(const School& s) { return [&s](int n) { return s.LessonByNo(n) != nullptr; }; }
+auto ClassKnown(const School& s) { return [&s](int n) { return s.ClassByNo(n) != nullptr; }; }
+auto RoomKnown(const School& s) { return [&s](int n) { return s.RoomByNo(n) != nullptr; }; }
+auto TeacherKnown(const School& s) {
+  return [&s](int n) { return s.TeacherByNo(n) != nullptr; };
+}
+
+void CheckMasterData(Checker& c) {
+  const School& s = c.school();
+  Numbers groups;
+  for (std::size_t i = 0; i < s.LessonGroups.size(); ++i, groups.Next()) {
+    const TLessonGroupRec& r = s.LessonGroups[i];
+    c.Begin(DataFile::kLessonGroups, i + 1, "grup " + to_string(r.number));
+    groups.See(c, "number", r.number);
+    c.Text("name", r.name);
+  }
+  Numbers lessons;
+  for (std::size_t i = 0; i < s.Lessons.size(); ++i, lessons.Next()) {
+    const TLessonRec& r = s.Lessons[i];
+    c.Begin(DataFile::kLessons, i + 1, "ders " + to_string(r.number));
+    lessons.See(c, "number", r.number);
+    c.Text("name", r.name);
+    c.Text("shortName", r.shortName);
+    c.Ref("group", r.group, "ders grubu",
+          [&s](int n) { return s.LessonGroupByNo(n) != nullptr; }, true);
+    c.Pattern(r.pattern, r.weeklyHours);
+  }
+  Numbers classes;
+  for (std::size_t i = 0; i < s.Classes.size(); ++i, classes.Next()) {
+    const TClassRec& r = s.Classes[i];
+    c.Begin(DataFile::kClasses, i + 1, "sınıf " + to_string(r.number));
+    classes.See(c, "number", r.number);
+    c.Text("name", r.name);
+    c.Text("section", r.section);
+  }
+  Numbers rooms;
+  for (std::size_t i = 0; i < s.Rooms.size(); ++i, rooms.Next()) {
+    const TRoomRec& r = s.Rooms[i];
+    c.Begin(DataFile::kRooms, i + 1, "derslik " + to_string(r.number));
+    rooms.See(c, "number", r.number);
+    c.Text("name", r.name);
+  }
+  Numbers teachers;
+  for (std::size_t i = 0; i < s.Teachers.size(); ++i, teachers.Next()) {
+    const TTeacherRec& r = s.Teachers[i];
+    c.Begin(DataFile::kTeachers, i + 1, "öğretmen " + to_string(r.number));
+    teachers.See(c, "number", r.number);
+    c.Text("name", r.name);
+    c.Text("branch", r.branch);
+    c.Text("classTeacherOf", r.classTeacherOf);
+    c.Text("club", r.club);
+  }
+}
+
+void CheckClassLessons(Checker& c) {
+  const School& s = c.school();
+  std::map<std::pair<int, int>, std::size_t> seen;
+  for (std::size_t i = 0; i < s.ClassLessons.size(); ++i) {
+    const TClassLessonRec& r = s.ClassLessons[i];
+    c.Begin(DataFile::kClassLessons, i + 1,
+            "sınıf " + to_string(r.classNo) + ", ders " + to_string(r.lesson));
+    auto [it, fresh] = seen.emplace(std::pair{int{r.classNo}, int{r.lesson}}, i + 1);
+    if (!fresh) c.Report("aynı sınıf ve ders kayıt " + to_string(it->second) + "'de de var");
+    c.Ref("classNo", r.classNo, "sınıf", ClassKnown(s), false);
+    c.Ref("lesson", r.lesson, "ders", LessonKnown(s), false);
+    c.Count("teacherCount", r.teacherCount);
+    c.Count("roomCount", r.roomCount);
+    for (int k = 0; k < std::min<int>(r.teacherCount, kMaxListed); ++k)
+      c.Ref("teachers[" + to_string(k) + "]", r.teachers[static_cast<std::size_t>(k)],
+            "öğretmen", TeacherKnown(s), false);
+    for (int k = 0; k < std::min<int>(r.roomCount, kMaxListed); ++k)
+      c.Ref("rooms[" + to_string(k) + "]", r.rooms[static_cast<std::size_t>(k)], "derslik",
+            RoomKnown(s), false);
+    c.Ref("commonGroup", r.commonGroup, "ortak ders grubu",
+          [&s](int n) { return s.CommonGroupByNo(n) != nullptr; }, true);
+    if (const TLessonRec* l = s.LessonByNo(r.lesson)) c.Pattern(r.pattern, l->weeklyHours);
+  }
+}
+
+void CheckCommonGroups(Checker& c) {
+  const School& s = c.school();
+  Numbers numbers;
+  for (std::size_t i = 0; i < s.CommonGroups.size(); ++i, numbers.Next()) {
+    const TCommonGroupRec& r = s.CommonGroups[i];
+    c.Begin(DataFile::kCommonGroups, i + 1, "ortak ders grubu " + to_string(r.number));
+    numbers.See(c, "number", r.number);
+    c.Count("count", r.count);
+    for (int k = 0; k < std::min<int>(r.count, kMaxListed); ++k) {
+      const auto at = static_cast<std::size_t>(k);
+      if (s.ClassLessonAt(r.classes[at], r.lessons[at]) == nullptr)
+        c.Report("üye " + to_string(k + 1) + ": sınıf " + to_string(r.classes[at]) +
+                 " bu dersi (" + to_string(r.lessons[at]) + ") almıyor");
+    }
+  }
+}
+
+void CheckDuties(Checker& c) {
+  const School& s = c.school();
+  Numbers places;
+  for (std::size_t i = 0; i < s.DutyPlaces.size(); ++i, places.Next()) {
+    const TDutyPlaceRec& r = s.DutyPlaces[i];
+    c.Begin(DataFile::kDutyPlaces, i + 1, "nöbet yeri " + to_string(r.number));
+    places.See(c, "number", r.number);
+    c.Text("name", r.name);
+  }
+  for (std::size_t i = 0; i < s.Duties.size(); ++i) {
+    const TDutyRec& r = s.Duties[i];
+    c.Begin(DataFile::kDuties, i + 1, "nöbet " + to_string(i + 1));
+    c.Ref("place", r.place, "nöbet yeri",
+          [&s](int n) { return s.DutyPlaceByNo(n) != nullptr; }, false);
+    if (r.day < 1 || r.day > 7) c.Report("day " + to_string(r.day) + ": gün 1..7 olmalı");
+    c.Ref("teacher", r.teacher, "öğretmen", TeacherKnown(s), false);
+  }
+}
+
+void CheckTeacherLessons(Checker& c) {
+  const School& s = c.school();
+  for (std::size_t i = 0; i < s.TeacherLessons.size(); ++i) {
+    const TTeacherLessonRec& r = s.TeacherLessons[i];
+    c.Begin(DataFile::kTeacherLessons, i + 1,
+            "öğretmen " + to_string(r.teacher) + ", sınıf " + to_string(r.classNo) +
+                ", ders " + to_string(r.lesson));
+    c.Ref("teacher", r.teacher, "öğretmen", TeacherKnown(s), false);
+    if (s.ClassLessonAt(r.classNo, r.lesson) == nullptr)
+      c.Report("sınıf " + to_string(r.classNo) + " bu dersi almıyor");
+  }
+}
+
+// Reports the cells of an occupant plane whose number names no record, once per
+// grid: the count and the first such cell.
+template <typename Known>
+void CheckPlane(Checker& c, std::string_view field, const Plane& plane,
+                std::string_view kind, Known known) {
+  int bad = 0;
+  int firstCell = 0;
+  for (int cell = 1; cell <= kCells; ++cell) {
+    const int n = plane[static_cast<std::size_t>(cell - 1)];
+    if (n == 0 || known(n)) continue;
+    if (bad++ == 0) firstCell = cell;
+  }
+  if (bad > 0)
+    c.Report(std::string(field) + ": " + to_string(bad) + " hücrede olmayan " +
+             std::string(kind) + " (ilk: hücre " + to_string(firstCell) + ", " +
+             to_string(plane[static_cast<std::size_t>(firstCell - 1)]) + ")");
+}
+
+template <typename List, typename Known>
+void CheckGrids(Checker& c, DataFile file, const List& grids, std::string_view kind,
+                Known ownerKnown) {
+  Numbers owners;
+  for (std::size_t i = 0; i < grids.size(); ++i, owners.Next()) {
+    const auto& g = grids[i];
+    int owner = 0;
+    if constexpr (requires { g.teacher; }) owner = g.teacher;
+    else if constexpr (requires { g.room; }) owner = g.room;
+    else owner = g.classNo;
+    c.Begin(file, i + 1, std::string(kind) + " " + to_string(owner));
+    owners.See(c, "number", owner);
+    if (owner != 0 && !ownerKnown(owner)) c.Report("çizelgenin sahibi olan " +
+                                                    std::string(kind) + " yok");
+  }
+}
+
+void CheckTimetables(Checker& c) {
+  const School& s = c.school();
+  CheckGrids(c, DataFile::kTeacherGrids, s.TeacherGrids, "öğretmen", TeacherKnown(s));
+  for (std::size_t i = 0; i < s.TeacherGrids.size(); ++i) {
+    c.Begin(DataFile::kTeacherGrids, i + 1,
+            "öğretmen " + to_string(s.TeacherGrids[i].teacher));
+    CheckPlane(c, "occupant", s.TeacherGrids[i].occupant, "sınıf", ClassKnown(s));
+  }
+  CheckGrids(c, DataFile::kClassGrids, s.ClassGrids, "sınıf", ClassKnown(s));
+  for (std::size_t i = 0; i < s.ClassGrids.size(); ++i) {
+    c.Begin(DataFile::kClassGrids, i + 1, "sınıf " + to_string(s.ClassGrids[i].classNo));
+    CheckPlane(c, "occupant", s.ClassGrids[i].occupant, "ders", LessonKnown(s));
+  }
+  CheckGrids(c, DataFile::kRoomGrids, s.RoomGrids, "derslik", RoomKnown(s));
+  for (std::size_t i = 0; i < s.RoomGrids.size(); ++i) {
+    c.Begin(DataFile::kRoomGrids, i + 1, "derslik " + to_string(s.RoomGrids[i].room));
+    CheckPlane(c, "occupant", s.RoomGrids[i].occupant, "sınıf", ClassKnown(s));
+  }
+}
+
+void CheckSettings(Checker& c) {
+  const School& s = c.school();
+  const TSettingsRec& r = s.Settings;
+  c.Begin(DataFile::kSettings, 1, "ayarlar");
+  c.Text("fontName", r.fontName);
+  c.Text("sheetFontName", r.sheetFontName);
+  for (std::size_t k = 0; k < r.startTimes.size(); ++k)
+    c.Text("startTimes[" + to_string(k) + "]", r.startTimes[k]);
+  c.Text("schoolName", r.schoolName);
+  c.Text("principalName", r.principalName);
+  c.Text("deputyName", r.deputyName);
+  c.Ref("guidanceLesson", r.guidanceLesson, "ders", LessonKnown(s), true);
+}
+
+void CheckTails(Checker& c, const TailBytes& tails) {
+  for (std::size_t i = 0; i < kDataFiles.size(); ++i) {
+    if (tails[i] == 0) continue;
+    const DataFileInfo& info = kDataFiles[i];
+    c.Begin(info.file, 0, "");
+    if (info.file == DataFile::kAnnexFlags || info.file == DataFile::kSettings)
+      c.Report("dosya tam bir kayıt (" + to_string(info.recordSize) +
+               " bayt) değil, " + to_string(tails[i]) + " bayt uyuşmuyor");
+    else
+      c.Report("dosyanın sonunda yarım kayıt: " + to_string(tails[i]) + " bayt (kayıt " +
+               to_string(info.recordSize) + " bayt)");
+  }
+}
+
+}  // namespace
+
+std::vector<Damage> FindDamage(const School& school, const TailBytes& tails) {
+  Checker c(school);
+  CheckTails(c, tails);
+  CheckMasterData(c);
+  CheckClassLessons(c);
+  CheckCommonGroups(c);
+  CheckDuties(c);
+  CheckTeacherLessons(c);
+  CheckTimetables(c);
+  CheckSettings(c);
+  std::vector<Damage> found = c.Take();
+  std::stable_sort(found.begin(), found.end(), [](const Damage& a, const Damage& b) {
+    return std::pair{static_cast<int>(a.file), a.record} <
+           std::pair{static_cast<int>(b.file), b.record};
+  });
+  return found;
+}
+
+std::string DamageLine(const Damage& damage) {
+  std::string line(InfoOf(damage.file).name);
+  if (damage.record > 0) line += ", kayıt " + to_string(damage.record);
+  return line + ": " + damage.text;
+}
+
+}  // namespace kalvodrin
