@@ -1,0 +1,40 @@
+// check: lists what is damaged in a working folder's data; exit 1 when anything is.
+
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "core/damage_check.h"
+
+namespace kalvodrin::cli {
+namespace {
+
+int RunCheck(const std::string& given) {
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  auto school = std::make_unique<School>();
+  TailBytes tails{};
+  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  std::vector<std::string> lines;
+  for (const Damage& d : FindDamage(*school, tails)) lines.push_back(DamageLine(d));
+  for (const std::string& line : lines) std::cout << line << '\n';
+  if (lines.empty()) {
+    std::cout << "Sorun bulunamadı.\n";
+    return 0;
+  }
+  return Fail(std::to_string(lines.size()) + " sorun bulundu");
+}
+
+}  // namespace
+
+void AddCheckCommand(CLI::App& app, CommandContext& context) {
+  auto folder = std::make_shared<std::string>();
+  CLI::App* command =
+      app.add_subcommand("check", "Bozuk ya da tutarsız verileri listeler; varsa çıkış kodu 1");
+  AddFolderOption(*command, *folder);
+  command->callback([folder, &context] { context.exitCode = RunCheck(*folder); });
+}
+
+}  // namespace kalvodrin::cli

@@ -1,0 +1,50 @@
+#include "cli/command_support.h"
+
+#include <iostream>
+
+#include "core/data_files.h"
+#include "core/file_io.h"
+#include "core/paths.h"
+
+namespace kalvodrin::cli {
+
+void AddFolderOption(CLI::App& command, std::string& folder) {
+  command.add_option("--folder", folder,
+                     "Çalışma klasörü (verilmezse YARDIM.LOF'taki klasör)");
+}
+
+Status ResolveFolder(const std::string& given, std::filesystem::path& folder) {
+  if (!given.empty()) {
+    folder = given;
+    return Status::Ok();
+  }
+  const PlatformDirs dirs = PlatformDirs::FromEnvironment();
+  std::string stored;
+  if (Status s = LoadWorkFolder(WorkFolderFileLocation(dirs), stored); !s) return s;
+  folder = MapStoredPath(stored, dirs);
+  return Status::Ok();
+}
+
+Status LoadExistingSchool(const std::filesystem::path& folder, School& school,
+                          TailBytes& tails) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec))
+    return Status::Error(folder.string() + ": çalışma klasörü yok");
+  school.WorkFolder = folder;
+  return LoadSchool(school, &tails);
+}
+
+std::string FirstDataFileIn(const std::filesystem::path& folder) {
+  std::error_code ec;
+  for (const DataFileInfo& info : kDataFiles)
+    if (std::filesystem::exists(ResolveInFolder(folder, info.name), ec))
+      return std::string(info.name);
+  return "";
+}
+
+int Fail(std::string_view message) {
+  std::cerr << "kalvodrin-cli: " << message << '\n';
+  return 1;
+}
+
+}  // namespace kalvodrin::cli

@@ -1,0 +1,34 @@
+#pragma once
+// What the subcommands share: finding the working folder, reading a school from it
+// and telling the user why something could not be done.
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/school.h"
+#include "core/status.h"
+#include "core/storage.h"
+
+namespace kalvodrin::cli {
+
+// Adds the --folder option every subcommand takes.
+void AddFolderOption(CLI::App& command, std::string& folder);
+
+// The folder given with --folder; without it, the working folder named in
+// YARDIM.LOF, as the desktop program finds it.
+Status ResolveFolder(const std::string& given, std::filesystem::path& folder);
+
+// Loads an existing working folder (missing files inside it are created empty, as
+// the program does); a folder that does not exist is an error, not created.
+Status LoadExistingSchool(const std::filesystem::path& folder, School& school,
+                          TailBytes& tails);
+
+// The first data file present in the folder, or "" when it holds none.
+std::string FirstDataFileIn(const std::filesystem::path& folder);
+
+// Prints "kalvodrin-cli: message" on stderr and gives exit code 1.
+int Fail(std::string_view message);
+
+}  // namespace kalvodrin::cli

@@ -1,0 +1,20 @@
+#pragma once
+// The subcommands of kalvodrin-cli. Each Add*Command registers one subcommand with
+// its options; when it runs it leaves its exit code in the context: 0 done, 1 the
+// work could not be done (the reason on stderr, nothing written).
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace kalvodrin::cli {
+
+struct CommandContext {
+  int exitCode = 0;
+};
+
+void AddInitCommand(CLI::App& app, CommandContext& context);
+void AddCheckCommand(CLI::App& app, CommandContext& context);
+void AddToJsonCommand(CLI::App& app, CommandContext& context);
+void AddFromJsonCommand(CLI::App& app, CommandContext& context);
+
+}  // namespace kalvodrin::cli

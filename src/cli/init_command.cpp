@@ -1,0 +1,37 @@
+// init: a new, empty working folder with every data file at its default.
+
+#include <iostream>
+#include <memory>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+
+namespace kalvodrin::cli {
+namespace {
+
+int RunInit(const std::string& given) {
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  // Never mix defaults into a school that is already there.
+  if (const std::string existing = FirstDataFileIn(folder); !existing.empty())
+    return Fail(folder.string() + ": zaten bir çalışma klasörü (" + existing +
+                " var); hiçbir şey yazılmadı");
+  School school;
+  TailBytes tails{};
+  school.WorkFolder = folder;
+  if (Status s = LoadSchool(school, &tails); !s) return Fail(s.message());
+  std::cout << "Çalışma klasörü hazır: " << folder.string() << '\n';
+  return 0;
+}
+
+}  // namespace
+
+void AddInitCommand(CLI::App& app, CommandContext& context) {
+  auto folder = std::make_shared<std::string>();
+  CLI::App* command =
+      app.add_subcommand("init", "Boş bir çalışma klasörü oluşturur (her dosya varsayılanıyla)");
+  AddFolderOption(*command, *folder);
+  command->callback([folder, &context] { context.exitCode = RunInit(*folder); });
+}
+
+}  // namespace kalvodrin::cli
