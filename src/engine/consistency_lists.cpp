@@ -1,0 +1,99 @@
+// The assignment lists the timetables rest on: every number they hold names a record.
+#include <algorithm>
+
+#include "core/school.h"
+#include "engine/consistency_report.h"
+
+namespace kalvodrin {
+namespace {
+
+bool Lists(const std::array<uint8_t, kMaxListed>& list, int count, int number) {
+  const int n = std::clamp(count, 0, kMaxListed);
+  return std::find(list.begin(), list.begin() + n, number) != list.begin() + n;
+}
+
+bool HasTeacherLesson(const School& school, int teacher, int classNo, int lesson) {
+  return std::any_of(school.TeacherLessons.begin(), school.TeacherLessons.end(),
+                     [&](const TTeacherLessonRec& tl) {
+                       return tl.teacher == teacher && tl.classNo == classNo &&
+                              tl.lesson == lesson;
+                     });
+}
+
+void CheckClassLesson(const School& school, const TClassLessonRec& cl, Report& report) {
+  const std::string who = "sınıf " + Num(cl.classNo) + " ders " + Num(cl.lesson) + ": ";
+  if (school.ClassByNo(cl.classNo) == nullptr) report.Add(who + "sınıf yok");
+  if (school.LessonByNo(cl.lesson) == nullptr) report.Add(who + "ders havuzda yok");
+  if (cl.teacherCount > kMaxListed) report.Add(who + "öğretmen sayısı 15'ten büyük");
+  if (cl.roomCount > kMaxListed) report.Add(who + "derslik sayısı 15'ten büyük");
+  for (int k = 0; k < std::min<int>(cl.teacherCount, kMaxListed); ++k) {
+    const int t = cl.teachers[static_cast<std::size_t>(k)];
+    if (school.TeacherByNo(t) == nullptr) report.Add(who + "öğretmen " + Num(t) + " yok");
+    else if (!HasTeacherLesson(school, t, cl.classNo, cl.lesson))
+      report.Add(who + "öğretmen " + Num(t) + " listede, ders dağıtımında yok");
+  }
+  for (int k = 0; k < std::min<int>(cl.roomCount, kMaxListed); ++k) {
+    const int r = cl.rooms[static_cast<std::size_t>(k)];
+    if (school.RoomByNo(r) == nullptr) report.Add(who + "derslik " + Num(r) + " yok");
+  }
+  if (cl.commonGroup == 0) return;
+  const TCommonGroupRec* g = school.CommonGroupByNo(cl.commonGroup);
+  if (g == nullptr) {
+    report.Add(who + "ortak ders grubu " + Num(cl.commonGroup) + " yok");
+    return;
+  }
+  bool member = false;
+  for (int k = 0; k < std::min<int>(g->count, kMaxListed); ++k)
+    member = member || (g->classes[static_cast<std::size_t>(k)] == cl.classNo &&
+                        g->lessons[static_cast<std::size_t>(k)] == cl.lesson);
+  if (!member) report.Add(who + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
+}
+
+void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& report) {
+  const std::string who = "ortak ders grubu " + Num(g.number) + ": ";
+  if (g.count > kMaxListed) report.Add(who + "üye sayısı 15'ten büyük");
+  for (int k = 0; k < std::min<int>(g.count, kMaxListed); ++k) {
+    const int c = g.classes[static_cast<std::size_t>(k)];
+    const int l = g.lessons[static_cast<std::size_t>(k)];
+    const TClassLessonRec* cl = school.ClassLessonAt(c, l);
+    if (cl == nullptr)
+      report.Add(who + "üye sınıf " + Num(c) + " ders " + Num(l) + " sınıf dersi değil");
+    else if (cl->commonGroup != g.number)
+      report.Add(who + "üye sınıf " + Num(c) + " ders " + Num(l) + " başka gruba bağlı");
+  }
+}
+
+void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl, Report& report) {
+  const std::string who = "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " +
+                          Num(tl.classNo) + ", ders " + Num(tl.lesson) + "): ";
+  if (school.TeacherByNo(tl.teacher) == nullptr) report.Add(who + "öğretmen yok");
+  const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);
+  if (cl == nullptr) report.Add(who + "sınıf dersi yok");
+  else if (!Lists(cl->teachers, cl->teacherCount, tl.teacher))
+    report.Add(who + "öğretmen sınıf dersinin listesinde yok");
+}
+
+void CheckDuties(const School& school, Report& report) {
+  for (const TDutyRec& d : school.Duties) {
+    const std::string who = "nöbet (yer " + Num(d.place) + ", gün " + Num(d.day) +
+                            ", öğretmen " + Num(d.teacher) + "): ";
+    if (school.DutyPlaceByNo(d.place) == nullptr) report.Add(who + "nöbet yeri yok");
+    if (school.TeacherByNo(d.teacher) == nullptr) report.Add(who + "öğretmen yok");
+    if (d.day < 1 || d.day > 7) report.Add(who + "gün 1..7 dışında");
+  }
+}
+
+}  // namespace
+
+void CheckAssignments(const School& school, Report& report) {
+  for (const TLessonRec& l : school.Lessons)
+    if (l.group != 0 && school.LessonGroupByNo(l.group) == nullptr)
+      report.Add("ders " + Num(l.number) + ": ders grubu " + Num(l.group) + " yok");
+  for (const TClassLessonRec& cl : school.ClassLessons) CheckClassLesson(school, cl, report);
+  for (const TCommonGroupRec& g : school.CommonGroups) CheckCommonGroup(school, g, report);
+  for (const TTeacherLessonRec& tl : school.TeacherLessons)
+    CheckTeacherLesson(school, tl, report);
+  CheckDuties(school, report);
+}
+
+}  // namespace kalvodrin
