@@ -160,10 +160,11 @@ void CheckClassLessons(Checker& c) {
     c.Ref("lesson", r.lesson, "ders", LessonKnown(s), false);
     c.Count("teacherCount", r.teacherCount);
     c.Count("roomCount", r.roomCount);
-    for (int k = 0; k < std::min<int>(r.teacherCount, kMaxListed); ++k)
+    // A count beyond the list says nothing about its entries; the count is the fault.
+    for (int k = 0; r.teacherCount <= kMaxListed && k < r.teacherCount; ++k)
       c.Ref("teachers[" + to_string(k) + "]", r.teachers[static_cast<std::size_t>(k)],
             "öğretmen", TeacherKnown(s), false);
-    for (int k = 0; k < std::min<int>(r.roomCount, kMaxListed); ++k)
+    for (int k = 0; r.roomCount <= kMaxListed && k < r.roomCount; ++k)
       c.Ref("rooms[" + to_string(k) + "]", r.rooms[static_cast<std::size_t>(k)], "derslik",
             RoomKnown(s), false);
     c.Ref("commonGroup", r.commonGroup, "ortak ders grubu",
@@ -180,7 +181,7 @@ void CheckCommonGroups(Checker& c) {
     c.Begin(DataFile::kCommonGroups, i + 1, "ortak ders grubu " + to_string(r.number));
     numbers.See(c, "number", r.number);
     c.Count("count", r.count);
-    for (int k = 0; k < std::min<int>(r.count, kMaxListed); ++k) {
+    for (int k = 0; r.count <= kMaxListed && k < r.count; ++k) {
       const auto at = static_cast<std::size_t>(k);
       if (s.ClassLessonAt(r.classes[at], r.lessons[at]) == nullptr)
         c.Report("üye " + to_string(k + 1) + ": sınıf " + to_string(r.classes[at]) +
