@@ -1,0 +1,166 @@
+#include "engine/block_operations.h"
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "engine/consistency.h"
+#include "grid_image.h"
+#include "school_builder.h"
+
+namespace kalvodrin {
+namespace {
+
+class BlockOperationsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Room("LAB").Class("9", "A").Class("9", "B");
+    b.In("9 A").Lesson("MATEMATİK", 6, "2+2+2").Teacher("ALİ").Teach().InRoom("LAB");
+    b.In("9 B").Lesson("MATEMATİK", 6, "2+2+2").Teach();
+    b.In("9 A").Lesson("BEDEN", 2, "2").In("9 B").Lesson("BEDEN", 2, "2");
+    b.Common({"9 A", "9 B"}, "BEDEN").Teacher("CAN").Teach();
+    school = b.Build();
+    a = b.ClassNo("9 A");
+    nineB = b.ClassNo("9 B");
+    math = b.LessonNo("MATEMATİK");
+    pe = b.LessonNo("BEDEN");
+    ali = b.TeacherNo("ALİ");
+    can = b.TeacherNo("CAN");
+    lab = b.RoomNo("LAB");
+  }
+
+  Block At(int classNo, int lesson, int length, int day, int hour) {
+    return *MakeBlock(school, classNo, lesson, length, CellIndex(day, hour));
+  }
+
+  SchoolBuilder b;
+  School school;
+  ChangeJournal journal;
+  int a = 0, nineB = 0, math = 0, pe = 0, ali = 0, can = 0, lab = 0;
+};
+
+TEST_F(BlockOperationsTest, PlaceBlockWritesEveryParticipantAndItsCounters) {
+  ASSERT_TRUE(PlaceBlock(school, At(a, math, 2, 2, 3), &journal));
+  const int start = CellIndex(2, 3);
+  const TTeacherGridRec& t = *school.TeacherGridByNo(ali);
+  const TClassGridRec& c = *school.ClassGridByNo(a);
+  const TRoomGridRec& r = *school.RoomGridByNo(lab);
+  for (int cell : {start, start + 1}) {
+    EXPECT_EQ(t.occupant[cell - 1], a);
+    EXPECT_EQ(c.occupant[cell - 1], math);
+    EXPECT_EQ(r.occupant[cell - 1], a);
+    EXPECT_EQ(t.blockLen[cell - 1], 2);
+    EXPECT_EQ(c.blockStart[cell - 1], start);
+    EXPECT_EQ(r.blockStart[cell - 1], start);
+  }
+  EXPECT_EQ(t.placedHours, 2);
+  EXPECT_EQ(t.placedPerDay[1], 2);
+  EXPECT_EQ(c.freeHours[1], 4);
+  EXPECT_EQ(journal.count(), 6);
+  EXPECT_EQ(journal.entry(0).teacher, ali);
+  EXPECT_EQ(journal.entry(1).lesson, math);
+  EXPECT_EQ(journal.entry(2).room, lab);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
+TEST_F(BlockOperationsTest, RollbackRestoresEveryByte) {
+  ASSERT_TRUE(PlaceBlock(school, At(a, math, 2, 1, 1), &journal));
+  const auto before = GridImage(school);
+  const int mark = journal.Mark();
+  ASSERT_TRUE(PlaceBlock(school, At(nineB, math, 2, 1, 3), &journal));
+  ASSERT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kRemoved);
+  ASSERT_TRUE(PlaceBlock(school, At(a, pe, 2, 1, 1), &journal));
+  EXPECT_NE(GridImage(school), before);
+  RollBack(school, journal, mark);
+  EXPECT_EQ(journal.count(), mark);
+  EXPECT_EQ(GridImage(school), before);
+  RollBack(school, journal, mark + 5);  // a mark above the count changes nothing
+  EXPECT_EQ(GridImage(school), before);
+}
+
+TEST_F(BlockOperationsTest, PlaceBlockRefusesWithoutChangingAnything) {
+  ASSERT_TRUE(PlaceBlock(school, At(a, math, 2, 1, 1), &journal));
+  const auto before = GridImage(school);
+  const int count = journal.count();
+  // The teacher is busy in the second hour.
+  EXPECT_FALSE(PlaceBlock(school, At(nineB, math, 2, 1, 2), &journal));
+  // A block running past the end of the day.
+  Block late = At(a, math, 2, 1, 15);
+  late.length = 3;
+  EXPECT_FALSE(PlaceBlock(school, late, &journal));
+  // A participant without a timetable.
+  Block ghost = At(a, math, 1, 3, 1);
+  ghost.teachers[0] = 99;
+  EXPECT_FALSE(PlaceBlock(school, ghost, &journal));
+  // The same teacher named twice.
+  Block twice = At(a, math, 1, 3, 1);
+  twice.teachers[1] = twice.teachers[0];
+  twice.teacherCount = 2;
+  EXPECT_FALSE(PlaceBlock(school, twice, &journal));
+  EXPECT_EQ(GridImage(school), before);
+  EXPECT_EQ(journal.count(), count);
+}
+
+TEST_F(BlockOperationsTest, FullJournalRefusesAPlacementThatWouldNotFit) {
+  const Block block = At(a, math, 2, 4, 1);  // 2 hours x 3 participants
+  JournalEntry filler;
+  filler.cell = 1;
+  while (journal.room() > 5) journal.Record(filler);
+  const auto before = GridImage(school);
+  EXPECT_FALSE(PlaceBlock(school, block, &journal));
+  EXPECT_EQ(GridImage(school), before);
+  journal.Truncate(journal.count() - 1);
+  EXPECT_TRUE(PlaceBlock(school, block, &journal));
+  EXPECT_TRUE(journal.full());
+  EXPECT_FALSE(journal.Record(filler));
+}
+
+TEST_F(BlockOperationsTest, RemoveBlockOutcomes) {
+  const auto empty = GridImage(school);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kFreeCell);
+  ASSERT_TRUE(PlaceBlock(school, At(a, math, 2, 1, 1), nullptr));
+  // A block that would leave its day, an unknown class.
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 16), a, &journal), RemoveOutcome::kRefused);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), 77, &journal), RemoveOutcome::kRefused);
+  // The teacher's cell no longer holds the class: damaged data is left alone.
+  TTeacherGridRec& t = *school.TeacherGridByNo(ali);
+  t.occupant[1] = nineB;
+  const auto damaged = GridImage(school);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kRefused);
+  EXPECT_EQ(GridImage(school), damaged);
+  t.occupant[1] = a;
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kRemoved);
+  EXPECT_EQ(GridImage(school), empty);
+}
+
+TEST_F(BlockOperationsTest, CommonLessonIsPlacedForEveryMemberAndRemovedFromAny) {
+  const Block block = At(nineB, pe, 2, 3, 1);
+  ASSERT_EQ(block.classCount, 2);
+  EXPECT_EQ(block.classes[0], nineB);  // the class asked for comes first
+  EXPECT_EQ(block.classes[1], a);
+  ASSERT_TRUE(PlaceBlock(school, block, &journal));
+  const int cell = CellIndex(3, 1);
+  EXPECT_EQ(school.TeacherGridByNo(can)->occupant[cell - 1], nineB);
+  EXPECT_EQ(school.ClassGridByNo(a)->occupant[cell - 1], pe);
+  EXPECT_EQ(school.ClassGridByNo(nineB)->occupant[cell - 1], pe);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+  EXPECT_EQ(RemoveBlock(school, 2, cell, a, &journal), RemoveOutcome::kRemoved);
+  EXPECT_EQ(school.ClassGridByNo(nineB)->occupant[cell - 1], 0);
+  EXPECT_EQ(school.TeacherGridByNo(can)->placedHours, 0);
+}
+
+TEST_F(BlockOperationsTest, MakeBlockCopiesTheLessonAndRefusesUnknownOnes) {
+  const Block block = At(a, math, 2, 5, 4);
+  EXPECT_EQ(block.day, 5);
+  EXPECT_EQ(block.startHour, 4);
+  EXPECT_EQ(block.startCell, 68);
+  EXPECT_EQ(block.weeklyHours, 6);
+  EXPECT_EQ(block.patternBlocks, 3);
+  EXPECT_EQ(block.roomCount, 1);
+  EXPECT_FALSE(MakeBlock(school, a, 200, 1).has_value());
+  EXPECT_FALSE(MakeBlock(school, 200, math, 1).has_value());
+  EXPECT_FALSE(MakeBlock(school, a, math, 17).has_value());
+  EXPECT_FALSE(MakeBlock(school, a, math, 0).has_value());
+}
+
+}  // namespace
+}  // namespace kalvodrin
