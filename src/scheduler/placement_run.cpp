@@ -83,6 +83,10 @@ RunOutcome PlacementRun::RunForTeacher(int teacher) {
 }
 
 RunOutcome PlacementRun::RunAtCell(int teacher, int classNo, int lesson, int cell) {
+  // Without its usable hours the teacher of a school never run before could not be
+  // given the lesson anywhere.
+  ReloadSettings();
+  PrepareTeacher(school_, teacher);
   StartRun(false);
   ShowTeacher(teacher);
   ShowLesson(classNo, lesson);
