@@ -1,0 +1,161 @@
+#include "plan_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/cells.h"
+#include "core/ordering.h"
+#include "core/pattern.h"
+#include "core/record_creation.h"
+#include "core/turkish_text.h"
+
+namespace kalvodrin::samples {
+namespace {
+
+// Typed text as the entry forms store it: cp1254, Turkish capitals.
+std::string Cp(std::string_view utf8) { return UserTextToCp1254(utf8); }
+
+// Every new lesson is sorted into the pool at once, as the lesson pool window does.
+void WriteLessons(School& school) {
+  for (int i = 0; i < kLessonCount; ++i) {
+    const LessonDef& d = LessonOf(static_cast<LessonId>(i));
+    const ParsedPattern pattern = ParsePattern(d.weeklyHours, d.pattern);
+    AddLesson(school, i + 1, Cp(d.name), Cp(d.shortName), 0, d.weeklyHours,
+              pattern.blocks, 0);
+    SortLessons(school);
+  }
+}
+
+// Each class with its timetable and its daily hour window.
+void WriteClasses(const SchoolPlan& plan, School& school) {
+  for (std::size_t i = 0; i < plan.classes.size(); ++i) {
+    const ClassPlan& c = plan.classes[i];
+    const int number = static_cast<int>(i) + 1;
+    AddClass(school, number, Cp(std::to_string(c.grade)), Cp(c.section));
+    TClassGridRec& grid = NewClassGrid(school, number);
+    const int first = c.afternoon ? kAfternoonFirstHour : kMorningFirstHour;
+    const int last = c.afternoon ? kAfternoonLastHour : kMorningLastHour;
+    grid.firstHour.fill(static_cast<uint8_t>(first));
+    grid.lastHour.fill(static_cast<uint8_t>(last));
+    grid.freeHours.fill(static_cast<uint8_t>(last - first + 1));
+  }
+  SortClasses(school);
+  school.ReindexClassGrids();
+}
+
+void WriteRooms(const SchoolPlan& plan, School& school) {
+  for (std::size_t i = 0; i < plan.rooms.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    AddRoom(school, number, Cp(plan.rooms[i].name));
+    NewRoomGrid(school, number);
+  }
+  SortRooms(school);
+  school.ReindexRoomGrids();
+}
+
+// A teacher who cannot come on a day has every cell of that day closed, as locking
+// the cells in the teacher's timetable does.
+void WriteTeachers(const SchoolPlan& plan, School& school) {
+  for (std::size_t i = 0; i < plan.teachers.size(); ++i) {
+    const TeacherPlan& t = plan.teachers[i];
+    const int number = static_cast<int>(i) + 1;
+    AddTeacher(school, number, Cp(t.name), Cp(BranchName(t.branch)), Cp(t.classTeacherOf),
+               Cp(t.club));
+    TTeacherGridRec& grid = NewTeacherGrid(school, number);
+    if (t.closedDay == 0) continue;
+    for (int hour = 1; hour <= kHoursPerDay; ++hour)
+      grid.open[static_cast<std::size_t>(CellIndex(t.closedDay, hour) - 1)] = 0;
+  }
+  SortTeachers(school);
+  school.ReindexTeacherGrids();
+}
+
+void WriteClassLessons(const SchoolPlan& plan, School& school) {
+  for (std::size_t i = 0; i < plan.classes.size(); ++i) {
+    const int classNo = static_cast<int>(i) + 1;
+    for (LessonId lesson : plan.classes[i].lessons) {
+      AddClassLesson(school, classNo, LessonNumber(lesson));
+      PlaceClassLesson(school, classNo, LessonNumber(lesson));
+    }
+  }
+}
+
+// Common lessons are formed before any teacher or room is given, as the common
+// lessons window requires.
+void WriteCommonGroups(const SchoolPlan& plan, School& school) {
+  for (const UnitPlan& unit : plan.units) {
+    if (unit.classes.size() < 2) continue;
+    const int number = school.CommonGroups.nextFreeNumber();
+    AddCommonGroup(school, number);
+    school.ReindexCommonGroups();
+    for (int c : unit.classes) AddCommonMember(school, number, c + 1, LessonNumber(unit.lesson));
+  }
+}
+
+// Teacher by teacher, as a school fills the teacher distribution window; a common
+// lesson is given for every member class at once.
+void WriteTeacherLessons(const SchoolPlan& plan, School& school) {
+  for (int t = 0; t < static_cast<int>(plan.teachers.size()); ++t) {
+    for (const UnitPlan& unit : plan.units) {
+      if (std::find(unit.teachers.begin(), unit.teachers.end(), t) == unit.teachers.end())
+        continue;
+      for (int c : unit.classes) {
+        AddTeacherLesson(school, t + 1, c + 1, LessonNumber(unit.lesson));
+        PlaceTeacherLesson(school, t + 1, c + 1, LessonNumber(unit.lesson));
+      }
+    }
+  }
+}
+
+// A room given to a common lesson is listed by every member's class lesson.
+void WriteRoomAssignments(const SchoolPlan& plan, School& school) {
+  for (const UnitPlan& unit : plan.units) {
+    if (unit.room < 0) continue;
+    for (int c : unit.classes) {
+      TClassLessonRec* cl = school.ClassLessonAt(c + 1, LessonNumber(unit.lesson));
+      if (cl == nullptr || cl->roomCount >= kMaxListed) continue;
+      cl->rooms[cl->roomCount] = static_cast<uint8_t>(unit.room + 1);
+      ++cl->roomCount;
+    }
+  }
+}
+
+// Lesson hours of 40 minutes with 5-minute breaks, two shifts from 07:30.
+constexpr std::array<std::string_view, kHoursPerDay> kStartTimes = {
+    "07:30", "08:15", "09:00", "09:45", "10:30", "11:15", "12:00", "12:45",
+    "13:30", "14:15", "15:00", "15:45", "16:30", "17:15", "18:00", "18:45"};
+
+void WriteSettings(const SchoolPlan& plan, School& school) {
+  TSettingsRec& s = school.Settings;
+  s = DefaultSettings();
+  s.schoolName.assign(Cp(plan.schoolName));
+  s.principalName.assign(Cp(plan.principalName));
+  s.deputyName.assign(Cp(plan.deputyName));
+  for (std::size_t k = 0; k < kStartTimes.size(); ++k) s.startTimes[k].assign(kStartTimes[k]);
+  s.guidanceLesson = static_cast<uint8_t>(LessonNumber(LessonId::kGuidance));
+  s.guidanceDayMorning = kGuidanceDay;
+  s.guidanceHourMorning = kGuidanceHourMorning;
+  s.guidanceDayAfternoon = kGuidanceDay;
+  s.guidanceHourAfternoon = kGuidanceHourAfternoon;
+}
+
+}  // namespace
+
+void WritePlan(const SchoolPlan& plan, School& school) {
+  school.Clear();
+  school.Annex = AnnexFlags{};
+  WriteLessons(school);
+  WriteClasses(plan, school);
+  WriteRooms(plan, school);
+  WriteTeachers(plan, school);
+  WriteClassLessons(plan, school);
+  WriteCommonGroups(plan, school);
+  WriteTeacherLessons(plan, school);
+  WriteRoomAssignments(plan, school);
+  WriteSettings(plan, school);
+  school.ReindexAll();
+}
+
+}  // namespace kalvodrin::samples
