@@ -1,0 +1,179 @@
+// kalvodrin-cli as a user runs it: exit codes, what it prints and what it writes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "core/settings_record.h"
+#include "core/storage.h"
+#include "test_school.h"
+
+namespace kalvodrin {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs the tool with `args` (already quoted for the shell).
+CliRun Cli(const TempFolder& temp, const std::string& args) {
+  const fs::path out = temp.path() / "stdout.txt";
+  const fs::path err = temp.path() / "stderr.txt";
+  const std::string command = std::string("'") + KALVODRIN_CLI + "' " + args + " >'" +
+                              out.string() + "' 2>'" + err.string() + "'";
+  const int status = std::system(command.c_str());
+  CliRun run;
+  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = Slurp(out);
+  run.err = Slurp(err);
+  return run;
+}
+
+std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+TEST(CliInit, WritesEveryFileAtItsDefaultAndNeverOverAnExistingSchool) {
+  TempFolder temp;
+  const fs::path folder = temp.path() / "okul";
+  const CliRun run = Cli(temp, "init --folder " + Quoted(folder));
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::size_t files = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    ++files;
+    const std::string name = entry.path().filename().string();
+    const Bytes bytes = ReadBytes(entry.path());
+    if (name == "DUDIZIR1.LOF") {
+      EXPECT_EQ(bytes, Bytes(250, 0));
+    } else if (name == "DUDIZIRQ.LOF") {
+      const TSettingsRec defaults = DefaultSettings();
+      ASSERT_EQ(bytes.size(), 568u);
+      EXPECT_EQ(std::memcmp(bytes.data(), &defaults, 568), 0);
+    } else {
+      EXPECT_TRUE(bytes.empty()) << name;
+    }
+  }
+  EXPECT_EQ(files, kDataFileCount);
+
+  WriteBytes(folder / "DERSLER.LOF", Bytes(48, 7));
+  const CliRun again = Cli(temp, "init --folder " + Quoted(folder));
+  EXPECT_EQ(again.code, 1);
+  EXPECT_NE(again.err.find("zaten bir çalışma klasörü"), std::string::npos) << again.err;
+  EXPECT_EQ(ReadBytes(folder / "DERSLER.LOF"), Bytes(48, 7));
+}
+
+TEST(CliUsage, MistakesExitWithTwoAndHelpWithZero) {
+  TempFolder temp;
+  EXPECT_EQ(Cli(temp, "").code, 2);
+  EXPECT_EQ(Cli(temp, "dance").code, 2);
+  EXPECT_EQ(Cli(temp, "from-json --folder x").code, 2);  // FILE missing
+  EXPECT_EQ(Cli(temp, "check --colour red").code, 2);
+  const CliRun help = Cli(temp, "--help");
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("from-json"), std::string::npos);
+}
+
+TEST(CliCheck, ListsDamageWithItsRecordAndExitsOne) {
+  TempFolder temp;
+  const fs::path folder = temp.path() / "okul";
+  ASSERT_EQ(Cli(temp, "init --folder " + Quoted(folder)).code, 0);
+  const CliRun clean = Cli(temp, "check --folder " + Quoted(folder));
+  EXPECT_EQ(clean.code, 0) << clean.out << clean.err;
+
+  Bytes lessons(48 * 2 + 5, 0);
+  lessons[0] = 1;
+  lessons[1] = 40;  // a name longer than its field
+  lessons[48] = 2;
+  WriteBytes(folder / "DERSLER.LOF", lessons);
+  const CliRun damaged = Cli(temp, "check --folder " + Quoted(folder));
+  EXPECT_EQ(damaged.code, 1);
+  EXPECT_NE(damaged.out.find("DERSLER.LOF, kayıt 1: ders 1: name uzunluk baytı 40"),
+            std::string::npos) << damaged.out;
+  EXPECT_NE(damaged.out.find("DERSLER.LOF: dosyanın sonunda yarım kayıt: 5 bayt"),
+            std::string::npos) << damaged.out;
+  EXPECT_NE(damaged.err.find("sorun bulundu"), std::string::npos);
+
+  const CliRun missing = Cli(temp, "check --folder " + Quoted(temp.path() / "yok"));
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_FALSE(fs::exists(temp.path() / "yok"));
+}
+
+TEST(CliJson, ToJsonThenFromJsonGivesTheSameFiles) {
+  TempFolder temp;
+  const fs::path original = temp.path() / "a";
+  const fs::path copied = temp.path() / "b";
+  fs::create_directories(original);
+  auto school = testing::SampleSchool(original);
+  school->Lessons[0].name.chars[29] = 'Q';  // undefined byte after the text
+  school->TeacherGrids[0].link = {1, 2, 3, 4};
+  ASSERT_TRUE(SaveFiles(*school, FileSet::All()));
+  Bytes lessonsWithoutGarbage = ReadBytes(original / "DERSLER.LOF");
+  lessonsWithoutGarbage[1 + 1 + 29] = 0;
+
+  const CliRun out = Cli(temp, "to-json --folder " + Quoted(original));
+  ASSERT_EQ(out.code, 0) << out.err;
+  const fs::path json = temp.path() / "okul.json";
+  std::ofstream(json) << out.out;
+  const CliRun in = Cli(temp, "from-json " + Quoted(json) + " --folder " + Quoted(copied));
+  ASSERT_EQ(in.code, 0) << in.err;
+  for (const DataFileInfo& info : kDataFiles) {
+    const Bytes expected = info.file == DataFile::kLessons ? lessonsWithoutGarbage
+                                                           : ReadBytes(original / info.name);
+    EXPECT_EQ(ReadBytes(copied / info.name), expected) << info.name;
+  }
+}
+
+TEST(CliJson, FromJsonRefusesBadInputAndWritesNothing) {
+  TempFolder temp;
+  const fs::path source = temp.path() / "a";
+  fs::create_directories(source);
+  ASSERT_TRUE(SaveFiles(*testing::SampleSchool(source), FileSet::All()));
+  std::string json = Cli(temp, "to-json --folder " + Quoted(source)).out;
+  const std::string good = json;
+  json.replace(json.find("\"weeklyHours\":5"), 15, "\"weeklyHours\":500");
+  std::ofstream(temp.path() / "bad.json") << json;
+  std::ofstream(temp.path() / "broken.json") << good.substr(0, good.size() / 2);
+  std::ofstream(temp.path() / "good.json") << good;
+
+  const fs::path target = temp.path() / "yeni";
+  const CliRun bad = Cli(temp, "from-json " + Quoted(temp.path() / "bad.json") + " --folder " +
+                                Quoted(target));
+  EXPECT_EQ(bad.code, 1);
+  EXPECT_NE(bad.err.find("lessons[2].weeklyHours: 0..255"), std::string::npos) << bad.err;
+  const CliRun broken = Cli(temp, "from-json " + Quoted(temp.path() / "broken.json") +
+                                   " --folder " + Quoted(target));
+  EXPECT_EQ(broken.code, 1);
+  EXPECT_NE(broken.err.find("sözdizimi"), std::string::npos) << broken.err;
+  EXPECT_EQ(Cli(temp, "from-json " + Quoted(temp.path() / "none.json") + " --folder " +
+                          Quoted(target)).code, 1);
+  EXPECT_FALSE(fs::exists(target));
+
+  // An existing school is replaced only when asked.
+  const Bytes before = ReadBytes(source / "DERSLER.LOF");
+  WriteBytes(source / "DERSLER.LOF", Bytes(48, 9));
+  EXPECT_EQ(Cli(temp, "from-json " + Quoted(temp.path() / "good.json") + " --folder " +
+                          Quoted(source)).code, 1);
+  EXPECT_EQ(ReadBytes(source / "DERSLER.LOF"), Bytes(48, 9));
+  EXPECT_EQ(Cli(temp, "from-json " + Quoted(temp.path() / "good.json") + " --overwrite --folder " +
+                          Quoted(source)).code, 0);
+  EXPECT_EQ(ReadBytes(source / "DERSLER.LOF"), before);
+}
+
+}  // namespace
+}  // namespace kalvodrin
