@@ -19,7 +19,7 @@ Change Moved(Outcome outcome, DataFile file, int number) {
 
 Change SaveNewClass(School& school, std::string_view name, std::string_view section) {
   if (name.empty()) return Refused(Outcome::kInvalid);
-  const int number = school.Classes.nextFreeNumber();
+  const int number = NextFreeNumber(school.Classes);
   if (number == 0) return Refused(Outcome::kFull);
   AddClass(school, number, StoredText(name, kClassNameChars), StoredText(section, kSectionChars));
   NewClassGrid(school, number);
@@ -57,7 +57,7 @@ Change MoveClass(School& school, int number, MoveDirection direction) {
 
 Change SaveNewRoom(School& school, std::string_view name) {
   if (name.empty()) return Refused(Outcome::kInvalid);
-  const int number = school.Rooms.nextFreeNumber();
+  const int number = NextFreeNumber(school.Rooms);
   if (number == 0) return Refused(Outcome::kFull);
   AddRoom(school, number, StoredText(name, kRoomNameChars));
   NewRoomGrid(school, number);

@@ -57,7 +57,7 @@ LessonEditFields LessonEditFieldsOf(const School& school, int number) {
 
 Change SaveNewLesson(School& school, const LessonFields& fields) {
   if (!LessonFieldsValid(fields)) return Refused(Outcome::kInvalid);
-  const int number = school.Lessons.nextFreeNumber();
+  const int number = NextFreeNumber(school.Lessons);
   if (number == 0) return Refused(Outcome::kFull);
   const int hours = *DigitsValue(fields.weeklyHours, 2);
   AddLesson(school, number, StoredText(fields.name, 30), StoredText(fields.shortName, 4), 0,
@@ -92,7 +92,7 @@ Change SaveLessonEdit(School& school, int number, const LessonEditFields& fields
 
 Change SaveNewLessonGroup(School& school, std::string_view name) {
   if (name.empty()) return Refused(Outcome::kInvalid);
-  const int number = school.LessonGroups.nextFreeNumber();
+  const int number = NextFreeNumber(school.LessonGroups);
   if (number == 0) return Refused(Outcome::kFull);
   AddLessonGroup(school, number, StoredText(name, 20));
   school.ReindexLessonGroups();

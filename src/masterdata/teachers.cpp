@@ -23,7 +23,7 @@ TeacherFields TeacherFieldsOf(const School& school, int number) {
 
 Change SaveNewTeacher(School& school, const TeacherFields& fields) {
   if (fields.name.empty()) return Refused(Outcome::kInvalid);
-  const int number = school.Teachers.nextFreeNumber();
+  const int number = NextFreeNumber(school.Teachers);
   if (number == 0) return Refused(Outcome::kFull);
   StoreFields(AddTeacher(school, number, "", "", "", ""), fields);
   NewTeacherGrid(school, number);
