@@ -1,0 +1,142 @@
+#include "engine/hour_operations.h"
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "engine/consistency.h"
+#include "engine/locks.h"
+#include "grid_image.h"
+#include "school_builder.h"
+
+namespace kalvodrin {
+namespace {
+
+class HourOperationsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Room("LAB").Class("10", "A").Hours(1, 8);
+    b.Lesson("KİMYA", 4, "2+2").Teacher("ECE").Teach().Teacher("FUAT").Teach().InRoom("LAB");
+    b.Lesson("TARİH", 2, "1+1").Teacher("GÜL").Teach();
+    school = b.Build();
+    c = b.ClassNo("10 A");
+    chem = b.LessonNo("KİMYA");
+    history = b.LessonNo("TARİH");
+    ece = b.TeacherNo("ECE");
+    fuat = b.TeacherNo("FUAT");
+    lab = b.RoomNo("LAB");
+  }
+
+  // Length and start of a cell in the teacher, class and room planes.
+  void ExpectBlock(int cell, int length, int start) {
+    SCOPED_TRACE("cell " + std::to_string(cell));
+    for (const TTeacherGridRec* t : {school.TeacherGridByNo(ece), school.TeacherGridByNo(fuat)}) {
+      EXPECT_EQ(t->blockLen[cell - 1], length);
+      EXPECT_EQ(t->blockStart[cell - 1], start);
+    }
+    EXPECT_EQ(school.ClassGridByNo(c)->blockLen[cell - 1], length);
+    EXPECT_EQ(school.ClassGridByNo(c)->blockStart[cell - 1], start);
+    EXPECT_EQ(school.RoomGridByNo(lab)->blockLen[cell - 1], length);
+    EXPECT_EQ(school.RoomGridByNo(lab)->blockStart[cell - 1], start);
+  }
+
+  SchoolBuilder b;
+  School school;
+  int c = 0, chem = 0, history = 0, ece = 0, fuat = 0, lab = 0;
+};
+
+TEST_F(HourOperationsTest, AnHourBetweenTwoSingleHoursJoinsThemIntoOneBlock) {
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, 2), c, chem));
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, 4), c, chem));
+  ExpectBlock(2, 1, 2);
+  ExpectBlock(4, 1, 4);
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, 3), c, chem));
+  for (int cell = 2; cell <= 4; ++cell) ExpectBlock(cell, 3, 2);
+  EXPECT_EQ(school.TeacherGridByNo(ece)->placedHours, 3);
+  EXPECT_EQ(school.ClassGridByNo(c)->freeHours[0], 5);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
+TEST_F(HourOperationsTest, RemovingTheMiddleHourLeavesTwoBlocksOfTheirOwn) {
+  for (int h = 2; h <= 4; ++h) ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, h), c, chem));
+  ASSERT_TRUE(RemoveOneHour(school, CellIndex(1, 3), c));
+  ExpectBlock(2, 1, 2);
+  ExpectBlock(4, 1, 4);
+  EXPECT_EQ(school.ClassGridByNo(c)->occupant[2], 0);
+  EXPECT_EQ(school.TeacherGridByNo(fuat)->placedPerDay[0], 2);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+  // Removing the first hour of a run leaves the rest starting one hour later.
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, 3), c, chem));
+  ASSERT_TRUE(RemoveOneHour(school, CellIndex(1, 2), c));
+  ExpectBlock(3, 2, 3);
+  ExpectBlock(4, 2, 3);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
+TEST_F(HourOperationsTest, PlacingAndRemovingAnHourRestoresEveryByte) {
+  const auto before = GridImage(school);
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(3, 5), c, history));
+  EXPECT_EQ(school.ClassGridByNo(c)->freeHours[2], 7);
+  ASSERT_TRUE(RemoveOneHour(school, CellIndex(3, 5), c));
+  EXPECT_EQ(GridImage(school), before);
+  EXPECT_FALSE(RemoveOneHour(school, CellIndex(3, 5), c));  // a free cell
+}
+
+TEST_F(HourOperationsTest, CheckOneHourRefusesWhatTheWindowWouldRefuse) {
+  EXPECT_TRUE(CheckOneHour(school, CellIndex(1, 1), c, history));
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(1, 9), c, history));  // after the last hour
+  EXPECT_FALSE(CheckOneHour(school, 0, c, history));
+  EXPECT_FALSE(CheckOneHour(school, 81, c, history));
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(1, 1), c, 99));  // not a lesson of the class
+  school.TeacherGridByNo(fuat)->open[CellIndex(2, 1) - 1] = 0;
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(2, 1), c, chem));  // a teacher closed it
+  school.RoomGridByNo(lab)->occupant[CellIndex(2, 2) - 1] = 9;
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(2, 2), c, chem));  // the room is busy
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, 1), c, history));
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(4, 1), c, history));
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(5, 1), c, history));  // no hours left
+  EXPECT_FALSE(PlaceOneHour(school, CellIndex(5, 1), c, history));
+}
+
+TEST_F(HourOperationsTest, LockingAPlacedBlockLocksItForEveryParticipant) {
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(2, 3), c, chem));
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(2, 4), c, chem));
+  ASSERT_TRUE(ToggleRoomLock(school, CellIndex(2, 4), lab));
+  for (int cell : {CellIndex(2, 3), CellIndex(2, 4)}) {
+    EXPECT_EQ(school.TeacherGridByNo(ece)->open[cell - 1], 0);
+    EXPECT_EQ(school.TeacherGridByNo(fuat)->open[cell - 1], 0);
+    EXPECT_EQ(school.ClassGridByNo(c)->open[cell - 1], 0);
+    EXPECT_EQ(school.RoomGridByNo(lab)->open[cell - 1], 0);
+  }
+  ASSERT_TRUE(ToggleTeacherLock(school, CellIndex(2, 3), fuat));
+  EXPECT_EQ(school.ClassGridByNo(c)->open[CellIndex(2, 4) - 1], 1);
+  EXPECT_EQ(school.TeacherGridByNo(ece)->open[CellIndex(2, 3) - 1], 1);
+  // A free cell flips for its owner alone.
+  ASSERT_TRUE(ToggleClassLock(school, CellIndex(5, 1), c));
+  EXPECT_EQ(school.ClassGridByNo(c)->open[CellIndex(5, 1) - 1], 0);
+  EXPECT_EQ(school.TeacherGridByNo(ece)->open[CellIndex(5, 1) - 1], 1);
+  EXPECT_FALSE(ToggleTeacherLock(school, 81, ece));
+  EXPECT_FALSE(ToggleTeacherLock(school, 1, 99));
+}
+
+TEST_F(HourOperationsTest, OperationsOnDamagedCellsRefuseAndChangeNothing) {
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, 1), c, chem));
+  TClassGridRec& g = *school.ClassGridByNo(c);
+  // A lesson the class does not take, and a block length past the end of the day.
+  g.occupant[CellIndex(1, 6) - 1] = 77;
+  g.blockLen[CellIndex(1, 6) - 1] = 1;
+  g.blockStart[CellIndex(1, 6) - 1] = CellIndex(1, 6);
+  g.blockLen[0] = 200;
+  const auto damaged = GridImage(school);
+  EXPECT_FALSE(RemoveOneHour(school, CellIndex(1, 6), c));
+  EXPECT_FALSE(NormalizeBlock(school, CellIndex(1, 6), c));
+  EXPECT_FALSE(ToggleClassLock(school, CellIndex(1, 6), c));
+  EXPECT_FALSE(ToggleClassLock(school, CellIndex(1, 1), c));  // its length is wrong
+  EXPECT_EQ(GridImage(school), damaged);
+  EXPECT_FALSE(CheckConsistency(school).empty());
+  // Normalizing mends the length of a block the lesson really holds.
+  EXPECT_TRUE(NormalizeBlock(school, CellIndex(1, 1), c));
+  EXPECT_EQ(g.blockLen[0], 1);
+}
+
+}  // namespace
+}  // namespace kalvodrin
