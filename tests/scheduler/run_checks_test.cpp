@@ -12,8 +12,9 @@ namespace {
 // teachers at once.
 TestSchool CoTaughtSchool() {
   TestSchool t;
-  t.Lesson(1, 22, {2, 2, 2, 2, 2}).Lesson(2, 4, {2, 2}).Class(1).Teacher(1).Teacher(2);
-  t.Teacher(3).Give(1, 1, {1}).Give(1, 2, {2, 3}).Done();
+  t.Lesson(1, 10, {2, 2, 2, 2, 2}).Lesson(2, 4, {2, 2}).Lesson(3, 12, {3, 3, 2, 2, 2});
+  t.Class(1).Teacher(1).Teacher(2).Teacher(3);
+  t.Give(1, 1, {1}).Give(1, 2, {2, 3}).Give(1, 3, {1}).Done();
   return t;
 }
 

@@ -32,7 +32,7 @@ TestSchool SmallSchool() {
     t.Give(c, 1, {1}).Give(c, 2, {2}, {1}).Give(c, 4, {4});
   }
   t.Give(1, 3, {3, 4}).Give(2, 3, {3}).Give(3, 3, {3});
-  t.Give(1, 5, {4}).Give(2, 5, {4}).Common(1, 5, {1, 2});
+  t.Give(1, 5, {}).Give(2, 5, {}).Common(5, 1, 2).Give(1, 5, {4});
   t.Done();
   return t;
 }
@@ -149,13 +149,13 @@ TEST(WholeSchoolRun, ClassCheckRefusesAndChangesNothing) {
 TEST(WholeSchoolRun, GuidanceHourAtItsCellClosedAndAlignmentKept) {
   TestSchool t = SmallSchool();
   // Each class's guidance is given by its own teacher, 4 + class.
-  t.Lesson(9, 1, {1}).Class(4, 5, 12).Give(4, 4, {4});
-  for (int c = 1; c <= 4; ++c) t.Teacher(4 + c).Give(c, 9, {4 + c});
+  t.Lesson(6, 1, {1}).Class(4, 5, 12).Give(4, 4, {4});
+  for (int c = 1; c <= 4; ++c) t.Teacher(4 + c).Give(c, 6, {4 + c});
   t.Done();
   // Class 3 already has its guidance hour elsewhere.
-  ASSERT_TRUE(t.Put(3, 9, 1, 2, 6));
+  ASSERT_TRUE(t.Put(3, 6, 1, 2, 6));
   TSettingsRec& s = t.school.Settings;
-  s.guidanceLesson = 9;
+  s.guidanceLesson = 6;
   s.guidanceDayMorning = 5;
   s.guidanceHourMorning = 6;
   s.guidanceDayAfternoon = 1;
@@ -164,11 +164,11 @@ TEST(WholeSchoolRun, GuidanceHourAtItsCellClosedAndAlignmentKept) {
   PlacementRun run(t.school);
   run.RunWholeSchool();
   const auto cell = [](int day, int hour) { return CellIndex(day, hour) - 1; };
-  EXPECT_EQ(t.At(1, 5, 6), 9);
-  EXPECT_EQ(t.At(2, 5, 6), 9);
+  EXPECT_EQ(t.At(1, 5, 6), 6);
+  EXPECT_EQ(t.At(2, 5, 6), 6);
   EXPECT_EQ(t.At(3, 5, 6), 0);
-  EXPECT_EQ(t.At(3, 2, 6), 9);
-  EXPECT_EQ(t.At(4, 1, 5), 9);  // afternoon class: its own guidance hour
+  EXPECT_EQ(t.At(3, 2, 6), 6);
+  EXPECT_EQ(t.At(4, 1, 5), 6);  // afternoon class: its own guidance hour
   EXPECT_EQ(t.C(1).open[cell(5, 6)], 0);
   EXPECT_EQ(t.T(5).open[cell(5, 6)], 0);
   EXPECT_EQ(t.C(3).open[cell(2, 6)], 1);
@@ -219,12 +219,14 @@ TEST(TargetedRun, PlacesAtTheChosenCellOrNowhere) {
 TEST(BadInput, UnschedulableSchoolsEndWithTheNoticeAndConsistentGrids) {
   // No class lesson has a pattern: no block sizes at all.
   TestSchool empty;
-  empty.Lesson(1, 3, {0, 0, 0, 0, 0}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+  empty.Lesson(1, 3, {1, 1, 1}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+  empty.school.ClassLessonAt(1, 1)->pattern = {};
   EXPECT_EQ(PlacementRun(empty.school).RunWholeSchool().notice,
             "Yerleşmeyen 3 ders saati kaldı.");
   // A pattern that does not add up to the weekly hours.
   TestSchool odd;
-  odd.Lesson(1, 5, {2}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+  odd.Lesson(1, 5, {2, 2, 1}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+  odd.school.ClassLessonAt(1, 1)->pattern = {2, 0, 0, 0, 0};
   RunOutcome outcome = PlacementRun(odd.school).RunWholeSchool();
   EXPECT_EQ(outcome.placed, 2);
   EXPECT_EQ(Problems(odd.school), "");

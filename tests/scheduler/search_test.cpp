@@ -3,27 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "engine/teacher_preparation.h"
 #include "scheduler/placement_search.h"
 #include "test_school.h"
 
 namespace kalvodrin {
 namespace {
-
-// The bytes of every timetable, to prove that a failed request left no trace.
-std::vector<uint8_t> GridBytes(const School& school) {
-  std::vector<uint8_t> bytes;
-  auto add = [&bytes](const auto& rec) {
-    const auto* p = reinterpret_cast<const uint8_t*>(&rec);
-    bytes.insert(bytes.end(), p, p + sizeof rec);
-  };
-  for (const auto& g : school.TeacherGrids) add(g);
-  for (const auto& g : school.ClassGrids) add(g);
-  for (const auto& g : school.RoomGrids) add(g);
-  return bytes;
-}
 
 class SearchTest : public ::testing::Test {
  protected:
@@ -64,8 +49,8 @@ TEST_F(SearchTest, FirstDayAndHourInOrderAndAFixedCellOnly) {
 TEST_F(SearchTest, ForbiddenStartHourAndAlignedBlocks) {
   t.Lesson(1, 2, {2}).Lesson(2, 2, {2}).Class(1).Class(2).Teacher(1).Teacher(2);
   t.Give(1, 1, {1}).Give(2, 2, {2});
-  t.school.Lessons[0].notAtHour = 1;
   Prepare(1, 1, false);
+  t.L(1).notAtHour = 1;
   state.blockAlign = 0;
   ASSERT_TRUE(Request(0, 2, 1, 1));
   EXPECT_EQ(t.At(1, 1, 2), 1);  // not at hour 1; hour 2 is fine unaligned
@@ -80,8 +65,8 @@ TEST_F(SearchTest, ForbiddenStartHourAndAlignedBlocks) {
 TEST_F(SearchTest, EarlyHoursKeepTheLessonEarlyWhileTheTeacherHasRoom) {
   t.Lesson(1, 1, {1}).Lesson(2, 3, {1, 1, 1}).Class(1).Class(2).Teacher(1);
   t.Give(1, 1, {1}).Give(2, 2, {1});
-  t.school.Lessons[0].notAfterHour = 3;
   Prepare(1, 1, false);
+  t.L(1).notAfterHour = 3;
   // The teacher's hours 1..3 of Monday are taken in another class.
   for (int day : {1}) {
     for (int hour = 1; hour <= 3; ++hour) ASSERT_TRUE(t.Put(2, 2, 1, day, hour));
@@ -98,7 +83,7 @@ class FiveConflicts : public SearchTest {
  protected:
   void Build(int blockers) {
     t.Lesson(1, 5, {5}).Lesson(2, 1, {1}).Teacher(1);
-    t.school.Settings.splitBlock = 0;
+    t.builder.Settings().splitBlock = 0;
     for (int c = 1; c <= 6; ++c) t.Class(c);
     t.Give(1, 1, {1});
     for (int c = 2; c <= 6; ++c) t.Give(c, 2, {1});
@@ -117,9 +102,9 @@ TEST_F(FiveConflicts, FourBlocksInTheWayAreMovedAndFiveAreNot) {
 
 TEST_F(FiveConflicts, FiveBlocksInTheWayFailAndLeaveNoTrace) {
   Build(5);
-  const std::vector<uint8_t> before = GridBytes(t.school);
+  const std::vector<uint8_t> before = GridImage(t.school);
   EXPECT_FALSE(Request(CellIndex(1, 1), 5, 1, 1));
-  EXPECT_EQ(GridBytes(t.school), before);
+  EXPECT_EQ(GridImage(t.school), before);
   EXPECT_EQ(state.repairUsed, 0);
 }
 
@@ -128,12 +113,12 @@ TEST_F(SearchTest, NoRepairAtLevelOneOrInTheFirstSubPass) {
   t.Give(1, 1, {1}).Give(2, 2, {1});
   Prepare(1, 2, false);
   ASSERT_TRUE(t.Put(2, 2, 1, 1, 1));
-  const std::vector<uint8_t> before = GridBytes(t.school);
+  const std::vector<uint8_t> before = GridImage(t.school);
   EXPECT_FALSE(Request(CellIndex(1, 1), 1, 1, 1));  // budget 1: one conflict is too many
   state.searchLevel = 2;
   state.subPass = 1;
   EXPECT_FALSE(Request(CellIndex(1, 1), 1, 1, 1));  // direct placement only
-  EXPECT_EQ(GridBytes(t.school), before);
+  EXPECT_EQ(GridImage(t.school), before);
   state.subPass = 2;
   ASSERT_TRUE(Request(CellIndex(1, 1), 1, 1, 1));
   EXPECT_EQ(t.At(1, 1, 1), 1);
