@@ -45,6 +45,7 @@ TEST(ClassCheck, RefusesTheFirstClassWithTooFewOpenCells) {
 TEST(TeacherOrder, BothShiftsFirstThenLeastSlackComparedAsText) {
   TestSchool t;
   for (int n = 1; n <= 4; ++n) t.Teacher(n);
+  t.Done();
   t.T(1).slack = 90;  // key "09"
   t.T(2).slack = 19;  // key "080"
   t.T(3).slack = 50;  // key "049"
@@ -64,6 +65,7 @@ TEST(TeacherOrder, BothShiftsFirstThenLeastSlackComparedAsText) {
 TEST(TeacherOrder, EqualKeysKeepTheirOrder) {
   TestSchool t;
   for (int n = 1; n <= 5; ++n) t.Teacher(n);
+  t.Done();
   for (int n = 1; n <= 5; ++n) t.T(n).slack = n % 2 == 0 ? 10 : 20;
   SortTeachersForRun(t.school);
   std::vector<int> order;
