@@ -1,4 +1,6 @@
-// check: lists what is damaged in a working folder's data; exit 1 when anything is.
+// check: lists what is damaged in a working folder's data files (bytes no window would
+// write) and then where the timetables and assignments disagree; exit 1 when anything
+// is listed. A dangling number may show in both parts, each naming it its own way.
 
 #include <iostream>
 #include <memory>
@@ -7,6 +9,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/damage_check.h"
+#include "engine/consistency.h"
 
 namespace kalvodrin::cli {
 namespace {
@@ -19,6 +22,7 @@ int RunCheck(const std::string& given) {
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
   std::vector<std::string> lines;
   for (const Damage& d : FindDamage(*school, tails)) lines.push_back(DamageLine(d));
+  for (std::string& line : CheckConsistency(*school)) lines.push_back(std::move(line));
   for (const std::string& line : lines) std::cout << line << '\n';
   if (lines.empty()) {
     std::cout << "Sorun bulunamadı.\n";
