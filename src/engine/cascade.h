@@ -19,11 +19,13 @@ FileSet DeleteRoom(School& school, int room);
 // The room leaves the class lesson's list, or every member's in a common lesson.
 FileSet TakeRoomOutOfClassLesson(School& school, int classNo, int lesson, int room);
 
-// Every class lesson of the group gets common group 0; the group goes.
+// Every class lesson of the group gets common group 0; the group goes. Hours the
+// members had placed together are removed first.
 FileSet DeleteCommonGroup(School& school, int group);
 
 // The member leaves its group (the last member moves into its slot) and the class
-// lesson's common group becomes 0.
+// lesson's common group becomes 0. Hours it had placed together with the other
+// members are removed first.
 FileSet TakeOutOfCommonGroup(School& school, int classNo, int lesson);
 
 // Every group with fewer than 2 members: a single member is taken out, then the group

@@ -68,9 +68,20 @@ void RemoveLessonHours(School& school, int classNo, int lesson) {
   }
 }
 
+// Hours placed together with other classes stop being joint when the member leaves
+// its group; left in place they would name participants the lesson no longer has.
+void RemoveJointHours(School& school, int classNo, int lesson) {
+  const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
+  const TCommonGroupRec* g =
+      cl != nullptr && cl->commonGroup != 0 ? school.CommonGroupByNo(cl->commonGroup) : nullptr;
+  if (g != nullptr && g->count >= 2) RemoveLessonHours(school, classNo, lesson);
+}
+
 }  // namespace
 
 FileSet DeleteCommonGroup(School& school, int group) {
+  if (const TCommonGroupRec* g = school.CommonGroupByNo(group); g != nullptr && g->count > 0)
+    RemoveJointHours(school, g->classes[0], g->lessons[0]);
   for (TClassLessonRec& cl : school.ClassLessons)
     if (cl.commonGroup == group) cl.commonGroup = 0;
   std::erase_if(school.CommonGroups,
@@ -82,6 +93,7 @@ FileSet DeleteCommonGroup(School& school, int group) {
 FileSet TakeOutOfCommonGroup(School& school, int classNo, int lesson) {
   TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
   if (cl == nullptr || cl->commonGroup == 0) return {};
+  RemoveJointHours(school, classNo, lesson);
   if (TCommonGroupRec* g = school.CommonGroupByNo(cl->commonGroup))
     DetachMember(*g, classNo, lesson);
   cl->commonGroup = 0;

@@ -1,0 +1,189 @@
+#include "engine/cascade.h"
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "core/record_creation.h"
+#include "engine/block_operations.h"
+#include "engine/class_lesson_lists.h"
+#include "engine/consistency.h"
+#include "engine/hour_operations.h"
+#include "school_builder.h"
+
+namespace kalvodrin {
+namespace {
+
+::testing::AssertionResult Consistent(const School& school) {
+  const std::vector<std::string> problems = CheckConsistency(school);
+  if (problems.empty()) return ::testing::AssertionSuccess();
+  auto failure = ::testing::AssertionFailure();
+  for (const std::string& p : problems) failure << p << "\n";
+  return failure;
+}
+
+// Three classes, two rooms, four teachers, a lesson group, a common lesson of all
+// three classes, duties, and a partly placed timetable.
+class CascadeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Group("FEN").Room("LAB").Room("SALON");
+    b.Class("9", "A").Class("9", "B").Class("10", "A");
+    b.In("9 A").Lesson("MATEMATİK", 6, "2+2+2").Teacher("AHMET").Teach();
+    b.In("9 B").Lesson("MATEMATİK", 6, "2+2+2").Teach();
+    b.In("9 A").Lesson("FİZİK", 4, "2+2", "FEN").Teacher("BERNA").Teach().InRoom("LAB");
+    b.In("10 A").Lesson("KİMYA", 2, "1+1", "FEN").Teacher("CEM").Teach().InRoom("LAB");
+    b.Lesson("MATEMATİK", 6, "2+2+2").Teach().Teach("AHMET", "10 A", "MATEMATİK");
+    for (const char* c : {"9 A", "9 B", "10 A"}) b.In(c).Lesson("BEDEN", 2, "2");
+    b.Common({"9 A", "9 B", "10 A"}, "BEDEN").Teacher("DERYA").Teach().InRoom("SALON");
+    school = b.Build();
+    AddDutyPlace(school, 1, "KANTİN");
+    school.ReindexDutyPlaces();
+    AddDuty(school, 1, 1, b.TeacherNo("AHMET"));
+    AddDuty(school, 1, 3, b.TeacherNo("BERNA"));
+
+    Place("9 A", "MATEMATİK", 2, 1, 1);
+    Place("9 B", "MATEMATİK", 2, 1, 3);
+    Place("9 A", "FİZİK", 2, 2, 1);
+    Place("9 B", "BEDEN", 2, 3, 1);  // all three classes
+    Place("10 A", "KİMYA", 1, 4, 1);
+    Place("10 A", "MATEMATİK", 2, 5, 1);
+    ASSERT_TRUE(PlaceOneHour(school, CellIndex(5, 3), b.ClassNo("10 A"), b.LessonNo("MATEMATİK")));
+    ASSERT_TRUE(Consistent(school));
+  }
+
+  void Place(const char* classKey, const char* lesson, int length, int day, int hour) {
+    const auto block = MakeBlock(school, b.ClassNo(classKey), b.LessonNo(lesson), length,
+                                 CellIndex(day, hour));
+    ASSERT_TRUE(block.has_value());
+    ASSERT_TRUE(PlaceBlock(school, *block, nullptr));
+  }
+
+  int PlacedHoursOf(int classNo, const char* lesson = nullptr) {
+    const TClassGridRec* g = school.ClassGridByNo(classNo);
+    int n = 0;
+    for (uint8_t occupant : g->occupant)
+      if (occupant != 0 && (lesson == nullptr || occupant == b.LessonNo(lesson))) ++n;
+    return n;
+  }
+
+  const TClassLessonRec& ClassLesson(const char* classKey, const char* lesson) {
+    return *school.ClassLessonAt(b.ClassNo(classKey), b.LessonNo(lesson));
+  }
+
+  SchoolBuilder b;
+  School school;
+};
+
+TEST_F(CascadeTest, EveryKindOfDeletionLeavesNoDanglingNumber) {
+  const std::vector<std::pair<const char*, std::function<void(School&)>>> deletions = {
+      {"lesson group", [&](School& s) { DeleteLessonGroup(s, 1); }},
+      {"room", [&](School& s) { DeleteRoom(s, b.RoomNo("LAB")); }},
+      {"common room", [&](School& s) { DeleteRoom(s, b.RoomNo("SALON")); }},
+      {"teacher", [&](School& s) { DeleteTeacher(s, b.TeacherNo("AHMET")); }},
+      {"common teacher", [&](School& s) { DeleteTeacher(s, b.TeacherNo("DERYA")); }},
+      {"class", [&](School& s) { DeleteClass(s, b.ClassNo("9 A")); }},
+      {"class with shared teacher", [&](School& s) { DeleteClass(s, b.ClassNo("10 A")); }},
+      {"lesson", [&](School& s) { DeleteLesson(s, b.LessonNo("MATEMATİK")); }},
+      {"common lesson", [&](School& s) { DeleteLesson(s, b.LessonNo("BEDEN")); }},
+      {"class lesson", [&](School& s) { DeleteClassLesson(s, b.ClassNo("9 B"), b.LessonNo("BEDEN")); }},
+      {"assignment",
+       [&](School& s) {
+         UnassignTeacher(s, b.TeacherNo("AHMET"), b.ClassNo("10 A"), b.LessonNo("MATEMATİK"));
+       }},
+      {"group member",
+       [&](School& s) { TakeOutOfCommonGroup(s, b.ClassNo("10 A"), b.LessonNo("BEDEN")); }},
+      {"common group", [&](School& s) { DeleteCommonGroup(s, 1); }},
+      {"duty place", [&](School& s) { DeleteDutyPlace(s, 1); }},
+      {"all duties", [&](School& s) { DeleteAllDuties(s); }},
+  };
+  for (const auto& [what, deletion] : deletions) {
+    SCOPED_TRACE(what);
+    School copy = school;
+    deletion(copy);
+    EXPECT_TRUE(Consistent(copy));
+  }
+}
+
+TEST_F(CascadeTest, DeletingATeacherTakesItsHoursOutOfEveryTimetable) {
+  const int ahmet = b.TeacherNo("AHMET");
+  const int tenA = b.ClassNo("10 A");
+  const FileSet files = DeleteTeacher(school, ahmet);
+  EXPECT_TRUE(files.has(DataFile::kClassGrids));
+  EXPECT_TRUE(files.has(DataFile::kDuties));
+  EXPECT_EQ(school.TeacherByNo(ahmet), nullptr);
+  EXPECT_EQ(school.TeacherGridByNo(ahmet), nullptr);
+  // Its 10 A lesson, shared with CEM, is gone from the class and from CEM.
+  EXPECT_EQ(PlacedHoursOf(tenA), 1 + 2);  // KİMYA and BEDEN stay
+  EXPECT_EQ(school.TeacherGridByNo(b.TeacherNo("CEM"))->placedHours, 1);
+  EXPECT_EQ(ClassLesson("10 A", "MATEMATİK").teacherCount, 1);
+  EXPECT_EQ(ClassLesson("10 A", "MATEMATİK").teachers[0], b.TeacherNo("CEM"));
+  EXPECT_EQ(school.Duties.size(), 1u);
+  EXPECT_EQ(school.DutyPlaceByNo(1)->perDay[0], 0);
+  // Orders are 1..n again.
+  for (std::size_t i = 0; i < school.Teachers.size(); ++i)
+    EXPECT_EQ(school.Teachers[i].order, i + 1);
+}
+
+TEST_F(CascadeTest, DeletingOneOfTwoMembersDissolvesTheGroup) {
+  TakeOutOfCommonGroup(school, b.ClassNo("10 A"), b.LessonNo("BEDEN"));
+  // The joint hours went with the membership; the member no longer names the group.
+  EXPECT_EQ(ClassLesson("10 A", "BEDEN").commonGroup, 0);
+  ASSERT_NE(school.CommonGroupByNo(1), nullptr);
+  EXPECT_EQ(school.CommonGroupByNo(1)->count, 2);
+  EXPECT_EQ(PlacedHoursOf(b.ClassNo("9 A"), "BEDEN"), 0);
+  DeleteClassLesson(school, b.ClassNo("9 B"), b.LessonNo("BEDEN"));
+  EXPECT_EQ(school.CommonGroupByNo(1), nullptr);
+  EXPECT_EQ(ClassLesson("9 A", "BEDEN").commonGroup, 0);
+  EXPECT_EQ(school.ClassLessonAt(b.ClassNo("9 B"), b.LessonNo("BEDEN")), nullptr);
+  EXPECT_TRUE(Consistent(school));
+}
+
+TEST_F(CascadeTest, DeletingARoomRenumbersAndShortensTheLists) {
+  DeleteRoom(school, b.RoomNo("LAB"));
+  ASSERT_EQ(school.Rooms.size(), 1u);
+  EXPECT_EQ(school.Rooms[0].order, 1);
+  EXPECT_EQ(ClassLesson("9 A", "FİZİK").roomCount, 0);
+  EXPECT_EQ(ClassLesson("10 A", "KİMYA").roomCount, 0);
+  EXPECT_EQ(school.RoomGridByNo(b.RoomNo("LAB")), nullptr);
+  TakeRoomOutOfClassLesson(school, b.ClassNo("9 A"), b.LessonNo("BEDEN"), b.RoomNo("SALON"));
+  EXPECT_EQ(ClassLesson("9 B", "BEDEN").roomCount, 0);  // every member of the group
+  EXPECT_EQ(ClassLesson("10 A", "BEDEN").roomCount, 0);
+}
+
+TEST_F(CascadeTest, DeletingAClassRemovesItsLessonsAndRenumbers) {
+  const int nineA = b.ClassNo("9 A");
+  DeleteClass(school, nineA);
+  EXPECT_EQ(school.ClassGridByNo(nineA), nullptr);
+  for (const TClassLessonRec& cl : school.ClassLessons) EXPECT_NE(cl.classNo, nineA);
+  for (const TTeacherLessonRec& tl : school.TeacherLessons) EXPECT_NE(tl.classNo, nineA);
+  EXPECT_EQ(school.CommonGroupByNo(1)->count, 2);
+  EXPECT_EQ(school.Classes[0].order, 1);
+  EXPECT_EQ(school.Classes[1].order, 2);
+  EXPECT_EQ(school.TeacherGridByNo(b.TeacherNo("BERNA"))->placedHours, 0);
+}
+
+TEST_F(CascadeTest, ListsCompactByMovingTheLastEntry) {
+  TClassLessonRec cl{};
+  cl.teacherCount = 3;
+  cl.teachers[0] = 4;
+  cl.teachers[1] = 5;
+  cl.teachers[2] = 6;
+  EXPECT_TRUE(DetachTeacher(cl, 4));
+  EXPECT_EQ(cl.teacherCount, 2);
+  EXPECT_EQ(cl.teachers[0], 6);
+  EXPECT_EQ(cl.teachers[2], 0);
+  EXPECT_FALSE(DetachTeacher(cl, 4));
+  // The 16th room is refused and the pattern after the list is untouched.
+  TClassLessonRec& math = *school.ClassLessonAt(b.ClassNo("9 A"), b.LessonNo("MATEMATİK"));
+  const auto pattern = math.pattern;
+  for (int r = 1; r <= 15; ++r) EXPECT_TRUE(AttachRoom(school, 100 + r, math.classNo, math.lesson));
+  EXPECT_FALSE(AttachRoom(school, 200, math.classNo, math.lesson));
+  EXPECT_FALSE(AttachRoom(school, 101, math.classNo, math.lesson));
+  EXPECT_EQ(math.roomCount, 15);
+  EXPECT_EQ(math.pattern, pattern);
+}
+
+}  // namespace
+}  // namespace kalvodrin
