@@ -5,7 +5,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "gui/common/qt_text.h"
@@ -21,7 +24,7 @@ TSilForm::TSilForm(QWidget* parent) : QDialog(parent) {
   richEdit1_->setObjectName("RichEdit1");
   richEdit1_->setReadOnly(true);
   richEdit1_->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-  richEdit1_->setMinimumSize(420, 90);
+  richEdit1_->setFixedWidth(440);
   richEdit1_->installEventFilter(this);
   QFont big = richEdit1_->font();
   big.setPointSize(big.pointSize() + 2);
@@ -65,8 +68,17 @@ bool TSilForm::Confirm(const QString& text) {
 int TSilForm::ShowModal(const QString& text) {
   richEdit1_->clear();
   richEdit1_->setPlainText(text);
+  FitTextHeight();
   ArrangeForMode();
   return exec();
+}
+
+// As tall as the text needs: one line for most messages, more for a long error.
+void TSilForm::FitTextHeight() {
+  QTextDocument* document = richEdit1_->document();
+  document->setTextWidth(richEdit1_->width() - 2 * richEdit1_->frameWidth() - 8);
+  const int height = static_cast<int>(document->size().height()) + 2 * richEdit1_->frameWidth() + 8;
+  richEdit1_->setFixedHeight(std::clamp(height, 60, 320));
 }
 
 void TSilForm::ArrangeForMode() {

@@ -33,6 +33,7 @@ class TSilForm : public QDialog {
  private:
   int ShowModal(const QString& text);
   void ArrangeForMode();
+  void FitTextHeight();
 
   QTextEdit* richEdit1_;
   QPushButton* tamamBtn_;

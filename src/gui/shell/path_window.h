@@ -26,13 +26,11 @@ class TPathForm : public QDialog {
   // path was saved; `stored` then holds it.
   bool Open(const std::filesystem::path& file, std::string& stored);
 
-  // Fills the field as Open does, without showing (for screenshots).
-  void Prepare(const std::string& stored);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Prepare(const std::string& stored);
   void TamamBtnClick();
 
   TSilForm& sil_;

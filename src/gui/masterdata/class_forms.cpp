@@ -1,0 +1,123 @@
+#include "gui/masterdata/class_forms.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "core/ordering.h"
+#include "core/school.h"
+#include "gui/common/key_filters.h"
+#include "gui/common/list_grid.h"
+#include "gui/common/qt_text.h"
+#include "gui/masterdata/apply_change.h"
+#include "gui/masterdata/room_forms.h"
+#include "masterdata/classes.h"
+#include "masterdata/deletions.h"
+
+namespace kalvodrin {
+namespace {
+
+QLineEdit* NameField(QWidget* parent, const char* objectName, int maxLength) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(objectName);
+  field->setMaxLength(maxLength);
+  InstallKeyFilter(field, FieldKind::kTurkishUpper);
+  return field;
+}
+
+}  // namespace
+
+TSinifEditForm::TSinifEditForm(AppContext context, QWidget* parent)
+    : EditWindow(context,
+                 {U8("SINIFLARI DÜZENLE"), U8("KAYDET"), U8("İPTALET"), 106,
+                  EntityKind::kClass},
+                 parent) {
+  setObjectName("TSinifEditForm");
+  edit1_ = AddField("Edit1", U8("SINIFIN ADI"), 4);
+  edit2_ = AddField("Edit2", U8("BÖLÜMÜ"), 3);
+}
+
+void TSinifEditForm::ShowRecord(int number) {
+  const TClassRec* c = context().school.ClassByNo(number);
+  edit1_->setText(c != nullptr ? FromCp1254(c->name.view()) : QString());
+  edit2_->setText(c != nullptr ? FromCp1254(c->section.view()) : QString());
+}
+
+bool TSinifEditForm::Valid() const { return !edit1_->text().isEmpty(); }
+
+Change TSinifEditForm::Store(int number) {
+  return SaveClassEdit(context().school, number, ToRecordText(edit1_->text()),
+                       ToRecordText(edit2_->text()));
+}
+
+TSinifForm::TSinifForm(AppContext context, QWidget* parent)
+    : ListWindow(context,
+                 {U8("SINIFLAR"), EntityKind::kClass, 105, U8("KAYDET(F2)"), U8("DÜZELT"),
+                  U8("SEÇİLİ SINIFI SİL"), ClassColumns(), 2, true, QString()},
+                 parent) {
+  setObjectName("TSinifForm");
+  auto* panel = new QWidget(this);
+  auto* form = new QFormLayout(panel);
+  edit1_ = NameField(panel, "Edit1", 4);
+  edit2_ = NameField(panel, "Edit2", 3);
+  form->addRow(U8("SINIFIN ADI"), edit1_);
+  form->addRow(U8("BÖLÜMÜ"), edit2_);
+  SetEntryPanel(panel, {edit1_});
+  QPushButton* derslikBtn = AddButton("DerslikBtn", U8("DERSHANE AÇ"));
+  connect(derslikBtn, &QPushButton::clicked, this, &TSinifForm::DerslikBtnClick);
+
+  ekbna1_ = new QAction(U8("EKBİNA"), this);
+  ekbna1_->setObjectName("EKBNA1");
+  connect(ekbna1_, &QAction::triggered, this, &TSinifForm::EKBNA1Click);
+  auto* popup = new QMenu(this);
+  popup->setObjectName("PopupMenu1");
+  popup->addAction(ekbna1_);
+  grid()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid(), &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& at) {
+    if (grid()->FilledRows() > 0) popup->exec(grid()->viewport()->mapToGlobal(at));
+  });
+  editForm_ = new TSinifEditForm(context, this);
+  roomForm_ = new TDerslikForm(context, this);
+  resize(620, 520);
+}
+
+void TSinifForm::EKBNA1Click() {
+  const int row = grid()->SelectedRow();
+  const int number = grid()->SelectedNumber();
+  if (number == 0) return;
+  if (!ApplyChange(context(), ToggleClassAnnex(context().school, number), EntityKind::kClass))
+    return;
+  Refill();
+  grid()->SelectRow(row);
+}
+
+void TSinifForm::DerslikBtnClick() { roomForm_->exec(); }
+
+void TSinifForm::BeforeFill() { SortClasses(context().school); }
+std::vector<ListRow> TSinifForm::Rows() const { return ClassRows(context().school); }
+bool TSinifForm::EntryValid() const { return !edit1_->text().isEmpty(); }
+
+Change TSinifForm::SaveNew() {
+  return SaveNewClass(context().school, ToRecordText(edit1_->text()),
+                      ToRecordText(edit2_->text()));
+}
+
+void TSinifForm::ClearEntries() {
+  edit1_->clear();
+  edit2_->clear();
+}
+
+QWidget* TSinifForm::FirstEntry() const { return edit1_; }
+bool TSinifForm::EditRecord(int number) { return editForm_->Edit(number); }
+
+Change TSinifForm::DeleteRecord(int number) {
+  return DeleteClassFromList(context().school, number);
+}
+
+Change TSinifForm::MoveRecord(int number, MoveDirection direction) {
+  return MoveClass(context().school, number, direction);
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,71 @@
+#include "gui/masterdata/edit_window.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/common/function_keys.h"
+#include "gui/common/help_window.h"
+#include "gui/common/key_filters.h"
+#include "gui/common/qt_text.h"
+#include "gui/masterdata/apply_change.h"
+
+namespace kalvodrin {
+
+EditWindow::EditWindow(AppContext context, EditWindowSpec spec, QWidget* parent)
+    : QDialog(parent), context_(context), spec_(std::move(spec)) {
+  setWindowTitle(spec_.caption);
+  setModal(true);
+  auto* main = new QVBoxLayout(this);
+  fields_ = new QFormLayout;
+  main->addLayout(fields_);
+  auto* buttons = new QHBoxLayout;
+  kaydetBtn_ = new QPushButton(spec_.kaydetCaption, this);
+  kaydetBtn_->setObjectName("KaydetBtn");
+  kaydetBtn_->setDefault(true);
+  iptalBtn_ = new QPushButton(spec_.iptalCaption, this);
+  iptalBtn_->setObjectName("IptalBtn");
+  iptalBtn_->setAutoDefault(false);
+  buttons->addStretch(1);
+  buttons->addWidget(kaydetBtn_);
+  buttons->addWidget(iptalBtn_);
+  main->addLayout(buttons);
+  connect(kaydetBtn_, &QPushButton::clicked, this, &EditWindow::KaydetBtnClick);
+  connect(iptalBtn_, &QPushButton::clicked, this, &QDialog::reject);
+  if (spec_.helpTopic != 0) BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
+}
+
+QLineEdit* EditWindow::AddField(const QString& objectName, const QString& label,
+                                int maxLength) {
+  auto* field = new QLineEdit(this);
+  field->setObjectName(objectName);
+  if (maxLength > 0) field->setMaxLength(maxLength);
+  InstallKeyFilter(field, FieldKind::kTurkishUpper);
+  fields_->addRow(label, field);
+  WatchField(field);
+  return field;
+}
+
+void EditWindow::WatchField(QLineEdit* field) {
+  connect(field, &QLineEdit::textChanged, this, &EditWindow::UpdateButton);
+}
+
+void EditWindow::UpdateButton() { kaydetBtn_->setEnabled(Valid()); }
+
+bool EditWindow::Edit(int number) {
+  number_ = number;
+  ShowRecord(number);
+  UpdateButton();
+  if (QLayoutItem* first = fields_->itemAt(0, QFormLayout::FieldRole))
+    if (first->widget() != nullptr) first->widget()->setFocus(Qt::OtherFocusReason);
+  return exec() == QDialog::Accepted;
+}
+
+void EditWindow::KaydetBtnClick() {
+  if (!Valid()) return;
+  if (ApplyChange(context_, Store(number_), spec_.kind)) accept();
+}
+
+}  // namespace kalvodrin

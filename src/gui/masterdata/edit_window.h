@@ -1,0 +1,61 @@
+#pragma once
+// EditWindow: the small modal window a list window opens for its selected record. It
+// shows the record's values, enables "KAYDET" only while its validation passes and on
+// "KAYDET" calls its one operation, saves the changed files and closes with result
+// OK; the cancel button closes without any change.
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+#include "gui/common/app_context.h"
+#include "masterdata/outcome.h"
+
+class QFormLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace kalvodrin {
+
+struct EditWindowSpec {
+  QString caption;
+  QString kaydetCaption = "KAYDET";
+  QString iptalCaption;
+  int helpTopic = 0;
+  EntityKind kind;
+};
+
+class EditWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  EditWindow(AppContext context, EditWindowSpec spec, QWidget* parent = nullptr);
+
+  // Shows the record and waits; true when a change was stored.
+  bool Edit(int number);
+
+  void KaydetBtnClick();
+
+ protected:
+  virtual void ShowRecord(int number) = 0;
+  virtual bool Valid() const = 0;
+  virtual Change Store(int number) = 0;
+
+  // Rows of label and field, in order.
+  QFormLayout* fields() const { return fields_; }
+  QLineEdit* AddField(const QString& objectName, const QString& label, int maxLength = 0);
+  void WatchField(QLineEdit* field);
+  void UpdateButton();
+  const AppContext& context() const { return context_; }
+
+ private:
+  AppContext context_;
+  EditWindowSpec spec_;
+  QFormLayout* fields_;
+  QPushButton* kaydetBtn_;
+  QPushButton* iptalBtn_;
+  int number_ = 0;
+};
+
+}  // namespace kalvodrin

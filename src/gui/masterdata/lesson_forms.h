@@ -1,0 +1,72 @@
+#pragma once
+// TDerslerForm ("DERS HAVUZU"), the lesson pool, and its edit window TDersEditForm
+// ("DERS DÜZELTME"). The pool is kept in Turkish alphabetical order; "Gruplar" opens
+// the lesson groups.
+
+#include "gui/masterdata/edit_window.h"
+#include "gui/masterdata/list_window.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace kalvodrin {
+
+class TDersGrupForm;
+
+class TDersEditForm : public EditWindow {
+  Q_OBJECT
+
+ public:
+  explicit TDersEditForm(AppContext context, QWidget* parent = nullptr);
+
+ protected:
+  void ShowRecord(int number) override;
+  bool Valid() const override;
+  Change Store(int number) override;
+
+ private:
+  struct LessonEditFields Fields() const;
+
+  QLineEdit* edit1_;  // "DERSİN ADI"
+  QLineEdit* edit2_;  // "KISA ADI"
+  QComboBox* groupCombo_;
+  QLineEdit* edit3_;  // "HAFTALIK DERS SAATİ"
+  QLineEdit* edit4_;  // "YERLEŞTİRME BİÇİMİ"
+  QLineEdit* edit5_;  // "BÖLÜNEBİLME"
+  QLineEdit* edit6_;  // not at this hour
+  QLineEdit* edit7_;  // not after this hour
+};
+
+class TDerslerForm : public ListWindow {
+  Q_OBJECT
+
+ public:
+  explicit TDerslerForm(AppContext context, QWidget* parent = nullptr);
+
+  TDersGrupForm& groupForm() const { return *groupForm_; }
+  void GrupBtnClick();
+
+ protected:
+  std::vector<ListRow> Rows() const override;
+  bool EntryValid() const override;
+  Change SaveNew() override;
+  void ClearEntries() override;
+  QWidget* FirstEntry() const override;
+  bool EditRecord(int number) override;
+  Change DeleteRecord(int number) override;
+
+ private:
+  struct LessonFields Fields() const;
+
+  QLineEdit* edit1_;
+  QLineEdit* edit2_;
+  QLineEdit* edit3_;
+  QLineEdit* edit4_;
+  TDersEditForm* editForm_;
+  TDersGrupForm* groupForm_;
+};
+
+// Digits and "+" only: the field of a placement pattern.
+void MakePatternField(QLineEdit* field);
+
+}  // namespace kalvodrin

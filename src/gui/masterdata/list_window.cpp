@@ -1,0 +1,170 @@
+#include "gui/masterdata/list_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "gui/common/function_keys.h"
+#include "gui/common/help_window.h"
+#include "gui/common/list_grid.h"
+#include "gui/common/message_window.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/search_box.h"
+#include "gui/masterdata/apply_change.h"
+#include "masterdata/entry_text.h"
+
+namespace kalvodrin {
+namespace {
+
+QPushButton* Button(QWidget* parent, const QString& objectName, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(objectName);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
+    : QDialog(parent), context_(context), spec_(std::move(spec)) {
+  setWindowTitle(spec_.caption);
+  setModal(true);
+  grid_ = new ListGrid(this);
+  grid_->setObjectName("Grid");
+  grid_->SetColumns(ColumnHeaders(spec_.columns), {});
+  for (std::size_t c = 0; c < spec_.columns.size(); ++c)
+    grid_->setColumnHidden(static_cast<int>(c), spec_.columns[c].hidden);
+  if (spec_.searchColumn >= 0) search_ = new SearchBox(grid_, spec_.searchColumn);
+  countLabel_ = new QLabel(this);
+  countLabel_->setObjectName("CountLabel");
+  kaydetBtn_ = Button(this, "KaydetBtn", spec_.kaydetCaption);
+  duzeltBtn_ = Button(this, "DuzeltBtn", spec_.duzeltCaption);
+  silBtn_ = Button(this, "SilBtn", spec_.silCaption);
+  BuildButtons();
+
+  connect(kaydetBtn_, &QPushButton::clicked, this, &ListWindow::KaydetBtnClick);
+  connect(duzeltBtn_, &QPushButton::clicked, this, &ListWindow::DuzeltBtnClick);
+  connect(silBtn_, &QPushButton::clicked, this, &ListWindow::SilBtnClick);
+  connect(grid_, &ListGrid::EditRequested, this, [this](int) { DuzeltBtnClick(); });
+  BindKey(this, Qt::Key_F2, [this] { KaydetBtnClick(); });
+  BindKey(this, Qt::Key_F5, [this] { SilBtnClick(); });
+  if (spec_.helpTopic != 0) BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
+  if (spec_.ordered) {
+    BindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { MoveSelected(MoveDirection::kUp); });
+    BindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Down),
+            [this] { MoveSelected(MoveDirection::kDown); });
+  }
+}
+
+void ListWindow::BuildButtons() {
+  main_ = new QVBoxLayout(this);
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(grid_, 1);
+  buttons_ = new QVBoxLayout;
+  buttons_->addWidget(kaydetBtn_);
+  buttons_->addWidget(duzeltBtn_);
+  buttons_->addWidget(silBtn_);
+  if (spec_.ordered) {
+    upBtn_ = Button(this, "UpBtn", U8("▲ YUKARI"));
+    downBtn_ = Button(this, "DownBtn", U8("▼ AŞAĞI"));
+    buttons_->addSpacing(12);
+    if (!spec_.orderCaption.isEmpty()) buttons_->addWidget(new QLabel(spec_.orderCaption, this));
+    buttons_->addWidget(upBtn_);
+    buttons_->addWidget(downBtn_);
+    connect(upBtn_, &QPushButton::clicked, this, [this] { MoveSelected(MoveDirection::kUp); });
+    connect(downBtn_, &QPushButton::clicked, this,
+            [this] { MoveSelected(MoveDirection::kDown); });
+  }
+  buttons_->addStretch(1);
+  middle->addLayout(buttons_);
+  main_->addLayout(middle, 1);
+  auto* count = new QHBoxLayout;
+  count->addWidget(new QLabel(U8("KAYIT SAYISI:"), this));
+  count->addWidget(countLabel_);
+  count->addStretch(1);
+  main_->addLayout(count);
+}
+
+void ListWindow::SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& watched) {
+  main_->insertWidget(0, panel);
+  for (QLineEdit* field : watched)
+    connect(field, &QLineEdit::textChanged, this, &ListWindow::UpdateButtons);
+}
+
+QPushButton* ListWindow::AddButton(const QString& objectName, const QString& caption) {
+  QPushButton* b = Button(this, objectName, caption);
+  buttons_->insertWidget(buttons_->count() - 1, b);
+  return b;
+}
+
+void ListWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormActivate();
+}
+
+void ListWindow::FormActivate() {
+  BeforeFill();
+  Refill();
+  if (QWidget* first = FirstEntry()) first->setFocus(Qt::OtherFocusReason);
+}
+
+void ListWindow::Refill() {
+  grid_->SetRows(ToQtRows(Rows()));
+  countLabel_->setText(QString::number(grid_->FilledRows()));
+  UpdateButtons();
+}
+
+void ListWindow::UpdateButtons() {
+  const bool filled = grid_->FilledRows() > 0;
+  kaydetBtn_->setEnabled(EntryValid());
+  duzeltBtn_->setEnabled(filled);
+  silBtn_->setEnabled(filled);
+  if (upBtn_ != nullptr) upBtn_->setEnabled(filled);
+  if (downBtn_ != nullptr) downBtn_->setEnabled(filled);
+}
+
+void ListWindow::KaydetBtnClick() {
+  if (!EntryValid()) return;
+  if (!ApplyChange(context_, SaveNew(), spec_.kind)) return;
+  Refill();
+  ClearEntries();
+  if (QWidget* first = FirstEntry()) first->setFocus(Qt::OtherFocusReason);
+}
+
+void ListWindow::DuzeltBtnClick() {
+  const int row = grid_->SelectedRow();
+  const int number = grid_->SelectedNumber();
+  if (number == 0) return;
+  if (!EditRecord(number)) return;
+  Refill();
+  grid_->SelectRow(row);
+}
+
+void ListWindow::SilBtnClick() {
+  const int number = grid_->SelectedNumber();
+  if (number == 0) return;
+  const int row = grid_->SelectedRow();
+  if (!context_.sil.Confirm(U8(DeleteConfirmText(context_.school, spec_.kind, number)))) return;
+  ApplyChange(context_, DeleteRecord(number), spec_.kind);
+  Refill();
+  const int next = RowAfterDelete(row + 1, grid_->FilledRows());
+  if (next == 0) {
+    if (QWidget* first = FirstEntry()) first->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  grid_->SelectRow(next - 1);
+  grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void ListWindow::MoveSelected(MoveDirection direction) {
+  const int number = grid_->SelectedNumber();
+  if (number == 0) return;
+  if (!ApplyChange(context_, MoveRecord(number, direction), spec_.kind)) return;
+  Refill();
+  grid_->SelectRow(grid_->RowOfNumber(number));
+}
+
+}  // namespace kalvodrin

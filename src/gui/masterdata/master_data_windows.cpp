@@ -1,0 +1,47 @@
+#include "gui/masterdata/master_data_windows.h"
+
+#include "core/school.h"
+#include "gui/common/message_window.h"
+#include "gui/common/qt_text.h"
+#include "gui/masterdata/class_forms.h"
+#include "gui/masterdata/hours_forms.h"
+#include "gui/masterdata/lesson_forms.h"
+#include "gui/masterdata/teacher_forms.h"
+#include "gui/shell/main_window.h"
+
+namespace kalvodrin {
+
+MasterDataWindows::MasterDataWindows(AppContext context, QWidget* parent)
+    : context_(context),
+      lessonPool_(std::make_unique<TDerslerForm>(context, parent)),
+      classes_(std::make_unique<TSinifForm>(context, parent)),
+      teachers_(std::make_unique<TOgretmenForm>(context, parent)),
+      weeklyHours_(std::make_unique<TGDSForm>(context, parent)) {}
+
+MasterDataWindows::~MasterDataWindows() = default;
+
+void MasterDataWindows::Register(TKalvodrinForm& mainForm) {
+  auto opener = [](QDialog* window) {
+    return [window] {
+      window->exec();
+      return OpenOutcome::kClosed;
+    };
+  };
+  mainForm.SetOpener(MainMenuItem::kLessonPool, opener(lessonPool_.get()));
+  mainForm.SetOpener(MainMenuItem::kTeachers, opener(teachers_.get()));
+  mainForm.SetOpener(MainMenuItem::kClassesAndRooms, opener(classes_.get()));
+  mainForm.SetOpener(MainMenuItem::kWeeklyHours, [this] {
+    OpenWeeklyHours();
+    return OpenOutcome::kClosed;
+  });
+}
+
+void MasterDataWindows::OpenWeeklyHours() {
+  if (context_.school.Classes.empty()) {
+    context_.sil.Notice(U8(kNoClassNotice));
+    return;
+  }
+  weeklyHours_->exec();
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,64 @@
+#pragma once
+// TOgretmenForm ("ÖĞRETMENLER"), the teachers in their order, and its edit window
+// TOgretmenEditForm ("DÜZELT"). Printing the list and the duty window are offered by
+// their buttons once those parts of the program are there.
+
+#include "gui/masterdata/edit_window.h"
+#include "gui/masterdata/list_window.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace kalvodrin {
+
+struct TeacherFields;
+
+class TOgretmenEditForm : public EditWindow {
+  Q_OBJECT
+
+ public:
+  explicit TOgretmenEditForm(AppContext context, QWidget* parent = nullptr);
+
+ protected:
+  void ShowRecord(int number) override;
+  bool Valid() const override;
+  Change Store(int number) override;
+
+ private:
+  QLineEdit* edit1_;
+  QLineEdit* edit2_;
+  QLineEdit* edit3_;
+  QLineEdit* edit4_;
+};
+
+class TOgretmenForm : public ListWindow {
+  Q_OBJECT
+
+ public:
+  explicit TOgretmenForm(AppContext context, QWidget* parent = nullptr);
+
+  QPushButton* yazdirBtn() const { return yazdirBtn_; }
+  QPushButton* nobetBtn() const { return nobetBtn_; }
+
+ protected:
+  std::vector<ListRow> Rows() const override;
+  bool EntryValid() const override;
+  Change SaveNew() override;
+  void ClearEntries() override;
+  QWidget* FirstEntry() const override;
+  bool EditRecord(int number) override;
+  Change DeleteRecord(int number) override;
+  Change MoveRecord(int number, MoveDirection direction) override;
+  void BeforeFill() override;
+
+ private:
+  QLineEdit* edit1_;  // "ADI SOYADI"
+  QLineEdit* edit2_;  // "BRANŞI"
+  QLineEdit* edit3_;  // "SINIF ÖĞRETMENLİĞİ"
+  QLineEdit* edit4_;  // "EĞİTSEL KULÜP"
+  QPushButton* yazdirBtn_;
+  QPushButton* nobetBtn_;
+  TOgretmenEditForm* editForm_;
+};
+
+}  // namespace kalvodrin

@@ -1,0 +1,183 @@
+// Renders every window of the program to PNG files, for review without a display:
+//   kalvodrin_screenshot_renderer OUTPUT_FOLDER
+// Each modal window is captured through the program's own code path (from inside its
+// exec()), so what is saved is what the user sees.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "core/storage.h"
+#include "gui/common/focus_colouring.h"
+#include "gui/common/help_window.h"
+#include "gui/common/list_grid.h"
+#include "gui/common/message_window.h"
+#include "gui/common/qt_text.h"
+#include "gui/common/search_box.h"
+#include "gui/shell/kalvodrin_app.h"
+#include "gui/shell/main_window.h"
+
+namespace kalvodrin {
+namespace {
+
+class Renderer {
+ public:
+  explicit Renderer(QString folder) : folder_(std::move(folder)) { QDir().mkpath(folder_); }
+
+  void Save(QWidget* widget, const QString& name) {
+    QApplication::processEvents();
+    const QString file = folder_ + "/" + name + ".png";
+    if (widget->grab().save(file)) {
+      std::printf("%s\n", qPrintable(file));
+      ++saved_;
+    } else {
+      std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+      failed_ = true;
+    }
+  }
+
+  // Captures the next modal window other than `previous` and closes it; `then` runs
+  // before it closes (to queue the capture of a window it opens next).
+  void CaptureNextModal(const QString& name, QWidget* previous = nullptr,
+                        std::function<void(QWidget*)> then = {}) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [=, this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || modal == previous || !modal->isVisible()) return;
+      timer->stop();
+      timer->deleteLater();
+      Save(modal, name);
+      if (then) then(modal);
+      modal->close();
+    });
+    timer->start(10);
+  }
+
+  static void Wait(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+
+  int saved() const { return saved_; }
+  bool failed() const { return failed_; }
+
+ private:
+  QString folder_;
+  int saved_ = 0;
+  bool failed_ = false;
+};
+
+std::filesystem::path SampleFolder(const std::filesystem::path& root) {
+  School s;
+  s.WorkFolder = root / "okul";
+  std::filesystem::create_directories(s.WorkFolder);
+  s.Settings.schoolName.assign(ToRecordText(U8("Şehit Öğretmen Işıl Ağca İmam Hatip Lisesi")));
+  SaveSettings(s);
+  return s.WorkFolder;
+}
+
+StartupOptions OptionsFor(const std::filesystem::path& root, const std::filesystem::path& folder) {
+  StartupOptions o;
+  o.dirs.currentDir = root;
+  o.dirs.configHome = root / "config";
+  o.dirs.dataHome = root / "data";
+  o.folderOverride = folder;
+  return o;
+}
+
+void RenderProgram(Renderer& r, const std::filesystem::path& root) {
+  KalvodrinApp program(OptionsFor(root, SampleFolder(root)));
+  program.Start();
+  TKalvodrinForm& form = program.mainForm();
+  r.Save(&form, "main_window");
+  int i = 0;
+  for (QAction* top : form.menuBar()->actions()) {
+    QMenu* menu = top->menu();
+    menu->popup(form.mapToGlobal(QPoint(20, 20)));
+    r.Save(menu, QString("main_menu_%1").arg(++i));
+    menu->hide();
+  }
+  r.CaptureNextModal("message_notice");
+  program.sil().Notice(U8("Hiçbir DERS ve SINIF tanımlanmamış. Bilgi girişinden "
+                          "tanımlamaları yapınız."));
+  r.CaptureNextModal("message_confirmation");
+  program.sil().Confirm(U8("IŞIK AĞCA adındaki öğretmen silinecek !"));
+  r.CaptureNextModal("path_window");
+  form.CalismaDiziniBtnClick();
+  r.CaptureNextModal("help_contents");
+  program.help().ShowContents();
+  r.CaptureNextModal("help_working_folder");
+  program.help().ShowPage("calisma_dizini");
+}
+
+void RenderFailedStart(Renderer& r, const std::filesystem::path& root) {
+  std::ofstream(root / "dosya") << "x";
+  KalvodrinApp program(OptionsFor(root, root / "dosya" / "okul"));
+  program.Start();
+  bool done = false;
+  r.CaptureNextModal("startup_failure_notice", nullptr, [&](QWidget* notice) {
+    r.CaptureNextModal("startup_failure_path_window", notice, [&](QWidget*) { done = true; });
+  });
+  Renderer::Wait([&] { return done; });
+  Renderer::Wait([] { return QApplication::activeModalWidget() == nullptr; });
+  r.Save(&program.mainForm(), "main_window_failed_start");
+}
+
+void RenderListGrid(Renderer& r) {
+  QDialog window;
+  window.setWindowTitle(U8("ÖĞRETMENLER"));
+  auto* layout = new QVBoxLayout(&window);
+  auto* grid = new ListGrid(&window);
+  auto* other = new ListGrid(&window);
+  layout->addWidget(grid);
+  layout->addWidget(other);
+  grid->SetColumns({"NO", U8("ADI SOYADI"), U8("BRANŞI")}, {0});
+  grid->SetRows({{"1", U8("AHMET YILDIZ"), U8("MATEMATİK")},
+                 {"2", U8("AYŞE IŞIK"), U8("TÜRK DİLİ")},
+                 {"3", U8("ŞÜKRÜ ĞÜNEŞ"), U8("FİZİK")}});
+  other->SetColumns({"NO", U8("DERS ADI")}, {0});
+  other->SetRows({});
+  auto* search = new SearchBox(grid, 1);
+  FocusColouring colouring{grid, other};
+  window.resize(420, 320);
+  window.show();
+  window.activateWindow();
+  QApplication::setActiveWindow(&window);
+  grid->setFocus();
+  search->ToggleFromGrid(U8("ş"));
+  colouring.Apply();
+  r.Save(&window, "list_grid_with_search");
+}
+
+}  // namespace
+}  // namespace kalvodrin
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fputs("usage: kalvodrin_screenshot_renderer OUTPUT_FOLDER\n", stderr);
+    return 2;
+  }
+  const std::filesystem::path root =
+      std::filesystem::temp_directory_path() /
+      ("kalvodrin-screens-" + std::to_string(QCoreApplication::applicationPid()));
+  std::filesystem::create_directories(root);
+  kalvodrin::Renderer renderer(QString::fromLocal8Bit(argv[1]));
+  kalvodrin::RenderProgram(renderer, root);
+  kalvodrin::RenderFailedStart(renderer, root);
+  kalvodrin::RenderListGrid(renderer);
+  std::error_code ec;
+  std::filesystem::remove_all(root, ec);
+  return renderer.failed() || renderer.saved() == 0 ? 1 : 0;
+}
