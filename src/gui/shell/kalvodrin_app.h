@@ -12,6 +12,7 @@
 
 namespace kalvodrin {
 
+class MasterDataWindows;
 class TKalvodrinForm;
 class TPathForm;
 
@@ -34,6 +35,7 @@ class KalvodrinApp {
   THelpForm& help() { return *help_; }
   TPathForm& pathForm() { return *pathForm_; }
   TKalvodrinForm& mainForm() { return *mainForm_; }
+  MasterDataWindows& masterData() { return *masterData_; }
   AppContext context() { return {*school_, *sil_, *help_}; }
   const StartupResult& startup() const { return startup_; }
 
@@ -48,6 +50,7 @@ class KalvodrinApp {
   std::unique_ptr<TSilForm> sil_;
   std::unique_ptr<THelpForm> help_;
   std::unique_ptr<TPathForm> pathForm_;
+  std::unique_ptr<MasterDataWindows> masterData_;
   StartupResult startup_;
 };
 
