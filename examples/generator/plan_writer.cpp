@@ -10,6 +10,7 @@
 #include "core/pattern.h"
 #include "core/record_creation.h"
 #include "core/turkish_text.h"
+#include "engine/counts.h"
 
 namespace kalvodrin::samples {
 namespace {
@@ -156,6 +157,9 @@ void WritePlan(const SchoolPlan& plan, School& school) {
   WriteRoomAssignments(plan, school);
   WriteSettings(plan, school);
   school.ReindexAll();
+  // The totals the teacher distribution and timetable windows show; a teacher whose
+  // total is 0 would not even be listed.
+  CountAllHours(school);
 }
 
 }  // namespace kalvodrin::samples

@@ -220,6 +220,18 @@ std::map<int, int> TeacherLoads(const School& s) {
   return loads;
 }
 
+// The stored totals the windows show agree with the lessons given.
+void ExpectCounts(const School& s) {
+  for (const auto& [t, load] : TeacherLoads(s)) {
+    const TTeacherGridRec* g = s.TeacherGridByNo(t);
+    EXPECT_EQ(g->weeklyHours, load) << "teacher " << t;
+    EXPECT_EQ(g->morningHours + g->afternoonHours, load) << "teacher " << t;
+  }
+  std::map<int, int> byTeacherLessons;
+  for (const TTeacherLessonRec& r : s.TeacherLessons) byTeacherLessons[r.classNo] += HoursOf(s, r.lesson);
+  for (const TClassGridRec& g : s.ClassGrids) EXPECT_EQ(g.weeklyHours, byTeacherLessons[g.classNo]);
+}
+
 }  // namespace
 
 void ExpectConsistent(const School& s) {
@@ -229,6 +241,7 @@ void ExpectConsistent(const School& s) {
   ExpectTeacherLessons(s);
   ExpectCommonGroups(s);
   ExpectGuidance(s);
+  ExpectCounts(s);
 }
 
 void ExpectFeasible(const School& s) {
