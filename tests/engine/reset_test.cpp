@@ -1,0 +1,95 @@
+#include "engine/reset.h"
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "engine/block_operations.h"
+#include "engine/consistency.h"
+#include "engine/locks.h"
+#include "school_builder.h"
+
+namespace kalvodrin {
+namespace {
+
+class ResetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Room("LAB").Class("9", "A").Hours(1, 7);
+    b.Lesson("REHBERLİK", 1, "1").Teacher("EDA").Teach().InRoom("LAB");
+    b.Lesson("FİZİK", 4, "2+2").Teach().InRoom("LAB");
+    school = b.Build();
+    c = b.ClassNo("9 A");
+    eda = b.TeacherNo("EDA");
+    lab = b.RoomNo("LAB");
+    guidance = b.LessonNo("REHBERLİK");
+    physics = b.LessonNo("FİZİK");
+    Put(physics, 2, CellIndex(1, 1));
+    Put(physics, 2, CellIndex(3, 2));
+    ASSERT_TRUE(ToggleClassLock(school, CellIndex(3, 2), c));  // the whole block closes
+    ASSERT_TRUE(ToggleTeacherLock(school, CellIndex(5, 8), eda));  // a free cell
+    school.TeacherGridByNo(eda)->special = TeacherRules{1, 2, 2, 0, 0, 0, 0, 9};
+  }
+
+  void Put(int lesson, int length, int cell) {
+    ASSERT_TRUE(PlaceBlock(school, *MakeBlock(school, c, lesson, length, cell), nullptr));
+  }
+
+  SchoolBuilder b;
+  School school;
+  int c = 0, eda = 0, lab = 0, guidance = 0, physics = 0;
+};
+
+TEST_F(ResetTest, ClosedCellsKeepTheirLessonsAndStayCounted) {
+  ResetPlacements(school, ResetOptions{});
+  const TTeacherGridRec& t = *school.TeacherGridByNo(eda);
+  const TClassGridRec& g = *school.ClassGridByNo(c);
+  EXPECT_EQ(g.occupant[CellIndex(1, 1) - 1], 0);
+  EXPECT_EQ(g.occupant[CellIndex(3, 2) - 1], physics);
+  EXPECT_EQ(g.open[CellIndex(3, 3) - 1], 0);
+  EXPECT_EQ(t.open[CellIndex(5, 8) - 1], 0);
+  EXPECT_EQ(t.placedHours, 2);
+  EXPECT_EQ(t.placedPerDay, (DayBytes{0, 0, 2, 0, 0}));
+  // Free hours: the window's 7 minus what stays in closed cells.
+  EXPECT_EQ(g.freeHours, (DayBytes{7, 7, 5, 7, 7}));
+  EXPECT_EQ(t.special.maxHoursPerDay, 9);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
+TEST_F(ResetTest, ClearingClosedCellsOpensAndEmptiesEverything) {
+  const FileSet files = ResetPlacements(school, ResetOptions{true, false});
+  EXPECT_EQ(files, (FileSet{DataFile::kTeacherGrids, DataFile::kClassGrids,
+                            DataFile::kRoomGrids}));
+  const TTeacherGridRec& t = *school.TeacherGridByNo(eda);
+  for (int cell = 1; cell <= kCells; ++cell) {
+    EXPECT_EQ(t.open[cell - 1], 1);
+    EXPECT_EQ(t.occupant[cell - 1], 0);
+    EXPECT_EQ(school.ClassGridByNo(c)->open[cell - 1], 1);
+    EXPECT_EQ(school.RoomGridByNo(lab)->occupant[cell - 1], 0);
+  }
+  EXPECT_EQ(t.placedHours, 0);
+  EXPECT_EQ(t.special.maxHoursPerDay, 9);
+}
+
+TEST_F(ResetTest, ClearingSpecialSettingsLeavesClosedCellsAlone) {
+  ResetPlacements(school, ResetOptions{false, true});
+  const TTeacherGridRec& t = *school.TeacherGridByNo(eda);
+  EXPECT_EQ(t.special.maxHoursPerDay, kDefaultTeacherRules.maxHoursPerDay);
+  EXPECT_EQ(t.special.gapsAllowed, 0);
+  EXPECT_EQ(t.special.sameClassDifferentDays, 1);
+  EXPECT_EQ(t.open[CellIndex(5, 8) - 1], 0);
+  EXPECT_EQ(t.placedHours, 2);
+}
+
+TEST_F(ResetTest, AnHourClosedForSomeParticipantsStaysForAll) {
+  // The fixed guidance hour is closed for its teacher and class, not its room.
+  Put(guidance, 1, CellIndex(2, 5));
+  ASSERT_TRUE(SetCellOpen(school, GridKind::kTeacher, eda, CellIndex(2, 5), 0));
+  ASSERT_TRUE(SetCellOpen(school, GridKind::kClass, c, CellIndex(2, 5), 0));
+  ResetPlacements(school, ResetOptions{});
+  EXPECT_EQ(school.RoomGridByNo(lab)->occupant[CellIndex(2, 5) - 1], c);
+  EXPECT_EQ(school.ClassGridByNo(c)->occupant[CellIndex(2, 5) - 1], guidance);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
+}  // namespace
+}  // namespace kalvodrin
