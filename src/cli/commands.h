@@ -16,5 +16,7 @@ void AddInitCommand(CLI::App& app, CommandContext& context);
 void AddCheckCommand(CLI::App& app, CommandContext& context);
 void AddToJsonCommand(CLI::App& app, CommandContext& context);
 void AddFromJsonCommand(CLI::App& app, CommandContext& context);
+void AddScheduleCommand(CLI::App& app, CommandContext& context);
+void AddReportCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace kalvodrin::cli

@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   AddCheckCommand(app, context);
   AddToJsonCommand(app, context);
   AddFromJsonCommand(app, context);
+  AddScheduleCommand(app, context);
+  AddReportCommand(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
