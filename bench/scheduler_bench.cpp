@@ -1,0 +1,161 @@
+// The automatic scheduler: whole-school runs on the bundled sample school and on
+// generated schools of growing size, one placement request at the lowest and the
+// deepest search level, and what an observer that polls at every step costs.
+// Counters: hours to place, hours placed, hours left over.
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+
+#include "engine/block_operations.h"
+#include "engine/teacher_preparation.h"
+#include "generator/sample_school.h"
+#include "scheduler/block_sizes.h"
+#include "scheduler/placement_run.h"
+#include "scheduler/placement_search.h"
+#include "scheduler/unplaced_report.h"
+
+namespace kalvodrin {
+namespace {
+
+const School& SampleSchool() {
+  static const std::unique_ptr<School> school = [] {
+    auto s = std::make_unique<School>();
+    BuildSampleSchool(*s);
+    return s;
+  }();
+  return *school;
+}
+
+void RunWholeSchool(benchmark::State& state, const School& original,
+                    RunObserver* observer) {
+  auto school = std::make_unique<School>();
+  RunOutcome outcome;
+  for (auto _ : state) {
+    state.PauseTiming();
+    *school = original;
+    state.ResumeTiming();
+    PlacementRun run(*school, observer);
+    outcome = run.RunWholeSchool();
+    benchmark::DoNotOptimize(outcome.placed);
+  }
+  state.counters["hours"] = outcome.total;
+  state.counters["placed"] = outcome.placed;
+  state.counters["unplaced"] = outcome.unplaced();
+}
+
+void BM_WholeSchoolSample(benchmark::State& state) {
+  RunWholeSchool(state, SampleSchool(), nullptr);
+}
+BENCHMARK(BM_WholeSchoolSample)->Unit(benchmark::kMillisecond);
+
+void BM_WholeSchoolGenerated(benchmark::State& state) {
+  School school;
+  BuildGeneratedSchool(school, static_cast<int>(state.range(0)), 1);
+  state.counters["classes"] = static_cast<double>(school.Classes.size());
+  RunWholeSchool(state, school, nullptr);
+}
+BENCHMARK(BM_WholeSchoolGenerated)
+    ->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+
+// Does nothing, as a window that is never pressed.
+class NoOpObserver : public RunObserver {
+ public:
+  int OnSearchStep(const RunProgress&) override { return 0; }
+};
+
+// What a window does at every step: read the clock, look whether a key came, and
+// now and then note the progress it would paint.
+class PollingObserver : public RunObserver {
+ public:
+  int OnSearchStep(const RunProgress& progress) override {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastPaint_ > std::chrono::milliseconds(50)) {
+      lastPaint_ = now;
+      painted_ = progress.placed;
+    }
+    return key_.exchange(0, std::memory_order_relaxed);
+  }
+
+ private:
+  std::atomic<int> key_{0};
+  std::chrono::steady_clock::time_point lastPaint_{};
+  int painted_ = 0;
+};
+
+void BM_ObserverNoOp(benchmark::State& state) {
+  NoOpObserver observer;
+  RunWholeSchool(state, SampleSchool(), &observer);
+}
+BENCHMARK(BM_ObserverNoOp)->Unit(benchmark::kMillisecond);
+
+void BM_ObserverPollingEveryStep(benchmark::State& state) {
+  PollingObserver observer;
+  RunWholeSchool(state, SampleSchool(), &observer);
+}
+BENCHMARK(BM_ObserverPollingEveryStep)->Unit(benchmark::kMillisecond);
+
+// The sample school after a whole-school run, with one more block taken out when the
+// run placed everything; the request asks for the first lesson left unplaced.
+struct RequestCase {
+  std::unique_ptr<School> school = std::make_unique<School>();
+  int classNo = 0;
+  int lesson = 0;
+  int length = 0;
+};
+
+const RequestCase& HardRequest() {
+  static const RequestCase c = [] {
+    RequestCase r;
+    *r.school = SampleSchool();
+    PlacementRun(*r.school).RunWholeSchool();
+    UnplacedReport report = BuildUnplacedReport(*r.school);
+    if (report.rows.empty()) {
+      const TClassGridRec& grid = r.school->ClassGrids.front();
+      for (int cell = 1; cell <= 80; ++cell) {
+        const std::size_t at = static_cast<std::size_t>(cell - 1);
+        if (grid.occupant[at] != 0 && grid.open[at] != 0 && grid.blockStart[at] == cell) {
+          RemoveBlock(*r.school, grid.blockLen[at], cell, grid.classNo, nullptr);
+          break;
+        }
+      }
+      report = BuildUnplacedReport(*r.school);
+    }
+    r.classNo = report.rows.front().classNo;
+    r.lesson = report.rows.front().lesson;
+    r.length = NextBlockLength(*r.school, r.classNo, r.lesson);
+    PrepareAllTeachers(*r.school);
+    return r;
+  }();
+  return c;
+}
+
+void BM_PlacementRequest(benchmark::State& state) {
+  const RequestCase& c = HardRequest();
+  auto school = std::make_unique<School>();
+  bool placed = false;
+  for (auto _ : state) {
+    state.PauseTiming();
+    *school = *c.school;
+    RunState run;
+    RunProgress progress;
+    run.searchLevel = static_cast<int>(state.range(0));
+    run.subPass = 2;
+    run.rulesFromSettings = true;
+    auto search = std::make_unique<PlacementSearch>(*school, run, progress, nullptr);
+    state.ResumeTiming();
+    placed = search->NewRequest(0, c.length, c.lesson, c.classNo);
+    benchmark::DoNotOptimize(placed);
+  }
+  state.counters["placed"] = placed ? 1 : 0;
+  state.counters["length"] = c.length;
+}
+BENCHMARK(BM_PlacementRequest)->ArgName("level")->Arg(1)->Arg(8)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kalvodrin
+
+BENCHMARK_MAIN();
