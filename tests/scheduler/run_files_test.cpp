@@ -1,0 +1,108 @@
+// Runs on a school read from its working folder: two runs of the same folder write
+// byte-identical timetable files, and the settings file is left as it was. Also the
+// split of another lesson's 2-hour block, which a run allows once.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+
+#include "core/storage.h"
+#include "scheduler/placement_run.h"
+#include "test_school.h"
+
+namespace kalvodrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string FileBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class FolderRuns : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("kalvodrin-sched-" + std::to_string(std::random_device{}()));
+    fs::create_directories(root_);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  // Writes the school into a folder of its own and runs it from there.
+  fs::path WriteAndRun(const School& built, const std::string& name) {
+    auto school = std::make_unique<School>(built);
+    school->WorkFolder = root_ / name;
+    fs::create_directories(school->WorkFolder);
+    EXPECT_TRUE(SaveFiles(*school, FileSet::All()).ok());
+    auto loaded = std::make_unique<School>();
+    loaded->WorkFolder = school->WorkFolder;
+    EXPECT_TRUE(LoadSchool(*loaded).ok());
+    PlacementRun(*loaded).RunWholeSchool();
+    EXPECT_TRUE(SaveTeacherGrids(*loaded).ok());
+    EXPECT_TRUE(SaveClassGrids(*loaded).ok());
+    EXPECT_TRUE(SaveRoomGrids(*loaded).ok());
+    return school->WorkFolder;
+  }
+
+  fs::path root_;
+};
+
+TEST_F(FolderRuns, TwoRunsOfOneFolderWriteTheSameTimetableFiles) {
+  TestSchool t;
+  t.Lesson(1, 5, {2, 2, 1}).Lesson(2, 4, {2, 2}).Lesson(3, 3, {1, 1, 1});
+  for (int c = 1; c <= 4; ++c) t.Class(c);
+  for (int n = 1; n <= 5; ++n) t.Teacher(n);
+  t.Room(1);
+  for (int c = 1; c <= 4; ++c)
+    t.Give(c, 1, {1 + c % 2}).Give(c, 2, {3}, {1}).Give(c, 3, {4, 5});
+  t.Done();
+  const fs::path a = WriteAndRun(t.school, "a");
+  const fs::path b = WriteAndRun(t.school, "b");
+  for (const char* file : {"DUDIZIRZ.LOF", "DUDIZIRX.LOF", "DUDIZIRY.LOF"}) {
+    EXPECT_FALSE(FileBytes(a / file).empty());
+    EXPECT_EQ(FileBytes(a / file), FileBytes(b / file)) << file;
+  }
+  // The settings file is never written by a run; its record is what was stored.
+  auto reread = std::make_unique<School>();
+  reread->WorkFolder = a;
+  ASSERT_TRUE(LoadSchool(*reread).ok());
+  EXPECT_EQ(std::memcmp(&reread->Settings, &t.school.Settings, sizeof(TSettingsRec)), 0);
+}
+
+// Class c has Monday 1-2 and Tuesday 1 (Tuesday 2 closed): lesson A (2 hours,
+// divisible) and lesson B (1 hour) whose teacher is closed on Tuesday 1. B fits only
+// if A's block is split into two single hours.
+TEST(SplitOtherBlock, HappensOnceARunAndTheSettingComesBack) {
+  TestSchool t;
+  t.Lesson(1, 2, {2}).Lesson(2, 1, {1});
+  for (int c = 1; c <= 2; ++c) {
+    t.Class(c);
+    t.builder.Hours(1, 1, 2).Hours(2, 1, 2).Hours(3, 0, 0).Hours(4, 0, 0).Hours(5, 0, 0);
+  }
+  for (int n = 1; n <= 4; ++n) t.Teacher(n);
+  t.Give(1, 1, {1}).Give(1, 2, {2}).Give(2, 1, {3}).Give(2, 2, {4});
+  t.builder.Settings().splitBlock = 1;
+  t.Done();
+  const std::size_t tuesday1 = static_cast<std::size_t>(CellIndex(2, 1) - 1);
+  for (int c = 1; c <= 2; ++c) t.C(c).open[tuesday1 + 1] = 0;
+  t.T(2).open[tuesday1] = 0;
+  t.T(4).open[tuesday1] = 0;
+  PlacementRun run(t.school);
+  const RunOutcome outcome = run.RunWholeSchool();
+  EXPECT_EQ(run.state().blockSplits, 1);
+  EXPECT_EQ(outcome.unplaced(), 1);
+  EXPECT_EQ(t.At(1, 1, 1), 2);
+  EXPECT_EQ(t.At(1, 1, 2), 1);
+  EXPECT_EQ(t.At(1, 2, 1), 1);
+  EXPECT_EQ(PlacedHours(t.school, 2, 2), 0);
+  EXPECT_EQ(t.school.Settings.splitBlock, 1);
+  EXPECT_EQ(Problems(t.school), "");
+}
+
+}  // namespace
+}  // namespace kalvodrin
