@@ -1,7 +1,8 @@
 // kalvodrin-make-sample FOLDER [--classes N --seed S]
 // Writes the sample school (or a generated one) into FOLDER as a complete set of data
-// files. The bundled examples/sample-school is made with: kalvodrin-make-sample
-// examples/sample-school
+// files, creating the folder when missing. The bundled examples/sample-school is made
+// with: kalvodrin-make-sample examples/sample-school
+// Exit code 0 on success, 1 when the files could not be written, 2 on usage errors.
 
 #include <CLI/CLI.hpp>
 
@@ -24,7 +25,11 @@ int main(int argc, char** argv) {
   app.add_option("--classes", classes,
                  "Örnek okul yerine bu kadar sınıflı bir okul üret (1-120)");
   app.add_option("--seed", seed, "Üretilen okulun tohum değeri");
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;  // help is no error; usage errors exit with 2
+  }
 
   auto school = std::make_unique<kalvodrin::School>();
   school->WorkFolder = folder;

@@ -70,8 +70,13 @@ class Planner {
 
  private:
   void PlanClasses();
-  void PlanUnits();
+  struct Common {
+    LessonId lesson;
+    std::vector<int> classes;
+  };
   std::vector<std::vector<int>> CommonPairs(int grade, LessonId lesson) const;
+  std::vector<Common> PlanCommons();
+  void PlanUnits();
   void PlanTeachers();
   int TeacherTarget(const std::array<int, kBranchCount>& totals) const;
   void PlanCoTeaching();
@@ -116,8 +121,7 @@ LessonId SharedElective(int grade) {
   }
 }
 
-// Pairs of neighbouring classes of the grade that take the lesson together. The sample
-// pairs one fixed couple per grade; a generated school pairs about a third of them.
+// Classes of the grade that take the lesson, as neighbouring couples.
 std::vector<std::vector<int>> Planner::CommonPairs(int grade, LessonId lesson) const {
   std::vector<int> takers;
   for (int i = 0; i < static_cast<int>(plan_.classes.size()); ++i) {
@@ -130,29 +134,35 @@ std::vector<std::vector<int>> Planner::CommonPairs(int grade, LessonId lesson) c
   return pairs;
 }
 
-void Planner::PlanUnits() {
-  std::vector<std::vector<int>> commons;
-  std::vector<LessonId> commonLessons;
+// Each grade's elective taught to two neighbouring sections together: the sample
+// joins one fixed couple per grade (the second couple in grade 10), a generated school
+// about a third of the couples.
+std::vector<Planner::Common> Planner::PlanCommons() {
+  std::vector<Common> commons;
   for (int g = 0; g < kGrades; ++g) {
     const LessonId lesson = SharedElective(9 + g);
     const auto pairs = CommonPairs(9 + g, lesson);
     for (std::size_t k = 0; k < pairs.size(); ++k) {
-      const bool take = options_.sample ? k == (g == 1 ? 1u : 0u) : rng_.OneIn(3);
-      if (!take) continue;
-      commons.push_back(pairs[k]);
-      commonLessons.push_back(lesson);
+      const bool join = options_.sample ? k == (g == 1 ? 1u : 0u) : rng_.OneIn(3);
+      if (join) commons.push_back({lesson, pairs[k]});
     }
   }
+  return commons;
+}
+
+// One unit per class lesson, except that a common lesson is one unit for all its
+// classes, listed where its first class is.
+void Planner::PlanUnits() {
+  const std::vector<Common> commons = PlanCommons();
   for (int c = 0; c < static_cast<int>(plan_.classes.size()); ++c) {
     for (LessonId lesson : plan_.classes[static_cast<std::size_t>(c)].lessons) {
-      UnitPlan unit{lesson, {c}, {}, -1};
-      bool skip = false;
-      for (std::size_t k = 0; k < commons.size(); ++k) {
-        if (commonLessons[k] != lesson || (commons[k][0] != c && commons[k][1] != c)) continue;
-        skip = commons[k][0] != c;
-        unit.classes = commons[k];
-      }
-      if (!skip) plan_.units.push_back(std::move(unit));
+      const auto joined = std::find_if(commons.begin(), commons.end(), [&](const Common& m) {
+        return m.lesson == lesson && std::count(m.classes.begin(), m.classes.end(), c) > 0;
+      });
+      if (joined == commons.end())
+        plan_.units.push_back(UnitPlan{lesson, {c}, {}, -1});
+      else if (joined->classes.front() == c)
+        plan_.units.push_back(UnitPlan{lesson, joined->classes, {}, -1});
     }
   }
 }
@@ -161,7 +171,7 @@ int Planner::TeacherTarget(const std::array<int, kBranchCount>& totals) const {
   for (int target = kTeacherTarget;; ++target) {
     int teachers = 0;
     for (int t : totals) teachers += Ceil(t, target);
-    if (teachers + 2 <= kMaxRecords) return target;
+    if (teachers <= kMaxRecords) return target;
   }
 }
 
