@@ -35,7 +35,7 @@ struct PStr {
     const std::size_t n = std::min(text.size(), N);
     length = static_cast<uint8_t>(n);
     chars.fill(0);
-    std::memcpy(chars.data(), text.data(), n);
+    if (n > 0) std::memcpy(chars.data(), text.data(), n);  // an empty view may be null
   }
   PStr& operator=(std::string_view text) {
     assign(text);
