@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -158,13 +159,14 @@ Status SaveFiles(const School& school, const FileSet& files) {
 
 Status LoadSchool(School& school, TailBytes* tails) {
   if (Status s = EnsureFolder(school.WorkFolder); !s) return s;
-  School loaded;
-  loaded.WorkFolder = school.WorkFolder;
+  // On the heap: the class-lesson index alone is 256 KiB.
+  auto loaded = std::make_unique<School>();
+  loaded->WorkFolder = school.WorkFolder;
   TailBytes found{};
   for (std::size_t i = 0; i < kDataFiles.size(); ++i)
-    if (Status s = LoadFileNoting(loaded, kDataFiles[i].file, &found[i]); !s) return s;
-  loaded.ReindexAll();
-  school = std::move(loaded);
+    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i]); !s) return s;
+  loaded->ReindexAll();
+  school = std::move(*loaded);
   if (tails != nullptr) *tails = found;
   return Status::Ok();
 }
