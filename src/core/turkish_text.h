@@ -18,7 +18,7 @@ std::string TurkUpCaseText(std::string_view cp1254);
 // letter), so blanks, digits and punctuation come before letters and Ç right after C.
 std::string TurkSortKey(std::string_view cp1254);
 
-// Lossless: the five undefined cp1254 bytes map to the C1 controls of the same value.
+// Lossless: the bytes cp1254 leaves undefined map to the C1 controls of the same value.
 std::string Cp1254ToUtf8(std::string_view cp1254);
 
 // Empty optional when the text is not valid UTF-8 or holds a character that cp1254
