@@ -69,14 +69,6 @@ TEST(KeyFilterTest, PastedTextIsHeldToTheSameRule) {
   EXPECT_EQ(hours.text(), "4");
 }
 
-TEST(KeyFilterTest, FilterTypedDecidesPerKind) {
-  EXPECT_EQ(FilterTyped(FieldKind::kTurkishUpper, "i"), U8("İ"));
-  EXPECT_EQ(FilterTyped(FieldKind::kTurkishUpper, U8("ı")), "I");
-  EXPECT_FALSE(FilterTyped(FieldKind::kDigits, U8("٣")));  // a digit, but not 0-9
-  EXPECT_EQ(FilterTyped(FieldKind::kYesNo, "e"), "E");
-  EXPECT_FALSE(FilterTyped(FieldKind::kYesNo, "y"));
-}
-
 // A list window in miniature: a grid of teachers with the number hidden in column 0.
 class ListGridTest : public ::testing::Test {
  protected:

@@ -123,13 +123,17 @@ void TKalvodrinForm::SetStartup(const StartupResult& result) {
 void TKalvodrinForm::RefreshStates() {
   for (const MainMenuEntry& entry : kMainMenu) {
     const bool isExit = entry.item == MainMenuItem::kExit;
-    const bool built = static_cast<bool>(openers_[SlotOf(entry.item)]);
-    actions_[SlotOf(entry.item)]->setEnabled(isExit || (built && schoolLoaded_));
+    actions_[SlotOf(entry.item)]->setEnabled(isExit ||
+                                             (HasWindow(entry.item) && schoolLoaded_));
   }
   dersHavuzuBtn_->setEnabled(ActionOf(MainMenuItem::kLessonPool)->isEnabled());
 }
 
 QAction* TKalvodrinForm::ActionOf(MainMenuItem item) const { return actions_[SlotOf(item)]; }
+
+bool TKalvodrinForm::HasWindow(MainMenuItem item) const {
+  return static_cast<bool>(openers_[SlotOf(item)]);
+}
 
 void TKalvodrinForm::Choose(MainMenuItem item) {
   if (item == MainMenuItem::kExit) {

@@ -46,6 +46,7 @@ class TKalvodrinForm : public QMainWindow {
   void CalismaDiziniBtnClick();
 
   QAction* ActionOf(MainMenuItem item) const;
+  bool HasWindow(MainMenuItem item) const;
 
  signals:
   // A new path was stored in YARDIM.LOF.

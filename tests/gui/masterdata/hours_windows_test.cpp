@@ -1,0 +1,109 @@
+// The weekly hours window and the start-time window driven by keys: every accepted
+// change reaches DUDIZIRX.LOF at once, refused hours are reported and not stored, F5
+// copies the class above and F9 opens the start times.
+#include "core/record_creation.h"
+#include "gui/masterdata/hours_forms.h"
+#include "gui/masterdata/master_data_windows.h"
+#include "window_fixture.h"
+
+namespace kalvodrin::testing {
+namespace {
+
+class HoursWindows : public WindowFixture {
+ protected:
+  HoursWindows() {
+    for (int c : {1, 2}) {
+      AddClass(school, c, "9", c == 1 ? "A" : "B");
+      NewClassGrid(school, c);
+    }
+    school.ReindexAll();
+  }
+  DayBytes LastHours(int classNo) const { return OnDisk().ClassGridByNo(classNo)->lastHour; }
+};
+
+TEST_F(HoursWindows, WeeklyHoursByKeyboard) {
+  TGDSForm form(context());
+  Activate(&form);
+  EXPECT_EQ(form.windowTitle(), U8("HAFTALIK DERS SAATLERİ"));
+  EXPECT_EQ(Column(&form, 1), (QStringList{"9", "9"}));
+  EXPECT_EQ(Child(&form, "Edit1")->text(), "1");
+  EXPECT_EQ(Child(&form, "Edit2")->text(), "6");
+  EXPECT_FALSE(Child(&form, "Edit11")->isVisible());  // no Saturday
+
+  // Monday's last hour of 9 A from 6 to 7: stored at once.
+  Type(&form, "Edit2", "7");
+  EXPECT_EQ(LastHours(1)[0], 7);
+  EXPECT_EQ(form.editedClass(), 1);
+  // 17 is refused when the box is left; the 1 stored on the way is undone.
+  Type(&form, "Edit4", "17");
+  OnNextModal([this](QDialog* d) {
+    lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    d->accept();
+  });
+  GridOf(&form)->setFocus();
+  EXPECT_EQ(lastMessage, U8("SALI: Ders saati 16'dan büyük olamaz."));
+  EXPECT_EQ(Child(&form, "Edit4")->text(), "6");  // the stored hour again
+  EXPECT_EQ(LastHours(1)[1], 6);
+  EXPECT_EQ(form.editedClass(), 0);
+
+  // A first hour after the last is refused the same way.
+  lastMessage.clear();
+  Type(&form, "Edit5", "8");
+  OnNextModal([this](QDialog* d) {
+    lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    d->accept();
+  });
+  GridOf(&form)->setFocus();
+  EXPECT_EQ(lastMessage, U8("ÇARŞAMBA: İlk ders saati son ders saatinden sonra olamaz."));
+  EXPECT_EQ(OnDisk().ClassGridByNo(1)->firstHour[2], 1);
+
+  // Selecting 9 B shows its hours; F5 copies those of 9 A.
+  GridOf(&form)->SelectRow(1);
+  EXPECT_EQ(Child(&form, "Edit2")->text(), "6");
+  Key(&form, Qt::Key_F5);
+  EXPECT_EQ(Child(&form, "Edit2")->text(), "7");
+  EXPECT_EQ(LastHours(2), (DayBytes{7, 6, 6, 6, 6}));
+  GridOf(&form)->SelectRow(0);
+  Key(&form, Qt::Key_F5);  // the first class: nothing
+  EXPECT_EQ(LastHours(1), (DayBytes{7, 6, 6, 6, 6}));
+
+  // F9: the start times.
+  OnNextModal([](QDialog* d) {
+    EXPECT_EQ(d->windowTitle(), U8("DERS BAŞLANGIÇ SAATLERİ"));
+    Type(d, "Edit1", "08:30");
+    Type(d, "Edit16", "18:10:45");
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+  });
+  Key(&form, Qt::Key_F9);
+  const School disk = OnDisk();
+  EXPECT_EQ(disk.Settings.startTimes[0].str(), "08:30");
+  EXPECT_EQ(disk.Settings.startTimes[15].str(), "18:10");
+  form.close();
+}
+
+TEST_F(HoursWindows, StartTimesCancelStoresNothing) {
+  TSaatlerForm form(context());
+  OnNextModal([](QDialog* d) {
+    Type(d, "Edit3", "10:00");
+    QTest::mouseClick(Child<QPushButton>(d, "IptalBtn"), Qt::LeftButton);
+  });
+  EXPECT_FALSE(form.Open());
+  EXPECT_EQ(OnDisk().Settings.startTimes[2].str(), "");
+}
+
+using EmptySchool = WindowFixture;
+
+TEST_F(EmptySchool, WeeklyHoursWithoutAClassShowTheNoticeInstead) {
+  QWidget parent;
+  MasterDataWindows windows(context(), &parent);
+  OnNextModal([this](QDialog* d) {
+    lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    d->accept();
+  });
+  windows.OpenWeeklyHours();
+  EXPECT_EQ(lastMessage, U8("Programda hiçbir SINIF tanımlanmamış. "));
+  EXPECT_FALSE(windows.weeklyHours().isVisible());
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
