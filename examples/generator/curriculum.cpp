@@ -1,6 +1,5 @@
 #include "curriculum.h"
 
-#include <array>
 
 namespace kalvodrin::samples {
 namespace {
@@ -14,12 +13,12 @@ constexpr std::array<LessonDef, kLessonCount> kLessons = {{
     {"TARİH", "TAR", 2, "2", B::kHistory},
     {"COĞRAFYA", "COĞ", 2, "2", B::kGeography},
     {"MATEMATİK", "MAT", 6, "2+2+2", B::kMathematics},
-    {"FİZİK", "FİZ", 2, "2", B::kPhysics},
-    {"KİMYA", "KİM", 2, "2", B::kChemistry},
-    {"BİYOLOJİ", "BİY", 2, "2", B::kBiology},
+    {"FİZİK", "FİZ", 2, "2", B::kPhysics, 2},
+    {"KİMYA", "KİM", 2, "2", B::kChemistry, 2},
+    {"BİYOLOJİ", "BİY", 2, "2", B::kBiology, 2},
     {"FELSEFE", "FEL", 2, "2", B::kPhilosophy},
-    {"İNGİLİZCE", "İNG", 4, "2+2", B::kEnglish},
-    {"ALMANCA", "ALM", 2, "1+1", B::kGerman},
+    {"İNGİLİZCE", "İNG", 4, "2+2", B::kEnglish, 1},
+    {"ALMANCA", "ALM", 2, "1+1", B::kGerman, 1},
     {"BEDEN EĞİTİMİ VE SPOR", "BES", 2, "2", B::kSports},
     {"GÖRSEL SANATLAR", "GÖR", 2, "2", B::kArt},
     {"MÜZİK", "MÜZ", 2, "2", B::kMusic},

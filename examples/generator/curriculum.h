@@ -3,6 +3,7 @@
 // patterns, the teachers' branches, the special rooms, and the lessons each grade and
 // track takes in a week. Texts here are UTF-8; the writer converts them to cp1254.
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,13 @@ struct LessonDef {
   int weeklyHours;
   std::string_view pattern;    // "YERLEŞTİRME BİÇİMİ" as typed, e.g. "2+2+1"
   Branch branch;
+  int group = 0;               // lesson group number, 0 = none
 };
+
+// Lesson groups ("DERS GRUBU"), group n at index n - 1: lessons a school may want on
+// different days of a class's week.
+inline constexpr std::array<std::string_view, 2> kLessonGroupNames = {"YABANCI DİLLER",
+                                                                      "FEN BİLİMLERİ"};
 
 const LessonDef& LessonOf(LessonId id);
 inline int LessonNumber(LessonId id) { return static_cast<int>(id) + 1; }

@@ -18,12 +18,16 @@ namespace {
 // Typed text as the entry forms store it: cp1254, Turkish capitals.
 std::string Cp(std::string_view utf8) { return UserTextToCp1254(utf8); }
 
-// Every new lesson is sorted into the pool at once, as the lesson pool window does.
+// The groups first, as the lesson pool opens the groups window; every new lesson is
+// sorted into the pool at once, as the lesson pool window does.
 void WriteLessons(School& school) {
+  for (std::size_t g = 0; g < kLessonGroupNames.size(); ++g)
+    AddLessonGroup(school, static_cast<int>(g) + 1, Cp(kLessonGroupNames[g]));
+  school.ReindexLessonGroups();
   for (int i = 0; i < kLessonCount; ++i) {
     const LessonDef& d = LessonOf(static_cast<LessonId>(i));
     const ParsedPattern pattern = ParsePattern(d.weeklyHours, d.pattern);
-    AddLesson(school, i + 1, Cp(d.name), Cp(d.shortName), 0, d.weeklyHours,
+    AddLesson(school, i + 1, Cp(d.name), Cp(d.shortName), d.group, d.weeklyHours,
               pattern.blocks, 0);
     SortLessons(school);
   }

@@ -82,6 +82,7 @@ void ExpectMasterData(const School& s) {
     }
     EXPECT_EQ(sum, l.weeklyHours) << l.name.str();
     EXPECT_EQ(TurkUpCaseText(l.name.view()), l.name.view());
+    EXPECT_TRUE(l.group == 0 || s.LessonGroupByNo(l.group) != nullptr) << l.name.str();
   }
   ASSERT_EQ(s.ClassGrids.size(), s.Classes.size());
   ASSERT_EQ(s.TeacherGrids.size(), s.Teachers.size());

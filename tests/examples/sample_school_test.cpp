@@ -74,6 +74,11 @@ TEST_F(SampleSchoolTest, HasTheHardPartsOfARealSchool) {
   EXPECT_GE(f.twoTeacherLessons, 3);
   EXPECT_GE(f.closedDayTeachers, 5);
   EXPECT_GE(s.Rooms.size(), 6u);
+  EXPECT_EQ(s.LessonGroups.size(), 2u);
+  for (const TLessonGroupRec& g : s.LessonGroups)
+    EXPECT_GE(std::count_if(s.Lessons.begin(), s.Lessons.end(),
+                            [&](const TLessonRec& l) { return l.group == g.number; }),
+              2);
   for (int load : f.roomLoads) EXPECT_GT(load, 0);
   const TSettingsRec& st = s.Settings;
   EXPECT_EQ(Cp1254ToUtf8(s.LessonByNo(st.guidanceLesson)->name.view()), "REHBERLİK VE YÖNLENDİRME");
