@@ -127,6 +127,17 @@ void WriteRoomAssignments(const SchoolPlan& plan, School& school) {
   }
 }
 
+// The duty places first, then each teacher's duty, as the duty window gives them.
+void WriteDuties(const SchoolPlan& plan, School& school) {
+  for (std::size_t p = 0; p < plan.dutyPlaces.size(); ++p)
+    AddDutyPlace(school, static_cast<int>(p) + 1, Cp(plan.dutyPlaces[p]));
+  SortDutyPlaces(school);
+  for (std::size_t t = 0; t < plan.teachers.size(); ++t) {
+    const TeacherPlan& tp = plan.teachers[t];
+    AddDuty(school, tp.dutyPlace + 1, tp.dutyDay, static_cast<int>(t) + 1);
+  }
+}
+
 // Lesson hours of 40 minutes with 5-minute breaks, two shifts from 07:30.
 constexpr std::array<std::string_view, kHoursPerDay> kStartTimes = {
     "07:30", "08:15", "09:00", "09:45", "10:30", "11:15", "12:00", "12:45",
@@ -159,6 +170,7 @@ void WritePlan(const SchoolPlan& plan, School& school) {
   WriteCommonGroups(plan, school);
   WriteTeacherLessons(plan, school);
   WriteRoomAssignments(plan, school);
+  WriteDuties(plan, school);
   WriteSettings(plan, school);
   school.ReindexAll();
   // The totals the teacher distribution and timetable windows show; a teacher whose

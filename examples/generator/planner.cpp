@@ -64,6 +64,7 @@ class Planner {
     PlanClassTeachers();
     PlanRooms();
     PlanClosedDays();
+    PlanDuties();
     PlanPeople();
     return std::move(plan_);
   }
@@ -84,6 +85,7 @@ class Planner {
   void PlanClassTeachers();
   void PlanRooms();
   void PlanClosedDays();
+  void PlanDuties();
   void PlanPeople();
 
   const PlanOptions options_;
@@ -313,6 +315,26 @@ void Planner::PlanClosedDays() {
                                     : kClosableDays[static_cast<std::size_t>(rng_.Below(4))];
     ++eligible;
     if (close) t.closedDay = day;
+  }
+}
+
+// One supervision duty a week for every teacher, spread evenly over the places and
+// the weekdays, never on the teacher's closed day. About ten teachers share a place.
+void Planner::PlanDuties() {
+  constexpr std::array<std::string_view, 5> kPlaces = {"BAHÇE", "ZEMİN KAT", "BİRİNCİ KAT",
+                                                       "İKİNCİ KAT", "KANTİN"};
+  const int teachers = static_cast<int>(plan_.teachers.size());
+  const int places = std::clamp(teachers / 10, 2, 15);
+  for (int p = 0; p < places; ++p)
+    plan_.dutyPlaces.push_back(p < static_cast<int>(kPlaces.size())
+                                   ? std::string(kPlaces[static_cast<std::size_t>(p)])
+                                   : std::to_string(p - 2) + ". KAT");
+  for (int t = 0; t < teachers; ++t) {
+    TeacherPlan& tp = plan_.teachers[static_cast<std::size_t>(t)];
+    const int slot = t % (places * 5);
+    tp.dutyPlace = slot / 5;
+    tp.dutyDay = slot % 5 + 1;
+    if (tp.dutyDay == tp.closedDay) tp.dutyDay = tp.dutyDay % 5 + 1;
   }
 }
 

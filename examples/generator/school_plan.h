@@ -35,6 +35,8 @@ struct TeacherPlan {
   std::string club;
   int closedDay = 0;  // a weekday on which the teacher cannot teach, 0 = none
   int load = 0;       // weekly hours, a common lesson counted once
+  int dutyDay = 0;    // the weekday of the teacher's supervision duty ("NÖBET")
+  int dutyPlace = 0;  // index into SchoolPlan::dutyPlaces
 };
 
 struct RoomPlan {
@@ -48,6 +50,7 @@ struct SchoolPlan {
   std::vector<UnitPlan> units;
   std::vector<TeacherPlan> teachers;
   std::vector<RoomPlan> rooms;
+  std::vector<std::string> dutyPlaces;  // at most 15 characters each
   std::string schoolName;
   std::string principalName;
   std::string deputyName;

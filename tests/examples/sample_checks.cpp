@@ -68,6 +68,7 @@ void ExpectMasterData(const School& s) {
   ExpectOrders(s.Classes, "class");
   ExpectOrders(s.Rooms, "room");
   ExpectOrders(s.Teachers, "teacher");
+  ExpectOrders(s.DutyPlaces, "duty place");
   for (std::size_t i = 1; i < s.Lessons.size(); ++i)
     EXPECT_LE(TurkSortKey(s.Lessons[i - 1].name.view()), TurkSortKey(s.Lessons[i].name.view()))
         << "lesson pool out of order at " << i;
@@ -221,6 +222,27 @@ std::map<int, int> TeacherLoads(const School& s) {
   return loads;
 }
 
+// Every duty names a place and a teacher who is at school that day, and each place's
+// day counters equal its duties.
+void ExpectDuties(const School& s) {
+  std::map<std::pair<int, int>, int> perPlaceDay;
+  for (const TDutyRec& d : s.Duties) {
+    ASSERT_NE(s.DutyPlaceByNo(d.place), nullptr);
+    ASSERT_NE(s.TeacherByNo(d.teacher), nullptr);
+    ASSERT_GE(d.day, 1);
+    ASSERT_LE(d.day, 5);
+    const Plane& open = s.TeacherGridByNo(d.teacher)->open;
+    const auto first = open.begin() + (d.day - 1) * kHoursPerDay;
+    EXPECT_NE(std::count(first, first + kHoursPerDay, 1), 0) << "duty on a closed day";
+    ++perPlaceDay[{d.place, d.day}];
+  }
+  for (const TDutyPlaceRec& p : s.DutyPlaces)
+    for (int day = 1; day <= 7; ++day) {
+      const int duties = perPlaceDay[{p.number, day}];
+      EXPECT_EQ(p.perDay[static_cast<std::size_t>(day - 1)], duties) << p.name.str() << " day " << day;
+    }
+}
+
 // The stored totals the windows show agree with the lessons given.
 void ExpectCounts(const School& s) {
   for (const auto& [t, load] : TeacherLoads(s)) {
@@ -243,6 +265,7 @@ void ExpectConsistent(const School& s) {
   ExpectCommonGroups(s);
   ExpectGuidance(s);
   ExpectCounts(s);
+  ExpectDuties(s);
 }
 
 void ExpectFeasible(const School& s) {

@@ -74,6 +74,11 @@ TEST_F(BrokenSchoolTest, StaleTeacherTotalIsNoticed) {
   EXPECT_TRUE(ConsistencyNotices("teacher 1"));
 }
 
+TEST_F(BrokenSchoolTest, DutyCounterOutOfStepIsNoticed) {
+  ++school().DutyPlaces.front().perDay[0];
+  EXPECT_TRUE(ConsistencyNotices("day 1"));
+}
+
 TEST_F(BrokenSchoolTest, OverfullClassIsNoticed) {
   // 12-F, a morning class of 40 hours, down to 8 hours a day.
   school().ClassGrids.back().lastHour.fill(8);

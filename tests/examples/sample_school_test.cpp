@@ -75,6 +75,8 @@ TEST_F(SampleSchoolTest, HasTheHardPartsOfARealSchool) {
   EXPECT_GE(f.closedDayTeachers, 5);
   EXPECT_GE(s.Rooms.size(), 6u);
   EXPECT_EQ(s.LessonGroups.size(), 2u);
+  EXPECT_GE(s.DutyPlaces.size(), 4u);
+  EXPECT_EQ(s.Duties.size(), s.Teachers.size());
   for (const TLessonGroupRec& g : s.LessonGroups)
     EXPECT_GE(std::count_if(s.Lessons.begin(), s.Lessons.end(),
                             [&](const TLessonRec& l) { return l.group == g.number; }),
