@@ -2,6 +2,9 @@
 
 #include "core/field_text.h"
 #include "core/pattern.h"
+#include "core/record_creation.h"
+#include "core/settings_rules.h"
+#include "test_school.h"
 
 namespace kalvodrin {
 namespace {
@@ -52,6 +55,30 @@ TEST(FieldText, ConvertsFlagsNumbersAndDays) {
   EXPECT_EQ(DayName(7), "PAZAR");
   EXPECT_EQ(DayName(0), "");
   EXPECT_EQ(DayName(8), "");
+}
+
+TEST(GeneralSettingsRules, KeepGapsAndGroupRuleValid) {
+  auto school = testing::NewSchool();
+  TSettingsRec s = DefaultSettings();
+  const auto store = [&](int perWeek, int between) {
+    s.maxGapsPerWeek = static_cast<uint8_t>(perWeek);
+    s.maxGapBetweenLessons = static_cast<uint8_t>(between);
+    ApplyGeneralSettingsRules(s, *school);
+    return std::pair<int, int>{s.maxGapsPerWeek, s.maxGapBetweenLessons};
+  };
+  EXPECT_EQ(store(5, 7), (std::pair<int, int>{5, 5}));
+  EXPECT_EQ(store(3, 0), (std::pair<int, int>{3, 1}));
+  EXPECT_EQ(store(0, 0), (std::pair<int, int>{0, 0}));
+
+  AddLesson(*school, 1, "A", "", 4, 1, {1, 0, 0, 0, 0}, 0);
+  AddLesson(*school, 2, "B", "", 0, 1, {1, 0, 0, 0, 0}, 0);
+  s.groupDifferentDays = 1;
+  ApplyGeneralSettingsRules(s, *school);
+  EXPECT_EQ(s.groupDifferentDays, 0);  // only one grouped lesson
+  school->Lessons[1].group = 4;
+  s.groupDifferentDays = 1;
+  ApplyGeneralSettingsRules(s, *school);
+  EXPECT_EQ(s.groupDifferentDays, 1);
 }
 
 }  // namespace
