@@ -46,8 +46,14 @@ int RunFromJson(const FromJsonOptions& options) {
       !existing.empty() && !options.overwrite)
     return Fail(folder.string() + ": zaten bir çalışma klasörü (" + existing +
                 " var); üzerine yazmak için --overwrite; hiçbir şey yazılmadı");
+  std::error_code ec;
+  const bool fresh = !std::filesystem::exists(folder, ec);
   if (Status s = EnsureFolder(folder); !s) return Fail(s.message());
-  if (Status s = SaveFiles(*school, FileSet::All()); !s) return Fail(s.message());
+  if (Status s = SaveFiles(*school, FileSet::All()); !s) {
+    // A half-written new folder is no school; one that existed keeps its other files.
+    if (fresh) std::filesystem::remove_all(folder, ec);
+    return Fail(s.message());
+  }
   return 0;
 }
 
