@@ -39,13 +39,13 @@ class ProgressBar : public RunObserver {
     lastDraw_ = now;
     constexpr int kWidth = 30;
     const int filled = p.total > 0 ? p.placed * kWidth / p.total : kWidth;
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(now - p.started).count();
+    const long seconds = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::seconds>(now - p.started).count());
     std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
               << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] "
               << p.placed << '/' << p.total << "  düzey " << p.searchLevel
               << "  öğretmen " << p.teacherOrdinal << '/' << p.teacherCount << "  "
-              << seconds << " sn   " << std::flush;
+              << ElapsedText(seconds) << "   " << std::flush;
   }
 
   unsigned steps_ = 0;

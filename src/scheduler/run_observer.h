@@ -26,6 +26,10 @@ struct RunProgress {
   int Remaining() const { return total - placed; }
 };
 
+// Elapsed time as the run window shows it: hours, minutes and seconds, two digits
+// each, joined by ":" (3725 -> "01:02:05").
+std::string ElapsedText(long seconds);
+
 class RunObserver {
  public:
   virtual ~RunObserver() = default;

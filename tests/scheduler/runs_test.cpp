@@ -265,5 +265,12 @@ TEST(UnplacedReport, ListsEachTeacherOfASharedLessonAndTheTotal) {
   EXPECT_EQ(report.total, 0);
 }
 
+TEST(ElapsedText, TwoDigitsEach) {
+  EXPECT_EQ(ElapsedText(3725), "01:02:05");
+  EXPECT_EQ(ElapsedText(0), "00:00:00");
+  EXPECT_EQ(ElapsedText(59), "00:00:59");
+  EXPECT_EQ(ElapsedText(36000 + 600), "10:10:00");
+}
+
 }  // namespace
 }  // namespace kalvodrin
