@@ -156,8 +156,8 @@ void TGDSForm::BoxChanged() {
   for (std::size_t i = 0; i < boxes_.size(); ++i) texts[i] = boxes_[i]->text().toStdString();
   const std::optional<ClassHours> hours = ClassHoursFromTexts(texts);
   if (!hours) return;  // an empty box suspends writing
-  // A refused set is not stored; the user is told when leaving the boxes, not while
-  // still typing (a last hour of 12 passes through 1 on the way).
+  // A refused set is not stored; the user is told when the box is left, not while
+  // still typing.
   const Change change = SetClassHours(context_.school, editedClass_, *hours);
   if (change.done()) ApplyChange(context_, change, EntityKind::kClass);
 }
@@ -171,28 +171,38 @@ bool TGDSForm::IsBox(const QWidget* widget) const {
 bool TGDSForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     editedClass_ = grid_->SelectedNumber();
+    beforeTyping_ = ClassHoursOf(context_.school, editedClass_);
   } else if (event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    const bool staysHere =
-        reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-    if (!staysHere && !IsBox(QApplication::focusWidget())) LeaveBoxes();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      LeaveBox();
+      if (!IsBox(QApplication::focusWidget())) editedClass_ = 0;
+    }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-// The boxes lose the focus: a complete set that was refused is reported and the
-// class's stored hours are shown again.
-void TGDSForm::LeaveBoxes() {
+// A box loses the focus. When the ten boxes then hold a set that is refused, the user
+// is told, and the class gets back the hours it had before this box was typed into:
+// what was stored on the way (a last hour of 17 passes through 1) is undone too.
+void TGDSForm::LeaveBox() {
   const int classNo = editedClass_;
-  editedClass_ = 0;
   if (classNo == 0) return;
   ClassHourTexts texts;
   for (std::size_t i = 0; i < boxes_.size(); ++i) texts[i] = boxes_[i]->text().toStdString();
   const std::optional<ClassHours> hours = ClassHoursFromTexts(texts);
-  if (!hours || *hours == ClassHoursOf(context_.school, classNo)) return;
+  if (!hours) return;  // an empty box: the last complete set stays stored
   const Change check = CheckClassHours(*hours);
-  if (!check.done()) context_.sil.Notice(U8(NoticeText(check.outcome, EntityKind::kClass, check.day)));
+  if (check.done()) return;
+  context_.sil.Notice(U8(NoticeText(check.outcome, EntityKind::kClass, check.day)));
+  ApplyChange(context_, SetClassHours(context_.school, classNo, beforeTyping_),
+              EntityKind::kClass);
   ShowSelectedClass();
+}
+
+void TGDSForm::LeaveBoxes() {
+  LeaveBox();
+  editedClass_ = 0;
 }
 
 void TGDSForm::CopyFromAbove() {

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "gui/common/app_context.h"
+#include "masterdata/class_hours.h"
 
 class QLineEdit;
 class QPushButton;
@@ -55,6 +56,7 @@ class TGDSForm : public QDialog {
   void FormActivate();
   void ShowSelectedClass();
   void BoxChanged();
+  void LeaveBox();
   void LeaveBoxes();
   bool IsBox(const QWidget* widget) const;
 
@@ -63,6 +65,7 @@ class TGDSForm : public QDialog {
   std::array<QLineEdit*, 10> boxes_{};  // Edit1..Edit10: first, last of each day
   TSaatlerForm* saatlerForm_;
   int editedClass_ = 0;
+  ClassHours beforeTyping_;  // the edited class's hours when its box was entered
   bool showing_ = false;  // boxes being filled from the record, not typed
 };
 

@@ -28,23 +28,26 @@ W* Child(QWidget* window, const char* name) {
   return w;
 }
 
+// The offscreen platform does not give the activation back to a window when a modal
+// window over it closes, as a desktop does; focus events and window-wide keys need it.
+inline void EnsureActive(QWidget* window) {
+  if (QApplication::activeWindow() == window) return;
+  QWidget* focus = window->focusWidget();
+  Activate(window);
+  if (focus != nullptr) focus->setFocus(Qt::OtherFocusReason);
+}
+
 // Types into the named field of the window, after clearing it.
 inline void Type(QWidget* window, const char* field, const QString& text) {
+  EnsureActive(window);
   QLineEdit* edit = Child(window, field);
   edit->setFocus(Qt::OtherFocusReason);
   edit->clear();
   TypeText(edit, text);
 }
 
-// A key pressed in the window. The offscreen platform does not give the activation
-// back to a window when a modal window over it closes, as a desktop does; window-wide
-// keys need it.
 inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  if (QApplication::activeWindow() != window) {
-    QWidget* focus = window->focusWidget();
-    Activate(window);
-    if (focus != nullptr) focus->setFocus(Qt::OtherFocusReason);
-  }
+  EnsureActive(window);
   QWidget* target = QApplication::focusWidget();
   QTest::keyClick(target != nullptr && target->window() == window ? target : window, key, mods);
 }
