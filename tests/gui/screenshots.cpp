@@ -25,6 +25,7 @@
 #include "gui/common/search_box.h"
 #include "gui/shell/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
+#include "masterdata/masterdata_screens.h"
 
 namespace kalvodrin {
 namespace {
@@ -177,6 +178,8 @@ int main(int argc, char** argv) {
   kalvodrin::RenderProgram(renderer, root);
   kalvodrin::RenderFailedStart(renderer, root);
   kalvodrin::RenderListGrid(renderer);
+  kalvodrin::RenderMasterDataWindows(
+      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
   return renderer.failed() || renderer.saved() == 0 ? 1 : 0;

@@ -88,6 +88,7 @@ TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), conte
   setModal(true);
   grid_ = new ListGrid(this);
   grid_->setObjectName("Grid");
+  grid_->setWordWrap(false);
   grid_->SetColumns(ColumnHeaders(ClassHoursColumns()), {0});
   auto* days = new QGridLayout;
   days->addWidget(new QLabel(U8("İLK SAAT"), this), 0, 1);

@@ -1,11 +1,14 @@
 #include "gui/masterdata/list_window.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
@@ -26,6 +29,16 @@ QPushButton* Button(QWidget* parent, const QString& objectName, const QString& c
   return b;
 }
 
+// Wide enough for the longest name, at least a readable minimum, the last column
+// taking the rest of the grid.
+void FitColumns(ListGrid* grid) {
+  grid->resizeColumnsToContents();
+  for (int c = 0; c < grid->columnCount(); ++c)
+    if (!grid->isColumnHidden(c)) grid->setColumnWidth(c, std::max(grid->columnWidth(c), 80));
+  grid->horizontalHeader()->setStretchLastSection(false);
+  grid->horizontalHeader()->setStretchLastSection(true);
+}
+
 }  // namespace
 
 ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
@@ -34,6 +47,7 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   setModal(true);
   grid_ = new ListGrid(this);
   grid_->setObjectName("Grid");
+  grid_->setWordWrap(false);
   grid_->SetColumns(ColumnHeaders(spec_.columns), {});
   for (std::size_t c = 0; c < spec_.columns.size(); ++c)
     grid_->setColumnHidden(static_cast<int>(c), spec_.columns[c].hidden);
@@ -113,6 +127,7 @@ void ListWindow::FormActivate() {
 
 void ListWindow::Refill() {
   grid_->SetRows(ToQtRows(Rows()));
+  FitColumns(grid_);
   countLabel_->setText(QString::number(grid_->FilledRows()));
   UpdateButtons();
 }
