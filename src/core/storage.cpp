@@ -34,17 +34,17 @@ Status SaveList(const School& school, DataFile file, const std::vector<Rec>& lis
   return WriteFileAtomically(PathOf(school, file), Image(list, true));
 }
 
-// Reads a record file; a missing one is created empty. `tail` gets the bytes after
-// the last whole record.
+// Reads a record file; a missing one is created empty when `create` says so. `tail`
+// gets the bytes after the last whole record.
 Status ReadRecordFile(const School& school, DataFile file, Bytes& content,
-                      std::size_t* tail) {
+                      std::size_t* tail, bool create) {
   std::optional<Bytes> read;
   const std::filesystem::path path = PathOf(school, file);
   if (Status s = ReadWholeFile(path, read); !s) return s;
   if (!read) {
     content.clear();
     if (tail != nullptr) *tail = 0;
-    return WriteFileAtomically(path, {});
+    return create ? WriteFileAtomically(path, {}) : Status::Ok();
   }
   content = std::move(*read);
   if (tail != nullptr) *tail = content.size() % InfoOf(file).recordSize;
@@ -52,10 +52,10 @@ Status ReadRecordFile(const School& school, DataFile file, Bytes& content,
 }
 
 template <typename List>
-Status LoadList(School& school, DataFile file, List& list, std::size_t* tail = nullptr) {
+Status LoadList(School& school, DataFile file, List& list, std::size_t* tail, bool create) {
   using Rec = typename List::value_type;
   Bytes content;
-  if (Status s = ReadRecordFile(school, file, content, tail); !s) return s;
+  if (Status s = ReadRecordFile(school, file, content, tail, create); !s) return s;
   std::vector<Rec> records(content.size() / sizeof(Rec));
   for (std::size_t i = 0; i < records.size(); ++i) {
     std::memcpy(&records[i], content.data() + i * sizeof(Rec), sizeof(Rec));
@@ -66,11 +66,11 @@ Status LoadList(School& school, DataFile file, List& list, std::size_t* tail = n
   return Status::Ok();
 }
 
-// A file of exactly one record: missing, it is written with `defaults`; shorter than
-// a record, the missing bytes keep the defaults.
+// A file of exactly one record: missing, it is written with `defaults` (when `create`
+// says so); shorter than a record, the missing bytes keep the defaults.
 template <typename Rec>
 Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& defaults,
-                  std::size_t* tail) {
+                  std::size_t* tail, bool create) {
   std::optional<Bytes> read;
   const std::filesystem::path path = PathOf(school, file);
   if (Status s = ReadWholeFile(path, read); !s) return s;
@@ -78,7 +78,8 @@ Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& default
   if (!read) {
     Bytes bytes(sizeof(Rec));
     std::memcpy(bytes.data(), &defaults, sizeof(Rec));
-    if (Status s = WriteFileAtomically(path, bytes); !s) return s;
+    if (create)
+      if (Status s = WriteFileAtomically(path, bytes); !s) return s;
     target = defaults;
     return Status::Ok();
   }
@@ -103,24 +104,24 @@ AnnexFlags NoAnnex() {
   return a;
 }
 
-Status LoadFileNoting(School& school, DataFile file, std::size_t* tail) {
+Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, bool create = true) {
   switch (file) {
-    case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail);
-    case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail);
-    case DataFile::kClasses: return LoadList(school, file, school.Classes, tail);
-    case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail);
-    case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail);
-    case DataFile::kAnnexFlags: return LoadSingle(school, file, school.Annex, NoAnnex(), tail);
-    case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail);
-    case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail);
-    case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail);
-    case DataFile::kDuties: return LoadList(school, file, school.Duties, tail);
-    case DataFile::kTeacherLessons: return LoadList(school, file, school.TeacherLessons, tail);
-    case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail);
-    case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail);
-    case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail);
+    case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail, create);
+    case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail, create);
+    case DataFile::kClasses: return LoadList(school, file, school.Classes, tail, create);
+    case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail, create);
+    case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail, create);
+    case DataFile::kAnnexFlags: return LoadSingle(school, file, school.Annex, NoAnnex(), tail, create);
+    case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail, create);
+    case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail, create);
+    case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail, create);
+    case DataFile::kDuties: return LoadList(school, file, school.Duties, tail, create);
+    case DataFile::kTeacherLessons: return LoadList(school, file, school.TeacherLessons, tail, create);
+    case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail, create);
+    case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail, create);
+    case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail, create);
     case DataFile::kSettings:
-      return LoadSingle(school, file, school.Settings, DefaultSettings(), tail);
+      return LoadSingle(school, file, school.Settings, DefaultSettings(), tail, create);
   }
   return Status::Error("unknown data file");
 }
@@ -157,18 +158,35 @@ Status SaveFiles(const School& school, const FileSet& files) {
   return Status::Ok();
 }
 
-Status LoadSchool(School& school, TailBytes* tails) {
-  if (Status s = EnsureFolder(school.WorkFolder); !s) return s;
+namespace {
+
+// Loads every file into a new school and moves it into `school` when all loaded.
+Status LoadAll(School& school, TailBytes* tails, bool create) {
   // On the heap: the class-lesson index alone is 256 KiB.
   auto loaded = std::make_unique<School>();
   loaded->WorkFolder = school.WorkFolder;
   TailBytes found{};
   for (std::size_t i = 0; i < kDataFiles.size(); ++i)
-    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i]); !s) return s;
+    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i], create); !s) return s;
   loaded->ReindexAll();
   school = std::move(*loaded);
   if (tails != nullptr) *tails = found;
   return Status::Ok();
+}
+
+}  // namespace
+
+Status LoadSchool(School& school, TailBytes* tails) {
+  if (Status s = EnsureFolder(school.WorkFolder); !s) return s;
+  return LoadAll(school, tails, true);
+}
+
+Status LoadSchoolWithoutWriting(School& school, TailBytes* tails) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(school.WorkFolder, ec))
+    return Status::Error(school.WorkFolder.string() + ": " +
+                         (ec ? ec.message() : std::string("klasör yok")));
+  return LoadAll(school, tails, false);
 }
 
 #define KALVODRIN_LOAD_SAVE(Name, File)                                              \

@@ -62,4 +62,9 @@ using TailBytes = std::array<std::size_t, kDataFileCount>;
 // in start-up order, then reindexes. On failure the school is left as it was.
 Status LoadSchool(School& school, TailBytes* tails = nullptr);
 
+// LoadSchool for looking only (checks, exports, backups on read-only media): writes
+// nothing. A missing working folder is an error; a missing file loads as it would be
+// created (empty, or the default record) but is not created.
+Status LoadSchoolWithoutWriting(School& school, TailBytes* tails = nullptr);
+
 }  // namespace kalvodrin

@@ -65,6 +65,23 @@ TEST(Storage, EmptyFolderGetsEveryFileAtItsDefault) {
   EXPECT_EQ(school->Settings.searchLevel, 8);
 }
 
+TEST(Storage, LookingWritesNothing) {
+  TempFolder temp;
+  auto school = testing::NewSchool(temp.path() / "yok");
+  EXPECT_FALSE(LoadSchoolWithoutWriting(*school));
+  EXPECT_FALSE(fs::exists(temp.path() / "yok"));
+
+  Bytes lesson(48, 0);
+  lesson[0] = 4;
+  WriteBytes(FileIn(temp.path(), DataFile::kLessons), lesson);
+  school->WorkFolder = temp.path();
+  school->Settings.searchLevel = 1;
+  ASSERT_TRUE(LoadSchoolWithoutWriting(*school));
+  EXPECT_NE(school->LessonByNo(4), nullptr);
+  EXPECT_EQ(school->Settings.searchLevel, 8);  // the defaults of the missing file
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
+}
+
 TEST(Storage, LoadThenSaveGivesEveryFileBackByteForByte) {
   for (unsigned seed : {1u, 2u, 3u}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
