@@ -27,11 +27,8 @@ Status ResolveFolder(const std::string& given, std::filesystem::path& folder) {
 
 Status LoadExistingSchool(const std::filesystem::path& folder, School& school,
                           TailBytes& tails) {
-  std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec))
-    return Status::Error(folder.string() + ": çalışma klasörü yok");
   school.WorkFolder = folder;
-  return LoadSchool(school, &tails);
+  return LoadSchoolWithoutWriting(school, &tails);
 }
 
 std::string FirstDataFileIn(const std::filesystem::path& folder) {

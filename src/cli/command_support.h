@@ -20,8 +20,8 @@ void AddFolderOption(CLI::App& command, std::string& folder);
 // YARDIM.LOF, as the desktop program finds it.
 Status ResolveFolder(const std::string& given, std::filesystem::path& folder);
 
-// Loads an existing working folder (missing files inside it are created empty, as
-// the program does); a folder that does not exist is an error, not created.
+// Loads an existing working folder without writing anything: missing files load
+// empty (or as their defaults); a folder that does not exist is an error.
 Status LoadExistingSchool(const std::filesystem::path& folder, School& school,
                           TailBytes& tails);
 
