@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "core/pattern.h"
@@ -211,11 +212,16 @@ void CheckDuties(Checker& c) {
 
 void CheckTeacherLessons(Checker& c) {
   const School& s = c.school();
+  std::map<std::tuple<int, int, int>, std::size_t> seen;
   for (std::size_t i = 0; i < s.TeacherLessons.size(); ++i) {
     const TTeacherLessonRec& r = s.TeacherLessons[i];
     c.Begin(DataFile::kTeacherLessons, i + 1,
             "öğretmen " + to_string(r.teacher) + ", sınıf " + to_string(r.classNo) +
                 ", ders " + to_string(r.lesson));
+    // The same entry twice would count the lesson's hours twice for the teacher.
+    auto [it, fresh] =
+        seen.emplace(std::tuple{int{r.teacher}, int{r.classNo}, int{r.lesson}}, i + 1);
+    if (!fresh) c.Report("aynı kayıt " + to_string(it->second) + "'de de var");
     c.Ref("teacher", r.teacher, "öğretmen", TeacherKnown(s), false);
     if (s.ClassLessonAt(r.classNo, r.lesson) == nullptr)
       c.Report("sınıf " + to_string(r.classNo) + " bu dersi almıyor");

@@ -50,6 +50,7 @@ TEST(DamageCheck, NamesEachFaultWithItsRecord) {
   s.CommonGroups[0].count = 20;
   s.Duties[0].day = 9;
   s.TeacherLessons[2].lesson = 99;
+  s.TeacherLessons.push_back(s.TeacherLessons[0]);
   s.TeacherGrids[1].teacher = 66;                    // a grid of nobody
   s.ClassGrids[0].occupant[5] = 200;
   s.Settings.deputyName.length = 255;
@@ -76,7 +77,8 @@ TEST(DamageCheck, NamesEachFaultWithItsRecord) {
   EXPECT_TRUE(Reported(lines, "DUDIZIR2.LOF", "teachers[0]: 2 numaralı öğretmen yok")) << all;
     // Both class lessons of the lesson whose hours changed no longer add up either.
   EXPECT_TRUE(Reported(lines, "DUDIZIR2.LOF, kayıt 8", "haftalık ders saati 9")) << all;
-  EXPECT_EQ(lines.size(), 19u) << all;
+  EXPECT_TRUE(Reported(lines, "DUDIZIR6.LOF, kayıt 4", "aynı kayıt 1'de de var")) << all;
+  EXPECT_EQ(lines.size(), 20u) << all;
 }
 
 }  // namespace
