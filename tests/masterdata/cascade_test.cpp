@@ -12,71 +12,52 @@
 #include "masterdata/class_hours.h"
 #include "masterdata/deletions.h"
 #include "masterdata/lessons.h"
+#include "school_builder.h"
 #include "typed.h"
 
 namespace kalvodrin {
 namespace {
-
-constexpr int kMat = 1, kFiz = 2, kBed = 3;      // lessons
-constexpr int k9A = 1, k9B = 2, k10A = 3;        // classes
-constexpr int kAli = 1, kVeli = 2;               // teachers
-constexpr int kLab = 1, kSalon = 2;              // rooms
 
 const FileSet kLessonDeleteFiles{
     DataFile::kLessons,     DataFile::kClassLessons, DataFile::kCommonGroups,
     DataFile::kTeacherLessons, DataFile::kClassGrids, DataFile::kRoomGrids,
     DataFile::kTeacherGrids};
 
-// 9A, 9B, 10A take MATEMATİK (Ali); 9A and 9B take FİZİK (Veli, room LAB) and
+// 9 A, 9 B, 10 A take MATEMATİK (Ali); 9 A and 9 B take FİZİK (Veli, room LAB) and
 // BEDEN as one common lesson (Veli, room SALON). Some hours are placed.
 class PlacedSchool : public ::testing::Test {
  protected:
   void SetUp() override {
-    AddLesson(school, kMat, Cp("MATEMATİK"), "MAT", 0, 4, {2, 2}, 0);
-    AddLesson(school, kFiz, Cp("FİZİK"), "FİZ", 0, 2, {2}, 0);
-    AddLesson(school, kBed, Cp("BEDEN"), "BED", 0, 2, {2}, 0);
-    for (int c : {k9A, k9B, k10A}) {
-      AddClass(school, c, c == k10A ? "10" : "9", c == k9B ? "B" : "A");
-      NewClassGrid(school, c);
-    }
-    for (int t : {kAli, kVeli}) {
-      AddTeacher(school, t, t == kAli ? "ALI" : "VELI", "", "", "");
-      NewTeacherGrid(school, t);
-    }
-    for (int r : {kLab, kSalon}) {
-      AddRoom(school, r, r == kLab ? "LAB" : "SALON");
-      NewRoomGrid(school, r);
-    }
-    school.ReindexAll();
-    Take(k9A, kMat, kAli, 0);
-    Take(k9B, kMat, kAli, 0);
-    Take(k10A, kMat, kAli, 0);
-    Take(k9A, kFiz, kVeli, kLab);
-    Take(k9B, kFiz, kVeli, kLab);
-    Take(k9A, kBed, kVeli, kSalon);
-    Take(k9B, kBed, kVeli, kSalon);
-    AddCommonGroup(school, 1);
-    school.ReindexCommonGroups();
-    AddCommonMember(school, 1, k9A, kBed);
-    AddCommonMember(school, 1, k9B, kBed);
+    SchoolBuilder b;
+    b.Teacher("ALİ").Teacher("VELİ").Room("LAB").Room("SALON");
+    for (const char* section : {"A", "B"})
+      b.Class("9", section).Lesson("MATEMATİK", 4, "2+2").Lesson("FİZİK", 2, "2").InRoom("LAB")
+          .Lesson("BEDEN", 2, "2");
+    b.Class("10", "A").Lesson("MATEMATİK", 4, "2+2");
+    for (const char* k : {"9 A", "9 B", "10 A"}) b.Teach("ALİ", k, "MATEMATİK");
+    for (const char* k : {"9 A", "9 B"}) b.Teach("VELİ", k, "FİZİK");
+    b.Common({"9 A", "9 B"}, "BEDEN").InRoom("SALON").Teach("VELİ", "9 A", "BEDEN");
+    school = b.Build();
+    kMat = b.LessonNo("MATEMATİK");
+    kFiz = b.LessonNo("FİZİK");
+    kBed = b.LessonNo("BEDEN");
+    k9A = b.ClassNo("9 A");
+    k9B = b.ClassNo("9 B");
+    k10A = b.ClassNo("10 A");
+    kAli = b.TeacherNo("ALİ");
+    kVeli = b.TeacherNo("VELİ");
+    kLab = b.RoomNo("LAB");
+    kSalon = b.RoomNo("SALON");
     CountAllHours(school);
     Place(1, 1, k9A, kMat);
     Place(1, 2, k9A, kMat);
     Place(1, 3, k9B, kMat);
     Place(2, 1, k9A, kFiz);
-    Place(3, 1, k9A, kBed);  // the common lesson: 9B gets the hour too
+    Place(3, 1, k9A, kBed);  // the common lesson: 9 B gets the hour too
+    ASSERT_EQ(ClassCell(k9B, 3, 1), kBed);
     ASSERT_EQ(CheckConsistency(school), std::vector<std::string>{});
   }
 
-  void Take(int classNo, int lesson, int teacher, int room) {
-    TClassLessonRec& cl = AddClassLesson(school, classNo, lesson);
-    if (room != 0) {
-      cl.rooms[0] = static_cast<uint8_t>(room);
-      cl.roomCount = 1;
-    }
-    school.ReindexClassLessons();
-    ASSERT_TRUE(AddTeacherLesson(school, teacher, classNo, lesson));
-  }
   void Place(int day, int hour, int classNo, int lesson) {
     ASSERT_TRUE(PlaceOneHour(school, CellIndex(day, hour), classNo, lesson));
   }
@@ -88,6 +69,10 @@ class PlacedSchool : public ::testing::Test {
   }
 
   School school;
+  int kMat = 0, kFiz = 0, kBed = 0;    // lessons
+  int k9A = 0, k9B = 0, k10A = 0;      // classes
+  int kAli = 0, kVeli = 0;             // teachers
+  int kLab = 0, kSalon = 0;            // rooms
 };
 
 TEST_F(PlacedSchool, DeletingALessonTakenByThreeClassesRemovesItEverywhere) {
