@@ -252,7 +252,9 @@ void Planner::PlanClassTeachers() {
     for (const UnitPlan& u : plan_.units)
       if (u.classes.size() == 1 && u.classes[0] == c && !u.teachers.empty())
         candidates.push_back(u.teachers.front());
-    auto free = [&](int t) { return plan_.teachers[static_cast<std::size_t>(t)].classTeacherOf.empty(); };
+    auto leadsNone = [&](int t) {
+      return plan_.teachers[static_cast<std::size_t>(t)].classTeacherOf.empty();
+    };
     auto lighter = [&](int a, int b) {
       const int la = plan_.teachers[static_cast<std::size_t>(a)].load;
       const int lb = plan_.teachers[static_cast<std::size_t>(b)].load;
@@ -260,15 +262,13 @@ void Planner::PlanClassTeachers() {
     };
     int best = -1;
     for (int t : candidates)
-      if (free(t) && (best < 0 || lighter(t, best))) best = t;
+      if (leadsNone(t) && (best < 0 || lighter(t, best))) best = t;
     for (int t = 0; best < 0 && t < static_cast<int>(plan_.teachers.size()); ++t)
-      if (free(t)) best = t;
+      if (leadsNone(t)) best = t;
     if (best < 0) continue;  // more classes than teachers: left without a teacher
-    ClassPlan& cp = plan_.classes[static_cast<std::size_t>(c)];
-    cp.classTeacher = best;
     unit.teachers.push_back(best);
     TeacherPlan& tp = plan_.teachers[static_cast<std::size_t>(best)];
-    tp.classTeacherOf = ClassLabel(cp);
+    tp.classTeacherOf = ClassLabel(plan_.classes[static_cast<std::size_t>(c)]);
     tp.load += 1;
   }
 }

@@ -17,7 +17,6 @@ struct ClassPlan {
   bool afternoon = false; // afternoon shift: hours 8..16, otherwise 1..9
   Track track = Track::kGeneral;
   std::vector<LessonId> lessons;
-  int classTeacher = -1;  // teacher giving the guidance lesson
 };
 
 // One class lesson, or a common lesson several classes take together.
