@@ -1,0 +1,113 @@
+#include "engine/consistency.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "engine/block_operations.h"
+#include "school_builder.h"
+
+namespace kalvodrin {
+namespace {
+
+class ConsistencyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Room("LAB").Class("9", "A").Lesson("FİZİK", 4, "2+2").Teacher("ALİ").Teach().InRoom("LAB");
+    school = b.Build();
+    c = b.ClassNo("9 A");
+    physics = b.LessonNo("FİZİK");
+    ASSERT_TRUE(PlaceBlock(school, *MakeBlock(school, c, physics, 2, CellIndex(2, 3)), nullptr));
+    ASSERT_TRUE(CheckConsistency(school).empty());
+  }
+
+  // The single problem reported contains every fragment.
+  ::testing::AssertionResult Reports(std::initializer_list<std::string_view> fragments) {
+    const std::vector<std::string> lines = CheckConsistency(school);
+    for (const std::string& line : lines) {
+      if (std::all_of(fragments.begin(), fragments.end(), [&](std::string_view f) {
+            return line.find(f) != std::string::npos;
+          }))
+        return ::testing::AssertionSuccess();
+    }
+    auto failure = ::testing::AssertionFailure() << "not reported; got:\n";
+    for (const std::string& line : lines) failure << line << "\n";
+    return failure;
+  }
+
+  TTeacherGridRec& Teacher() { return *school.TeacherGridByNo(b.TeacherNo("ALİ")); }
+  TClassGridRec& Class() { return *school.ClassGridByNo(c); }
+  TRoomGridRec& Room() { return *school.RoomGridByNo(b.RoomNo("LAB")); }
+
+  SchoolBuilder b;
+  School school;
+  int c = 0, physics = 0;
+  const int cell = CellIndex(2, 3);
+};
+
+TEST_F(ConsistencyTest, DisagreeingPlanesAreReportedWithTheRecordAndCell) {
+  Teacher().blockLen[cell - 1] = 1;
+  EXPECT_TRUE(Reports({"sınıf 1", "SALI 3. saat", "öğretmen 1"}));
+  Teacher().blockLen[cell - 1] = 2;
+  Room().occupant[cell] = 0;
+  Room().blockLen[cell] = 0;
+  Room().blockStart[cell] = 0;
+  EXPECT_TRUE(Reports({"SALI 4. saat", "derslik 1"}));
+}
+
+TEST_F(ConsistencyTest, BlocksMustBeOneRunOnOneDay) {
+  Class().blockLen[cell - 1] = 40;  // past the end of the day
+  EXPECT_TRUE(Reports({"sınıf 1", "hücreyi kapsamıyor"}));
+  Class().blockLen[cell - 1] = 3;
+  Class().blockLen[cell] = 3;
+  EXPECT_TRUE(Reports({"tek parça değil"}));
+}
+
+TEST_F(ConsistencyTest, CellsHoldingWhatNobodyTakesAreReported) {
+  Class().occupant[0] = 99;
+  Class().blockLen[0] = 1;
+  Class().blockStart[0] = 1;
+  EXPECT_TRUE(Reports({"sınıfın almadığı ders 99"}));
+  Teacher().occupant[79] = 7;
+  Teacher().blockLen[79] = 1;
+  Teacher().blockStart[79] = 80;
+  EXPECT_TRUE(Reports({"öğretmen 1", "CUMA 16. saat", "sınıf 7"}));
+  Room().blockStart[50] = 9;  // a free cell with a block start
+  EXPECT_TRUE(Reports({"derslik 1", "boş hücrede"}));
+}
+
+TEST_F(ConsistencyTest, CountersThatDisagreeWithThePlanesAreReported) {
+  Teacher().placedHours = 3;
+  EXPECT_TRUE(Reports({"öğretmen 1", "yerleşen saat sayacı 3", "programda 2"}));
+  Teacher().placedHours = 2;
+  Teacher().placedPerDay[1] = 1;
+  EXPECT_TRUE(Reports({"günlük"}));
+  Teacher().placedPerDay[1] = 2;
+  Class().freeHours[1] = 6;
+  EXPECT_TRUE(Reports({"SALI", "boş saat sayacı 6", "olması gereken 4"}));
+}
+
+TEST_F(ConsistencyTest, NumbersThatNameNothingAreReported) {
+  TClassLessonRec& cl = *school.ClassLessonAt(c, physics);
+  cl.rooms[1] = 42;
+  cl.roomCount = 2;
+  EXPECT_TRUE(Reports({"derslik 42 yok"}));
+  cl.roomCount = 1;
+  school.TeacherLessons.push_back({9, static_cast<uint8_t>(c), static_cast<uint8_t>(physics)});
+  EXPECT_TRUE(Reports({"öğretmen 9", "öğretmen yok"}));
+  school.TeacherLessons.pop_back();
+  cl.commonGroup = 5;
+  EXPECT_TRUE(Reports({"ortak ders grubu 5 yok"}));
+  cl.commonGroup = 0;
+  school.Duties.push_back({3, 1, 1});
+  EXPECT_TRUE(Reports({"nöbet yeri yok"}));
+  school.Duties.clear();
+  school.ClassGrids.push_back(school.ClassGrids.front());
+  school.ClassGrids.back().classNo = 30;
+  school.ReindexClassGrids();
+  EXPECT_TRUE(Reports({"sınıf 30", "sınıfı yok"}));
+}
+
+}  // namespace
+}  // namespace kalvodrin
