@@ -34,7 +34,12 @@ void PlacementRun::ReloadSettings() {
     school_.Settings = stored_;
 }
 
+void PlacementRun::TakeStoredSettings() {
+  if (!loader_) stored_ = school_.Settings;
+}
+
 RunOutcome PlacementRun::RunWholeSchool() {
+  TakeStoredSettings();
   ReloadSettings();
   if (std::optional<ClassCheckFailure> failure = CheckClassRoom(school_)) {
     RunOutcome outcome;
@@ -67,6 +72,7 @@ RunOutcome PlacementRun::RunWholeSchool() {
 }
 
 RunOutcome PlacementRun::RunForTeacher(int teacher) {
+  TakeStoredSettings();
   ReloadSettings();
   PrepareTeacher(school_, teacher);
   state_.relaxPasses = 0;
@@ -85,6 +91,7 @@ RunOutcome PlacementRun::RunForTeacher(int teacher) {
 RunOutcome PlacementRun::RunAtCell(int teacher, int classNo, int lesson, int cell) {
   // Without its usable hours the teacher of a school never run before could not be
   // given the lesson anywhere.
+  TakeStoredSettings();
   ReloadSettings();
   PrepareTeacher(school_, teacher);
   StartRun(false);

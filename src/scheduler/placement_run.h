@@ -32,8 +32,9 @@ struct RunOutcome {
 
 class PlacementRun {
  public:
-  // `observer` may be null. The settings record as it is now stands for the stored
-  // settings that every run reloads, unless a loader is set.
+  // `observer` may be null. Unless a loader is set, the settings record as it is when
+  // a run starts stands for the stored settings that the run reloads: the settings
+  // windows save every change at once, so the two are the same then.
   explicit PlacementRun(School& school, RunObserver* observer = nullptr);
 
   // Reloads the stored settings into the record it is given (for instance from the
@@ -50,6 +51,7 @@ class PlacementRun {
   const RunState& state() const { return state_; }
 
  private:
+  void TakeStoredSettings();
   void ReloadSettings();
   void StartRun(bool keepBlockAlign);
   RunOutcome EndRun();
