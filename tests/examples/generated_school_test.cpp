@@ -5,7 +5,9 @@
 
 #include <memory>
 
+#include "core/damage_check.h"
 #include "core/grid_records.h"
+#include "engine/consistency.h"
 #include "generator/sample_school.h"
 #include "sample_checks.h"
 
@@ -32,6 +34,9 @@ TEST(GeneratedSchoolTest, IsSizedAsAskedAndSoundAtEverySize) {
     }
     ExpectConsistent(*school);
     ExpectFeasible(*school);
+    // The program's own checks agree.
+    EXPECT_TRUE(CheckConsistency(*school).empty());
+    EXPECT_TRUE(FindDamage(*school, TailBytes{}).empty());
   }
 }
 

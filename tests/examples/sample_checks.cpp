@@ -93,6 +93,7 @@ void ExpectMasterData(const School& s) {
     EXPECT_NE(s.TeacherGridByNo(t.number), nullptr);
     EXPECT_FALSE(t.name.empty());
     EXPECT_EQ(TurkUpCaseText(t.name.view()), t.name.view());
+    EXPECT_EQ(t.name.view().find('?'), std::string_view::npos) << "a letter cp1254 lacks";
   }
   for (const TRoomRec& r : s.Rooms) EXPECT_NE(s.RoomGridByNo(r.number), nullptr);
 }

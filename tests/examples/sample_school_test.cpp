@@ -11,9 +11,11 @@
 #include <numeric>
 #include <set>
 
+#include "core/damage_check.h"
 #include "core/data_files.h"
 #include "core/storage.h"
 #include "core/turkish_text.h"
+#include "engine/consistency.h"
 #include "generator/curriculum.h"
 #include "generator/sample_school.h"
 #include "sample_checks.h"
@@ -41,6 +43,9 @@ School* SampleSchoolTest::school_ = nullptr;
 TEST_F(SampleSchoolTest, IsConsistentAndFeasible) {
   ExpectConsistent(school());
   ExpectFeasible(school());
+  // The program's own checks agree.
+  EXPECT_TRUE(CheckConsistency(school()).empty());
+  EXPECT_TRUE(FindDamage(school(), TailBytes{}).empty());
 }
 
 TEST_F(SampleSchoolTest, IsAnAnadoluHighSchoolOfTwentyFourClasses) {
