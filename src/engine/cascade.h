@@ -16,7 +16,8 @@ FileSet DeleteLessonGroup(School& school, int group);
 // its timetable and record go; the rooms are renumbered 1..n.
 FileSet DeleteRoom(School& school, int room);
 
-// The room leaves the class lesson's list, or every member's in a common lesson.
+// The room leaves the class lesson's list, or every member's in a common lesson; its
+// cells holding the lesson are freed while the class and teachers keep it.
 FileSet TakeRoomOutOfClassLesson(School& school, int classNo, int lesson, int room);
 
 // Every class lesson of the group gets common group 0; the group goes. Hours the

@@ -69,21 +69,42 @@ FileSet DeleteLessonGroup(School& school, int group) {
   return {DataFile::kLessonGroups, DataFile::kLessons};
 }
 
+namespace {
+
+// The room's cells where the class holds the lesson are freed (and opened): the
+// lesson stays placed for its class and teachers, the room no longer takes part.
+void FreeRoomCells(School& school, int room, int classNo, int lesson) {
+  TRoomGridRec* rg = school.RoomGridByNo(room);
+  const TClassGridRec* cg = school.ClassGridByNo(classNo);
+  if (rg == nullptr || cg == nullptr) return;
+  for (int c = 1; c <= kCells; ++c) {
+    if (rg->occupant[At(c)] != classNo || cg->occupant[At(c)] != lesson) continue;
+    rg->open[At(c)] = 1;
+    rg->occupant[At(c)] = 0;
+    rg->blockLen[At(c)] = 0;
+    rg->blockStart[At(c)] = 0;
+  }
+}
+
+}  // namespace
+
 FileSet TakeRoomOutOfClassLesson(School& school, int classNo, int lesson, int room) {
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
   if (cl == nullptr) return {};
   const TCommonGroupRec* group =
       cl->commonGroup != 0 ? school.CommonGroupByNo(cl->commonGroup) : nullptr;
-  if (group == nullptr) {
-    DetachRoom(*school.ClassLessonAt(classNo, lesson), room);
-  } else {
-    for (int k = 0; k < std::min<int>(group->count, kMaxListed); ++k) {
-      const auto i = static_cast<std::size_t>(k);
-      if (TClassLessonRec* m = school.ClassLessonAt(group->classes[i], group->lessons[i]))
-        DetachRoom(*m, room);
-    }
+  std::vector<std::pair<int, int>> members{{classNo, lesson}};
+  if (group != nullptr) {
+    members.clear();
+    for (int k = 0; k < std::min<int>(group->count, kMaxListed); ++k)
+      members.emplace_back(group->classes[static_cast<std::size_t>(k)],
+                           group->lessons[static_cast<std::size_t>(k)]);
   }
-  return {DataFile::kClassLessons};
+  for (const auto& [c, l] : members) {
+    if (TClassLessonRec* m = school.ClassLessonAt(c, l)) DetachRoom(*m, room);
+    FreeRoomCells(school, room, c, l);
+  }
+  return {DataFile::kClassLessons, DataFile::kRoomGrids};
 }
 
 FileSet DeleteRoom(School& school, int room) {

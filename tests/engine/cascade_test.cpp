@@ -95,6 +95,10 @@ TEST_F(CascadeTest, EveryKindOfDeletionLeavesNoDanglingNumber) {
       {"group member",
        [&](School& s) { TakeOutOfCommonGroup(s, b.ClassNo("10 A"), b.LessonNo("BEDEN")); }},
       {"common group", [&](School& s) { DeleteCommonGroup(s, 1); }},
+      {"room of a placed lesson",
+       [&](School& s) {
+         TakeRoomOutOfClassLesson(s, b.ClassNo("9 A"), b.LessonNo("FİZİK"), b.RoomNo("LAB"));
+       }},
       {"duty place", [&](School& s) { DeleteDutyPlace(s, 1); }},
       {"all duties", [&](School& s) { DeleteAllDuties(s); }},
   };
@@ -150,6 +154,10 @@ TEST_F(CascadeTest, DeletingARoomRenumbersAndShortensTheLists) {
   TakeRoomOutOfClassLesson(school, b.ClassNo("9 A"), b.LessonNo("BEDEN"), b.RoomNo("SALON"));
   EXPECT_EQ(ClassLesson("9 B", "BEDEN").roomCount, 0);  // every member of the group
   EXPECT_EQ(ClassLesson("10 A", "BEDEN").roomCount, 0);
+  // The placed lesson leaves the room's timetable and stays in the classes'.
+  EXPECT_EQ(school.RoomGridByNo(b.RoomNo("SALON"))->occupant[CellIndex(3, 1) - 1], 0);
+  EXPECT_EQ(PlacedHoursOf(b.ClassNo("10 A"), "BEDEN"), 2);
+  EXPECT_TRUE(Consistent(school));
 }
 
 TEST_F(CascadeTest, DeletingAClassRemovesItsLessonsAndRenumbers) {
