@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -102,6 +103,49 @@ TEST(SplitOtherBlock, HappensOnceARunAndTheSettingComesBack) {
   EXPECT_EQ(PlacedHours(t.school, 2, 2), 0);
   EXPECT_EQ(t.school.Settings.splitBlock, 1);
   EXPECT_EQ(Problems(t.school), "");
+}
+
+// Lesson 1 (8 hours as 4 + 4, divisible) in a class whose Monday to Thursday have
+// hour 4 closed: only Friday holds a 4-hour block, so the second block must split
+// itself into 3 + 1. Aligned blocks leave that strategy out.
+TestSchool OwnSplitSchool(int alignedBlocks, int fridayLastHour) {
+  TestSchool t;
+  t.Lesson(1, 8, {4, 4}).Class(1).Teacher(1).Give(1, 1, {1});
+  t.builder.Hours(5, 1, fridayLastHour);
+  t.builder.Settings().alignedBlocks = static_cast<uint8_t>(alignedBlocks);
+  t.Done();
+  for (int day = 1; day <= 4; ++day)
+    t.C(1).open[static_cast<std::size_t>(CellIndex(day, 4) - 1)] = 0;
+  return t;
+}
+
+TEST(SplitOwnBlock, ALongLessonSplitsItsBlockUnlessBlocksAreAligned) {
+  TestSchool free = OwnSplitSchool(0, 6);
+  PlacementRun run(free.school);
+  EXPECT_EQ(run.RunWholeSchool().unplaced(), 0);
+  EXPECT_EQ(run.state().blockAlign, 0);
+  EXPECT_EQ(free.At(1, 5, 1), 1);
+  std::vector<int> blocks;
+  for (int cell = 1; cell <= kCells; ++cell) {
+    const std::size_t at = static_cast<std::size_t>(cell - 1);
+    if (free.C(1).occupant[at] == 1 && free.C(1).blockStart[at] == cell)
+      blocks.push_back(free.C(1).blockLen[at]);
+  }
+  std::sort(blocks.begin(), blocks.end());
+  EXPECT_EQ(blocks, (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(Problems(free.school), "");
+
+  TestSchool aligned = OwnSplitSchool(1, 6);
+  PlacementRun alignedRun(aligned.school);
+  EXPECT_EQ(alignedRun.RunWholeSchool().unplaced(), 4);
+  EXPECT_EQ(alignedRun.state().blockAlign, 1);
+  EXPECT_EQ(Problems(aligned.school), "");
+
+  // A class day that ends at hour 7 switches alignment off whatever the setting.
+  TestSchool seven = OwnSplitSchool(1, 7);
+  PlacementRun sevenRun(seven.school);
+  EXPECT_EQ(sevenRun.RunWholeSchool().unplaced(), 0);
+  EXPECT_EQ(sevenRun.state().blockAlign, 0);
 }
 
 }  // namespace
