@@ -37,27 +37,16 @@ class CascadeTest : public ::testing::Test {
     b.Lesson("MATEMATİK", 6, "2+2+2").Teach().Teach("AHMET", "10 A", "MATEMATİK");
     for (const char* c : {"9 A", "9 B", "10 A"}) b.In(c).Lesson("BEDEN", 2, "2");
     b.Common({"9 A", "9 B", "10 A"}, "BEDEN").Teacher("DERYA").Teach().InRoom("SALON");
+    b.Place("9 A", "MATEMATİK", 2, 1, 1).Place("9 B", "MATEMATİK", 2, 1, 3);
+    b.Place("9 A", "FİZİK", 2, 2, 1).Place("9 B", "BEDEN", 2, 3, 1);  // all three classes
+    b.Place("10 A", "KİMYA", 1, 4, 1).Place("10 A", "MATEMATİK", 2, 5, 1);
     school = b.Build();
     AddDutyPlace(school, 1, "KANTİN");
     school.ReindexDutyPlaces();
     AddDuty(school, 1, 1, b.TeacherNo("AHMET"));
     AddDuty(school, 1, 3, b.TeacherNo("BERNA"));
-
-    Place("9 A", "MATEMATİK", 2, 1, 1);
-    Place("9 B", "MATEMATİK", 2, 1, 3);
-    Place("9 A", "FİZİK", 2, 2, 1);
-    Place("9 B", "BEDEN", 2, 3, 1);  // all three classes
-    Place("10 A", "KİMYA", 1, 4, 1);
-    Place("10 A", "MATEMATİK", 2, 5, 1);
     ASSERT_TRUE(PlaceOneHour(school, CellIndex(5, 3), b.ClassNo("10 A"), b.LessonNo("MATEMATİK")));
     ASSERT_TRUE(Consistent(school));
-  }
-
-  void Place(const char* classKey, const char* lesson, int length, int day, int hour) {
-    const auto block = MakeBlock(school, b.ClassNo(classKey), b.LessonNo(lesson), length,
-                                 CellIndex(day, hour));
-    ASSERT_TRUE(block.has_value());
-    ASSERT_TRUE(PlaceBlock(school, *block, nullptr));
   }
 
   int PlacedHoursOf(int classNo, const char* lesson = nullptr) {

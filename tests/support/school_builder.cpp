@@ -7,6 +7,8 @@
 #include "core/pattern.h"
 #include "core/record_creation.h"
 #include "core/turkish_text.h"
+#include "core/cells.h"
+#include "engine/block_operations.h"
 #include "engine/class_lesson_lists.h"
 
 namespace kalvodrin {
@@ -182,6 +184,15 @@ SchoolBuilder& SchoolBuilder::Special(const TeacherRules& rules) {
   TTeacherGridRec* g = school_.TeacherGridByNo(teacher_);
   if (g == nullptr) Fail("no current teacher");
   g->special = rules;
+  return *this;
+}
+
+SchoolBuilder& SchoolBuilder::Place(std::string_view classKey, std::string_view lesson,
+                                    int length, int day, int hour) {
+  const std::optional<Block> block =
+      MakeBlock(school_, ClassNo(classKey), LessonNo(lesson), length, CellIndex(day, hour));
+  if (!block || day < 1 || day > kDays || !PlaceBlock(school_, *block, nullptr))
+    Fail("the engine refused to place " + std::string(lesson));
   return *this;
 }
 

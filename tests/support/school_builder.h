@@ -59,6 +59,10 @@ class SchoolBuilder {
   SchoolBuilder& Annex();
   // The current teacher's own settings ("ÖZEL AYARLAR").
   SchoolBuilder& Special(const TeacherRules& rules);
+  // Places a block of the class's lesson on the day from the hour, through the
+  // engine (no rules); throws when the engine refuses it.
+  SchoolBuilder& Place(std::string_view classKey, std::string_view lesson, int length,
+                       int day, int hour);
   // Direct access to the settings record before building.
   TSettingsRec& Settings() { return school_.Settings; }
 
