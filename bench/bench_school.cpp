@@ -22,12 +22,18 @@ struct Subject {
 };
 
 constexpr Subject kSubjects[] = {
-    {"MATEMATİK", 6, "2+2+2", "", 9},      {"TÜRK DİLİ", 5, "2+2+1", "", 8},
-    {"FİZİK", 4, "2+2", "FEN", 6},          {"KİMYA", 3, "2+1", "FEN", 5},
-    {"BİYOLOJİ", 3, "2+1", "FEN", 5},       {"TARİH", 3, "2+1", "SOSYAL", 5},
-    {"COĞRAFYA", 2, "1+1", "SOSYAL", 3},    {"İNGİLİZCE", 4, "2+2", "", 6},
-    {"BEDEN EĞİTİMİ", 2, "2", "", 3},       {"DİN KÜLTÜRÜ", 2, "1+1", "", 3},
-    {"MÜZİK", 1, "1", "", 2},               {"GÖRSEL SANATLAR", 1, "1", "", 2},
+    {"MATEMATİK", 6, "2+2+2", "", 9},
+    {"TÜRK DİLİ", 5, "2+2+1", "", 8},
+    {"FİZİK", 4, "2+2", "FEN", 6},
+    {"KİMYA", 3, "2+1", "FEN", 5},
+    {"BİYOLOJİ", 3, "2+1", "FEN", 5},
+    {"TARİH", 3, "2+1", "SOSYAL", 5},
+    {"COĞRAFYA", 2, "1+1", "SOSYAL", 3},
+    {"İNGİLİZCE", 4, "2+2", "", 6},
+    {"BEDEN EĞİTİMİ", 2, "2", "", 3},
+    {"DİN KÜLTÜRÜ", 2, "1+1", "", 3},
+    {"MÜZİK", 1, "1", "", 2},
+    {"GÖRSEL SANATLAR", 1, "1", "", 2},
     {"FELSEFE", 2, "2", "", 3},
 };
 
@@ -65,12 +71,12 @@ School BenchSchool() {
   SchoolBuilder b;
   b.Group("FEN").Group("SOSYAL").Room("SPOR SALONU");
   for (int lab = 1; lab <= 3; ++lab) b.Room("LAB " + std::to_string(lab));
-  for (int i = 0; i < 30; ++i)
-    b.Class(ClassName(i), Section(i)).Hours(1, 8);
+  for (int i = 0; i < 30; ++i) b.Class(ClassName(i), Section(i)).Hours(1, 8);
   int teacher = 0;
   for (const Subject& s : kSubjects) {
     const int first = teacher + 1;
-    for (int k = 0; k < s.teachers; ++k) b.Teacher("ÖĞRETMEN " + std::to_string(++teacher));
+    for (int k = 0; k < s.teachers; ++k)
+      b.Teacher("ÖĞRETMEN " + std::to_string(++teacher));
     for (int i = 0; i < 30; ++i)
       b.In(ClassKeyOf(i)).Lesson(s.name, s.hours, s.pattern, s.group);
     for (int i = 0; i < 30; ++i) {

@@ -58,7 +58,8 @@ BENCHMARK(BM_FullRuleTestOfOneBlockAtOneCell);
 
 void BM_EightRulesOfOneBlockAtOneCell(benchmark::State& state) {
   Fixture& f = Shared();
-  for (auto _ : state) benchmark::DoNotOptimize(AllRulesPass(f.school, f.block, f.params));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(AllRulesPass(f.school, f.block, f.params));
 }
 BENCHMARK(BM_EightRulesOfOneBlockAtOneCell);
 

@@ -43,8 +43,8 @@ std::optional<Block> ParticipantsOf(const School& school, int classNo, int lesso
   return b;
 }
 
-std::optional<Block> MakeBlock(const School& school, int classNo, int lesson,
-                               int length, int startCell) {
+std::optional<Block> MakeBlock(const School& school, int classNo, int lesson, int length,
+                               int startCell) {
   const TLessonRec* l = school.LessonByNo(lesson);
   if (l == nullptr || length < 1 || length > kHoursPerDay) return std::nullopt;
   std::optional<Block> b = ParticipantsOf(school, classNo, lesson);

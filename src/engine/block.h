@@ -29,20 +29,20 @@ struct Block {
   bool annex = false;  // classes[0] is taught in the annex building
 
   // Copied from the lesson and the class lesson for the rule tests.
-  int weeklyHours = 0;     // the lesson's weekly hours
-  int lessonGroup = 0;     // the lesson's group, 0 = none
-  int lessonBlocks = 0;    // blocks of the lesson's own pattern
-  int patternBlocks = 0;   // blocks of the class lesson's pattern
-  int commonGroup = 0;     // the class lesson's common group, 0 = none
-  int divisible = 0;       // the class lesson may be split
+  int weeklyHours = 0;    // the lesson's weekly hours
+  int lessonGroup = 0;    // the lesson's group, 0 = none
+  int lessonBlocks = 0;   // blocks of the lesson's own pattern
+  int patternBlocks = 0;  // blocks of the class lesson's pattern
+  int commonGroup = 0;    // the class lesson's common group, 0 = none
+  int divisible = 0;      // the class lesson may be split
 };
 
 // The block of `length` hours of lesson `lesson` of class `classNo`, its participants
 // taken from the class lesson and its common group. Empty when the class lesson or the
 // lesson does not exist or the length is outside 1..16. The place is left unset
 // (day, start hour and start cell 0) unless `startCell` is a cell.
-std::optional<Block> MakeBlock(const School& school, int classNo, int lesson,
-                               int length, int startCell = 0);
+std::optional<Block> MakeBlock(const School& school, int classNo, int lesson, int length,
+                               int startCell = 0);
 
 // Moves the block to start at `startCell` (1..80): sets day, start hour, start cell.
 void SetBlockStart(Block& block, int startCell);

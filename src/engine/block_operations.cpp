@@ -27,7 +27,8 @@ bool PlaceBlock(School& school, const Block& block, ChangeJournal* journal) {
     return false;
   const std::optional<Grids> grids = GridsOf(school, block);
   if (!grids || !Distinct(block.teachers, block.teacherCount) ||
-      !Distinct(block.classes, block.classCount) || !Distinct(block.rooms, block.roomCount))
+      !Distinct(block.classes, block.classCount) ||
+      !Distinct(block.rooms, block.roomCount))
     return false;
   const int first = block.startCell;
   const int last = first + block.length - 1;

@@ -15,9 +15,9 @@ namespace {
 using cells::At;
 
 const FileSet kGroupFiles{DataFile::kClassLessons, DataFile::kCommonGroups};
-const FileSet kAssignmentFiles{DataFile::kClassLessons, DataFile::kCommonGroups,
+const FileSet kAssignmentFiles{DataFile::kClassLessons,   DataFile::kCommonGroups,
                                DataFile::kTeacherLessons, DataFile::kTeacherGrids,
-                               DataFile::kClassGrids, DataFile::kRoomGrids};
+                               DataFile::kClassGrids,     DataFile::kRoomGrids};
 
 struct Member {
   int classNo;
@@ -27,9 +27,9 @@ struct Member {
 // The class lesson itself, or every member of its common group.
 std::vector<Member> MembersOf(const School& school, int classNo, int lesson) {
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
-  const TCommonGroupRec* group =
-      cl != nullptr && cl->commonGroup != 0 ? school.CommonGroupByNo(cl->commonGroup)
-                                            : nullptr;
+  const TCommonGroupRec* group = cl != nullptr && cl->commonGroup != 0
+                                     ? school.CommonGroupByNo(cl->commonGroup)
+                                     : nullptr;
   if (group == nullptr) return {{classNo, lesson}};
   std::vector<Member> members;
   for (int k = 0; k < std::min<int>(group->count, kMaxListed); ++k)
@@ -72,15 +72,17 @@ void RemoveLessonHours(School& school, int classNo, int lesson) {
 // its group; left in place they would name participants the lesson no longer has.
 void RemoveJointHours(School& school, int classNo, int lesson) {
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
-  const TCommonGroupRec* g =
-      cl != nullptr && cl->commonGroup != 0 ? school.CommonGroupByNo(cl->commonGroup) : nullptr;
+  const TCommonGroupRec* g = cl != nullptr && cl->commonGroup != 0
+                                 ? school.CommonGroupByNo(cl->commonGroup)
+                                 : nullptr;
   if (g != nullptr && g->count >= 2) RemoveLessonHours(school, classNo, lesson);
 }
 
 }  // namespace
 
 FileSet DeleteCommonGroup(School& school, int group) {
-  if (const TCommonGroupRec* g = school.CommonGroupByNo(group); g != nullptr && g->count > 0)
+  if (const TCommonGroupRec* g = school.CommonGroupByNo(group);
+      g != nullptr && g->count > 0)
     RemoveJointHours(school, g->classes[0], g->lessons[0]);
   for (TClassLessonRec& cl : school.ClassLessons)
     if (cl.commonGroup == group) cl.commonGroup = 0;
@@ -106,7 +108,8 @@ FileSet PurgeCommonGroups(School& school) {
     if (g.count < 2) small.push_back(g.number);
   for (int number : small) {
     const TCommonGroupRec* g = school.CommonGroupByNo(number);
-    if (g != nullptr && g->count == 1) TakeOutOfCommonGroup(school, g->classes[0], g->lessons[0]);
+    if (g != nullptr && g->count == 1)
+      TakeOutOfCommonGroup(school, g->classes[0], g->lessons[0]);
     DeleteCommonGroup(school, number);
   }
   return small.empty() ? FileSet{} : kGroupFiles;
@@ -127,7 +130,8 @@ FileSet DeleteClassLesson(School& school, int classNo, int lesson) {
   if (cl == nullptr) return {};
   // The list shrinks as each teacher leaves it, so it is read once beforehand.
   const std::vector<uint8_t> teachers(
-      cl->teachers.begin(), cl->teachers.begin() + std::min<int>(cl->teacherCount, kMaxListed));
+      cl->teachers.begin(),
+      cl->teachers.begin() + std::min<int>(cl->teacherCount, kMaxListed));
   for (uint8_t t : teachers) UnassignTeacher(school, t, classNo, lesson);
   RemoveLessonHours(school, classNo, lesson);
   EraseTeacherLessons(school, 0, classNo, lesson);

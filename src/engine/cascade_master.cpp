@@ -45,7 +45,8 @@ void DropMembers(School& school, int classNo, int lesson) {
   for (TCommonGroupRec& g : school.CommonGroups) {
     for (int k = std::min<int>(g.count, kMaxListed) - 1; k >= 0; --k) {
       const auto i = static_cast<std::size_t>(k);
-      if ((classNo != 0 && g.classes[i] == classNo) || (lesson != 0 && g.lessons[i] == lesson))
+      if ((classNo != 0 && g.classes[i] == classNo) ||
+          (lesson != 0 && g.lessons[i] == lesson))
         DetachMember(g, g.classes[i], g.lessons[i]);
     }
   }
@@ -180,9 +181,10 @@ FileSet DeleteLesson(School& school, int lesson) {
 }
 
 FileSet DeleteDuty(School& school, int place, int day, int teacher) {
-  auto it = std::find_if(school.Duties.begin(), school.Duties.end(), [&](const TDutyRec& d) {
-    return d.place == place && d.day == day && d.teacher == teacher;
-  });
+  auto it =
+      std::find_if(school.Duties.begin(), school.Duties.end(), [&](const TDutyRec& d) {
+        return d.place == place && d.day == day && d.teacher == teacher;
+      });
   if (it == school.Duties.end()) return {};
   TDutyPlaceRec* p = school.DutyPlaceByNo(place);
   if (p != nullptr && day >= 1 && day <= 7) {

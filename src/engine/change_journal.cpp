@@ -21,7 +21,8 @@ void RollBack(School& school, ChangeJournal& journal, int mark) {
     const JournalEntry& e = journal.entry(i);
     if (!IsCell(e.cell)) continue;
     if (e.teacher != 0) {
-      if (TTeacherGridRec* g = school.TeacherGridByNo(e.teacher)) cells::UndoTeacher(*g, e);
+      if (TTeacherGridRec* g = school.TeacherGridByNo(e.teacher))
+        cells::UndoTeacher(*g, e);
     } else if (e.room != 0) {
       if (TRoomGridRec* g = school.RoomGridByNo(e.room)) cells::UndoRoom(*g, e);
     } else if (TClassGridRec* g = school.ClassGridByNo(e.classNo)) {

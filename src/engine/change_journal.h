@@ -11,11 +11,11 @@
 namespace kalvodrin {
 
 enum class JournalOp : uint8_t {
-  kCleared = 0,     // occupant, length and start were cleared (the entry keeps them)
-  kWritten = 1,     // a free cell got occupant, length and start (the entry has them)
-  kRelinked = 2,    // an occupied cell got a new length and start (the entry keeps
-                    // the old ones)
-  kOpenChanged = 3, // the availability byte changed (the entry keeps the old one)
+  kCleared = 0,      // occupant, length and start were cleared (the entry keeps them)
+  kWritten = 1,      // a free cell got occupant, length and start (the entry has them)
+  kRelinked = 2,     // an occupied cell got a new length and start (the entry keeps
+                     // the old ones)
+  kOpenChanged = 3,  // the availability byte changed (the entry keeps the old one)
 };
 
 // Which timetable an entry belongs to follows from its numbers: a teacher entry

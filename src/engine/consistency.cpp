@@ -33,8 +33,10 @@ bool LinkCovers(Link link, int cell) {
 
 template <typename Grid>
 void CheckFreeCell(const Grid& g, int cell, const std::string& who, Report& report) {
-  if (g.occupant[At(cell)] == 0 && (g.blockLen[At(cell)] != 0 || g.blockStart[At(cell)] != 0))
-    report.Add(who + ", " + CellText(cell) + ": boş hücrede blok uzunluğu/başlangıcı var");
+  if (g.occupant[At(cell)] == 0 &&
+      (g.blockLen[At(cell)] != 0 || g.blockStart[At(cell)] != 0))
+    report.Add(who + ", " + CellText(cell) +
+               ": boş hücrede blok uzunluğu/başlangıcı var");
 }
 
 // The class's block at the cell is one run of the lesson on one day.
@@ -64,21 +66,25 @@ void CheckParticipants(const School& school, const TClassGridRec& g, int cell,
   for (int k = 0; k < b.classCount; ++k) {
     const int c = b.classes[static_cast<std::size_t>(k)];
     const TClassGridRec* m = school.ClassGridByNo(c);
-    if (m == nullptr) report.Add(at + "ortak dersin sınıfı " + Num(c) + " programı yok");
+    if (m == nullptr)
+      report.Add(at + "ortak dersin sınıfı " + Num(c) + " programı yok");
     else if (m->occupant[At(cell)] != b.lesson || !SameLink(LinkAt(*m, cell), link))
-      report.Add(at + "ortak dersin sınıfı " + Num(c) + " aynı dersi aynı blokta tutmuyor");
+      report.Add(at + "ortak dersin sınıfı " + Num(c) +
+                 " aynı dersi aynı blokta tutmuyor");
   }
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[static_cast<std::size_t>(k)];
     const TTeacherGridRec* tg = school.TeacherGridByNo(t);
-    if (tg == nullptr) report.Add(at + "öğretmen " + Num(t) + " programı yok");
+    if (tg == nullptr)
+      report.Add(at + "öğretmen " + Num(t) + " programı yok");
     else if (!HasClass(b, tg->occupant[At(cell)]) || !SameLink(LinkAt(*tg, cell), link))
       report.Add(at + "öğretmen " + Num(t) + " programında bu ders/blok yok");
   }
   for (int k = 0; k < b.roomCount; ++k) {
     const int r = b.rooms[static_cast<std::size_t>(k)];
     const TRoomGridRec* rg = school.RoomGridByNo(r);
-    if (rg == nullptr) report.Add(at + "derslik " + Num(r) + " programı yok");
+    if (rg == nullptr)
+      report.Add(at + "derslik " + Num(r) + " programı yok");
     else if (!HasClass(b, rg->occupant[At(cell)]) || !SameLink(LinkAt(*rg, cell), link))
       report.Add(at + "derslik " + Num(r) + " programında bu ders/blok yok");
   }
@@ -86,7 +92,8 @@ void CheckParticipants(const School& school, const TClassGridRec& g, int cell,
 
 void CheckClassGrid(const School& school, const TClassGridRec& g, Report& report) {
   const std::string who = Owner("sınıf", g.classNo);
-  if (school.ClassByNo(g.classNo) == nullptr) report.Add(who + ": programı var, sınıfı yok");
+  if (school.ClassByNo(g.classNo) == nullptr)
+    report.Add(who + ": programı var, sınıfı yok");
   std::array<int, kDays> placed{};
   for (int cell = 1; cell <= kCells; ++cell) {
     CheckFreeCell(g, cell, who, report);
@@ -141,12 +148,14 @@ void CheckTeacherGrid(const School& school, const TTeacherGridRec& g, Report& re
   if (g.placedHours != total)
     report.Add(who + ": yerleşen saat sayacı " + Num(g.placedHours) + ", programda " +
                Num(total));
-  if (g.placedPerDay != perDay) report.Add(who + ": günlük yerleşen saat sayaçları tutmuyor");
+  if (g.placedPerDay != perDay)
+    report.Add(who + ": günlük yerleşen saat sayaçları tutmuyor");
 }
 
 void CheckRoomGrid(const School& school, const TRoomGridRec& g, Report& report) {
   const std::string who = Owner("derslik", g.room);
-  if (school.RoomByNo(g.room) == nullptr) report.Add(who + ": programı var, dersliği yok");
+  if (school.RoomByNo(g.room) == nullptr)
+    report.Add(who + ": programı var, dersliği yok");
   for (int cell = 1; cell <= kCells; ++cell) {
     CheckFreeCell(g, cell, who, report);
     const int classNo = g.occupant[At(cell)];
@@ -174,7 +183,8 @@ std::vector<std::string> CheckConsistency(const School& school) {
   Report report;
   CheckGridsExist(school, report);
   for (const TClassGridRec& g : school.ClassGrids) CheckClassGrid(school, g, report);
-  for (const TTeacherGridRec& g : school.TeacherGrids) CheckTeacherGrid(school, g, report);
+  for (const TTeacherGridRec& g : school.TeacherGrids)
+    CheckTeacherGrid(school, g, report);
   for (const TRoomGridRec& g : school.RoomGrids) CheckRoomGrid(school, g, report);
   CheckAssignments(school, report);
   return report.Take();

@@ -28,7 +28,8 @@ void CheckClassLesson(const School& school, const TClassLessonRec& cl, Report& r
   if (cl.roomCount > kMaxListed) report.Add(who + "derslik sayısı 15'ten büyük");
   for (int k = 0; k < std::min<int>(cl.teacherCount, kMaxListed); ++k) {
     const int t = cl.teachers[static_cast<std::size_t>(k)];
-    if (school.TeacherByNo(t) == nullptr) report.Add(who + "öğretmen " + Num(t) + " yok");
+    if (school.TeacherByNo(t) == nullptr)
+      report.Add(who + "öğretmen " + Num(t) + " yok");
     else if (!HasTeacherLesson(school, t, cl.classNo, cl.lesson))
       report.Add(who + "öğretmen " + Num(t) + " listede, ders dağıtımında yok");
   }
@@ -46,7 +47,8 @@ void CheckClassLesson(const School& school, const TClassLessonRec& cl, Report& r
   for (int k = 0; k < std::min<int>(g->count, kMaxListed); ++k)
     member = member || (g->classes[static_cast<std::size_t>(k)] == cl.classNo &&
                         g->lessons[static_cast<std::size_t>(k)] == cl.lesson);
-  if (!member) report.Add(who + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
+  if (!member)
+    report.Add(who + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
 }
 
 void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& report) {
@@ -63,12 +65,14 @@ void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& re
   }
 }
 
-void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl, Report& report) {
+void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl,
+                        Report& report) {
   const std::string who = "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " +
                           Num(tl.classNo) + ", ders " + Num(tl.lesson) + "): ";
   if (school.TeacherByNo(tl.teacher) == nullptr) report.Add(who + "öğretmen yok");
   const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);
-  if (cl == nullptr) report.Add(who + "sınıf dersi yok");
+  if (cl == nullptr)
+    report.Add(who + "sınıf dersi yok");
   else if (!Lists(cl->teachers, cl->teacherCount, tl.teacher))
     report.Add(who + "öğretmen sınıf dersinin listesinde yok");
 }
@@ -89,8 +93,10 @@ void CheckAssignments(const School& school, Report& report) {
   for (const TLessonRec& l : school.Lessons)
     if (l.group != 0 && school.LessonGroupByNo(l.group) == nullptr)
       report.Add("ders " + Num(l.number) + ": ders grubu " + Num(l.group) + " yok");
-  for (const TClassLessonRec& cl : school.ClassLessons) CheckClassLesson(school, cl, report);
-  for (const TCommonGroupRec& g : school.CommonGroups) CheckCommonGroup(school, g, report);
+  for (const TClassLessonRec& cl : school.ClassLessons)
+    CheckClassLesson(school, cl, report);
+  for (const TCommonGroupRec& g : school.CommonGroups)
+    CheckCommonGroup(school, g, report);
   for (const TTeacherLessonRec& tl : school.TeacherLessons)
     CheckTeacherLesson(school, tl, report);
   CheckDuties(school, report);

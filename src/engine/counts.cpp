@@ -24,7 +24,8 @@ int WeeklyHoursOf(const School& school, int lesson) {
 void MarkWindow(const TClassGridRec& g, std::bitset<kCells>& marks) {
   for (int d = 1; d <= kDays; ++d) {
     const int first = g.firstHour[static_cast<std::size_t>(d - 1)];
-    const int last = std::min<int>(g.lastHour[static_cast<std::size_t>(d - 1)], kHoursPerDay);
+    const int last =
+        std::min<int>(g.lastHour[static_cast<std::size_t>(d - 1)], kHoursPerDay);
     if (first == 0) continue;
     for (int h = first; h <= last; ++h) marks.set(At(CellIndex(d, h)));
   }
@@ -64,7 +65,8 @@ bool CountRoomHours(School& school) {
     int sum = 0;
     for (const TClassLessonRec& cl : school.ClassLessons) {
       const int n = std::min<int>(cl.roomCount, kMaxListed);
-      if (std::find(cl.rooms.begin(), cl.rooms.begin() + n, g.room) != cl.rooms.begin() + n)
+      if (std::find(cl.rooms.begin(), cl.rooms.begin() + n, g.room) !=
+          cl.rooms.begin() + n)
         sum += WeeklyHoursOf(school, cl.lesson);
     }
     g.weeklyHours = ClampByte(sum);

@@ -32,7 +32,8 @@ bool FreeAndOpen(const Plane& occupant, const Plane& open, int cell) {
 // Every teacher, room and class of the lesson may take the cell.
 bool ParticipantsFree(const School& school, const Block& b, int cell) {
   for (int k = 0; k < b.teacherCount; ++k) {
-    const TTeacherGridRec* g = school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(k)]);
+    const TTeacherGridRec* g =
+        school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(k)]);
     if (g == nullptr || !FreeAndOpen(g->occupant, g->open, cell)) return false;
   }
   for (int k = 0; k < b.roomCount; ++k) {

@@ -17,8 +17,7 @@ bool ToggleTeacherLock(School& school, int cell, int teacher,
                        ChangeJournal* journal = nullptr);
 bool ToggleClassLock(School& school, int cell, int classNo,
                      ChangeJournal* journal = nullptr);
-bool ToggleRoomLock(School& school, int cell, int room,
-                    ChangeJournal* journal = nullptr);
+bool ToggleRoomLock(School& school, int cell, int room, ChangeJournal* journal = nullptr);
 
 enum class GridKind : uint8_t { kTeacher, kClass, kRoom };
 

@@ -12,11 +12,17 @@ bool InList(int count) { return count >= 0 && count <= kMaxListed; }
 template <typename Grid>
 Grid* Find(School& school, int number);
 template <>
-TTeacherGridRec* Find(School& school, int number) { return school.TeacherGridByNo(number); }
+TTeacherGridRec* Find(School& school, int number) {
+  return school.TeacherGridByNo(number);
+}
 template <>
-TClassGridRec* Find(School& school, int number) { return school.ClassGridByNo(number); }
+TClassGridRec* Find(School& school, int number) {
+  return school.ClassGridByNo(number);
+}
 template <>
-TRoomGridRec* Find(School& school, int number) { return school.RoomGridByNo(number); }
+TRoomGridRec* Find(School& school, int number) {
+  return school.RoomGridByNo(number);
+}
 
 template <typename Grid>
 bool Resolve(School& school, const std::array<uint8_t, kMaxListed>& numbers, int count,
@@ -71,9 +77,11 @@ bool AllHold(const Grids& g, const Block& b, int first, int last) {
       if (!HasClass(b, g.teachers[static_cast<std::size_t>(k)]->occupant[At(c)]))
         return false;
     for (int k = 0; k < g.classCount; ++k)
-      if (g.classes[static_cast<std::size_t>(k)]->occupant[At(c)] != b.lesson) return false;
+      if (g.classes[static_cast<std::size_t>(k)]->occupant[At(c)] != b.lesson)
+        return false;
     for (int k = 0; k < g.roomCount; ++k)
-      if (!HasClass(b, g.rooms[static_cast<std::size_t>(k)]->occupant[At(c)])) return false;
+      if (!HasClass(b, g.rooms[static_cast<std::size_t>(k)]->occupant[At(c)]))
+        return false;
   }
   return true;
 }
@@ -83,11 +91,13 @@ void RelinkRange(const Grids& g, const Block& b, int first, int last, int length
   for (int c = first; c <= last; ++c) {
     for (int k = 0; k < g.teacherCount; ++k) {
       TTeacherGridRec& t = *g.teachers[static_cast<std::size_t>(k)];
-      if (HasClass(b, t.occupant[At(c)])) cells::RelinkTeacher(t, c, length, start, journal);
+      if (HasClass(b, t.occupant[At(c)]))
+        cells::RelinkTeacher(t, c, length, start, journal);
     }
     for (int k = 0; k < g.classCount; ++k) {
       TClassGridRec& cl = *g.classes[static_cast<std::size_t>(k)];
-      if (cl.occupant[At(c)] == b.lesson) cells::RelinkClass(cl, c, length, start, journal);
+      if (cl.occupant[At(c)] == b.lesson)
+        cells::RelinkClass(cl, c, length, start, journal);
     }
     for (int k = 0; k < g.roomCount; ++k) {
       TRoomGridRec& r = *g.rooms[static_cast<std::size_t>(k)];

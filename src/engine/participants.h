@@ -43,8 +43,8 @@ bool AllHold(const Grids& grids, const Block& block, int first, int last);
 
 // New length and start over first..last for every participant that holds the lesson
 // there; cells it does not hold are left alone.
-void RelinkRange(const Grids& grids, const Block& block, int first, int last,
-                 int length, int start, ChangeJournal* journal);
+void RelinkRange(const Grids& grids, const Block& block, int first, int last, int length,
+                 int start, ChangeJournal* journal);
 
 // Journal room an operation needs: entries per participant and hour.
 inline bool JournalHasRoom(const ChangeJournal* journal, int entries) {

@@ -108,7 +108,8 @@ FileSet ResetPlacements(School& school, const ResetOptions& options) {
   Kept kept;
   if (!options.clearClosedCells) kept = KeptHours(school);
   for (const TTeacherRec& t : school.Teachers)
-    if (TTeacherGridRec* g = school.TeacherGridByNo(t.number)) ResetTeacher(*g, options, kept);
+    if (TTeacherGridRec* g = school.TeacherGridByNo(t.number))
+      ResetTeacher(*g, options, kept);
   for (const TClassRec& c : school.Classes)
     if (TClassGridRec* g = school.ClassGridByNo(c.number)) ResetClass(*g, options, kept);
   for (const TRoomRec& r : school.Rooms) {

@@ -7,7 +7,7 @@
 namespace kalvodrin {
 
 struct ResetOptions {
-  bool clearClosedCells = false;  // open and empty closed cells too
+  bool clearClosedCells = false;      // open and empty closed cells too
   bool clearSpecialSettings = false;  // teachers' own settings back to their defaults
 };
 

@@ -28,7 +28,8 @@ template <typename Test>
 bool EachTeacher(const School& school, const Block& b, Test test) {
   const int n = std::clamp(b.teacherCount, 0, kMaxListed);
   for (int k = 0; k < n; ++k) {
-    const TTeacherGridRec* t = school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(k)]);
+    const TTeacherGridRec* t =
+        school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(k)]);
     if (t == nullptr || !test(*t)) return false;
   }
   return true;
@@ -66,8 +67,10 @@ bool GoesBackAndForth(const School& school, const TTeacherGridRec& t, const Bloc
   for (int h = from; step > 0 ? h <= to : h >= to; h += step) {
     const int c = CellOf(t.occupant, b.day, h);
     if (c == 0) continue;
-    if (school.Annex.inAnnex(c) != b.annex) seenOther = true;
-    else if (seenOther) return true;
+    if (school.Annex.inAnnex(c) != b.annex)
+      seenOther = true;
+    else if (seenOther)
+      return true;
   }
   return false;
 }
@@ -85,7 +88,8 @@ bool AnnexFits(const School& school, const TTeacherGridRec& t, const Block& b) {
   const int before = b.startHour - 1;
   const int after = EndHour(b) + 1;
   if (before >= 1 && OtherBuildingWithin(school, t, b, before, before)) return false;
-  if (after <= kHoursPerDay && OtherBuildingWithin(school, t, b, after, after)) return false;
+  if (after <= kHoursPerDay && OtherBuildingWithin(school, t, b, after, after))
+    return false;
   if (b.startHour >= 3 && GoesBackAndForth(school, t, b, before, 1, -1)) return false;
   if (b.startHour < 14 - b.length &&
       GoesBackAndForth(school, t, b, after, kHoursPerDay, +1))
@@ -121,7 +125,8 @@ bool LessonWithin(const TTeacherGridRec& t, int day, int from, int to, int step,
   return false;
 }
 
-bool GapFits(const School& school, const TTeacherGridRec& t, const Block& b, bool strict) {
+bool GapFits(const School& school, const TTeacherGridRec& t, const Block& b,
+             bool strict) {
   if (t.effective.gapsAllowed == 1 || t.placedPerDay[DayIndex(b.day)] == 0) return true;
   const int windowFirst = std::max<int>(t.firstUsable[DayIndex(b.day)], 1);
   const int windowLast = std::min<int>(t.lastUsable[DayIndex(b.day)], kHoursPerDay);
@@ -155,7 +160,8 @@ bool JoinsLastPiece(const School& school, const TClassGridRec& g, const Block& b
   if (j + b.length > perBlock + (t != nullptr ? t->sameDayAllowance : 0)) return false;
   const Piece p = LastPiece(g, b.day, b.lesson);
   if (EndHour(b) + 1 == p.first || p.last + 1 == b.startHour) return true;
-  const int between = p.first > EndHour(b) ? p.first - EndHour(b) - 1 : b.startHour - p.last - 1;
+  const int between =
+      p.first > EndHour(b) ? p.first - EndHour(b) - 1 : b.startHour - p.last - 1;
   return b.weeklyHours > 10 && b.length == 2 && p.last - p.first + 1 == 2 && between > 1;
 }
 
@@ -223,8 +229,9 @@ bool DaysApartRule(const School& school, const Block& b, const RuleParams& param
   const TClassGridRec* g = FirstClass(school, b);
   if (!BlockFitsDay(b) || g == nullptr) return false;
   const TTeacherGridRec* t = FirstTeacher(school, b);
-  const bool applies = params.strict || (t != nullptr && t->effective.dayBetweenDays == 1 &&
-                                         b.patternBlocks == 2);
+  const bool applies =
+      params.strict ||
+      (t != nullptr && t->effective.dayBetweenDays == 1 && b.patternBlocks == 2);
   if (!applies) return true;
   if (b.day > 1 && DayHoldsLesson(*g, b.day - 1, b.lesson)) return false;
   return !(b.day < kDays && DayHoldsLesson(*g, b.day + 1, b.lesson));
@@ -234,8 +241,9 @@ bool DifferentHoursRule(const School& school, const Block& b, const RuleParams& 
   const TClassGridRec* g = FirstClass(school, b);
   if (!BlockFitsDay(b) || g == nullptr) return false;
   const TTeacherGridRec* t = FirstTeacher(school, b);
-  const bool applies = params.strict || (t != nullptr && t->effective.differentHours == 1 &&
-                                         b.patternBlocks == 2);
+  const bool applies =
+      params.strict ||
+      (t != nullptr && t->effective.differentHours == 1 && b.patternBlocks == 2);
   if (!applies) return true;
   for (int d = 1; d <= kDays; ++d)
     for (int h = b.startHour; h <= EndHour(b); ++h)
@@ -279,7 +287,8 @@ bool AllRulesPass(const School& school, const Block& b, const RuleParams& params
   return SameLessonRule(school, b, params) && DailyMaximumRule(school, b, params) &&
          AnnexRule(school, b, params) && GapRule(school, b, params) &&
          DaysApartRule(school, b, params) && DifferentHoursRule(school, b, params) &&
-         OneTeacherTwoLessonsRule(school, b, params) && LessonGroupRule(school, b, params);
+         OneTeacherTwoLessonsRule(school, b, params) &&
+         LessonGroupRule(school, b, params);
 }
 
 }  // namespace kalvodrin

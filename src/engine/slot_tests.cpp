@@ -66,15 +66,16 @@ bool WindowTest(const School& school, const Block& block) {
 
 bool AvailabilityTest(const School& school, const Block& block) {
   if (!BlockFitsDay(block)) return false;
-  return AllParticipants(school, block, [](const auto& g) -> const Plane& { return g.open; },
-                         [](uint8_t v) { return v != 0; });
+  return AllParticipants(
+      school, block, [](const auto& g) -> const Plane& { return g.open; },
+      [](uint8_t v) { return v != 0; });
 }
 
 bool FreedomTest(const School& school, const Block& block) {
   if (!BlockFitsDay(block)) return false;
-  return AllParticipants(school, block,
-                         [](const auto& g) -> const Plane& { return g.occupant; },
-                         [](uint8_t v) { return v == 0; });
+  return AllParticipants(
+      school, block, [](const auto& g) -> const Plane& { return g.occupant; },
+      [](uint8_t v) { return v == 0; });
 }
 
 }  // namespace kalvodrin

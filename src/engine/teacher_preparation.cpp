@@ -64,9 +64,12 @@ TeacherBlocks CountTeacherBlocks(const School& school, int teacher) {
       groupsMet.set(cl->commonGroup);
     }
     for (uint8_t part : cl->pattern) {
-      if (part == 1) ++blocks.ones;
-      else if (part == 2) ++blocks.twos;
-      else if (part >= 3) ++blocks.longer;
+      if (part == 1)
+        ++blocks.ones;
+      else if (part == 2)
+        ++blocks.twos;
+      else if (part >= 3)
+        ++blocks.longer;
     }
   }
   return blocks;
@@ -80,7 +83,8 @@ void SetEffectiveSettings(const School& school, TTeacherGridRec& grid) {
   e.maxGapsPerWeek = ClampByte(std::max(s.maxGapsPerWeek, own.maxGapsPerWeek) +
                                (grid.bothBuildings == 1 ? 2 : 0));
   e.maxGapBetweenLessons = std::max(s.maxGapBetweenLessons, own.maxGapBetweenLessons);
-  e.sameClassDifferentDays = std::min(s.sameClassDifferentDays, own.sameClassDifferentDays);
+  e.sameClassDifferentDays =
+      std::min(s.sameClassDifferentDays, own.sameClassDifferentDays);
   if (ManyBlocksInOneClass(school, grid.teacher)) e.sameClassDifferentDays = 0;
   e.dayBetweenDays = std::min(s.dayBetweenDays, own.dayBetweenDays);
   e.differentHours = std::min(s.differentHours, own.differentHours);
@@ -128,7 +132,8 @@ void SetAllowanceAndSlack(TTeacherGridRec& grid, const WindowMarks& marks) {
   // allowance then keeps the value it was given before.
   const int fifth = RoundHalfEven(marks.marked, 5);
   if (fifth > 0)
-    grid.sameDayAllowance = ClampByte(RoundHalfEven(marks.marked % 5 + marks.closed, fifth));
+    grid.sameDayAllowance =
+        ClampByte(RoundHalfEven(marks.marked % 5 + marks.closed, fifth));
   grid.slack = ClampByte(marks.marked - marks.closed - grid.weeklyHours);
   grid.searchMark = 0;
 }
@@ -155,8 +160,7 @@ void RaiseDailyMaximum(TTeacherGridRec& grid, const TeacherBlocks& blocks) {
   const int days = kDays - UnusableDays(grid);
   if (days == 0) return;
   int most = grid.effective.maxHoursPerDay;
-  while (most * days < grid.weeklyHours)
-    most += most * days < 2 * blocks.twos ? 2 : 1;
+  while (most * days < grid.weeklyHours) most += most * days < 2 * blocks.twos ? 2 : 1;
   grid.effective.maxHoursPerDay = ClampByte(most);
 }
 

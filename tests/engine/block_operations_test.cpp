@@ -67,7 +67,8 @@ TEST_F(BlockOperationsTest, RollbackRestoresEveryByte) {
   const auto before = GridImage(school);
   const int mark = journal.Mark();
   ASSERT_TRUE(PlaceBlock(school, At(nineB, math, 2, 1, 3), &journal));
-  ASSERT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kRemoved);
+  ASSERT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal),
+            RemoveOutcome::kRemoved);
   ASSERT_TRUE(PlaceBlock(school, At(a, pe, 2, 1, 1), &journal));
   EXPECT_NE(GridImage(school), before);
   RollBack(school, journal, mark);
@@ -116,19 +117,24 @@ TEST_F(BlockOperationsTest, FullJournalRefusesAPlacementThatWouldNotFit) {
 
 TEST_F(BlockOperationsTest, RemoveBlockOutcomes) {
   const auto empty = GridImage(school);
-  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kFreeCell);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal),
+            RemoveOutcome::kFreeCell);
   ASSERT_TRUE(PlaceBlock(school, At(a, math, 2, 1, 1), nullptr));
   // A block that would leave its day, an unknown class.
-  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 16), a, &journal), RemoveOutcome::kRefused);
-  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), 77, &journal), RemoveOutcome::kRefused);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 16), a, &journal),
+            RemoveOutcome::kRefused);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), 77, &journal),
+            RemoveOutcome::kRefused);
   // The teacher's cell no longer holds the class: damaged data is left alone.
   TTeacherGridRec& t = *school.TeacherGridByNo(ali);
   t.occupant[1] = nineB;
   const auto damaged = GridImage(school);
-  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kRefused);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal),
+            RemoveOutcome::kRefused);
   EXPECT_EQ(GridImage(school), damaged);
   t.occupant[1] = a;
-  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal), RemoveOutcome::kRemoved);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(1, 1), a, &journal),
+            RemoveOutcome::kRemoved);
   EXPECT_EQ(GridImage(school), empty);
 }
 

@@ -1,8 +1,8 @@
 #include "engine/cascade.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "core/cells.h"
 #include "core/record_creation.h"
@@ -45,7 +45,8 @@ class CascadeTest : public ::testing::Test {
     school.ReindexDutyPlaces();
     AddDuty(school, 1, 1, b.TeacherNo("AHMET"));
     AddDuty(school, 1, 3, b.TeacherNo("BERNA"));
-    ASSERT_TRUE(PlaceOneHour(school, CellIndex(5, 3), b.ClassNo("10 A"), b.LessonNo("MATEMATİK")));
+    ASSERT_TRUE(PlaceOneHour(school, CellIndex(5, 3), b.ClassNo("10 A"),
+                             b.LessonNo("MATEMATİK")));
     ASSERT_TRUE(Consistent(school));
   }
 
@@ -73,20 +74,26 @@ TEST_F(CascadeTest, EveryKindOfDeletionLeavesNoDanglingNumber) {
       {"teacher", [&](School& s) { DeleteTeacher(s, b.TeacherNo("AHMET")); }},
       {"common teacher", [&](School& s) { DeleteTeacher(s, b.TeacherNo("DERYA")); }},
       {"class", [&](School& s) { DeleteClass(s, b.ClassNo("9 A")); }},
-      {"class with shared teacher", [&](School& s) { DeleteClass(s, b.ClassNo("10 A")); }},
+      {"class with shared teacher",
+       [&](School& s) { DeleteClass(s, b.ClassNo("10 A")); }},
       {"lesson", [&](School& s) { DeleteLesson(s, b.LessonNo("MATEMATİK")); }},
       {"common lesson", [&](School& s) { DeleteLesson(s, b.LessonNo("BEDEN")); }},
-      {"class lesson", [&](School& s) { DeleteClassLesson(s, b.ClassNo("9 B"), b.LessonNo("BEDEN")); }},
+      {"class lesson",
+       [&](School& s) { DeleteClassLesson(s, b.ClassNo("9 B"), b.LessonNo("BEDEN")); }},
       {"assignment",
        [&](School& s) {
-         UnassignTeacher(s, b.TeacherNo("AHMET"), b.ClassNo("10 A"), b.LessonNo("MATEMATİK"));
+         UnassignTeacher(s, b.TeacherNo("AHMET"), b.ClassNo("10 A"),
+                         b.LessonNo("MATEMATİK"));
        }},
       {"group member",
-       [&](School& s) { TakeOutOfCommonGroup(s, b.ClassNo("10 A"), b.LessonNo("BEDEN")); }},
+       [&](School& s) {
+         TakeOutOfCommonGroup(s, b.ClassNo("10 A"), b.LessonNo("BEDEN"));
+       }},
       {"common group", [&](School& s) { DeleteCommonGroup(s, 1); }},
       {"room of a placed lesson",
        [&](School& s) {
-         TakeRoomOutOfClassLesson(s, b.ClassNo("9 A"), b.LessonNo("FİZİK"), b.RoomNo("LAB"));
+         TakeRoomOutOfClassLesson(s, b.ClassNo("9 A"), b.LessonNo("FİZİK"),
+                                  b.RoomNo("LAB"));
        }},
       {"duty place", [&](School& s) { DeleteDutyPlace(s, 1); }},
       {"all duties", [&](School& s) { DeleteAllDuties(s); }},
@@ -140,7 +147,8 @@ TEST_F(CascadeTest, DeletingARoomRenumbersAndShortensTheLists) {
   EXPECT_EQ(ClassLesson("9 A", "FİZİK").roomCount, 0);
   EXPECT_EQ(ClassLesson("10 A", "KİMYA").roomCount, 0);
   EXPECT_EQ(school.RoomGridByNo(b.RoomNo("LAB")), nullptr);
-  TakeRoomOutOfClassLesson(school, b.ClassNo("9 A"), b.LessonNo("BEDEN"), b.RoomNo("SALON"));
+  TakeRoomOutOfClassLesson(school, b.ClassNo("9 A"), b.LessonNo("BEDEN"),
+                           b.RoomNo("SALON"));
   EXPECT_EQ(ClassLesson("9 B", "BEDEN").roomCount, 0);  // every member of the group
   EXPECT_EQ(ClassLesson("10 A", "BEDEN").roomCount, 0);
   // The placed lesson leaves the room's timetable and stays in the classes'.
@@ -173,9 +181,11 @@ TEST_F(CascadeTest, ListsCompactByMovingTheLastEntry) {
   EXPECT_EQ(cl.teachers[2], 0);
   EXPECT_FALSE(DetachTeacher(cl, 4));
   // The 16th room is refused and the pattern after the list is untouched.
-  TClassLessonRec& math = *school.ClassLessonAt(b.ClassNo("9 A"), b.LessonNo("MATEMATİK"));
+  TClassLessonRec& math =
+      *school.ClassLessonAt(b.ClassNo("9 A"), b.LessonNo("MATEMATİK"));
   const auto pattern = math.pattern;
-  for (int r = 1; r <= 15; ++r) EXPECT_TRUE(AttachRoom(school, 100 + r, math.classNo, math.lesson));
+  for (int r = 1; r <= 15; ++r)
+    EXPECT_TRUE(AttachRoom(school, 100 + r, math.classNo, math.lesson));
   EXPECT_FALSE(AttachRoom(school, 200, math.classNo, math.lesson));
   EXPECT_FALSE(AttachRoom(school, 101, math.classNo, math.lesson));
   EXPECT_EQ(math.roomCount, 15);

@@ -1,8 +1,8 @@
 #include "engine/consistency.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "core/cells.h"
 #include "engine/block_operations.h"
@@ -14,11 +14,17 @@ namespace {
 class ConsistencyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    b.Room("LAB").Class("9", "A").Lesson("FİZİK", 4, "2+2").Teacher("ALİ").Teach().InRoom("LAB");
+    b.Room("LAB")
+        .Class("9", "A")
+        .Lesson("FİZİK", 4, "2+2")
+        .Teacher("ALİ")
+        .Teach()
+        .InRoom("LAB");
     school = b.Build();
     c = b.ClassNo("9 A");
     physics = b.LessonNo("FİZİK");
-    ASSERT_TRUE(PlaceBlock(school, *MakeBlock(school, c, physics, 2, CellIndex(2, 3)), nullptr));
+    ASSERT_TRUE(
+        PlaceBlock(school, *MakeBlock(school, c, physics, 2, CellIndex(2, 3)), nullptr));
     ASSERT_TRUE(CheckConsistency(school).empty());
   }
 
@@ -94,7 +100,8 @@ TEST_F(ConsistencyTest, NumbersThatNameNothingAreReported) {
   cl.roomCount = 2;
   EXPECT_TRUE(Reports({"derslik 42 yok"}));
   cl.roomCount = 1;
-  school.TeacherLessons.push_back({9, static_cast<uint8_t>(c), static_cast<uint8_t>(physics)});
+  school.TeacherLessons.push_back(
+      {9, static_cast<uint8_t>(c), static_cast<uint8_t>(physics)});
   EXPECT_TRUE(Reports({"öğretmen 9", "öğretmen yok"}));
   school.TeacherLessons.pop_back();
   cl.commonGroup = 5;

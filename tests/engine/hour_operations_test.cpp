@@ -15,7 +15,12 @@ class HourOperationsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     b.Room("LAB").Class("10", "A").Hours(1, 8);
-    b.Lesson("KİMYA", 4, "2+2").Teacher("ECE").Teach().Teacher("FUAT").Teach().InRoom("LAB");
+    b.Lesson("KİMYA", 4, "2+2")
+        .Teacher("ECE")
+        .Teach()
+        .Teacher("FUAT")
+        .Teach()
+        .InRoom("LAB");
     b.Lesson("TARİH", 2, "1+1").Teacher("GÜL").Teach();
     school = b.Build();
     c = b.ClassNo("10 A");
@@ -29,7 +34,8 @@ class HourOperationsTest : public ::testing::Test {
   // Length and start of a cell in the teacher, class and room planes.
   void ExpectBlock(int cell, int length, int start) {
     SCOPED_TRACE("cell " + std::to_string(cell));
-    for (const TTeacherGridRec* t : {school.TeacherGridByNo(ece), school.TeacherGridByNo(fuat)}) {
+    for (const TTeacherGridRec* t :
+         {school.TeacherGridByNo(ece), school.TeacherGridByNo(fuat)}) {
       EXPECT_EQ(t->blockLen[cell - 1], length);
       EXPECT_EQ(t->blockStart[cell - 1], start);
     }
@@ -57,7 +63,8 @@ TEST_F(HourOperationsTest, AnHourBetweenTwoSingleHoursJoinsThemIntoOneBlock) {
 }
 
 TEST_F(HourOperationsTest, RemovingTheMiddleHourLeavesTwoBlocksOfTheirOwn) {
-  for (int h = 2; h <= 4; ++h) ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, h), c, chem));
+  for (int h = 2; h <= 4; ++h)
+    ASSERT_TRUE(PlaceOneHour(school, CellIndex(1, h), c, chem));
   ASSERT_TRUE(RemoveOneHour(school, CellIndex(1, 3), c));
   ExpectBlock(2, 1, 2);
   ExpectBlock(4, 1, 4);
@@ -86,7 +93,8 @@ TEST_F(HourOperationsTest, CheckOneHourRefusesWhatTheWindowWouldRefuse) {
   EXPECT_FALSE(CheckOneHour(school, CellIndex(1, 9), c, history));  // after the last hour
   EXPECT_FALSE(CheckOneHour(school, 0, c, history));
   EXPECT_FALSE(CheckOneHour(school, 81, c, history));
-  EXPECT_FALSE(CheckOneHour(school, CellIndex(1, 1), c, 99));  // not a lesson of the class
+  EXPECT_FALSE(
+      CheckOneHour(school, CellIndex(1, 1), c, 99));  // not a lesson of the class
   school.TeacherGridByNo(fuat)->open[CellIndex(2, 1) - 1] = 0;
   EXPECT_FALSE(CheckOneHour(school, CellIndex(2, 1), c, chem));  // a teacher closed it
   school.RoomGridByNo(lab)->occupant[CellIndex(2, 2) - 1] = 9;

@@ -26,10 +26,14 @@ class CountsTest : public ::testing::Test {
     b.Room("SPOR SALONU");
     b.Class("9", "A").Lesson("MATEMATİK", 6, "2+2+2").Teacher("AYLA").Teach();
     b.Teacher("BORA").Teach("BORA", "9 A", "MATEMATİK");
-    b.Class("12", "C").Hours(7, 12).Lesson("MATEMATİK", 6, "2+2+2").Teach("AYLA", "12 C",
-                                                                          "MATEMATİK");
+    b.Class("12", "C")
+        .Hours(7, 12)
+        .Lesson("MATEMATİK", 6, "2+2+2")
+        .Teach("AYLA", "12 C", "MATEMATİK");
     b.In("9 A").Lesson("BEDEN", 2, "2").In("12 C").Lesson("BEDEN", 2, "2");
-    b.Common({"9 A", "12 C"}, "BEDEN").InRoom("SPOR SALONU").Teach("AYLA", "9 A", "BEDEN");
+    b.Common({"9 A", "12 C"}, "BEDEN")
+        .InRoom("SPOR SALONU")
+        .Teach("AYLA", "9 A", "BEDEN");
     school = b.Build();
     ayla = b.TeacherNo("AYLA");
     nineA = b.ClassNo("9 A");
@@ -79,7 +83,8 @@ TEST_F(CountsTest, ClassRoomAndSchoolTotals) {
 
 TEST_F(CountsTest, RecountsMendCountersFromThePlanes) {
   const int math = b.LessonNo("MATEMATİK");
-  ASSERT_TRUE(PlaceBlock(school, *MakeBlock(school, nineA, math, 2, CellIndex(2, 1)), nullptr));
+  ASSERT_TRUE(
+      PlaceBlock(school, *MakeBlock(school, nineA, math, 2, CellIndex(2, 1)), nullptr));
   TTeacherGridRec& t = *school.TeacherGridByNo(ayla);
   TClassGridRec& c = *school.ClassGridByNo(nineA);
   t.placedHours = 9;
@@ -133,8 +138,8 @@ TEST(TeacherPreparationTest, FiveBlocksInOneClassSwitchDifferentDaysOff) {
   School school = b.Build();
   school.Settings.sameClassDifferentDays = 1;
   PrepareTeacher(school, b.TeacherNo("DENİZ"));
-  EXPECT_EQ(school.TeacherGridByNo(b.TeacherNo("DENİZ"))->effective.sameClassDifferentDays,
-            0);
+  EXPECT_EQ(
+      school.TeacherGridByNo(b.TeacherNo("DENİZ"))->effective.sameClassDifferentDays, 0);
   const TeacherBlocks blocks = CountTeacherBlocks(school, b.TeacherNo("DENİZ"));
   EXPECT_EQ(blocks.ones, 3);
   EXPECT_EQ(blocks.twos, 2);
@@ -178,9 +183,9 @@ TEST(TeacherPreparationTest, RegularDistributionValues) {
   g = GridWith(13, 5, 6);
   g.usablePerDay[4] = 1;
   SetRegularDistribution(g, TeacherBlocks{1, 6, 0}, s);
-  EXPECT_EQ(g.evenTarget, 2);             // 13 div 5 = 2
+  EXPECT_EQ(g.evenTarget, 2);               // 13 div 5 = 2
   EXPECT_EQ(g.evenExcessThreshold, 3 + 1);  // 13 - 10, and one day short by 1
-  EXPECT_EQ(g.evenExtraCeiling, 2);       // 2 x 6 twos >= 10
+  EXPECT_EQ(g.evenExtraCeiling, 2);         // 2 x 6 twos >= 10
   EXPECT_EQ(g.evenCeiling, 4);
 
   g = GridWith(10, 5, 7);

@@ -3,11 +3,11 @@
 // journal back restores every byte. Damaged timetables never make an operation read
 // or write out of bounds (run under the sanitizers) and refusals leave them as they
 // were.
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <random>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "core/cells.h"
 #include "engine/block_operations.h"
@@ -44,7 +44,9 @@ class Sequence {
  public:
   Sequence(School& school, unsigned seed) : school_(school), random_(seed) {}
 
-  int Pick(int from, int to) { return std::uniform_int_distribution<int>(from, to)(random_); }
+  int Pick(int from, int to) {
+    return std::uniform_int_distribution<int>(from, to)(random_);
+  }
   int AnyClass() { return school_.Classes[Index(school_.Classes.size())].number; }
   int AnyTeacher() { return school_.Teachers[Index(school_.Teachers.size())].number; }
   int AnyRoom() { return school_.Rooms[Index(school_.Rooms.size())].number; }
@@ -63,8 +65,8 @@ class Sequence {
       }
       case 1: {
         const TClassGridRec& g = *school_.ClassGridByNo(AnyClass());
-        return RemoveBlock(school_, g.blockLen[cell - 1], g.blockStart[cell - 1], g.classNo,
-                           journal) == RemoveOutcome::kRemoved;
+        return RemoveBlock(school_, g.blockLen[cell - 1], g.blockStart[cell - 1],
+                           g.classNo, journal) == RemoveOutcome::kRemoved;
       }
       case 2: {
         const TClassLessonRec& cl = AnyClassLesson();
@@ -167,8 +169,8 @@ TEST(RandomSequencesTest, DamagedTimetablesAreReportedAndNeverOverrun) {
         ASSERT_EQ(GridImage(school), before) << "step " << step;
       }
       const TClassLessonRec& cl = sequence.AnyClassLesson();
-      if (const auto block = MakeBlock(school, cl.classNo, cl.lesson, sequence.Pick(1, 16),
-                                       sequence.Pick(1, kCells))) {
+      if (const auto block = MakeBlock(school, cl.classNo, cl.lesson,
+                                       sequence.Pick(1, 16), sequence.Pick(1, kCells))) {
         WindowTest(school, *block);
         AvailabilityTest(school, *block);
         FreedomTest(school, *block);

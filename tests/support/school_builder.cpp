@@ -2,12 +2,12 @@
 
 #include <stdexcept>
 
+#include "core/cells.h"
 #include "core/numbered_list.h"
 #include "core/ordering.h"
 #include "core/pattern.h"
 #include "core/record_creation.h"
 #include "core/turkish_text.h"
-#include "core/cells.h"
 #include "engine/block_operations.h"
 #include "engine/class_lesson_lists.h"
 
@@ -189,8 +189,8 @@ SchoolBuilder& SchoolBuilder::Special(const TeacherRules& rules) {
 
 SchoolBuilder& SchoolBuilder::Place(std::string_view classKey, std::string_view lesson,
                                     int length, int day, int hour) {
-  const std::optional<Block> block =
-      MakeBlock(school_, ClassNo(classKey), LessonNo(lesson), length, CellIndex(day, hour));
+  const std::optional<Block> block = MakeBlock(
+      school_, ClassNo(classKey), LessonNo(lesson), length, CellIndex(day, hour));
   if (!block || day < 1 || day > kDays || !PlaceBlock(school_, *block, nullptr))
     Fail("the engine refused to place " + std::string(lesson));
   return *this;
@@ -203,18 +203,20 @@ int SchoolBuilder::ClassNo(std::string_view classKey) const {
 }
 
 int SchoolBuilder::LessonNo(std::string_view name) const {
-  return FindByName(school_.Lessons, name, [](const TLessonRec& r) { return r.name.str(); });
+  return FindByName(school_.Lessons, name,
+                    [](const TLessonRec& r) { return r.name.str(); });
 }
 
 int SchoolBuilder::TeacherNo(std::string_view name) const {
-  const int n =
-      FindByName(school_.Teachers, name, [](const TTeacherRec& r) { return r.name.str(); });
+  const int n = FindByName(school_.Teachers, name,
+                           [](const TTeacherRec& r) { return r.name.str(); });
   if (n == 0) Fail("unknown teacher " + std::string(name));
   return n;
 }
 
 int SchoolBuilder::RoomNo(std::string_view name) const {
-  const int n = FindByName(school_.Rooms, name, [](const TRoomRec& r) { return r.name.str(); });
+  const int n =
+      FindByName(school_.Rooms, name, [](const TRoomRec& r) { return r.name.str(); });
   if (n == 0) Fail("unknown room " + std::string(name));
   return n;
 }
