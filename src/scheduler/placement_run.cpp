@@ -118,7 +118,7 @@ RunOutcome PlacementRun::RunAtCell(int teacher, int classNo, int lesson, int cel
   return outcome;
 }
 
-void PlacementRun::StartRun(bool keepBlockAlign) {
+void PlacementRun::StartRun(bool restoreBlockAlign) {
   progress_ = RunProgress{};
   progress_.started = std::chrono::steady_clock::now();
   state_.stopKey = kNoStop;
@@ -136,7 +136,7 @@ void PlacementRun::StartRun(bool keepBlockAlign) {
   PlaceGuidanceHours();
   // The guidance hours are placed at fixed cells, which switches block alignment off;
   // only the targeted run, where the user chose the cell, keeps it off.
-  if (keepBlockAlign) state_.blockAlign = blockAlign;
+  if (restoreBlockAlign) state_.blockAlign = blockAlign;
 }
 
 RunOutcome PlacementRun::EndRun() {

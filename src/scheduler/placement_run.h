@@ -53,7 +53,7 @@ class PlacementRun {
  private:
   void TakeStoredSettings();
   void ReloadSettings();
-  void StartRun(bool keepBlockAlign);
+  void StartRun(bool restoreBlockAlign);
   RunOutcome EndRun();
   void PlaceGuidanceHours();
   void PlaceGuidanceHour(const TTeacherLessonRec& entry);
