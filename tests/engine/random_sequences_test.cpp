@@ -57,7 +57,7 @@ class Sequence {
   // One random operation; returns whether it changed something it was allowed to.
   bool Step(ChangeJournal* journal) {
     const int cell = Pick(1, kCells);
-    switch (Pick(0, 6)) {
+    switch (Pick(0, 7)) {
       case 0: {
         const TClassLessonRec& cl = AnyClassLesson();
         const auto block = MakeBlock(school_, cl.classNo, cl.lesson, Pick(1, 3), cell);
@@ -78,8 +78,14 @@ class Sequence {
         return ToggleTeacherLock(school_, cell, AnyTeacher(), journal);
       case 5:
         return ToggleClassLock(school_, cell, AnyClass(), journal);
-      default:
+      case 6:
         return ToggleRoomLock(school_, cell, AnyRoom(), journal);
+      default: {
+        const TClassLessonRec& cl = AnyClassLesson();
+        const auto block = MakeBlock(school_, cl.classNo, cl.lesson, Pick(1, 3), cell);
+        return block && SetBlockOpen(school_, *block, static_cast<uint8_t>(Pick(0, 1)),
+                                     journal);
+      }
     }
   }
 
