@@ -1,6 +1,6 @@
 // Repair strategies seen through whole runs: the split of another lesson's 2-hour
-// block, which a run allows once, and the split of a long lesson's own block, which
-// aligned blocks leave out.
+// block, which a run allows once, the split of a long lesson's own block, which
+// aligned blocks leave out, and the rebuild of a teacher's day.
 
 #include <gtest/gtest.h>
 
@@ -84,6 +84,45 @@ TEST(SplitOwnBlock, ALongLessonSplitsItsBlockUnlessBlocksAreAligned) {
   PlacementRun sevenRun(seven.school);
   EXPECT_EQ(sevenRun.RunWholeSchool().unplaced(), 0);
   EXPECT_EQ(sevenRun.state().blockAlign, 0);
+}
+
+// One teacher, no gaps allowed, morning classes only (a teacher of both shifts may
+// always rebuild). Lesson 1 of class 1 may stand at Monday 2 or 3 and comes first,
+// at 2; lesson 2 of class 2 may stand only at Monday 4 to 6, where the gap at hour 3
+// refuses it. Only rebuilding the teacher's Monday places both.
+TestSchool RebuildSchool(int reorganise) {
+  TestSchool t;
+  t.Lesson(1, 1, {1}).Lesson(2, 1, {1});
+  t.Class(1);
+  t.builder.Hours(1, 1, 3);
+  for (int day = 2; day <= 5; ++day) t.builder.Hours(day, 0, 0);
+  t.Class(2);
+  t.builder.Hours(1, 3, 6);  // a morning class: its Monday starts before hour 4
+  for (int day = 2; day <= 5; ++day) t.builder.Hours(day, 0, 0);
+  t.Teacher(1).Give(1, 1, {1}).Give(2, 2, {1});
+  TSettingsRec& s = t.builder.Settings();
+  s.maxGapsPerWeek = 0;
+  s.maxGapBetweenLessons = 0;
+  s.autoRelax = 0;
+  s.reorganise = static_cast<uint8_t>(reorganise);
+  t.Done();
+  t.C(1).open[0] = 0;  // class 1 never at Monday 1
+  t.C(2).open[2] = 0;  // class 2 never at Monday 3
+  return t;
+}
+
+TEST(RebuildTeacherDay, MovesTheDaysLessonsOnlyWhenAllowed) {
+  TestSchool off = RebuildSchool(0);
+  EXPECT_EQ(PlacementRun(off.school).RunWholeSchool().unplaced(), 1);
+  EXPECT_EQ(off.At(1, 1, 2), 1);
+
+  TestSchool on = RebuildSchool(1);
+  EXPECT_EQ(PlacementRun(on.school).RunWholeSchool().unplaced(), 0);
+  EXPECT_EQ(on.At(1, 1, 3), 1);
+  EXPECT_EQ(on.At(2, 1, 4), 2);
+  EXPECT_EQ(on.T(1).open[1], 1);  // the cells closed while rebuilding are open again
+  EXPECT_EQ(on.T(1).open[3], 1);
+  EXPECT_EQ(Problems(on.school), "");
 }
 
 }  // namespace
