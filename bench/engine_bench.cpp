@@ -63,6 +63,23 @@ void BM_EightRulesOfOneBlockAtOneCell(benchmark::State& state) {
 }
 BENCHMARK(BM_EightRulesOfOneBlockAtOneCell);
 
+// Each rule alone, in the order AllRulesPass runs them, to see where the time goes.
+void BM_OneRule(benchmark::State& state) {
+  using Rule = bool (*)(const School&, const Block&, const RuleParams&);
+  static constexpr Rule kRules[] = {SameLessonRule,
+                                    DailyMaximumRule,
+                                    AnnexRule,
+                                    GapRule,
+                                    DaysApartRule,
+                                    DifferentHoursRule,
+                                    OneTeacherTwoLessonsRule,
+                                    LessonGroupRule};
+  Fixture& f = Shared();
+  const Rule rule = kRules[state.range(0)];
+  for (auto _ : state) benchmark::DoNotOptimize(rule(f.school, f.block, f.params));
+}
+BENCHMARK(BM_OneRule)->DenseRange(0, 7);
+
 // What one placement request pays in its direct pass: every cell of the week.
 void BM_FullTestOfOneBlockAtEveryCell(benchmark::State& state) {
   Fixture& f = Shared();

@@ -1,6 +1,8 @@
 #include "engine/rule_tests.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "core/cells.h"
 #include "engine/cell_writes.h"
@@ -100,29 +102,30 @@ bool AnnexFits(const School& school, const TTeacherGridRec& t, const Block& b) {
 
 // Empty, open hours between the first and the last lesson of the day.
 int GapsOfDay(const TTeacherGridRec& t, int day) {
-  int first = 0;
-  int last = 0;
-  for (int h = 1; h <= kHoursPerDay; ++h) {
-    if (CellOf(t.occupant, day, h) == 0) continue;
-    if (first == 0) first = h;
-    last = h;
-  }
   int gaps = 0;
-  for (int h = first + 1; first != 0 && h < last; ++h)
-    if (CellOf(t.occupant, day, h) == 0 && CellOf(t.open, day, h) != 0) ++gaps;
+  int pending = -1;  // open hours since the last lesson; -1 before the first one
+  for (int h = 1; h <= kHoursPerDay; ++h) {
+    if (CellOf(t.occupant, day, h) != 0) {
+      if (pending > 0) gaps += pending;
+      pending = 0;
+    } else if (pending >= 0 && CellOf(t.open, day, h) != 0) {
+      ++pending;
+    }
+  }
   return gaps;
 }
 
+constexpr int kNoLesson = -1;
+
 // Walks from `from` to `to` counting empty open hours (closed ones are passed over)
-// until a lesson: true when one is reached with no more than `allowed` hours between.
-bool LessonWithin(const TTeacherGridRec& t, int day, int from, int to, int step,
-                  int allowed) {
+// until a lesson: the count then, or kNoLesson when none is reached.
+int HoursToLesson(const TTeacherGridRec& t, int day, int from, int to, int step) {
   int count = 0;
   for (int h = from; step > 0 ? h <= to : h >= to; h += step) {
-    if (CellOf(t.occupant, day, h) != 0) return true;
-    if (CellOf(t.open, day, h) != 0 && ++count > allowed) return false;
+    if (CellOf(t.occupant, day, h) != 0) return count;
+    if (CellOf(t.open, day, h) != 0) ++count;
   }
-  return false;
+  return kNoLesson;
 }
 
 bool GapFits(const School& school, const TTeacherGridRec& t, const Block& b,
@@ -131,9 +134,13 @@ bool GapFits(const School& school, const TTeacherGridRec& t, const Block& b,
   const int windowFirst = std::max<int>(t.firstUsable[DayIndex(b.day)], 1);
   const int windowLast = std::min<int>(t.lastUsable[DayIndex(b.day)], kHoursPerDay);
   if (EndHour(b) > windowLast) return false;
+  const int before = HoursToLesson(t, b.day, b.startHour - 1, windowFirst, -1);
+  const int after = HoursToLesson(t, b.day, EndHour(b) + 1, windowLast, +1);
+  if (before == 0 || after == 0) return true;  // next to a lesson: no gap at all
+  // The allowed gap costs a look at the whole week, so it is asked only now.
   const int allowed = AllowedGap(school, t, b.day, strict);
-  return LessonWithin(t, b.day, b.startHour - 1, windowFirst, -1, allowed) ||
-         LessonWithin(t, b.day, EndHour(b) + 1, windowLast, +1, allowed);
+  return (before != kNoLesson && before <= allowed) ||
+         (after != kNoLesson && after <= allowed);
 }
 
 struct Piece {
@@ -169,6 +176,13 @@ bool DayHoldsLesson(const TClassGridRec& g, int day, int lesson) {
   return HoursOfLesson(g, day, lesson) > 0;
 }
 
+// Whether any class is in the annex; the rule is skipped for a school with one
+// building, so this is asked for every block tried.
+bool AnyAnnex(const AnnexFlags& annex) {
+  static constexpr std::array<uint8_t, kAnnexClasses> kNone{};
+  return std::memcmp(annex.bytes.data(), kNone.data(), kAnnexClasses) != 0;
+}
+
 }  // namespace
 
 int AllowedGap(const School& school, const TTeacherGridRec& t, int day, bool strict) {
@@ -195,7 +209,7 @@ bool DailyMaximumRule(const School& school, const Block& b, const RuleParams&) {
 
 bool AnnexRule(const School& school, const Block& b, const RuleParams&) {
   if (!BlockFitsDay(b)) return false;
-  if (!school.Annex.any()) return true;
+  if (!AnyAnnex(school.Annex)) return true;
   return EachTeacher(school, b,
                      [&](const TTeacherGridRec& t) { return AnnexFits(school, t, b); });
 }
