@@ -56,9 +56,13 @@ TEST_F(WeeklyHours, HoursAbove16OrAFirstHourAfterTheLastAreRefused) {
   EXPECT_EQ(c.day, 4);
   EXPECT_EQ(Hours(1), before);
   h = before;
+  h.last[4] = 0;  // a day without lessons has no first hour either
+  EXPECT_EQ(SetClassHours(school, 1, h).outcome, Outcome::kFirstAfterLast);
+  h = before;
   h.first[3] = 6;  // a one-hour day is fine, so is 16 and a day without lessons
   h.last[1] = 16;
   h.first[0] = 0;
+  h.last[0] = 0;
   EXPECT_TRUE(SetClassHours(school, 1, h).done());
   EXPECT_EQ(SetClassHours(school, 9, h).outcome, Outcome::kNotFound);
 }

@@ -62,13 +62,5 @@ TEST(DeleteConfirmText, NamesTheRecordWithTheWindowsSuffix) {
   EXPECT_EQ(DeleteConfirmText(school, EntityKind::kTeacher, 2), "");
 }
 
-TEST(NoticeText, RefusalsExplainThemselves) {
-  EXPECT_EQ(NoticeText(Outcome::kFull, EntityKind::kTeacher),
-            "En çok 255 ÖĞRETMEN kaydedilebilir; yeni kayıt açılamaz.");
-  EXPECT_EQ(NoticeText(Outcome::kHourOutOfRange, EntityKind::kClass, 3),
-            "ÇARŞAMBA: Ders saati 16'dan büyük olamaz.");
-  EXPECT_EQ(NoticeText(Outcome::kDone, EntityKind::kClass), "");
-}
-
 }  // namespace
 }  // namespace kalvodrin
