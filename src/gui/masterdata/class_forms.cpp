@@ -31,8 +31,10 @@ QLineEdit* NameField(QWidget* parent, const char* objectName, int maxLength) {
 
 TSinifEditForm::TSinifEditForm(AppContext context, QWidget* parent)
     : EditWindow(context,
-                 {U8("SINIFLARI DÜZENLE"), U8("KAYDET"), U8("İPTALET"), 106,
-                  EntityKind::kClass},
+                 {.caption = U8("SINIFLARI DÜZENLE"),
+                  .iptalCaption = U8("İPTALET"),
+                  .helpTopic = 106,
+                  .kind = EntityKind::kClass},
                  parent) {
   setObjectName("TSinifEditForm");
   edit1_ = AddField("Edit1", U8("SINIFIN ADI"), 4);
@@ -54,8 +56,15 @@ Change TSinifEditForm::Store(int number) {
 
 TSinifForm::TSinifForm(AppContext context, QWidget* parent)
     : ListWindow(context,
-                 {U8("SINIFLAR"), EntityKind::kClass, 105, U8("KAYDET(F2)"), U8("DÜZELT"),
-                  U8("SEÇİLİ SINIFI SİL"), ClassColumns(), 2, true, QString()},
+                 {.caption = U8("SINIFLAR"),
+                  .kind = EntityKind::kClass,
+                  .helpTopic = 105,
+                  .kaydetCaption = U8("KAYDET(F2)"),
+                  .duzeltCaption = U8("DÜZELT"),
+                  .silCaption = U8("SEÇİLİ SINIFI SİL"),
+                  .columns = ClassColumns(),
+                  .searchColumn = 2,
+                  .ordered = true},
                  parent) {
   setObjectName("TSinifForm");
   auto* panel = new QWidget(this);

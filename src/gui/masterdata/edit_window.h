@@ -19,11 +19,11 @@ class QPushButton;
 namespace kalvodrin {
 
 struct EditWindowSpec {
-  QString caption;
+  QString caption{};
   QString kaydetCaption = "KAYDET";
-  QString iptalCaption;
-  int helpTopic = 0;
-  EntityKind kind;
+  QString iptalCaption{};
+  int helpTopic = 0;  // 0: the window has no help key
+  EntityKind kind = EntityKind::kLesson;  // names the record in refusal notices
 };
 
 class EditWindow : public QDialog {

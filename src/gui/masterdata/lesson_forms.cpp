@@ -76,7 +76,10 @@ void MakePatternField(QLineEdit* field) {
 
 TDersEditForm::TDersEditForm(AppContext context, QWidget* parent)
     : EditWindow(context,
-                 {U8("DERS DÜZELTME"), U8("KAYDET"), U8("İPTAL ET"), 103, EntityKind::kLesson},
+                 {.caption = U8("DERS DÜZELTME"),
+                  .iptalCaption = U8("İPTAL ET"),
+                  .helpTopic = 103,
+                  .kind = EntityKind::kLesson},
                  parent) {
   setObjectName("TDersEditForm");
   edit1_ = AddField("Edit1", U8("DERSİN ADI"), 30);
@@ -139,9 +142,14 @@ Change TDersEditForm::Store(int number) {
 
 TDerslerForm::TDerslerForm(AppContext context, QWidget* parent)
     : ListWindow(context,
-                 {U8("DERS HAVUZU"), EntityKind::kLesson, 101, U8("KAYDET (F2 )"),
-                  U8("DÜZENLE       "), U8("SEÇİLİ DERSİ SİL(F5)"), LessonColumns(), 1, false,
-                  QString()},
+                 {.caption = U8("DERS HAVUZU"),
+                  .kind = EntityKind::kLesson,
+                  .helpTopic = 101,
+                  .kaydetCaption = U8("KAYDET (F2 )"),
+                  .duzeltCaption = U8("DÜZENLE       "),
+                  .silCaption = U8("SEÇİLİ DERSİ SİL(F5)"),
+                  .columns = LessonColumns(),
+                  .searchColumn = 1},
                  parent) {
   setObjectName("TDerslerForm");
   auto* panel = new QWidget(this);

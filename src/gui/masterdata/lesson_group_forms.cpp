@@ -13,8 +13,10 @@ namespace kalvodrin {
 
 TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
     : EditWindow(context,
-                 {U8("DERS GRUBU  DÜZELT"), U8("KAYDET"), U8("İPTALET"), 104,
-                  EntityKind::kLessonGroup},
+                 {.caption = U8("DERS GRUBU  DÜZELT"),
+                  .iptalCaption = U8("İPTALET"),
+                  .helpTopic = 104,
+                  .kind = EntityKind::kLessonGroup},
                  parent) {
   setObjectName("TDersGrupEditForm");
   edit1_ = AddField("Edit1", U8("GRUP ADI"));
@@ -33,9 +35,13 @@ Change TDersGrupEditForm::Store(int number) {
 
 TDersGrupForm::TDersGrupForm(AppContext context, QWidget* parent)
     : ListWindow(context,
-                 {U8("DERS GRUPLARI AÇ"), EntityKind::kLessonGroup, 102,
-                  U8(" KAYDET(F2)    "), U8("DÜZENLE    "), U8("SİL (F5)            "),
-                  LessonGroupColumns(), -1, false, QString()},
+                 {.caption = U8("DERS GRUPLARI AÇ"),
+                  .kind = EntityKind::kLessonGroup,
+                  .helpTopic = 102,
+                  .kaydetCaption = U8(" KAYDET(F2)    "),
+                  .duzeltCaption = U8("DÜZENLE    "),
+                  .silCaption = U8("SİL (F5)            "),
+                  .columns = LessonGroupColumns()},
                  parent) {
   setObjectName("TDersGrupForm");
   auto* panel = new QWidget(this);

@@ -62,9 +62,10 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   connect(kaydetBtn_, &QPushButton::clicked, this, &ListWindow::KaydetBtnClick);
   connect(duzeltBtn_, &QPushButton::clicked, this, &ListWindow::DuzeltBtnClick);
   connect(silBtn_, &QPushButton::clicked, this, &ListWindow::SilBtnClick);
-  connect(grid_, &ListGrid::EditRequested, this, [this](int) { DuzeltBtnClick(); });
-  BindKey(this, Qt::Key_F2, [this] { KaydetBtnClick(); });
-  BindKey(this, Qt::Key_F5, [this] { SilBtnClick(); });
+  if (spec_.editFromGrid)
+    connect(grid_, &ListGrid::EditRequested, this, [this](int) { DuzeltBtnClick(); });
+  BindKey(this, spec_.saveKey, [this] { KaydetBtnClick(); });
+  BindKey(this, spec_.deleteKey, [this] { SilBtnClick(); });
   if (spec_.helpTopic != 0) BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
   if (spec_.ordered) {
     BindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { MoveSelected(MoveDirection::kUp); });
@@ -162,7 +163,7 @@ void ListWindow::SilBtnClick() {
   const int number = grid_->SelectedNumber();
   if (number == 0) return;
   const int row = grid_->SelectedRow();
-  if (!context_.sil.Confirm(U8(DeleteConfirmText(context_.school, spec_.kind, number)))) return;
+  if (!context_.sil.Confirm(DeleteQuestion(number))) return;
   ApplyChange(context_, DeleteRecord(number), spec_.kind);
   Refill();
   const int next = RowAfterDelete(row + 1, grid_->FilledRows());
@@ -172,6 +173,10 @@ void ListWindow::SilBtnClick() {
   }
   grid_->SelectRow(next - 1);
   grid_->setFocus(Qt::OtherFocusReason);
+}
+
+QString ListWindow::DeleteQuestion(int number) const {
+  return U8(DeleteConfirmText(context_.school, spec_.kind, number));
 }
 
 void ListWindow::MoveSelected(MoveDirection direction) {

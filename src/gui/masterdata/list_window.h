@@ -12,6 +12,7 @@
 // Typing into the grid opens the incremental search box where the window has one.
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QString>
 
 #include <vector>
@@ -34,14 +35,19 @@ class ListGrid;
 class SearchBox;
 
 struct ListWindowSpec {
-  QString caption;
-  EntityKind kind;
+  QString caption{};
+  EntityKind kind = EntityKind::kLesson;
   int helpTopic = 0;  // 0: the window has no help key
-  QString kaydetCaption, duzeltCaption, silCaption;
-  std::vector<ListColumn> columns;
+  QString kaydetCaption{};
+  QString duzeltCaption{};
+  QString silCaption{};
+  std::vector<ListColumn> columns{};
   int searchColumn = -1;  // the name column searched; -1: no search box
   bool ordered = false;   // up and down buttons, Ctrl+Up / Ctrl+Down
-  QString orderCaption;   // a label above the up and down buttons
+  QString orderCaption{};  // a label above the up and down buttons
+  QKeySequence saveKey = QKeySequence(Qt::Key_F2);
+  QKeySequence deleteKey = QKeySequence(Qt::Key_F5);
+  bool editFromGrid = true;  // Enter and double click in the grid edit, too
 };
 
 class ListWindow : public QDialog {
@@ -66,6 +72,8 @@ class ListWindow : public QDialog {
   // Opens the edit window for the record; true when it stored a change.
   virtual bool EditRecord(int number) = 0;
   virtual Change DeleteRecord(int number) = 0;
+  // The confirmation asked before a delete; by default the master-data texts.
+  virtual QString DeleteQuestion(int number) const;
   virtual Change MoveRecord(int /*number*/, MoveDirection /*direction*/) {
     return Refused(Outcome::kUnchanged);
   }

@@ -14,8 +14,10 @@ namespace kalvodrin {
 
 TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
     : EditWindow(context,
-                 {U8("DERSLİK ADI DÜZENLE"), U8("KAYDET"), U8("İPTALET"), 108,
-                  EntityKind::kRoom},
+                 {.caption = U8("DERSLİK ADI DÜZENLE"),
+                  .iptalCaption = U8("İPTALET"),
+                  .helpTopic = 108,
+                  .kind = EntityKind::kRoom},
                  parent) {
   setObjectName("TDerslikEditForm");
   edit1_ = AddField("Edit1", U8("DERSLİK ADI"));
@@ -34,9 +36,15 @@ Change TDerslikEditForm::Store(int number) {
 
 TDerslikForm::TDerslikForm(AppContext context, QWidget* parent)
     : ListWindow(context,
-                 {U8("DERSHANE AÇ-DÜZELT"), EntityKind::kRoom, 107, U8("KAYDET (F2)"),
-                  U8("DÜZENLE     "), U8("SİL (F5)"), RoomColumns(), -1, true,
-                  U8("DERSHANELERİ  SIRALA")},
+                 {.caption = U8("DERSHANE AÇ-DÜZELT"),
+                  .kind = EntityKind::kRoom,
+                  .helpTopic = 107,
+                  .kaydetCaption = U8("KAYDET (F2)"),
+                  .duzeltCaption = U8("DÜZENLE     "),
+                  .silCaption = U8("SİL (F5)"),
+                  .columns = RoomColumns(),
+                  .ordered = true,
+                  .orderCaption = U8("DERSHANELERİ  SIRALA")},
                  parent) {
   setObjectName("TDerslikForm");
   auto* panel = new QWidget(this);

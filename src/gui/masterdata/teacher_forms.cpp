@@ -32,7 +32,10 @@ TeacherFields FieldsOf(const QLineEdit* name, const QLineEdit* branch,
 
 TOgretmenEditForm::TOgretmenEditForm(AppContext context, QWidget* parent)
     : EditWindow(context,
-                 {U8("DÜZELT"), U8("KAYDET"), U8("İPTALET"), 110, EntityKind::kTeacher},
+                 {.caption = U8("DÜZELT"),
+                  .iptalCaption = U8("İPTALET"),
+                  .helpTopic = 110,
+                  .kind = EntityKind::kTeacher},
                  parent) {
   setObjectName("TOgretmenEditForm");
   edit1_ = AddField("Edit1", U8("ADI SOYADI"));
@@ -57,8 +60,15 @@ Change TOgretmenEditForm::Store(int number) {
 
 TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
     : ListWindow(context,
-                 {U8("ÖĞRETMENLER"), EntityKind::kTeacher, 109, U8(" KAYDET(F2) "),
-                  U8("DÜZELT"), U8("SİL(F5)"), TeacherColumns(), 2, true, QString()},
+                 {.caption = U8("ÖĞRETMENLER"),
+                  .kind = EntityKind::kTeacher,
+                  .helpTopic = 109,
+                  .kaydetCaption = U8(" KAYDET(F2) "),
+                  .duzeltCaption = U8("DÜZELT"),
+                  .silCaption = U8("SİL(F5)"),
+                  .columns = TeacherColumns(),
+                  .searchColumn = 2,
+                  .ordered = true},
                  parent) {
   setObjectName("TOgretmenForm");
   auto* panel = new QWidget(this);
