@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "gui/shell/kalvodrin_app.h"

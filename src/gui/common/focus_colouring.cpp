@@ -16,15 +16,16 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }  // namespace
 
 FocusColouring::FocusColouring(std::initializer_list<QWidget*> widgets)
-    : QObject(widgets.size() > 0 ? (*widgets.begin())->window() : nullptr),
-      widgets_(widgets) {
+    : QObject(widgets.size() > 0 ? (*widgets.begin())->window() : nullptr) {
+  for (QWidget* w : widgets) widgets_.emplace_back(w);
   connect(qApp, &QApplication::focusChanged, this, [this] { Apply(); });
   Apply();
 }
 
 void FocusColouring::Apply() {
   const QWidget* focus = QApplication::focusWidget();
-  for (QWidget* w : widgets_) {
+  for (const QPointer<QWidget>& w : widgets_) {
+    if (w.isNull() || !w->isVisible()) continue;
     const bool focused = focus != nullptr && (focus == w || w->isAncestorOf(focus));
     SetTextColour(w, focused ? kFocusTextColour : kPlainTextColour);
   }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 #include <initializer_list>
@@ -18,14 +19,15 @@ class FocusColouring : public QObject {
   Q_OBJECT
 
  public:
-  // Owned by the first widget's window.
+  // Owned by the first widget's window; create it once the widgets are in that window.
   explicit FocusColouring(std::initializer_list<QWidget*> widgets);
 
   // Recolours from the current focus; called on every focus change.
   void Apply();
 
  private:
-  std::vector<QWidget*> widgets_;
+  // Guarded: while a window is torn down, focus moves past widgets already gone.
+  std::vector<QPointer<QWidget>> widgets_;
 };
 
 // The text colour a widget shows now.

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include <string>
 
 #include "core/turkish_text.h"

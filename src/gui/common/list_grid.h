@@ -4,7 +4,8 @@
 // is, however the list is sorted), whole-row selection, no in-place editing.
 // An empty list shows one blank row and the grid is disabled. Enter or a double click
 // on a filled row asks for the edit window; any other typed key goes to the attached
-// incremental search box.
+// incremental search box. Rows count from 0 for the first record: the column headers
+// are the grid's header, not a row.
 
 #include <QStringList>
 #include <QTableWidget>

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 #include "gui/common/key_filters.h"
 #include "gui/common/list_grid.h"
 
