@@ -83,7 +83,8 @@ TEST_F(LessonWindows, PoolByKeyboardFromEmptyToEmpty) {
     Key(d, Qt::Key_Return);
   });
   Key(&form, Qt::Key_Return);
-  const TLessonRec* din = OnDisk().LessonByNo(3);
+  const School disk = OnDisk();
+  const TLessonRec* din = disk.LessonByNo(3);
   ASSERT_NE(din, nullptr);
   EXPECT_EQ(din->weeklyHours, 3);
   EXPECT_EQ(din->pattern, (PatternBytes{2, 1, 0, 0, 0}));
