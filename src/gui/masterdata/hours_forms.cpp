@@ -90,25 +90,7 @@ TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), conte
   grid_->setObjectName("Grid");
   grid_->setWordWrap(false);
   grid_->SetColumns(ColumnHeaders(ClassHoursColumns()), {0});
-  auto* days = new QGridLayout;
-  days->addWidget(new QLabel(U8("İLK SAAT"), this), 0, 1);
-  days->addWidget(new QLabel(U8("SON SAAT"), this), 0, 2);
-  for (int d = 1; d <= 7; ++d) {
-    auto* label = new QLabel(U8(DayName(d)), this);
-    QLineEdit* first = HourBox(this, 2 * d - 1);
-    QLineEdit* last = HourBox(this, 2 * d);
-    days->addWidget(label, d, 0);
-    days->addWidget(first, d, 1);
-    days->addWidget(last, d, 2);
-    if (d > 5) {  // Saturday and Sunday have no lesson hours
-      for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(first),
-                         static_cast<QWidget*>(last)})
-        w->hide();
-      continue;
-    }
-    boxes_[static_cast<std::size_t>(2 * d - 2)] = first;
-    boxes_[static_cast<std::size_t>(2 * d - 1)] = last;
-  }
+  QGridLayout* days = BuildDayBoxes();
   auto* saatlerBtn = new QPushButton(U8("DERSE GİRİŞ SAATLERİ"), this);
   saatlerBtn->setObjectName("SaatlerBtn");
   saatlerBtn->setAutoDefault(false);
@@ -129,6 +111,31 @@ TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), conte
   BindHelpKey(this, context_.help, HelpTopicPage(111));
   saatlerForm_ = new TSaatlerForm(context_, this);
   resize(620, 440);
+}
+
+// A label and two boxes per day; Saturday and Sunday are there but hidden: they have
+// no lesson hours.
+QGridLayout* TGDSForm::BuildDayBoxes() {
+  auto* days = new QGridLayout;
+  days->addWidget(new QLabel(U8("İLK SAAT"), this), 0, 1);
+  days->addWidget(new QLabel(U8("SON SAAT"), this), 0, 2);
+  for (int d = 1; d <= 7; ++d) {
+    auto* label = new QLabel(U8(DayName(d)), this);
+    QLineEdit* first = HourBox(this, 2 * d - 1);
+    QLineEdit* last = HourBox(this, 2 * d);
+    days->addWidget(label, d, 0);
+    days->addWidget(first, d, 1);
+    days->addWidget(last, d, 2);
+    if (d > 5) {
+      for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(first),
+                         static_cast<QWidget*>(last)})
+        w->hide();
+      continue;
+    }
+    boxes_[static_cast<std::size_t>(2 * d - 2)] = first;
+    boxes_[static_cast<std::size_t>(2 * d - 1)] = last;
+  }
+  return days;
 }
 
 void TGDSForm::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "gui/common/app_context.h"
 #include "masterdata/class_hours.h"
 
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -53,6 +54,7 @@ class TGDSForm : public QDialog {
   void done(int result) override;
 
  private:
+  QGridLayout* BuildDayBoxes();
   void FormActivate();
   void ShowSelectedClass();
   void BoxChanged();

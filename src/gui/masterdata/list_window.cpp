@@ -57,7 +57,7 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   kaydetBtn_ = Button(this, "KaydetBtn", spec_.kaydetCaption);
   duzeltBtn_ = Button(this, "DuzeltBtn", spec_.duzeltCaption);
   silBtn_ = Button(this, "SilBtn", spec_.silCaption);
-  BuildButtons();
+  BuildLayout();
 
   connect(kaydetBtn_, &QPushButton::clicked, this, &ListWindow::KaydetBtnClick);
   connect(duzeltBtn_, &QPushButton::clicked, this, &ListWindow::DuzeltBtnClick);
@@ -74,7 +74,7 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   }
 }
 
-void ListWindow::BuildButtons() {
+void ListWindow::BuildLayout() {
   main_ = new QVBoxLayout(this);
   auto* middle = new QHBoxLayout;
   middle->addWidget(grid_, 1);

@@ -94,7 +94,7 @@ class ListWindow : public QDialog {
 
  private:
   void FormActivate();
-  void BuildButtons();
+  void BuildLayout();
 
   AppContext context_;
   ListWindowSpec spec_;
