@@ -18,6 +18,7 @@ EditWindow::EditWindow(AppContext context, EditWindowSpec spec, QWidget* parent)
     : QDialog(parent), context_(context), spec_(std::move(spec)) {
   setWindowTitle(spec_.caption);
   setModal(true);
+  setMinimumWidth(440);  // a 30-letter name fits its field
   auto* main = new QVBoxLayout(this);
   fields_ = new QFormLayout;
   main->addLayout(fields_);
