@@ -1,13 +1,16 @@
 // Renders every window of the program to PNG files, for review without a display:
-//   kalvodrin_screenshot_renderer OUTPUT_FOLDER
+//   kalvodrin_screenshot_renderer OUTPUT_FOLDER [SCHOOL_FOLDER]
 // Each modal window is captured through the program's own code path (from inside its
-// exec()), so what is saved is what the user sees.
+// exec()), so what is saved is what the user sees. With a school folder (the bundled
+// sample), a copy of it is loaded and every main-menu item that has a window is opened
+// on it, so windows added later are rendered without changes here.
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -48,8 +51,9 @@ class Renderer {
 
   // Captures the next modal window other than `previous` and closes it; `then` runs
   // before it closes (to queue the capture of a window it opens next).
-  void CaptureNextModal(const QString& name, QWidget* previous = nullptr,
-                        std::function<void(QWidget*)> then = {}) {
+  // Returns the watch, to be deleted when nothing opened.
+  QTimer* CaptureNextModal(const QString& name, QWidget* previous = nullptr,
+                           std::function<void(QWidget*)> then = {}) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [=, this] {
       QWidget* modal = QApplication::activeModalWidget();
@@ -61,6 +65,7 @@ class Renderer {
       modal->close();
     });
     timer->start(10);
+    return timer;
   }
 
   static void Wait(const std::function<bool()>& done) {
@@ -78,13 +83,31 @@ class Renderer {
   bool failed_ = false;
 };
 
-std::filesystem::path SampleFolder(const std::filesystem::path& root) {
+// A copy of the given school, or an empty one with a name full of Turkish letters.
+std::filesystem::path SchoolFolder(const std::filesystem::path& root, const char* sample) {
+  const std::filesystem::path folder = root / "okul";
+  std::filesystem::create_directories(folder);
+  if (sample != nullptr) {
+    std::filesystem::copy(sample, folder, std::filesystem::copy_options::recursive);
+    return folder;
+  }
   School s;
-  s.WorkFolder = root / "okul";
-  std::filesystem::create_directories(s.WorkFolder);
+  s.WorkFolder = folder;
   s.Settings.schoolName.assign(ToRecordText(U8("Şehit Öğretmen Işıl Ağca İmam Hatip Lisesi")));
   SaveSettings(s);
-  return s.WorkFolder;
+  return folder;
+}
+
+// Opens each menu item that has a window and captures what opens: the window, or the
+// notice shown instead.
+void RenderMenuWindows(Renderer& r, TKalvodrinForm& form) {
+  for (const MainMenuEntry& entry : kMainMenu) {
+    if (entry.item == MainMenuItem::kExit || !form.HasWindow(entry.item)) continue;
+    QPointer<QTimer> watch = r.CaptureNextModal(
+        "menu_" + QString::fromLatin1(entry.objectName.data(), entry.objectName.size()));
+    form.ActionOf(entry.item)->trigger();
+    if (!watch.isNull() && watch->isActive()) delete watch.data();  // nothing opened
+  }
 }
 
 StartupOptions OptionsFor(const std::filesystem::path& root, const std::filesystem::path& folder) {
@@ -96,11 +119,12 @@ StartupOptions OptionsFor(const std::filesystem::path& root, const std::filesyst
   return o;
 }
 
-void RenderProgram(Renderer& r, const std::filesystem::path& root) {
-  KalvodrinApp program(OptionsFor(root, SampleFolder(root)));
+void RenderProgram(Renderer& r, const std::filesystem::path& root, const char* sample) {
+  KalvodrinApp program(OptionsFor(root, SchoolFolder(root, sample)));
   program.Start();
   TKalvodrinForm& form = program.mainForm();
   r.Save(&form, "main_window");
+  RenderMenuWindows(r, form);
   int i = 0;
   for (QAction* top : form.menuBar()->actions()) {
     QMenu* menu = top->menu();
@@ -166,8 +190,8 @@ void RenderListGrid(Renderer& r) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fputs("usage: kalvodrin_screenshot_renderer OUTPUT_FOLDER\n", stderr);
+  if (argc != 2 && argc != 3) {
+    std::fputs("usage: kalvodrin_screenshot_renderer OUTPUT_FOLDER [SCHOOL_FOLDER]\n", stderr);
     return 2;
   }
   const std::filesystem::path root =
@@ -175,7 +199,7 @@ int main(int argc, char** argv) {
       ("kalvodrin-screens-" + std::to_string(QCoreApplication::applicationPid()));
   std::filesystem::create_directories(root);
   kalvodrin::Renderer renderer(QString::fromLocal8Bit(argv[1]));
-  kalvodrin::RenderProgram(renderer, root);
+  kalvodrin::RenderProgram(renderer, root, argc == 3 ? argv[2] : nullptr);
   kalvodrin::RenderFailedStart(renderer, root);
   kalvodrin::RenderListGrid(renderer);
   kalvodrin::RenderMasterDataWindows(
