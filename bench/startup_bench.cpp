@@ -37,5 +37,24 @@ void BM_StartupFromDisk(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupFromDisk)->Unit(benchmark::kMillisecond);
 
+// The first start in a new place: the folder is created and every data file written
+// (each one flushed to disk).
+void BM_FirstStartOnEmptyFolder(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("kalvodrin-first-start-bench-" + std::to_string(::getpid()));
+  StartupOptions options;
+  options.folderOverride = folder;
+  auto school = std::make_unique<School>();
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::remove_all(folder);
+    state.ResumeTiming();
+    const StartupResult r = RunStartup(*school, options);
+    if (!r.status.ok()) state.SkipWithError(r.status.message().c_str());
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FirstStartOnEmptyFolder)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace kalvodrin
