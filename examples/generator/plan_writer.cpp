@@ -146,6 +146,9 @@ constexpr std::array<std::string_view, kHoursPerDay> kStartTimes = {
 void WriteSettings(const SchoolPlan& plan, School& school) {
   TSettingsRec& s = school.Settings;
   s = DefaultSettings();
+  // A lycée's day runs to nine hours; the settings window itself suggests 7 or 8 for
+  // such schools, and with 6 a teacher closed on one day cannot fit a full load.
+  s.maxHoursPerDay = 8;
   s.schoolName.assign(Cp(plan.schoolName));
   s.principalName.assign(Cp(plan.principalName));
   s.deputyName.assign(Cp(plan.deputyName));
