@@ -1,14 +1,12 @@
 #include "gui/masterdata/class_forms.h"
 
 #include <QAction>
-#include <QFormLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 #include "core/ordering.h"
 #include "core/school.h"
-#include "gui/common/key_filters.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/apply_change.h"
@@ -17,17 +15,6 @@
 #include "masterdata/deletions.h"
 
 namespace kalvodrin {
-namespace {
-
-QLineEdit* NameField(QWidget* parent, const char* objectName, int maxLength) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(objectName);
-  field->setMaxLength(maxLength);
-  InstallKeyFilter(field, FieldKind::kTurkishUpper);
-  return field;
-}
-
-}  // namespace
 
 TSinifEditForm::TSinifEditForm(AppContext context, QWidget* parent)
     : EditWindow(context,
@@ -47,8 +34,6 @@ void TSinifEditForm::ShowRecord(int number) {
   edit2_->setText(c != nullptr ? FromCp1254(c->section.view()) : QString());
 }
 
-bool TSinifEditForm::Valid() const { return !edit1_->text().isEmpty(); }
-
 Change TSinifEditForm::Store(int number) {
   return SaveClassEdit(context().school, number, ToRecordText(edit1_->text()),
                        ToRecordText(edit2_->text()));
@@ -64,16 +49,15 @@ TSinifForm::TSinifForm(AppContext context, QWidget* parent)
                   .silCaption = U8("SEÇİLİ SINIFI SİL"),
                   .columns = ClassColumns(),
                   .searchColumn = 2,
-                  .ordered = true},
+                  .ordered = true,
+                  .rows = ClassRows,
+                  .deleteRecord = DeleteClassFromList,
+                  .moveRecord = MoveClass,
+                  .sortBeforeFill = SortClasses},
                  parent) {
   setObjectName("TSinifForm");
-  auto* panel = new QWidget(this);
-  auto* form = new QFormLayout(panel);
-  edit1_ = NameField(panel, "Edit1", 4);
-  edit2_ = NameField(panel, "Edit2", 3);
-  form->addRow(U8("SINIFIN ADI"), edit1_);
-  form->addRow(U8("BÖLÜMÜ"), edit2_);
-  SetEntryPanel(panel, {edit1_});
+  AddEntryField("Edit1", U8("SINIFIN ADI"), 4);
+  AddEntryField("Edit2", U8("BÖLÜMÜ"), 3);
   QPushButton* derslikBtn = AddButton("DerslikBtn", U8("DERSHANE AÇ"));
   connect(derslikBtn, &QPushButton::clicked, this, &TSinifForm::DerslikBtnClick);
 
@@ -87,7 +71,7 @@ TSinifForm::TSinifForm(AppContext context, QWidget* parent)
   connect(grid(), &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& at) {
     if (grid()->FilledRows() > 0) popup->exec(grid()->viewport()->mapToGlobal(at));
   });
-  editForm_ = new TSinifEditForm(context, this);
+  SetEditWindow(new TSinifEditForm(context, this));
   roomForm_ = new TDerslikForm(context, this);
   resize(620, 520);
 }
@@ -104,29 +88,9 @@ void TSinifForm::EKBNA1Click() {
 
 void TSinifForm::DerslikBtnClick() { roomForm_->exec(); }
 
-void TSinifForm::BeforeFill() { SortClasses(context().school); }
-std::vector<ListRow> TSinifForm::Rows() const { return ClassRows(context().school); }
-bool TSinifForm::EntryValid() const { return !edit1_->text().isEmpty(); }
-
 Change TSinifForm::SaveNew() {
-  return SaveNewClass(context().school, ToRecordText(edit1_->text()),
-                      ToRecordText(edit2_->text()));
-}
-
-void TSinifForm::ClearEntries() {
-  edit1_->clear();
-  edit2_->clear();
-}
-
-QWidget* TSinifForm::FirstEntry() const { return edit1_; }
-bool TSinifForm::EditRecord(int number) { return editForm_->Edit(number); }
-
-Change TSinifForm::DeleteRecord(int number) {
-  return DeleteClassFromList(context().school, number);
-}
-
-Change TSinifForm::MoveRecord(int number, MoveDirection direction) {
-  return MoveClass(context().school, number, direction);
+  return SaveNewClass(context().school, ToRecordText(entry(0)->text()),
+                      ToRecordText(entry(1)->text()));
 }
 
 }  // namespace kalvodrin

@@ -21,7 +21,6 @@ class TSinifEditForm : public EditWindow {
 
  protected:
   void ShowRecord(int number) override;
-  bool Valid() const override;
   Change Store(int number) override;
 
  private:
@@ -41,21 +40,10 @@ class TSinifForm : public ListWindow {
   void DerslikBtnClick();
 
  protected:
-  std::vector<ListRow> Rows() const override;
-  bool EntryValid() const override;
   Change SaveNew() override;
-  void ClearEntries() override;
-  QWidget* FirstEntry() const override;
-  bool EditRecord(int number) override;
-  Change DeleteRecord(int number) override;
-  Change MoveRecord(int number, MoveDirection direction) override;
-  void BeforeFill() override;
 
  private:
-  QLineEdit* edit1_;
-  QLineEdit* edit2_;
   QAction* ekbna1_;
-  TSinifEditForm* editForm_;
   TDerslikForm* roomForm_;
 };
 

@@ -46,8 +46,11 @@ QLineEdit* EditWindow::AddField(const QString& objectName, const QString& label,
   InstallKeyFilter(field, FieldKind::kTurkishUpper);
   fields_->addRow(label, field);
   WatchField(field);
+  if (firstField_ == nullptr) firstField_ = field;
   return field;
 }
+
+bool EditWindow::Valid() const { return firstField_ != nullptr && !firstField_->text().isEmpty(); }
 
 void EditWindow::WatchField(QLineEdit* field) {
   connect(field, &QLineEdit::textChanged, this, &EditWindow::UpdateButton);

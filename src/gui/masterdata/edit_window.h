@@ -39,7 +39,8 @@ class EditWindow : public QDialog {
 
  protected:
   virtual void ShowRecord(int number) = 0;
-  virtual bool Valid() const = 0;
+  // By default the record needs its first field filled.
+  virtual bool Valid() const;
   virtual Change Store(int number) = 0;
 
   // Rows of label and field, in order.
@@ -55,6 +56,7 @@ class EditWindow : public QDialog {
   QFormLayout* fields_;
   QPushButton* kaydetBtn_;
   QPushButton* iptalBtn_;
+  QLineEdit* firstField_ = nullptr;
   int number_ = 0;
 };
 

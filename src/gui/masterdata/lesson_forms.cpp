@@ -149,7 +149,9 @@ TDerslerForm::TDerslerForm(AppContext context, QWidget* parent)
                   .duzeltCaption = U8("DÜZENLE       "),
                   .silCaption = U8("SEÇİLİ DERSİ SİL(F5)"),
                   .columns = LessonColumns(),
-                  .searchColumn = 1},
+                  .searchColumn = 1,
+                  .rows = LessonRows,
+                  .deleteRecord = DeleteLessonFromPool},
                  parent) {
   setObjectName("TDerslerForm");
   auto* panel = new QWidget(this);
@@ -183,7 +185,7 @@ TDerslerForm::TDerslerForm(AppContext context, QWidget* parent)
   SetEntryPanel(panel, {edit1_, edit2_, edit3_, edit4_});
   QPushButton* grupBtn = AddButton("GrupBtn", U8("Gruplar"));
   connect(grupBtn, &QPushButton::clicked, this, &TDerslerForm::GrupBtnClick);
-  editForm_ = new TDersEditForm(context, this);
+  SetEditWindow(new TDersEditForm(context, this));
   groupForm_ = new TDersGrupForm(context, this);
   resize(760, 560);
 }
@@ -200,19 +202,7 @@ LessonFields TDerslerForm::Fields() const {
           Latin(edit4_)};
 }
 
-std::vector<ListRow> TDerslerForm::Rows() const { return LessonRows(context().school); }
 bool TDerslerForm::EntryValid() const { return LessonFieldsValid(Fields()); }
 Change TDerslerForm::SaveNew() { return SaveNewLesson(context().school, Fields()); }
-
-void TDerslerForm::ClearEntries() {
-  for (QLineEdit* f : {edit1_, edit2_, edit3_, edit4_}) f->clear();
-}
-
-QWidget* TDerslerForm::FirstEntry() const { return edit1_; }
-bool TDerslerForm::EditRecord(int number) { return editForm_->Edit(number); }
-
-Change TDerslerForm::DeleteRecord(int number) {
-  return DeleteLessonFromPool(context().school, number);
-}
 
 }  // namespace kalvodrin

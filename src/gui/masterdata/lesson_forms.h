@@ -47,13 +47,8 @@ class TDerslerForm : public ListWindow {
   void GrupBtnClick();
 
  protected:
-  std::vector<ListRow> Rows() const override;
   bool EntryValid() const override;
   Change SaveNew() override;
-  void ClearEntries() override;
-  QWidget* FirstEntry() const override;
-  bool EditRecord(int number) override;
-  Change DeleteRecord(int number) override;
 
  private:
   struct LessonFields Fields() const;
@@ -62,7 +57,6 @@ class TDerslerForm : public ListWindow {
   QLineEdit* edit2_;
   QLineEdit* edit3_;
   QLineEdit* edit4_;
-  TDersEditForm* editForm_;
   TDersGrupForm* groupForm_;
 };
 

@@ -1,10 +1,8 @@
 #include "gui/masterdata/lesson_group_forms.h"
 
-#include <QFormLayout>
 #include <QLineEdit>
 
 #include "core/school.h"
-#include "gui/common/key_filters.h"
 #include "gui/common/qt_text.h"
 #include "masterdata/deletions.h"
 #include "masterdata/lessons.h"
@@ -27,8 +25,6 @@ void TDersGrupEditForm::ShowRecord(int number) {
   edit1_->setText(g != nullptr ? FromCp1254(g->name.view()) : QString());
 }
 
-bool TDersGrupEditForm::Valid() const { return !edit1_->text().isEmpty(); }
-
 Change TDersGrupEditForm::Store(int number) {
   return SaveLessonGroupEdit(context().school, number, ToRecordText(edit1_->text()));
 }
@@ -41,33 +37,18 @@ TDersGrupForm::TDersGrupForm(AppContext context, QWidget* parent)
                   .kaydetCaption = U8(" KAYDET(F2)    "),
                   .duzeltCaption = U8("DÜZENLE    "),
                   .silCaption = U8("SİL (F5)            "),
-                  .columns = LessonGroupColumns()},
+                  .columns = LessonGroupColumns(),
+                  .rows = LessonGroupRows,
+                  .deleteRecord = DeleteLessonGroupFromList},
                  parent) {
   setObjectName("TDersGrupForm");
-  auto* panel = new QWidget(this);
-  auto* form = new QFormLayout(panel);
-  edit1_ = new QLineEdit(panel);
-  edit1_->setObjectName("Edit1");
-  InstallKeyFilter(edit1_, FieldKind::kTurkishUpper);
-  form->addRow(U8("DERS GRUBU"), edit1_);
-  SetEntryPanel(panel, {edit1_});
-  editForm_ = new TDersGrupEditForm(context, this);
+  AddEntryField("Edit1", U8("DERS GRUBU"));
+  SetEditWindow(new TDersGrupEditForm(context, this));
   resize(420, 420);
 }
 
-std::vector<ListRow> TDersGrupForm::Rows() const { return LessonGroupRows(context().school); }
-bool TDersGrupForm::EntryValid() const { return !edit1_->text().isEmpty(); }
-
 Change TDersGrupForm::SaveNew() {
-  return SaveNewLessonGroup(context().school, ToRecordText(edit1_->text()));
-}
-
-void TDersGrupForm::ClearEntries() { edit1_->clear(); }
-QWidget* TDersGrupForm::FirstEntry() const { return edit1_; }
-bool TDersGrupForm::EditRecord(int number) { return editForm_->Edit(number); }
-
-Change TDersGrupForm::DeleteRecord(int number) {
-  return DeleteLessonGroupFromList(context().school, number);
+  return SaveNewLessonGroup(context().school, ToRecordText(entry(0)->text()));
 }
 
 }  // namespace kalvodrin

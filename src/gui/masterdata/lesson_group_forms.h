@@ -17,7 +17,6 @@ class TDersGrupEditForm : public EditWindow {
 
  protected:
   void ShowRecord(int number) override;
-  bool Valid() const override;
   Change Store(int number) override;
 
  private:
@@ -31,17 +30,7 @@ class TDersGrupForm : public ListWindow {
   explicit TDersGrupForm(AppContext context, QWidget* parent = nullptr);
 
  protected:
-  std::vector<ListRow> Rows() const override;
-  bool EntryValid() const override;
   Change SaveNew() override;
-  void ClearEntries() override;
-  QWidget* FirstEntry() const override;
-  bool EditRecord(int number) override;
-  Change DeleteRecord(int number) override;
-
- private:
-  QLineEdit* edit1_;  // "DERS GRUBU"
-  TDersGrupEditForm* editForm_;
 };
 
 }  // namespace kalvodrin

@@ -1,5 +1,6 @@
 #include "gui/masterdata/list_window.h"
 
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,11 +13,13 @@
 
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_filters.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
 #include "gui/masterdata/apply_change.h"
+#include "gui/masterdata/edit_window.h"
 #include "masterdata/entry_text.h"
 
 namespace kalvodrin {
@@ -103,10 +106,41 @@ void ListWindow::BuildLayout() {
   main_->addLayout(count);
 }
 
-void ListWindow::SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& watched) {
+void ListWindow::SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& entries) {
   main_->insertWidget(0, panel);
-  for (QLineEdit* field : watched)
+  for (QLineEdit* field : entries) {
+    entries_.push_back(field);
     connect(field, &QLineEdit::textChanged, this, &ListWindow::UpdateButtons);
+  }
+}
+
+QLineEdit* ListWindow::AddEntryField(const QString& objectName, const QString& label,
+                                     int maxLength) {
+  if (entryForm_ == nullptr) {
+    auto* panel = new QWidget(this);
+    entryForm_ = new QFormLayout(panel);
+    SetEntryPanel(panel, {});
+  }
+  auto* field = new QLineEdit(entryForm_->parentWidget());
+  field->setObjectName(objectName);
+  if (maxLength > 0) field->setMaxLength(maxLength);
+  InstallKeyFilter(field, FieldKind::kTurkishUpper);
+  entryForm_->addRow(label, field);
+  entries_.push_back(field);
+  connect(field, &QLineEdit::textChanged, this, &ListWindow::UpdateButtons);
+  return field;
+}
+
+bool ListWindow::EntryValid() const {
+  return !entries_.empty() && !entries_.front()->text().isEmpty();
+}
+
+void ListWindow::ClearEntries() {
+  for (QLineEdit* field : entries_) field->clear();
+}
+
+void ListWindow::FocusFirstEntry() {
+  if (!entries_.empty()) entries_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 QPushButton* ListWindow::AddButton(const QString& objectName, const QString& caption) {
@@ -121,13 +155,13 @@ void ListWindow::showEvent(QShowEvent* event) {
 }
 
 void ListWindow::FormActivate() {
-  BeforeFill();
+  if (spec_.sortBeforeFill != nullptr) spec_.sortBeforeFill(context_.school);
   Refill();
-  if (QWidget* first = FirstEntry()) first->setFocus(Qt::OtherFocusReason);
+  FocusFirstEntry();
 }
 
 void ListWindow::Refill() {
-  grid_->SetRows(ToQtRows(Rows()));
+  grid_->SetRows(ToQtRows(spec_.rows(context_.school)));
   FitColumns(grid_);
   countLabel_->setText(QString::number(grid_->FilledRows()));
   UpdateButtons();
@@ -147,14 +181,14 @@ void ListWindow::KaydetBtnClick() {
   if (!ApplyChange(context_, SaveNew(), spec_.kind)) return;
   Refill();
   ClearEntries();
-  if (QWidget* first = FirstEntry()) first->setFocus(Qt::OtherFocusReason);
+  FocusFirstEntry();
 }
 
 void ListWindow::DuzeltBtnClick() {
   const int row = grid_->SelectedRow();
   const int number = grid_->SelectedNumber();
   if (number == 0) return;
-  if (!EditRecord(number)) return;
+  if (editWindow_ == nullptr || !editWindow_->Edit(number)) return;
   Refill();
   grid_->SelectRow(row);
 }
@@ -163,26 +197,25 @@ void ListWindow::SilBtnClick() {
   const int number = grid_->SelectedNumber();
   if (number == 0) return;
   const int row = grid_->SelectedRow();
-  if (!context_.sil.Confirm(DeleteQuestion(number))) return;
-  ApplyChange(context_, DeleteRecord(number), spec_.kind);
+  if (!context_.sil.Confirm(U8(DeleteConfirmText(context_.school, spec_.kind, number)))) return;
+  ApplyChange(context_, spec_.deleteRecord(context_.school, number), spec_.kind);
   Refill();
   const int next = RowAfterDelete(row + 1, grid_->FilledRows());
   if (next == 0) {
-    if (QWidget* first = FirstEntry()) first->setFocus(Qt::OtherFocusReason);
+    FocusFirstEntry();
     return;
   }
   grid_->SelectRow(next - 1);
   grid_->setFocus(Qt::OtherFocusReason);
 }
 
-QString ListWindow::DeleteQuestion(int number) const {
-  return U8(DeleteConfirmText(context_.school, spec_.kind, number));
-}
-
 void ListWindow::MoveSelected(MoveDirection direction) {
   const int number = grid_->SelectedNumber();
   if (number == 0) return;
-  if (!ApplyChange(context_, MoveRecord(number, direction), spec_.kind)) return;
+  const Change moved = spec_.moveRecord != nullptr
+                           ? spec_.moveRecord(context_.school, number, direction)
+                           : Refused(Outcome::kUnchanged);
+  if (!ApplyChange(context_, moved, spec_.kind)) return;
   Refill();
   grid_->SelectRow(grid_->RowOfNumber(number));
 }

@@ -22,6 +22,7 @@
 #include "masterdata/outcome.h"
 #include "masterdata/reorder.h"
 
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,8 +32,10 @@ class QBoxLayout;
 
 namespace kalvodrin {
 
+class EditWindow;
 class ListGrid;
 class SearchBox;
+struct School;
 
 struct ListWindowSpec {
   QString caption{};
@@ -48,6 +51,11 @@ struct ListWindowSpec {
   QKeySequence saveKey = QKeySequence(Qt::Key_F2);
   QKeySequence deleteKey = QKeySequence(Qt::Key_F5);
   bool editFromGrid = true;  // Enter and double click in the grid edit, too
+  // The list's operations on the school; each window names its own.
+  std::vector<ListRow> (*rows)(const School&) = nullptr;
+  Change (*deleteRecord)(School&, int) = nullptr;
+  Change (*moveRecord)(School&, int, MoveDirection) = nullptr;  // ordered lists only
+  void (*sortBeforeFill)(School&) = nullptr;  // run on every activation, if given
 };
 
 class ListWindow : public QDialog {
@@ -64,27 +72,22 @@ class ListWindow : public QDialog {
   void MoveSelected(MoveDirection direction);
 
  protected:
-  virtual std::vector<ListRow> Rows() const = 0;
-  virtual bool EntryValid() const = 0;
+  // By default a new record needs its first entry field filled.
+  virtual bool EntryValid() const;
   virtual Change SaveNew() = 0;
-  virtual void ClearEntries() = 0;
-  virtual QWidget* FirstEntry() const = 0;
-  // Opens the edit window for the record; true when it stored a change.
-  virtual bool EditRecord(int number) = 0;
-  virtual Change DeleteRecord(int number) = 0;
-  // The confirmation asked before a delete; by default the master-data texts.
-  virtual QString DeleteQuestion(int number) const;
-  virtual Change MoveRecord(int /*number*/, MoveDirection /*direction*/) {
-    return Refused(Outcome::kUnchanged);
-  }
-  // Called on every activation before the grid is filled.
-  virtual void BeforeFill() {}
 
   void showEvent(QShowEvent* event) override;
 
   // Puts the window's entry fields above the grid; re-checks the save button on every
-  // change of the given fields.
-  void SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& watched);
+  // change of the given fields, which are also the ones cleared after a save, the
+  // first of them taking the focus.
+  void SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& entries);
+  // An upper-case entry field in a labelled row of the standard entry panel, which the
+  // first call puts above the grid.
+  QLineEdit* AddEntryField(const QString& objectName, const QString& label, int maxLength = 0);
+  // The window that edits the selected record.
+  void SetEditWindow(EditWindow* editWindow) { editWindow_ = editWindow; }
+  QLineEdit* entry(std::size_t index) const { return entries_.at(index); }
   // A further button beside the standard ones, in order of calls.
   QPushButton* AddButton(const QString& objectName, const QString& caption);
 
@@ -95,6 +98,8 @@ class ListWindow : public QDialog {
  private:
   void FormActivate();
   void BuildLayout();
+  void ClearEntries();
+  void FocusFirstEntry();
 
   AppContext context_;
   ListWindowSpec spec_;
@@ -108,6 +113,9 @@ class ListWindow : public QDialog {
   QPushButton* downBtn_ = nullptr;
   QVBoxLayout* main_;
   QBoxLayout* buttons_;
+  QFormLayout* entryForm_ = nullptr;
+  std::vector<QLineEdit*> entries_;
+  EditWindow* editWindow_ = nullptr;
 };
 
 }  // namespace kalvodrin

@@ -17,7 +17,6 @@ class TDerslikEditForm : public EditWindow {
 
  protected:
   void ShowRecord(int number) override;
-  bool Valid() const override;
   Change Store(int number) override;
 
  private:
@@ -31,19 +30,7 @@ class TDerslikForm : public ListWindow {
   explicit TDerslikForm(AppContext context, QWidget* parent = nullptr);
 
  protected:
-  std::vector<ListRow> Rows() const override;
-  bool EntryValid() const override;
   Change SaveNew() override;
-  void ClearEntries() override;
-  QWidget* FirstEntry() const override;
-  bool EditRecord(int number) override;
-  Change DeleteRecord(int number) override;
-  Change MoveRecord(int number, MoveDirection direction) override;
-  void BeforeFill() override;
-
- private:
-  QLineEdit* edit1_;
-  TDerslikEditForm* editForm_;
 };
 
 }  // namespace kalvodrin

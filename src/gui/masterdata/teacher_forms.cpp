@@ -1,26 +1,16 @@
 #include "gui/masterdata/teacher_forms.h"
 
-#include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "core/ordering.h"
 #include "core/school.h"
-#include "gui/common/key_filters.h"
 #include "gui/common/qt_text.h"
 #include "masterdata/deletions.h"
 #include "masterdata/teachers.h"
 
 namespace kalvodrin {
 namespace {
-
-QLineEdit* NameField(QWidget* parent, const char* objectName, int maxLength) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(objectName);
-  if (maxLength > 0) field->setMaxLength(maxLength);
-  InstallKeyFilter(field, FieldKind::kTurkishUpper);
-  return field;
-}
 
 TeacherFields FieldsOf(const QLineEdit* name, const QLineEdit* branch,
                        const QLineEdit* classTeacherOf, const QLineEdit* club) {
@@ -52,8 +42,6 @@ void TOgretmenEditForm::ShowRecord(int number) {
   edit4_->setText(FromCp1254(f.club));
 }
 
-bool TOgretmenEditForm::Valid() const { return !edit1_->text().isEmpty(); }
-
 Change TOgretmenEditForm::Store(int number) {
   return SaveTeacherEdit(context().school, number, FieldsOf(edit1_, edit2_, edit3_, edit4_));
 }
@@ -68,20 +56,17 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
                   .silCaption = U8("SİL(F5)"),
                   .columns = TeacherColumns(),
                   .searchColumn = 2,
-                  .ordered = true},
+                  .ordered = true,
+                  .rows = TeacherRows,
+                  .deleteRecord = DeleteTeacherFromList,
+                  .moveRecord = MoveTeacher,
+                  .sortBeforeFill = SortTeachers},
                  parent) {
   setObjectName("TOgretmenForm");
-  auto* panel = new QWidget(this);
-  auto* form = new QFormLayout(panel);
-  edit1_ = NameField(panel, "Edit1", 30);
-  edit2_ = NameField(panel, "Edit2", 12);
-  edit3_ = NameField(panel, "Edit3", 8);
-  edit4_ = NameField(panel, "Edit4", 15);
-  form->addRow(U8("ADI SOYADI"), edit1_);
-  form->addRow(U8("BRANŞI"), edit2_);
-  form->addRow(U8("SINIF ÖĞRETMENLİĞİ"), edit3_);
-  form->addRow(U8("EĞİTSEL KULÜP"), edit4_);
-  SetEntryPanel(panel, {edit1_});
+  AddEntryField("Edit1", U8("ADI SOYADI"), 30);
+  AddEntryField("Edit2", U8("BRANŞI"), 12);
+  AddEntryField("Edit3", U8("SINIF ÖĞRETMENLİĞİ"), 8);
+  AddEntryField("Edit4", U8("EĞİTSEL KULÜP"), 15);
   // Printing the list and the duty distribution come with their own parts of the
   // program; until then the buttons are shown and disabled.
   yazdirBtn_ = AddButton("YazdirBtn", U8("YAZDIR(F9)"));
@@ -90,31 +75,12 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
   nobetBtn_->setEnabled(false);
   QPushButton* kapatBtn = AddButton("KapatBtn", U8("KAPAT"));
   connect(kapatBtn, &QPushButton::clicked, this, &QDialog::accept);
-  editForm_ = new TOgretmenEditForm(context, this);
+  SetEditWindow(new TOgretmenEditForm(context, this));
   resize(820, 560);
 }
 
-void TOgretmenForm::BeforeFill() { SortTeachers(context().school); }
-std::vector<ListRow> TOgretmenForm::Rows() const { return TeacherRows(context().school); }
-bool TOgretmenForm::EntryValid() const { return !edit1_->text().isEmpty(); }
-
 Change TOgretmenForm::SaveNew() {
-  return SaveNewTeacher(context().school, FieldsOf(edit1_, edit2_, edit3_, edit4_));
-}
-
-void TOgretmenForm::ClearEntries() {
-  for (QLineEdit* f : {edit1_, edit2_, edit3_, edit4_}) f->clear();
-}
-
-QWidget* TOgretmenForm::FirstEntry() const { return edit1_; }
-bool TOgretmenForm::EditRecord(int number) { return editForm_->Edit(number); }
-
-Change TOgretmenForm::DeleteRecord(int number) {
-  return DeleteTeacherFromList(context().school, number);
-}
-
-Change TOgretmenForm::MoveRecord(int number, MoveDirection direction) {
-  return MoveTeacher(context().school, number, direction);
+  return SaveNewTeacher(context().school, FieldsOf(entry(0), entry(1), entry(2), entry(3)));
 }
 
 }  // namespace kalvodrin

@@ -21,7 +21,6 @@ class TOgretmenEditForm : public EditWindow {
 
  protected:
   void ShowRecord(int number) override;
-  bool Valid() const override;
   Change Store(int number) override;
 
  private:
@@ -41,24 +40,11 @@ class TOgretmenForm : public ListWindow {
   QPushButton* nobetBtn() const { return nobetBtn_; }
 
  protected:
-  std::vector<ListRow> Rows() const override;
-  bool EntryValid() const override;
   Change SaveNew() override;
-  void ClearEntries() override;
-  QWidget* FirstEntry() const override;
-  bool EditRecord(int number) override;
-  Change DeleteRecord(int number) override;
-  Change MoveRecord(int number, MoveDirection direction) override;
-  void BeforeFill() override;
 
  private:
-  QLineEdit* edit1_;  // "ADI SOYADI"
-  QLineEdit* edit2_;  // "BRANŞI"
-  QLineEdit* edit3_;  // "SINIF ÖĞRETMENLİĞİ"
-  QLineEdit* edit4_;  // "EĞİTSEL KULÜP"
   QPushButton* yazdirBtn_;
   QPushButton* nobetBtn_;
-  TOgretmenEditForm* editForm_;
 };
 
 }  // namespace kalvodrin
