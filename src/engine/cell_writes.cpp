@@ -14,17 +14,32 @@ JournalEntry Entry(JournalOp op, int cell) {
   return e;
 }
 
-// Placed counters move together with the occupant plane.
-void CountTeacher(TTeacherGridRec& g, int cell, int delta) {
+// What sets the three kinds of timetable apart: whose number an entry carries, which
+// field of an entry names the occupant (a class for teachers and rooms, a lesson for
+// classes) and which placed counters move together with the occupant plane.
+void Owner(JournalEntry& e, const TTeacherGridRec& g) { e.teacher = g.teacher; }
+void Owner(JournalEntry& e, const TClassGridRec& g) { e.classNo = g.classNo; }
+void Owner(JournalEntry& e, const TRoomGridRec& g) { e.room = g.room; }
+
+uint8_t& OccupantOf(JournalEntry& e, const TTeacherGridRec&) { return e.classNo; }
+uint8_t& OccupantOf(JournalEntry& e, const TClassGridRec&) { return e.lesson; }
+uint8_t& OccupantOf(JournalEntry& e, const TRoomGridRec&) { return e.classNo; }
+uint8_t OccupantOf(const JournalEntry& e, const TTeacherGridRec&) { return e.classNo; }
+uint8_t OccupantOf(const JournalEntry& e, const TClassGridRec&) { return e.lesson; }
+uint8_t OccupantOf(const JournalEntry& e, const TRoomGridRec&) { return e.classNo; }
+
+void Count(TTeacherGridRec& g, int cell, int delta) {
   g.placedHours = Byte(g.placedHours + delta);
   uint8_t& day = g.placedPerDay[DayAt(cell)];
   day = Byte(day + delta);
 }
 
-void CountClass(TClassGridRec& g, int cell, int delta) {
+void Count(TClassGridRec& g, int cell, int delta) {
   uint8_t& free = g.freeHours[DayAt(cell)];
   free = Byte(free - delta);
 }
+
+void Count(TRoomGridRec&, int, int) {}  // rooms keep no counters
 
 template <typename Grid>
 void SetCell(Grid& g, int cell, int occupant, int length, int start) {
@@ -33,81 +48,30 @@ void SetCell(Grid& g, int cell, int occupant, int length, int start) {
   g.blockStart[At(cell)] = Byte(start);
 }
 
-}  // namespace
-
-void WriteTeacher(TTeacherGridRec& g, int cell, int classNo, int length, int start,
-                  ChangeJournal* journal) {
-  SetCell(g, cell, classNo, length, start);
-  CountTeacher(g, cell, +1);
+template <typename Grid>
+void Write(Grid& g, int cell, int occupant, int length, int start,
+           ChangeJournal* journal) {
+  SetCell(g, cell, occupant, length, start);
+  Count(g, cell, +1);
   JournalEntry e = Entry(JournalOp::kWritten, cell);
-  e.teacher = g.teacher;
-  e.classNo = Byte(classNo);
+  Owner(e, g);
+  OccupantOf(e, g) = Byte(occupant);
   e.blockStart = Byte(start);
   e.blockLength = Byte(length);
   Note(journal, e);
 }
 
-void ClearTeacher(TTeacherGridRec& g, int cell, ChangeJournal* journal) {
+template <typename Grid>
+void Clear(Grid& g, int cell, ChangeJournal* journal) {
   JournalEntry e = Entry(JournalOp::kCleared, cell);
-  e.teacher = g.teacher;
-  e.classNo = g.occupant[At(cell)];
+  Owner(e, g);
+  OccupantOf(e, g) = g.occupant[At(cell)];
   e.blockStart = g.blockStart[At(cell)];
   e.blockLength = g.blockLen[At(cell)];
   SetCell(g, cell, 0, 0, 0);
-  CountTeacher(g, cell, -1);
+  Count(g, cell, -1);
   Note(journal, e);
 }
-
-void WriteClass(TClassGridRec& g, int cell, int lesson, int length, int start,
-                ChangeJournal* journal) {
-  SetCell(g, cell, lesson, length, start);
-  CountClass(g, cell, +1);
-  JournalEntry e = Entry(JournalOp::kWritten, cell);
-  e.classNo = g.classNo;
-  e.lesson = Byte(lesson);
-  e.blockStart = Byte(start);
-  e.blockLength = Byte(length);
-  Note(journal, e);
-}
-
-void ClearClass(TClassGridRec& g, int cell, ChangeJournal* journal) {
-  JournalEntry e = Entry(JournalOp::kCleared, cell);
-  e.classNo = g.classNo;
-  e.lesson = g.occupant[At(cell)];
-  e.blockStart = g.blockStart[At(cell)];
-  e.blockLength = g.blockLen[At(cell)];
-  SetCell(g, cell, 0, 0, 0);
-  CountClass(g, cell, -1);
-  Note(journal, e);
-}
-
-void WriteRoom(TRoomGridRec& g, int cell, int classNo, int length, int start,
-               ChangeJournal* journal) {
-  SetCell(g, cell, classNo, length, start);
-  JournalEntry e = Entry(JournalOp::kWritten, cell);
-  e.room = g.room;
-  e.classNo = Byte(classNo);
-  e.blockStart = Byte(start);
-  e.blockLength = Byte(length);
-  Note(journal, e);
-}
-
-void ClearRoom(TRoomGridRec& g, int cell, ChangeJournal* journal) {
-  JournalEntry e = Entry(JournalOp::kCleared, cell);
-  e.room = g.room;
-  e.classNo = g.occupant[At(cell)];
-  e.blockStart = g.blockStart[At(cell)];
-  e.blockLength = g.blockLen[At(cell)];
-  SetCell(g, cell, 0, 0, 0);
-  Note(journal, e);
-}
-
-namespace {
-
-// Fills the owner's numbers of an entry; the kind of timetable follows from them.
-void Owner(JournalEntry& e, const TTeacherGridRec& g) { e.teacher = g.teacher; }
-void Owner(JournalEntry& e, const TClassGridRec& g) { e.classNo = g.classNo; }
-void Owner(JournalEntry& e, const TRoomGridRec& g) { e.room = g.room; }
 
 template <typename Grid>
 void Relink(Grid& g, int cell, int length, int start, ChangeJournal* journal) {
@@ -133,30 +97,54 @@ void Open(Grid& g, int cell, uint8_t value, ChangeJournal* journal) {
   Note(journal, e);
 }
 
-// The part of an undo that is the same for every kind of timetable; returns the
-// change of the placed counters (+1 a cell was written back, -1 cleared, 0 none).
+// The placed counters change by -1 when a written cell is undone, by +1 when a
+// cleared one is written back, and not at all otherwise.
 template <typename Grid>
-int UndoCell(Grid& g, const JournalEntry& e, int occupant) {
+void Undo(Grid& g, const JournalEntry& e) {
   const int cell = e.cell;
   switch (e.op) {
     case JournalOp::kWritten:
       SetCell(g, cell, 0, 0, 0);
-      return -1;
+      Count(g, cell, -1);
+      return;
     case JournalOp::kCleared:
-      SetCell(g, cell, occupant, e.blockLength, e.blockStart);
-      return +1;
+      SetCell(g, cell, OccupantOf(e, g), e.blockLength, e.blockStart);
+      Count(g, cell, +1);
+      return;
     case JournalOp::kRelinked:
       g.blockLen[At(cell)] = e.blockLength;
       g.blockStart[At(cell)] = e.blockStart;
-      return 0;
+      return;
     case JournalOp::kOpenChanged:
       g.open[At(cell)] = e.open;
-      return 0;
+      return;
   }
-  return 0;
 }
 
 }  // namespace
+
+void WriteTeacher(TTeacherGridRec& g, int cell, int classNo, int length, int start,
+                  ChangeJournal* journal) {
+  Write(g, cell, classNo, length, start, journal);
+}
+void WriteClass(TClassGridRec& g, int cell, int lesson, int length, int start,
+                ChangeJournal* journal) {
+  Write(g, cell, lesson, length, start, journal);
+}
+void WriteRoom(TRoomGridRec& g, int cell, int classNo, int length, int start,
+               ChangeJournal* journal) {
+  Write(g, cell, classNo, length, start, journal);
+}
+
+void ClearTeacher(TTeacherGridRec& g, int cell, ChangeJournal* journal) {
+  Clear(g, cell, journal);
+}
+void ClearClass(TClassGridRec& g, int cell, ChangeJournal* journal) {
+  Clear(g, cell, journal);
+}
+void ClearRoom(TRoomGridRec& g, int cell, ChangeJournal* journal) {
+  Clear(g, cell, journal);
+}
 
 void RelinkTeacher(TTeacherGridRec& g, int cell, int length, int start,
                    ChangeJournal* journal) {
@@ -181,16 +169,8 @@ void OpenRoom(TRoomGridRec& g, int cell, uint8_t value, ChangeJournal* journal) 
   Open(g, cell, value, journal);
 }
 
-void UndoTeacher(TTeacherGridRec& g, const JournalEntry& e) {
-  const int delta = UndoCell(g, e, e.classNo);
-  if (delta != 0) CountTeacher(g, e.cell, delta);
-}
-
-void UndoClass(TClassGridRec& g, const JournalEntry& e) {
-  const int delta = UndoCell(g, e, e.lesson);
-  if (delta != 0) CountClass(g, e.cell, delta);
-}
-
-void UndoRoom(TRoomGridRec& g, const JournalEntry& e) { UndoCell(g, e, e.classNo); }
+void UndoTeacher(TTeacherGridRec& g, const JournalEntry& e) { Undo(g, e); }
+void UndoClass(TClassGridRec& g, const JournalEntry& e) { Undo(g, e); }
+void UndoRoom(TRoomGridRec& g, const JournalEntry& e) { Undo(g, e); }
 
 }  // namespace kalvodrin::cells
