@@ -50,6 +50,27 @@ bool ParticipantsFree(const School& school, const Block& b, int cell) {
 // The most entries normalizing one day's run can write for every participant.
 int NormalizeEntries(const Grids& g) { return kHoursPerDay * g.total(); }
 
+// The lesson the class holds in an occupied cell, with its participants and their
+// timetables; empty when the cell is not a cell, is free, or one of them is missing.
+struct PlacedHour {
+  const TClassGridRec* classGrid = nullptr;
+  int lesson = 0;
+  Block block;
+  Grids grids;
+};
+
+std::optional<PlacedHour> PlacedHourAt(School& school, int cell, int classNo) {
+  if (!IsCell(cell)) return std::nullopt;
+  const TClassGridRec* cg = school.ClassGridByNo(classNo);
+  if (cg == nullptr || cg->occupant[At(cell)] == 0) return std::nullopt;
+  const int lesson = cg->occupant[At(cell)];
+  const std::optional<Block> b = ParticipantsOf(school, classNo, lesson);
+  if (!b) return std::nullopt;
+  const std::optional<Grids> g = GridsOf(school, *b);
+  if (!g) return std::nullopt;
+  return PlacedHour{cg, lesson, *b, *g};
+}
+
 }  // namespace
 
 bool CheckOneHour(const School& school, int cell, int classNo, int lesson) {
@@ -89,43 +110,37 @@ bool PlaceOneHour(School& school, int cell, int classNo, int lesson,
 }
 
 bool NormalizeBlock(School& school, int cell, int classNo, ChangeJournal* journal) {
-  if (!IsCell(cell)) return false;
-  const TClassGridRec* cg = school.ClassGridByNo(classNo);
-  if (cg == nullptr || cg->occupant[At(cell)] == 0) return false;
-  const int lesson = cg->occupant[At(cell)];
-  const std::optional<Block> b = ParticipantsOf(school, classNo, lesson);
-  if (!b) return false;
-  const std::optional<Grids> g = GridsOf(school, *b);
-  if (!g || !JournalHasRoom(journal, NormalizeEntries(*g))) return false;
-  const Run run = RunAt(*cg, cell, lesson);
-  RelinkRange(*g, *b, run.first, run.last, run.last - run.first + 1, run.first, journal);
+  const std::optional<PlacedHour> p = PlacedHourAt(school, cell, classNo);
+  if (!p || !JournalHasRoom(journal, NormalizeEntries(p->grids))) return false;
+  const Run run = RunAt(*p->classGrid, cell, p->lesson);
+  RelinkRange(p->grids, p->block, run.first, run.last, run.last - run.first + 1,
+              run.first, journal);
   return true;
 }
 
 bool RemoveOneHour(School& school, int cell, int classNo, ChangeJournal* journal) {
-  if (!IsCell(cell)) return false;
-  const TClassGridRec* cg = school.ClassGridByNo(classNo);
-  if (cg == nullptr || cg->occupant[At(cell)] == 0) return false;
-  const int lesson = cg->occupant[At(cell)];
-  const std::optional<Block> b = ParticipantsOf(school, classNo, lesson);
-  if (!b) return false;
-  const std::optional<Grids> g = GridsOf(school, *b);
-  if (!g || !AllHold(*g, *b, cell, cell) ||
-      !JournalHasRoom(journal, 2 * NormalizeEntries(*g) + g->total()))
+  const std::optional<PlacedHour> p = PlacedHourAt(school, cell, classNo);
+  if (!p) return false;
+  const TClassGridRec* cg = p->classGrid;
+  const int lesson = p->lesson;
+  const Block& b = p->block;
+  const Grids& g = p->grids;
+  if (!AllHold(g, b, cell, cell) ||
+      !JournalHasRoom(journal, 2 * NormalizeEntries(g) + g.total()))
     return false;
   NormalizeBlock(school, cell, classNo, journal);
   const int s = cg->blockStart[At(cell)];
   const int len = cg->blockLen[At(cell)];
-  for (int k = 0; k < g->teacherCount; ++k)
-    cells::ClearTeacher(*g->teachers[static_cast<std::size_t>(k)], cell, journal);
-  for (int k = 0; k < g->classCount; ++k)
-    cells::ClearClass(*g->classes[static_cast<std::size_t>(k)], cell, journal);
-  for (int k = 0; k < g->roomCount; ++k)
-    cells::ClearRoom(*g->rooms[static_cast<std::size_t>(k)], cell, journal);
+  for (int k = 0; k < g.teacherCount; ++k)
+    cells::ClearTeacher(*g.teachers[static_cast<std::size_t>(k)], cell, journal);
+  for (int k = 0; k < g.classCount; ++k)
+    cells::ClearClass(*g.classes[static_cast<std::size_t>(k)], cell, journal);
+  for (int k = 0; k < g.roomCount; ++k)
+    cells::ClearRoom(*g.rooms[static_cast<std::size_t>(k)], cell, journal);
   if (cell > s && HourOfCell(cell) > 1 && cg->occupant[At(cell - 1)] == lesson)
-    RelinkRange(*g, *b, s, cell - 1, cell - s, s, journal);
+    RelinkRange(g, b, s, cell - 1, cell - s, s, journal);
   const int after = len - (cell - s) - 1;
-  if (after > 0) RelinkRange(*g, *b, cell + 1, cell + after, after, cell + 1, journal);
+  if (after > 0) RelinkRange(g, b, cell + 1, cell + after, after, cell + 1, journal);
   return true;
 }
 
