@@ -58,6 +58,16 @@ void CheckClassBlock(const TClassGridRec& g, int cell, const std::string& who,
   }
 }
 
+// A teacher or room of the class's lesson holds one of its classes in the same block.
+template <typename Grid>
+void CheckHolder(const Grid* g, int cell, const Block& b, Link link,
+                 const std::string& holder, Report& report) {
+  if (g == nullptr)
+    report.Add(holder + " programı yok");
+  else if (!HasClass(b, g->occupant[At(cell)]) || !SameLink(LinkAt(*g, cell), link))
+    report.Add(holder + " programında bu ders/blok yok");
+}
+
 // Every participant of the class's lesson agrees with the class about the cell.
 void CheckParticipants(const School& school, const TClassGridRec& g, int cell,
                        const Block& b, const std::string& who, Report& report) {
@@ -74,19 +84,12 @@ void CheckParticipants(const School& school, const TClassGridRec& g, int cell,
   }
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[static_cast<std::size_t>(k)];
-    const TTeacherGridRec* tg = school.TeacherGridByNo(t);
-    if (tg == nullptr)
-      report.Add(at + "öğretmen " + Num(t) + " programı yok");
-    else if (!HasClass(b, tg->occupant[At(cell)]) || !SameLink(LinkAt(*tg, cell), link))
-      report.Add(at + "öğretmen " + Num(t) + " programında bu ders/blok yok");
+    CheckHolder(school.TeacherGridByNo(t), cell, b, link, at + "öğretmen " + Num(t),
+                report);
   }
   for (int k = 0; k < b.roomCount; ++k) {
     const int r = b.rooms[static_cast<std::size_t>(k)];
-    const TRoomGridRec* rg = school.RoomGridByNo(r);
-    if (rg == nullptr)
-      report.Add(at + "derslik " + Num(r) + " programı yok");
-    else if (!HasClass(b, rg->occupant[At(cell)]) || !SameLink(LinkAt(*rg, cell), link))
-      report.Add(at + "derslik " + Num(r) + " programında bu ders/blok yok");
+    CheckHolder(school.RoomGridByNo(r), cell, b, link, at + "derslik " + Num(r), report);
   }
 }
 
