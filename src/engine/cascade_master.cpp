@@ -146,16 +146,32 @@ FileSet DeleteTeacher(School& school, int teacher) {
   return files;
 }
 
-FileSet DeleteClass(School& school, int classNo) {
-  FileSet files{DataFile::kClasses, DataFile::kClassLessons, DataFile::kCommonGroups,
-                DataFile::kTeacherLessons};
-  files.add(kTimetables);
+namespace {
+
+// Everything that teaches a class (classNo != 0) or a lesson (lesson != 0) goes: its
+// class lessons with their hours, its teacher lessons and its common-group places.
+// Returns the files that changed.
+FileSet DropTeachingOf(School& school, int classNo, int lesson) {
+  const auto of = [&](int c, int l) {
+    return (classNo != 0 && c == classNo) || (lesson != 0 && l == lesson);
+  };
   while (const TClassLessonRec* cl = FirstClassLesson(
-             school, [&](const TClassLessonRec& r) { return r.classNo == classNo; }))
+             school, [&](const TClassLessonRec& r) { return of(r.classNo, r.lesson); }))
     DeleteClassLesson(school, cl->classNo, cl->lesson);
   std::erase_if(school.TeacherLessons,
-                [&](const TTeacherLessonRec& tl) { return tl.classNo == classNo; });
-  DropMembers(school, classNo, 0);
+                [&](const TTeacherLessonRec& tl) { return of(tl.classNo, tl.lesson); });
+  DropMembers(school, classNo, lesson);
+  FileSet files{DataFile::kClassLessons, DataFile::kCommonGroups,
+                DataFile::kTeacherLessons};
+  files.add(kTimetables);
+  return files;
+}
+
+}  // namespace
+
+FileSet DeleteClass(School& school, int classNo) {
+  FileSet files = DropTeachingOf(school, classNo, 0);
+  files.add(DataFile::kClasses);
   EraseNumber(school.ClassGrids, &TClassGridRec::classNo, classNo);
   EraseNumber(school.Classes, &TClassRec::number, classNo);
   ClearCellsOfClass(school, classNo);
@@ -166,15 +182,8 @@ FileSet DeleteClass(School& school, int classNo) {
 }
 
 FileSet DeleteLesson(School& school, int lesson) {
-  FileSet files{DataFile::kLessons, DataFile::kClassLessons, DataFile::kCommonGroups,
-                DataFile::kTeacherLessons};
-  files.add(kTimetables);
-  while (const TClassLessonRec* cl = FirstClassLesson(
-             school, [&](const TClassLessonRec& r) { return r.lesson == lesson; }))
-    DeleteClassLesson(school, cl->classNo, cl->lesson);
-  std::erase_if(school.TeacherLessons,
-                [&](const TTeacherLessonRec& tl) { return tl.lesson == lesson; });
-  DropMembers(school, 0, lesson);
+  FileSet files = DropTeachingOf(school, 0, lesson);
+  files.add(DataFile::kLessons);
   EraseNumber(school.Lessons, &TLessonRec::number, lesson);
   school.ReindexLessons();
   return files;
