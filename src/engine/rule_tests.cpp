@@ -25,6 +25,15 @@ const TClassGridRec* FirstClass(const School& school, const Block& b) {
   return b.classCount >= 1 ? school.ClassGridByNo(b.classes[0]) : nullptr;
 }
 
+// A rule the block's first teacher switches on for lessons taught in two blocks; a
+// strict test applies it always.
+bool TwoBlockRuleApplies(const School& school, const Block& b, const RuleParams& params,
+                         uint8_t TeacherRules::*rule) {
+  if (params.strict) return true;
+  const TTeacherGridRec* t = FirstTeacher(school, b);
+  return t != nullptr && t->effective.*rule == 1 && b.patternBlocks == 2;
+}
+
 // Runs `test` on every teacher of the block; a teacher without a timetable fails.
 template <typename Test>
 bool EachTeacher(const School& school, const Block& b, Test test) {
@@ -242,11 +251,7 @@ bool SameLessonRule(const School& school, const Block& b, const RuleParams&) {
 bool DaysApartRule(const School& school, const Block& b, const RuleParams& params) {
   const TClassGridRec* g = FirstClass(school, b);
   if (!BlockFitsDay(b) || g == nullptr) return false;
-  const TTeacherGridRec* t = FirstTeacher(school, b);
-  const bool applies =
-      params.strict ||
-      (t != nullptr && t->effective.dayBetweenDays == 1 && b.patternBlocks == 2);
-  if (!applies) return true;
+  if (!TwoBlockRuleApplies(school, b, params, &TeacherRules::dayBetweenDays)) return true;
   if (b.day > 1 && DayHoldsLesson(*g, b.day - 1, b.lesson)) return false;
   return !(b.day < kDays && DayHoldsLesson(*g, b.day + 1, b.lesson));
 }
@@ -254,11 +259,7 @@ bool DaysApartRule(const School& school, const Block& b, const RuleParams& param
 bool DifferentHoursRule(const School& school, const Block& b, const RuleParams& params) {
   const TClassGridRec* g = FirstClass(school, b);
   if (!BlockFitsDay(b) || g == nullptr) return false;
-  const TTeacherGridRec* t = FirstTeacher(school, b);
-  const bool applies =
-      params.strict ||
-      (t != nullptr && t->effective.differentHours == 1 && b.patternBlocks == 2);
-  if (!applies) return true;
+  if (!TwoBlockRuleApplies(school, b, params, &TeacherRules::differentHours)) return true;
   for (int d = 1; d <= kDays; ++d)
     for (int h = b.startHour; h <= EndHour(b); ++h)
       if (CellOf(g->occupant, d, h) == b.lesson) return false;
