@@ -26,6 +26,16 @@ int FindByName(const List& list, std::string_view utf8, NameOf nameOf) {
   return 0;
 }
 
+// A new teacher, class or room with its empty timetable; returns its number.
+template <typename List, typename GridList, typename Create>
+int AddWithGrid(List& list, GridList& grids, Create create) {
+  const int n = list.nextFreeNumber();
+  create(n);
+  list.reindex();
+  grids.reindex();
+  return n;
+}
+
 }  // namespace
 
 std::string ClassKey(const School& school, int classNo) {
@@ -45,12 +55,10 @@ SchoolBuilder& SchoolBuilder::Group(std::string_view name) {
 }
 
 SchoolBuilder& SchoolBuilder::Class(std::string_view name, std::string_view section) {
-  const int n = school_.Classes.nextFreeNumber();
-  AddClass(school_, n, Stored(name), Stored(section));
-  NewClassGrid(school_, n);
-  school_.ReindexClasses();
-  school_.ReindexClassGrids();
-  class_ = n;
+  class_ = AddWithGrid(school_.Classes, school_.ClassGrids, [&](int n) {
+    AddClass(school_, n, Stored(name), Stored(section));
+    NewClassGrid(school_, n);
+  });
   return *this;
 }
 
@@ -82,21 +90,18 @@ SchoolBuilder& SchoolBuilder::Lesson(std::string_view name, int weeklyHours,
 }
 
 SchoolBuilder& SchoolBuilder::Teacher(std::string_view name, std::string_view branch) {
-  const int n = school_.Teachers.nextFreeNumber();
-  AddTeacher(school_, n, Stored(name), Stored(branch), "", "");
-  NewTeacherGrid(school_, n);
-  school_.ReindexTeachers();
-  school_.ReindexTeacherGrids();
-  teacher_ = n;
+  teacher_ = AddWithGrid(school_.Teachers, school_.TeacherGrids, [&](int n) {
+    AddTeacher(school_, n, Stored(name), Stored(branch), "", "");
+    NewTeacherGrid(school_, n);
+  });
   return *this;
 }
 
 SchoolBuilder& SchoolBuilder::Room(std::string_view name) {
-  const int n = school_.Rooms.nextFreeNumber();
-  AddRoom(school_, n, Stored(name));
-  NewRoomGrid(school_, n);
-  school_.ReindexRooms();
-  school_.ReindexRoomGrids();
+  AddWithGrid(school_.Rooms, school_.RoomGrids, [&](int n) {
+    AddRoom(school_, n, Stored(name));
+    NewRoomGrid(school_, n);
+  });
   return *this;
 }
 
