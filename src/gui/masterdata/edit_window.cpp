@@ -72,4 +72,18 @@ void EditWindow::KaydetBtnClick() {
   if (ApplyChange(context_, Store(number_), spec_.kind)) accept();
 }
 
+NameEditWindow::NameEditWindow(AppContext context, EditWindowSpec spec, NameEditSpec name,
+                               QWidget* parent)
+    : EditWindow(context, std::move(spec), parent), name_(std::move(name)) {
+  edit1_ = AddField("Edit1", name_.label);
+}
+
+void NameEditWindow::ShowRecord(int number) {
+  edit1_->setText(FromCp1254(name_.name(context().school, number)));
+}
+
+Change NameEditWindow::Store(int number) {
+  return name_.store(context().school, number, ToRecordText(edit1_->text()));
+}
+
 }  // namespace kalvodrin

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <string_view>
 #include <vector>
 
 #include "gui/common/app_context.h"
@@ -17,6 +18,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace kalvodrin {
+
+struct School;
 
 struct EditWindowSpec {
   QString caption{};
@@ -58,6 +61,29 @@ class EditWindow : public QDialog {
   QPushButton* iptalBtn_;
   QLineEdit* firstField_ = nullptr;
   int number_ = 0;
+};
+
+// A record that is only a name, as a lesson group or a classroom: one field "Edit1".
+struct NameEditSpec {
+  QString label{};
+  std::string_view (*name)(const School&, int number) = nullptr;  // empty: no record
+  Change (*store)(School&, int number, std::string_view name) = nullptr;
+};
+
+class NameEditWindow : public EditWindow {
+  Q_OBJECT
+
+ public:
+  NameEditWindow(AppContext context, EditWindowSpec spec, NameEditSpec name,
+                 QWidget* parent = nullptr);
+
+ protected:
+  void ShowRecord(int number) override;
+  Change Store(int number) override;
+
+ private:
+  NameEditSpec name_;
+  QLineEdit* edit1_;
 };
 
 }  // namespace kalvodrin

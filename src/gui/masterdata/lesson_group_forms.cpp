@@ -9,24 +9,24 @@
 
 namespace kalvodrin {
 
+namespace {
+
+std::string_view GroupName(const School& school, int number) {
+  const TLessonGroupRec* g = school.LessonGroupByNo(number);
+  return g != nullptr ? g->name.view() : std::string_view();
+}
+
+}  // namespace
+
 TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
-    : EditWindow(context,
-                 {.caption = U8("DERS GRUBU  DÜZELT"),
-                  .iptalCaption = U8("İPTALET"),
-                  .helpTopic = 104,
-                  .kind = EntityKind::kLessonGroup},
-                 parent) {
+    : NameEditWindow(context,
+                     {.caption = U8("DERS GRUBU  DÜZELT"),
+                      .iptalCaption = U8("İPTALET"),
+                      .helpTopic = 104,
+                      .kind = EntityKind::kLessonGroup},
+                     {.label = U8("GRUP ADI"), .name = GroupName, .store = SaveLessonGroupEdit},
+                     parent) {
   setObjectName("TDersGrupEditForm");
-  edit1_ = AddField("Edit1", U8("GRUP ADI"));
-}
-
-void TDersGrupEditForm::ShowRecord(int number) {
-  const TLessonGroupRec* g = context().school.LessonGroupByNo(number);
-  edit1_->setText(g != nullptr ? FromCp1254(g->name.view()) : QString());
-}
-
-Change TDersGrupEditForm::Store(int number) {
-  return SaveLessonGroupEdit(context().school, number, ToRecordText(edit1_->text()));
 }
 
 TDersGrupForm::TDersGrupForm(AppContext context, QWidget* parent)

@@ -10,24 +10,24 @@
 
 namespace kalvodrin {
 
+namespace {
+
+std::string_view RoomName(const School& school, int number) {
+  const TRoomRec* r = school.RoomByNo(number);
+  return r != nullptr ? r->name.view() : std::string_view();
+}
+
+}  // namespace
+
 TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
-    : EditWindow(context,
-                 {.caption = U8("DERSLİK ADI DÜZENLE"),
-                  .iptalCaption = U8("İPTALET"),
-                  .helpTopic = 108,
-                  .kind = EntityKind::kRoom},
-                 parent) {
+    : NameEditWindow(context,
+                     {.caption = U8("DERSLİK ADI DÜZENLE"),
+                      .iptalCaption = U8("İPTALET"),
+                      .helpTopic = 108,
+                      .kind = EntityKind::kRoom},
+                     {.label = U8("DERSLİK ADI"), .name = RoomName, .store = SaveRoomEdit},
+                     parent) {
   setObjectName("TDerslikEditForm");
-  edit1_ = AddField("Edit1", U8("DERSLİK ADI"));
-}
-
-void TDerslikEditForm::ShowRecord(int number) {
-  const TRoomRec* r = context().school.RoomByNo(number);
-  edit1_->setText(r != nullptr ? FromCp1254(r->name.view()) : QString());
-}
-
-Change TDerslikEditForm::Store(int number) {
-  return SaveRoomEdit(context().school, number, ToRecordText(edit1_->text()));
 }
 
 TDerslikForm::TDerslikForm(AppContext context, QWidget* parent)

@@ -5,22 +5,13 @@
 #include "gui/masterdata/edit_window.h"
 #include "gui/masterdata/list_window.h"
 
-class QLineEdit;
-
 namespace kalvodrin {
 
-class TDerslikEditForm : public EditWindow {
+class TDerslikEditForm : public NameEditWindow {
   Q_OBJECT
 
  public:
   explicit TDerslikEditForm(AppContext context, QWidget* parent = nullptr);
-
- protected:
-  void ShowRecord(int number) override;
-  Change Store(int number) override;
-
- private:
-  QLineEdit* edit1_;  // "DERSLİK ADI"
 };
 
 class TDerslikForm : public ListWindow {
