@@ -11,7 +11,7 @@
 
 #include "core/settings_record.h"
 #include "core/storage.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/damage_check.h"
 #include "core/record_creation.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/paths.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

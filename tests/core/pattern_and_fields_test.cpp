@@ -4,7 +4,7 @@
 #include "core/pattern.h"
 #include "core/record_creation.h"
 #include "core/settings_rules.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

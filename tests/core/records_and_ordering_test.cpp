@@ -6,7 +6,7 @@
 
 #include "core/ordering.h"
 #include "core/record_creation.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

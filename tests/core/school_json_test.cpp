@@ -6,7 +6,7 @@
 #include "core/record_fields.h"
 #include "core/school_json.h"
 #include "core/storage.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

@@ -8,7 +8,7 @@
 #include "core/damage_check.h"
 #include "core/settings_record.h"
 #include "core/storage.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/turkish_text.h"
-#include "test_school.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {

@@ -1,4 +1,4 @@
-#include "test_school.h"
+#include "school_files.h"
 
 #include <gtest/gtest.h>
 

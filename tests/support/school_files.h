@@ -1,6 +1,7 @@
 #pragma once
-// Helpers shared by the core tests: a scratch folder, file bytes, UTF-8 names turned
-// into the cp1254 the records hold, and a small school with every kind of record.
+// Helpers shared by the core and command-line tests: a scratch folder, file bytes,
+// UTF-8 names turned into the cp1254 the records hold, and a small school with every
+// kind of record.
 
 #include <filesystem>
 #include <memory>
