@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -55,6 +56,14 @@ inline void OnNextModal(std::function<void(QDialog*)> action, QWidget* previous 
     }
   });
   timer->start(5);
+}
+
+// Accepts the next message window once it shows, keeping its text in `text`.
+inline void AcceptNextMessage(QString& text) {
+  OnNextModal([&text](QDialog* d) {
+    text = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    d->accept();
+  });
 }
 
 // Counts the modal windows that open while it lives and closes each at once.

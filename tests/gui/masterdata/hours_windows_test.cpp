@@ -36,10 +36,7 @@ TEST_F(HoursWindows, WeeklyHoursByKeyboard) {
   EXPECT_EQ(form.editedClass(), 1);
   // 17 is refused when the box is left; the 1 stored on the way is undone.
   Type(&form, "Edit4", "17");
-  OnNextModal([this](QDialog* d) {
-    lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
-    d->accept();
-  });
+  AcceptNextMessage(lastMessage);
   GridOf(&form)->setFocus();
   EXPECT_EQ(lastMessage, U8("SALI: Ders saati 16'dan büyük olamaz."));
   EXPECT_EQ(Child(&form, "Edit4")->text(), "6");  // the stored hour again
@@ -49,10 +46,7 @@ TEST_F(HoursWindows, WeeklyHoursByKeyboard) {
   // A first hour after the last is refused the same way.
   lastMessage.clear();
   Type(&form, "Edit5", "8");
-  OnNextModal([this](QDialog* d) {
-    lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
-    d->accept();
-  });
+  AcceptNextMessage(lastMessage);
   GridOf(&form)->setFocus();
   EXPECT_EQ(lastMessage, U8("ÇARŞAMBA: İlk ders saati son ders saatinden sonra olamaz."));
   EXPECT_EQ(OnDisk().ClassGridByNo(1)->firstHour[2], 1);
@@ -96,10 +90,7 @@ using EmptySchool = WindowFixture;
 TEST_F(EmptySchool, WeeklyHoursWithoutAClassShowTheNoticeInstead) {
   QWidget parent;
   MasterDataWindows windows(context(), &parent);
-  OnNextModal([this](QDialog* d) {
-    lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
-    d->accept();
-  });
+  AcceptNextMessage(lastMessage);
   windows.OpenWeeklyHours();
   EXPECT_EQ(lastMessage, U8("Programda hiçbir SINIF tanımlanmamış. "));
   EXPECT_FALSE(windows.weeklyHours().isVisible());
