@@ -36,6 +36,21 @@ int AddWithGrid(List& list, GridList& grids, Create create) {
   return n;
 }
 
+// Runs `each(classNo, lesson)` for every member of the class lesson's common group, or
+// for the class lesson itself when it is not a common one.
+template <typename Each>
+void EachMember(School& school, const TClassLessonRec& cl, int classNo, int lesson,
+                Each each) {
+  const TCommonGroupRec* g =
+      cl.commonGroup != 0 ? school.CommonGroupByNo(cl.commonGroup) : nullptr;
+  const int members = g != nullptr ? g->count : 1;
+  for (int k = 0; k < members; ++k) {
+    const int c = g != nullptr ? g->classes[static_cast<std::size_t>(k)] : classNo;
+    const int l = g != nullptr ? g->lessons[static_cast<std::size_t>(k)] : lesson;
+    each(c, l);
+  }
+}
+
 }  // namespace
 
 std::string ClassKey(const School& school, int classNo) {
@@ -108,15 +123,10 @@ SchoolBuilder& SchoolBuilder::Room(std::string_view name) {
 SchoolBuilder& SchoolBuilder::Teach() {
   const TClassLessonRec* cl = school_.ClassLessonAt(class_, lesson_);
   if (teacher_ == 0 || cl == nullptr) Fail("Teach needs a teacher and a class lesson");
-  const TCommonGroupRec* g =
-      cl->commonGroup != 0 ? school_.CommonGroupByNo(cl->commonGroup) : nullptr;
-  const int members = g != nullptr ? g->count : 1;
-  for (int k = 0; k < members; ++k) {
-    const int c = g != nullptr ? g->classes[static_cast<std::size_t>(k)] : class_;
-    const int l = g != nullptr ? g->lessons[static_cast<std::size_t>(k)] : lesson_;
+  EachMember(school_, *cl, class_, lesson_, [&](int c, int l) {
     if (!AddTeacherLesson(school_, teacher_, c, l)) Fail("class lesson has 15 teachers");
     PlaceTeacherLesson(school_, teacher_, c, l);
-  }
+  });
   return *this;
 }
 
@@ -132,14 +142,9 @@ SchoolBuilder& SchoolBuilder::InRoom(std::string_view room) {
   const int r = RoomNo(room);
   const TClassLessonRec* cl = school_.ClassLessonAt(class_, lesson_);
   if (cl == nullptr) Fail("InRoom needs a class lesson");
-  const TCommonGroupRec* g =
-      cl->commonGroup != 0 ? school_.CommonGroupByNo(cl->commonGroup) : nullptr;
-  const int members = g != nullptr ? g->count : 1;
-  for (int k = 0; k < members; ++k) {
-    const int c = g != nullptr ? g->classes[static_cast<std::size_t>(k)] : class_;
-    const int l = g != nullptr ? g->lessons[static_cast<std::size_t>(k)] : lesson_;
+  EachMember(school_, *cl, class_, lesson_, [&](int c, int l) {
     if (!AttachRoom(school_, r, c, l)) Fail("room refused");
-  }
+  });
   return *this;
 }
 
