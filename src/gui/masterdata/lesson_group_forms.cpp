@@ -1,7 +1,5 @@
 #include "gui/masterdata/lesson_group_forms.h"
 
-#include <QLineEdit>
-
 #include "core/school.h"
 #include "gui/common/qt_text.h"
 #include "masterdata/deletions.h"
@@ -30,25 +28,20 @@ TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
 }
 
 TDersGrupForm::TDersGrupForm(AppContext context, QWidget* parent)
-    : ListWindow(context,
-                 {.caption = U8("DERS GRUPLARI AÇ"),
-                  .kind = EntityKind::kLessonGroup,
-                  .helpTopic = 102,
-                  .kaydetCaption = U8(" KAYDET(F2)    "),
-                  .duzeltCaption = U8("DÜZENLE    "),
-                  .silCaption = U8("SİL (F5)            "),
-                  .columns = LessonGroupColumns(),
-                  .rows = LessonGroupRows,
-                  .deleteRecord = DeleteLessonGroupFromList},
-                 parent) {
+    : NameListWindow(context,
+                     {.caption = U8("DERS GRUPLARI AÇ"),
+                      .kind = EntityKind::kLessonGroup,
+                      .helpTopic = 102,
+                      .kaydetCaption = U8(" KAYDET(F2)    "),
+                      .duzeltCaption = U8("DÜZENLE    "),
+                      .silCaption = U8("SİL (F5)            "),
+                      .columns = LessonGroupColumns(),
+                      .rows = LessonGroupRows,
+                      .deleteRecord = DeleteLessonGroupFromList},
+                     U8("DERS GRUBU"), SaveNewLessonGroup, parent) {
   setObjectName("TDersGrupForm");
-  AddEntryField("Edit1", U8("DERS GRUBU"));
   SetEditWindow(new TDersGrupEditForm(context, this));
   resize(420, 420);
-}
-
-Change TDersGrupForm::SaveNew() {
-  return SaveNewLessonGroup(context().school, ToRecordText(entry(0)->text()));
 }
 
 }  // namespace kalvodrin

@@ -14,14 +14,11 @@ class TDersGrupEditForm : public NameEditWindow {
   explicit TDersGrupEditForm(AppContext context, QWidget* parent = nullptr);
 };
 
-class TDersGrupForm : public ListWindow {
+class TDersGrupForm : public NameListWindow {
   Q_OBJECT
 
  public:
   explicit TDersGrupForm(AppContext context, QWidget* parent = nullptr);
-
- protected:
-  Change SaveNew() override;
 };
 
 }  // namespace kalvodrin

@@ -220,4 +220,14 @@ void ListWindow::MoveSelected(MoveDirection direction) {
   grid_->SelectRow(grid_->RowOfNumber(number));
 }
 
+NameListWindow::NameListWindow(AppContext context, ListWindowSpec spec, const QString& label,
+                               SaveName saveNew, QWidget* parent)
+    : ListWindow(context, std::move(spec), parent), saveNew_(saveNew) {
+  AddEntryField("Edit1", label);
+}
+
+Change NameListWindow::SaveNew() {
+  return saveNew_(context().school, ToRecordText(entry(0)->text()));
+}
+
 }  // namespace kalvodrin

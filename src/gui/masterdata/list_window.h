@@ -15,6 +15,7 @@
 #include <QKeySequence>
 #include <QString>
 
+#include <string_view>
 #include <vector>
 
 #include "gui/common/app_context.h"
@@ -116,6 +117,23 @@ class ListWindow : public QDialog {
   QFormLayout* entryForm_ = nullptr;
   std::vector<QLineEdit*> entries_;
   EditWindow* editWindow_ = nullptr;
+};
+
+// A list of records that are only a name, as the lesson groups and the classrooms: one
+// entry field "Edit1" whose text the given operation saves as a new record.
+class NameListWindow : public ListWindow {
+  Q_OBJECT
+
+ public:
+  using SaveName = Change (*)(School&, std::string_view name);
+  NameListWindow(AppContext context, ListWindowSpec spec, const QString& label,
+                 SaveName saveNew, QWidget* parent = nullptr);
+
+ protected:
+  Change SaveNew() override;
+
+ private:
+  SaveName saveNew_;
 };
 
 }  // namespace kalvodrin

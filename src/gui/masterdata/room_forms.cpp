@@ -1,7 +1,5 @@
 #include "gui/masterdata/room_forms.h"
 
-#include <QLineEdit>
-
 #include "core/ordering.h"
 #include "core/school.h"
 #include "gui/common/qt_text.h"
@@ -31,29 +29,24 @@ TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
 }
 
 TDerslikForm::TDerslikForm(AppContext context, QWidget* parent)
-    : ListWindow(context,
-                 {.caption = U8("DERSHANE AÇ-DÜZELT"),
-                  .kind = EntityKind::kRoom,
-                  .helpTopic = 107,
-                  .kaydetCaption = U8("KAYDET (F2)"),
-                  .duzeltCaption = U8("DÜZENLE     "),
-                  .silCaption = U8("SİL (F5)"),
-                  .columns = RoomColumns(),
-                  .ordered = true,
-                  .orderCaption = U8("DERSHANELERİ  SIRALA"),
-                  .rows = RoomRows,
-                  .deleteRecord = DeleteRoomFromList,
-                  .moveRecord = MoveRoom,
-                  .sortBeforeFill = SortRooms},
-                 parent) {
+    : NameListWindow(context,
+                     {.caption = U8("DERSHANE AÇ-DÜZELT"),
+                      .kind = EntityKind::kRoom,
+                      .helpTopic = 107,
+                      .kaydetCaption = U8("KAYDET (F2)"),
+                      .duzeltCaption = U8("DÜZENLE     "),
+                      .silCaption = U8("SİL (F5)"),
+                      .columns = RoomColumns(),
+                      .ordered = true,
+                      .orderCaption = U8("DERSHANELERİ  SIRALA"),
+                      .rows = RoomRows,
+                      .deleteRecord = DeleteRoomFromList,
+                      .moveRecord = MoveRoom,
+                      .sortBeforeFill = SortRooms},
+                     U8("DERSLİK ADI"), SaveNewRoom, parent) {
   setObjectName("TDerslikForm");
-  AddEntryField("Edit1", U8("DERSLİK ADI"));
   SetEditWindow(new TDerslikEditForm(context, this));
   resize(460, 480);
-}
-
-Change TDerslikForm::SaveNew() {
-  return SaveNewRoom(context().school, ToRecordText(entry(0)->text()));
 }
 
 }  // namespace kalvodrin

@@ -14,14 +14,11 @@ class TDerslikEditForm : public NameEditWindow {
   explicit TDerslikEditForm(AppContext context, QWidget* parent = nullptr);
 };
 
-class TDerslikForm : public ListWindow {
+class TDerslikForm : public NameListWindow {
   Q_OBJECT
 
  public:
   explicit TDerslikForm(AppContext context, QWidget* parent = nullptr);
-
- protected:
-  Change SaveNew() override;
 };
 
 }  // namespace kalvodrin
