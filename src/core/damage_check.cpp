@@ -101,51 +101,44 @@ auto TeacherKnown(const School& s) {
   return [&s](int n) { return s.TeacherByNo(n) != nullptr; };
 }
 
+// Walks a numbered collection: each record is begun under its label and its number
+// checked for 0 and for an earlier record of the same number before `check` looks at
+// its own fields.
+template <typename List, typename Check>
+void EachNumbered(Checker& c, DataFile file, const List& list, std::string_view kind,
+                  Check check) {
+  Numbers numbers;
+  for (std::size_t i = 0; i < list.size(); ++i, numbers.Next()) {
+    const auto& r = list[i];
+    c.Begin(file, i + 1, std::string(kind) + " " + to_string(r.number));
+    numbers.See(c, "number", r.number);
+    check(r);
+  }
+}
+
 void CheckMasterData(Checker& c) {
   const School& s = c.school();
-  Numbers groups;
-  for (std::size_t i = 0; i < s.LessonGroups.size(); ++i, groups.Next()) {
-    const TLessonGroupRec& r = s.LessonGroups[i];
-    c.Begin(DataFile::kLessonGroups, i + 1, "grup " + to_string(r.number));
-    groups.See(c, "number", r.number);
-    c.Text("name", r.name);
-  }
-  Numbers lessons;
-  for (std::size_t i = 0; i < s.Lessons.size(); ++i, lessons.Next()) {
-    const TLessonRec& r = s.Lessons[i];
-    c.Begin(DataFile::kLessons, i + 1, "ders " + to_string(r.number));
-    lessons.See(c, "number", r.number);
+  EachNumbered(c, DataFile::kLessonGroups, s.LessonGroups, "grup",
+               [&c](const TLessonGroupRec& r) { c.Text("name", r.name); });
+  EachNumbered(c, DataFile::kLessons, s.Lessons, "ders", [&c, &s](const TLessonRec& r) {
     c.Text("name", r.name);
     c.Text("shortName", r.shortName);
     c.Ref("group", r.group, "ders grubu",
           [&s](int n) { return s.LessonGroupByNo(n) != nullptr; }, true);
     c.Pattern(r.pattern, r.weeklyHours);
-  }
-  Numbers classes;
-  for (std::size_t i = 0; i < s.Classes.size(); ++i, classes.Next()) {
-    const TClassRec& r = s.Classes[i];
-    c.Begin(DataFile::kClasses, i + 1, "sınıf " + to_string(r.number));
-    classes.See(c, "number", r.number);
+  });
+  EachNumbered(c, DataFile::kClasses, s.Classes, "sınıf", [&c](const TClassRec& r) {
     c.Text("name", r.name);
     c.Text("section", r.section);
-  }
-  Numbers rooms;
-  for (std::size_t i = 0; i < s.Rooms.size(); ++i, rooms.Next()) {
-    const TRoomRec& r = s.Rooms[i];
-    c.Begin(DataFile::kRooms, i + 1, "derslik " + to_string(r.number));
-    rooms.See(c, "number", r.number);
-    c.Text("name", r.name);
-  }
-  Numbers teachers;
-  for (std::size_t i = 0; i < s.Teachers.size(); ++i, teachers.Next()) {
-    const TTeacherRec& r = s.Teachers[i];
-    c.Begin(DataFile::kTeachers, i + 1, "öğretmen " + to_string(r.number));
-    teachers.See(c, "number", r.number);
+  });
+  EachNumbered(c, DataFile::kRooms, s.Rooms, "derslik",
+               [&c](const TRoomRec& r) { c.Text("name", r.name); });
+  EachNumbered(c, DataFile::kTeachers, s.Teachers, "öğretmen", [&c](const TTeacherRec& r) {
     c.Text("name", r.name);
     c.Text("branch", r.branch);
     c.Text("classTeacherOf", r.classTeacherOf);
     c.Text("club", r.club);
-  }
+  });
 }
 
 void CheckClassLessons(Checker& c) {
@@ -176,30 +169,23 @@ void CheckClassLessons(Checker& c) {
 
 void CheckCommonGroups(Checker& c) {
   const School& s = c.school();
-  Numbers numbers;
-  for (std::size_t i = 0; i < s.CommonGroups.size(); ++i, numbers.Next()) {
-    const TCommonGroupRec& r = s.CommonGroups[i];
-    c.Begin(DataFile::kCommonGroups, i + 1, "ortak ders grubu " + to_string(r.number));
-    numbers.See(c, "number", r.number);
-    c.Count("count", r.count);
-    for (int k = 0; r.count <= kMaxListed && k < r.count; ++k) {
-      const auto at = static_cast<std::size_t>(k);
-      if (s.ClassLessonAt(r.classes[at], r.lessons[at]) == nullptr)
-        c.Report("üye " + to_string(k + 1) + ": sınıf " + to_string(r.classes[at]) +
-                 " bu dersi (" + to_string(r.lessons[at]) + ") almıyor");
-    }
-  }
+  EachNumbered(c, DataFile::kCommonGroups, s.CommonGroups, "ortak ders grubu",
+               [&c, &s](const TCommonGroupRec& r) {
+                 c.Count("count", r.count);
+                 for (int k = 0; r.count <= kMaxListed && k < r.count; ++k) {
+                   const auto at = static_cast<std::size_t>(k);
+                   if (s.ClassLessonAt(r.classes[at], r.lessons[at]) == nullptr)
+                     c.Report("üye " + to_string(k + 1) + ": sınıf " +
+                              to_string(r.classes[at]) + " bu dersi (" +
+                              to_string(r.lessons[at]) + ") almıyor");
+                 }
+               });
 }
 
 void CheckDuties(Checker& c) {
   const School& s = c.school();
-  Numbers places;
-  for (std::size_t i = 0; i < s.DutyPlaces.size(); ++i, places.Next()) {
-    const TDutyPlaceRec& r = s.DutyPlaces[i];
-    c.Begin(DataFile::kDutyPlaces, i + 1, "nöbet yeri " + to_string(r.number));
-    places.See(c, "number", r.number);
-    c.Text("name", r.name);
-  }
+  EachNumbered(c, DataFile::kDutyPlaces, s.DutyPlaces, "nöbet yeri",
+               [&c](const TDutyPlaceRec& r) { c.Text("name", r.name); });
   for (std::size_t i = 0; i < s.Duties.size(); ++i) {
     const TDutyRec& r = s.Duties[i];
     c.Begin(DataFile::kDuties, i + 1, "nöbet " + to_string(i + 1));
@@ -246,9 +232,12 @@ void CheckPlane(Checker& c, std::string_view field, const Plane& plane,
              to_string(plane[static_cast<std::size_t>(firstCell - 1)]) + ")");
 }
 
-template <typename List, typename Known>
+// Each grid's owner must exist, once, and the numbers in its occupant plane must name
+// records of `occupantKind`.
+template <typename List, typename OwnerKnown, typename OccupantKnown>
 void CheckGrids(Checker& c, DataFile file, const List& grids, std::string_view kind,
-                Known ownerKnown) {
+                OwnerKnown ownerKnown, std::string_view occupantKind,
+                OccupantKnown occupantKnown) {
   Numbers owners;
   for (std::size_t i = 0; i < grids.size(); ++i, owners.Next()) {
     const auto& g = grids[i];
@@ -260,27 +249,18 @@ void CheckGrids(Checker& c, DataFile file, const List& grids, std::string_view k
     owners.See(c, "number", owner);
     if (owner != 0 && !ownerKnown(owner)) c.Report("çizelgenin sahibi olan " +
                                                     std::string(kind) + " yok");
+    CheckPlane(c, "occupant", g.occupant, occupantKind, occupantKnown);
   }
 }
 
 void CheckTimetables(Checker& c) {
   const School& s = c.school();
-  CheckGrids(c, DataFile::kTeacherGrids, s.TeacherGrids, "öğretmen", TeacherKnown(s));
-  for (std::size_t i = 0; i < s.TeacherGrids.size(); ++i) {
-    c.Begin(DataFile::kTeacherGrids, i + 1,
-            "öğretmen " + to_string(s.TeacherGrids[i].teacher));
-    CheckPlane(c, "occupant", s.TeacherGrids[i].occupant, "sınıf", ClassKnown(s));
-  }
-  CheckGrids(c, DataFile::kClassGrids, s.ClassGrids, "sınıf", ClassKnown(s));
-  for (std::size_t i = 0; i < s.ClassGrids.size(); ++i) {
-    c.Begin(DataFile::kClassGrids, i + 1, "sınıf " + to_string(s.ClassGrids[i].classNo));
-    CheckPlane(c, "occupant", s.ClassGrids[i].occupant, "ders", LessonKnown(s));
-  }
-  CheckGrids(c, DataFile::kRoomGrids, s.RoomGrids, "derslik", RoomKnown(s));
-  for (std::size_t i = 0; i < s.RoomGrids.size(); ++i) {
-    c.Begin(DataFile::kRoomGrids, i + 1, "derslik " + to_string(s.RoomGrids[i].room));
-    CheckPlane(c, "occupant", s.RoomGrids[i].occupant, "sınıf", ClassKnown(s));
-  }
+  CheckGrids(c, DataFile::kTeacherGrids, s.TeacherGrids, "öğretmen", TeacherKnown(s),
+             "sınıf", ClassKnown(s));
+  CheckGrids(c, DataFile::kClassGrids, s.ClassGrids, "sınıf", ClassKnown(s), "ders",
+             LessonKnown(s));
+  CheckGrids(c, DataFile::kRoomGrids, s.RoomGrids, "derslik", RoomKnown(s), "sınıf",
+             ClassKnown(s));
 }
 
 void CheckSettings(Checker& c) {
