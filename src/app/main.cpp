@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "gui/shell/kalvodrin_app.h"
+#include "app/kalvodrin_app.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "core/change.h"
 #include "core/pstr.h"
 #include "core/school.h"
-#include "masterdata/outcome.h"
 
 namespace kalvodrin {
 

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
+#include "core/change.h"
+#include "core/reorder.h"
 #include "core/school.h"
-#include "masterdata/outcome.h"
-#include "masterdata/reorder.h"
 
 namespace kalvodrin {
 

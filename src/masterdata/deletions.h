@@ -4,8 +4,8 @@
 // with the record), brings the hour counts of classes, classrooms and teachers up to
 // date and returns every file the window rewrites. kNotFound for an unknown number.
 
+#include "core/change.h"
 #include "core/school.h"
-#include "masterdata/outcome.h"
 
 namespace kalvodrin {
 

@@ -1,16 +1,23 @@
 #pragma once
 // The texts of the list windows' entry fields and messages: typed names made into
-// stored names, digit fields read as numbers, the delete confirmations.
+// stored names, digit fields read as numbers, refusals and delete confirmations.
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/change.h"
 #include "core/school.h"
-#include "masterdata/outcome.h"
 
 namespace kalvodrin {
+
+// The kinds of master data the list windows keep.
+enum class EntityKind { kLessonGroup, kLesson, kClass, kRoom, kTeacher };
+
+// The notice the window shows for a refused command, in UTF-8; empty for kDone and
+// kUnchanged, which need none. `day` (1..5) names the day of an hour problem.
+std::string NoticeText(Outcome outcome, EntityKind kind, int day = 0);
 
 // A typed cp1254 text as it is stored: Turkish capitals, cut to `width` characters.
 std::string StoredText(std::string_view typed, std::size_t width);

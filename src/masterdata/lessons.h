@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/change.h"
 #include "core/school.h"
-#include "masterdata/outcome.h"
 
 namespace kalvodrin {
 

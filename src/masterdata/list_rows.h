@@ -1,24 +1,13 @@
 #pragma once
-// What the list windows show: their columns and one row of texts per record, in list
-// order, every text in UTF-8. Row r of a window's grid (r >= 1; row 0 holds the
-// headers) is element r-1.
+// What the master-data list windows show: their columns and one row of texts per
+// record, in list order.
 
-#include <string>
 #include <vector>
 
+#include "core/list_rows.h"
 #include "core/school.h"
 
 namespace kalvodrin {
-
-struct ListColumn {
-  std::string header;
-  bool hidden = false;  // a number column of width 0
-};
-
-struct ListRow {
-  int number = 0;                  // the record's number (the first, hidden column)
-  std::vector<std::string> cells;  // one text per column, hidden columns included
-};
 
 //   ["NO"], "DERS GRUBU"
 std::vector<ListColumn> LessonGroupColumns();
@@ -43,13 +32,5 @@ std::vector<ListRow> TeacherRows(const School& school);
 //   ["NO"], "SINIF", "BÖLÜM": the classes of the weekly hours window
 std::vector<ListColumn> ClassHoursColumns();
 std::vector<ListRow> ClassHoursRows(const School& school);
-
-// The grid row (1-based) that shows the number; 0 when none does.
-int RowOfNumber(const std::vector<ListRow>& rows, int number);
-
-// The row to select after a delete left `remainingRows` rows while `selectedRow`
-// was selected: the same row while it exists, else the new last row; 0 when the
-// list became empty (the focus then goes to the first entry field).
-int RowAfterDelete(int selectedRow, int remainingRows);
 
 }  // namespace kalvodrin

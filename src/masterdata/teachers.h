@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "core/change.h"
+#include "core/reorder.h"
 #include "core/school.h"
-#include "masterdata/outcome.h"
-#include "masterdata/reorder.h"
 
 namespace kalvodrin {
 

@@ -19,7 +19,7 @@
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
-#include "gui/shell/kalvodrin_app.h"
+#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
 #include "gui_test_support.h"

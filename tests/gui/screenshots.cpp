@@ -26,7 +26,7 @@
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
-#include "gui/shell/kalvodrin_app.h"
+#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "masterdata/masterdata_screens.h"
 

@@ -7,12 +7,14 @@
 
 #include "core/ordering.h"
 #include "core/school.h"
+#include "gui/common/apply_change.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
-#include "gui/masterdata/apply_change.h"
+#include "gui/masterdata/record_texts.h"
 #include "gui/masterdata/room_forms.h"
 #include "masterdata/classes.h"
 #include "masterdata/deletions.h"
+#include "masterdata/list_rows.h"
 
 namespace kalvodrin {
 
@@ -21,7 +23,7 @@ TSinifEditForm::TSinifEditForm(AppContext context, QWidget* parent)
                  {.caption = U8("SINIFLARI DÜZENLE"),
                   .iptalCaption = U8("İPTALET"),
                   .helpTopic = 106,
-                  .kind = EntityKind::kClass},
+                  .texts = TextsOf(EntityKind::kClass)},
                  parent) {
   setObjectName("TSinifEditForm");
   edit1_ = AddField("Edit1", U8("SINIFIN ADI"), 4);
@@ -42,7 +44,7 @@ Change TSinifEditForm::Store(int number) {
 TSinifForm::TSinifForm(AppContext context, QWidget* parent)
     : ListWindow(context,
                  {.caption = U8("SINIFLAR"),
-                  .kind = EntityKind::kClass,
+                  .texts = TextsOf(EntityKind::kClass),
                   .helpTopic = 105,
                   .kaydetCaption = U8("KAYDET(F2)"),
                   .duzeltCaption = U8("DÜZELT"),
@@ -80,8 +82,8 @@ void TSinifForm::EKBNA1Click() {
   const int row = grid()->SelectedRow();
   const int number = grid()->SelectedNumber();
   if (number == 0) return;
-  if (!ApplyChange(context(), ToggleClassAnnex(context().school, number), EntityKind::kClass))
-    return;
+  const Change toggled = ToggleClassAnnex(context().school, number);
+  if (!ApplyChange(context(), toggled, RefusalOf(EntityKind::kClass))) return;
   Refill();
   grid()->SelectRow(row);
 }

@@ -3,8 +3,8 @@
 // its edit window TSinifEditForm ("SINIFLARI DÜZENLE"). "DERSHANE AÇ" opens the
 // classrooms; the grid's popup menu item "EKBİNA" moves a class between buildings.
 
-#include "gui/masterdata/edit_window.h"
-#include "gui/masterdata/list_window.h"
+#include "gui/common/edit_window.h"
+#include "gui/common/list_window.h"
 
 class QAction;
 class QLineEdit;

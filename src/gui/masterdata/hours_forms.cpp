@@ -11,14 +11,16 @@
 
 #include "core/field_text.h"
 #include "core/school.h"
+#include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
-#include "gui/masterdata/apply_change.h"
+#include "gui/masterdata/record_texts.h"
 #include "masterdata/class_hours.h"
+#include "masterdata/list_rows.h"
 
 namespace kalvodrin {
 namespace {
@@ -78,7 +80,7 @@ bool TSaatlerForm::Open() {
 void TSaatlerForm::KaydetBtnClick() {
   std::array<std::string, 16> texts;
   for (std::size_t h = 0; h < texts.size(); ++h) texts[h] = ToRecordText(edits_[h]->text());
-  ApplyChange(context_, SaveStartTimes(context_.school, texts), EntityKind::kClass);
+  ApplyChange(context_, SaveStartTimes(context_.school, texts), RefusalOf(EntityKind::kClass));
   accept();
 }
 
@@ -167,7 +169,7 @@ void TGDSForm::BoxChanged() {
   // A refused set is not stored; the user is told when the box is left, not while
   // still typing.
   const Change change = SetClassHours(context_.school, editedClass_, *hours);
-  if (change.done()) ApplyChange(context_, change, EntityKind::kClass);
+  if (change.done()) ApplyChange(context_, change, RefusalOf(EntityKind::kClass));
 }
 
 bool TGDSForm::IsBox(const QWidget* widget) const {
@@ -204,7 +206,7 @@ void TGDSForm::LeaveBox() {
   if (check.done()) return;
   context_.sil.Notice(U8(NoticeText(check.outcome, EntityKind::kClass, check.day)));
   ApplyChange(context_, SetClassHours(context_.school, classNo, beforeTyping_),
-              EntityKind::kClass);
+              RefusalOf(EntityKind::kClass));
   ShowSelectedClass();
 }
 
@@ -217,7 +219,8 @@ void TGDSForm::CopyFromAbove() {
   const int classNo = grid_->SelectedNumber();
   if (classNo == 0) return;
   LeaveBoxes();
-  ApplyChange(context_, CopyClassHoursFromAbove(context_.school, classNo), EntityKind::kClass);
+  ApplyChange(context_, CopyClassHoursFromAbove(context_.school, classNo),
+              RefusalOf(EntityKind::kClass));
   ShowSelectedClass();
 }
 

@@ -15,8 +15,10 @@
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/lesson_group_forms.h"
+#include "gui/masterdata/record_texts.h"
 #include "masterdata/deletions.h"
 #include "masterdata/lessons.h"
+#include "masterdata/list_rows.h"
 
 namespace kalvodrin {
 namespace {
@@ -79,7 +81,7 @@ TDersEditForm::TDersEditForm(AppContext context, QWidget* parent)
                  {.caption = U8("DERS DÜZELTME"),
                   .iptalCaption = U8("İPTAL ET"),
                   .helpTopic = 103,
-                  .kind = EntityKind::kLesson},
+                  .texts = TextsOf(EntityKind::kLesson)},
                  parent) {
   setObjectName("TDersEditForm");
   edit1_ = AddField("Edit1", U8("DERSİN ADI"), 30);
@@ -143,7 +145,7 @@ Change TDersEditForm::Store(int number) {
 TDerslerForm::TDerslerForm(AppContext context, QWidget* parent)
     : ListWindow(context,
                  {.caption = U8("DERS HAVUZU"),
-                  .kind = EntityKind::kLesson,
+                  .texts = TextsOf(EntityKind::kLesson),
                   .helpTopic = 101,
                   .kaydetCaption = U8("KAYDET (F2 )"),
                   .duzeltCaption = U8("DÜZENLE       "),

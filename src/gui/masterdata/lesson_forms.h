@@ -3,8 +3,8 @@
 // ("DERS DÜZELTME"). The pool is kept in Turkish alphabetical order; "Gruplar" opens
 // the lesson groups.
 
-#include "gui/masterdata/edit_window.h"
-#include "gui/masterdata/list_window.h"
+#include "gui/common/edit_window.h"
+#include "gui/common/list_window.h"
 
 class QComboBox;
 class QLineEdit;

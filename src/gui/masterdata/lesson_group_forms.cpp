@@ -2,8 +2,10 @@
 
 #include "core/school.h"
 #include "gui/common/qt_text.h"
+#include "gui/masterdata/record_texts.h"
 #include "masterdata/deletions.h"
 #include "masterdata/lessons.h"
+#include "masterdata/list_rows.h"
 
 namespace kalvodrin {
 
@@ -21,7 +23,7 @@ TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
                      {.caption = U8("DERS GRUBU  DÜZELT"),
                       .iptalCaption = U8("İPTALET"),
                       .helpTopic = 104,
-                      .kind = EntityKind::kLessonGroup},
+                      .texts = TextsOf(EntityKind::kLessonGroup)},
                      {.label = U8("GRUP ADI"), .name = GroupName, .store = SaveLessonGroupEdit},
                      parent) {
   setObjectName("TDersGrupEditForm");
@@ -30,7 +32,7 @@ TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
 TDersGrupForm::TDersGrupForm(AppContext context, QWidget* parent)
     : NameListWindow(context,
                      {.caption = U8("DERS GRUPLARI AÇ"),
-                      .kind = EntityKind::kLessonGroup,
+                      .texts = TextsOf(EntityKind::kLessonGroup),
                       .helpTopic = 102,
                       .kaydetCaption = U8(" KAYDET(F2)    "),
                       .duzeltCaption = U8("DÜZENLE    "),

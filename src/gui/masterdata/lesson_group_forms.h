@@ -2,8 +2,8 @@
 // TDersGrupForm ("DERS GRUPLARI AÇ"), the list of lesson groups, and its edit window
 // TDersGrupEditForm ("DERS GRUBU  DÜZELT").
 
-#include "gui/masterdata/edit_window.h"
-#include "gui/masterdata/list_window.h"
+#include "gui/common/edit_window.h"
+#include "gui/common/list_window.h"
 
 namespace kalvodrin {
 

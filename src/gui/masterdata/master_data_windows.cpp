@@ -7,7 +7,6 @@
 #include "gui/masterdata/hours_forms.h"
 #include "gui/masterdata/lesson_forms.h"
 #include "gui/masterdata/teacher_forms.h"
-#include "gui/shell/main_window.h"
 
 namespace kalvodrin {
 
@@ -20,17 +19,11 @@ MasterDataWindows::MasterDataWindows(AppContext context, QWidget* parent)
 
 MasterDataWindows::~MasterDataWindows() = default;
 
-void MasterDataWindows::Register(TKalvodrinForm& mainForm) {
-  auto opener = [](QDialog* window) {
-    return [window] {
-      window->exec();
-      return OpenOutcome::kClosed;
-    };
-  };
-  mainForm.SetOpener(MainMenuItem::kLessonPool, opener(lessonPool_.get()));
-  mainForm.SetOpener(MainMenuItem::kTeachers, opener(teachers_.get()));
-  mainForm.SetOpener(MainMenuItem::kClassesAndRooms, opener(classes_.get()));
-  mainForm.SetOpener(MainMenuItem::kWeeklyHours, [this] {
+void MasterDataWindows::Register(WindowRegistry& registry) {
+  registry.SetOpener(MainMenuItem::kLessonPool, ModalOpener(lessonPool_.get()));
+  registry.SetOpener(MainMenuItem::kTeachers, ModalOpener(teachers_.get()));
+  registry.SetOpener(MainMenuItem::kClassesAndRooms, ModalOpener(classes_.get()));
+  registry.SetOpener(MainMenuItem::kWeeklyHours, [this] {
     OpenWeeklyHours();
     return OpenOutcome::kClosed;
   });

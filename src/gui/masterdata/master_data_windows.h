@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/common/app_context.h"
+#include "gui/common/window_registry.h"
 
 class QWidget;
 
@@ -13,21 +14,20 @@ namespace kalvodrin {
 
 class TDerslerForm;
 class TGDSForm;
-class TKalvodrinForm;
 class TOgretmenForm;
 class TSinifForm;
 
 inline constexpr const char* kNoClassNotice = "Programda hiçbir SINIF tanımlanmamış. ";
 
-class MasterDataWindows {
+class MasterDataWindows : public AreaWindows {
  public:
   MasterDataWindows(AppContext context, QWidget* parent);
-  ~MasterDataWindows();
+  ~MasterDataWindows() override;
   MasterDataWindows(const MasterDataWindows&) = delete;
   MasterDataWindows& operator=(const MasterDataWindows&) = delete;
 
   // Gives the main window's four items their windows.
-  void Register(TKalvodrinForm& mainForm);
+  void Register(WindowRegistry& registry) override;
 
   // "DERS SAATLERİ GİRİŞİ": the weekly hours need a class; without one the notice
   // kNoClassNotice is shown instead.

@@ -3,8 +3,10 @@
 #include "core/ordering.h"
 #include "core/school.h"
 #include "gui/common/qt_text.h"
+#include "gui/masterdata/record_texts.h"
 #include "masterdata/classes.h"
 #include "masterdata/deletions.h"
+#include "masterdata/list_rows.h"
 
 namespace kalvodrin {
 
@@ -22,7 +24,7 @@ TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
                      {.caption = U8("DERSLİK ADI DÜZENLE"),
                       .iptalCaption = U8("İPTALET"),
                       .helpTopic = 108,
-                      .kind = EntityKind::kRoom},
+                      .texts = TextsOf(EntityKind::kRoom)},
                      {.label = U8("DERSLİK ADI"), .name = RoomName, .store = SaveRoomEdit},
                      parent) {
   setObjectName("TDerslikEditForm");
@@ -31,7 +33,7 @@ TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
 TDerslikForm::TDerslikForm(AppContext context, QWidget* parent)
     : NameListWindow(context,
                      {.caption = U8("DERSHANE AÇ-DÜZELT"),
-                      .kind = EntityKind::kRoom,
+                      .texts = TextsOf(EntityKind::kRoom),
                       .helpTopic = 107,
                       .kaydetCaption = U8("KAYDET (F2)"),
                       .duzeltCaption = U8("DÜZENLE     "),

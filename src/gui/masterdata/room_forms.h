@@ -2,8 +2,8 @@
 // TDerslikForm ("DERSHANE AÇ-DÜZELT"), the classrooms in their order, and its edit
 // window TDerslikEditForm ("DERSLİK ADI DÜZENLE").
 
-#include "gui/masterdata/edit_window.h"
-#include "gui/masterdata/list_window.h"
+#include "gui/common/edit_window.h"
+#include "gui/common/list_window.h"
 
 namespace kalvodrin {
 

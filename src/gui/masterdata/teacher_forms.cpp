@@ -6,7 +6,9 @@
 #include "core/ordering.h"
 #include "core/school.h"
 #include "gui/common/qt_text.h"
+#include "gui/masterdata/record_texts.h"
 #include "masterdata/deletions.h"
+#include "masterdata/list_rows.h"
 #include "masterdata/teachers.h"
 
 namespace kalvodrin {
@@ -25,7 +27,7 @@ TOgretmenEditForm::TOgretmenEditForm(AppContext context, QWidget* parent)
                  {.caption = U8("DÜZELT"),
                   .iptalCaption = U8("İPTALET"),
                   .helpTopic = 110,
-                  .kind = EntityKind::kTeacher},
+                  .texts = TextsOf(EntityKind::kTeacher)},
                  parent) {
   setObjectName("TOgretmenEditForm");
   edit1_ = AddField("Edit1", U8("ADI SOYADI"));
@@ -49,7 +51,7 @@ Change TOgretmenEditForm::Store(int number) {
 TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
     : ListWindow(context,
                  {.caption = U8("ÖĞRETMENLER"),
-                  .kind = EntityKind::kTeacher,
+                  .texts = TextsOf(EntityKind::kTeacher),
                   .helpTopic = 109,
                   .kaydetCaption = U8(" KAYDET(F2) "),
                   .duzeltCaption = U8("DÜZELT"),

@@ -3,8 +3,8 @@
 // TOgretmenEditForm ("DÜZELT"). Printing the list and the duty window are offered by
 // their buttons once those parts of the program are there.
 
-#include "gui/masterdata/edit_window.h"
-#include "gui/masterdata/list_window.h"
+#include "gui/common/edit_window.h"
+#include "gui/common/list_window.h"
 
 class QLineEdit;
 class QPushButton;

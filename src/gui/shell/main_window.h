@@ -1,17 +1,17 @@
 #pragma once
 // TKalvodrinForm, the main window: the program's title, the menu from which every
 // other window is opened modally, "Çalışma Dizini" and "ÇIKIŞ". Each menu item makes
-// its test first (shell/main_menu.h); an item whose window has not been given to the
-// main window stays disabled.
+// its test first (shell/main_menu.h); an item whose window no area has registered
+// stays disabled.
 
 #include <QMainWindow>
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "gui/common/app_context.h"
+#include "gui/common/window_registry.h"
 #include "shell/main_menu.h"
 
 class QAction;
@@ -23,20 +23,13 @@ namespace kalvodrin {
 class TPathForm;
 struct StartupResult;
 
-enum class OpenOutcome {
-  kClosed,
-  kRestored,  // the backup window restored files: the program must end
-};
-using WindowOpener = std::function<OpenOutcome()>;
-
-class TKalvodrinForm : public QMainWindow {
+class TKalvodrinForm : public QMainWindow, public WindowRegistry {
   Q_OBJECT
 
  public:
   TKalvodrinForm(AppContext context, TPathForm& pathForm, QWidget* parent = nullptr);
 
-  // Gives the item its window; the item is enabled from now on.
-  void SetOpener(MainMenuItem item, WindowOpener opener);
+  void SetOpener(MainMenuItem item, WindowOpener opener) override;
   // What start-up found: where YARDIM.LOF is, its text, and whether the school could be
   // read. Without a school only "Çalışma Dizini" and "ÇIKIŞ" are offered.
   void SetStartup(const StartupResult& result);

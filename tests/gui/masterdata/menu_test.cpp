@@ -4,7 +4,7 @@
 
 #include "core/record_creation.h"
 #include "gui/masterdata/master_data_windows.h"
-#include "gui/shell/kalvodrin_app.h"
+#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "window_fixture.h"
 

@@ -10,8 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/change.h"
 #include "gui/common/app_context.h"
-#include "masterdata/outcome.h"
+#include "gui/common/apply_change.h"
 
 class QFormLayout;
 class QLineEdit;
@@ -26,7 +27,7 @@ struct EditWindowSpec {
   QString kaydetCaption = "KAYDET";
   QString iptalCaption{};
   int helpTopic = 0;  // 0: the window has no help key
-  EntityKind kind = EntityKind::kLesson;  // names the record in refusal notices
+  RecordTexts texts{};  // words the refusal of a stored change
 };
 
 class EditWindow : public QDialog {

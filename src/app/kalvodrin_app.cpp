@@ -1,14 +1,14 @@
-#include "gui/shell/kalvodrin_app.h"
+#include "app/kalvodrin_app.h"
 
 #include <QTimer>
 
 #include <utility>
 
+#include "app/area_windows.h"
 #include "core/school.h"
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
-#include "gui/masterdata/master_data_windows.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
 
@@ -22,8 +22,8 @@ KalvodrinApp::KalvodrinApp(StartupOptions options, PredecessorImport* import)
   help_ = std::make_unique<THelpForm>();
   pathForm_ = std::make_unique<TPathForm>(*sil_, *help_);
   mainForm_ = std::make_unique<TKalvodrinForm>(context(), *pathForm_);
-  masterData_ = std::make_unique<MasterDataWindows>(context(), mainForm_.get());
-  masterData_->Register(*mainForm_);
+  areas_ = CreateAreaWindows(context(), mainForm_.get());
+  for (const std::unique_ptr<AreaWindows>& area : areas_) area->Register(*mainForm_);
   QObject::connect(mainForm_.get(), &TKalvodrinForm::WorkFolderSaved, mainForm_.get(),
                    [this] { AfterWorkFolderSaved(); });
 }

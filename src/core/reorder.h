@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "masterdata/outcome.h"
+#include "core/change.h"
 
 namespace kalvodrin {
 

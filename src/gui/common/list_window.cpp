@@ -1,4 +1,4 @@
-#include "gui/masterdata/list_window.h"
+#include "gui/common/list_window.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "gui/common/apply_change.h"
+#include "gui/common/edit_window.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
@@ -18,9 +20,6 @@
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
-#include "gui/masterdata/apply_change.h"
-#include "gui/masterdata/edit_window.h"
-#include "masterdata/entry_text.h"
 
 namespace kalvodrin {
 namespace {
@@ -178,7 +177,7 @@ void ListWindow::UpdateButtons() {
 
 void ListWindow::KaydetBtnClick() {
   if (!EntryValid()) return;
-  if (!ApplyChange(context_, SaveNew(), spec_.kind)) return;
+  if (!ApplyChange(context_, SaveNew(), spec_.texts.refusal)) return;
   Refill();
   ClearEntries();
   FocusFirstEntry();
@@ -197,8 +196,10 @@ void ListWindow::SilBtnClick() {
   const int number = grid_->SelectedNumber();
   if (number == 0) return;
   const int row = grid_->SelectedRow();
-  if (!context_.sil.Confirm(U8(DeleteConfirmText(context_.school, spec_.kind, number)))) return;
-  ApplyChange(context_, spec_.deleteRecord(context_.school, number), spec_.kind);
+  const std::string confirm =
+      spec_.texts.deleteConfirm ? spec_.texts.deleteConfirm(context_.school, number) : "";
+  if (!context_.sil.Confirm(U8(confirm))) return;
+  ApplyChange(context_, spec_.deleteRecord(context_.school, number), spec_.texts.refusal);
   Refill();
   const int next = RowAfterDelete(row + 1, grid_->FilledRows());
   if (next == 0) {
@@ -215,7 +216,7 @@ void ListWindow::MoveSelected(MoveDirection direction) {
   const Change moved = spec_.moveRecord != nullptr
                            ? spec_.moveRecord(context_.school, number, direction)
                            : Refused(Outcome::kUnchanged);
-  if (!ApplyChange(context_, moved, spec_.kind)) return;
+  if (!ApplyChange(context_, moved, spec_.texts.refusal)) return;
   Refill();
   grid_->SelectRow(grid_->RowOfNumber(number));
 }

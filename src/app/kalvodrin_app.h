@@ -6,13 +6,14 @@
 // is then read at once.
 
 #include <memory>
+#include <vector>
 
 #include "gui/common/app_context.h"
+#include "gui/common/window_registry.h"
 #include "shell/startup.h"
 
 namespace kalvodrin {
 
-class MasterDataWindows;
 class TKalvodrinForm;
 class TPathForm;
 
@@ -35,7 +36,6 @@ class KalvodrinApp {
   THelpForm& help() { return *help_; }
   TPathForm& pathForm() { return *pathForm_; }
   TKalvodrinForm& mainForm() { return *mainForm_; }
-  MasterDataWindows& masterData() { return *masterData_; }
   AppContext context() { return {*school_, *sil_, *help_}; }
   const StartupResult& startup() const { return startup_; }
 
@@ -50,7 +50,7 @@ class KalvodrinApp {
   std::unique_ptr<TSilForm> sil_;
   std::unique_ptr<THelpForm> help_;
   std::unique_ptr<TPathForm> pathForm_;
-  std::unique_ptr<MasterDataWindows> masterData_;
+  std::vector<std::unique_ptr<AreaWindows>> areas_;
   StartupResult startup_;
 };
 

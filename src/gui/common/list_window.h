@@ -1,5 +1,5 @@
 #pragma once
-// ListWindow: the one design of the master-data list windows. A grid of the records
+// ListWindow: the one design of the list windows. A grid of the records
 // with hidden number columns, entry fields for a new record, a save button enabled
 // while the entries are valid, edit and delete buttons enabled while the list is not
 // empty, a count label and, for ordered lists, up and down buttons. Each command calls
@@ -18,10 +18,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/change.h"
+#include "core/list_rows.h"
+#include "core/reorder.h"
 #include "gui/common/app_context.h"
-#include "masterdata/list_rows.h"
-#include "masterdata/outcome.h"
-#include "masterdata/reorder.h"
+#include "gui/common/apply_change.h"
 
 class QFormLayout;
 class QLabel;
@@ -40,7 +41,7 @@ struct School;
 
 struct ListWindowSpec {
   QString caption{};
-  EntityKind kind = EntityKind::kLesson;
+  RecordTexts texts{};  // refusals and delete confirmations, in the area's words
   int helpTopic = 0;  // 0: the window has no help key
   QString kaydetCaption{};
   QString duzeltCaption{};

@@ -1,4 +1,4 @@
-#include "gui/masterdata/apply_change.h"
+#include "gui/common/apply_change.h"
 
 #include "core/storage.h"
 #include "gui/common/message_window.h"
@@ -6,10 +6,11 @@
 
 namespace kalvodrin {
 
-bool ApplyChange(const AppContext& context, const Change& change, EntityKind kind) {
+bool ApplyChange(const AppContext& context, const Change& change, const RefusalText& refusal) {
   if (change.outcome == Outcome::kUnchanged) return false;
   if (change.outcome != Outcome::kDone) {
-    context.sil.Notice(U8(NoticeText(change.outcome, kind, change.day)));
+    const std::string text = refusal ? refusal(change) : std::string();
+    if (!text.empty()) context.sil.Notice(U8(text));
     return false;
   }
   if (Status saved = SaveFiles(context.school, change.files); !saved)

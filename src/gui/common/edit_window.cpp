@@ -1,4 +1,4 @@
-#include "gui/masterdata/edit_window.h"
+#include "gui/common/edit_window.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
 #include "gui/common/qt_text.h"
-#include "gui/masterdata/apply_change.h"
 
 namespace kalvodrin {
 
@@ -69,7 +69,7 @@ bool EditWindow::Edit(int number) {
 
 void EditWindow::KaydetBtnClick() {
   if (!Valid()) return;
-  if (ApplyChange(context_, Store(number_), spec_.kind)) accept();
+  if (ApplyChange(context_, Store(number_), spec_.texts.refusal)) accept();
 }
 
 NameEditWindow::NameEditWindow(AppContext context, EditWindowSpec spec, NameEditSpec name,

@@ -1,13 +1,14 @@
 #pragma once
-// What a master-data command did, so that the window can show the right text and
-// save exactly the files the command changed.
-
-#include <string>
+// What a command that may change the school did, so that its window (or the
+// command line) can show the right text and save exactly the files it changed. Every
+// area's operations return a Change; the words for a refusal belong to the area.
 
 #include "core/data_files.h"
 
 namespace kalvodrin {
 
+// An area that needs a refusal of its own adds it here, with a line saying when it
+// happens; its text is worded by the area.
 enum class Outcome {
   kDone,            // the school changed; save `files`
   kUnchanged,       // nothing to do, nothing to save (reorder at an end, ...)
@@ -19,9 +20,6 @@ enum class Outcome {
   kNoAnnexFlag,     // class numbers above 250 have no annex flag
 };
 
-// The kinds of master data the list windows keep.
-enum class EntityKind { kLessonGroup, kLesson, kClass, kRoom, kTeacher };
-
 struct Change {
   Outcome outcome = Outcome::kUnchanged;
   FileSet files;
@@ -32,9 +30,5 @@ struct Change {
 };
 
 inline Change Refused(Outcome outcome, int day = 0) { return Change{outcome, {}, 0, day}; }
-
-// The notice the window shows for a refused command, in UTF-8; empty for kDone and
-// kUnchanged, which need none. `day` (1..5) names the day of an hour problem.
-std::string NoticeText(Outcome outcome, EntityKind kind, int day = 0);
 
 }  // namespace kalvodrin

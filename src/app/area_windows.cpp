@@ -1,0 +1,13 @@
+#include "app/area_windows.h"
+
+#include "gui/masterdata/master_data_windows.h"
+
+namespace kalvodrin {
+
+std::vector<std::unique_ptr<AreaWindows>> CreateAreaWindows(AppContext context, QWidget* parent) {
+  std::vector<std::unique_ptr<AreaWindows>> areas;
+  areas.push_back(std::make_unique<MasterDataWindows>(context, parent));
+  return areas;
+}
+
+}  // namespace kalvodrin
