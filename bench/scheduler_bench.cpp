@@ -164,7 +164,7 @@ void BM_PlacementRequest(benchmark::State& state) {
     run.rulesFromSettings = true;
     auto search = std::make_unique<PlacementSearch>(*school, run, progress, nullptr);
     state.ResumeTiming();
-    placed = search->NewRequest(0, c.length, c.lesson, c.classNo);
+    placed = search->NewRequest({c.classNo, c.lesson, c.length});
     benchmark::DoNotOptimize(placed);
   }
   state.counters["placed"] = placed ? 1 : 0;

@@ -18,6 +18,15 @@ struct Conflict {
   bool movable = false;  // put back by a teacher-day move rather than a new request
 };
 
+// What a new request asks for: `length` hours of `lesson` in `classNo`, anywhere or
+// only at `fixedCell`.
+struct BlockRequest {
+  int classNo = 0;
+  int lesson = 0;
+  int length = 0;
+  int fixedCell = 0;  // 0 = any cell
+};
+
 inline constexpr int kConflictSlots = 10;
 // A repair that has to take out this many blocks gives up.
 inline constexpr int kConflictLimit = 5;

@@ -27,7 +27,7 @@ PlacementSearch::PlacementSearch(School& school, RunState& state,
                                  RunProgress& progress, RunObserver* observer)
     : school_(school), state_(state), progress_(progress), observer_(observer) {}
 
-bool PlacementSearch::NewRequest(int fixedCell, int length, int lesson, int classNo) {
+bool PlacementSearch::NewRequest(const BlockRequest& wanted) {
   ++state_.searchDepth;
   state_.rebuildLimit = school_.Settings.reorganise;
   if (state_.searchDepth == 1) {
@@ -35,7 +35,7 @@ bool PlacementSearch::NewRequest(int fixedCell, int length, int lesson, int clas
     state_.repairUsed = 0;
     state_.rebuildNesting = 0;
     state_.ownSplitWeeklyHours = kOwnSplitWeeklyHours;
-    if (fixedCell != 0) {
+    if (wanted.fixedCell != 0) {
       state_.rebuildLimit = 1;
       state_.blockAlign = 0;
     }
@@ -43,7 +43,7 @@ bool PlacementSearch::NewRequest(int fixedCell, int length, int lesson, int clas
   }
   PlacementRequest request;
   TTeacherGridRec* first = nullptr;
-  if (FillRequest(request, fixedCell, length, lesson, classNo)) {
+  if (FillRequest(request, wanted)) {
     first = school_.TeacherGridByNo(request.block.teachers[0]);
     if (first->bothShifts == 1) state_.rebuildLimit = 1;
     request.pass = 0;
@@ -61,9 +61,9 @@ bool PlacementSearch::NewRequest(int fixedCell, int length, int lesson, int clas
 
 // False when the block cannot be described: no class lesson, no lesson, no teacher,
 // or a participant without a timetable. Such a request is never searched.
-bool PlacementSearch::FillRequest(PlacementRequest& request, int fixedCell, int length,
-                                  int lesson, int classNo) const {
-  std::optional<Block> block = MakeBlock(school_, classNo, lesson, length);
+bool PlacementSearch::FillRequest(PlacementRequest& request,
+                                  const BlockRequest& wanted) const {
+  std::optional<Block> block = MakeBlock(school_, wanted.classNo, wanted.lesson, wanted.length);
   if (!block || block->teacherCount < 1 || block->classCount < 1) return false;
   for (int i = 0; i < block->teacherCount; ++i)
     if (school_.TeacherGridByNo(block->teachers[static_cast<std::size_t>(i)]) == nullptr)
@@ -72,7 +72,7 @@ bool PlacementSearch::FillRequest(PlacementRequest& request, int fixedCell, int 
     if (school_.ClassGridByNo(block->classes[static_cast<std::size_t>(i)]) == nullptr)
       return false;
   request.block = *block;
-  request.fixedCell = fixedCell;
+  request.fixedCell = wanted.fixedCell;
   return true;
 }
 

@@ -26,10 +26,9 @@ class PlacementSearch {
   PlacementSearch(School& school, RunState& state, RunProgress& progress,
                   RunObserver* observer);
 
-  // A new request for a block of `length` hours of `lesson` in `classNo`, anywhere or
-  // only at `fixedCell`. True when it was placed; when not, every timetable and
-  // counter is as before.
-  bool NewRequest(int fixedCell, int length, int lesson, int classNo);
+  // A new request for the block. True when it was placed; when not, every timetable
+  // and counter is as before.
+  bool NewRequest(const BlockRequest& wanted);
 
   const ChangeJournal& journal() const { return journal_; }
 
@@ -41,8 +40,7 @@ class PlacementSearch {
     int length = 0;
   };
 
-  bool FillRequest(PlacementRequest& request, int fixedCell, int length, int lesson,
-                   int classNo) const;
+  bool FillRequest(PlacementRequest& request, const BlockRequest& wanted) const;
   void Search(PlacementRequest& request);
   bool Poll();
   bool EarlyHoursHaveRoom(const PlacementRequest& request) const;
@@ -75,11 +73,10 @@ class PlacementSearch {
   bool LongerBlockAt(const PlacementRequest& request, int& length, int& lesson) const;
   void ShiftInsideLongerBlock(PlacementRequest& request);
   void SameLessonInLongerBlock(PlacementRequest& request);
-  // New requests {fixed cell, length, lesson, class} in turn; false at the first that
-  // is not placed.
-  bool Sequence(std::initializer_list<std::array<int, 4>> requests);
+  // New requests in turn; false at the first that is not placed.
+  bool Sequence(std::initializer_list<BlockRequest> requests);
   bool TryAfterTakingOut(int mark, int length, int startCell, int classNo,
-                         std::initializer_list<std::array<int, 4>> requests);
+                         std::initializer_list<BlockRequest> requests);
 
   // Closing the request's cells for its teachers and classes while others are put
   // back around it, and opening them again.

@@ -44,7 +44,7 @@ bool PlacementSearch::TakeOutTeacherDay(int teacher, int day,
 int PlacementSearch::PutBack(std::vector<TakenBlock>& taken) {
   std::vector<TakenBlock> left;
   for (const TakenBlock& b : taken)
-    if (!NewRequest(0, b.length, b.lesson, b.classNo)) left.push_back(b);
+    if (!NewRequest({b.classNo, b.lesson, b.length})) left.push_back(b);
   const int placed = static_cast<int>(taken.size() - left.size());
   taken = std::move(left);
   return placed;
@@ -83,7 +83,7 @@ void PlacementSearch::RebuildTeacherDay(PlacementRequest& request) {
   const int mark = journal_.Mark();
   std::vector<TakenBlock> taken;
   bool ok = TakeOutTeacherDay(block.teachers[0], block.day, taken) &&
-            NewRequest(block.startCell, block.length, block.lesson, block.classes[0]);
+            NewRequest({block.classes[0], block.lesson, block.length, block.startCell});
   if (ok) {
     SetRequestCells(request, 0);
     int placedInRound = 0;

@@ -125,7 +125,7 @@ bool PlacementSearch::ReplaceConflicts(PlacementRequest& request) {
   for (int k = request.conflictCount - 1; k >= 0; --k) {
     const Conflict& c = request.conflicts[static_cast<std::size_t>(k)];
     const bool back = c.movable ? TeacherDayMove(request, c)
-                                : NewRequest(0, c.length, c.lesson, c.classNo);
+                                : NewRequest({c.classNo, c.lesson, c.length});
     if (!back) return false;
   }
   return true;
@@ -172,7 +172,7 @@ bool PlacementSearch::TeacherDayMove(const PlacementRequest& request,
   std::vector<TakenBlock> taken;
   bool ok = TakeOutTeacherDay(cl->teachers[0], request.block.day, taken) &&
             !taken.empty() &&
-            NewRequest(0, conflict.length, conflict.lesson, conflict.classNo);
+            NewRequest({conflict.classNo, conflict.lesson, conflict.length});
   if (ok) {
     PutBackInTwoPasses(taken);
     ok = taken.empty();

@@ -107,7 +107,7 @@ bool PlacementRun::PlacementTry(int classNo, int lesson, int& length) {
     return false;
   }
   state_.searchDepth = 0;
-  if (!search_.NewRequest(state_.targetCell, length, lesson, classNo)) return false;
+  if (!search_.NewRequest({classNo, lesson, length, state_.targetCell})) return false;
   const TClassLessonRec* cl = school_.ClassLessonAt(classNo, lesson);
   state_.placed += length * (cl != nullptr ? cl->teacherCount : 0);
   Report();

@@ -13,9 +13,9 @@ std::size_t At(int cell) { return static_cast<std::size_t>(cell - 1); }
 
 }  // namespace
 
-bool PlacementSearch::Sequence(std::initializer_list<std::array<int, 4>> requests) {
-  for (const std::array<int, 4>& r : requests)
-    if (!NewRequest(r[0], r[1], r[2], r[3])) return false;
+bool PlacementSearch::Sequence(std::initializer_list<BlockRequest> requests) {
+  for (const BlockRequest& r : requests)
+    if (!NewRequest(r)) return false;
   return true;
 }
 
@@ -23,7 +23,7 @@ bool PlacementSearch::Sequence(std::initializer_list<std::array<int, 4>> request
 // were placed.
 bool PlacementSearch::TryAfterTakingOut(
     int mark, int length, int startCell, int classNo,
-    std::initializer_list<std::array<int, 4>> requests) {
+    std::initializer_list<BlockRequest> requests) {
   RollBack(school_, journal_, mark);
   if (RemoveBlock(school_, length, startCell, classNo, &journal_) !=
       RemoveOutcome::kRemoved)
@@ -50,8 +50,9 @@ void PlacementSearch::SplitOtherBlock(PlacementRequest& request) {
   if (cl == nullptr || cl->divisible != 1) return;
   const int mark = journal_.Mark();
   if (TryAfterTakingOut(mark, 2, cell, cls,
-                        {{0, block.length, block.lesson, cls}, {0, 1, other, cls},
-                         {0, 1, other, cls}})) {
+                        {{.classNo = cls, .lesson = block.lesson, .length = block.length},
+                         {.classNo = cls, .lesson = other, .length = 1},
+                         {.classNo = cls, .lesson = other, .length = 1}})) {
     school_.Settings.splitBlock = 0;
     ++state_.blockSplits;
     request.placed = true;
@@ -77,12 +78,14 @@ void PlacementSearch::SplitOwnBlock(PlacementRequest& request) {
   const int mark = journal_.Mark();
   const int l = block.lesson;
   const int c = block.classes[0];
-  if (Sequence({{0, n - 1, l, c}, {0, 1, l, c}})) {
+  if (Sequence({{.classNo = c, .lesson = l, .length = n - 1},
+                {.classNo = c, .lesson = l, .length = 1}})) {
     request.placed = true;
     return;
   }
   RollBack(school_, journal_, mark);
-  if (n - 2 >= 1 && Sequence({{0, n - 2, l, c}, {0, 2, l, c}})) {
+  if (n - 2 >= 1 && Sequence({{.classNo = c, .lesson = l, .length = n - 2},
+                              {.classNo = c, .lesson = l, .length = 2}})) {
     request.placed = true;
     return;
   }
@@ -119,12 +122,18 @@ void PlacementSearch::ShiftInsideLongerBlock(PlacementRequest& request) {
   const int c = block.classes[0];
   const int mark = journal_.Mark();
   request.placed =
-      TryAfterTakingOut(mark, b, s, c, {{s, n, l, c}, {s + n, b - n, other, c},
-                                        {0, n, other, c}}) ||
-      TryAfterTakingOut(mark, b, s, c, {{s + 1, b - 1, other, c}, {0, n, l, c},
-                                        {0, 1, other, c}}) ||
-      TryAfterTakingOut(mark, b, s, c, {{s, b - 1, other, c}, {0, n, l, c},
-                                        {0, 1, other, c}});
+      TryAfterTakingOut(mark, b, s, c,
+                        {{.classNo = c, .lesson = l, .length = n, .fixedCell = s},
+                         {.classNo = c, .lesson = other, .length = b - n, .fixedCell = s + n},
+                         {.classNo = c, .lesson = other, .length = n}}) ||
+      TryAfterTakingOut(mark, b, s, c,
+                        {{.classNo = c, .lesson = other, .length = b - 1, .fixedCell = s + 1},
+                         {.classNo = c, .lesson = l, .length = n},
+                         {.classNo = c, .lesson = other, .length = 1}}) ||
+      TryAfterTakingOut(mark, b, s, c,
+                        {{.classNo = c, .lesson = other, .length = b - 1, .fixedCell = s},
+                         {.classNo = c, .lesson = l, .length = n},
+                         {.classNo = c, .lesson = other, .length = 1}});
   if (!request.placed) RollBack(school_, journal_, mark);
 }
 
@@ -140,8 +149,12 @@ void PlacementSearch::SameLessonInLongerBlock(PlacementRequest& request) {
   const int c = block.classes[0];
   const int mark = journal_.Mark();
   request.placed =
-      TryAfterTakingOut(mark, b, s, c, {{s, b - 1, l, c}, {0, n + 1, l, c}}) ||
-      TryAfterTakingOut(mark, b, s, c, {{s + 1, b - 1, l, c}, {0, n + 1, l, c}});
+      TryAfterTakingOut(mark, b, s, c,
+                        {{.classNo = c, .lesson = l, .length = b - 1, .fixedCell = s},
+                         {.classNo = c, .lesson = l, .length = n + 1}}) ||
+      TryAfterTakingOut(mark, b, s, c,
+                        {{.classNo = c, .lesson = l, .length = b - 1, .fixedCell = s + 1},
+                         {.classNo = c, .lesson = l, .length = n + 1}});
   if (!request.placed) RollBack(school_, journal_, mark);
 }
 

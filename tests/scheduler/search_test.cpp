@@ -19,9 +19,9 @@ class SearchTest : public ::testing::Test {
     state.subPass = subPass;
     state.rulesFromSettings = rulesFromSettings;
   }
-  bool Request(int fixedCell, int length, int lesson, int cls) {
+  bool Request(const BlockRequest& wanted) {
     state.searchDepth = 0;
-    return search.NewRequest(fixedCell, length, lesson, cls);
+    return search.NewRequest(wanted);
   }
 
   TestSchool t;
@@ -34,14 +34,14 @@ TEST_F(SearchTest, FirstDayAndHourInOrderAndAFixedCellOnly) {
   t.Lesson(1, 4, {2, 2}).Lesson(2, 2, {2}).Class(1).Teacher(1).Teacher(2);
   t.Give(1, 1, {1}).Give(1, 2, {2});
   Prepare(1, 1, false);
-  ASSERT_TRUE(Request(0, 2, 1, 1));
+  ASSERT_TRUE(Request({.classNo = 1, .lesson = 1, .length = 2}));
   EXPECT_EQ(t.At(1, 1, 1), 1);
   EXPECT_EQ(t.At(1, 1, 2), 1);
   EXPECT_EQ(state.currentCell, 1);
   // Fixed at Monday hour 2, which is taken: no other cell is tried.
-  EXPECT_FALSE(Request(CellIndex(1, 2), 2, 2, 1));
+  EXPECT_FALSE(Request({.classNo = 1, .lesson = 2, .length = 2, .fixedCell = CellIndex(1, 2)}));
   EXPECT_EQ(PlacedHours(t.school, 1, 2), 0);
-  ASSERT_TRUE(Request(CellIndex(4, 3), 2, 2, 1));
+  ASSERT_TRUE(Request({.classNo = 1, .lesson = 2, .length = 2, .fixedCell = CellIndex(4, 3)}));
   EXPECT_EQ(t.At(1, 4, 3), 2);
   EXPECT_EQ(Problems(t.school), "");
 }
@@ -52,12 +52,12 @@ TEST_F(SearchTest, ForbiddenStartHourAndAlignedBlocks) {
   Prepare(1, 1, false);
   t.L(1).notAtHour = 1;
   state.blockAlign = 0;
-  ASSERT_TRUE(Request(0, 2, 1, 1));
+  ASSERT_TRUE(Request({.classNo = 1, .lesson = 1, .length = 2}));
   EXPECT_EQ(t.At(1, 1, 2), 1);  // not at hour 1; hour 2 is fine unaligned
   // Class 2's hour 1 is closed: aligned, a 2-hour block skips the even hour 2.
   state.blockAlign = 1;
   t.C(2).open[0] = 0;
-  ASSERT_TRUE(Request(0, 2, 2, 2));
+  ASSERT_TRUE(Request({.classNo = 2, .lesson = 2, .length = 2}));
   EXPECT_EQ(t.At(2, 1, 3), 2);
   EXPECT_EQ(t.At(2, 1, 2), 0);
 }
@@ -71,7 +71,7 @@ TEST_F(SearchTest, EarlyHoursKeepTheLessonEarlyWhileTheTeacherHasRoom) {
   for (int day : {1}) {
     for (int hour = 1; hour <= 3; ++hour) ASSERT_TRUE(t.Put(2, 2, 1, day, hour));
   }
-  ASSERT_TRUE(Request(0, 1, 1, 1));
+  ASSERT_TRUE(Request({.classNo = 1, .lesson = 1, .length = 1}));
   // Monday hour 4 is free, but Tuesday still has early room.
   EXPECT_EQ(t.At(1, 1, 4), 0);
   EXPECT_EQ(t.At(1, 2, 1), 1);
@@ -94,7 +94,7 @@ class FiveConflicts : public SearchTest {
 
 TEST_F(FiveConflicts, FourBlocksInTheWayAreMovedAndFiveAreNot) {
   Build(4);
-  ASSERT_TRUE(Request(CellIndex(1, 1), 5, 1, 1));
+  ASSERT_TRUE(Request({.classNo = 1, .lesson = 1, .length = 5, .fixedCell = CellIndex(1, 1)}));
   EXPECT_EQ(t.At(1, 1, 1), 1);
   for (int c = 2; c <= 5; ++c) EXPECT_EQ(PlacedHours(t.school, c, 2), 1);
   EXPECT_EQ(Problems(t.school), "");
@@ -103,7 +103,7 @@ TEST_F(FiveConflicts, FourBlocksInTheWayAreMovedAndFiveAreNot) {
 TEST_F(FiveConflicts, FiveBlocksInTheWayFailAndLeaveNoTrace) {
   Build(5);
   const std::vector<uint8_t> before = GridImage(t.school);
-  EXPECT_FALSE(Request(CellIndex(1, 1), 5, 1, 1));
+  EXPECT_FALSE(Request({.classNo = 1, .lesson = 1, .length = 5, .fixedCell = CellIndex(1, 1)}));
   EXPECT_EQ(GridImage(t.school), before);
   EXPECT_EQ(state.repairUsed, 0);
 }
@@ -114,13 +114,15 @@ TEST_F(SearchTest, NoRepairAtLevelOneOrInTheFirstSubPass) {
   Prepare(1, 2, false);
   ASSERT_TRUE(t.Put(2, 2, 1, 1, 1));
   const std::vector<uint8_t> before = GridImage(t.school);
-  EXPECT_FALSE(Request(CellIndex(1, 1), 1, 1, 1));  // budget 1: one conflict is too many
+  // Budget 1: one conflict is too many.
+  EXPECT_FALSE(Request({.classNo = 1, .lesson = 1, .length = 1, .fixedCell = CellIndex(1, 1)}));
   state.searchLevel = 2;
   state.subPass = 1;
-  EXPECT_FALSE(Request(CellIndex(1, 1), 1, 1, 1));  // direct placement only
+  // Direct placement only.
+  EXPECT_FALSE(Request({.classNo = 1, .lesson = 1, .length = 1, .fixedCell = CellIndex(1, 1)}));
   EXPECT_EQ(GridImage(t.school), before);
   state.subPass = 2;
-  ASSERT_TRUE(Request(CellIndex(1, 1), 1, 1, 1));
+  ASSERT_TRUE(Request({.classNo = 1, .lesson = 1, .length = 1, .fixedCell = CellIndex(1, 1)}));
   EXPECT_EQ(t.At(1, 1, 1), 1);
   EXPECT_EQ(PlacedHours(t.school, 2, 2), 1);
   EXPECT_EQ(t.At(2, 1, 1), 0);
