@@ -5,7 +5,6 @@
 // nested requests. Every cell write goes through the change journal, so whatever a
 // failed attempt did is rolled back exactly.
 
-#include <array>
 #include <initializer_list>
 #include <optional>
 #include <vector>
