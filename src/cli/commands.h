@@ -18,5 +18,6 @@ void AddToJsonCommand(CLI::App& app, CommandContext& context);
 void AddFromJsonCommand(CLI::App& app, CommandContext& context);
 void AddScheduleCommand(CLI::App& app, CommandContext& context);
 void AddReportCommand(CLI::App& app, CommandContext& context);
+void AddCompleteCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace kalvodrin::cli

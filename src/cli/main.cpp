@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   AddFromJsonCommand(app, context);
   AddScheduleCommand(app, context);
   AddReportCommand(app, context);
+  AddCompleteCommand(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

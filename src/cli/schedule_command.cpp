@@ -8,6 +8,7 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/completion_support.h"
 #include "core/storage.h"
 #include "scheduler/placement_run.h"
 
@@ -53,7 +54,7 @@ class ProgressBar : public RunObserver {
   RunProgress last_;
 };
 
-int RunSchedule(const std::string& given, int teacher) {
+int RunSchedule(const std::string& given, int teacher, const CompletionFlags* complete) {
   std::filesystem::path folder;
   if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
@@ -62,11 +63,16 @@ int RunSchedule(const std::string& given, int teacher) {
   if (teacher != 0 && school->TeacherGridByNo(teacher) == nullptr)
     return Fail(std::to_string(teacher) + " numaralı öğretmen yok");
   ProgressBar bar;
-  PlacementRun run(*school, &bar);
+  DeadlineObserver limited(bar, complete != nullptr ? complete->timeLimitSeconds : 0.0);
+  PlacementRun run(*school, complete != nullptr ? static_cast<RunObserver*>(&limited) : &bar);
   const RunOutcome outcome =
       teacher != 0 ? run.RunForTeacher(teacher) : run.RunWholeSchool();
   if (outcome.refused) return Fail(outcome.notice);
   bar.Finish();
+  if (complete != nullptr) {
+    std::cout << outcome.notice << '\n';
+    return CompleteAndSave(*school, folder, *complete);
+  }
   for (Status s : {SaveTeacherGrids(*school), SaveClassGrids(*school),
                    SaveRoomGrids(*school)})
     if (!s) return Fail(s.message());
@@ -79,13 +85,19 @@ int RunSchedule(const std::string& given, int teacher) {
 void AddScheduleCommand(CLI::App& app, CommandContext& context) {
   auto folder = std::make_shared<std::string>();
   auto teacher = std::make_shared<int>(0);
+  auto complete = std::make_shared<bool>(false);
+  auto flags = std::make_shared<CompletionFlags>();
   CLI::App* command = app.add_subcommand(
       "schedule", "Ders dağıtımı yapar (bütün okul ya da --teacher ile bir öğretmen)");
   AddFolderOption(*command, *folder);
   command->add_option("--teacher", *teacher, "Yalnız bu numaralı öğretmenin programı")
       ->check(CLI::Range(1, 255));
-  command->callback(
-      [folder, teacher, &context] { context.exitCode = RunSchedule(*folder, *teacher); });
+  command->add_flag("--complete", *complete,
+                    "Dağıtımdan sonra kalanları tamamlama aramasıyla yerleştirir");
+  AddCompletionOptions(*command, *flags);
+  command->callback([folder, teacher, complete, flags, &context] {
+    context.exitCode = RunSchedule(*folder, *teacher, *complete ? flags.get() : nullptr);
+  });
 }
 
 }  // namespace kalvodrin::cli

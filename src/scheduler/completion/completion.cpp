@@ -1,0 +1,48 @@
+#include "scheduler/completion/completion.h"
+
+#include <chrono>
+
+#include "engine/consistency.h"
+#include "engine/counts.h"
+#include "engine/locks.h"
+#include "engine/teacher_preparation.h"
+#include "scheduler/completion/completion_search.h"
+
+namespace kalvodrin {
+
+CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& options) {
+  const auto started = std::chrono::steady_clock::now();
+  CompletionOutcome outcome;
+  outcome.seed = options.seed;
+  if (std::vector<std::string> problems = CheckConsistency(school); !problems.empty()) {
+    outcome.refused = "Ders programları tutarsız: " + problems.front();
+    return outcome;
+  }
+  PrepareAllTeachers(school);
+  const std::vector<PlacedBlockRec> before = ListPlacedBlocks(school);
+  const PlacementTotals totalsBefore = CountTotals(school);
+  outcome.total = totalsBefore.toPlace;
+  outcome.placedBefore = totalsBefore.placed;
+  outcome.costsBefore = MeasureSoftCosts(school, before);
+
+  CompletionSearch search(school, options, totalsBefore.placed);
+  search.PlaceWaiting();
+  search.LowerSoftCosts();
+
+  // A guidance hour the search placed is closed under it, as the classic run does, so
+  // that later work leaves it at its fixed hour.
+  for (const CompletionUnit& unit : search.model().units)
+    if (unit.guidance && !unit.fixed && unit.start != 0) SetBlockOpen(school, unit.block, 0);
+
+  outcome.placedAfter = CountTotals(school).placed;
+  outcome.costsAfter = MeasureSoftCosts(school, before);
+  outcome.movedHours = outcome.costsAfter.movedHours;
+  outcome.steps = search.steps();
+  outcome.stopped = search.stopped();
+  outcome.timedOut = search.timedOut();
+  outcome.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  return outcome;
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,51 @@
+#pragma once
+// The completion search: after the classic run (or after editing by hand, or from an
+// empty timetable) it places the hours still waiting, moving placed blocks out of the
+// way where it must, and then moves blocks to lower the soft costs. The hard rules are
+// never broken: class day windows of every class of a block, closed cells, no double
+// booking, common lessons in step, block lengths from the patterns, the teachers'
+// daily maximum, locked blocks and the guidance hour stay where they are.
+//
+// Every change goes through the engine's place and remove with the change journal, one
+// move at a time, so the timetables are consistent after every move; a stop or the
+// time limit ends the search between moves and the best timetable found is kept.
+// One seed gives the same timetable every time unless the time limit cut it short.
+
+#include <cstdint>
+#include <string>
+
+#include "core/school.h"
+#include "scheduler/completion/soft_costs.h"
+#include "scheduler/run_observer.h"
+
+namespace kalvodrin {
+
+struct CompletionOptions {
+  uint64_t seed = 1;
+  double timeLimitSeconds = 30.0;
+  // Moves of the placing phase; 0 = a budget from the school's size.
+  long maxSteps = 0;
+  // Called at every move with the totals; returning 27 stops the search.
+  RunObserver* observer = nullptr;
+};
+
+struct CompletionOutcome {
+  // Set when the timetables were not consistent to begin with; nothing was changed.
+  std::string refused;
+  uint64_t seed = 0;
+  int total = 0;         // hours of the whole school to place (the teachers' totals)
+  int placedBefore = 0;
+  int placedAfter = 0;
+  int movedHours = 0;    // hours of blocks placed before that now stand elsewhere
+  SoftCosts costsBefore;
+  SoftCosts costsAfter;
+  long steps = 0;        // moves tried
+  bool stopped = false;  // the observer stopped it
+  bool timedOut = false;
+  double seconds = 0.0;
+};
+
+// Prepares the teachers (as a run does) and completes the school's timetable.
+CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& options);
+
+}  // namespace kalvodrin

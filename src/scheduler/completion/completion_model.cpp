@@ -1,0 +1,300 @@
+#include "scheduler/completion/completion_model.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/cells.h"
+#include "engine/counts.h"
+
+namespace kalvodrin {
+namespace {
+
+std::size_t At(int cell) { return static_cast<std::size_t>(cell - 1); }
+std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
+
+// Maximal stretches of consecutive hours of one day holding the lesson.
+std::vector<int> LessonRunLengths(const TClassGridRec& grid, int lesson) {
+  std::vector<int> runs;
+  for (int d = 1; d <= kDays; ++d) {
+    int run = 0;
+    for (int h = 1; h <= kHoursPerDay + 1; ++h) {
+      if (h <= kHoursPerDay && grid.occupant[At(CellIndex(d, h))] == lesson) {
+        ++run;
+      } else if (run > 0) {
+        runs.push_back(run);
+        run = 0;
+      }
+    }
+  }
+  return runs;
+}
+
+// The first part of the pattern no run matches, 0 when every part is matched.
+int FirstUnmatchedPart(const TClassLessonRec& cl, const std::vector<int>& runs) {
+  std::vector<bool> matched(runs.size(), false);
+  for (uint8_t part : cl.pattern) {
+    if (part == 0) continue;
+    bool found = false;
+    for (std::size_t i = 0; i < runs.size() && !found; ++i)
+      if (!matched[i] && runs[i] == part) matched[i] = found = true;
+    if (!found) return part;
+  }
+  return 0;
+}
+
+// Even blocks start at odd hours only when the settings ask for it and every class
+// ends every day at hour 6 or 12, as in the classic run.
+bool BlocksAligned(const School& school) {
+  if (school.Settings.alignedBlocks != 1) return false;
+  for (const TClassGridRec& cg : school.ClassGrids)
+    for (int d = 0; d < kDays; ++d)
+      if (cg.lastHour[Ix(d)] != 6 && cg.lastHour[Ix(d)] != 12) return false;
+  return true;
+}
+
+bool InsideClassWindows(const School& school, const Block& b, int day, int hour) {
+  for (int k = 0; k < b.classCount; ++k) {
+    const TClassGridRec* cg = school.ClassGridByNo(b.classes[Ix(k)]);
+    if (cg == nullptr) return false;
+    const int first = cg->firstHour[Ix(day - 1)];
+    const int last = cg->lastHour[Ix(day - 1)];
+    if (first == 0 || last == 0 || hour < first || hour + b.length - 1 > last) return false;
+  }
+  return true;
+}
+
+bool AllOpen(const School& school, const Block& b, int start) {
+  for (int c = start; c < start + b.length; ++c) {
+    for (int k = 0; k < b.teacherCount; ++k) {
+      const TTeacherGridRec* g = school.TeacherGridByNo(b.teachers[Ix(k)]);
+      if (g == nullptr || g->open[At(c)] == 0) return false;
+    }
+    for (int k = 0; k < b.classCount; ++k) {
+      const TClassGridRec* g = school.ClassGridByNo(b.classes[Ix(k)]);
+      if (g == nullptr || g->open[At(c)] == 0) return false;
+    }
+    for (int k = 0; k < b.roomCount; ++k) {
+      const TRoomGridRec* g = school.RoomGridByNo(b.rooms[Ix(k)]);
+      if (g == nullptr || g->open[At(c)] == 0) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<int> WaitingBlockLengths(const School& school, int classNo, int lesson) {
+  const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
+  const TLessonRec* rec = school.LessonByNo(lesson);
+  const TClassGridRec* grid = school.ClassGridByNo(classNo);
+  std::vector<int> lengths;
+  if (cl == nullptr || rec == nullptr || grid == nullptr) return lengths;
+  int remaining = rec->weeklyHours - PlacedHours(school, classNo, lesson);
+  std::vector<int> runs = LessonRunLengths(*grid, lesson);
+  while (remaining > 0) {
+    const int part = remaining <= 1 ? remaining : FirstUnmatchedPart(*cl, runs);
+    if (part == 0) break;
+    const int length = std::min(remaining, part);
+    lengths.push_back(length);
+    runs.push_back(length);
+    remaining -= length;
+  }
+  return lengths;
+}
+
+int GuidanceCell(const School& school, int classNo) {
+  const TClassGridRec* cg = school.ClassGridByNo(classNo);
+  if (cg == nullptr) return 0;
+  const TSettingsRec& s = school.Settings;
+  const bool afternoon = IsAfternoonClass(*cg);
+  const int day = afternoon ? s.guidanceDayAfternoon : s.guidanceDayMorning;
+  const int hour = afternoon ? s.guidanceHourAfternoon : s.guidanceHourMorning;
+  return day >= 1 && day <= kDays && hour >= 1 && hour <= kHoursPerDay ? CellIndex(day, hour)
+                                                                        : 0;
+}
+
+CompletionModel::CompletionModel(const School& school)
+    : teacherAt_(256 * 81, kFreeCell),
+      classAt_(256 * 81, kFreeCell),
+      roomAt_(256 * 81, kFreeCell),
+      teacherOpen_(256 * 81, false),
+      load_(256 * 6, 0),
+      maxPerDay_(256, kHoursPerDay),
+      twoLessons_(256, false),
+      annex_(256, false),
+      lessonGroup_(256, 0) {
+  anyAnnex_ = school.Annex.any();
+  groupRule_ = school.Settings.groupDifferentDays != 0;
+  for (int c = 1; c <= 255; ++c) annex_[Ix(c)] = school.Annex.inAnnex(c);
+  for (const TLessonRec& l : school.Lessons) lessonGroup_[Ix(l.number)] = l.group;
+  for (const TTeacherGridRec& t : school.TeacherGrids) {
+    if (t.effective.maxHoursPerDay != 0) maxPerDay_[Ix(t.teacher)] = t.effective.maxHoursPerDay;
+    twoLessons_[Ix(t.teacher)] = t.effective.sameClassDifferentDays != 0;
+    for (int c = 1; c <= kCells; ++c) teacherOpen_[Slot(t.teacher, c)] = t.open[At(c)] != 0;
+  }
+  BuildLessons(school);
+  BuildDomains(school);
+  RaiseDailyMaxima(school);
+  for (std::size_t u = 0; u < units.size(); ++u)
+    if (units[u].start != 0) {
+      const int start = units[u].start;
+      units[u].start = 0;
+      Put(static_cast<int>(u), start);
+    }
+  MarkForeignCells(school);
+}
+
+// Lessons and their units: first every block the timetables hold, then the blocks
+// still waiting, lesson by lesson in the order of the teachers' lessons.
+void CompletionModel::BuildLessons(const School& school) {
+  std::vector<int> indexOf(256 * 256, -1);
+  auto lessonIndex = [&](int classNo, int lesson) {
+    int& slot = indexOf[Ix(classNo * 256 + lesson)];
+    if (slot < 0) {
+      slot = static_cast<int>(lessons.size());
+      CompletionLesson l;
+      l.classNo = classNo;
+      l.lesson = lesson;
+      l.group = lessonGroup_[Ix(lesson)];
+      l.rules = RuleSwitchesOf(school, classNo, lesson);
+      lessons.push_back(l);
+    }
+    return slot;
+  };
+  auto addUnit = [&](int classNo, int lesson, int length, int start) {
+    std::optional<Block> block = MakeBlock(school, classNo, lesson, length, start);
+    if (!block) return;
+    const int index = lessonIndex(classNo, lesson);
+    CompletionUnit unit;
+    unit.block = *block;
+    unit.lessonIndex = index;
+    unit.start = start;
+    unit.weight = length * std::max(1, block->teacherCount);
+    lessons[Ix(index)].units.push_back(static_cast<int>(units.size()));
+    if (start != 0) lessons[Ix(index)].originals.emplace_back(start, length);
+    units.push_back(unit);
+  };
+  for (const PlacedBlockRec& b : ListPlacedBlocks(school))
+    addUnit(b.classNo, b.lesson, b.length, b.start);
+  std::vector<bool> done(256 * 256, false);
+  for (const TTeacherLessonRec& entry : school.TeacherLessons) {
+    const int lead = LeadClass(school, entry.classNo, entry.lesson);
+    const std::size_t key = Ix(lead * 256 + entry.lesson);
+    if (done[key]) continue;
+    done[key] = true;
+    const TClassLessonRec* cl = school.ClassLessonAt(lead, entry.lesson);
+    if (cl == nullptr || cl->teacherCount == 0) continue;
+    for (int length : WaitingBlockLengths(school, lead, entry.lesson))
+      addUnit(lead, entry.lesson, length, 0);
+  }
+}
+
+// The start cells each unit's fixed rules allow: inside every class's window, open for
+// every participant, not at the lesson's no-block hour, aligned when blocks are, and
+// for the guidance lesson only its fixed hour.
+void CompletionModel::BuildDomains(const School& school) {
+  const bool aligned = BlocksAligned(school);
+  const int guidance = school.Settings.guidanceLesson;
+  for (CompletionUnit& unit : units) {
+    const Block& b = unit.block;
+    const TLessonRec* rec = school.LessonByNo(b.lesson);
+    const int notAt = rec != nullptr ? rec->notAtHour : 0;
+    // Without a fixed hour in the settings the guidance lesson goes anywhere.
+    unit.guidance = guidance != 0 && b.lesson == guidance && GuidanceCell(school, b.classes[0]) != 0;
+    const int fixedCell = unit.guidance ? GuidanceCell(school, b.classes[0]) : 0;
+    for (int d = 1; d <= kDays; ++d)
+      for (int h = 1; h + b.length - 1 <= kHoursPerDay; ++h) {
+        const int cell = CellIndex(d, h);
+        if (fixedCell != 0 && cell != fixedCell) continue;
+        if (notAt != 0 && b.length >= 2 && h == notAt) continue;
+        if (aligned && b.length % 2 == 0 && h % 2 == 0) continue;
+        if (!InsideClassWindows(school, b, d, h) || !AllOpen(school, b, cell)) continue;
+        unit.domain.push_back(static_cast<uint8_t>(cell));
+      }
+    if (unit.start != 0) {
+      const bool inDomain =
+          std::find(unit.domain.begin(), unit.domain.end(), unit.start) != unit.domain.end();
+      unit.fixed = !inDomain || unit.guidance;
+    }
+  }
+}
+
+// The prepared daily maximum is raised by the number of days with any usable hour,
+// not by how many hours each day can take; a teacher whose short days cannot take
+// their share would have no timetable at all. The maximum used here is the prepared
+// one, or the least that lets the teacher's usable cells (open, inside a window of a
+// class the teacher teaches) of each day hold the weekly hours, whichever is larger.
+void CompletionModel::RaiseDailyMaxima(const School& school) {
+  std::vector<std::array<bool, kCells + 1>> usable(256);
+  for (const CompletionUnit& unit : units)
+    for (int k = 0; k < unit.block.teacherCount; ++k)
+      for (uint8_t start : unit.domain)
+        for (int c = start; c < start + unit.block.length; ++c)
+          usable[Ix(unit.block.teachers[Ix(k)])][Ix(c)] = true;
+  for (const TTeacherGridRec& t : school.TeacherGrids) {
+    std::array<int, kDays> perDay{};
+    for (int c = 1; c <= kCells; ++c)
+      if (usable[Ix(t.teacher)][Ix(c)] || t.occupant[At(c)] != 0) ++perDay[Ix(DayOfCell(c) - 1)];
+    int& most = maxPerDay_[Ix(t.teacher)];
+    auto holds = [&](int m) {
+      int sum = 0;
+      for (int n : perDay) sum += std::min(n, m);
+      return sum >= t.weeklyHours;
+    };
+    while (most < kHoursPerDay && !holds(most)) ++most;
+  }
+}
+
+// Cells the school's timetables hold that no unit accounts for stay blocked.
+void CompletionModel::MarkForeignCells(const School& school) {
+  for (const TTeacherGridRec& t : school.TeacherGrids)
+    for (int c = 1; c <= kCells; ++c)
+      if (t.occupant[At(c)] != 0 && teacherAt_[Slot(t.teacher, c)] == kFreeCell) {
+        teacherAt_[Slot(t.teacher, c)] = kForeignBlock;
+        ++load_[DaySlot(t.teacher, DayOfCell(c))];
+      }
+  for (const TClassGridRec& g : school.ClassGrids)
+    for (int c = 1; c <= kCells; ++c)
+      if (g.occupant[At(c)] != 0 && classAt_[Slot(g.classNo, c)] == kFreeCell)
+        classAt_[Slot(g.classNo, c)] = kForeignBlock;
+  for (const TRoomGridRec& g : school.RoomGrids)
+    for (int c = 1; c <= kCells; ++c)
+      if (g.occupant[At(c)] != 0 && roomAt_[Slot(g.room, c)] == kFreeCell)
+        roomAt_[Slot(g.room, c)] = kForeignBlock;
+}
+
+void CompletionModel::Mark(int unit, int start, int value, int loadStep) {
+  const Block& b = units[Ix(unit)].block;
+  const int day = DayOfCell(start);
+  for (int k = 0; k < b.teacherCount; ++k) {
+    load_[DaySlot(b.teachers[Ix(k)], day)] += loadStep * b.length;
+    for (int c = start; c < start + b.length; ++c) teacherAt_[Slot(b.teachers[Ix(k)], c)] = value;
+  }
+  for (int k = 0; k < b.classCount; ++k)
+    for (int c = start; c < start + b.length; ++c) classAt_[Slot(b.classes[Ix(k)], c)] = value;
+  for (int k = 0; k < b.roomCount; ++k)
+    for (int c = start; c < start + b.length; ++c) roomAt_[Slot(b.rooms[Ix(k)], c)] = value;
+}
+
+void CompletionModel::Put(int unit, int start) {
+  CompletionUnit& u = units[Ix(unit)];
+  u.start = start;
+  SetBlockStart(u.block, start);
+  Mark(unit, start, unit, 1);
+}
+
+void CompletionModel::Take(int unit) {
+  CompletionUnit& u = units[Ix(unit)];
+  if (u.start == 0) return;
+  Mark(unit, u.start, kFreeCell, -1);
+  u.start = 0;
+}
+
+int CompletionModel::WaitingWeight() const {
+  int weight = 0;
+  for (const CompletionUnit& u : units)
+    if (u.start == 0) weight += u.weight;
+  return weight;
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,113 @@
+#pragma once
+// What the completion search works on: every block of the school as a unit that is
+// placed or waiting, with the start cells its fixed rules allow, and a mirror of who
+// holds which cell so that a place can be judged without walking the timetables.
+// The mirror follows the school: the search changes both together, the school only
+// through the engine's place and remove.
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "core/school.h"
+#include "engine/block.h"
+#include "scheduler/completion/soft_costs.h"
+
+namespace kalvodrin {
+
+// One block of one lesson of one class; a common lesson once, under its lead class.
+struct CompletionUnit {
+  Block block;          // participants and length; the place while placed
+  int lessonIndex = 0;  // into CompletionModel::lessons
+  int start = 0;        // start cell, 0 = waiting
+  // Never moved: its cells are closed for a participant (a locked block or the
+  // guidance hour), or it stands where its own rules would not put it (by hand).
+  bool fixed = false;
+  // A guidance hour with its fixed cell: placed first, never taken out again.
+  bool guidance = false;
+  int weight = 0;  // hours it counts for in the school's totals: length x teachers
+  std::vector<uint8_t> domain;  // start cells the fixed rules allow, ascending
+};
+
+// One class lesson (a common lesson once) and its units.
+struct CompletionLesson {
+  int classNo = 0;  // the lead class
+  int lesson = 0;
+  int group = 0;  // the lesson's lesson group, 0 = none
+  LessonRuleSwitches rules;
+  std::vector<int> units;
+  std::vector<std::pair<int, int>> originals;  // start and length before the search
+};
+
+// A cell that some block holds which no unit stands for (it cannot be resolved to a
+// class lesson); nothing may be placed over it.
+inline constexpr int kForeignBlock = -2;
+inline constexpr int kFreeCell = -1;
+
+class CompletionModel {
+ public:
+  // Requires: the school's timetables are consistent and its teachers prepared.
+  explicit CompletionModel(const School& school);
+
+  std::vector<CompletionUnit> units;
+  std::vector<CompletionLesson> lessons;
+
+  // The unit holding the owner's cell: kFreeCell, kForeignBlock or a unit index.
+  int TeacherAt(int teacher, int cell) const { return teacherAt_[Slot(teacher, cell)]; }
+  int ClassAt(int classNo, int cell) const { return classAt_[Slot(classNo, cell)]; }
+  int RoomAt(int room, int cell) const { return roomAt_[Slot(room, cell)]; }
+  bool TeacherOpen(int teacher, int cell) const { return teacherOpen_[Slot(teacher, cell)]; }
+  // Hours the teacher has on the day, and the most it may have: the prepared daily
+  // maximum, raised where the teacher's days could not hold the weekly hours.
+  int Load(int teacher, int day) const { return load_[DaySlot(teacher, day)]; }
+  int MaxPerDay(int teacher) const { return maxPerDay_[static_cast<std::size_t>(teacher)]; }
+  bool InAnnex(int classNo) const { return annex_[static_cast<std::size_t>(classNo)]; }
+  bool AnyAnnex() const { return anyAnnex_; }
+  bool GroupRule() const { return groupRule_; }
+  bool TeacherTwoLessonsRule(int teacher) const {
+    return twoLessons_[static_cast<std::size_t>(teacher)];
+  }
+  int GroupOf(int lesson) const { return lessonGroup_[static_cast<std::size_t>(lesson)]; }
+
+  // Mirror only: the unit takes its cells at `start` / gives them back.
+  void Put(int unit, int start);
+  void Take(int unit);
+
+  // Hours (as the school's totals count them) of the units still waiting.
+  int WaitingWeight() const;
+
+ private:
+  static std::size_t Slot(int owner, int cell) {
+    return static_cast<std::size_t>(owner) * 81 + static_cast<std::size_t>(cell);
+  }
+  static std::size_t DaySlot(int owner, int day) {
+    return static_cast<std::size_t>(owner) * 6 + static_cast<std::size_t>(day);
+  }
+  void Mark(int unit, int start, int value, int loadStep);
+  void BuildLessons(const School& school);
+  void BuildDomains(const School& school);
+  void RaiseDailyMaxima(const School& school);
+  void MarkForeignCells(const School& school);
+
+  std::vector<int> teacherAt_;
+  std::vector<int> classAt_;
+  std::vector<int> roomAt_;
+  std::vector<bool> teacherOpen_;
+  std::vector<int> load_;
+  std::vector<int> maxPerDay_;
+  std::vector<bool> twoLessons_;
+  std::vector<bool> annex_;
+  std::vector<int> lessonGroup_;
+  bool anyAnnex_ = false;
+  bool groupRule_ = false;
+};
+
+// The block lengths still to place of the lesson in the class, in the order the
+// scheduler would place them: the parts of its pattern that no run of the lesson in
+// the class timetable matches, each cut to the hours still missing.
+std::vector<int> WaitingBlockLengths(const School& school, int classNo, int lesson);
+
+// The cell of the guidance hour for the class, 0 when the settings fix none.
+int GuidanceCell(const School& school, int classNo);
+
+}  // namespace kalvodrin

@@ -1,0 +1,401 @@
+#include "scheduler/completion/completion_search.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "core/cells.h"
+#include "engine/block_operations.h"
+#include "scheduler/completion/model_costs.h"
+#include "scheduler/run_state.h"
+
+namespace kalvodrin {
+namespace {
+
+std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
+
+// How a place that needs blocks taken out is scored (lower is better). Any place that
+// needs nothing taken out scores below all of these, by its soft costs alone.
+constexpr long kPlaceWithConflicts = 1'000'000;
+constexpr long kPerBlockTakenOut = 10'000;
+constexpr long kPerHourTakenOut = 1'000;  // hours as the totals count them
+// Taking out a block that still stands where the timetable had it: keeping the
+// timetable the user or the classic run made is worth a detour.
+constexpr long kPerOriginalHour = 3'000;
+// Taking out a block placed only a few moves ago invites going round in circles.
+constexpr long kRecentlyPlaced = 20'000;
+constexpr long kRecentMoves = 8;
+// A block taken out does not go back to that place for a while.
+constexpr long kTabuPlace = 200'000;
+constexpr int kTabuTenure = 12;
+
+// Without gain for this many moves the search goes back to its best timetable, and
+// after this many such returns in a row it ends.
+constexpr long kPatiencePerUnit = 40;
+constexpr long kMinPatience = 4'000;
+constexpr int kReturnsWithoutGain = 6;
+constexpr long kStepsPerUnit = 4'000;
+
+// A place is looked at for blocks that can step aside only when at most this many
+// are in its way.
+constexpr std::size_t kMostToStepAside = 2;
+
+// One pick in this many takes a random waiting block instead of the last one taken out.
+constexpr int kChainBreak = 4;
+
+// Rounds of the soft phase over every movable block.
+constexpr int kSoftRounds = 12;
+
+}  // namespace
+
+CompletionSearch::CompletionSearch(School& school, const CompletionOptions& options,
+                                   int placedBefore)
+    : school_(school),
+      options_(options),
+      model_(school),
+      rng_(options.seed),
+      journal_(std::make_unique<ChangeJournal>()),
+      tabuUntil_(model_.units.size() * 81, 0),
+      placedAt_(model_.units.size(), -1000) {
+  const auto limit = std::chrono::duration<double>(std::max(0.0, options.timeLimitSeconds));
+  deadline_ = std::chrono::steady_clock::now() +
+              std::chrono::duration_cast<std::chrono::steady_clock::duration>(limit);
+  waitingWeight_ = initialWaiting_ = model_.WaitingWeight();
+  progress_.started = std::chrono::steady_clock::now();
+  progress_.placed = placedBefore;
+  progress_.total = placedBefore + initialWaiting_;
+  progress_.searchLevel = 1;
+}
+
+bool CompletionSearch::Interrupted() {
+  if (stopped_ || timedOut_) return true;
+  if (options_.observer != nullptr) {
+    progress_.placed = progress_.total - waitingWeight_;
+    if (options_.observer->OnSearchStep(progress_) == kStopRun) stopped_ = true;
+  }
+  if ((steps_ & 63) == 0 && std::chrono::steady_clock::now() >= deadline_) timedOut_ = true;
+  return stopped_ || timedOut_;
+}
+
+bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  const Block& b = u.block;
+  const int last = start + b.length - 1;
+  auto take = [&](int holder) {
+    if (holder == kFreeCell) return true;
+    if (holder == kForeignBlock) return false;
+    const CompletionUnit& h = model_.units[Ix(holder)];
+    if (h.fixed || h.guidance) return false;
+    if (std::find(out.begin(), out.end(), holder) == out.end()) out.push_back(holder);
+    return true;
+  };
+  for (int c = start; c <= last; ++c) {
+    for (int k = 0; k < b.teacherCount; ++k)
+      if (!take(model_.TeacherAt(b.teachers[Ix(k)], c))) return false;
+    for (int k = 0; k < b.classCount; ++k)
+      if (!take(model_.ClassAt(b.classes[Ix(k)], c))) return false;
+    for (int k = 0; k < b.roomCount; ++k)
+      if (!take(model_.RoomAt(b.rooms[Ix(k)], c))) return false;
+  }
+  const int day = DayOfCell(start);
+  for (int k = 0; k < b.teacherCount; ++k) {
+    const int t = b.teachers[Ix(k)];
+    int hours = model_.Load(t, day) + b.length;
+    for (int x : out) {
+      const CompletionUnit& h = model_.units[Ix(x)];
+      if (DayOfCell(h.start) != day) continue;
+      for (int j = 0; j < h.block.teacherCount; ++j)
+        if (h.block.teachers[Ix(j)] == t) hours -= h.block.length;
+    }
+    // A day that would be too long gives up other blocks of the teacher too.
+    const int most = std::max(model_.MaxPerDay(t), b.length);
+    const int from = rng_.Below(kHoursPerDay);
+    for (int i = 0; i < kHoursPerDay && hours > most; ++i) {
+      const int holder = model_.TeacherAt(t, CellIndex(day, (from + i) % kHoursPerDay + 1));
+      if (holder < 0 || std::find(out.begin(), out.end(), holder) != out.end()) continue;
+      const CompletionUnit& x = model_.units[Ix(holder)];
+      if (x.fixed || x.guidance) continue;
+      out.push_back(holder);
+      hours -= x.block.length;
+    }
+    if (hours > most) return false;
+  }
+  return true;
+}
+
+bool CompletionSearch::StandsWhereItStood(int unit) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  for (const auto& [start, length] : model_.lessons[Ix(u.lessonIndex)].originals)
+    if (start == u.start && length == u.block.length) return true;
+  return false;
+}
+
+long CompletionSearch::TakeOutScore(int unit) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  long score = kPerBlockTakenOut + kPerHourTakenOut * u.weight;
+  if (StandsWhereItStood(unit)) score += kPerOriginalHour * u.block.length;
+  if (placedAt_[Ix(unit)] + kRecentMoves > steps_) score += kRecentlyPlaced;
+  return score;
+}
+
+// A free place for the waiting unit, the first from a random point of its places.
+int CompletionSearch::FreePlaceFor(int unit) const {
+  const std::vector<uint8_t>& domain = model_.units[Ix(unit)].domain;
+  if (domain.empty()) return 0;
+  const std::size_t from = Ix(rng_.Below(static_cast<int>(domain.size())));
+  std::vector<int> conflicts;
+  for (std::size_t i = 0; i < domain.size(); ++i) {
+    const int start = domain[(from + i) % domain.size()];
+    conflicts.clear();
+    if (Conflicts(unit, start, conflicts) && conflicts.empty()) return start;
+  }
+  return 0;
+}
+
+bool CompletionSearch::Relocate(int unit, int start, Choice& choice) {
+  std::vector<std::pair<int, int>> undo;  // blocks taken from the mirror, with their starts
+  for (int x : choice.takenOut) {
+    undo.emplace_back(x, model_.units[Ix(x)].start);
+    model_.Take(x);
+  }
+  model_.Put(unit, start);
+  bool all = true;
+  for (int x : choice.takenOut) {
+    const int to = FreePlaceFor(x);
+    if (to == 0) {
+      all = false;
+      break;
+    }
+    model_.Put(x, to);
+    choice.moved.emplace_back(x, to);
+  }
+  for (const auto& [x, to] : choice.moved) model_.Take(x);
+  model_.Take(unit);
+  for (const auto& [x, from] : undo) model_.Put(x, from);
+  if (!all) choice.moved.clear();
+  return all;
+}
+
+CompletionSearch::Choice CompletionSearch::ChoosePlace(int unit) {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  Choice best;
+  best.score = LONG_MAX;
+  Choice here;
+  std::array<long, kDays + 1> before{};
+  std::array<bool, kDays + 1> known{};
+  for (uint8_t start : u.domain) {
+    here.takenOut.clear();
+    here.moved.clear();
+    if (!Conflicts(unit, start, here.takenOut)) continue;
+    long score = 0;
+    if (here.takenOut.empty()) {
+      const int day = DayOfCell(start);
+      if (!known[Ix(day)]) {
+        before[Ix(day)] = UnitLocalCost(model_, unit, day, 0);
+        known[Ix(day)] = true;
+      }
+      model_.Put(unit, start);
+      score = UnitLocalCost(model_, unit, day, 0) - before[Ix(day)] + rng_.Below(3);
+      model_.Take(unit);
+    } else {
+      score = kPlaceWithConflicts;
+      for (int x : here.takenOut) score += TakeOutScore(x);
+      if (tabuUntil_[Ix(unit) * 81 + start] > steps_) score += kTabuPlace;
+      // Blocks that can step aside to a free place leave nothing waiting: such a place
+      // is better than any that sends blocks back to wait.
+      if (here.takenOut.size() <= kMostToStepAside && best.score >= kPlaceWithConflicts &&
+          Relocate(unit, start, here))
+        score -= kPlaceWithConflicts / 2;
+      score += rng_.Below(static_cast<int>(kPerHourTakenOut));
+    }
+    if (score < best.score) {
+      best.score = score;
+      best.start = start;
+      best.takenOut = here.takenOut;
+      best.moved = here.moved;
+    }
+  }
+  return best;
+}
+
+bool CompletionSearch::Move(int unit, const Choice& choice) {
+  const int mark = journal_->Mark();
+  auto place = [&](int x, int start) {
+    Block block = model_.units[Ix(x)].block;
+    SetBlockStart(block, start);
+    return PlaceBlock(school_, block, journal_.get());
+  };
+  bool ok = true;
+  for (int x : choice.takenOut) {
+    const CompletionUnit& h = model_.units[Ix(x)];
+    ok = ok && RemoveBlock(school_, h.block.length, h.start, h.block.classes[0],
+                           journal_.get()) == RemoveOutcome::kRemoved;
+  }
+  ok = ok && place(unit, choice.start);
+  for (const auto& [x, start] : choice.moved) ok = ok && place(x, start);
+  if (!ok) {
+    RollBack(school_, *journal_, mark);
+    return false;
+  }
+  journal_->Clear();
+  for (int x : choice.takenOut) {
+    CompletionUnit& h = model_.units[Ix(x)];
+    tabuUntil_[Ix(x) * 81 + Ix(h.start)] = steps_ + kTabuTenure + rng_.Below(kTabuTenure);
+    waitingWeight_ += h.weight;
+    model_.Take(x);
+  }
+  model_.Put(unit, choice.start);
+  waitingWeight_ -= model_.units[Ix(unit)].weight;
+  placedAt_[Ix(unit)] = steps_;
+  for (const auto& [x, start] : choice.moved) {
+    model_.Put(x, start);
+    waitingWeight_ -= model_.units[Ix(x)].weight;
+    placedAt_[Ix(x)] = steps_;
+  }
+  return true;
+}
+
+void CompletionSearch::Save() {
+  best_.teachers.assign(school_.TeacherGrids.begin(), school_.TeacherGrids.end());
+  best_.classes.assign(school_.ClassGrids.begin(), school_.ClassGrids.end());
+  best_.rooms.assign(school_.RoomGrids.begin(), school_.RoomGrids.end());
+  best_.starts.resize(model_.units.size());
+  for (std::size_t u = 0; u < model_.units.size(); ++u) best_.starts[u] = model_.units[u].start;
+  best_.waiting = waitingWeight_;
+}
+
+// The saved timetables are a whole, consistent state the search passed through.
+void CompletionSearch::RestoreSaved() {
+  std::copy(best_.teachers.begin(), best_.teachers.end(), school_.TeacherGrids.begin());
+  std::copy(best_.classes.begin(), best_.classes.end(), school_.ClassGrids.begin());
+  std::copy(best_.rooms.begin(), best_.rooms.end(), school_.RoomGrids.begin());
+  journal_->Clear();
+  for (std::size_t u = 0; u < model_.units.size(); ++u) model_.Take(static_cast<int>(u));
+  for (std::size_t u = 0; u < model_.units.size(); ++u)
+    if (best_.starts[u] != 0) model_.Put(static_cast<int>(u), best_.starts[u]);
+  waitingWeight_ = best_.waiting;
+  FillWaiting();
+}
+
+// Every waiting unit that has somewhere to go, the hardest on top: the guidance hours,
+// then those with the fewest places, then the longest.
+void CompletionSearch::FillWaiting() {
+  waiting_.clear();
+  parked_.clear();
+  for (std::size_t u = 0; u < model_.units.size(); ++u)
+    if (model_.units[u].start == 0 && !model_.units[u].domain.empty())
+      waiting_.push_back(static_cast<int>(u));
+  auto easier = [&](int a, int b) {
+    const CompletionUnit& x = model_.units[Ix(a)];
+    const CompletionUnit& y = model_.units[Ix(b)];
+    if (x.guidance != y.guidance) return y.guidance;
+    if (x.domain.size() != y.domain.size()) return x.domain.size() > y.domain.size();
+    return x.weight < y.weight;
+  };
+  std::stable_sort(waiting_.begin(), waiting_.end(), easier);
+}
+
+void CompletionSearch::PlaceWaiting() {
+  FillWaiting();
+  Save();
+  const long units = static_cast<long>(model_.units.size());
+  const long budget = options_.maxSteps > 0 ? options_.maxSteps : kStepsPerUnit * units + 100'000;
+  const long patience = std::max(kMinPatience, kPatiencePerUnit * units);
+  long lastGain = steps_;
+  int returns = 0;
+  while (!waiting_.empty() || !parked_.empty()) {
+    if (waiting_.empty()) std::swap(waiting_, parked_);
+    if (steps_ >= budget || Interrupted()) break;
+    ++steps_;
+    // Mostly the block just taken out goes next, which makes the chain; now and then
+    // another waiting block, so that two blocks that cannot both stand do not take
+    // each other's place for ever.
+    const std::size_t pick = rng_.Below(kChainBreak) == 0
+                                 ? Ix(rng_.Below(static_cast<int>(waiting_.size())))
+                                 : waiting_.size() - 1;
+    const int unit = waiting_[pick];
+    waiting_.erase(waiting_.begin() + static_cast<std::ptrdiff_t>(pick));
+    Choice choice = ChoosePlace(unit);
+    progress_.currentCell = choice.start;
+    if (choice.start == 0 || !Move(unit, choice)) {
+      parked_.push_back(unit);
+    } else {
+      for (std::size_t i = choice.takenOut.size(); i > 1; --i)
+        std::swap(choice.takenOut[i - 1], choice.takenOut[Ix(rng_.Below(static_cast<int>(i)))]);
+      for (int x : choice.takenOut)
+        if (model_.units[Ix(x)].start == 0) waiting_.push_back(x);
+    }
+    if (waitingWeight_ < best_.waiting) {
+      Save();
+      lastGain = steps_;
+      returns = 0;
+    } else if (steps_ - lastGain > patience) {
+      RestoreSaved();
+      lastGain = steps_;
+      if (++returns > kReturnsWithoutGain) break;
+    }
+  }
+  if (waitingWeight_ > best_.waiting) RestoreSaved();
+}
+
+// Moves the unit to the free place that lowers the soft costs most; false when none
+// does.
+bool CompletionSearch::TryBetterPlace(int unit) {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  const int from = u.start;
+  const int fromDay = DayOfCell(from);
+  model_.Take(unit);
+  long bestGain = 0;
+  int bestStart = 0;
+  std::vector<int> conflicts;
+  for (uint8_t start : u.domain) {
+    conflicts.clear();
+    if (start == from || !Conflicts(unit, start, conflicts) || !conflicts.empty()) continue;
+    const int day = DayOfCell(start);
+    model_.Put(unit, start);
+    const long there = UnitLocalCost(model_, unit, fromDay, day);
+    model_.Take(unit);
+    model_.Put(unit, from);
+    const long here = UnitLocalCost(model_, unit, fromDay, day);
+    model_.Take(unit);
+    if (here - there > bestGain) {
+      bestGain = here - there;
+      bestStart = start;
+    }
+  }
+  model_.Put(unit, from);
+  if (bestStart == 0) return false;
+  const int mark = journal_->Mark();
+  Block block = u.block;
+  SetBlockStart(block, bestStart);
+  if (RemoveBlock(school_, u.block.length, from, u.block.classes[0], journal_.get()) !=
+          RemoveOutcome::kRemoved ||
+      !PlaceBlock(school_, block, journal_.get())) {
+    RollBack(school_, *journal_, mark);
+    return false;
+  }
+  journal_->Clear();
+  model_.Take(unit);
+  model_.Put(unit, bestStart);
+  return true;
+}
+
+void CompletionSearch::LowerSoftCosts() {
+  progress_.searchLevel = 2;
+  std::vector<int> order;
+  for (std::size_t u = 0; u < model_.units.size(); ++u)
+    if (model_.units[u].start != 0 && !model_.units[u].fixed && !model_.units[u].guidance)
+      order.push_back(static_cast<int>(u));
+  for (int round = 0; round < kSoftRounds; ++round) {
+    for (std::size_t i = order.size(); i > 1; --i)
+      std::swap(order[i - 1], order[Ix(rng_.Below(static_cast<int>(i)))]);
+    bool moved = false;
+    for (int unit : order) {
+      if (Interrupted()) return;
+      ++steps_;
+      moved = TryBetterPlace(unit) || moved;
+    }
+    if (!moved) return;
+  }
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,91 @@
+#pragma once
+// The two phases of the completion search over one school: placing the waiting units
+// by ejection chains (a unit takes the place that costs least, the blocks in its way
+// wait next, recently moved blocks and places are avoided, and the search returns to
+// the best timetable when it stops gaining), then moving single blocks to free places
+// while that lowers the soft costs. Internal to the completion.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "core/school.h"
+#include "engine/change_journal.h"
+#include "scheduler/completion/completion.h"
+#include "scheduler/completion/completion_model.h"
+#include "scheduler/completion/completion_rng.h"
+
+namespace kalvodrin {
+
+class CompletionSearch {
+ public:
+  // Requires: the school is consistent and its teachers prepared.
+  CompletionSearch(School& school, const CompletionOptions& options, int placedBefore);
+
+  void PlaceWaiting();
+  void LowerSoftCosts();
+
+  const CompletionModel& model() const { return model_; }
+  long steps() const { return steps_; }
+  bool stopped() const { return stopped_; }
+  bool timedOut() const { return timedOut_; }
+
+ private:
+  struct Choice {
+    int start = 0;  // 0 = no place
+    long score = 0;
+    std::vector<int> takenOut;
+    // Blocks taken out that go straight to a free place: (unit, start).
+    std::vector<std::pair<int, int>> moved;
+  };
+  struct Saved {
+    std::vector<TTeacherGridRec> teachers;
+    std::vector<TClassGridRec> classes;
+    std::vector<TRoomGridRec> rooms;
+    std::vector<int> starts;
+    int waiting = 0;
+  };
+
+  bool Interrupted();
+  // The blocks in the way of the unit at `start`; false when the place is impossible
+  // (a fixed block in the way, or a teacher's day would be too long).
+  bool Conflicts(int unit, int start, std::vector<int>& out) const;
+  Choice ChoosePlace(int unit);
+  long TakeOutScore(int unit) const;
+  bool StandsWhereItStood(int unit) const;
+  // Where the blocks in the way could go at once, with the unit at `start`; false when
+  // one of them has no free place.
+  bool Relocate(int unit, int start, Choice& choice);
+  int FreePlaceFor(int unit) const;
+  // Takes the blocks out, places the unit and the blocks that have a free place,
+  // through the engine and in the mirror; false (nothing changed) when the engine
+  // refuses.
+  bool Move(int unit, const Choice& choice);
+  bool TryBetterPlace(int unit);
+  void Save();
+  void RestoreSaved();
+  void FillWaiting();
+
+  School& school_;
+  CompletionOptions options_;
+  CompletionModel model_;
+  // Drawn from while judging places too, which does not change the timetable.
+  mutable CompletionRng rng_;
+  std::unique_ptr<ChangeJournal> journal_;
+  std::chrono::steady_clock::time_point deadline_;
+  std::vector<int> waiting_;  // a stack: the blocks just taken out are placed next
+  std::vector<int> parked_;   // waiting units that found no place for now
+  std::vector<long> tabuUntil_;  // per unit and cell: do not go back there before
+  std::vector<long> placedAt_;   // per unit: the step it was last placed
+  Saved best_;
+  int waitingWeight_ = 0;
+  int initialWaiting_ = 0;
+  long steps_ = 0;
+  bool stopped_ = false;
+  bool timedOut_ = false;
+  RunProgress progress_;
+};
+
+}  // namespace kalvodrin

@@ -1,0 +1,139 @@
+#include "scheduler/completion/model_costs.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/cells.h"
+
+namespace kalvodrin {
+namespace {
+
+std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
+
+}  // namespace
+
+void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day,
+                        SoftCosts& costs) {
+  int first = 0;
+  int last = 0;
+  for (int h = 1; h <= kHoursPerDay; ++h)
+    if (model.TeacherAt(teacher, CellIndex(day, h)) != kFreeCell) {
+      if (first == 0) first = h;
+      last = h;
+    }
+  if (first == 0) return;
+  // The lesson index of each hour, -1 when free or unknown.
+  std::array<int, kHoursPerDay + 1> taught{};
+  for (int h = first; h <= last; ++h) {
+    const int cell = CellIndex(day, h);
+    const int unit = model.TeacherAt(teacher, cell);
+    taught[Ix(h)] = unit >= 0 ? model.units[Ix(unit)].lessonIndex : -1;
+    if (unit == kFreeCell && model.TeacherOpen(teacher, cell)) ++costs.gapHours;
+  }
+  if (model.TeacherTwoLessonsRule(teacher)) {
+    for (int h = first; h <= last; ++h) {
+      const int a = taught[Ix(h)];
+      if (a < 0) continue;
+      const int classNo = model.lessons[Ix(a)].classNo;
+      bool earlierSame = false;
+      bool earlierOther = false;
+      for (int k = first; k < h; ++k) {
+        const int b = taught[Ix(k)];
+        if (b < 0 || model.lessons[Ix(b)].classNo != classNo) continue;
+        (b == a ? earlierSame : earlierOther) = true;
+      }
+      if (!earlierSame && earlierOther) ++costs.teacherTwoLessons;
+    }
+  }
+  if (model.AnyAnnex()) {
+    int previous = -1;
+    for (int h = first; h <= last; ++h) {
+      const int a = taught[Ix(h)];
+      if (a < 0) continue;
+      const int building = model.InAnnex(model.lessons[Ix(a)].classNo) ? 1 : 0;
+      if (previous >= 0 && building != previous) ++costs.annexMoves;
+      previous = building;
+    }
+  }
+}
+
+void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs) {
+  if (!model.GroupRule()) return;
+  std::array<int, kHoursPerDay + 1> lessons{};
+  int n = 0;
+  for (int h = 1; h <= kHoursPerDay; ++h) {
+    const int unit = model.ClassAt(classNo, CellIndex(day, h));
+    if (unit < 0) continue;
+    const int lesson = model.units[Ix(unit)].block.lesson;
+    if (std::find(lessons.begin(), lessons.begin() + n, lesson) == lessons.begin() + n)
+      lessons[Ix(n++)] = lesson;
+  }
+  for (int i = 0; i < n; ++i) {
+    const int group = model.GroupOf(lessons[Ix(i)]);
+    if (group == 0) continue;
+    for (int k = 0; k < i; ++k)
+      if (model.GroupOf(lessons[Ix(k)]) == group) {
+        ++costs.lessonGroups;
+        break;
+      }
+  }
+}
+
+void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& costs) {
+  const CompletionLesson& lesson = model.lessons[Ix(lessonIndex)];
+  std::array<int, kDays + 2> perDay{};
+  for (int u : lesson.units) {
+    const int start = model.units[Ix(u)].start;
+    if (start != 0) ++perDay[Ix(DayOfCell(start))];
+  }
+  for (int d = 1; d <= kDays; ++d) {
+    const int n = perDay[Ix(d)];
+    if (n > 1) costs.sameLessonDays += n - 1;
+    if (lesson.rules.daysApart && d < kDays && n > 0 && perDay[Ix(d + 1)] > 0)
+      ++costs.daysApart;
+  }
+  if (lesson.rules.differentHours)
+    for (std::size_t i = 0; i < lesson.units.size(); ++i)
+      for (std::size_t j = i + 1; j < lesson.units.size(); ++j) {
+        const CompletionUnit& a = model.units[Ix(lesson.units[i])];
+        const CompletionUnit& b = model.units[Ix(lesson.units[j])];
+        if (a.start == 0 || b.start == 0 || DayOfCell(a.start) == DayOfCell(b.start)) continue;
+        const int from = std::max(HourOfCell(a.start), HourOfCell(b.start));
+        const int to = std::min(HourOfCell(a.start) + a.block.length,
+                                HourOfCell(b.start) + b.block.length);
+        if (to > from) costs.sameHours += to - from;
+      }
+  for (const auto& [start, length] : lesson.originals) {
+    bool kept = false;
+    for (int u : lesson.units) {
+      const CompletionUnit& unit = model.units[Ix(u)];
+      kept = kept || (unit.start == start && unit.block.length == length);
+    }
+    if (!kept) costs.movedHours += length;
+  }
+}
+
+long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB) {
+  const Block& b = model.units[Ix(unit)].block;
+  SoftCosts costs;
+  for (int day : {dayA, dayB == dayA ? 0 : dayB}) {
+    if (day == 0) continue;
+    for (int k = 0; k < b.teacherCount; ++k) AddTeacherDayCosts(model, b.teachers[Ix(k)], day, costs);
+    for (int k = 0; k < b.classCount; ++k) AddClassDayCosts(model, b.classes[Ix(k)], day, costs);
+  }
+  AddLessonCosts(model, model.units[Ix(unit)].lessonIndex, costs);
+  return costs.Weighted();
+}
+
+SoftCosts ModelSoftCosts(const CompletionModel& model, const School& school) {
+  SoftCosts costs;
+  for (const TTeacherGridRec& t : school.TeacherGrids)
+    for (int d = 1; d <= kDays; ++d) AddTeacherDayCosts(model, t.teacher, d, costs);
+  for (const TClassGridRec& c : school.ClassGrids)
+    for (int d = 1; d <= kDays; ++d) AddClassDayCosts(model, c.classNo, d, costs);
+  for (std::size_t i = 0; i < model.lessons.size(); ++i)
+    AddLessonCosts(model, static_cast<int>(i), costs);
+  return costs;
+}
+
+}  // namespace kalvodrin
