@@ -1,0 +1,87 @@
+// The completion search on the two real schools in bench/schools (empty timetables,
+// as their folders come) and on generated schools, from empty and after the classic
+// run. Each iteration completes a fresh copy with the same seed. Counters: hours to
+// place, placed, moved hours, teacher gap hours, moves tried.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/storage.h"
+#include "generator/sample_school.h"
+#include "scheduler/completion/completion.h"
+#include "scheduler/placement_run.h"
+
+namespace kalvodrin {
+namespace {
+
+constexpr uint64_t kSeed = 1;
+
+std::unique_ptr<School> LoadBenchSchool(const std::string& name) {
+  auto school = std::make_unique<School>();
+  school->WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / name;
+  if (!LoadSchoolWithoutWriting(*school)) return nullptr;
+  return school;
+}
+
+void Complete(benchmark::State& state, const School& original) {
+  auto school = std::make_unique<School>();
+  CompletionOutcome outcome;
+  for (auto _ : state) {
+    state.PauseTiming();
+    *school = original;
+    state.ResumeTiming();
+    CompletionOptions options;
+    options.seed = kSeed;
+    options.timeLimitSeconds = 60;
+    outcome = CompleteTimetable(*school, options);
+    benchmark::DoNotOptimize(outcome.placedAfter);
+  }
+  state.counters["hours"] = outcome.total;
+  state.counters["placed"] = outcome.placedAfter;
+  state.counters["moved"] = outcome.movedHours;
+  state.counters["gaps"] = outcome.costsAfter.gapHours;
+  state.counters["steps"] = static_cast<double>(outcome.steps);
+}
+
+void BM_CompleteRealSchool(benchmark::State& state, const std::string& name) {
+  static std::unique_ptr<School> havana;
+  static std::unique_ptr<School> brazil;
+  std::unique_ptr<School>& school = name == "na-havana-ps-2016" ? havana : brazil;
+  if (!school) school = LoadBenchSchool(name);
+  if (!school) {
+    state.SkipWithError(("cannot read bench/schools/" + name).c_str());
+    return;
+  }
+  Complete(state, *school);
+}
+BENCHMARK_CAPTURE(BM_CompleteRealSchool, havana, std::string("na-havana-ps-2016"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CompleteRealSchool, eeblj, std::string("br-eeblj-diurno"))
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CompleteGenerated(benchmark::State& state) {
+  School school;
+  BuildGeneratedSchool(school, static_cast<int>(state.range(0)), 1);
+  Complete(state, school);
+}
+BENCHMARK(BM_CompleteGenerated)->ArgName("classes")->Arg(10)->Arg(30)->Arg(60)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CompleteAfterClassicRun(benchmark::State& state) {
+  School school;
+  BuildGeneratedSchool(school, static_cast<int>(state.range(0)), 1);
+  PlacementRun run(school);
+  const RunOutcome classic = run.RunWholeSchool();
+  state.counters["classicPlaced"] = classic.placed;
+  Complete(state, school);
+}
+BENCHMARK(BM_CompleteAfterClassicRun)->ArgName("classes")->Arg(30)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kalvodrin
+
+BENCHMARK_MAIN();

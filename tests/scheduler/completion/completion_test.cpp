@@ -1,0 +1,249 @@
+// The completion search: hard rules after completing from empty, partial, locked and
+// stopped timetables, the same seed giving the same bytes, the soft costs as the search
+// counts them against the independent measurement, and the blocks still waiting.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "core/cells.h"
+#include "engine/block.h"
+#include "engine/block_operations.h"
+#include "engine/consistency.h"
+#include "engine/counts.h"
+#include "engine/locks.h"
+#include "engine/slot_tests.h"
+#include "engine/teacher_preparation.h"
+#include "generator/sample_school.h"
+#include "hard_rule_check.h"
+#include "scheduler/completion/completion.h"
+#include "scheduler/completion/completion_model.h"
+#include "scheduler/completion/completion_rng.h"
+#include "scheduler/completion/model_costs.h"
+#include "scheduler/placement_run.h"
+#include "scheduler/run_state.h"
+#include "../test_school.h"
+
+namespace kalvodrin {
+namespace {
+
+template <typename List>
+bool SameBytes(const List& a, const List& b) {
+  return a.size() == b.size() &&
+         (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(a[0])) == 0);
+}
+
+bool SameTimetables(const School& a, const School& b) {
+  return SameBytes(a.TeacherGrids, b.TeacherGrids) && SameBytes(a.ClassGrids, b.ClassGrids) &&
+         SameBytes(a.RoomGrids, b.RoomGrids);
+}
+
+std::unique_ptr<School> Generated(int classes, uint32_t seed) {
+  auto school = std::make_unique<School>();
+  BuildGeneratedSchool(*school, classes, seed);
+  return school;
+}
+
+// Completes a copy and checks everything that must hold afterwards.
+CompletionOutcome CompleteAndCheck(School& school, const CompletionOptions& options) {
+  const School before = school;
+  const CompletionOutcome outcome = CompleteTimetable(school, options);
+  EXPECT_TRUE(outcome.refused.empty()) << outcome.refused;
+  EXPECT_EQ(CheckConsistency(school), std::vector<std::string>{});
+  EXPECT_EQ(CheckHardRules(school, before), std::vector<std::string>{});
+  EXPECT_GE(outcome.placedAfter, outcome.placedBefore);
+  EXPECT_EQ(CountTotals(school).placed, outcome.placedAfter);
+  return outcome;
+}
+
+TEST(CompletionTest, GeneratedSchoolIsCompletedFromEmpty) {
+  auto school = Generated(12, 7);
+  CompletionOptions options;
+  options.seed = 3;
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  EXPECT_EQ(outcome.placedBefore, 0);
+  EXPECT_EQ(outcome.placedAfter, outcome.total);
+  EXPECT_EQ(outcome.movedHours, 0);  // nothing stood anywhere before
+  EXPECT_FALSE(outcome.stopped);
+}
+
+TEST(CompletionTest, SameSeedGivesSameBytesAndAnotherSeedMayDiffer) {
+  auto a = Generated(8, 11);
+  auto b = Generated(8, 11);
+  auto c = Generated(8, 11);
+  CompletionOptions options;
+  options.seed = 42;
+  CompleteTimetable(*a, options);
+  CompleteTimetable(*b, options);
+  options.seed = 43;
+  CompleteTimetable(*c, options);
+  EXPECT_TRUE(SameTimetables(*a, *b));
+  EXPECT_FALSE(SameTimetables(*a, *c));
+}
+
+// An observer that asks for a stop at its n-th call.
+class StopAt : public RunObserver {
+ public:
+  explicit StopAt(int n) : n_(n) {}
+  int OnSearchStep(const RunProgress&) override { return ++calls_ >= n_ ? kStopRun : 0; }
+  int calls() const { return calls_; }
+
+ private:
+  int n_;
+  int calls_ = 0;
+};
+
+TEST(CompletionTest, StoppedCompletionKeepsAWholeTimetable) {
+  for (int n : {1, 2, 50, 150}) {
+    SCOPED_TRACE(n);
+    auto school = Generated(10, 5);
+    StopAt stop(n);
+    CompletionOptions options;
+    options.observer = &stop;
+    const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_EQ(stop.calls(), n);
+    if (n == 1) {
+      EXPECT_EQ(outcome.placedAfter, 0);
+    }
+  }
+}
+
+TEST(CompletionTest, ZeroTimeLimitEndsAtOnceWithTheTimetableWhole) {
+  auto school = Generated(6, 2);
+  CompletionOptions options;
+  options.timeLimitSeconds = 0;
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  EXPECT_TRUE(outcome.timedOut);
+  EXPECT_EQ(outcome.placedAfter, 0);
+}
+
+TEST(CompletionTest, ClassicRunTimetableIsKeptWhereItCanBe) {
+  auto school = Generated(10, 9);
+  PlacementRun run(*school);
+  const RunOutcome classic = run.RunWholeSchool();
+  ASSERT_FALSE(classic.refused);
+  CompletionOptions options;
+  options.seed = 5;
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  EXPECT_EQ(outcome.placedBefore, classic.placed);
+  EXPECT_EQ(outcome.placedAfter, outcome.total);
+  EXPECT_EQ(outcome.costsBefore.movedHours, 0);
+  // Only a small part of what the run placed may move to make room.
+  EXPECT_LT(outcome.movedHours * 10, classic.placed);
+}
+
+TEST(CompletionTest, InconsistentTimetablesAreRefusedUnchanged) {
+  auto school = Generated(4, 1);
+  school->ClassGrids[0].occupant[0] = 200;  // a lesson nobody placed
+  const School before = *school;
+  const CompletionOutcome outcome = CompleteTimetable(*school, {});
+  EXPECT_FALSE(outcome.refused.empty());
+  EXPECT_TRUE(SameTimetables(*school, before));
+}
+
+TEST(CompletionTest, LockedBlockStaysAndTheRestGoesAround) {
+  TestSchool t;
+  t.Lesson(1, 4, {2, 2}).Lesson(2, 2, {1, 1}).Class(1, 1, 2).Teacher(1).Give(1, 1, {1})
+      .Teacher(2).Give(1, 2, {2}).Done();
+  School& s = t.school;
+  // Lesson 1 locked on Monday hours 1-2; every other day has room for one block only.
+  std::optional<Block> locked = MakeBlock(s, 1, 1, 2, CellIndex(1, 1));
+  ASSERT_TRUE(locked && PlaceBlock(s, *locked, nullptr));
+  ASSERT_TRUE(ToggleClassLock(s, CellIndex(1, 1), 1));
+  CompletionOptions options;
+  const CompletionOutcome outcome = CompleteAndCheck(s, options);
+  EXPECT_EQ(outcome.placedAfter, outcome.total);
+  EXPECT_EQ(s.ClassGridByNo(1)->occupant[0], 1);
+  EXPECT_EQ(outcome.movedHours, 0);
+}
+
+TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
+  // Ten hours for a teacher who may teach two a day: every day exactly full.
+  TestSchool t;
+  t.Lesson(1, 5, {1, 1, 1, 1, 1}).Lesson(2, 5, {1, 1, 1, 1, 1})
+      .Class(1).Class(2).Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Done();
+  School& s = t.school;
+  s.Settings.maxHoursPerDay = 2;
+  s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
+  const CompletionOutcome outcome = CompleteAndCheck(s, {});
+  EXPECT_EQ(outcome.placedAfter, 10);
+  for (int d = 0; d < kDays; ++d) EXPECT_EQ(s.TeacherGridByNo(1)->placedPerDay[d], 2);
+}
+
+TEST(CompletionTest, WaitingBlocksFollowThePatternAndWhatIsPlaced) {
+  TestSchool t;
+  t.Lesson(1, 5, {2, 2, 1}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+  EXPECT_EQ(WaitingBlockLengths(t.school, 1, 1), (std::vector<int>{2, 2, 1}));
+  std::optional<Block> two = MakeBlock(t.school, 1, 1, 2, CellIndex(2, 3));
+  ASSERT_TRUE(two && PlaceBlock(t.school, *two, nullptr));
+  EXPECT_EQ(WaitingBlockLengths(t.school, 1, 1), (std::vector<int>{2, 1}));
+  std::optional<Block> one = MakeBlock(t.school, 1, 1, 1, CellIndex(4, 1));
+  ASSERT_TRUE(one && PlaceBlock(t.school, *one, nullptr));
+  EXPECT_EQ(WaitingBlockLengths(t.school, 1, 1), (std::vector<int>{2}));
+}
+
+TEST(CompletionTest, SearchCountsTheSoftCostsAsTheIndependentMeasurement) {
+  auto school = Generated(10, 4);
+  school->Settings.groupDifferentDays = 1;
+  PlacementRun run(*school);
+  run.RunWholeSchool();
+  const std::vector<PlacedBlockRec> before = ListPlacedBlocks(*school);
+  CompleteTimetable(*school, {});
+  PrepareAllTeachers(*school);
+  CompletionModel model(*school);
+  // The model takes the current blocks as its originals, so nothing counts as moved.
+  SoftCosts measured = MeasureSoftCosts(*school, ListPlacedBlocks(*school));
+  EXPECT_EQ(ModelSoftCosts(model, *school), measured);
+  EXPECT_GT(measured.gapHours + measured.sameLessonDays, 0);
+  EXPECT_EQ(measured.movedHours, 0);
+  EXPECT_GE(MeasureSoftCosts(*school, before).movedHours, 0);
+}
+
+TEST(CompletionTest, SoftPhaseLowersTheCostOfAGreedyTimetable) {
+  auto school = Generated(8, 12);
+  CompletionOptions options;
+  options.seed = 9;
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  ASSERT_EQ(outcome.placedAfter, outcome.total);
+  // From empty every block counts as new; the gaps stay below one an hour per teacher day.
+  EXPECT_LT(outcome.costsAfter.gapHours, static_cast<int>(school->TeacherGrids.size()) * 5);
+}
+
+// Random small schools and random partial timetables (placed blocks, some locked,
+// closed cells): whatever the start, the completion never breaks a hard rule.
+TEST(CompletionPropertyTest, RandomPartialTimetablesNeverBreakAHardRule) {
+  for (uint64_t seed = 1; seed <= 25; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    CompletionRng rng(seed * 7919);
+    auto school = Generated(1 + rng.Below(5), static_cast<uint32_t>(seed));
+    School& s = *school;
+    // Close a few free cells of random owners.
+    for (int k = rng.Below(12); k > 0; --k) {
+      const int cell = 1 + rng.Below(kCells);
+      if (rng.Below(2) == 0 && !s.TeacherGrids.empty())
+        SetCellOpen(s, GridKind::kTeacher, s.TeacherGrids[static_cast<std::size_t>(rng.Below(static_cast<int>(s.TeacherGrids.size())))].teacher, cell, 0);
+      else
+        SetCellOpen(s, GridKind::kClass, s.ClassGrids[static_cast<std::size_t>(rng.Below(static_cast<int>(s.ClassGrids.size())))].classNo, cell, 0);
+    }
+    // Place random blocks of random class lessons where they fit, and lock some.
+    for (int k = 10 + rng.Below(40); k > 0; --k) {
+      const TClassLessonRec& cl = s.ClassLessons[static_cast<std::size_t>(rng.Below(static_cast<int>(s.ClassLessons.size())))];
+      const std::vector<int> lengths = WaitingBlockLengths(s, cl.classNo, cl.lesson);
+      if (lengths.empty() || cl.teacherCount == 0) continue;
+      std::optional<Block> b = MakeBlock(s, cl.classNo, cl.lesson, lengths.front(), 1 + rng.Below(kCells));
+      if (!b || !BlockFitsDay(*b) || !WindowTest(s, *b) || !AvailabilityTest(s, *b) || !FreedomTest(s, *b)) continue;
+      ASSERT_TRUE(PlaceBlock(s, *b, nullptr));
+      if (rng.Below(4) == 0) ToggleClassLock(s, b->startCell, b->classes[0]);
+    }
+    ASSERT_EQ(CheckConsistency(s), std::vector<std::string>{});
+    CompletionOptions options;
+    options.seed = seed;
+    options.timeLimitSeconds = 5;
+    CompleteAndCheck(s, options);
+  }
+}
+
+}  // namespace
+}  // namespace kalvodrin

@@ -1,0 +1,19 @@
+#pragma once
+// An independent check of the hard rules over a whole timetable, written from the
+// rules themselves and reading only the planes: it shares nothing with the engine's
+// counters or the completion's bookkeeping.
+
+#include <string>
+#include <vector>
+
+#include "core/school.h"
+
+namespace kalvodrin {
+
+// One line per broken rule. `before` is the school before the completion: blocks that
+// stood there already are taken as given (a hand-placed block may stand on a closed
+// cell); every other block must keep every rule, and blocks on closed cells before
+// (locked ones) must still stand where they stood.
+std::vector<std::string> CheckHardRules(const School& after, const School& before);
+
+}  // namespace kalvodrin
