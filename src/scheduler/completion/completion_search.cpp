@@ -379,6 +379,75 @@ bool CompletionSearch::TryBetterPlace(int unit) {
   return true;
 }
 
+// Trades places with another block of the same length in the same class when that
+// lowers the soft costs most; false when no trade does.
+bool CompletionSearch::TrySwap(int unit) {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  if (u.block.classCount != 1) return false;
+  const int classNo = u.block.classes[0];
+  const int from = u.start;
+  long bestGain = 0;
+  int partner = -1;
+  std::vector<int> conflicts;
+  auto allowed = [&](const CompletionUnit& x, int start) {
+    return std::binary_search(x.domain.begin(), x.domain.end(), static_cast<uint8_t>(start));
+  };
+  for (int cell = 1; cell <= kCells; ++cell) {
+    const int other = model_.ClassAt(classNo, cell);
+    if (other < 0 || other == unit) continue;
+    const CompletionUnit& v = model_.units[Ix(other)];
+    const int to = v.start;
+    if (to != cell || v.fixed || v.guidance || v.block.classCount != 1 ||
+        v.block.length != u.block.length || v.lessonIndex == u.lessonIndex ||
+        !allowed(u, to) || !allowed(v, from))
+      continue;
+    const int dayA = DayOfCell(from);
+    const int dayB = DayOfCell(to);
+    const long here = PairLocalCost(model_, unit, other, dayA, dayB);
+    model_.Take(unit);
+    model_.Take(other);
+    conflicts.clear();
+    bool fits = Conflicts(unit, to, conflicts) && conflicts.empty();
+    long there = here;
+    if (fits) {
+      model_.Put(unit, to);
+      fits = Conflicts(other, from, conflicts) && conflicts.empty();
+      if (fits) {
+        model_.Put(other, from);
+        there = PairLocalCost(model_, unit, other, dayA, dayB);
+        model_.Take(other);
+      }
+      model_.Take(unit);
+    }
+    model_.Put(unit, from);
+    model_.Put(other, to);
+    if (fits && here - there > bestGain) {
+      bestGain = here - there;
+      partner = other;
+    }
+  }
+  if (partner < 0) return false;
+  const CompletionUnit& v = model_.units[Ix(partner)];
+  const int to = v.start;
+  const int mark = journal_->Mark();
+  Block a = u.block;
+  Block b = v.block;
+  SetBlockStart(a, to);
+  SetBlockStart(b, from);
+  if (RemoveBlock(school_, u.block.length, from, classNo, journal_.get()) != RemoveOutcome::kRemoved ||
+      RemoveBlock(school_, v.block.length, to, classNo, journal_.get()) != RemoveOutcome::kRemoved ||
+      !PlaceBlock(school_, a, journal_.get()) || !PlaceBlock(school_, b, journal_.get())) {
+    RollBack(school_, *journal_, mark);
+    return false;
+  }
+  journal_->Clear();
+  model_.Take(unit);
+  model_.Take(partner);
+  model_.Put(unit, to);
+  model_.Put(partner, from);
+  return true;
+}
+
 void CompletionSearch::LowerSoftCosts() {
   progress_.searchLevel = 2;
   std::vector<int> order;
@@ -393,6 +462,7 @@ void CompletionSearch::LowerSoftCosts() {
       if (Interrupted()) return;
       ++steps_;
       moved = TryBetterPlace(unit) || moved;
+      moved = TrySwap(unit) || moved;
     }
     if (!moved) return;
   }

@@ -3,7 +3,7 @@
 // by ejection chains (a unit takes the place that costs least, the blocks in its way
 // wait next, recently moved blocks and places are avoided, and the search returns to
 // the best timetable when it stops gaining), then moving single blocks to free places
-// while that lowers the soft costs. Internal to the completion.
+// and trading the places of two blocks of one class while that lowers the soft costs. Internal to the completion.
 
 #include <chrono>
 #include <cstdint>
@@ -64,6 +64,7 @@ class CompletionSearch {
   // refuses.
   bool Move(int unit, const Choice& choice);
   bool TryBetterPlace(int unit);
+  bool TrySwap(int unit);
   void Save();
   void RestoreSaved();
   void FillWaiting();

@@ -114,14 +114,34 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
 }
 
 long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB) {
-  const Block& b = model.units[Ix(unit)].block;
+  return PairLocalCost(model, unit, -1, dayA, dayB);
+}
+
+long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA, int dayB) {
+  // The teachers, classes and lessons of the units, each once.
+  std::array<int, 2 * kMaxListed> teachers{};
+  std::array<int, 2 * kMaxListed> classes{};
+  std::array<int, 2> lessons{};
+  int nt = 0;
+  int nc = 0;
+  int nl = 0;
+  auto add = [](std::array<int, 2 * kMaxListed>& list, int& n, int value) {
+    if (std::find(list.begin(), list.begin() + n, value) == list.begin() + n) list[Ix(n++)] = value;
+  };
+  for (int unit : {unitA, unitB}) {
+    if (unit < 0) continue;
+    const CompletionUnit& u = model.units[Ix(unit)];
+    for (int k = 0; k < u.block.teacherCount; ++k) add(teachers, nt, u.block.teachers[Ix(k)]);
+    for (int k = 0; k < u.block.classCount; ++k) add(classes, nc, u.block.classes[Ix(k)]);
+    if (nl == 0 || lessons[0] != u.lessonIndex) lessons[Ix(nl++)] = u.lessonIndex;
+  }
   SoftCosts costs;
   for (int day : {dayA, dayB == dayA ? 0 : dayB}) {
     if (day == 0) continue;
-    for (int k = 0; k < b.teacherCount; ++k) AddTeacherDayCosts(model, b.teachers[Ix(k)], day, costs);
-    for (int k = 0; k < b.classCount; ++k) AddClassDayCosts(model, b.classes[Ix(k)], day, costs);
+    for (int k = 0; k < nt; ++k) AddTeacherDayCosts(model, teachers[Ix(k)], day, costs);
+    for (int k = 0; k < nc; ++k) AddClassDayCosts(model, classes[Ix(k)], day, costs);
   }
-  AddLessonCosts(model, model.units[Ix(unit)].lessonIndex, costs);
+  for (int k = 0; k < nl; ++k) AddLessonCosts(model, lessons[Ix(k)], costs);
   return costs.Weighted();
 }
 

@@ -19,6 +19,8 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
 // What a move of `unit` can change, weighted: the days `dayA` and `dayB` (equal for a
 // move within one day, 0 for none) of its teachers and classes, and its lesson.
 long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB);
+// The same for two units that trade places (`unitB` -1 for none).
+long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA, int dayB);
 
 // Every teacher, class and lesson of the model.
 SoftCosts ModelSoftCosts(const CompletionModel& model, const School& school);
