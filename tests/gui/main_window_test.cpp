@@ -15,11 +15,11 @@
 #include <map>
 
 #include "../shell/temp_folder.h"
+#include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
-#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
 #include "gui_test_support.h"

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <functional>
 
+#include "app/kalvodrin_app.h"
 #include "core/storage.h"
 #include "gui/common/focus_colouring.h"
 #include "gui/common/help_window.h"
@@ -26,7 +27,6 @@
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
-#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "masterdata/masterdata_screens.h"
 

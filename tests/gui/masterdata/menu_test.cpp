@@ -2,9 +2,9 @@
 // also from its button, the weekly hours only once a class exists.
 #include <QMenuBar>
 
+#include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "gui/masterdata/master_data_windows.h"
-#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "window_fixture.h"
 
