@@ -172,6 +172,98 @@ TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   for (int d = 0; d < kDays; ++d) EXPECT_EQ(s.TeacherGridByNo(1)->placedPerDay[d], 2);
 }
 
+TEST(CompletionTest, TeacherDayAtItsMaximumGivesUpABlockFirst) {
+  // Class 2 has lessons on Monday only; the teacher's Monday is full with lesson 1.
+  TestSchool t;
+  t.Lesson(1, 2, {2}).Lesson(2, 1, {1}).Class(1).Class(2).Teacher(1)
+      .Give(1, 1, {1}).Give(2, 2, {1}).Done();
+  School& s = t.school;
+  TClassGridRec& mondayOnly = *s.ClassGridByNo(2);
+  for (std::size_t d = 1; d < kDays; ++d) mondayOnly.firstHour[d] = mondayOnly.lastHour[d] = 0;
+  RecountClassFreeHours(s, 2);
+  s.Settings.maxHoursPerDay = 2;
+  s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
+  std::optional<Block> full = MakeBlock(s, 1, 1, 2, CellIndex(1, 1));
+  ASSERT_TRUE(full && PlaceBlock(s, *full, nullptr));
+  const CompletionOutcome outcome = CompleteAndCheck(s, {});
+  EXPECT_EQ(outcome.placedAfter, 3);
+  // Lesson 1 left Monday: with it, lesson 2 would make three hours.
+  EXPECT_EQ(s.TeacherGridByNo(1)->placedPerDay[0], 1);
+  EXPECT_EQ(outcome.movedHours, 2);
+}
+
+TEST(CompletionTest, DailyMaximumIsRaisedOnlyAsFarAsShortDaysNeed) {
+  // Two lessons of one teacher; Thursday and Friday have one open hour each.
+  auto mostPerDay = [](int secondLessonHours) {
+    TestSchool t;
+    t.Lesson(1, 5, {1, 1, 1, 1, 1})
+        .Lesson(2, secondLessonHours, secondLessonHours == 6 ? PatternBytes{2, 1, 1, 1, 1}
+                                                             : PatternBytes{1, 1, 1, 1, 1})
+        .Class(1).Class(2).Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Done();
+    School& s = t.school;
+    s.Settings.maxHoursPerDay = 2;
+    s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
+    for (int d = 4; d <= 5; ++d)
+      for (int h = 2; h <= kHoursPerDay; ++h)
+        SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(d, h), 0);
+    PrepareAllTeachers(s);
+    return CompletionModel(s).MaxPerDay(1);
+  };
+  EXPECT_EQ(mostPerDay(5), 3);  // 2+2+2+1+1 < 10 <= 3+3+3+1+1
+  EXPECT_EQ(mostPerDay(6), 3);  // 11 = 3+3+3+1+1 exactly
+}
+
+TEST(CompletionTest, NoBlockHourAndAlignedBlocksKeepBlocksOut) {
+  // One 2-hour block whose only place starts at hour 3 (class hours 3-4), or at hour
+  // 2 (class hours 1-6, only hours 2-3 open).
+  auto placed = [](bool noBlockAtThree, bool narrowWindow, bool aligned) {
+    TestSchool t;
+    t.Lesson(1, 2, {2}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+    School& s = t.school;
+    if (noBlockAtThree) s.Lessons[0].notAtHour = 3;
+    s.Settings.alignedBlocks = aligned ? 1 : 0;
+    TClassGridRec& c = *s.ClassGridByNo(1);
+    for (int d = 1; d <= kDays; ++d) {
+      if (narrowWindow) {
+        c.firstHour[static_cast<std::size_t>(d - 1)] = 3;
+        c.lastHour[static_cast<std::size_t>(d - 1)] = 4;
+      } else {
+        for (int h : {1, 4, 5, 6}) SetCellOpen(s, GridKind::kClass, 1, CellIndex(d, h), 0);
+      }
+    }
+    RecountClassFreeHours(s, 1);
+    return CompleteAndCheck(s, {}).placedAfter;
+  };
+  EXPECT_EQ(placed(false, true, false), 2);
+  EXPECT_EQ(placed(true, true, false), 0);
+  EXPECT_EQ(placed(false, false, false), 2);
+  EXPECT_EQ(placed(false, false, true), 0);
+}
+
+TEST(CompletionTest, SoftCostsOfAHandMadeTimetable) {
+  TestSchool t;
+  t.Lesson(1, 3, {1, 1, 1}).Lesson(2, 1, {1}).Class(1).Teacher(1)
+      .Give(1, 1, {1}).Give(1, 2, {1}).Done();
+  School& s = t.school;
+  for (auto [lesson, hour] : {std::pair{1, 1}, std::pair{1, 4}, std::pair{2, 6}}) {
+    std::optional<Block> b = MakeBlock(s, 1, lesson, 1, CellIndex(1, hour));
+    ASSERT_TRUE(b && PlaceBlock(s, *b, nullptr));
+  }
+  SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(1, 3), 0);  // not a gap hour
+  PrepareAllTeachers(s);
+  const std::vector<PlacedBlockRec> before = ListPlacedBlocks(s);
+  const SoftCosts measured = MeasureSoftCosts(s, before);
+  EXPECT_EQ(measured.gapHours, 2);           // hours 2 and 5
+  EXPECT_EQ(measured.sameLessonDays, 1);     // lesson 1 twice on Monday
+  EXPECT_EQ(measured.teacherTwoLessons, 1);  // lessons 1 and 2 of one class
+  EXPECT_EQ(measured.movedHours, 0);
+  EXPECT_EQ(measured.Weighted(), 2 * kSoftWeights.gapHour + kSoftWeights.sameLessonDay +
+                                     kSoftWeights.teacherTwoLessons);
+  EXPECT_EQ(ModelSoftCosts(CompletionModel(s), s), measured);
+  ASSERT_EQ(RemoveBlock(s, 1, CellIndex(1, 6), 1, nullptr), RemoveOutcome::kRemoved);
+  EXPECT_EQ(MeasureSoftCosts(s, before).movedHours, 1);
+}
+
 TEST(CompletionTest, WaitingBlocksFollowThePatternAndWhatIsPlaced) {
   TestSchool t;
   t.Lesson(1, 5, {2, 2, 1}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
