@@ -1,0 +1,89 @@
+#include "printing/printouts.h"
+
+#include <array>
+#include <utility>
+
+#include "printing/list_print.h"
+#include "printing/sheet_print.h"
+#include "printing/timetable_print.h"
+
+namespace kalvodrin {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Printout>, 8> kNames = {{
+    {"teacher", Printout::kTeacher},
+    {"class", Printout::kClass},
+    {"room", Printout::kRoom},
+    {"sheet-teachers", Printout::kSheetTeachers},
+    {"sheet-classes", Printout::kSheetClasses},
+    {"sheet-rooms", Printout::kSheetRooms},
+    {"teacher-list", Printout::kTeacherList},
+    {"duty-chart", Printout::kDutyChart},
+}};
+
+}  // namespace
+
+std::optional<Printout> PrintoutByName(std::string_view name) {
+  for (const auto& [text, what] : kNames)
+    if (text == name) return what;
+  return std::nullopt;
+}
+
+std::vector<std::string_view> PrintoutNames() {
+  std::vector<std::string_view> names;
+  for (const auto& entry : kNames) names.push_back(entry.first);
+  return names;
+}
+
+bool PrintsOneEntity(Printout what) {
+  return what == Printout::kTeacher || what == Printout::kClass || what == Printout::kRoom;
+}
+
+bool IsSheet(Printout what) {
+  return what == Printout::kSheetTeachers || what == Printout::kSheetClasses ||
+         what == Printout::kSheetRooms;
+}
+
+bool EntityExists(const School& school, Printout what, int id) {
+  switch (what) {
+    case Printout::kTeacher: return school.TeacherByNo(id) != nullptr;
+    case Printout::kClass: return school.ClassByNo(id) != nullptr;
+    case Printout::kRoom: return school.RoomByNo(id) != nullptr;
+    default: return true;
+  }
+}
+
+int FirstEntity(const School& school, Printout what) {
+  switch (what) {
+    case Printout::kTeacher: return school.Teachers.empty() ? 0 : school.Teachers[0].number;
+    case Printout::kClass: return school.Classes.empty() ? 0 : school.Classes[0].number;
+    case Printout::kRoom: return school.Rooms.empty() ? 0 : school.Rooms[0].number;
+    default: return 0;
+  }
+}
+
+void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id,
+                  Selection selection, const PrintOptions& options) {
+  const bool all = selection == Selection::kFromHere;
+  switch (what) {
+    case Printout::kTeacher:
+      all ? PrintTeacherTimetables(canvas, school, id, options)
+          : PrintTeacherTimetable(canvas, school, id, options);
+      break;
+    case Printout::kClass:
+      all ? PrintClassTimetables(canvas, school, id, options)
+          : PrintClassTimetable(canvas, school, id, options);
+      break;
+    case Printout::kRoom:
+      all ? PrintRoomTimetables(canvas, school, id, options)
+          : PrintRoomTimetable(canvas, school, id, options);
+      break;
+    case Printout::kSheetTeachers: PrintTeacherSheet(canvas, school, options); break;
+    case Printout::kSheetClasses: PrintClassSheet(canvas, school, options); break;
+    case Printout::kSheetRooms: PrintRoomSheet(canvas, school, options); break;
+    case Printout::kTeacherList: PrintTeacherList(canvas, school, options); break;
+    case Printout::kDutyChart: PrintDutyChart(canvas, school, options); break;
+  }
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,53 @@
+#pragma once
+// Every printout by name, for the callers that choose one at run time: the
+// command-line tool and the print dialog of the timetable windows.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/school.h"
+#include "printing/canvas.h"
+#include "printing/report_printer.h"
+
+namespace kalvodrin {
+
+enum class Printout {
+  kTeacher,        // weekly timetable of teachers
+  kClass,          // of classes
+  kRoom,           // of classrooms
+  kSheetTeachers,  // overview sheets
+  kSheetClasses,
+  kSheetRooms,
+  kTeacherList,
+  kDutyChart,
+};
+
+// "teacher", "class", "room", "sheet-teachers", "sheet-classes", "sheet-rooms",
+// "teacher-list", "duty-chart".
+std::optional<Printout> PrintoutByName(std::string_view name);
+std::vector<std::string_view> PrintoutNames();
+
+// The timetables are of one entity; the others are of the whole school.
+bool PrintsOneEntity(Printout what);
+// Whether the printout is wide: the overview sheets want landscape paper.
+bool IsSheet(Printout what);
+
+// Which entities a timetable printout covers.
+enum class Selection {
+  kOne,       // "Seçim": the entity only
+  kFromHere,  // "Tümü": the entity and every one after it in collection order
+};
+
+// Does the entity numbered `id` exist for this printout?
+bool EntityExists(const School& school, Printout what, int id);
+// The number of the first entity of the printout's collection, 0 when empty.
+int FirstEntity(const School& school, Printout what);
+
+// Draws the printout: one print job, or one per entity for kFromHere. `id` names the
+// teacher, class or classroom of a timetable printout and is ignored otherwise.
+void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id,
+                  Selection selection, const PrintOptions& options = {});
+
+}  // namespace kalvodrin
