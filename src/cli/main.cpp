@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
   AddScheduleCommand(app, context);
   AddReportCommand(app, context);
   AddCompleteCommand(app, context);
+#ifdef KALVODRIN_HAVE_PDF
+  AddPrintCommand(app, context);
+#endif
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

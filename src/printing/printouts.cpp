@@ -35,6 +35,20 @@ std::vector<std::string_view> PrintoutNames() {
   return names;
 }
 
+std::string_view PrintoutTitle(Printout what) {
+  switch (what) {
+    case Printout::kTeacher: return "HAFTALIK ÖĞRETMEN DERS PROGRAMI";
+    case Printout::kClass: return "HAFTALIK SINIF DERS PROGRAMI";
+    case Printout::kRoom: return "HAFTALIK DERSLİK DERS PROGRAMI";
+    case Printout::kSheetTeachers: return "HAFTALIK ÖĞRETMEN DERS PROGRAM ÇİZELGESİ";
+    case Printout::kSheetClasses: return "HAFTALIK SINIF DERS PROGRAM ÇİZELGESİ";
+    case Printout::kSheetRooms: return "HAFTALIK DERSLİK DERS PROGRAM ÇİZELGESİ";
+    case Printout::kTeacherList: return "ÖĞRETMEN LİSTESİ";
+    case Printout::kDutyChart: return "ÖĞRETMEN NÖBET ÇİZELGESİ";
+  }
+  return {};
+}
+
 bool PrintsOneEntity(Printout what) {
   return what == Printout::kTeacher || what == Printout::kClass || what == Printout::kRoom;
 }

@@ -29,6 +29,9 @@ enum class Printout {
 std::optional<Printout> PrintoutByName(std::string_view name);
 std::vector<std::string_view> PrintoutNames();
 
+// The printout's own title (UTF-8), for document titles and the print dialog.
+std::string_view PrintoutTitle(Printout what);
+
 // The timetables are of one entity; the others are of the whole school.
 bool PrintsOneEntity(Printout what);
 // Whether the printout is wide: the overview sheets want landscape paper.

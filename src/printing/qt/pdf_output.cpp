@@ -1,0 +1,63 @@
+#include "printing/qt/pdf_output.h"
+
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <memory>
+#include <system_error>
+
+#include "printing/qt/qt_canvas.h"
+
+namespace kalvodrin {
+namespace {
+
+// Text measuring and drawing need a Qt application; a headless caller gets one on
+// the offscreen platform, kept until the program ends.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "kalvodrin";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+Status WritePdf(const std::filesystem::path& file, const PdfPage& page,
+                const std::function<void(Canvas&)>& draw) {
+  EnsureGuiApplication();
+  std::filesystem::path temp = file;
+  temp += ".yazdiriliyor";
+  {
+    QPdfWriter writer(QString::fromStdString(temp.string()));
+    writer.setResolution(kPdfResolution);
+    writer.setCreator(QStringLiteral("Kalvodrin"));
+    writer.setTitle(QString::fromUtf8(page.title.c_str()));
+    const QPageLayout layout(
+        QPageSize(page.paper == PdfPage::Paper::kA3 ? QPageSize::A3 : QPageSize::A4),
+        page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    writer.setPageLayout(layout);
+    QtCanvas canvas(writer);
+    draw(canvas);
+    if (!canvas.started()) {
+      // Nothing to print still gives a valid, empty document.
+      canvas.BeginDoc();
+    }
+    if (!canvas.Finish()) {
+      std::error_code ignored;
+      std::filesystem::remove(temp, ignored);
+      return Status::Error(file.string() + " yazılamadı");
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temp, file, error);
+  if (error) {
+    std::filesystem::remove(temp, error);
+    return Status::Error(file.string() + ": " + error.message());
+  }
+  return Status::Ok();
+}
+
+}  // namespace kalvodrin
