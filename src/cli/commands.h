@@ -19,6 +19,7 @@ void AddFromJsonCommand(CLI::App& app, CommandContext& context);
 void AddScheduleCommand(CLI::App& app, CommandContext& context);
 void AddReportCommand(CLI::App& app, CommandContext& context);
 void AddCompleteCommand(CLI::App& app, CommandContext& context);
+void AddExportCommand(CLI::App& app, CommandContext& context);
 // Only in builds with the Qt canvas (KALVODRIN_HAVE_PDF).
 void AddPrintCommand(CLI::App& app, CommandContext& context);
 

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   AddScheduleCommand(app, context);
   AddReportCommand(app, context);
   AddCompleteCommand(app, context);
+  AddExportCommand(app, context);
 #ifdef KALVODRIN_HAVE_PDF
   AddPrintCommand(app, context);
 #endif

@@ -1,0 +1,80 @@
+// export: the placed timetables as a static website (html), one CSV table (csv) or
+// iCalendar files per teacher and class (ics), written into an output folder.
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "export/csv_export.h"
+#include "export/html_export.h"
+#include "export/ics_export.h"
+
+namespace kalvodrin::cli {
+namespace {
+
+struct ExportArgs {
+  std::string folder;
+  std::string format;
+  std::string out;
+  std::string startDate;  // ics: YYYY-MM-DD, default today
+  int lessonMinutes = 40;
+};
+
+CalendarDate Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+int RunExport(const ExportArgs& args) {
+  CalendarDate start = Today();
+  if (!args.startDate.empty() && !ParseCalendarDate(args.startDate, start)) {
+    std::cerr << "kalvodrin-cli: --start-date YYYY-AA-GG biçiminde bir tarih olmalı: "
+              << args.startDate << '\n';
+    return 2;
+  }
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(args.folder, folder); !s) return Fail(s.message());
+  auto school = std::make_unique<School>();
+  TailBytes tails{};
+  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+
+  std::vector<ExportFile> files;
+  if (args.format == "html") {
+    files = HtmlExport(*school);
+  } else if (args.format == "csv") {
+    files.push_back({std::string(kCsvFileName), TimetableCsv(*school)});
+  } else {
+    IcsExport ics = CalendarExport(*school, {start, args.lessonMinutes});
+    if (ics.hoursWithoutStartTime > 0)
+      std::cerr << "kalvodrin-cli: başlama saati girilmemiş " << ics.hoursWithoutStartTime
+                << " ders saati takvimlere konmadı\n";
+    files = std::move(ics.files);
+  }
+  if (Status s = WriteExport(args.out, files); !s) return Fail(s.message());
+  std::cout << files.size() << " dosya yazıldı: " << args.out << '\n';
+  return 0;
+}
+
+}  // namespace
+
+void AddExportCommand(CLI::App& app, CommandContext& context) {
+  auto args = std::make_shared<ExportArgs>();
+  CLI::App* command = app.add_subcommand(
+      "export", "Ders programlarını HTML, CSV ya da iCalendar olarak dışa aktarır");
+  AddFolderOption(*command, args->folder);
+  command->add_option("--format", args->format, "html|csv|ics")
+      ->required()
+      ->check(CLI::IsMember({"html", "csv", "ics"}));
+  command->add_option("--out", args->out, "Dosyaların yazılacağı klasör")->required();
+  command->add_option("--start-date", args->startDate,
+                      "ics: ilk haftanın başladığı tarih, YYYY-AA-GG (varsayılan bugün)");
+  command->add_option("--lesson-minutes", args->lessonMinutes, "ics: bir ders saatinin dakikası")
+      ->check(CLI::Range(1, 240));
+  command->callback([args, &context] { context.exitCode = RunExport(*args); });
+}
+
+}  // namespace kalvodrin::cli
