@@ -46,15 +46,14 @@ int RunPrint(const PrintArgs& args) {
 
   // Unless told otherwise: the overview sheets, and two teacher timetables on one
   // sheet, need the height and width of A3; everything else fits A4.
-  const bool twoTeachers =
-      *what == Printout::kTeacher && school->Settings.twoPerPage.get() != 0;
+  const bool twoTeachers = *what == Printout::kTeacher && school->Settings.twoPerPage.get() != 0;
   PdfPage page;
   page.paper = args.paper == "A3" || (args.paper.empty() && (IsSheet(*what) || twoTeachers))
                    ? PdfPage::Paper::kA3
                    : PdfPage::Paper::kA4;
   page.landscape = !args.portrait;
-  page.title = Cp1254ToUtf8(school->Settings.schoolName.view()) + " - " +
-               std::string(PrintoutTitle(*what));
+  page.title =
+      Cp1254ToUtf8(school->Settings.schoolName.view()) + " - " + std::string(PrintoutTitle(*what));
   const Selection selection = args.all ? Selection::kFromHere : Selection::kOne;
   const Status written = WritePdf(args.pdf, page, [&](Canvas& canvas) {
     DrawPrintout(canvas, *school, *what, from, selection);
@@ -77,8 +76,7 @@ void AddPrintCommand(CLI::App& app, CommandContext& context) {
   auto* all = command->add_flag("--all", args->all, "Hepsi, koleksiyon sırasıyla");
   id->excludes(all);
   command->add_option("--pdf", args->pdf, "Yazılacak PDF dosyası")->required();
-  command->add_option("--paper", args->paper, "A4 ya da A3")
-      ->check(CLI::IsMember({"A4", "A3"}));
+  command->add_option("--paper", args->paper, "A4 ya da A3")->check(CLI::IsMember({"A4", "A3"}));
   command->add_flag("--portrait", args->portrait, "Dikey sayfa (yatay yerine)");
   command->callback([args, &context] { context.exitCode = RunPrint(*args); });
 }

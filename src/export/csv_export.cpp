@@ -19,10 +19,9 @@ std::string TimetableCsv(const School& school) {
   std::string csv = "\xEF\xBB\xBF";
   csv += "GÜN,SAAT,BAŞLAMA,SINIF,DERS,ÖĞRETMENLER,DERSLİKLER\r\n";
   for (const PlacedHour& h : PlacedHours(school)) {
-    csv += CsvField(DayName(h.day)) + ',' + std::to_string(h.hour) + ',' +
-           CsvField(h.startTime) + ',' + CsvField(h.className) + ',' +
-           CsvField(h.lessonName) + ',' + CsvField(JoinNames(h.teacherNames)) + ',' +
-           CsvField(JoinNames(h.roomNames)) + "\r\n";
+    csv += CsvField(DayName(h.day)) + ',' + std::to_string(h.hour) + ',' + CsvField(h.startTime) +
+           ',' + CsvField(h.className) + ',' + CsvField(h.lessonName) + ',' +
+           CsvField(JoinNames(h.teacherNames)) + ',' + CsvField(JoinNames(h.roomNames)) + "\r\n";
   }
   return csv;
 }

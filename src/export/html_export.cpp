@@ -44,9 +44,10 @@ using Entries = std::vector<std::vector<std::string>>;
 using Week = std::map<std::pair<int, int>, Entries>;  // (hour, day)
 
 std::string Page(std::string_view title, std::string_view body) {
-  std::string html = "<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\" />\n"
-                     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n"
-                     "<title>";
+  std::string html =
+      "<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\" />\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n"
+      "<title>";
   html += HtmlEscape(title);
   html += "</title>\n<style>";
   html += kStyle;
@@ -113,8 +114,8 @@ bool Has(const std::vector<int>& list, int n) {
 }
 
 template <typename List, typename NumberOf, typename TitleOf>
-std::string LinkList(std::string_view heading, const List& list, NumberOf numberOf,
-                     TitleOf titleOf, std::string (*stem)(int)) {
+std::string LinkList(std::string_view heading, const List& list, NumberOf numberOf, TitleOf titleOf,
+                     std::string (*stem)(int)) {
   std::string html = "<h2>" + std::string(heading) + "</h2>\n<ul>\n";
   for (const auto& rec : list)
     html += "<li><a href=\"" + stem(numberOf(rec)) + ".html\">" + HtmlEscape(titleOf(rec)) +
@@ -134,8 +135,9 @@ std::vector<ExportFile> HtmlExport(const School& school) {
     for (const PlacedHour& h : hours)
       if (Has(h.teachers, t.number))
         week[{h.hour, h.day}].push_back({h.className, h.lessonName, JoinNames(h.roomNames)});
-    files.push_back({TeacherFileStem(t.number) + ".html",
-                     EntityPage(school, "ÖĞRETMEN", TeacherTitle(school, t.number), week, lastHour)});
+    files.push_back(
+        {TeacherFileStem(t.number) + ".html",
+         EntityPage(school, "ÖĞRETMEN", TeacherTitle(school, t.number), week, lastHour)});
   }
   for (const TClassRec& c : school.Classes) {
     Week week;
@@ -155,17 +157,17 @@ std::vector<ExportFile> HtmlExport(const School& school) {
                      EntityPage(school, "DERSLİK", RoomTitle(school, r.number), week, lastHour)});
   }
 
-  std::string body = "<h1>" + HtmlEscape(SchoolName(school)) + "</h1>\n<p>" +
-                     "HAFTALIK DERS PROGRAMI</p>\n";
-  body += LinkList("ÖĞRETMENLER", school.Teachers, [](const TTeacherRec& t) { return t.number; },
-                   [&](const TTeacherRec& t) { return TeacherTitle(school, t.number); },
-                   &TeacherFileStem);
-  body += LinkList("SINIFLAR", school.Classes, [](const TClassRec& c) { return c.number; },
-                   [&](const TClassRec& c) { return ClassTitle(school, c.number); },
-                   &ClassFileStem);
-  body += LinkList("DERSLİKLER", school.Rooms, [](const TRoomRec& r) { return r.number; },
-                   [&](const TRoomRec& r) { return RoomTitle(school, r.number); },
-                   &RoomFileStem);
+  std::string body =
+      "<h1>" + HtmlEscape(SchoolName(school)) + "</h1>\n<p>" + "HAFTALIK DERS PROGRAMI</p>\n";
+  body += LinkList(
+      "ÖĞRETMENLER", school.Teachers, [](const TTeacherRec& t) { return t.number; },
+      [&](const TTeacherRec& t) { return TeacherTitle(school, t.number); }, &TeacherFileStem);
+  body += LinkList(
+      "SINIFLAR", school.Classes, [](const TClassRec& c) { return c.number; },
+      [&](const TClassRec& c) { return ClassTitle(school, c.number); }, &ClassFileStem);
+  body += LinkList(
+      "DERSLİKLER", school.Rooms, [](const TRoomRec& r) { return r.number; },
+      [&](const TRoomRec& r) { return RoomTitle(school, r.number); }, &RoomFileStem);
   files.push_back({"index.html", Page(SchoolName(school) + " - HAFTALIK DERS PROGRAMI", body)});
   return files;
 }

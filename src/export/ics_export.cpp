@@ -142,9 +142,12 @@ std::string FoldIcsLine(std::string_view line) {
   for (std::size_t i = 0; i < line.size();) {
     std::size_t len = 1;
     const auto c = static_cast<unsigned char>(line[i]);
-    if (c >= 0xF0) len = 4;
-    else if (c >= 0xE0) len = 3;
-    else if (c >= 0xC0) len = 2;
+    if (c >= 0xF0)
+      len = 4;
+    else if (c >= 0xE0)
+      len = 3;
+    else if (c >= 0xC0)
+      len = 2;
     len = std::min(len, line.size() - i);
     if (octets + len > 75) {
       out += "\r\n ";
@@ -175,24 +178,26 @@ std::string IcsText(std::string_view text) {
 IcsExport CalendarExport(const School& school, const IcsOptions& options) {
   const std::vector<PlacedHour> hours = PlacedHours(school);
   IcsExport result;
-  result.hoursWithoutStartTime = static_cast<int>(std::count_if(
-      hours.begin(), hours.end(), [](const PlacedHour& h) { return ParseStartTime(h.startTime) < 0; }));
+  result.hoursWithoutStartTime =
+      static_cast<int>(std::count_if(hours.begin(), hours.end(), [](const PlacedHour& h) {
+        return ParseStartTime(h.startTime) < 0;
+      }));
   for (const TTeacherRec& t : school.Teachers) {
     std::vector<Event> events;
     for (const PlacedHour& h : hours)
       if (std::find(h.teachers.begin(), h.teachers.end(), t.number) != h.teachers.end())
         events.push_back({&h, h.lessonName + " - " + h.className, JoinNames(h.teacherNames)});
     const std::string stem = TeacherFileStem(t.number);
-    result.files.push_back({stem + ".ics", Calendar(school, TeacherTitle(school, t.number),
-                                                    stem, events, options)});
+    result.files.push_back(
+        {stem + ".ics", Calendar(school, TeacherTitle(school, t.number), stem, events, options)});
   }
   for (const TClassRec& c : school.Classes) {
     std::vector<Event> events;
     for (const PlacedHour& h : hours)
       if (h.classNo == c.number) events.push_back({&h, h.lessonName, JoinNames(h.teacherNames)});
     const std::string stem = ClassFileStem(c.number);
-    result.files.push_back({stem + ".ics", Calendar(school, ClassTitle(school, c.number), stem,
-                                                    events, options)});
+    result.files.push_back(
+        {stem + ".ics", Calendar(school, ClassTitle(school, c.number), stem, events, options)});
   }
   return result;
 }

@@ -24,8 +24,8 @@ int Weekday(const CalendarDate& date);
 CalendarDate AddDays(const CalendarDate& date, int days);
 
 struct IcsOptions {
-  CalendarDate start;       // the first week's events fall on or after this date
-  int lessonMinutes = 40;   // length of one lesson hour
+  CalendarDate start;      // the first week's events fall on or after this date
+  int lessonMinutes = 40;  // length of one lesson hour
 };
 
 struct IcsExport {

@@ -11,8 +11,8 @@
 namespace kalvodrin {
 
 struct PlacedHour {
-  int day = 0;   // 1..5
-  int hour = 0;  // 1..16
+  int day = 0;            // 1..5
+  int hour = 0;           // 1..16
   std::string startTime;  // "08:30", "" when the settings have none
   int classNo = 0;
   std::string className;  // "9 A"

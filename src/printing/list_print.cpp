@@ -35,8 +35,7 @@ void PrintTeacherList(Canvas& canvas, const School& school, const PrintOptions& 
   p.SetFont("Courier New", 10, true);
   const int rowH = p.LineH() + 3;
   const int rowsPerPage = p.TimetablePage().height / rowH - 3;
-  p.Out((p.TimetablePage().width - p.PrintX - 16 * p.CharW()) / 2, p.PrintY,
-        "ÖĞRETMEN LİSTESİ");
+  p.Out((p.TimetablePage().width - p.PrintX - 16 * p.CharW()) / 2, p.PrintY, "ÖĞRETMEN LİSTESİ");
   p.PrintY += (3 * rowH) / 2;
 
   p.SetSize(9);

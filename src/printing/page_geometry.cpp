@@ -4,8 +4,8 @@
 
 namespace kalvodrin {
 
-PageSize ChoosePageSize(bool automatic, int storedLength, int storedHeight,
-                        int printerWidth, int printerHeight, bool landscape) {
+PageSize ChoosePageSize(bool automatic, int storedLength, int storedHeight, int printerWidth,
+                        int printerHeight, bool landscape) {
   if (automatic) return {printerWidth, printerHeight};
   if (landscape) return {storedHeight, storedLength};
   return {storedLength, storedHeight};

@@ -19,7 +19,7 @@ PageSize TimetablePageSize(const TSettingsRec& settings, const Canvas& canvas);
 PageSize SheetPageSize(const TSettingsRec& settings, const Canvas& canvas);
 
 // The rule both use: the printer's page when `automatic`, else the stored lengths.
-PageSize ChoosePageSize(bool automatic, int storedLength, int storedHeight,
-                        int printerWidth, int printerHeight, bool landscape);
+PageSize ChoosePageSize(bool automatic, int storedLength, int storedHeight, int printerWidth,
+                        int printerHeight, bool landscape);
 
 }  // namespace kalvodrin

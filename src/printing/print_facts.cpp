@@ -23,8 +23,7 @@ int NHalf(const School& school) {
   int n = 2;
   for (const TClassGridRec& g : school.ClassGrids)
     for (std::size_t d = 0; d < kDays; ++d)
-      if (g.lastHour[d] >= g.firstHour[d])
-        n = std::max(n, g.lastHour[d] - g.firstHour[d] + 1);
+      if (g.lastHour[d] >= g.firstHour[d]) n = std::max(n, g.lastHour[d] - g.firstHour[d] + 1);
   return Clamp(n, 2, kHoursPerDay);
 }
 

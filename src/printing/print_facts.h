@@ -13,8 +13,8 @@
 namespace kalvodrin {
 
 // Day 1..7, Monday first: "PZT." ... "PAZ." (UTF-8).
-inline constexpr std::array<std::string_view, 7> DayAbbrevs = {
-    "PZT.", "SAL.", "ÇAR.", "PER.", "CUM.", "CMT.", "PAZ."};
+inline constexpr std::array<std::string_view, 7> DayAbbrevs = {"PZT.", "SAL.", "ÇAR.", "PER.",
+                                                               "CUM.", "CMT.", "PAZ."};
 
 // The largest last hour of any day of any class, 1..16: the hour columns of a grid.
 int NHours(const School& school);

@@ -76,8 +76,8 @@ int FirstEntity(const School& school, Printout what) {
   }
 }
 
-void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id,
-                  Selection selection, const PrintOptions& options) {
+void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id, Selection selection,
+                  const PrintOptions& options) {
   const bool all = selection == Selection::kFromHere;
   switch (what) {
     case Printout::kTeacher:

@@ -50,7 +50,7 @@ int FirstEntity(const School& school, Printout what);
 
 // Draws the printout: one print job, or one per entity for kFromHere. `id` names the
 // teacher, class or classroom of a timetable printout and is ignored otherwise.
-void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id,
-                  Selection selection, const PrintOptions& options = {});
+void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id, Selection selection,
+                  const PrintOptions& options = {});
 
 }  // namespace kalvodrin

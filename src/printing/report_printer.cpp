@@ -29,8 +29,7 @@ std::string TodayText() {
   return text;
 }
 
-void ReportPrinter::SetFont(std::string_view cp1254Name, int size, bool bold,
-                            bool underline) {
+void ReportPrinter::SetFont(std::string_view cp1254Name, int size, bool bold, bool underline) {
   canvas_.SetFont(Font{Cp1254ToUtf8(cp1254Name), size, bold, underline});
 }
 

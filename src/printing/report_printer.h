@@ -43,8 +43,7 @@ class ReportPrinter {
   int LineH() const { return canvas_.TextHeight("A"); }
 
   // Font by a cp1254 name as the settings store it.
-  void SetFont(std::string_view cp1254Name, int size, bool bold = false,
-               bool underline = false);
+  void SetFont(std::string_view cp1254Name, int size, bool bold = false, bool underline = false);
   void SetSize(int size);
   void SetBold(bool bold);
   void SetUnderline(bool underline);
@@ -59,8 +58,7 @@ class ReportPrinter {
 
   // The title block at the top of a page: the title centred, in the given font at 12
   // points bold, the date at the right in 9 points; PrintY moves down one line.
-  void PrintTitle(std::string_view utf8Title, std::string_view cp1254FontName,
-                  int pageWidth);
+  void PrintTitle(std::string_view utf8Title, std::string_view cp1254FontName, int pageWidth);
 
  private:
   Canvas& canvas_;

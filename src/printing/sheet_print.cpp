@@ -41,7 +41,9 @@ void FillCells(SheetLine& line, int columns, First first, Texts texts) {
   }
 }
 
-std::string Cut(std::string text, std::size_t n) { return text.substr(0, std::min(n, text.size())); }
+std::string Cut(std::string text, std::size_t n) {
+  return text.substr(0, std::min(n, text.size()));
+}
 
 // ---- teachers ----
 
@@ -51,8 +53,8 @@ void TeacherSheetSplit(ReportPrinter& p) {
   const int lineH = p.LineH();
   SheetSpec spec;
   spec.title = "HAFTALIK ÖĞRETMEN DERS PROGRAM ÇİZELGESİ";
-  spec.left = {{"NO", Halves(p, 8)}, {"ADI SOYADI", Halves(p, 42)}, {"T", Halves(p, 6)},
-               {"", Halves(p, 4)}};
+  spec.left = {
+      {"NO", Halves(p, 8)}, {"ADI SOYADI", Halves(p, 42)}, {"T", Halves(p, 6)}, {"", Halves(p, 4)}};
   spec.hourColumns = NHalf(school);
   spec.hourColumnWidth = Halves(p, 9);
   spec.lineHeight = sections ? 2 * lineH : (3 * lineH) / 2;
@@ -73,25 +75,26 @@ void TeacherSheetSplit(ReportPrinter& p) {
     };
     if (grid->morningHours != 0) {
       SheetLine line = head(grid->morningHours, "S");
-      FillCells(line, spec.hourColumns, [](int) { return 1; }, [&](int cell) {
-        const int k = classAt(cell);
-        if (k == 0 || !IsMorningClass(school, k)) return CellLines{};
-        return CellLines{Cut(ClassName(school, k), 4),
-                         sections ? Cut(ClassSection(school, k), 3) : "", ""};
-      });
+      FillCells(
+          line, spec.hourColumns, [](int) { return 1; },
+          [&](int cell) {
+            const int k = classAt(cell);
+            if (k == 0 || !IsMorningClass(school, k)) return CellLines{};
+            return CellLines{Cut(ClassName(school, k), 4),
+                             sections ? Cut(ClassSection(school, k), 3) : "", ""};
+          });
       lines.push_back(std::move(line));
     }
     if (grid->afternoonHours != 0) {
       SheetLine line = head(grid->afternoonHours, "\xD6");  // "Ö" in cp1254
-      FillCells(line, spec.hourColumns, [&](int d) { return AfternoonStart(school, d); },
-                [&](int cell) {
-                  const int k = classAt(cell);
-                  if (k == 0) return CellLines{};
-                  return CellLines{Cut(ClassName(school, k), 4),
-                                   IsMorningClass(school, k) ? ""
-                                                             : Cut(ClassSection(school, k), 3),
-                                   ""};
-                });
+      FillCells(
+          line, spec.hourColumns, [&](int d) { return AfternoonStart(school, d); },
+          [&](int cell) {
+            const int k = classAt(cell);
+            if (k == 0) return CellLines{};
+            return CellLines{Cut(ClassName(school, k), 4),
+                             IsMorningClass(school, k) ? "" : Cut(ClassSection(school, k), 3), ""};
+          });
       lines.push_back(std::move(line));
     }
   }
@@ -118,14 +121,17 @@ void TeacherSheetWhole(ReportPrinter& p) {
     SheetLine line;
     line.left = {std::to_string(t.order), FitText(t.name.view(), 20),
                  std::to_string(grid->weeklyHours)};
-    FillCells(line, nHours, [](int) { return 1; }, [&](int cell) {
-      const int k = grid->occupant[static_cast<std::size_t>(cell - 1)];
-      if (k == 0) return CellLines{};
-      if (!rooms) return CellLines{Cut(ClassName(school, k), 4), Cut(ClassSection(school, k), 3), ""};
-      return CellLines{Cut(ShortClass(school, k), 8),
-                       LessonShortName(school, ClassLessonNoAt(school, k, cell)),
-                       Cut(FirstRoomName(school, ClassLessonAtCell(school, k, cell)), 8)};
-    });
+    FillCells(
+        line, nHours, [](int) { return 1; },
+        [&](int cell) {
+          const int k = grid->occupant[static_cast<std::size_t>(cell - 1)];
+          if (k == 0) return CellLines{};
+          if (!rooms)
+            return CellLines{Cut(ClassName(school, k), 4), Cut(ClassSection(school, k), 3), ""};
+          return CellLines{Cut(ShortClass(school, k), 8),
+                           LessonShortName(school, ClassLessonNoAt(school, k, cell)),
+                           Cut(FirstRoomName(school, ClassLessonAtCell(school, k, cell)), 8)};
+        });
     lines.push_back(std::move(line));
   }
   DrawSheet(p, spec, lines);
@@ -183,9 +189,9 @@ void ClassSheetWhole(ReportPrinter& p) {
   for (const TClassRec& c : school.Classes) {
     SheetLine line;
     line.left = {ShortClass(school, c.number)};
-    FillCells(line, nHours, [](int) { return 1; }, [&](int cell) {
-      return ClassSheetCell(school, c.number, cell, true, roomChars);
-    });
+    FillCells(
+        line, nHours, [](int) { return 1; },
+        [&](int cell) { return ClassSheetCell(school, c.number, cell, true, roomChars); });
     lines.push_back(std::move(line));
   }
   DrawSheet(p, spec, lines);
@@ -209,13 +215,15 @@ void RoomSheetLines(ReportPrinter& p) {
     const TRoomGridRec* grid = school.RoomGridByNo(r.number);
     SheetLine line;
     line.left = {r.name.str()};
-    FillCells(line, nHours, [](int) { return 1; }, [&](int cell) {
-      const int k = grid != nullptr ? grid->occupant[static_cast<std::size_t>(cell - 1)] : 0;
-      if (k == 0) return CellLines{};
-      const int lesson = ClassLessonNoAt(school, k, cell);
-      return CellLines{Cut(ShortClass(school, k), 8), LessonShortName(school, lesson),
-                       FirstTeacherOrder(school, school.ClassLessonAt(k, lesson))};
-    });
+    FillCells(
+        line, nHours, [](int) { return 1; },
+        [&](int cell) {
+          const int k = grid != nullptr ? grid->occupant[static_cast<std::size_t>(cell - 1)] : 0;
+          if (k == 0) return CellLines{};
+          const int lesson = ClassLessonNoAt(school, k, cell);
+          return CellLines{Cut(ShortClass(school, k), 8), LessonShortName(school, lesson),
+                           FirstTeacherOrder(school, school.ClassLessonAt(k, lesson))};
+        });
     lines.push_back(std::move(line));
   }
   DrawSheet(p, spec, lines);

@@ -25,13 +25,12 @@ int LeftWidth(const SheetSpec& spec) {
 }
 
 int TableWidth(const SheetSpec& spec, const std::vector<int>& days) {
-  return LeftWidth(spec) +
-         static_cast<int>(days.size()) * spec.hourColumns * spec.hourColumnWidth;
+  return LeftWidth(spec) + static_cast<int>(days.size()) * spec.hourColumns * spec.hourColumnWidth;
 }
 
 // Vertical lines of every column between y1 and y2.
-void ColumnLines(ReportPrinter& p, const SheetSpec& spec, const std::vector<int>& days,
-                 int y1, int y2) {
+void ColumnLines(ReportPrinter& p, const SheetSpec& spec, const std::vector<int>& days, int y1,
+                 int y2) {
   int x = p.PrintX;
   p.Line(x, y1, x, y2);
   for (const SheetColumn& c : spec.left) {

@@ -48,8 +48,7 @@ void DrawTimetableGrid(ReportPrinter& p, const GridShape& shape, const CellTexts
       const int x = x0 + charW / 2 + h * colW;
       const int top = y0 + day * rowH;
       for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!lines[i].empty())
-          p.OutCp(x, top + static_cast<int>(i) * lineH + lineH / 8, lines[i]);
+        if (!lines[i].empty()) p.OutCp(x, top + static_cast<int>(i) * lineH + lineH / 8, lines[i]);
     }
   p.PrintY += 6 * rowH;
 }

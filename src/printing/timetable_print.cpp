@@ -106,8 +106,7 @@ void TeacherPage(ReportPrinter& p, const TTeacherRec& t, const TTeacherGridRec& 
   const GridShape shape{NHours(school), TimetableRowHeight(p),
                         WideOrNarrowColumn(p, AnyClassHasSection(school) || PrintRooms(school))};
   DrawTimetableGrid(p, shape, [&](int cell) { return TeacherCell(school, grid, cell); });
-  Total(p, "MAAŞ KARŞILIĞI :      ÜCRET KARŞILIĞI :       TOPLAM DERS SAYISI : ",
-        grid.weeklyHours);
+  Total(p, "MAAŞ KARŞILIĞI :      ÜCRET KARŞILIĞI :       TOPLAM DERS SAYISI : ", grid.weeklyHours);
   if (withLessonList) TeacherLessonList(p, t.number);
 
   const int cw = p.CharW();
@@ -133,8 +132,7 @@ void ClassHeader(ReportPrinter& p, int classNo) {
   const int guidance = school.Settings.guidanceLesson;
   const TClassLessonRec* cl = guidance != 0 ? school.ClassLessonAt(classNo, guidance) : nullptr;
   if (cl != nullptr && cl->teacherCount > 0)
-    p.OutCp(x + 65 * cw, p.PrintY,
-            ": " + FitText(TeacherName(school, cl->teachers[0]), 30));
+    p.OutCp(x + 65 * cw, p.PrintY, ": " + FitText(TeacherName(school, cl->teachers[0]), 30));
   p.PrintY += 2 * gap;
 }
 
@@ -338,20 +336,23 @@ void FromHereToEnd(const List& list, int from, NumberOf numberOf, PrintOne one) 
 
 void PrintTeacherTimetables(Canvas& canvas, const School& school, int teacher,
                             const PrintOptions& options) {
-  FromHereToEnd(school.Teachers, teacher, [](const TTeacherRec& t) { return t.number; },
-                [&](int n) { PrintTeacherTimetable(canvas, school, n, options); });
+  FromHereToEnd(
+      school.Teachers, teacher, [](const TTeacherRec& t) { return t.number; },
+      [&](int n) { PrintTeacherTimetable(canvas, school, n, options); });
 }
 
 void PrintClassTimetables(Canvas& canvas, const School& school, int classNo,
                           const PrintOptions& options) {
-  FromHereToEnd(school.Classes, classNo, [](const TClassRec& c) { return c.number; },
-                [&](int n) { PrintClassTimetable(canvas, school, n, options); });
+  FromHereToEnd(
+      school.Classes, classNo, [](const TClassRec& c) { return c.number; },
+      [&](int n) { PrintClassTimetable(canvas, school, n, options); });
 }
 
 void PrintRoomTimetables(Canvas& canvas, const School& school, int room,
                          const PrintOptions& options) {
-  FromHereToEnd(school.Rooms, room, [](const TRoomRec& r) { return r.number; },
-                [&](int n) { PrintRoomTimetable(canvas, school, n, options); });
+  FromHereToEnd(
+      school.Rooms, room, [](const TRoomRec& r) { return r.number; },
+      [&](int n) { PrintRoomTimetable(canvas, school, n, options); });
 }
 
 }  // namespace kalvodrin

@@ -69,8 +69,7 @@ TEST(CsvExport, BomHeaderAndQuotedFields) {
   const std::string csv = TimetableCsv(x.s);
   ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);  // header + 3 hours
-  EXPECT_NE(csv.find("GÜN,SAAT,BAŞLAMA,SINIF,DERS,ÖĞRETMENLER,DERSLİKLER\r\n"),
-            std::string::npos);
+  EXPECT_NE(csv.find("GÜN,SAAT,BAŞLAMA,SINIF,DERS,ÖĞRETMENLER,DERSLİKLER\r\n"), std::string::npos);
   EXPECT_NE(csv.find("PAZARTESİ,1,08:30,9 A,ÇAĞDAŞ TARİH,\"ŞÜKRÜ & OĞUZ, İNCİ, GÜL\",Ö<1>\r\n"),
             std::string::npos)
       << csv;
@@ -167,9 +166,9 @@ TEST(IcsExport, WeeklyEventsOnTheRightWeekdayAtTheStartTimes) {
 TEST(IcsExport, FoldingNeverSplitsACharacter) {
   const std::string line = "SUMMARY:" + std::string(40, 'A') + "ÇĞİÖŞÜ" + std::string(40, 'B');
   const std::string folded = FoldIcsLine(line);
-  EXPECT_EQ(IcsProblem("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n" + folded +
-                       "END:VCALENDAR\r\n"),
-            "");
+  EXPECT_EQ(
+      IcsProblem("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n" + folded + "END:VCALENDAR\r\n"),
+      "");
   EXPECT_EQ(IcsLines(folded)[0], line);
   // Exactly 75 octets stays on one line; 76 folds.
   EXPECT_EQ(FoldIcsLine(std::string(75, 'x')), std::string(75, 'x') + "\r\n");

@@ -32,8 +32,8 @@ std::unique_ptr<School> SampleExport::school_;
 int PlacedClassHours(const School& s) {
   int n = 0;
   for (const TClassGridRec& g : s.ClassGrids)
-    n += static_cast<int>(std::count_if(g.occupant.begin(), g.occupant.end(),
-                                        [](uint8_t l) { return l != 0; }));
+    n += static_cast<int>(
+        std::count_if(g.occupant.begin(), g.occupant.end(), [](uint8_t l) { return l != 0; }));
   return n;
 }
 

@@ -19,8 +19,8 @@ bool ValidUtf8(std::string_view s) {
 }
 
 bool NameChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-         c == '-' || c == '_' || c == ':' || c == '.';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '_' || c == ':' || c == '.';
 }
 
 std::string At(std::size_t pos, const std::string& what) {
@@ -41,7 +41,8 @@ std::string CheckText(std::string_view text, std::size_t base) {
     static const std::set<std::string_view> kNamed = {"amp", "lt", "gt", "quot", "apos"};
     const bool numeric = ref.size() > 1 && ref[0] == '#' &&
                          ref.find_first_not_of("0123456789", 1) == std::string_view::npos;
-    if (!numeric && kNamed.count(ref) == 0) return At(base + i, "unknown reference &" + std::string(ref) + ";");
+    if (!numeric && kNamed.count(ref) == 0)
+      return At(base + i, "unknown reference &" + std::string(ref) + ";");
     i = semi;
   }
   return {};
@@ -91,16 +92,19 @@ std::string XmlProblem(std::string_view s) {
       }
       std::size_t a = k;
       while (k < tag.size() && NameChar(tag[k])) ++k;
-      if (a == k || k + 1 >= tag.size() || tag[k] != '=' || (tag[k + 1] != '"' && tag[k + 1] != '\''))
+      if (a == k || k + 1 >= tag.size() || tag[k] != '=' ||
+          (tag[k + 1] != '"' && tag[k + 1] != '\''))
         return At(lt + 1 + a, "malformed attribute in <" + name + ">");
       if (!seen.insert(std::string(tag.substr(a, k - a))).second)
         return At(lt + 1 + a, "repeated attribute");
       const char quote = tag[k + 1];
       const std::size_t end = tag.find(quote, k + 2);
       if (end == std::string_view::npos) return At(lt, "unterminated attribute value");
-      if (std::string p = CheckText(tag.substr(k + 2, end - k - 2), lt + k + 3); !p.empty()) return p;
+      if (std::string p = CheckText(tag.substr(k + 2, end - k - 2), lt + k + 3); !p.empty())
+        return p;
       k = end + 1;
-      if (k < tag.size() && tag[k] != ' ' && tag[k] != '\n') return At(lt + k, "attributes run together");
+      if (k < tag.size() && tag[k] != ' ' && tag[k] != '\n')
+        return At(lt + k, "attributes run together");
     }
     if (open.empty() && rootSeen) return At(lt, "second root element");
     rootSeen = true;

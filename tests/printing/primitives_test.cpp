@@ -80,9 +80,9 @@ TEST(PrintFacts, HourCountsAndTheHalfDaySplit) {
   b.Class("9", "B").Hours(8, 14).Hours(2, 8, 16);
   const School s = b.Build();
   EXPECT_EQ(NHours(s), 16);
-  EXPECT_EQ(NHalf(s), 9);           // 8..16 on Tuesday
-  EXPECT_EQ(Boundary(s, 1), 8);     // the morning class ends at 7
-  EXPECT_EQ(Boundary(s, 3), 6);     // and at 5 on Wednesday
+  EXPECT_EQ(NHalf(s), 9);        // 8..16 on Tuesday
+  EXPECT_EQ(Boundary(s, 1), 8);  // the morning class ends at 7
+  EXPECT_EQ(Boundary(s, 3), 6);  // and at 5 on Wednesday
   EXPECT_EQ(AfternoonStart(s, 1), 8);
   EXPECT_EQ(AfternoonStart(s, 3), 6);
   EXPECT_TRUE(IsMorningClass(s, b.ClassNo("10 A")));
@@ -112,7 +112,8 @@ TEST(PrintFacts, ShortClassAndDutyText) {
   s.DutyPlaces.push_back(place);
   s.ReindexDutyPlaces();
   const int t = b.TeacherNo("ÇİĞDEM ÖZ");
-  s.Duties = {{1, 3, static_cast<uint8_t>(t)}, {9, 1, static_cast<uint8_t>(t)},
+  s.Duties = {{1, 3, static_cast<uint8_t>(t)},
+              {9, 1, static_cast<uint8_t>(t)},
               {1, 1, static_cast<uint8_t>(t)}};
   // Collection order; the duty at a place that no longer exists is left out.
   EXPECT_EQ(DutyText(s, t), "ÇAR. BAHÇE, PZT. BAHÇE");

@@ -24,8 +24,7 @@ struct TwoShifts {
     b.Teacher("ALİ").Teach("ALİ", "10 A", "TARİH");
     b.Teacher("VELİ").Teach("VELİ", "9 B", "TARİH");
     b.Teach("VELİ", "9 B", "KİMYA");
-    b.Place("10 A", "TARİH", 2, 1, 1).Place("9 B", "TARİH", 2, 1, 6)
-        .Place("9 B", "KİMYA", 2, 2, 8);
+    b.Place("10 A", "TARİH", 2, 1, 1).Place("9 B", "TARİH", 2, 1, 6).Place("9 B", "KİMYA", 2, 2, 8);
     s = b.Build();
     CountAllHours(s);
     ShortName(s, b.LessonNo("TARİH"), "TAR");

@@ -72,8 +72,8 @@ TEST(TeacherTimetable, TitleHeaderGridAndTotalStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(canvas.FindAll("MAT")[0].y, top + rowH + 27 + 3);
   EXPECT_EQ(canvas.Find("FİZİK LA"), nullptr);  // rooms only with sheetPrintRooms
 
-  const CanvasOp* total = canvas.Find(
-      "MAAŞ KARŞILIĞI :      ÜCRET KARŞILIĞI :       TOPLAM DERS SAYISI : 4");
+  const CanvasOp* total =
+      canvas.Find("MAAŞ KARŞILIĞI :      ÜCRET KARŞILIĞI :       TOPLAM DERS SAYISI : 4");
   ASSERT_NE(total, nullptr);
   EXPECT_EQ(total->y, top + 6 * rowH + 27);
   EXPECT_EQ(canvas.Count(CanvasOp::Kind::kBeginDoc), 1);

@@ -19,7 +19,7 @@ struct PdfPage {
   enum class Paper { kA4, kA3 };
   Paper paper = Paper::kA4;
   bool landscape = true;
-  std::string title;   // UTF-8 document title: the school's name and the printout
+  std::string title;  // UTF-8 document title: the school's name and the printout
 };
 
 // Draws with `draw` into a new PDF file that replaces `file` only when the whole

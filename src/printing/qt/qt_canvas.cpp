@@ -78,9 +78,7 @@ int QtCanvas::TextWidth(std::string_view utf8) const {
   return QFontMetrics(qfont_, &device_).horizontalAdvance(Q(utf8));
 }
 
-int QtCanvas::TextHeight(std::string_view) const {
-  return QFontMetrics(qfont_, &device_).height();
-}
+int QtCanvas::TextHeight(std::string_view) const { return QFontMetrics(qfont_, &device_).height(); }
 
 void QtCanvas::Text(int x, int y, std::string_view utf8) {
   if (!painter_.isActive()) return;
