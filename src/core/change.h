@@ -18,6 +18,19 @@ enum class Outcome {
   kHourOutOfRange,  // a lesson hour above 16
   kFirstAfterLast,  // a day's first lesson hour lies after its last one
   kNoAnnexFlag,     // class numbers above 250 have no annex flag
+  kOverCapacity,    // the class's week has no room for the lesson (number = capacity)
+  kOpenGroup,       // a common group with fewer than 2 members is still open (number)
+  kInGroup,         // the class lesson already belongs to a common group (number)
+  kHasTeachers,     // the class lesson is already given to a teacher
+  kGroupHasTeachers,  // a member of the common group is already given to a teacher
+  kSameClass,       // the common group already has a lesson of the class
+  kOtherHours,      // the common group's lessons have other weekly hours
+  kHasRooms,        // the class lesson already has a classroom
+  kOtherLesson,     // the common group's members are another lesson
+  kListFull,        // 15 members, teachers or classrooms already
+  kPlaced,          // the lesson has placed hours in the class
+  kAlreadyGiven,    // the teacher already gives the lesson
+  kAskAnother,      // the lesson has teachers: giving it to one more needs a yes
 };
 
 struct Change {

@@ -1,5 +1,7 @@
 #include "core/field_text.h"
 
+#include "core/turkish_text.h"
+
 namespace kalvodrin {
 
 uint8_t YesNoToFlag(std::string_view text) { return text == "H" ? 0 : 1; }
@@ -16,6 +18,16 @@ std::string NumberText3(int number) {
 std::string_view DayName(int day) {
   if (day < 1 || day > 7) return "";
   return DayNames[static_cast<std::size_t>(day - 1)];
+}
+
+std::string BoundedText(std::initializer_list<BoundedPiece> pieces) {
+  // Cut in cp1254, where every character is one byte, as the buffer held them.
+  std::string text;
+  for (const BoundedPiece& piece : pieces) {
+    text += Utf8ToCp1254(piece.text).value_or(std::string(piece.text));
+    if (text.size() > piece.limit) text.resize(piece.limit);
+  }
+  return Cp1254ToUtf8(text);
 }
 
 }  // namespace kalvodrin

@@ -2,7 +2,9 @@
 // Small conversions between stored bytes and the texts the windows show.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,5 +22,14 @@ std::string NumberText3(int number);
 inline constexpr std::array<std::string_view, 7> DayNames = {
     "PAZARTESİ", "SALI", "ÇARŞAMBA", "PERŞEMBE", "CUMA", "CUMARTESİ", "PAZAR"};
 std::string_view DayName(int day);  // "" outside 1..7
+
+// A message put together in a buffer of fixed size, piece after piece: after each
+// piece the text is cut to that piece's limit in characters. Pieces and result are
+// UTF-8; a piece not representable in cp1254 counts as its bytes.
+struct BoundedPiece {
+  std::string_view text;
+  std::size_t limit;
+};
+std::string BoundedText(std::initializer_list<BoundedPiece> pieces);
 
 }  // namespace kalvodrin

@@ -1,6 +1,7 @@
 #include "masterdata/list_rows.h"
 
 #include "core/pattern.h"
+#include "core/pick_rows.h"
 #include "core/turkish_text.h"
 
 namespace kalvodrin {
@@ -78,16 +79,8 @@ std::vector<ListRow> TeacherRows(const School& school) {
   return rows;
 }
 
-std::vector<ListColumn> ClassHoursColumns() {
-  return {{"NO", true}, {"SINIF"}, {"BÖLÜM"}};
-}
+std::vector<ListColumn> ClassHoursColumns() { return ClassPickColumns(); }
 
-std::vector<ListRow> ClassHoursRows(const School& school) {
-  std::vector<ListRow> rows;
-  for (const TClassRec& c : school.Classes)
-    rows.push_back(
-        {c.number, {Number(c.number), Utf8(c.name.view()), Utf8(c.section.view())}});
-  return rows;
-}
+std::vector<ListRow> ClassHoursRows(const School& school) { return ClassPickRows(school); }
 
 }  // namespace kalvodrin

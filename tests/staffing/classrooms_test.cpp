@@ -1,0 +1,91 @@
+// Tying class lessons to classrooms: common lessons together, the placed-lesson
+// refusal, detaching a placed lesson, the classroom loads.
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "engine/cell_writes.h"
+#include "engine/consistency.h"
+#include "engine/hour_operations.h"
+#include "school_builder.h"
+#include "staffing/classrooms.h"
+#include "staffing/staffing_rows.h"
+#include "staffing/staffing_texts.h"
+
+namespace kalvodrin {
+namespace {
+
+class Rooms : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Teacher("ALİ").Room("SALON").Room("LAB");
+    for (const char* section : {"A", "B"})
+      b.Class("9", section).Lesson("BEDEN", 2, "2").Lesson("FİZİK", 3, "2+1");
+    b.Common({"9 A", "9 B"}, "BEDEN").Teach("ALİ", "9 A", "BEDEN");
+    b.Teach("ALİ", "9 A", "FİZİK");
+    s = b.Build();
+    a = b.ClassNo("9 A");
+    bb = b.ClassNo("9 B");
+    bed = b.LessonNo("BEDEN");
+    fiz = b.LessonNo("FİZİK");
+  }
+  SchoolBuilder b;
+  School s;
+  int a = 0, bb = 0, bed = 0, fiz = 0;
+};
+
+TEST_F(Rooms, ACommonLessonGetsAndLosesItsRoomInEveryMember) {
+  const Change c = AttachRoomToClassLesson(s, bb, bed, 1);
+  ASSERT_TRUE(c.done());
+  EXPECT_EQ(c.files, FileSet{DataFile::kClassLessons});
+  EXPECT_EQ(s.ClassLessonAt(a, bed)->roomCount, 1);
+  EXPECT_EQ(s.ClassLessonAt(bb, bed)->rooms[0], 1);
+  EXPECT_EQ(AttachRoomToClassLesson(s, a, bed, 1).outcome, Outcome::kUnchanged);
+  EXPECT_EQ(s.ClassLessonAt(a, bed)->roomCount, 1);
+  // The same room for two lessons: its load is the sum, a joint lesson once per member.
+  ASSERT_TRUE(AttachRoomToClassLesson(s, a, fiz, 1).done());
+  EXPECT_EQ(CountRoomLoads(s)[1], 2 + 2 + 3);
+  EXPECT_EQ(RoomLoadRows(s)[0].cells, (std::vector<std::string>{"1", "SALON", "7"}));
+  EXPECT_EQ(LessonRoomRows(s, a, fiz)[0].cells[1], "SALON");
+
+  const Change d = DetachRoomFromClassLesson(s, a, bed, 1);
+  ASSERT_TRUE(d.done());
+  EXPECT_EQ(d.files, (FileSet{DataFile::kClassLessons, DataFile::kRoomGrids}));
+  EXPECT_EQ(s.ClassLessonAt(bb, bed)->roomCount, 0);
+  EXPECT_EQ(CountRoomLoads(s)[1], 3);
+  EXPECT_EQ(DetachRoomFromClassLesson(s, a, bed, 1).outcome, Outcome::kNotFound);
+}
+
+TEST_F(Rooms, AttachingIsRefusedWhilePlacedDetachingFreesOnlyTheRoomsCells) {
+  ASSERT_TRUE(AttachRoomToClassLesson(s, a, fiz, 2).done());
+  School placed = s;
+  ASSERT_TRUE(PlaceOneHour(placed, CellIndex(1, 1), a, fiz));
+  const Change refused = AttachRoomToClassLesson(placed, a, fiz, 1);
+  EXPECT_EQ(refused.outcome, Outcome::kPlaced);
+  EXPECT_TRUE(ClassroomNotice(refused).starts_with("Bu ders, haftalık ders programında dağıtılmış."));
+  EXPECT_EQ(placed.ClassLessonAt(a, fiz)->roomCount, 1);
+
+  ASSERT_TRUE(DetachRoomFromClassLesson(placed, a, fiz, 2).done());
+  const int cell = cells::At(CellIndex(1, 1));
+  EXPECT_EQ(placed.RoomGridByNo(2)->occupant[cell], 0);
+  EXPECT_EQ(placed.RoomGridByNo(2)->open[cell], 1);
+  EXPECT_EQ(placed.ClassGridByNo(a)->occupant[cell], fiz);
+  EXPECT_EQ(placed.TeacherGridByNo(1)->occupant[cell], a);
+  EXPECT_EQ(CheckConsistency(placed), std::vector<std::string>{});
+}
+
+TEST(RoomLimit, ASixteenthRoomIsRefusedAndThePatternStaysWhole) {
+  SchoolBuilder b;
+  b.Class("9", "A").Lesson("BEDEN", 4, "2+2");
+  for (int r = 1; r <= 16; ++r) b.Room("R" + std::to_string(r));
+  School s = b.Build();
+  for (int r = 1; r <= 15; ++r) ASSERT_TRUE(AttachRoomToClassLesson(s, 1, 1, r).done()) << r;
+  const Change c = AttachRoomToClassLesson(s, 1, 1, 16);
+  EXPECT_EQ(c.outcome, Outcome::kListFull);
+  EXPECT_FALSE(ClassroomNotice(c).empty());
+  EXPECT_EQ(s.ClassLessonAt(1, 1)->roomCount, 15);
+  EXPECT_EQ(s.ClassLessonAt(1, 1)->pattern, (std::array<uint8_t, 5>{2, 2, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace kalvodrin
