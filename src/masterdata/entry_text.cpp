@@ -40,8 +40,8 @@ std::string NoticeText(Outcome outcome, EntityKind kind, int day) {
       return DayPrefix(day) + "İlk ders saati son ders saatinden sonra olamaz.";
     case Outcome::kNoAnnexFlag:
       return "Numarası 250'den büyük bir sınıf EKBİNA olarak işaretlenemez.";
+    default: return "";  // the refusals of other areas' commands
   }
-  return "";
 }
 
 std::string StoredText(std::string_view typed, std::size_t width) {
