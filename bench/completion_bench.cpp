@@ -67,7 +67,11 @@ void BM_CompleteGenerated(benchmark::State& state) {
   BuildGeneratedSchool(school, static_cast<int>(state.range(0)), 1);
   Complete(state, school);
 }
-BENCHMARK(BM_CompleteGenerated)->ArgName("classes")->Arg(10)->Arg(30)->Arg(60)
+BENCHMARK(BM_CompleteGenerated)
+    ->ArgName("classes")
+    ->Arg(10)
+    ->Arg(30)
+    ->Arg(60)
     ->Unit(benchmark::kMillisecond);
 
 void BM_CompleteAfterClassicRun(benchmark::State& state) {
@@ -78,8 +82,7 @@ void BM_CompleteAfterClassicRun(benchmark::State& state) {
   state.counters["classicPlaced"] = classic.placed;
   Complete(state, school);
 }
-BENCHMARK(BM_CompleteAfterClassicRun)->ArgName("classes")->Arg(30)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompleteAfterClassicRun)->ArgName("classes")->Arg(30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kalvodrin

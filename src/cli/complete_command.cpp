@@ -24,8 +24,8 @@ uint64_t FreshSeed() {
 }
 
 void PrintCosts(std::ostream& out, const char* label, const SoftCosts& c) {
-  out << label << c.Weighted() << " (boşluk " << c.gapHours << ", aynı gün "
-      << c.sameLessonDays << ", ardışık gün " << c.daysApart << ", aynı saat " << c.sameHours
+  out << label << c.Weighted() << " (boşluk " << c.gapHours << ", aynı gün " << c.sameLessonDays
+      << ", ardışık gün " << c.daysApart << ", aynı saat " << c.sameHours
       << ", aynı sınıfa iki ders " << c.teacherTwoLessons << ", ders grubu " << c.lessonGroups
       << ", bina değişimi " << c.annexMoves << ", taşınan saat " << c.movedHours << ")\n";
 }

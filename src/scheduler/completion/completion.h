@@ -33,10 +33,10 @@ struct CompletionOutcome {
   // Set when the timetables were not consistent to begin with; nothing was changed.
   std::string refused;
   uint64_t seed = 0;
-  int total = 0;         // hours of the whole school to place (the teachers' totals)
+  int total = 0;  // hours of the whole school to place (the teachers' totals)
   int placedBefore = 0;
   int placedAfter = 0;
-  int movedHours = 0;    // hours of blocks placed before that now stand elsewhere
+  int movedHours = 0;  // hours of blocks placed before that now stand elsewhere
   SoftCosts costsBefore;
   SoftCosts costsAfter;
   long steps = 0;        // moves tried

@@ -109,8 +109,7 @@ int GuidanceCell(const School& school, int classNo) {
   const bool afternoon = IsAfternoonClass(*cg);
   const int day = afternoon ? s.guidanceDayAfternoon : s.guidanceDayMorning;
   const int hour = afternoon ? s.guidanceHourAfternoon : s.guidanceHourMorning;
-  return day >= 1 && day <= kDays && hour >= 1 && hour <= kHoursPerDay ? CellIndex(day, hour)
-                                                                        : 0;
+  return day >= 1 && day <= kDays && hour >= 1 && hour <= kHoursPerDay ? CellIndex(day, hour) : 0;
 }
 
 CompletionModel::CompletionModel(const School& school)
@@ -200,7 +199,8 @@ void CompletionModel::BuildDomains(const School& school) {
     const TLessonRec* rec = school.LessonByNo(b.lesson);
     const int notAt = rec != nullptr ? rec->notAtHour : 0;
     // Without a fixed hour in the settings the guidance lesson goes anywhere.
-    unit.guidance = guidance != 0 && b.lesson == guidance && GuidanceCell(school, b.classes[0]) != 0;
+    unit.guidance =
+        guidance != 0 && b.lesson == guidance && GuidanceCell(school, b.classes[0]) != 0;
     const int fixedCell = unit.guidance ? GuidanceCell(school, b.classes[0]) : 0;
     for (int d = 1; d <= kDays; ++d)
       for (int h = 1; h + b.length - 1 <= kHoursPerDay; ++h) {

@@ -25,7 +25,7 @@ struct CompletionUnit {
   bool fixed = false;
   // A guidance hour with its fixed cell: placed first, never taken out again.
   bool guidance = false;
-  int weight = 0;  // hours it counts for in the school's totals: length x teachers
+  int weight = 0;               // hours it counts for in the school's totals: length x teachers
   std::vector<uint8_t> domain;  // start cells the fixed rules allow, ascending
 };
 

@@ -227,8 +227,8 @@ bool CompletionSearch::Move(int unit, const Choice& choice) {
   bool ok = true;
   for (int x : choice.takenOut) {
     const CompletionUnit& h = model_.units[Ix(x)];
-    ok = ok && RemoveBlock(school_, h.block.length, h.start, h.block.classes[0],
-                           journal_.get()) == RemoveOutcome::kRemoved;
+    ok = ok && RemoveBlock(school_, h.block.length, h.start, h.block.classes[0], journal_.get()) ==
+                   RemoveOutcome::kRemoved;
   }
   ok = ok && place(unit, choice.start);
   for (const auto& [x, start] : choice.moved) ok = ok && place(x, start);
@@ -398,8 +398,8 @@ bool CompletionSearch::TrySwap(int unit) {
     const CompletionUnit& v = model_.units[Ix(other)];
     const int to = v.start;
     if (to != cell || v.fixed || v.guidance || v.block.classCount != 1 ||
-        v.block.length != u.block.length || v.lessonIndex == u.lessonIndex ||
-        !allowed(u, to) || !allowed(v, from))
+        v.block.length != u.block.length || v.lessonIndex == u.lessonIndex || !allowed(u, to) ||
+        !allowed(v, from))
       continue;
     const int dayA = DayOfCell(from);
     const int dayB = DayOfCell(to);
@@ -434,8 +434,10 @@ bool CompletionSearch::TrySwap(int unit) {
   Block b = v.block;
   SetBlockStart(a, to);
   SetBlockStart(b, from);
-  if (RemoveBlock(school_, u.block.length, from, classNo, journal_.get()) != RemoveOutcome::kRemoved ||
-      RemoveBlock(school_, v.block.length, to, classNo, journal_.get()) != RemoveOutcome::kRemoved ||
+  if (RemoveBlock(school_, u.block.length, from, classNo, journal_.get()) !=
+          RemoveOutcome::kRemoved ||
+      RemoveBlock(school_, v.block.length, to, classNo, journal_.get()) !=
+          RemoveOutcome::kRemoved ||
       !PlaceBlock(school_, a, journal_.get()) || !PlaceBlock(school_, b, journal_.get())) {
     RollBack(school_, *journal_, mark);
     return false;

@@ -3,7 +3,8 @@
 // by ejection chains (a unit takes the place that costs least, the blocks in its way
 // wait next, recently moved blocks and places are avoided, and the search returns to
 // the best timetable when it stops gaining), then moving single blocks to free places
-// and trading the places of two blocks of one class while that lowers the soft costs. Internal to the completion.
+// and trading the places of two blocks of one class while that lowers the soft costs. Internal to
+// the completion.
 
 #include <chrono>
 #include <cstdint>
@@ -76,8 +77,8 @@ class CompletionSearch {
   mutable CompletionRng rng_;
   std::unique_ptr<ChangeJournal> journal_;
   std::chrono::steady_clock::time_point deadline_;
-  std::vector<int> waiting_;  // a stack: the blocks just taken out are placed next
-  std::vector<int> parked_;   // waiting units that found no place for now
+  std::vector<int> waiting_;     // a stack: the blocks just taken out are placed next
+  std::vector<int> parked_;      // waiting units that found no place for now
   std::vector<long> tabuUntil_;  // per unit and cell: do not go back there before
   std::vector<long> placedAt_;   // per unit: the step it was last placed
   Saved best_;

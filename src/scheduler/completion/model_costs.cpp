@@ -12,8 +12,7 @@ std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
 
 }  // namespace
 
-void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day,
-                        SoftCosts& costs) {
+void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day, SoftCosts& costs) {
   int first = 0;
   int last = 0;
   for (int h = 1; h <= kHoursPerDay; ++h)
@@ -89,8 +88,7 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
   for (int d = 1; d <= kDays; ++d) {
     const int n = perDay[Ix(d)];
     if (n > 1) costs.sameLessonDays += n - 1;
-    if (lesson.rules.daysApart && d < kDays && n > 0 && perDay[Ix(d + 1)] > 0)
-      ++costs.daysApart;
+    if (lesson.rules.daysApart && d < kDays && n > 0 && perDay[Ix(d + 1)] > 0) ++costs.daysApart;
   }
   if (lesson.rules.differentHours)
     for (std::size_t i = 0; i < lesson.units.size(); ++i)
@@ -99,8 +97,8 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
         const CompletionUnit& b = model.units[Ix(lesson.units[j])];
         if (a.start == 0 || b.start == 0 || DayOfCell(a.start) == DayOfCell(b.start)) continue;
         const int from = std::max(HourOfCell(a.start), HourOfCell(b.start));
-        const int to = std::min(HourOfCell(a.start) + a.block.length,
-                                HourOfCell(b.start) + b.block.length);
+        const int to =
+            std::min(HourOfCell(a.start) + a.block.length, HourOfCell(b.start) + b.block.length);
         if (to > from) costs.sameHours += to - from;
       }
   for (const auto& [start, length] : lesson.originals) {

@@ -24,8 +24,7 @@ Taught TaughtAt(const School& school, const TTeacherGridRec& t, int cell) {
   return {LeadClass(school, classNo, lesson), lesson};
 }
 
-void AddTeacherDay(const School& school, const TTeacherGridRec& t, int day,
-                   SoftCosts& costs) {
+void AddTeacherDay(const School& school, const TTeacherGridRec& t, int day, SoftCosts& costs) {
   int first = 0;
   int last = 0;
   for (int h = 1; h <= kHoursPerDay; ++h)
@@ -81,8 +80,7 @@ std::vector<DayBlock> BlocksOf(const TClassGridRec& cg, int lesson) {
   return blocks;
 }
 
-void AddClassLesson(const School& school, const TClassGridRec& cg, int lesson,
-                    SoftCosts& costs) {
+void AddClassLesson(const School& school, const TClassGridRec& cg, int lesson, SoftCosts& costs) {
   const std::vector<DayBlock> blocks = BlocksOf(cg, lesson);
   const LessonRuleSwitches rules = RuleSwitchesOf(school, cg.classNo, lesson);
   std::array<int, kDays + 2> perDay{};
@@ -98,8 +96,7 @@ void AddClassLesson(const School& school, const TClassGridRec& cg, int lesson,
     for (std::size_t j = i + 1; j < blocks.size(); ++j) {
       if (blocks[i].day == blocks[j].day) continue;
       const int from = std::max(blocks[i].hour, blocks[j].hour);
-      const int to = std::min(blocks[i].hour + blocks[i].length,
-                              blocks[j].hour + blocks[j].length);
+      const int to = std::min(blocks[i].hour + blocks[i].length, blocks[j].hour + blocks[j].length);
       if (to > from) costs.sameHours += to - from;
     }
 }
@@ -134,12 +131,10 @@ void AddClassGroups(const School& school, const TClassGridRec& cg, SoftCosts& co
 long SoftCosts::Weighted(const SoftWeights& w) const {
   return static_cast<long>(gapHours) * w.gapHour +
          static_cast<long>(sameLessonDays) * w.sameLessonDay +
-         static_cast<long>(daysApart) * w.daysApart +
-         static_cast<long>(sameHours) * w.sameHours +
+         static_cast<long>(daysApart) * w.daysApart + static_cast<long>(sameHours) * w.sameHours +
          static_cast<long>(teacherTwoLessons) * w.teacherTwoLessons +
          static_cast<long>(lessonGroups) * w.lessonGroup +
-         static_cast<long>(annexMoves) * w.annexMove +
-         static_cast<long>(movedHours) * w.movedHour;
+         static_cast<long>(annexMoves) * w.annexMove + static_cast<long>(movedHours) * w.movedHour;
 }
 
 int LeadClass(const School& school, int classNo, int lesson) {
@@ -195,8 +190,7 @@ SoftCosts MeasureSoftCosts(const School& school, const std::vector<PlacedBlockRe
   }
   for (const PlacedBlockRec& b : before) {
     const TClassGridRec* cg = school.ClassGridByNo(b.classNo);
-    const bool kept = cg != nullptr && IsCell(b.start) &&
-                      cg->occupant[At(b.start)] == b.lesson &&
+    const bool kept = cg != nullptr && IsCell(b.start) && cg->occupant[At(b.start)] == b.lesson &&
                       cg->blockStart[At(b.start)] == b.start &&
                       cg->blockLen[At(b.start)] == b.length;
     if (!kept) costs.movedHours += b.length;

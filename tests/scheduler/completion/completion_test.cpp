@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "../test_school.h"
 #include "core/cells.h"
 #include "engine/block.h"
 #include "engine/block_operations.h"
@@ -23,7 +24,6 @@
 #include "scheduler/completion/model_costs.h"
 #include "scheduler/placement_run.h"
 #include "scheduler/run_state.h"
-#include "../test_school.h"
 
 namespace kalvodrin {
 namespace {
@@ -145,8 +145,14 @@ TEST(CompletionTest, InconsistentTimetablesAreRefusedUnchanged) {
 
 TEST(CompletionTest, LockedBlockStaysAndTheRestGoesAround) {
   TestSchool t;
-  t.Lesson(1, 4, {2, 2}).Lesson(2, 2, {1, 1}).Class(1, 1, 2).Teacher(1).Give(1, 1, {1})
-      .Teacher(2).Give(1, 2, {2}).Done();
+  t.Lesson(1, 4, {2, 2})
+      .Lesson(2, 2, {1, 1})
+      .Class(1, 1, 2)
+      .Teacher(1)
+      .Give(1, 1, {1})
+      .Teacher(2)
+      .Give(1, 2, {2})
+      .Done();
   School& s = t.school;
   // Lesson 1 locked on Monday hours 1-2; every other day has room for one block only.
   std::optional<Block> locked = MakeBlock(s, 1, 1, 2, CellIndex(1, 1));
@@ -162,8 +168,14 @@ TEST(CompletionTest, LockedBlockStaysAndTheRestGoesAround) {
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
-  t.Lesson(1, 5, {1, 1, 1, 1, 1}).Lesson(2, 5, {1, 1, 1, 1, 1})
-      .Class(1).Class(2).Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Done();
+  t.Lesson(1, 5, {1, 1, 1, 1, 1})
+      .Lesson(2, 5, {1, 1, 1, 1, 1})
+      .Class(1)
+      .Class(2)
+      .Teacher(1)
+      .Give(1, 1, {1})
+      .Give(2, 2, {1})
+      .Done();
   School& s = t.school;
   s.Settings.maxHoursPerDay = 2;
   s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
@@ -175,8 +187,14 @@ TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
 TEST(CompletionTest, TeacherDayAtItsMaximumGivesUpABlockFirst) {
   // Class 2 has lessons on Monday only; the teacher's Monday is full with lesson 1.
   TestSchool t;
-  t.Lesson(1, 2, {2}).Lesson(2, 1, {1}).Class(1).Class(2).Teacher(1)
-      .Give(1, 1, {1}).Give(2, 2, {1}).Done();
+  t.Lesson(1, 2, {2})
+      .Lesson(2, 1, {1})
+      .Class(1)
+      .Class(2)
+      .Teacher(1)
+      .Give(1, 1, {1})
+      .Give(2, 2, {1})
+      .Done();
   School& s = t.school;
   TClassGridRec& mondayOnly = *s.ClassGridByNo(2);
   for (std::size_t d = 1; d < kDays; ++d) mondayOnly.firstHour[d] = mondayOnly.lastHour[d] = 0;
@@ -197,9 +215,14 @@ TEST(CompletionTest, DailyMaximumIsRaisedOnlyAsFarAsShortDaysNeed) {
   auto mostPerDay = [](int secondLessonHours) {
     TestSchool t;
     t.Lesson(1, 5, {1, 1, 1, 1, 1})
-        .Lesson(2, secondLessonHours, secondLessonHours == 6 ? PatternBytes{2, 1, 1, 1, 1}
-                                                             : PatternBytes{1, 1, 1, 1, 1})
-        .Class(1).Class(2).Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Done();
+        .Lesson(2, secondLessonHours,
+                secondLessonHours == 6 ? PatternBytes{2, 1, 1, 1, 1} : PatternBytes{1, 1, 1, 1, 1})
+        .Class(1)
+        .Class(2)
+        .Teacher(1)
+        .Give(1, 1, {1})
+        .Give(2, 2, {1})
+        .Done();
     School& s = t.school;
     s.Settings.maxHoursPerDay = 2;
     s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
@@ -242,8 +265,13 @@ TEST(CompletionTest, NoBlockHourAndAlignedBlocksKeepBlocksOut) {
 
 TEST(CompletionTest, SoftCostsOfAHandMadeTimetable) {
   TestSchool t;
-  t.Lesson(1, 3, {1, 1, 1}).Lesson(2, 1, {1}).Class(1).Teacher(1)
-      .Give(1, 1, {1}).Give(1, 2, {1}).Done();
+  t.Lesson(1, 3, {1, 1, 1})
+      .Lesson(2, 1, {1})
+      .Class(1)
+      .Teacher(1)
+      .Give(1, 1, {1})
+      .Give(1, 2, {1})
+      .Done();
   School& s = t.school;
   for (auto [lesson, hour] : {std::pair{1, 1}, std::pair{1, 4}, std::pair{2, 6}}) {
     std::optional<Block> b = MakeBlock(s, 1, lesson, 1, CellIndex(1, hour));
@@ -257,8 +285,8 @@ TEST(CompletionTest, SoftCostsOfAHandMadeTimetable) {
   EXPECT_EQ(measured.sameLessonDays, 1);     // lesson 1 twice on Monday
   EXPECT_EQ(measured.teacherTwoLessons, 1);  // lessons 1 and 2 of one class
   EXPECT_EQ(measured.movedHours, 0);
-  EXPECT_EQ(measured.Weighted(), 2 * kSoftWeights.gapHour + kSoftWeights.sameLessonDay +
-                                     kSoftWeights.teacherTwoLessons);
+  EXPECT_EQ(measured.Weighted(),
+            2 * kSoftWeights.gapHour + kSoftWeights.sameLessonDay + kSoftWeights.teacherTwoLessons);
   EXPECT_EQ(ModelSoftCosts(CompletionModel(s), s), measured);
   ASSERT_EQ(RemoveBlock(s, 1, CellIndex(1, 6), 1, nullptr), RemoveOutcome::kRemoved);
   EXPECT_EQ(MeasureSoftCosts(s, before).movedHours, 1);
@@ -315,17 +343,29 @@ TEST(CompletionPropertyTest, RandomPartialTimetablesNeverBreakAHardRule) {
     for (int k = rng.Below(12); k > 0; --k) {
       const int cell = 1 + rng.Below(kCells);
       if (rng.Below(2) == 0 && !s.TeacherGrids.empty())
-        SetCellOpen(s, GridKind::kTeacher, s.TeacherGrids[static_cast<std::size_t>(rng.Below(static_cast<int>(s.TeacherGrids.size())))].teacher, cell, 0);
+        SetCellOpen(s, GridKind::kTeacher,
+                    s.TeacherGrids[static_cast<std::size_t>(
+                                       rng.Below(static_cast<int>(s.TeacherGrids.size())))]
+                        .teacher,
+                    cell, 0);
       else
-        SetCellOpen(s, GridKind::kClass, s.ClassGrids[static_cast<std::size_t>(rng.Below(static_cast<int>(s.ClassGrids.size())))].classNo, cell, 0);
+        SetCellOpen(
+            s, GridKind::kClass,
+            s.ClassGrids[static_cast<std::size_t>(rng.Below(static_cast<int>(s.ClassGrids.size())))]
+                .classNo,
+            cell, 0);
     }
     // Place random blocks of random class lessons where they fit, and lock some.
     for (int k = 10 + rng.Below(40); k > 0; --k) {
-      const TClassLessonRec& cl = s.ClassLessons[static_cast<std::size_t>(rng.Below(static_cast<int>(s.ClassLessons.size())))];
+      const TClassLessonRec& cl = s.ClassLessons[static_cast<std::size_t>(
+          rng.Below(static_cast<int>(s.ClassLessons.size())))];
       const std::vector<int> lengths = WaitingBlockLengths(s, cl.classNo, cl.lesson);
       if (lengths.empty() || cl.teacherCount == 0) continue;
-      std::optional<Block> b = MakeBlock(s, cl.classNo, cl.lesson, lengths.front(), 1 + rng.Below(kCells));
-      if (!b || !BlockFitsDay(*b) || !WindowTest(s, *b) || !AvailabilityTest(s, *b) || !FreedomTest(s, *b)) continue;
+      std::optional<Block> b =
+          MakeBlock(s, cl.classNo, cl.lesson, lengths.front(), 1 + rng.Below(kCells));
+      if (!b || !BlockFitsDay(*b) || !WindowTest(s, *b) || !AvailabilityTest(s, *b) ||
+          !FreedomTest(s, *b))
+        continue;
       ASSERT_TRUE(PlaceBlock(s, *b, nullptr));
       if (rng.Below(4) == 0) ToggleClassLock(s, b->startCell, b->classes[0]);
     }

@@ -44,7 +44,8 @@ struct Checker {
     const int day = DayOfCell(start);
     const TClassLessonRec* cl = after.ClassLessonAt(cg.classNo, lesson);
     if (cl == nullptr) return Say("lesson the class does not take", cg.classNo, start);
-    if (HourOfCell(start) + length - 1 > kHoursPerDay) return Say("block leaves its day", cg.classNo, start);
+    if (HourOfCell(start) + length - 1 > kHoursPerDay)
+      return Say("block leaves its day", cg.classNo, start);
     const bool given = SameBlockBefore(before, cg.classNo, start, lesson, length);
     const std::vector<int> members = Members(after, cg.classNo, lesson);
     for (int m : members) {
@@ -57,7 +58,8 @@ struct Checker {
       }
       const int first = mg->firstHour[Ix(day - 1)];
       const int last = mg->lastHour[Ix(day - 1)];
-      if (!given && (first == 0 || HourOfCell(start) < first || HourOfCell(start) + length - 1 > last))
+      if (!given &&
+          (first == 0 || HourOfCell(start) < first || HourOfCell(start) + length - 1 > last))
         Say("outside the class's day window", m, start);
     }
     for (int k = 0; k < std::min<int>(cl->teacherCount, kMaxListed); ++k) {
@@ -88,7 +90,8 @@ struct Checker {
         inPattern = inPattern || part == length;
         longest = std::max<int>(longest, part);
       }
-      if (!inPattern && length >= longest) Say("block length not from the pattern", cg.classNo, start);
+      if (!inPattern && length >= longest)
+        Say("block length not from the pattern", cg.classNo, start);
     }
   }
 
@@ -98,7 +101,8 @@ struct Checker {
       const int classNo = t.occupant[At(c)];
       if (classNo == 0) continue;
       const TClassGridRec* cg = after.ClassGridByNo(classNo);
-      const TClassLessonRec* cl = cg == nullptr ? nullptr : after.ClassLessonAt(classNo, cg->occupant[At(c)]);
+      const TClassLessonRec* cl =
+          cg == nullptr ? nullptr : after.ClassLessonAt(classNo, cg->occupant[At(c)]);
       bool teaches = false;
       for (int k = 0; cl != nullptr && k < std::min<int>(cl->teacherCount, kMaxListed); ++k)
         teaches = teaches || cl->teachers[Ix(k)] == t.teacher;
@@ -112,15 +116,18 @@ struct Checker {
   void DailyMaximum(const TTeacherGridRec& t, const TTeacherGridRec& old) {
     std::array<bool, kCells + 1> inWindow{};
     for (const TTeacherLessonRec& e : after.TeacherLessons)
-      if (const TClassGridRec* cg = after.ClassGridByNo(e.classNo); cg != nullptr && e.teacher == t.teacher)
+      if (const TClassGridRec* cg = after.ClassGridByNo(e.classNo);
+          cg != nullptr && e.teacher == t.teacher)
         for (int c = 1; c <= kCells; ++c) {
           const int d = DayOfCell(c) - 1;
-          inWindow[Ix(c)] = inWindow[Ix(c)] || (cg->firstHour[Ix(d)] != 0 && HourOfCell(c) >= cg->firstHour[Ix(d)] &&
-                                                 HourOfCell(c) <= cg->lastHour[Ix(d)]);
+          inWindow[Ix(c)] = inWindow[Ix(c)] ||
+                            (cg->firstHour[Ix(d)] != 0 && HourOfCell(c) >= cg->firstHour[Ix(d)] &&
+                             HourOfCell(c) <= cg->lastHour[Ix(d)]);
         }
     std::array<int, kDays> usable{};
     for (int c = 1; c <= kCells; ++c)
-      if ((old.open[At(c)] != 0 && inWindow[Ix(c)]) || old.occupant[At(c)] != 0) ++usable[Ix(DayOfCell(c) - 1)];
+      if ((old.open[At(c)] != 0 && inWindow[Ix(c)]) || old.occupant[At(c)] != 0)
+        ++usable[Ix(DayOfCell(c) - 1)];
     int most = std::max<int>(t.effective.maxHoursPerDay, 1);
     auto holds = [&](int m) {
       int sum = 0;
@@ -138,8 +145,8 @@ struct Checker {
         longest = std::max<int>(longest, t.blockLen[At(CellIndex(d, h))]);
       }
       if (now > then && now > std::max(most, longest))
-        problems.push_back("teacher " + std::to_string(t.teacher) + " over the daily maximum on day " +
-                           std::to_string(d));
+        problems.push_back("teacher " + std::to_string(t.teacher) +
+                           " over the daily maximum on day " + std::to_string(d));
     }
   }
 
