@@ -20,7 +20,7 @@ constexpr long kPerBlockTakenOut = 10'000;
 constexpr long kPerHourTakenOut = 1'000;  // hours as the totals count them
 // Taking out a block that still stands where the timetable had it: keeping the
 // timetable the user or the classic run made is worth a detour.
-constexpr long kPerOriginalHour = 3'000;
+constexpr long kPerOriginalHour = 10'000;
 // Taking out a block placed only a few moves ago invites going round in circles.
 constexpr long kRecentlyPlaced = 20'000;
 constexpr long kRecentMoves = 8;
