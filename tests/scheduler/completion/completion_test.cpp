@@ -110,6 +110,39 @@ TEST(CompletionTest, StoppedCompletionKeepsAWholeTimetable) {
   }
 }
 
+// Looks at the school between moves: it must be consistent every time.
+class CheckEveryStep : public RunObserver {
+ public:
+  explicit CheckEveryStep(const School& school) : school_(school) {}
+  int OnSearchStep(const RunProgress& progress) override {
+    ++calls;
+    if (!CheckConsistency(school_).empty()) ++inconsistent;
+    if (CountTotals(school_).placed != progress.placed) ++miscounted;
+    return 0;
+  }
+  int calls = 0;
+  int inconsistent = 0;
+  int miscounted = 0;
+
+ private:
+  const School& school_;
+};
+
+TEST(CompletionTest, TimetablesAreConsistentBetweenEveryTwoMoves) {
+  auto school = Generated(6, 3);
+  StopAt early(300);
+  PlacementRun run(*school, &early);
+  run.RunWholeSchool();  // leaves part of the school placed
+  CheckEveryStep check(*school);
+  CompletionOptions options;
+  options.observer = &check;
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  EXPECT_GT(outcome.placedBefore, 0);
+  EXPECT_GT(check.calls, 20);
+  EXPECT_EQ(check.inconsistent, 0);
+  EXPECT_EQ(check.miscounted, 0);
+}
+
 TEST(CompletionTest, ZeroTimeLimitEndsAtOnceWithTheTimetableWhole) {
   auto school = Generated(6, 2);
   CompletionOptions options;

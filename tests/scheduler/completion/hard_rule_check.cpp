@@ -82,6 +82,15 @@ struct Checker {
         if (!given && old->open[At(c)] == 0) Say("closed room cell used", cg.classNo, c);
       }
     }
+    if (!given && lesson == after.Settings.guidanceLesson) {
+      // The guidance hour stands at the fixed hour of the class's shift, when there is one.
+      const TSettingsRec& set = after.Settings;
+      const bool afternoon = cg.firstHour[0] > 3;
+      const int d = afternoon ? set.guidanceDayAfternoon : set.guidanceDayMorning;
+      const int h = afternoon ? set.guidanceHourAfternoon : set.guidanceHourMorning;
+      if (d >= 1 && d <= kDays && h >= 1 && h <= kHoursPerDay && start != CellIndex(d, h))
+        Say("guidance hour away from its fixed hour", cg.classNo, start);
+    }
     if (!given) {
       // A part of the pattern, or what is left of the weekly hours when that is less.
       bool inPattern = false;
