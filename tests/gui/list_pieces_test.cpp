@@ -188,6 +188,42 @@ TEST_F(ListGridTest, EscapeReturnsToTheGridAndATypedKeyTogglesTheBox) {
   EXPECT_EQ(FirstRowWithPrefix({"AB"}, "b"), -1);
 }
 
+// The box shows when nothing matches, never hides the row it found, and each
+// opening starts from the key that opened it.
+TEST_F(ListGridTest, SearchBoxShowsNoMatchKeepsTheRowInSightAndStartsAfresh) {
+  std::vector<QStringList> rows;
+  for (int i = 1; i <= 40; ++i)
+    rows.push_back({QString::number(i), QString("AD %1").arg(i, 2, 10, QChar('0')), ""});
+  rows.push_back({"41", U8("ZEKİ"), ""});
+  grid->SetRows(rows);
+  Activate(&window);
+  grid->setFocus();
+  grid->SelectRow(0);
+  TypeText(grid, "z");
+  ASSERT_TRUE(search->isVisible());
+  EXPECT_EQ(grid->SelectedNumber(), 41);
+  EXPECT_FALSE(search->noMatch());
+  // The found row is the last one, scrolled to the bottom: the box went to the top.
+  const QRect cell = grid->visualRect(grid->model()->index(40, 1));
+  const QRect found(grid->viewport()->mapTo(grid, cell.topLeft()), cell.size());
+  EXPECT_FALSE(found.intersects(search->geometry()));
+  EXPECT_LT(search->geometry().top(), found.top());
+  TypeText(search, "x");  // "ZX": nothing
+  EXPECT_TRUE(search->noMatch());
+  EXPECT_EQ(grid->SelectedNumber(), 41);
+  QTest::keyClick(search, Qt::Key_Escape);
+  EXPECT_FALSE(search->isVisible());
+  grid->SelectRow(0);
+  TypeText(grid, "a");
+  EXPECT_EQ(search->text(), "A");  // not "ZXA"
+  EXPECT_FALSE(search->noMatch());
+  EXPECT_EQ(grid->SelectedNumber(), 1);
+  // At the top the row is clear of the box at the bottom.
+  EXPECT_GT(search->geometry().top(), grid->viewport()->geometry().top() + 40);
+  QTest::keyClick(search, Qt::Key_Backspace);  // an empty box moves nothing
+  EXPECT_EQ(grid->SelectedNumber(), 1);
+}
+
 TEST_F(ListGridTest, TheFocusedGridIsMaroonTheOthersBlack) {
   auto* other = new ListGrid(&window);
   window.layout()->addWidget(other);

@@ -2,15 +2,20 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "gui/common/apply_change.h"
+#include "gui/common/enter_moves.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/common/save_reason.h"
+#include "gui/common/focus_return.h"
 
 namespace kalvodrin {
 
@@ -29,12 +34,16 @@ EditWindow::EditWindow(AppContext context, EditWindowSpec spec, QWidget* parent)
   iptalBtn_ = new QPushButton(spec_.iptalCaption, this);
   iptalBtn_->setObjectName("IptalBtn");
   iptalBtn_->setAutoDefault(false);
-  buttons->addStretch(1);
+  reasonLabel_ = ReasonLabel(this);
+  reasonLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  buttons->addWidget(reasonLabel_, 1);
+  buttons->addStretch(0);
   buttons->addWidget(kaydetBtn_);
   buttons->addWidget(iptalBtn_);
   main->addLayout(buttons);
   connect(kaydetBtn_, &QPushButton::clicked, this, &EditWindow::KaydetBtnClick);
   connect(iptalBtn_, &QPushButton::clicked, this, &QDialog::reject);
+  enterMoves_ = new EnterMoves(this, [this] { KaydetBtnClick(); });
   if (spec_.helpTopic != 0) BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
 }
 
@@ -46,17 +55,37 @@ QLineEdit* EditWindow::AddField(const QString& objectName, const QString& label,
   InstallKeyFilter(field, FieldKind::kTurkishUpper);
   fields_->addRow(label, field);
   WatchField(field);
-  if (firstField_ == nullptr) firstField_ = field;
+  enterMoves_->Add(field);
+  textFields_.push_back(field);
+  if (firstField_ == nullptr) {
+    firstField_ = field;
+    firstLabel_ = label;
+  }
   return field;
 }
 
+void EditWindow::SetEnterOrder(const std::vector<QWidget*>& boxes) {
+  delete enterMoves_;
+  enterMoves_ = new EnterMoves(this, [this] { KaydetBtnClick(); });
+  for (QWidget* box : boxes) enterMoves_->Add(box);
+}
+
 bool EditWindow::Valid() const { return firstField_ != nullptr && !firstField_->text().isEmpty(); }
+
+QString EditWindow::SaveBlockedReason() const {
+  if (firstField_ == nullptr || !firstField_->text().isEmpty()) return {};
+  return MissingFieldReason(firstLabel_);
+}
 
 void EditWindow::WatchField(QLineEdit* field) {
   connect(field, &QLineEdit::textChanged, this, &EditWindow::UpdateButton);
 }
 
-void EditWindow::UpdateButton() { kaydetBtn_->setEnabled(Valid()); }
+void EditWindow::UpdateButton() {
+  const bool valid = Valid();
+  kaydetBtn_->setEnabled(valid);
+  ShowReason(reasonLabel_, valid ? QString() : SaveBlockedReason());
+}
 
 bool EditWindow::Edit(int number) {
   number_ = number;
@@ -64,18 +93,24 @@ bool EditWindow::Edit(int number) {
   UpdateButton();
   if (QLayoutItem* first = fields_->itemAt(0, QFormLayout::FieldRole))
     if (first->widget() != nullptr) first->widget()->setFocus(Qt::OtherFocusReason);
-  return exec() == QDialog::Accepted;
+  return ExecReturningFocus(*this) == QDialog::Accepted;
 }
 
 void EditWindow::KaydetBtnClick() {
   if (!Valid()) return;
+  if (spec_.texts.duplicateQuestion) {
+    std::vector<std::string> texts;
+    for (const QLineEdit* field : textFields_) texts.push_back(ToRecordText(field->text()));
+    const std::string question = spec_.texts.duplicateQuestion(context_.school, texts, number_);
+    if (!question.empty() && !context_.sil.Confirm(U8(question))) return;
+  }
   if (ApplyChange(context_, Store(number_), spec_.texts.refusal)) accept();
 }
 
 NameEditWindow::NameEditWindow(AppContext context, EditWindowSpec spec, NameEditSpec name,
-                               QWidget* parent)
+                               int maxLength, QWidget* parent)
     : EditWindow(context, std::move(spec), parent), name_(std::move(name)) {
-  edit1_ = AddField("Edit1", name_.label);
+  edit1_ = AddField("Edit1", name_.label, maxLength);
 }
 
 void NameEditWindow::ShowRecord(int number) {

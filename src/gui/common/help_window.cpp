@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/qt_text.h"
+#include "gui/common/focus_return.h"
 
 namespace kalvodrin {
 
@@ -47,7 +48,7 @@ void THelpForm::Load(const QString& page) {
 
 void THelpForm::ShowPage(const QString& page) {
   Load(page);
-  exec();
+  ExecReturningFocus(*this);
 }
 
 }  // namespace kalvodrin

@@ -13,12 +13,14 @@
 
 #include "gui/common/apply_change.h"
 #include "gui/common/edit_window.h"
+#include "gui/common/enter_moves.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/common/save_reason.h"
 #include "gui/common/search_box.h"
 
 namespace kalvodrin {
@@ -57,6 +59,8 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   countLabel_ = new QLabel(this);
   countLabel_->setObjectName("CountLabel");
   kaydetBtn_ = Button(this, "KaydetBtn", spec_.kaydetCaption);
+  reasonLabel_ = ReasonLabel(this);
+  enterMoves_ = new EnterMoves(this, [this] { KaydetBtnClick(); });
   duzeltBtn_ = Button(this, "DuzeltBtn", spec_.duzeltCaption);
   silBtn_ = Button(this, "SilBtn", spec_.silCaption);
   BuildLayout();
@@ -82,6 +86,7 @@ void ListWindow::BuildLayout() {
   middle->addWidget(grid_, 1);
   buttons_ = new QVBoxLayout;
   buttons_->addWidget(kaydetBtn_);
+  buttons_->addWidget(reasonLabel_);
   buttons_->addWidget(duzeltBtn_);
   buttons_->addWidget(silBtn_);
   if (spec_.ordered) {
@@ -107,10 +112,14 @@ void ListWindow::BuildLayout() {
 
 void ListWindow::SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& entries) {
   main_->insertWidget(0, panel);
-  for (QLineEdit* field : entries) {
-    entries_.push_back(field);
-    connect(field, &QLineEdit::textChanged, this, &ListWindow::UpdateButtons);
-  }
+  for (QLineEdit* field : entries) AddEntry(field, QString());
+}
+
+void ListWindow::AddEntry(QLineEdit* field, const QString& label) {
+  entries_.push_back(field);
+  entryLabels_.push_back(label);
+  enterMoves_->Add(field);
+  connect(field, &QLineEdit::textChanged, this, &ListWindow::UpdateButtons);
 }
 
 QLineEdit* ListWindow::AddEntryField(const QString& objectName, const QString& label,
@@ -125,13 +134,17 @@ QLineEdit* ListWindow::AddEntryField(const QString& objectName, const QString& l
   if (maxLength > 0) field->setMaxLength(maxLength);
   InstallKeyFilter(field, FieldKind::kTurkishUpper);
   entryForm_->addRow(label, field);
-  entries_.push_back(field);
-  connect(field, &QLineEdit::textChanged, this, &ListWindow::UpdateButtons);
+  AddEntry(field, label);
   return field;
 }
 
 bool ListWindow::EntryValid() const {
   return !entries_.empty() && !entries_.front()->text().isEmpty();
+}
+
+QString ListWindow::SaveBlockedReason() const {
+  if (entries_.empty() || !entries_.front()->text().isEmpty()) return {};
+  return MissingFieldReason(entryLabels_.front());
 }
 
 void ListWindow::ClearEntries() {
@@ -168,7 +181,9 @@ void ListWindow::Refill() {
 
 void ListWindow::UpdateButtons() {
   const bool filled = grid_->FilledRows() > 0;
-  kaydetBtn_->setEnabled(EntryValid());
+  const bool valid = EntryValid();
+  kaydetBtn_->setEnabled(valid);
+  ShowReason(reasonLabel_, valid ? QString() : SaveBlockedReason());
   duzeltBtn_->setEnabled(filled);
   silBtn_->setEnabled(filled);
   if (upBtn_ != nullptr) upBtn_->setEnabled(filled);
@@ -176,11 +191,20 @@ void ListWindow::UpdateButtons() {
 }
 
 void ListWindow::KaydetBtnClick() {
-  if (!EntryValid()) return;
+  if (!EntryValid() || !ConfirmDuplicate()) return;
   if (!ApplyChange(context_, SaveNew(), spec_.texts.refusal)) return;
   Refill();
   ClearEntries();
   FocusFirstEntry();
+}
+
+// A second record with the same name is almost always a typing mistake.
+bool ListWindow::ConfirmDuplicate() {
+  if (!spec_.texts.duplicateQuestion) return true;
+  std::vector<std::string> fields;
+  for (const QLineEdit* field : entries_) fields.push_back(ToRecordText(field->text()));
+  const std::string question = spec_.texts.duplicateQuestion(context_.school, fields, 0);
+  return question.empty() || context_.sil.Confirm(U8(question));
 }
 
 void ListWindow::DuzeltBtnClick() {
@@ -222,9 +246,9 @@ void ListWindow::MoveSelected(MoveDirection direction) {
 }
 
 NameListWindow::NameListWindow(AppContext context, ListWindowSpec spec, const QString& label,
-                               SaveName saveNew, QWidget* parent)
+                               int maxLength, SaveName saveNew, QWidget* parent)
     : ListWindow(context, std::move(spec), parent), saveNew_(saveNew) {
-  AddEntryField("Edit1", label);
+  AddEntryField("Edit1", label, maxLength);
 }
 
 Change NameListWindow::SaveNew() {

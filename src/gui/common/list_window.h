@@ -4,7 +4,11 @@
 // while the entries are valid, edit and delete buttons enabled while the list is not
 // empty, a count label and, for ordered lists, up and down buttons. Each command calls
 // one operation, saves the files it changed and refills the grid:
-//   F2 / save     new record from the entries; the selected row index stays
+//   F2 / save     new record from the entries; the selected row index stays. While
+//                 the entries are not valid the button is grey and the reason shows
+//                 beside it; a record named as an existing one is saved only after
+//                 the user confirms it
+//   Enter in an entry field   the next field; on the last one, as F2
 //   Enter, double click, edit button   the edit window for the selected record
 //   F5 / delete   after confirmation; the same row stays selected while it exists,
 //                 else the new last row; an emptied list sends the focus to the entries
@@ -35,6 +39,7 @@ class QBoxLayout;
 namespace kalvodrin {
 
 class EditWindow;
+class EnterMoves;
 class ListGrid;
 class SearchBox;
 struct School;
@@ -76,6 +81,9 @@ class ListWindow : public QDialog {
  protected:
   // By default a new record needs its first entry field filled.
   virtual bool EntryValid() const;
+  // Why the entries are not valid, beside the grey save button (UTF-8 words); by
+  // default the label of the empty first field.
+  virtual QString SaveBlockedReason() const;
   virtual Change SaveNew() = 0;
 
   void showEvent(QShowEvent* event) override;
@@ -85,8 +93,9 @@ class ListWindow : public QDialog {
   // first of them taking the focus.
   void SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& entries);
   // An upper-case entry field in a labelled row of the standard entry panel, which the
-  // first call puts above the grid.
-  QLineEdit* AddEntryField(const QString& objectName, const QString& label, int maxLength = 0);
+  // first call puts above the grid; it takes at most `maxLength` characters, the
+  // width its record field stores.
+  QLineEdit* AddEntryField(const QString& objectName, const QString& label, int maxLength);
   // The window that edits the selected record.
   void SetEditWindow(EditWindow* editWindow) { editWindow_ = editWindow; }
   QLineEdit* entry(std::size_t index) const { return entries_.at(index); }
@@ -102,6 +111,8 @@ class ListWindow : public QDialog {
   void BuildLayout();
   void ClearEntries();
   void FocusFirstEntry();
+  void AddEntry(QLineEdit* field, const QString& label);
+  bool ConfirmDuplicate();
 
   AppContext context_;
   ListWindowSpec spec_;
@@ -109,6 +120,7 @@ class ListWindow : public QDialog {
   SearchBox* search_ = nullptr;
   QLabel* countLabel_;
   QPushButton* kaydetBtn_;
+  QLabel* reasonLabel_;
   QPushButton* duzeltBtn_;
   QPushButton* silBtn_;
   QPushButton* upBtn_ = nullptr;
@@ -117,6 +129,8 @@ class ListWindow : public QDialog {
   QBoxLayout* buttons_;
   QFormLayout* entryForm_ = nullptr;
   std::vector<QLineEdit*> entries_;
+  std::vector<QString> entryLabels_;
+  EnterMoves* enterMoves_;
   EditWindow* editWindow_ = nullptr;
 };
 
@@ -127,8 +141,9 @@ class NameListWindow : public ListWindow {
 
  public:
   using SaveName = Change (*)(School&, std::string_view name);
+  // `maxLength`: the width the record stores of the name.
   NameListWindow(AppContext context, ListWindowSpec spec, const QString& label,
-                 SaveName saveNew, QWidget* parent = nullptr);
+                 int maxLength, SaveName saveNew, QWidget* parent = nullptr);
 
  protected:
   Change SaveNew() override;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "gui/common/qt_text.h"
+#include "gui/common/focus_return.h"
 
 namespace kalvodrin {
 
@@ -70,7 +71,7 @@ int TSilForm::ShowModal(const QString& text) {
   richEdit1_->setPlainText(text);
   FitTextHeight();
   ArrangeForMode();
-  return exec();
+  return ExecReturningFocus(*this);
 }
 
 // As tall as the text needs: one line for most messages, more for a long error.

@@ -1,11 +1,13 @@
 #include "gui/common/search_box.h"
 
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
 #include "gui/common/key_filters.h"
 #include "gui/common/list_grid.h"
+#include "gui/common/qt_text.h"
 
 namespace kalvodrin {
 
@@ -29,7 +31,12 @@ void SearchBox::ToggleFromGrid(const QString& typed) {
     hide();
     return;
   }
-  clear();
+  {
+    // An empty text is no search: opening the box leaves the selection alone.
+    const QSignalBlocker quiet(this);
+    clear();
+  }
+  ShowMatch(true);
   PlaceOverGrid();
   show();
   raise();
@@ -40,14 +47,36 @@ void SearchBox::ToggleFromGrid(const QString& typed) {
 }
 
 void SearchBox::Search(const QString& text) {
+  if (text.isEmpty()) {
+    ShowMatch(true);
+    return;
+  }
   const int row = FirstRowWithPrefix(grid_->ColumnTexts(nameColumn_), text);
-  if (row >= 0) grid_->SelectRow(row);
+  if (row >= 0) {
+    grid_->SelectRow(row);
+    PlaceOverGrid();
+  }
+  ShowMatch(row >= 0);
+}
+
+void SearchBox::ShowMatch(bool matched) {
+  noMatch_ = !matched;
+  setStyleSheet(matched ? QString() : QStringLiteral("background: #ffc8c8;"));
+  setToolTip(matched ? QString() : U8("Bu harflerle başlayan kayıt yok"));
 }
 
 void SearchBox::PlaceOverGrid() {
   const int height = sizeHint().height();
-  const int width = std::min(220, grid_->width() - 4);
-  setGeometry(2, grid_->height() - height - 2, std::max(width, 60), height);
+  const int width = std::max(std::min(220, grid_->width() - 4), 60);
+  QRect box(2, grid_->height() - height - 2, width, height);
+  const int row = grid_->SelectedRow();
+  if (row >= 0) {
+    const QRect cell = grid_->visualRect(grid_->model()->index(row, nameColumn_));
+    const QRect selected(grid_->viewport()->mapTo(grid_, cell.topLeft()), cell.size());
+    const bool covers = selected.bottom() >= box.top() && selected.top() <= box.bottom();
+    if (covers) box.moveTop(grid_->viewport()->geometry().top() + 2);
+  }
+  setGeometry(box);
 }
 
 void SearchBox::keyPressEvent(QKeyEvent* event) {
@@ -63,6 +92,13 @@ void SearchBox::keyPressEvent(QKeyEvent* event) {
 void SearchBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   hide();
+}
+
+void SearchBox::hideEvent(QHideEvent* event) {
+  QLineEdit::hideEvent(event);
+  const QSignalBlocker quiet(this);
+  clear();
+  ShowMatch(true);
 }
 
 }  // namespace kalvodrin

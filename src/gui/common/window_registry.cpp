@@ -1,4 +1,5 @@
 #include "gui/common/window_registry.h"
+#include "gui/common/focus_return.h"
 
 #include <QDialog>
 
@@ -6,7 +7,7 @@ namespace kalvodrin {
 
 WindowOpener ModalOpener(QDialog* window) {
   return [window] {
-    window->exec();
+    ExecReturningFocus(*window);
     return OpenOutcome::kClosed;
   };
 }

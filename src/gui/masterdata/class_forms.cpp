@@ -12,6 +12,7 @@
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/record_texts.h"
 #include "gui/masterdata/room_forms.h"
+#include "gui/common/focus_return.h"
 #include "masterdata/classes.h"
 #include "masterdata/deletions.h"
 #include "masterdata/list_rows.h"
@@ -88,7 +89,7 @@ void TSinifForm::EKBNA1Click() {
   grid()->SelectRow(row);
 }
 
-void TSinifForm::DerslikBtnClick() { roomForm_->exec(); }
+void TSinifForm::DerslikBtnClick() { ExecReturningFocus(*roomForm_); }
 
 Change TSinifForm::SaveNew() {
   return SaveNewClass(context().school, ToRecordText(entry(0)->text()),

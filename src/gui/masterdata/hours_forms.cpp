@@ -19,6 +19,7 @@
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/record_texts.h"
+#include "gui/common/focus_return.h"
 #include "masterdata/class_hours.h"
 #include "masterdata/list_rows.h"
 
@@ -74,7 +75,7 @@ bool TSaatlerForm::Open() {
   const std::array<std::string, 16> texts = StartTimeTexts(context_.school);
   for (std::size_t h = 0; h < texts.size(); ++h) edits_[h]->setText(FromCp1254(texts[h]));
   edits_[0]->setFocus(Qt::OtherFocusReason);
-  return exec() == QDialog::Accepted;
+  return ExecReturningFocus(*this) == QDialog::Accepted;
 }
 
 void TSaatlerForm::KaydetBtnClick() {

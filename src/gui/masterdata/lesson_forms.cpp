@@ -16,6 +16,7 @@
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/lesson_group_forms.h"
 #include "gui/masterdata/record_texts.h"
+#include "gui/common/focus_return.h"
 #include "masterdata/deletions.h"
 #include "masterdata/lessons.h"
 #include "masterdata/list_rows.h"
@@ -107,6 +108,7 @@ TDersEditForm::TDersEditForm(AppContext context, QWidget* parent)
   MakePatternField(edit4_);
   fields()->addRow(U8("YERLEŞTİRME BİÇİMİ"), edit4_);
   for (QLineEdit* f : {edit3_, edit4_, edit5_, edit6_, edit7_}) WatchField(f);
+  SetEnterOrder({edit1_, edit2_, groupCombo_, edit3_, edit5_, edit6_, edit7_, edit4_});
 }
 
 void TDersEditForm::ShowRecord(int number) {
@@ -194,7 +196,7 @@ TDerslerForm::TDerslerForm(AppContext context, QWidget* parent)
 
 void TDerslerForm::GrupBtnClick() {
   const int row = grid()->SelectedRow();
-  groupForm_->exec();
+  ExecReturningFocus(*groupForm_);
   Refill();  // group names may have changed
   grid()->SelectRow(row);
 }

@@ -16,6 +16,8 @@ std::string_view GroupName(const School& school, int number) {
   return g != nullptr ? g->name.view() : std::string_view();
 }
 
+constexpr int kGroupNameWidth = decltype(TLessonGroupRec::name)::kCapacity;
+
 }  // namespace
 
 TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
@@ -25,7 +27,7 @@ TDersGrupEditForm::TDersGrupEditForm(AppContext context, QWidget* parent)
                       .helpTopic = 104,
                       .texts = TextsOf(EntityKind::kLessonGroup)},
                      {.label = U8("GRUP ADI"), .name = GroupName, .store = SaveLessonGroupEdit},
-                     parent) {
+                     kGroupNameWidth, parent) {
   setObjectName("TDersGrupEditForm");
 }
 
@@ -40,7 +42,7 @@ TDersGrupForm::TDersGrupForm(AppContext context, QWidget* parent)
                       .columns = LessonGroupColumns(),
                       .rows = LessonGroupRows,
                       .deleteRecord = DeleteLessonGroupFromList},
-                     U8("DERS GRUBU"), SaveNewLessonGroup, parent) {
+                     U8("DERS GRUBU"), kGroupNameWidth, SaveNewLessonGroup, parent) {
   setObjectName("TDersGrupForm");
   SetEditWindow(new TDersGrupEditForm(context, this));
   resize(420, 420);

@@ -7,6 +7,7 @@
 #include "gui/masterdata/hours_forms.h"
 #include "gui/masterdata/lesson_forms.h"
 #include "gui/masterdata/teacher_forms.h"
+#include "gui/common/focus_return.h"
 
 namespace kalvodrin {
 
@@ -34,7 +35,7 @@ void MasterDataWindows::OpenWeeklyHours() {
     context_.sil.Notice(U8(kNoClassNotice));
     return;
   }
-  weeklyHours_->exec();
+  ExecReturningFocus(*weeklyHours_);
 }
 
 }  // namespace kalvodrin

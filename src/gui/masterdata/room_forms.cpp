@@ -17,6 +17,8 @@ std::string_view RoomName(const School& school, int number) {
   return r != nullptr ? r->name.view() : std::string_view();
 }
 
+constexpr int kRoomNameWidth = decltype(TRoomRec::name)::kCapacity;
+
 }  // namespace
 
 TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
@@ -26,7 +28,7 @@ TDerslikEditForm::TDerslikEditForm(AppContext context, QWidget* parent)
                       .helpTopic = 108,
                       .texts = TextsOf(EntityKind::kRoom)},
                      {.label = U8("DERSLİK ADI"), .name = RoomName, .store = SaveRoomEdit},
-                     parent) {
+                     kRoomNameWidth, parent) {
   setObjectName("TDerslikEditForm");
 }
 
@@ -45,7 +47,7 @@ TDerslikForm::TDerslikForm(AppContext context, QWidget* parent)
                       .deleteRecord = DeleteRoomFromList,
                       .moveRecord = MoveRoom,
                       .sortBeforeFill = SortRooms},
-                     U8("DERSLİK ADI"), SaveNewRoom, parent) {
+                     U8("DERSLİK ADI"), kRoomNameWidth, SaveNewRoom, parent) {
   setObjectName("TDerslikForm");
   SetEditWindow(new TDerslikEditForm(context, this));
   resize(460, 480);

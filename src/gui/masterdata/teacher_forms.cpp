@@ -30,10 +30,10 @@ TOgretmenEditForm::TOgretmenEditForm(AppContext context, QWidget* parent)
                   .texts = TextsOf(EntityKind::kTeacher)},
                  parent) {
   setObjectName("TOgretmenEditForm");
-  edit1_ = AddField("Edit1", U8("ADI SOYADI"));
-  edit2_ = AddField("Edit2", U8("BRANŞI"));
-  edit3_ = AddField("Edit3", U8("SINIF ÖĞRETMENLİĞİ"));
-  edit4_ = AddField("Edit4", U8("EĞİTSEL KULÜP"));
+  edit1_ = AddField("Edit1", U8("ADI SOYADI"), 30);
+  edit2_ = AddField("Edit2", U8("BRANŞI"), 12);
+  edit3_ = AddField("Edit3", U8("SINIF ÖĞRETMENLİĞİ"), 8);
+  edit4_ = AddField("Edit4", U8("EĞİTSEL KULÜP"), 12);
 }
 
 void TOgretmenEditForm::ShowRecord(int number) {
@@ -68,7 +68,7 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
   AddEntryField("Edit1", U8("ADI SOYADI"), 30);
   AddEntryField("Edit2", U8("BRANŞI"), 12);
   AddEntryField("Edit3", U8("SINIF ÖĞRETMENLİĞİ"), 8);
-  AddEntryField("Edit4", U8("EĞİTSEL KULÜP"), 15);
+  AddEntryField("Edit4", U8("EĞİTSEL KULÜP"), 12);
   // Printing the list and the duty distribution come with their own parts of the
   // program; until then the buttons are shown and disabled.
   yazdirBtn_ = AddButton("YazdirBtn", U8("YAZDIR(F9)"));

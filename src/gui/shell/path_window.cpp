@@ -10,6 +10,7 @@
 #include "gui/common/function_keys.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/common/focus_return.h"
 #include "shell/work_folder_text.h"
 
 namespace kalvodrin {
@@ -53,7 +54,7 @@ void TPathForm::Prepare(const std::string& stored) {
 bool TPathForm::Open(const std::filesystem::path& file, std::string& stored) {
   file_ = file;
   Prepare(stored);
-  if (exec() != QDialog::Accepted) return false;
+  if (ExecReturningFocus(*this) != QDialog::Accepted) return false;
   stored = saved_;
   return true;
 }

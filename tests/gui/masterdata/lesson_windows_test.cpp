@@ -80,7 +80,9 @@ TEST_F(LessonWindows, PoolByKeyboardFromEmptyToEmpty) {
     Child(d, "Edit5")->setFocus();
     TypeText(Child(d, "Edit5"), "e");  // replaces the H
     Type(d, "Edit6", "5");
-    Key(d, Qt::Key_Return);
+    Key(d, Qt::Key_Return);  // on to Edit7
+    Key(d, Qt::Key_Return);  // on to Edit4, the last box
+    Key(d, Qt::Key_Return);  // saves
   });
   Key(&form, Qt::Key_Return);
   const School disk = OnDisk();
@@ -149,6 +151,16 @@ TEST_F(LessonWindows, GroupsByKeyboardAndBackInThePool) {
     auto* combo = Child<QComboBox>(edit, "GroupCombo");
     EXPECT_EQ(combo->count(), 2);
     combo->setCurrentIndex(0);
+    // Enter walks the boxes top to bottom, the one in a sentence too, and saves on
+    // the last one.
+    QStringList walked;
+    for (int i = 0; i < 7; ++i) {
+      Key(edit, Qt::Key_Return);
+      walked << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(walked, (QStringList{"Edit2", "GroupCombo", "Edit3", "Edit5", "Edit6", "Edit7",
+                                   "Edit4"}));
+    EXPECT_TRUE(edit->isVisible());
     Key(edit, Qt::Key_Return);
   });
   Key(&pool, Qt::Key_Return);

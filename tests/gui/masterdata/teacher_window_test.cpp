@@ -52,7 +52,8 @@ TEST_F(TeacherWindow, TeachersByKeyboard) {
     EXPECT_EQ(d->windowTitle(), U8("DÜZELT"));
     EXPECT_EQ(Child(d, "Edit2")->text(), U8("TÜRKÇE"));
     Type(d, "Edit3", "10-b");
-    Key(d, Qt::Key_Return);
+    Key(d, Qt::Key_Return);  // on to the club, the last box
+    Key(d, Qt::Key_Return);  // saves
   });
   Key(&form, Qt::Key_Return);
   EXPECT_EQ(FromCp1254(OnDisk().TeacherByNo(2)->classTeacherOf.view()), "10-B");
