@@ -21,6 +21,10 @@ constexpr long kPerHourTakenOut = 1'000;  // hours as the totals count them
 // Taking out a block that still stands where the timetable had it: keeping the
 // timetable the user or the classic run made is worth a detour.
 constexpr long kPerOriginalHour = 10'000;
+// ... for this many moves per unit; a school that is not complete by then is hard, and
+// the chains may move any block from then on (held to the old places, a few unlucky
+// starts took many times longer).
+constexpr long kKeepOriginalsPerUnit = 3;
 // Taking out a block placed only a few moves ago invites going round in circles.
 constexpr long kRecentlyPlaced = 20'000;
 constexpr long kRecentMoves = 8;
@@ -132,7 +136,9 @@ bool CompletionSearch::StandsWhereItStood(int unit) const {
 long CompletionSearch::TakeOutScore(int unit) const {
   const CompletionUnit& u = model_.units[Ix(unit)];
   long score = kPerBlockTakenOut + kPerHourTakenOut * u.weight;
-  if (StandsWhereItStood(unit)) score += kPerOriginalHour * u.block.length;
+  const long keepingOriginals = kKeepOriginalsPerUnit * static_cast<long>(model_.units.size());
+  if (steps_ < keepingOriginals && StandsWhereItStood(unit))
+    score += kPerOriginalHour * u.block.length;
   if (placedAt_[Ix(unit)] + kRecentMoves > steps_) score += kRecentlyPlaced;
   return score;
 }
