@@ -69,4 +69,10 @@ bool BlockFitsDay(const Block& block) {
          block.startCell == CellIndex(block.day, block.startHour);
 }
 
+bool BlockCoversCell(int startCell, int length, int cell) {
+  const int last = startCell + length - 1;
+  return length >= 1 && IsCell(startCell) && startCell <= cell && cell <= last &&
+         DayOfCell(startCell) == DayOfCell(cell) && DayOfCell(last) == DayOfCell(cell);
+}
+
 }  // namespace kalvodrin

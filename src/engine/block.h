@@ -51,4 +51,9 @@ void SetBlockStart(Block& block, int startCell);
 // startHour + length - 1 <= 16. Every test and operation refuses other places.
 bool BlockFitsDay(const Block& block);
 
+// True when the block a timetable cell claims (its start and length planes) lies on
+// the cell's day and covers the cell. Planes come from files, so every reader that
+// turns them into cells or days asks this first.
+bool BlockCoversCell(int startCell, int length, int cell);
+
 }  // namespace kalvodrin

@@ -24,12 +24,7 @@ Link LinkAt(const Grid& g, int cell) {
 
 bool SameLink(Link a, Link b) { return a.length == b.length && a.start == b.start; }
 
-// The block a cell claims lies on the cell's day and covers the cell.
-bool LinkCovers(Link link, int cell) {
-  const int last = link.start + link.length - 1;
-  return link.length >= 1 && IsCell(link.start) && link.start <= cell && cell <= last &&
-         DayOfCell(link.start) == DayOfCell(cell) && DayOfCell(last) == DayOfCell(cell);
-}
+bool LinkCovers(Link link, int cell) { return BlockCoversCell(link.start, link.length, cell); }
 
 template <typename Grid>
 void CheckFreeCell(const Grid& g, int cell, const std::string& who, Report& report) {

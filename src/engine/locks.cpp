@@ -16,8 +16,7 @@ uint8_t Flipped(uint8_t open) { return open == 0 ? 1 : 0; }
 bool BlockExtent(const Plane& len, const Plane& start, int cell, int& first, int& last) {
   first = start[At(cell)];
   last = first + len[At(cell)] - 1;
-  return IsCell(first) && len[At(cell)] >= 1 && first <= cell && cell <= last &&
-         DayOfCell(first) == DayOfCell(cell) && DayOfCell(last) == DayOfCell(cell);
+  return BlockCoversCell(first, len[At(cell)], cell);
 }
 
 // Writes `value` over first..last for every teacher, room and class of the lesson

@@ -52,8 +52,8 @@ class PlacementSearch {
   void RepairOccupied(PlacementRequest& request);
   bool CollectTeacherConflicts(PlacementRequest& request);
   bool CollectClassAndRoomConflicts(PlacementRequest& request);
-  bool AddConflict(PlacementRequest& request, int startCell, int length, int classNo,
-                   int lesson, int shiftTeacher);
+  bool AddConflict(PlacementRequest& request, int cell, int startCell, int length,
+                   int classNo, int lesson, int shiftTeacher);
   bool ReplaceConflicts(PlacementRequest& request);
   bool ShiftTest(int teacher, int startCell, int length) const;
   bool TeacherDayMove(const PlacementRequest& request, const Conflict& conflict);

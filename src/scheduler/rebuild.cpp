@@ -31,9 +31,11 @@ bool PlacementSearch::TakeOutTeacherDay(int teacher, int day,
     const TClassGridRec* cls = school_.ClassGridByNo(classNo);
     const int lesson = cls != nullptr ? cls->occupant[At(cell)] : 0;
     const int length = grid->blockLen[At(cell)];
+    const int start = grid->blockStart[At(cell)];
+    // A damaged cell names no block that could be taken out whole.
+    if (!BlockCoversCell(start, length, cell)) return false;
     taken.push_back(TakenBlock{classNo, lesson, length});
-    if (RemoveBlock(school_, length, grid->blockStart[At(cell)], classNo, &journal_) !=
-        RemoveOutcome::kRemoved)
+    if (RemoveBlock(school_, length, start, classNo, &journal_) != RemoveOutcome::kRemoved)
       return false;
   }
   return true;

@@ -65,7 +65,7 @@ bool PlacementSearch::CollectTeacherConflicts(PlacementRequest& request) {
     for (int cell = block.startCell; cell < block.startCell + block.length; ++cell) {
       const int classNo = grid.occupant[At(cell)];
       if (classNo == 0) continue;
-      if (!AddConflict(request, grid.blockStart[At(cell)], grid.blockLen[At(cell)],
+      if (!AddConflict(request, cell, grid.blockStart[At(cell)], grid.blockLen[At(cell)],
                        classNo, LessonAt(school_, classNo, cell), teacher))
         return false;
     }
@@ -83,7 +83,7 @@ bool PlacementSearch::CollectClassAndRoomConflicts(PlacementRequest& request) {
     for (int cell = block.startCell; cell < end; ++cell) {
       const int lesson = grid.occupant[At(cell)];
       if (lesson == 0) continue;
-      if (!AddConflict(request, grid.blockStart[At(cell)], grid.blockLen[At(cell)],
+      if (!AddConflict(request, cell, grid.blockStart[At(cell)], grid.blockLen[At(cell)],
                        classNo, lesson, FirstTeacherOf(school_, classNo, lesson)))
         return false;
     }
@@ -95,7 +95,7 @@ bool PlacementSearch::CollectClassAndRoomConflicts(PlacementRequest& request) {
       const int classNo = grid->occupant[At(cell)];
       if (classNo == 0) continue;
       const int lesson = LessonAt(school_, classNo, cell);
-      if (!AddConflict(request, grid->blockStart[At(cell)], grid->blockLen[At(cell)],
+      if (!AddConflict(request, cell, grid->blockStart[At(cell)], grid->blockLen[At(cell)],
                        classNo, lesson, FirstTeacherOf(school_, classNo, lesson)))
         return false;
     }
@@ -103,11 +103,15 @@ bool PlacementSearch::CollectClassAndRoomConflicts(PlacementRequest& request) {
   return true;
 }
 
-// Records the conflict and takes its block out while the chain's budget allows. A
-// fifth conflict fails the repair whatever follows, so the search stops there.
-bool PlacementSearch::AddConflict(PlacementRequest& request, int startCell, int length,
-                                  int classNo, int lesson, int shiftTeacher) {
+// Records the conflict that `cell` holds and takes its block out while the chain's
+// budget allows. A fifth conflict fails the repair whatever follows, so the search
+// stops there. A damaged timetable can claim a block that does not cover the cell or
+// leaves its day; such a block can be neither shifted nor taken out, so the repair
+// gives up on this cell.
+bool PlacementSearch::AddConflict(PlacementRequest& request, int cell, int startCell,
+                                  int length, int classNo, int lesson, int shiftTeacher) {
   if (request.conflictCount >= kConflictLimit) return false;
+  if (!BlockCoversCell(startCell, length, cell)) return false;
   Conflict& c = request.conflicts[static_cast<std::size_t>(request.conflictCount++)];
   c = Conflict{startCell, length, classNo, lesson, false};
   const Block& block = request.block;
@@ -136,7 +140,8 @@ bool PlacementSearch::ReplaceConflicts(PlacementRequest& request) {
 // around it for the gap the teacher may leave.
 bool PlacementSearch::ShiftTest(int teacher, int startCell, int length) const {
   const TTeacherGridRec* grid = school_.TeacherGridByNo(teacher);
-  if (grid == nullptr || grid->effective.gapsAllowed == 1) return false;
+  if (grid == nullptr || grid->effective.gapsAllowed == 1 || !IsCell(startCell))
+    return false;
   const int day = DayOfCell(startCell);
   const int first = grid->firstUsable[DayAt(day)];
   const int last = grid->lastUsable[DayAt(day)];
