@@ -53,17 +53,13 @@ RunOutcome PlacementRun::RunWholeSchool() {
   SortTeachersForRun(school_);
   state_.relaxPasses = 0;
   PassSet();
-  // Each cycle prepares the teachers under the relaxed settings, relaxes once more
-  // before the pass set, and asks again whether another cycle may follow.
-  while (state_.stopKey != kStopRun) {
+  // The rules read the teachers' prepared values, so every relaxation is followed by
+  // a preparation before the pass set that is to use it.
+  while (state_.stopKey != kStopRun &&
+         RelaxationStep(school_.Settings, state_.relaxPasses,
+                        state_.placed == state_.total)) {
     PrepareAllTeachers(school_);
-    if (RelaxationStep(school_.Settings, state_.relaxPasses,
-                       state_.placed == state_.total))
-      PassSet();
-    if (state_.stopKey == kStopRun ||
-        !RelaxationStep(school_.Settings, state_.relaxPasses,
-                        state_.placed == state_.total))
-      break;
+    PassSet();
   }
   RunOutcome outcome = EndRun();
   ReloadSettings();

@@ -155,11 +155,26 @@ bool PlacementSearch::EarlyHoursHaveRoom(const PlacementRequest& request) const 
   return false;
 }
 
+// The search walks the window of the class asked for; the other classes of a common
+// lesson may end their day earlier or start it later.
+bool PlacementSearch::OtherClassWindowsHold(const Block& block) const {
+  const std::size_t d = DayAt(block.day);
+  const int end = block.startHour + block.length - 1;
+  for (int i = 1; i < block.classCount; ++i) {
+    const TClassGridRec& cls = *school_.ClassGridByNo(block.classes[static_cast<std::size_t>(i)]);
+    if (cls.firstHour[d] == 0 || cls.lastHour[d] == 0 || block.startHour < cls.firstHour[d] ||
+        end > cls.lastHour[d])
+      return false;
+  }
+  return true;
+}
+
 bool PlacementSearch::TryCell(PlacementRequest& request) {
   Block& block = request.block;
   if (state_.blockAlign == 1 && block.length % 2 == 0 && block.startHour % 2 == 0)
     return false;
   if (journal_.full()) return false;
+  if (!OtherClassWindowsHold(block)) return false;
   const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
   const std::size_t at = At(block.startCell);
   if (teacher.occupant[at] == block.classes[0] && teacher.blockLen[at] == block.length &&

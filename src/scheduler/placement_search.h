@@ -43,6 +43,7 @@ class PlacementSearch {
   void Search(PlacementRequest& request);
   bool Poll();
   bool EarlyHoursHaveRoom(const PlacementRequest& request) const;
+  bool OtherClassWindowsHold(const Block& block) const;
   bool TryCell(PlacementRequest& request);
   void TryFurtherStrategies(PlacementRequest& request);
   RuleParams Params() const;
@@ -50,6 +51,7 @@ class PlacementSearch {
 
   // Repair of an occupied cell and its helpers (repair.cpp).
   void RepairOccupied(PlacementRequest& request);
+  int RepairCost(int conflicts) const;
   bool CollectTeacherConflicts(PlacementRequest& request);
   bool CollectClassAndRoomConflicts(PlacementRequest& request);
   bool AddConflict(PlacementRequest& request, int cell, int startCell, int length,

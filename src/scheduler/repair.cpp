@@ -35,8 +35,7 @@ void PlacementSearch::RepairOccupied(PlacementRequest& request) {
             SameLessonRule(school_, request.block, Params()) &&
             CollectClassAndRoomConflicts(request);
   if (ok) {
-    if (request.conflictCount > state_.blockAlign)
-      state_.repairUsed += request.conflictCount;
+    state_.repairUsed += RepairCost(request.conflictCount);
     ok = request.conflictCount < kConflictLimit &&
          state_.repairUsed < state_.repairBudget;
   }
@@ -53,6 +52,15 @@ void PlacementSearch::RepairOccupied(PlacementRequest& request) {
   request.ok = false;
   RollBack(school_, journal_, mark);
   state_.repairUsed = usedBefore;
+}
+
+// With block alignment a repair of one conflict is free, so that an aligned block can
+// push one neighbour aside at the lowest level. Nested inside another repair it costs
+// one: otherwise chains of one-conflict repairs nest until the journal is full and
+// every link retries every cell, and the budget would bound nothing.
+int PlacementSearch::RepairCost(int conflicts) const {
+  if (conflicts > state_.blockAlign) return conflicts;
+  return state_.searchDepth > 1 && conflicts > 0 ? 1 : 0;
 }
 
 // Every teacher of the request, hour by hour: a block the teacher gives there is in
