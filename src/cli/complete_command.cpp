@@ -54,8 +54,12 @@ int RunComplete(const std::string& given, const CompletionFlags& flags) {
 
 }  // namespace
 
-void AddCompletionOptions(CLI::App& command, CompletionFlags& flags) {
+void AddSeedOption(CLI::App& command, CompletionFlags& flags) {
   command.add_option("--seed", flags.seed, "Aramanın tohumu (aynı tohum, aynı program)");
+}
+
+void AddCompletionOptions(CLI::App& command, CompletionFlags& flags) {
+  AddSeedOption(command, flags);
   command.add_option("--time-limit", flags.timeLimitSeconds, "En çok bu kadar saniye")
       ->check(CLI::PositiveNumber);
 }
@@ -81,18 +85,6 @@ int CompleteAndSave(School& school, const std::filesystem::path& folder,
                           : "Yerleşmeyen " + std::to_string(left) + " ders saati kaldı.")
             << '\n';
   return 0;
-}
-
-DeadlineObserver::DeadlineObserver(RunObserver& inner, double seconds)
-    : inner_(inner),
-      deadline_(std::chrono::steady_clock::now() +
-                std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                    std::chrono::duration<double>(seconds))) {}
-
-int DeadlineObserver::OnSearchStep(const RunProgress& progress) {
-  const int key = inner_.OnSearchStep(progress);
-  if (!over_ && (++steps_ & 255u) == 0) over_ = std::chrono::steady_clock::now() >= deadline_;
-  return over_ ? kStopRun : key;
 }
 
 void AddCompleteCommand(CLI::App& app, CommandContext& context) {

@@ -21,6 +21,7 @@ struct RunProgress {
   int currentCell = 0;     // the cell the search is trying
   int total = 0;           // hours of the whole school to place
   int placed = 0;
+  long lessonAttempts = 0;  // lesson attempts begun in this run; a new one resets a skip
   std::chrono::steady_clock::time_point started;
 
   int Remaining() const { return total - placed; }

@@ -84,6 +84,7 @@ void PlacementRun::TeacherPass(int teacher) {
 // and the hours tried stay within the weekly hours.
 void PlacementRun::LessonAttempt(int /*teacher*/, int classNo, int lesson) {
   state_.stopKey = kNoStop;
+  ++progress_.lessonAttempts;
   const TClassLessonRec* cl = school_.ClassLessonAt(classNo, lesson);
   if (state_.sharedFirst && cl != nullptr && cl->teacherCount == 1 &&
       cl->commonGroup == 0)
