@@ -13,7 +13,6 @@
 #include "core/file_io.h"
 #include "core/storage.h"
 #include "scheduler/completion/completion.h"
-#include "scheduler/run_state.h"
 
 namespace kalvodrin::cli {
 namespace {
