@@ -1,5 +1,7 @@
 #include "scheduler/run_time_limits.h"
 
+#include <ctime>
+
 #include "scheduler/run_state.h"
 
 namespace kalvodrin {
@@ -13,25 +15,32 @@ RunTimeLimits::Clock::duration Seconds(double s) {
 
 }  // namespace
 
-RunTimeLimits::RunTimeLimits(double skipAfter, double timeLimit,
-                             std::function<Clock::time_point()> now)
+RunTimeLimits::Clock::time_point RunTimeLimits::ProcessTime() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return Clock::time_point(std::chrono::duration_cast<Clock::duration>(
+      std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec)));
+}
+
+RunTimeLimits::RunTimeLimits(double skipAfter, double timeLimit, Now cpuNow, Now wallNow)
     : skipAfter_(Seconds(skipAfter)),
       timeLimit_(Seconds(timeLimit)),
-      now_(std::move(now)),
-      runStart_(now_()),
-      attemptStart_(runStart_) {}
+      cpuNow_(std::move(cpuNow)),
+      wallNow_(std::move(wallNow)),
+      runStart_(wallNow_()),
+      attemptStart_(cpuNow_()) {}
 
 int RunTimeLimits::KeyFor(const RunProgress& progress) {
-  const Clock::time_point now = now_();
+  const Clock::time_point cpu = cpuNow_();
   if (progress.lessonAttempts != attempt_) {
     attempt_ = progress.lessonAttempts;
-    attemptStart_ = now;
+    attemptStart_ = cpu;
     attemptSkipped_ = false;
   }
-  if (timeLimit_ > Clock::duration::zero() && now - runStart_ >= timeLimit_)
+  if (timeLimit_ > Clock::duration::zero() && wallNow_() - runStart_ >= timeLimit_)
     return kStopRun;
   if (skipAfter_ > Clock::duration::zero() && !attemptSkipped_ &&
-      now - attemptStart_ >= skipAfter_) {
+      cpu - attemptStart_ >= skipAfter_) {
     attemptSkipped_ = true;
     skipped_ = true;
     return kSkipLesson;

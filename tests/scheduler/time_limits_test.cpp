@@ -29,7 +29,7 @@ class FakeClock {
 
 TEST(RunTimeLimits, SkipsALongAttemptOnceAndANewAttemptStartsAgain) {
   FakeClock clock;
-  RunTimeLimits limits(5, 0, clock.Fn());
+  RunTimeLimits limits(5, 0, clock.Fn(), clock.Fn());
   RunProgress p;
   p.lessonAttempts = 1;
   EXPECT_EQ(limits.KeyFor(p), kNoStop);
@@ -50,7 +50,7 @@ TEST(RunTimeLimits, SkipsALongAttemptOnceAndANewAttemptStartsAgain) {
 
 TEST(RunTimeLimits, StopsTheRunAtItsLimitAndZeroMeansNoBound) {
   FakeClock clock;
-  RunTimeLimits limits(0, 60, clock.Fn());
+  RunTimeLimits limits(0, 60, clock.Fn(), clock.Fn());
   RunProgress p;
   for (int attempt = 1; attempt <= 59; ++attempt) {
     p.lessonAttempts = attempt;
@@ -63,9 +63,26 @@ TEST(RunTimeLimits, StopsTheRunAtItsLimitAndZeroMeansNoBound) {
   EXPECT_EQ(limits.KeyFor(p), kStopRun);
   EXPECT_EQ(limits.KeyFor(p), kStopRun);
 
-  RunTimeLimits none(0, 0, clock.Fn());
+  RunTimeLimits none(0, 0, clock.Fn(), clock.Fn());
   clock.Advance(1e5);
   EXPECT_EQ(none.KeyFor(p), kNoStop);
+}
+
+// A lesson attempt counts the processor's time, the run the wall clock's.
+TEST(RunTimeLimits, AttemptsOnProcessorTimeAndTheRunOnWallTime) {
+  FakeClock cpu;
+  FakeClock wall;
+  RunTimeLimits limits(5, 60, cpu.Fn(), wall.Fn());
+  RunProgress p;
+  p.lessonAttempts = 1;
+  EXPECT_EQ(limits.KeyFor(p), kNoStop);
+  wall.Advance(30);  // a busy machine: half a minute passes, a second of work
+  cpu.Advance(1);
+  EXPECT_EQ(limits.KeyFor(p), kNoStop);
+  cpu.Advance(4);
+  EXPECT_EQ(limits.KeyFor(p), kSkipLesson);
+  wall.Advance(30);
+  EXPECT_EQ(limits.KeyFor(p), kStopRun);
 }
 
 }  // namespace
