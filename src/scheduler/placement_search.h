@@ -30,6 +30,9 @@ class PlacementSearch {
   bool NewRequest(const BlockRequest& wanted);
 
   const ChangeJournal& journal() const { return journal_; }
+  // The chain's journal, for a caller that runs a request inside a chain it keeps
+  // itself (searchDepth above 0) and rolls back on its own.
+  ChangeJournal& journal() { return journal_; }
 
  private:
   // A block taken out of a teacher's day, to be put back.
