@@ -9,14 +9,17 @@
 #include <array>
 #include <chrono>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 
+#include "core/storage.h"
 #include "engine/block_operations.h"
 #include "engine/teacher_preparation.h"
 #include "generator/sample_school.h"
 #include "scheduler/block_sizes.h"
 #include "scheduler/placement_run.h"
 #include "scheduler/placement_search.h"
+#include "scheduler/step_limit.h"
 #include "scheduler/unplaced_report.h"
 
 namespace kalvodrin {
@@ -61,6 +64,36 @@ void BM_WholeSchoolGenerated(benchmark::State& state) {
 }
 BENCHMARK(BM_WholeSchoolGenerated)
     ->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+
+// A generated school of two six-hour shifts with the default settings, the shape in
+// which every block must start at an odd hour.
+void BM_WholeSchoolShifts(benchmark::State& state) {
+  School school;
+  BuildShiftSchool(school, static_cast<int>(state.range(0)), 1);
+  state.counters["classes"] = static_cast<double>(school.Classes.size());
+  RunWholeSchool(state, school, nullptr);
+}
+BENCHMARK(BM_WholeSchoolShifts)->Arg(24)->Unit(benchmark::kMillisecond);
+
+// The real schools of bench/schools. Their deepest levels would search for minutes,
+// so each lesson attempt is skipped after this many search steps, as the skip key
+// would be, the same on every machine (the fingerprint test uses the same limit).
+constexpr long kRealSchoolSteps = 20000;
+
+void BM_WholeSchoolReal(benchmark::State& state, const char* name) {
+  auto school = std::make_unique<School>();
+  school->WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / name;
+  if (!LoadSchoolWithoutWriting(*school).ok()) {
+    state.SkipWithError("cannot read the school");
+    return;
+  }
+  StepLimitObserver observer(kRealSchoolSteps);
+  RunWholeSchool(state, *school, &observer);
+}
+BENCHMARK_CAPTURE(BM_WholeSchoolReal, na_havana_ps_2016, "na-havana-ps-2016")
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_WholeSchoolReal, br_eeblj_diurno, "br-eeblj-diurno")
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Does nothing, as a window that is never pressed.
 class NoOpObserver : public RunObserver {

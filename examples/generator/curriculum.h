@@ -76,6 +76,8 @@ inline constexpr int kMorningFirstHour = 1;
 inline constexpr int kMorningLastHour = 9;
 inline constexpr int kAfternoonFirstHour = 8;
 inline constexpr int kAfternoonLastHour = 16;
+// The length of a day in a school of two six-hour shifts.
+inline constexpr int kSixHourDay = 6;
 
 // The guidance lesson's fixed hour: Thursday, 7th hour in the morning shift and
 // 14th hour in the afternoon shift.

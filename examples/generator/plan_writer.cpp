@@ -40,8 +40,12 @@ void WriteClasses(const SchoolPlan& plan, School& school) {
     const int number = static_cast<int>(i) + 1;
     AddClass(school, number, Cp(std::to_string(c.grade)), Cp(c.section));
     TClassGridRec& grid = NewClassGrid(school, number);
-    const int first = c.afternoon ? kAfternoonFirstHour : kMorningFirstHour;
-    const int last = c.afternoon ? kAfternoonLastHour : kMorningLastHour;
+    int first = c.afternoon ? kAfternoonFirstHour : kMorningFirstHour;
+    int last = c.afternoon ? kAfternoonLastHour : kMorningLastHour;
+    if (plan.sixHourShifts) {
+      first = c.afternoon ? kSixHourDay + 1 : 1;
+      last = first + kSixHourDay - 1;
+    }
     grid.firstHour.fill(static_cast<uint8_t>(first));
     grid.lastHour.fill(static_cast<uint8_t>(last));
     grid.freeHours.fill(static_cast<uint8_t>(last - first + 1));
@@ -158,6 +162,13 @@ void WriteSettings(const SchoolPlan& plan, School& school) {
   s.guidanceHourMorning = kGuidanceHourMorning;
   s.guidanceDayAfternoon = kGuidanceDay;
   s.guidanceHourAfternoon = kGuidanceHourAfternoon;
+  // Six-hour days keep every setting at its default; the guidance hour is each
+  // shift's last.
+  if (plan.sixHourShifts) {
+    s.maxHoursPerDay = DefaultSettings().maxHoursPerDay;
+    s.guidanceHourMorning = kSixHourDay;
+    s.guidanceHourAfternoon = 2 * kSixHourDay;
+  }
 }
 
 }  // namespace

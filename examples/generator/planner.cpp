@@ -94,7 +94,21 @@ class Planner {
   SchoolPlan plan_;
 };
 
+// A week of five six-hour days holds 30 hours: the lessons last in the class's list
+// give way, the guidance hour stays.
+void FitSixHourWeek(std::vector<LessonId>& lessons) {
+  constexpr int kWeek = 30;
+  int hours = 0;
+  for (LessonId l : lessons) hours += HoursOf(l);
+  for (std::size_t i = lessons.size(); i-- > 0 && hours > kWeek;) {
+    if (lessons[i] == LessonId::kGuidance) continue;
+    hours -= HoursOf(lessons[i]);
+    lessons.erase(lessons.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+}
+
 void Planner::PlanClasses() {
+  plan_.sixHourShifts = options_.sixHourShifts;
   const int n = options_.classes;
   for (int g = 0; g < kGrades; ++g) {
     const int grade = 9 + g;
@@ -108,6 +122,7 @@ void Planner::PlanClasses() {
       if (grade >= 11) c.track = s < science ? Track::kScience : Track::kEqualWeight;
       const bool art = options_.sample ? s % 2 == 0 : rng_.OneIn(2);
       c.lessons = CurriculumOf(grade, c.track, art);
+      if (options_.sixHourShifts) FitSixHourWeek(c.lessons);
       plan_.classes.push_back(std::move(c));
     }
   }

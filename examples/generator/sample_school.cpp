@@ -21,4 +21,12 @@ void BuildGeneratedSchool(School& school, int classes, uint32_t seed) {
   samples::WritePlan(samples::PlanSchool(options), school);
 }
 
+void BuildShiftSchool(School& school, int classes, uint32_t seed) {
+  samples::PlanOptions options;
+  options.classes = std::clamp(classes, 1, kMaxGeneratedClasses);
+  options.seed = seed;
+  options.sixHourShifts = true;
+  samples::WritePlan(samples::PlanSchool(options), school);
+}
+
 }  // namespace kalvodrin

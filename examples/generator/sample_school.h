@@ -24,4 +24,8 @@ void BuildSampleSchool(School& school);
 // and as many teachers as their lessons need. The same seed gives the same school.
 void BuildGeneratedSchool(School& school, int classes, uint32_t seed);
 
+// A generated school of two six-hour shifts (morning hours 1..6, afternoon 7..12), at
+// most 30 hours a class, with the settings at their defaults.
+void BuildShiftSchool(School& school, int classes, uint32_t seed);
+
 }  // namespace kalvodrin

@@ -45,6 +45,7 @@ struct RoomPlan {
 };
 
 struct SchoolPlan {
+  bool sixHourShifts = false;  // days of hours 1..6 (morning) and 7..12 (afternoon)
   std::vector<ClassPlan> classes;
   std::vector<UnitPlan> units;
   std::vector<TeacherPlan> teachers;
@@ -61,6 +62,9 @@ struct PlanOptions {
   int classes = 24;
   uint64_t seed = 1;
   bool sample = false;
+  // The most common shape of a Turkish school: six-hour days, the morning shift at
+  // hours 1..6 and the afternoon shift at 7..12, so a class takes at most 30 hours.
+  bool sixHourShifts = false;
 };
 
 SchoolPlan PlanSchool(const PlanOptions& options);

@@ -77,6 +77,7 @@ bool PlacementSearch::FillRequest(PlacementRequest& request,
 }
 
 bool PlacementSearch::Poll() {
+  ++progress_.searchSteps;
   if (observer_ != nullptr) {
     const int key = observer_->OnSearchStep(progress_);
     if (key != kNoStop) state_.stopKey = key;

@@ -22,6 +22,9 @@ struct RunProgress {
   int total = 0;           // hours of the whole school to place
   int placed = 0;
   long lessonAttempts = 0;  // lesson attempts begun in this run; a new one resets a skip
+  // Search steps of the run. A search whose failure was already known is not walked
+  // again, and counts the steps it took the first time.
+  long searchSteps = 0;
   std::chrono::steady_clock::time_point started;
 
   int Remaining() const { return total - placed; }
