@@ -1,5 +1,6 @@
 #include "app/area_windows.h"
 
+#include "gui/assignments/assignment_windows.h"
 #include "gui/masterdata/master_data_windows.h"
 
 namespace kalvodrin {
@@ -7,6 +8,7 @@ namespace kalvodrin {
 std::vector<std::unique_ptr<AreaWindows>> CreateAreaWindows(AppContext context, QWidget* parent) {
   std::vector<std::unique_ptr<AreaWindows>> areas;
   areas.push_back(std::make_unique<MasterDataWindows>(context, parent));
+  areas.push_back(std::make_unique<AssignmentWindows>(context, parent));
   return areas;
 }
 

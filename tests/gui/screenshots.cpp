@@ -28,6 +28,7 @@
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
 #include "gui/shell/main_window.h"
+#include "assignments/assignments_screens.h"
 #include "masterdata/masterdata_screens.h"
 
 namespace kalvodrin {
@@ -203,6 +204,8 @@ int main(int argc, char** argv) {
   kalvodrin::RenderFailedStart(renderer, root);
   kalvodrin::RenderListGrid(renderer);
   kalvodrin::RenderMasterDataWindows(
+      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
+  kalvodrin::RenderAssignmentWindows(
       [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
