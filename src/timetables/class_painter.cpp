@@ -8,8 +8,8 @@ namespace {
 
 // A shared lesson whose first teacher has the hour closed shows purple on blue, so
 // that the user sees why the hour cannot move.
-void SharedColors(const School& school, const TClassLessonRec& cl, int cell,
-                  CellColor usual, CellPaint& p) {
+void SharedColors(const School& school, const TClassLessonRec& cl, int cell, CellColor usual,
+                  CellPaint& p) {
   const TTeacherGridRec* first =
       cl.teacherCount > 0 ? school.TeacherGridByNo(cl.teachers[0]) : nullptr;
   if (first != nullptr && !IsOpen(first, cell))
@@ -36,16 +36,15 @@ CellPaint PaintClassCell(const School& school, const TimetableSelection& sel, in
     return p;
   }
   if (lesson != 0 && InDayWindow(c, cell))
-    if (const TLessonRec* l = school.LessonByNo(lesson))
-      p.text = Cp1254ToUtf8(l->shortName.view());
+    if (const TLessonRec* l = school.LessonByNo(lesson)) p.text = Cp1254ToUtf8(l->shortName.view());
 
   if (teacherBusy)
     SetColors(p, CellColor::kWhite, CellColor::kBlack);
   else
     SetColors(p, CellColor::kBlack, CellColor::kLime);
   if (!teacherOpen) SetColors(p, CellColor::kWhite, CellColor::kBlue);
-  if (const TClassLessonRec* cl = lesson != 0 ? school.ClassLessonAt(sel.classNo, lesson)
-                                              : nullptr) {
+  if (const TClassLessonRec* cl =
+          lesson != 0 ? school.ClassLessonAt(sel.classNo, lesson) : nullptr) {
     if (cl->teacherCount > 1) SharedColors(school, *cl, cell, CellColor::kPurple, p);
     if (cl->commonGroup != 0) SharedColors(school, *cl, cell, CellColor::kTeal, p);
   }

@@ -33,8 +33,7 @@ CellPaint PaintRoomCell(const School& school, const TimetableSelection& sel, int
     return p;
   }
   if (roomClass != 0 && !outside)
-    if (const TClassRec* rec = school.ClassByNo(roomClass))
-      p.text = ShortText(rec->name.view());
+    if (const TClassRec* rec = school.ClassByNo(roomClass)) p.text = ShortText(rec->name.view());
 
   if (!classBusy && !teacherBusy)
     SetColors(p, CellColor::kBlack, CellColor::kLime);
@@ -42,8 +41,7 @@ CellPaint PaintRoomCell(const School& school, const TimetableSelection& sel, int
     SetColors(p, CellColor::kWhite, CellColor::kBlack);
   if (!classOpen || !teacherOpen) SetColors(p, CellColor::kWhite, CellColor::kBlue);
   if (!roomOpen) SetColors(p, CellColor::kWhite, CellColor::kRed);
-  if (roomClass != 0 && classBusy && LessonAt(c, cell) == sel.lesson)
-    p.font = CellColor::kYellow;
+  if (roomClass != 0 && classBusy && LessonAt(c, cell) == sel.lesson) p.font = CellColor::kYellow;
 
   if (cell == sel.cell) {
     p.focusRect = true;

@@ -1,35 +1,31 @@
 #include "core/cells.h"
-#include "timetables/painters.h"
 #include "timetables/painter_support.h"
+#include "timetables/painters.h"
 
 namespace kalvodrin {
 namespace {
 
 // The hours of the selected lesson turn yellow: for a common lesson every member's
 // (class, lesson) counts, since the teacher teaches them as one.
-bool IsSelectedLessonHour(const School& school, const TimetableSelection& sel,
-                          int placedClass, int cell) {
+bool IsSelectedLessonHour(const School& school, const TimetableSelection& sel, int placedClass,
+                          int cell) {
   if (placedClass == 0) return false;
   const int placedLesson = LessonAt(school.ClassGridByNo(placedClass), cell);
   const TClassLessonRec* own = school.ClassLessonAt(sel.classNo, sel.lesson);
   const TCommonGroupRec* group =
-      own != nullptr && own->commonGroup != 0 ? school.CommonGroupByNo(own->commonGroup)
-                                              : nullptr;
-  if (group == nullptr)
-    return placedClass == sel.classNo && placedLesson == sel.lesson;
+      own != nullptr && own->commonGroup != 0 ? school.CommonGroupByNo(own->commonGroup) : nullptr;
+  if (group == nullptr) return placedClass == sel.classNo && placedLesson == sel.lesson;
   const int count = std::min<int>(group->count, kMaxListed);
   for (int k = 0; k < count; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    if (group->classes[i] == placedClass && group->lessons[i] == placedLesson)
-      return true;
+    if (group->classes[i] == placedClass && group->lessons[i] == placedLesson) return true;
   }
   return false;
 }
 
 }  // namespace
 
-CellPaint PaintTeacherCell(const School& school, const TimetableSelection& sel,
-                           int cell) {
+CellPaint PaintTeacherCell(const School& school, const TimetableSelection& sel, int cell) {
   CellPaint p;
   const TTeacherGridRec* t = school.TeacherGridByNo(sel.teacher);
   if (t == nullptr || !IsCell(cell)) return p;
@@ -40,8 +36,7 @@ CellPaint PaintTeacherCell(const School& school, const TimetableSelection& sel,
   const bool inWindow = InDayWindow(c, cell);
 
   if (placedClass != 0) {
-    if (const TClassRec* rec = school.ClassByNo(placedClass))
-      p.text = ShortText(rec->name.view());
+    if (const TClassRec* rec = school.ClassByNo(placedClass)) p.text = ShortText(rec->name.view());
     p.bold = true;
     p.underline = school.Annex.inAnnex(placedClass);
   }

@@ -14,8 +14,7 @@ Change Result(bool changed) {
 }
 
 // An occupied cell loses its hour, a free one gets the selected lesson.
-Change PlaceOrRemove(School& school, const TimetableSelection& sel, int cell,
-                     int occupyingClass) {
+Change PlaceOrRemove(School& school, const TimetableSelection& sel, int cell, int occupyingClass) {
   if (occupyingClass != 0) return Result(RemoveOneHour(school, cell, occupyingClass));
   return Result(PlaceOneHour(school, cell, sel.classNo, sel.lesson));
 }
@@ -28,22 +27,19 @@ FileSet TimetableFiles() {
 
 Change TeacherCellCommand(School& school, const TimetableSelection& sel, int cell) {
   const TTeacherGridRec* t = school.TeacherGridByNo(sel.teacher);
-  if (t == nullptr || !IsCell(cell) || !IsOpen(t, cell))
-    return Refused(Outcome::kUnchanged);
+  if (t == nullptr || !IsCell(cell) || !IsOpen(t, cell)) return Refused(Outcome::kUnchanged);
   return PlaceOrRemove(school, sel, cell, OccupantAt(t, cell));
 }
 
 Change ClassCellCommand(School& school, const TimetableSelection& sel, int cell) {
   const TClassGridRec* c = school.ClassGridByNo(sel.classNo);
-  if (c == nullptr || !IsCell(cell) || !IsOpen(c, cell))
-    return Refused(Outcome::kUnchanged);
+  if (c == nullptr || !IsCell(cell) || !IsOpen(c, cell)) return Refused(Outcome::kUnchanged);
   return PlaceOrRemove(school, sel, cell, LessonAt(c, cell) != 0 ? sel.classNo : 0);
 }
 
 Change RoomCellCommand(School& school, const TimetableSelection& sel, int cell) {
   const TRoomGridRec* r = school.RoomGridByNo(sel.room);
-  if (r == nullptr || !IsCell(cell) || !IsOpen(r, cell))
-    return Refused(Outcome::kUnchanged);
+  if (r == nullptr || !IsCell(cell) || !IsOpen(r, cell)) return Refused(Outcome::kUnchanged);
   return PlaceOrRemove(school, sel, cell, OccupantAt(r, cell));
 }
 
@@ -67,8 +63,7 @@ Change RemoveTeacherTimetable(School& school, int teacher) {
     const TTeacherGridRec* t = school.TeacherGridByNo(teacher);
     if (t == nullptr) break;
     const int placed = OccupantAt(t, cell);
-    if (placed != 0 && IsOpen(t, cell) && RemoveOneHour(school, cell, placed))
-      changed = true;
+    if (placed != 0 && IsOpen(t, cell) && RemoveOneHour(school, cell, placed)) changed = true;
   }
   return Result(changed);
 }

@@ -23,8 +23,7 @@ LessonRow RowOf(const School& school, const TTeacherLessonRec& tl) {
     row.lessonName = Text(l->name.view());
     row.weeklyHours = l->weeklyHours;
   }
-  if (const TTeacherRec* t = school.TeacherByNo(tl.teacher))
-    row.teacherName = Text(t->name.view());
+  if (const TTeacherRec* t = school.TeacherByNo(tl.teacher)) row.teacherName = Text(t->name.view());
   return row;
 }
 
@@ -48,8 +47,7 @@ std::vector<OwnerRow> TimetableTeachers(const School& school) {
   std::vector<OwnerRow> rows;
   for (const TTeacherRec& t : school.Teachers) {
     const TTeacherGridRec* g = school.TeacherGridByNo(t.number);
-    if (g != nullptr && g->weeklyHours > 0)
-      rows.push_back({t.number, Text(t.name.view()), {}});
+    if (g != nullptr && g->weeklyHours > 0) rows.push_back({t.number, Text(t.name.view()), {}});
   }
   return rows;
 }
@@ -68,8 +66,7 @@ std::vector<OwnerRow> TimetableRooms(const School& school) {
   std::vector<OwnerRow> rows;
   for (const TRoomRec& r : school.Rooms) {
     const TRoomGridRec* g = school.RoomGridByNo(r.number);
-    if (g != nullptr && g->weeklyHours > 0)
-      rows.push_back({r.number, Text(r.name.view()), {}});
+    if (g != nullptr && g->weeklyHours > 0) rows.push_back({r.number, Text(r.name.view()), {}});
   }
   return rows;
 }
@@ -87,9 +84,8 @@ std::vector<LessonRow> ClassLessonRows(const School& school, int classNo) {
     if (cl.classNo != classNo) continue;
     const int count = std::min<int>(cl.teacherCount, kMaxListed);
     for (int k = 0; k < count; ++k)
-      rows.push_back(RowOf(
-          school, TTeacherLessonRec{cl.teachers[static_cast<std::size_t>(k)], cl.classNo,
-                                    cl.lesson}));
+      rows.push_back(RowOf(school, TTeacherLessonRec{cl.teachers[static_cast<std::size_t>(k)],
+                                                     cl.classNo, cl.lesson}));
   }
   return rows;
 }
@@ -105,17 +101,14 @@ std::vector<LessonRow> RoomLessonRows(const School& school, int room) {
   return rows;
 }
 
-int FindLessonRow(const std::vector<LessonRow>& rows, int teacher, int classNo,
-                  int lesson) {
+int FindLessonRow(const std::vector<LessonRow>& rows, int teacher, int classNo, int lesson) {
   for (std::size_t i = 0; i < rows.size(); ++i)
-    if (rows[i].teacher == teacher && rows[i].classNo == classNo &&
-        rows[i].lesson == lesson)
+    if (rows[i].teacher == teacher && rows[i].classNo == classNo && rows[i].lesson == lesson)
       return static_cast<int>(i);
   return -1;
 }
 
-TeacherCounters CountTeacherWindow(const School& school, int teacher, int classNo,
-                                   int lesson) {
+TeacherCounters CountTeacherWindow(const School& school, int teacher, int classNo, int lesson) {
   TeacherCounters k;
   if (const TTeacherGridRec* g = school.TeacherGridByNo(teacher)) {
     k.morning = g->morningHours;
@@ -129,8 +122,7 @@ TeacherCounters CountTeacherWindow(const School& school, int teacher, int classN
 
 ClassCounters CountClassWindow(const School& school, int classNo, int lesson) {
   const ClassLessonTotals totals = CountClassLessonTotals(school, classNo);
-  return ClassCounters{totals.weekly, totals.unplaced,
-                       Remaining(school, classNo, lesson)};
+  return ClassCounters{totals.weekly, totals.unplaced, Remaining(school, classNo, lesson)};
 }
 
 }  // namespace kalvodrin

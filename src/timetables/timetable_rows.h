@@ -44,18 +44,16 @@ std::vector<LessonRow> ClassLessonRows(const School& school, int classNo);
 std::vector<LessonRow> RoomLessonRows(const School& school, int room);
 
 // Index of the first row holding (teacher, class, lesson); -1 when none.
-int FindLessonRow(const std::vector<LessonRow>& rows, int teacher, int classNo,
-                  int lesson);
+int FindLessonRow(const std::vector<LessonRow>& rows, int teacher, int classNo, int lesson);
 
 struct TeacherCounters {
-  int morning = 0;         // "SABAH"
-  int afternoon = 0;       // "ÖĞLE"
-  int total = 0;           // "TOPLAM"
-  int remaining = 0;       // "KALAN": total minus placed
-  int lessonRemaining = 0; // the yellow "KALAN": the selected lesson's hours to place
+  int morning = 0;          // "SABAH"
+  int afternoon = 0;        // "ÖĞLE"
+  int total = 0;            // "TOPLAM"
+  int remaining = 0;        // "KALAN": total minus placed
+  int lessonRemaining = 0;  // the yellow "KALAN": the selected lesson's hours to place
 };
-TeacherCounters CountTeacherWindow(const School& school, int teacher, int classNo,
-                                   int lesson);
+TeacherCounters CountTeacherWindow(const School& school, int teacher, int classNo, int lesson);
 
 struct ClassCounters {
   int total = 0;            // "TOPLAM": every lesson of the class

@@ -26,12 +26,10 @@ class PainterTest : public ::testing::Test, public TimetableSchool {
                             CellIndex(day, hour));
   }
   CellPaint Class(int day, int hour, int lesson = 0) {
-    return PaintClassCell(school, Select(ayse, a9, lesson ? lesson : math),
-                          CellIndex(day, hour));
+    return PaintClassCell(school, Select(ayse, a9, lesson ? lesson : math), CellIndex(day, hour));
   }
   CellPaint Room(int day, int hour, int lesson = 0) {
-    return PaintRoomCell(school, Select(ayse, a9, lesson ? lesson : math),
-                         CellIndex(day, hour));
+    return PaintRoomCell(school, Select(ayse, a9, lesson ? lesson : math), CellIndex(day, hour));
   }
 };
 
