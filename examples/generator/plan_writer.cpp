@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,11 @@
 #include "core/pattern.h"
 #include "core/record_creation.h"
 #include "core/turkish_text.h"
+#include "curriculum/class_lessons.h"
+#include "curriculum/common_lessons.h"
 #include "engine/counts.h"
+#include "staffing/classrooms.h"
+#include "staffing/teacher_lessons.h"
 
 namespace kalvodrin::samples {
 namespace {
@@ -81,13 +86,20 @@ void WriteTeachers(const SchoolPlan& plan, School& school) {
   school.ReindexTeacherGrids();
 }
 
+// Every refusal is a fault of the plan: the sample must be a school the windows
+// accept, so the generator stops instead of writing a different school.
+void Require(const Change& change, const char* what) {
+  if (change.outcome != Outcome::kDone)
+    throw std::logic_error(std::string("the plan breaks a rule of the windows: ") + what);
+}
+
+// Lesson by lesson, as the class lessons window gives them, with its capacity check.
 void WriteClassLessons(const SchoolPlan& plan, School& school) {
+  school.ReindexAll();
   for (std::size_t i = 0; i < plan.classes.size(); ++i) {
     const int classNo = static_cast<int>(i) + 1;
-    for (LessonId lesson : plan.classes[i].lessons) {
-      AddClassLesson(school, classNo, LessonNumber(lesson));
-      PlaceClassLesson(school, classNo, LessonNumber(lesson));
-    }
+    for (LessonId lesson : plan.classes[i].lessons)
+      Require(GiveLessonToClass(school, classNo, LessonNumber(lesson)), "class lesson");
   }
 }
 
@@ -96,24 +108,24 @@ void WriteClassLessons(const SchoolPlan& plan, School& school) {
 void WriteCommonGroups(const SchoolPlan& plan, School& school) {
   for (const UnitPlan& unit : plan.units) {
     if (unit.classes.size() < 2) continue;
-    const int number = school.CommonGroups.nextFreeNumber();
-    AddCommonGroup(school, number);
-    school.ReindexCommonGroups();
-    for (int c : unit.classes) AddCommonMember(school, number, c + 1, LessonNumber(unit.lesson));
+    const Change group = NewCommonGroup(school);
+    Require(group, "common group");
+    for (int c : unit.classes)
+      Require(AddToCommonGroup(school, group.number, c + 1, LessonNumber(unit.lesson)),
+              "common lesson member");
   }
 }
 
 // Teacher by teacher, as a school fills the teacher distribution window; a common
-// lesson is given for every member class at once.
+// lesson is given for every member class at once, and a second teacher is confirmed.
 void WriteTeacherLessons(const SchoolPlan& plan, School& school) {
   for (int t = 0; t < static_cast<int>(plan.teachers.size()); ++t) {
     for (const UnitPlan& unit : plan.units) {
       if (std::find(unit.teachers.begin(), unit.teachers.end(), t) == unit.teachers.end())
         continue;
-      for (int c : unit.classes) {
-        AddTeacherLesson(school, t + 1, c + 1, LessonNumber(unit.lesson));
-        PlaceTeacherLesson(school, t + 1, c + 1, LessonNumber(unit.lesson));
-      }
+      Require(GiveLessonToTeacher(school, t + 1, unit.classes.front() + 1,
+                                  LessonNumber(unit.lesson), true),
+              "teacher lesson");
     }
   }
 }
@@ -122,12 +134,9 @@ void WriteTeacherLessons(const SchoolPlan& plan, School& school) {
 void WriteRoomAssignments(const SchoolPlan& plan, School& school) {
   for (const UnitPlan& unit : plan.units) {
     if (unit.room < 0) continue;
-    for (int c : unit.classes) {
-      TClassLessonRec* cl = school.ClassLessonAt(c + 1, LessonNumber(unit.lesson));
-      if (cl == nullptr || cl->roomCount >= kMaxListed) continue;
-      cl->rooms[cl->roomCount] = static_cast<uint8_t>(unit.room + 1);
-      ++cl->roomCount;
-    }
+    Require(AttachRoomToClassLesson(school, unit.classes.front() + 1, LessonNumber(unit.lesson),
+                                    unit.room + 1),
+            "classroom");
   }
 }
 
