@@ -87,6 +87,8 @@ TSnfDrsForm::TSnfDrsForm(AppContext context, QWidget* parent)
   resize(900, 520);
 }
 
+TSnfDrsForm::~TSnfDrsForm() { disconnect(qApp, nullptr, this, nullptr); }
+
 void TSnfDrsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormActivate();

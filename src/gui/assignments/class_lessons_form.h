@@ -23,6 +23,8 @@ class TSnfDrsForm : public QDialog {
 
  public:
   explicit TSnfDrsForm(AppContext context, QWidget* parent = nullptr);
+  // Stops following the focus before the buttons it enables are gone.
+  ~TSnfDrsForm() override;
 
   void GiveSelectedLesson();
   void DelBtnClick();

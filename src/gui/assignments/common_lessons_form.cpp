@@ -67,6 +67,8 @@ TOrtakForm::TOrtakForm(AppContext context, QWidget* parent) : QDialog(parent), c
   resize(900, 480);
 }
 
+TOrtakForm::~TOrtakForm() { disconnect(qApp, nullptr, this, nullptr); }
+
 void TOrtakForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormActivate();

@@ -19,6 +19,8 @@ class TOrtakForm : public QDialog {
 
  public:
   explicit TOrtakForm(AppContext context, QWidget* parent = nullptr);
+  // Stops following the focus before the buttons it enables are gone.
+  ~TOrtakForm() override;
 
   void NewBtnClick();
   void AddSelected();

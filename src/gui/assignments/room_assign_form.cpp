@@ -60,6 +60,8 @@ TSnfRoomForm::TSnfRoomForm(AppContext context, QWidget* parent)
   resize(560, 420);
 }
 
+TSnfRoomForm::~TSnfRoomForm() { disconnect(qApp, nullptr, this, nullptr); }
+
 void TSnfRoomForm::Open(int classNo, int lesson) {
   classNo_ = classNo;
   lesson_ = lesson;

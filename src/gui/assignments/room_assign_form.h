@@ -19,6 +19,8 @@ class TSnfRoomForm : public QDialog {
 
  public:
   explicit TSnfRoomForm(AppContext context, QWidget* parent = nullptr);
+  // Stops following the focus before the buttons it enables are gone.
+  ~TSnfRoomForm() override;
 
   // Shows the classrooms of class lesson (classNo, lesson) and waits until closed.
   void Open(int classNo, int lesson);

@@ -80,6 +80,8 @@ TOgrDrsForm::TOgrDrsForm(AppContext context, QWidget* parent) : QDialog(parent),
   resize(1040, 540);
 }
 
+TOgrDrsForm::~TOgrDrsForm() { disconnect(qApp, nullptr, this, nullptr); }
+
 void TOgrDrsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormActivate();

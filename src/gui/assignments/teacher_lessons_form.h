@@ -22,6 +22,8 @@ class TOgrDrsForm : public QDialog {
 
  public:
   explicit TOgrDrsForm(AppContext context, QWidget* parent = nullptr);
+  // Stops following the focus before the buttons it enables are gone.
+  ~TOgrDrsForm() override;
 
   void GiveSelectedLesson();
   void DelBtnClick();
