@@ -77,6 +77,34 @@ TEST_F(SearchTest, EarlyHoursKeepTheLessonEarlyWhileTheTeacherHasRoom) {
   EXPECT_EQ(t.At(1, 2, 1), 1);
 }
 
+// A common lesson of two classes whose Mondays end at different hours: the search
+// walks the first class's window, and the second class's window must hold too.
+TEST_F(SearchTest, ACommonLessonStaysInsideEveryClassWindow) {
+  t.Lesson(1, 1, {1}).Class(1);
+  t.builder.Hours(1, 1, 7);
+  for (int day = 2; day <= 5; ++day) t.builder.Hours(day, 0, 0);
+  t.Class(2);
+  t.builder.Hours(1, 1, 6);
+  for (int day = 2; day <= 5; ++day) t.builder.Hours(day, 0, 0);
+  t.Teacher(1);
+  t.Give(1, 1, {}).Give(2, 1, {}).Common(1, 1, 2).Give(1, 1, {1});
+  Prepare(1, 1, false);
+  // Hours 1..5 are closed for the first class: 6 is the last hour both share.
+  for (int hour = 1; hour <= 5; ++hour)
+    t.C(1).open[static_cast<std::size_t>(CellIndex(1, hour) - 1)] = 0;
+  ASSERT_TRUE(Request({1, 1, 1, 0}));
+  EXPECT_EQ(t.At(1, 1, 6), 1);
+  EXPECT_EQ(t.At(2, 1, 6), 1);
+  t.C(1).open[static_cast<std::size_t>(CellIndex(1, 6) - 1)] = 0;
+  ASSERT_TRUE(RemoveBlock(t.school, 1, CellIndex(1, 6), 1, nullptr) ==
+              RemoveOutcome::kRemoved);
+  // Only hour 7 is left, where the second class has no lesson.
+  EXPECT_FALSE(Request({1, 1, 1, 0}));
+  EXPECT_EQ(t.At(1, 1, 7), 0);
+  EXPECT_EQ(t.At(2, 1, 7), 0);
+  EXPECT_EQ(Problems(t.school), "");
+}
+
 // Teacher 1 gives single hours in classes 2..6 at Monday hours 1..5 (4 with the
 // fifth hour left free); class 1 asks for a 5-hour block of teacher 1 at Monday 1.
 class FiveConflicts : public SearchTest {
