@@ -17,6 +17,7 @@ std::filesystem::path PathOf(const School& school, DataFile file) {
 
 template <typename Rec>
 Bytes Image(const std::vector<Rec>& list, bool zeroLink) {
+  static_assert(std::is_trivially_copyable_v<Rec>);
   Bytes bytes(list.size() * sizeof(Rec));
   for (std::size_t i = 0; i < list.size(); ++i) {
     Rec r = list[i];
@@ -26,12 +27,6 @@ Bytes Image(const std::vector<Rec>& list, bool zeroLink) {
     std::memcpy(bytes.data() + i * sizeof(Rec), &r, sizeof(Rec));
   }
   return bytes;
-}
-
-template <typename Rec>
-Status SaveList(const School& school, DataFile file, const std::vector<Rec>& list) {
-  static_assert(std::is_trivially_copyable_v<Rec>);
-  return WriteFileAtomically(PathOf(school, file), Image(list, true));
 }
 
 // Reads a record file; a missing one is created empty when `create` says so. `tail`
@@ -92,10 +87,10 @@ Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& default
 }
 
 template <typename Rec>
-Status SaveSingle(const School& school, DataFile file, const Rec& record) {
+Bytes SingleImage(const Rec& record) {
   Bytes bytes(sizeof(Rec));
   std::memcpy(bytes.data(), &record, sizeof(Rec));
-  return WriteFileAtomically(PathOf(school, file), bytes);
+  return bytes;
 }
 
 AnnexFlags NoAnnex() {
@@ -130,25 +125,29 @@ Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, bool cre
 
 Status LoadFile(School& school, DataFile file) { return LoadFileNoting(school, file, nullptr); }
 
-Status SaveFile(const School& school, DataFile file) {
+Bytes FileImage(const School& school, DataFile file) {
   switch (file) {
-    case DataFile::kLessonGroups: return SaveList(school, file, school.LessonGroups);
-    case DataFile::kLessons: return SaveList(school, file, school.Lessons);
-    case DataFile::kClasses: return SaveList(school, file, school.Classes);
-    case DataFile::kRooms: return SaveList(school, file, school.Rooms);
-    case DataFile::kTeachers: return SaveList(school, file, school.Teachers);
-    case DataFile::kAnnexFlags: return SaveSingle(school, file, school.Annex);
-    case DataFile::kClassLessons: return SaveList(school, file, school.ClassLessons);
-    case DataFile::kCommonGroups: return SaveList(school, file, school.CommonGroups);
-    case DataFile::kDutyPlaces: return SaveList(school, file, school.DutyPlaces);
-    case DataFile::kDuties: return SaveList(school, file, school.Duties);
-    case DataFile::kTeacherLessons: return SaveList(school, file, school.TeacherLessons);
-    case DataFile::kTeacherGrids: return SaveList(school, file, school.TeacherGrids);
-    case DataFile::kClassGrids: return SaveList(school, file, school.ClassGrids);
-    case DataFile::kRoomGrids: return SaveList(school, file, school.RoomGrids);
-    case DataFile::kSettings: return SaveSingle(school, file, school.Settings);
+    case DataFile::kLessonGroups: return Image(school.LessonGroups, true);
+    case DataFile::kLessons: return Image(school.Lessons, true);
+    case DataFile::kClasses: return Image(school.Classes, true);
+    case DataFile::kRooms: return Image(school.Rooms, true);
+    case DataFile::kTeachers: return Image(school.Teachers, true);
+    case DataFile::kAnnexFlags: return SingleImage(school.Annex);
+    case DataFile::kClassLessons: return Image(school.ClassLessons, true);
+    case DataFile::kCommonGroups: return Image(school.CommonGroups, true);
+    case DataFile::kDutyPlaces: return Image(school.DutyPlaces, true);
+    case DataFile::kDuties: return Image(school.Duties, true);
+    case DataFile::kTeacherLessons: return Image(school.TeacherLessons, true);
+    case DataFile::kTeacherGrids: return Image(school.TeacherGrids, true);
+    case DataFile::kClassGrids: return Image(school.ClassGrids, true);
+    case DataFile::kRoomGrids: return Image(school.RoomGrids, true);
+    case DataFile::kSettings: return SingleImage(school.Settings);
   }
-  return Status::Error("unknown data file");
+  return {};
+}
+
+Status SaveFile(const School& school, DataFile file) {
+  return WriteFileAtomically(PathOf(school, file), FileImage(school, file));
 }
 
 Status SaveFiles(const School& school, const FileSet& files) {

@@ -12,6 +12,7 @@
 #include <cstddef>
 
 #include "core/data_files.h"
+#include "core/file_io.h"
 #include "core/school.h"
 #include "core/status.h"
 
@@ -51,6 +52,10 @@ Status SaveSettings(const School& school);
 
 Status LoadFile(School& school, DataFile file);
 Status SaveFile(const School& school, DataFile file);
+
+// The bytes SaveFile writes for the file: every record in collection order, the grid
+// link slots zero.
+Bytes FileImage(const School& school, DataFile file);
 
 // Rewrites every file of the set; stops at the first failure.
 Status SaveFiles(const School& school, const FileSet& files);

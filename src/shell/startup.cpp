@@ -93,6 +93,7 @@ StartupResult RunStartup(School& school, const StartupOptions& options,
     return Failed(std::move(result), StartupStep::kAnnexFlags, s);
   if (Status s = ImportIfDue(*loaded, import, result.imported); !s)
     return Failed(std::move(result), StartupStep::kImport, s);
+  if (result.imported) result.importReport = import->Report();
   if (Status s = LoadCollections(*loaded); !s)
     return Failed(std::move(result), StartupStep::kCollections, s);
   const CreatedGrids created = CreateMissingGrids(*loaded);

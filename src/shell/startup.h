@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/paths.h"
 #include "core/school.h"
@@ -33,9 +34,11 @@ class PredecessorImport {
   // Converts the predecessor's files into the working folder (annex flags loaded,
   // collections not yet).
   virtual Status Convert(School& school) = 0;
-  // After a conversion, once every collection is loaded: attaches teachers, saves the
-  // class lessons, takes over day windows and availability.
+  // After a conversion, once every collection is loaded: what the conversion left to
+  // be done on the loaded school (attaching teachers, day windows, availability).
   virtual Status FollowUp(School& school) = 0;
+  // UTF-8 lines, one for each record the conversion left out or changed.
+  virtual std::vector<std::string> Report() const { return {}; }
 };
 
 enum class StartupStep {
@@ -55,6 +58,7 @@ struct StartupResult {
   std::filesystem::path workFolderFile;                // where YARDIM.LOF is
   std::string storedWorkFolder;                        // its text, cp1254
   bool imported = false;
+  std::vector<std::string> importReport;  // what the import left out, when it ran
   bool teacherGridsCreated = false;
   bool classGridsCreated = false;
 };

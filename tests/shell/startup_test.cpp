@@ -8,7 +8,7 @@
 #include "core/data_files.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
-#include "temp_folder.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {
@@ -24,9 +24,9 @@ class StartupTest : public ::testing::Test {
  protected:
   StartupOptions Options() {
     StartupOptions o;
-    o.dirs.currentDir = root / "cwd";
-    o.dirs.configHome = root / "config";
-    o.dirs.dataHome = root / "data";
+    o.dirs.currentDir = root.path() / "cwd";
+    o.dirs.configHome = root.path() / "config";
+    o.dirs.dataHome = root.path() / "data";
     std::filesystem::create_directories(o.dirs.currentDir);
     return o;
   }
@@ -50,7 +50,7 @@ class StartupTest : public ::testing::Test {
 };
 
 TEST_F(StartupTest, EmptyFolderGetsEveryDataFileAtItsDefault) {
-  const auto folder = root / "okul";  // does not exist yet: it is created
+  const auto folder = root.path() / "okul";  // does not exist yet: it is created
   const StartupResult r = RunStartup(school, WithFolder(folder));
   ASSERT_TRUE(r.status.ok()) << r.status.message();
   EXPECT_EQ(r.reached, StartupStep::kDone);
@@ -78,12 +78,12 @@ TEST_F(StartupTest, EmptyFolderGetsEveryDataFileAtItsDefault) {
 TEST_F(StartupTest, FirstStartWritesYardimWithTheDefaultAndUsesThatFolder) {
   const StartupResult r = RunStartup(school, Options());
   ASSERT_TRUE(r.status.ok()) << r.status.message();
-  EXPECT_EQ(r.workFolderFile, root / "config" / "kalvodrin" / "YARDIM.LOF");
+  EXPECT_EQ(r.workFolderFile, root.path() / "config" / "kalvodrin" / "YARDIM.LOF");
   const std::vector<char> yardim = FileBytes(r.workFolderFile);
   ASSERT_EQ(yardim.size(), 81u);
   EXPECT_EQ(yardim[0], 16);
   EXPECT_EQ(std::string(yardim.begin() + 1, yardim.begin() + 17), "C:\\VORTELAMINKA\\");
-  const auto folder = root / "data" / "kalvodrin" / "C" / "VORTELAMINKA";
+  const auto folder = root.path() / "data" / "kalvodrin" / "C" / "VORTELAMINKA";
   EXPECT_EQ(school.WorkFolder, folder);
   EXPECT_TRUE(std::filesystem::exists(folder / "DUDIZIRQ.LOF"));
 }
@@ -94,12 +94,12 @@ TEST_F(StartupTest, YardimInTheCurrentFolderNamesTheWorkingFolder) {
   const StartupResult r = RunStartup(school, o);
   ASSERT_TRUE(r.status.ok()) << r.status.message();
   EXPECT_EQ(r.storedWorkFolder, "D:\\OKUL\\");
-  EXPECT_EQ(school.WorkFolder, root / "data" / "kalvodrin" / "D" / "OKUL");
-  EXPECT_FALSE(std::filesystem::exists(root / "config" / "kalvodrin" / "YARDIM.LOF"));
+  EXPECT_EQ(school.WorkFolder, root.path() / "data" / "kalvodrin" / "D" / "OKUL");
+  EXPECT_FALSE(std::filesystem::exists(root.path() / "config" / "kalvodrin" / "YARDIM.LOF"));
 }
 
 TEST_F(StartupTest, MissingGridFilesGiveEveryTeacherAndClassAFreshGrid) {
-  const auto folder = root / "okul";
+  const auto folder = root.path() / "okul";
   WriteSchool(folder, 3, 2);
   const StartupResult r = RunStartup(school, WithFolder(folder));
   ASSERT_TRUE(r.status.ok()) << r.status.message();
@@ -118,7 +118,7 @@ TEST_F(StartupTest, MissingGridFilesGiveEveryTeacherAndClassAFreshGrid) {
 }
 
 TEST_F(StartupTest, IncompleteGridFileIsNotCompleted) {
-  const auto folder = root / "okul";
+  const auto folder = root.path() / "okul";
   WriteSchool(folder, 2, 0);
   School partial;
   partial.WorkFolder = folder;
@@ -164,7 +164,7 @@ class RecordingImport : public PredecessorImport {
 };
 
 TEST_F(StartupTest, ImportRunsAfterTheAnnexFlagsAndFollowsUpBeforeTheSettings) {
-  const auto folder = root / "okul";
+  const auto folder = root.path() / "okul";
   WriteSchool(folder, 2, 0);
   School prepared;
   prepared.WorkFolder = folder;
@@ -188,7 +188,7 @@ TEST_F(StartupTest, ImportRunsAfterTheAnnexFlagsAndFollowsUpBeforeTheSettings) {
 TEST_F(StartupTest, ImportThatIsNotDueConvertsNothing) {
   RecordingImport import;
   import.due = false;
-  const StartupResult r = RunStartup(school, WithFolder(root / "okul"), &import);
+  const StartupResult r = RunStartup(school, WithFolder(root.path() / "okul"), &import);
   ASSERT_TRUE(r.status.ok());
   EXPECT_FALSE(r.imported);
   EXPECT_EQ(import.converts, 0);
@@ -196,21 +196,21 @@ TEST_F(StartupTest, ImportThatIsNotDueConvertsNothing) {
 }
 
 TEST_F(StartupTest, FolderThatCannotBeCreatedFailsWithTheSystemMessage) {
-  std::ofstream(root / "dosya") << "x";
+  std::ofstream(root.path() / "dosya") << "x";
   school.Classes.push_back(TClassRec{});  // whatever was there must not survive
-  const StartupResult r = RunStartup(school, WithFolder(root / "dosya" / "okul"));
+  const StartupResult r = RunStartup(school, WithFolder(root.path() / "dosya" / "okul"));
   ASSERT_FALSE(r.status.ok());
   EXPECT_EQ(r.reached, StartupStep::kWorkFolder);
   EXPECT_NE(r.status.message().find("dosya"), std::string::npos);
   EXPECT_TRUE(school.Classes.empty());
-  EXPECT_EQ(school.WorkFolder, root / "dosya" / "okul");
+  EXPECT_EQ(school.WorkFolder, root.path() / "dosya" / "okul");
   const std::string text = StartupFailureText(r, school.WorkFolder);
   EXPECT_NE(text.find("Çalışma dizini kullanılamıyor"), std::string::npos);
   EXPECT_NE(text.find(r.status.message()), std::string::npos);
 }
 
 TEST_F(StartupTest, UnreadableDataFileLeavesNoHalfLoadedSchool) {
-  const auto folder = root / "okul";
+  const auto folder = root.path() / "okul";
   WriteSchool(folder, 2, 2);
   // A folder where a data file should be cannot be read, even by the superuser.
   std::filesystem::create_directories(folder / "DUDIZIR2.LOF");

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "core/paths.h"
-#include "temp_folder.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {
@@ -36,13 +36,13 @@ TEST(WorkFolderTextTest, StoredTextIsCp1254CutToEightyCharacters) {
 
 TEST(WorkFolderTextTest, StoringCreatesTheFolderOfYardimAndRoundTrips) {
   testing::TempFolder root;
-  const auto file = root / "yeni" / "YARDIM.LOF";
+  const auto file = root.path() / "yeni" / "YARDIM.LOF";
   ASSERT_TRUE(StoreWorkFolder(file, "D:\\OKUL\\"));
   std::string stored;
   ASSERT_TRUE(LoadWorkFolder(file, stored));
   EXPECT_EQ(stored, "D:\\OKUL\\");
-  std::ofstream(root / "engel") << "x";
-  EXPECT_FALSE(StoreWorkFolder(root / "engel" / "YARDIM.LOF", "D:\\"));
+  std::ofstream(root.path() / "engel") << "x";
+  EXPECT_FALSE(StoreWorkFolder(root.path() / "engel" / "YARDIM.LOF", "D:\\"));
 }
 
 }  // namespace

@@ -1,0 +1,152 @@
+#include "shell/backup.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <random>
+
+#include "core/file_io.h"
+#include "core/storage.h"
+
+namespace kalvodrin {
+
+const std::array<BackupFile, 13> kBackupSet = {{
+    {DataFile::kLessons, "DERSLER.YDK"},
+    {DataFile::kLessonGroups, "KUME.YDK"},
+    {DataFile::kClasses, "SINIFLAR.YDK"},
+    {DataFile::kRooms, "DERSHANE.YDK"},
+    {DataFile::kCommonGroups, "DUDIZIR3.YDK"},
+    {DataFile::kTeachers, "OGRETMEN.YDK"},
+    {DataFile::kDutyPlaces, "DUDIZIR4.YDK"},
+    {DataFile::kClassLessons, "DUDIZIR2.YDK"},
+    {DataFile::kTeacherLessons, "DUDIZIR6.YDK"},
+    {DataFile::kDuties, "DUDIZIR5.YDK"},
+    {DataFile::kTeacherGrids, "DUDIZIRZ.YDK"},
+    {DataFile::kClassGrids, "DUDIZIRX.YDK"},
+    {DataFile::kRoomGrids, "DUDIZIRY.YDK"},
+}};
+
+namespace {
+
+Status ErrnoStatus(const std::filesystem::path& path, int error) {
+  return Status::Error(path.string() + ": " + std::strerror(error));
+}
+
+}  // namespace
+
+FolderState ProbeBackupFolder(const std::filesystem::path& folder, Status& status) {
+  status = Status::Ok();
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    if (!ec || ec == std::errc::no_such_file_or_directory) return FolderState::kMissing;
+    status = Status::Error(folder.string() + ": " + ec.message());
+    return FolderState::kFailed;
+  }
+  std::random_device rd;
+  const std::filesystem::path probe =
+      folder / (".kalvodrin-yedek-" + std::to_string(rd()) + ".tmp");
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    const int error = errno;
+    status = ErrnoStatus(folder, error);
+    if (error == EROFS || error == EACCES || error == EPERM) return FolderState::kReadOnly;
+    return FolderState::kFailed;
+  }
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return FolderState::kWritable;
+}
+
+NamedFiles BackupImages(const School& school) {
+  NamedFiles files;
+  for (const BackupFile& b : kBackupSet)
+    files.push_back({std::string(b.name), FileImage(school, b.file)});
+  return files;
+}
+
+BackupResult Backup(const School& school, const std::filesystem::path& folder) {
+  BackupResult result;
+  result.folder = ProbeBackupFolder(folder, result.status);
+  if (result.folder != FolderState::kWritable) return result;
+  result.status = WriteTogether(folder, BackupImages(school));
+  return result;
+}
+
+RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files) {
+  RestoreResult result;
+  files.clear();
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    result.problem = RestoreProblem::kFolderMissing;
+    result.status = Status::Error(folder.string() + ": " +
+                                  (ec ? ec.message() : std::string("klasör yok")));
+    return result;
+  }
+  for (const BackupFile& b : kBackupSet) {
+    result.file = std::string(b.name);
+    std::optional<Bytes> content;
+    if (Status s = ReadWholeFile(ResolveInFolder(folder, b.name), content); !s) {
+      result.problem = RestoreProblem::kUnreadable;
+      result.status = s;
+      return result;
+    }
+    if (!content) {
+      result.problem = RestoreProblem::kFileMissing;
+      return result;
+    }
+    const std::size_t recordSize = InfoOf(b.file).recordSize;
+    if (content->size() % recordSize != 0) {
+      result.problem = RestoreProblem::kFileDamaged;
+      result.size = content->size();
+      result.recordSize = recordSize;
+      return result;
+    }
+    files.push_back({std::string(InfoOf(b.file).name), std::move(*content)});
+  }
+  result.file.clear();
+  return result;
+}
+
+RestoreResult Restore(const std::filesystem::path& backupFolder,
+                      const std::filesystem::path& workFolder) {
+  NamedFiles files;
+  RestoreResult result = ReadBackupSet(backupFolder, files);
+  if (!result.ok()) return result;
+  if (Status s = WriteTogether(workFolder, files); !s) {
+    result.problem = RestoreProblem::kWriteFailed;
+    result.status = s;
+  }
+  return result;
+}
+
+std::string RestoreProblemText(const RestoreResult& result) {
+  constexpr std::string_view kNothingChanged = "\nHiçbir dosya geri alınmadı.";
+  std::string text;
+  switch (result.problem) {
+    case RestoreProblem::kNone:
+      return {};
+    case RestoreProblem::kFolderMissing:
+      text = "Yedek klasörü bulunamadı: " + result.status.message();
+      break;
+    case RestoreProblem::kFileMissing:
+      text = result.file + " dosyası bulunamadı.";
+      break;
+    case RestoreProblem::kFileDamaged:
+      text = result.file + " dosyası bozuk: " + std::to_string(result.size) +
+             " bayt, " + std::to_string(result.recordSize) +
+             " baytlık kayıtların tam katı değil.";
+      break;
+    case RestoreProblem::kUnreadable:
+      text = result.file + " dosyası okunamadı: " + result.status.message();
+      break;
+    case RestoreProblem::kWriteFailed:
+      text = "Veri dosyaları yazılamadı: " + result.status.message();
+      break;
+  }
+  return text + std::string(kNothingChanged);
+}
+
+}  // namespace kalvodrin

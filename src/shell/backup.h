@@ -1,0 +1,88 @@
+#pragma once
+// Backup and restore of the school's data files. A backup copies the collections in
+// memory into thirteen ".YDK" files of a backup folder; a restore copies them back over
+// the working folder's ".LOF" files. The settings, the annex flags and YARDIM.LOF are
+// never part of either.
+//
+// Both work on the whole set or not at all: a backup that fails leaves the previous
+// backup whole, and a restore reads and checks every backup file before it changes
+// anything, then replaces all data files together. A partly restored school would mix
+// lessons of one week with timetables of another.
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/data_files.h"
+#include "core/school.h"
+#include "core/status.h"
+#include "shell/named_files.h"
+
+namespace kalvodrin {
+
+struct BackupFile {
+  DataFile file;
+  std::string_view name;  // "DERSLER.YDK"
+};
+// In the order the set is written and restored.
+extern const std::array<BackupFile, 13> kBackupSet;
+
+// The fixed backup folder of the backup window's second choice, as a stored path.
+inline constexpr std::string_view kBackupFolder = "D:\\yedek\\";
+
+enum class FolderState {
+  kWritable,
+  kMissing,   // the folder (or the drive it stands for) is not there
+  kReadOnly,  // files cannot be made in it
+  kFailed,    // something else went wrong; see the status
+};
+
+// Whether backup files can be written into the folder. Tries with a scratch file of
+// its own, so that no file of an earlier backup is touched before the new one is
+// complete.
+FolderState ProbeBackupFolder(const std::filesystem::path& folder, Status& status);
+
+// The thirteen backup files of the school in memory.
+NamedFiles BackupImages(const School& school);
+
+struct BackupResult {
+  FolderState folder = FolderState::kWritable;
+  Status status = Status::Ok();  // set when the folder was writable but writing failed
+  bool ok() const { return folder == FolderState::kWritable && status.ok(); }
+};
+// Writes every backup file of the school into the folder, or none.
+BackupResult Backup(const School& school, const std::filesystem::path& folder);
+
+enum class RestoreProblem {
+  kNone,
+  kFolderMissing,
+  kFileMissing,   // `file` names it
+  kFileDamaged,   // `file` is not a whole number of records
+  kUnreadable,    // `file` could not be read; see the status
+  kWriteFailed,   // the working folder is as it was; see the status
+};
+
+struct RestoreResult {
+  RestoreProblem problem = RestoreProblem::kNone;
+  std::string file;
+  std::size_t size = 0;        // of a damaged file, in bytes
+  std::size_t recordSize = 0;  // the record size it should be a multiple of
+  Status status = Status::Ok();
+  bool ok() const { return problem == RestoreProblem::kNone; }
+};
+
+// Reads and checks every backup file of the folder. On success `files` holds the data
+// files they restore, named "DERSLER.LOF" and so on.
+RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files);
+
+// Restores the working folder from the backup folder: every data file of the set, or
+// none. The school in memory is not reloaded; the program reads the files anew.
+RestoreResult Restore(const std::filesystem::path& backupFolder,
+                      const std::filesystem::path& workFolder);
+
+// What to tell the user (UTF-8) about a restore that changed nothing.
+std::string RestoreProblemText(const RestoreResult& result);
+
+}  // namespace kalvodrin

@@ -1,0 +1,22 @@
+#pragma once
+// Files to be written into one folder together.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/file_io.h"
+#include "core/status.h"
+
+namespace kalvodrin {
+
+struct NamedFile {
+  std::string name;
+  Bytes bytes;
+};
+using NamedFiles = std::vector<NamedFile>;
+
+// Stand-in until the shared all-or-nothing writer is in core.
+Status WriteTogether(const std::filesystem::path& folder, const NamedFiles& files);
+
+}  // namespace kalvodrin

@@ -1,0 +1,255 @@
+#include "shell/predecessor_conversion.h"
+
+#include <cstring>
+#include <set>
+#include <string_view>
+#include <tuple>
+#include <utility>
+
+#include "core/record_creation.h"
+#include "core/turkish_text.h"
+#include "engine/counts.h"
+#include "shell/predecessor_records.h"
+
+namespace kalvodrin {
+namespace {
+
+using std::to_string;
+
+// The whole records of a file, in file order; bytes after the last whole one are
+// not a record.
+template <typename Rec>
+std::vector<Rec> RecordsOf(const std::optional<Bytes>& bytes) {
+  std::vector<Rec> records;
+  if (!bytes) return records;
+  records.resize(bytes->size() / sizeof(Rec));
+  for (std::size_t i = 0; i < records.size(); ++i)
+    std::memcpy(&records[i], bytes->data() + i * sizeof(Rec), sizeof(Rec));
+  return records;
+}
+
+template <typename Rec>
+Bytes ImageOf(const std::vector<Rec>& records) {
+  Bytes bytes(records.size() * sizeof(Rec));
+  if (!records.empty()) std::memcpy(bytes.data(), records.data(), bytes.size());
+  return bytes;
+}
+
+template <std::size_t N>
+std::string Utf8(const PStr<N>& text) {
+  return Cp1254ToUtf8(text.view());
+}
+
+class Converter {
+ public:
+  Converter() : school_(std::make_unique<School>()) {}
+
+  void Lessons(const std::vector<VelLessonRec>& records);
+  void Classes(const std::vector<VelClassRec>& records);
+  void Teachers(const std::vector<VelTeacherRec>& records);
+  void ClassLessons(const std::vector<VelClassLessonRec>& records);
+  void TeacherLessons(const std::vector<TTeacherLessonRec>& records);
+  void MakeGrids();
+  void Windows(const std::vector<VelClassGridRec>& records);
+  void Availability(const std::vector<VelTeacherGridRec>& records);
+
+  VelConversion Finish();
+
+ private:
+  void Report(std::string_view file, std::size_t record, const std::string& text) {
+    report_.push_back(std::string(file) + ", kayıt " + to_string(record) + ": " + text);
+  }
+  // False, reported, when the number cannot be given to a record of this kind.
+  template <typename List>
+  bool FreshNumber(const List& list, std::string_view file, std::size_t record,
+                   std::string_view kind, int number) {
+    if (number != 0 && list.find(number) == nullptr) return true;
+    Report(file, record,
+           std::string(kind) + " " + to_string(number) +
+               (number == 0 ? ": numara 0 olamaz, aktarılmadı"
+                            : ": bu numara daha önce kullanılmış, aktarılmadı"));
+    return false;
+  }
+  // The pattern bytes of a predecessor pattern; a refused one is reported and empty.
+  PatternBytes Pattern(int32_t value, std::string_view file, std::size_t record,
+                       const std::string& who);
+
+  std::unique_ptr<School> school_;
+  std::array<Bytes, 5> copies_;
+  std::vector<std::string> report_;
+};
+
+PatternBytes Converter::Pattern(int32_t value, std::string_view file, std::size_t record,
+                                const std::string& who) {
+  if (std::optional<PatternBytes> blocks = PatternFromInteger(value)) return *blocks;
+  Report(file, record,
+         who + ": yerleştirme biçimi " + to_string(value) +
+             " beş basamağa sığmıyor, biçimsiz aktarıldı; biçimi yeniden giriniz");
+  return PatternBytes{};
+}
+
+void Converter::Lessons(const std::vector<VelLessonRec>& records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const VelLessonRec& v = records[i];
+    if (!FreshNumber(school_->Lessons, kVelLessons, i + 1, "ders", v.number)) continue;
+    const std::string who = "ders " + to_string(v.number) + " (" + Utf8(v.name) + ")";
+    const PatternBytes pattern = Pattern(v.pattern.get(), kVelLessons, i + 1, who);
+    AddLesson(*school_, v.number, v.name.view(), v.shortName.view(), 0, v.weeklyHours,
+              pattern, v.divisible);
+    school_->ReindexLessons();
+  }
+  copies_[0] = ImageOf<TLessonRec>(school_->Lessons);
+}
+
+void Converter::Classes(const std::vector<VelClassRec>& records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const VelClassRec& v = records[i];
+    if (!FreshNumber(school_->Classes, kVelClasses, i + 1, "sınıf", v.number)) continue;
+    AddClass(*school_, v.number, v.name.view(), v.section.view()).order = v.number;
+    school_->ReindexClasses();
+  }
+  copies_[1] = ImageOf<TClassRec>(school_->Classes);
+}
+
+void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const VelTeacherRec& v = records[i];
+    if (!FreshNumber(school_->Teachers, kVelTeachers, i + 1, "öğretmen", v.number))
+      continue;
+    AddTeacher(*school_, v.number, v.name.view(), v.branch.view(), v.classTeacherOf.view(),
+               v.club.view())
+        .order = v.number;
+    school_->ReindexTeachers();
+  }
+  copies_[2] = ImageOf<TTeacherRec>(school_->Teachers);
+}
+
+void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
+  School& s = *school_;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const VelClassLessonRec& v = records[i];
+    const std::string who =
+        "sınıf " + to_string(v.classNo) + ", ders " + to_string(v.lesson);
+    std::string fault;
+    if (s.ClassByNo(v.classNo) == nullptr)
+      fault = "sınıf yok";
+    else if (s.LessonByNo(v.lesson) == nullptr)
+      fault = "ders yok";
+    else if (s.ClassLessonAt(v.classNo, v.lesson) != nullptr)
+      fault = "sınıf bu dersi zaten alıyor";
+    if (!fault.empty()) {
+      Report(kVelClassLessons, i + 1, who + ": " + fault + ", aktarılmadı");
+      continue;
+    }
+    TClassLessonRec& cl = AddClassLesson(s, v.classNo, v.lesson);
+    cl.divisible = v.divisible;
+    cl.pattern = Pattern(v.pattern.get(), kVelClassLessons, i + 1, who);
+    cl.blockCount = static_cast<uint8_t>(CountBlocks(cl.pattern));
+    s.ClassLessons.reindex();
+  }
+  copies_[3] = ImageOf<TClassLessonRec>(s.ClassLessons);
+}
+
+void Converter::TeacherLessons(const std::vector<TTeacherLessonRec>& records) {
+  School& s = *school_;
+  std::set<std::tuple<int, int, int>> seen;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const TTeacherLessonRec& v = records[i];
+    const std::string who = "öğretmen " + to_string(v.teacher) + ", sınıf " +
+                            to_string(v.classNo) + ", ders " + to_string(v.lesson);
+    std::string fault;
+    if (s.TeacherByNo(v.teacher) == nullptr)
+      fault = "öğretmen yok";
+    else if (s.ClassByNo(v.classNo) == nullptr)
+      fault = "sınıf yok";
+    else if (s.ClassLessonAt(v.classNo, v.lesson) == nullptr)
+      fault = "sınıf bu dersi almıyor";
+    else if (!seen.emplace(v.teacher, v.classNo, v.lesson).second)
+      fault = "aynı kayıt daha önce var";
+    else if (!AttachTeacher(s, v.teacher, v.classNo, v.lesson))
+      fault = "dersin 15 öğretmeni var";
+    if (!fault.empty()) {
+      Report(kVelTeacherLessons, i + 1, who + ": " + fault + ", aktarılmadı");
+      continue;
+    }
+    s.TeacherLessons.push_back(v);
+  }
+  copies_[4] = ImageOf(s.TeacherLessons);
+}
+
+void Converter::Windows(const std::vector<VelClassGridRec>& records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const VelClassGridRec& v = records[i];
+    TClassGridRec* g = school_->ClassGridByNo(v.classNo);
+    if (g == nullptr) {
+      Report(kVelClassGrids, i + 1,
+             "sınıf " + to_string(v.classNo) + " yok, ders saatleri alınmadı");
+      continue;
+    }
+    for (std::size_t d = 0; d < g->firstHour.size(); ++d) {
+      g->firstHour[d] = v.firstHour[d];
+      g->lastHour[d] = v.lastHour[d];
+      g->freeHours[d] = static_cast<uint8_t>(v.lastHour[d] - v.firstHour[d] + 1);
+    }
+  }
+}
+
+void Converter::Availability(const std::vector<VelTeacherGridRec>& records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const VelTeacherGridRec& v = records[i];
+    TTeacherGridRec* g = school_->TeacherGridByNo(v.teacher);
+    if (g == nullptr) {
+      Report(kVelTeacherGrids, i + 1,
+             "öğretmen " + to_string(v.teacher) + " yok, uygun saatleri alınmadı");
+      continue;
+    }
+    // A cell that held a lesson says nothing about whether the teacher is free then.
+    for (std::size_t k = 0; k < g->open.size(); ++k)
+      if (v.occupied[k] == 0) g->open[k] = v.available[k];
+  }
+}
+
+// As start-up makes them for a school that has none: one per teacher and class.
+void Converter::MakeGrids() {
+  School& s = *school_;
+  for (const TTeacherRec& t : s.Teachers) NewTeacherGrid(s, t.number);
+  for (const TClassRec& c : s.Classes) NewClassGrid(s, c.number);
+  s.ReindexTeacherGrids();
+  s.ReindexClassGrids();
+}
+
+// The teachers' hours as the teacher distribution would have counted them, so the
+// imported teachers show in the timetables at once.
+VelConversion Converter::Finish() {
+  CountAllHours(*school_);
+  return {std::move(school_), std::move(copies_), std::move(report_)};
+}
+
+}  // namespace
+
+std::optional<PatternBytes> PatternFromInteger(int32_t value) {
+  if (value < 0) return std::nullopt;
+  const std::string digits = value == 0 ? std::string() : to_string(value);
+  PatternBytes blocks{};
+  if (digits.size() > blocks.size()) return std::nullopt;
+  for (std::size_t k = 0; k < digits.size(); ++k)
+    blocks[k] = static_cast<uint8_t>(digits[k] - '0');
+  return blocks;
+}
+
+VelConversion ConvertVel(const VelFiles& files) {
+  Converter c;
+  c.Lessons(RecordsOf<VelLessonRec>(files.lessons));
+  c.Classes(RecordsOf<VelClassRec>(files.classes));
+  c.Teachers(RecordsOf<VelTeacherRec>(files.teachers));
+  c.ClassLessons(RecordsOf<VelClassLessonRec>(files.classLessons));
+  c.TeacherLessons(RecordsOf<TTeacherLessonRec>(files.teacherLessons));
+  // The day windows and availability go into timetables made here, so that they are
+  // written with the rest instead of waiting for a later save that may never come.
+  c.MakeGrids();
+  c.Windows(RecordsOf<VelClassGridRec>(files.classGrids));
+  c.Availability(RecordsOf<VelTeacherGridRec>(files.teacherGrids));
+  return c.Finish();
+}
+
+}  // namespace kalvodrin

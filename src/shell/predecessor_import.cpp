@@ -1,0 +1,108 @@
+#include "shell/predecessor_import.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "core/file_io.h"
+#include "core/storage.h"
+#include "shell/predecessor_conversion.h"
+#include "shell/predecessor_records.h"
+
+namespace kalvodrin {
+namespace {
+
+// What the import replaces; the others a new school has empty.
+constexpr std::array kImportedFiles = {
+    DataFile::kLessons,        DataFile::kClasses,      DataFile::kTeachers,
+    DataFile::kClassLessons,   DataFile::kTeacherLessons, DataFile::kTeacherGrids,
+    DataFile::kClassGrids,
+};
+
+bool IsFileIn(const std::filesystem::path& folder, std::string_view name) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(ResolveInFolder(folder, name), ec);
+}
+
+// A collection file with at least one whole record.
+bool HoldsRecords(const std::filesystem::path& folder, const DataFileInfo& info) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(ResolveInFolder(folder, info.name), ec);
+  return !ec && size >= info.recordSize;
+}
+
+Status ReadSource(const std::filesystem::path& source, std::string_view name,
+                  std::optional<Bytes>& content) {
+  return ReadWholeFile(ResolveInFolder(source, name), content);
+}
+
+}  // namespace
+
+ImportCheckResult CheckImport(const std::filesystem::path& source,
+                              const std::filesystem::path& workFolder) {
+  for (std::string_view name : kVelConverted)
+    if (!IsFileIn(source, name)) return {ImportDue::kSourceMissing, std::string(name)};
+  for (std::string_view name : kVelConverted)
+    if (IsFileIn(workFolder, name)) return {ImportDue::kAlreadyImported, std::string(name)};
+  for (const DataFileInfo& info : kDataFiles) {
+    if (info.file == DataFile::kAnnexFlags || info.file == DataFile::kSettings) continue;
+    if (HoldsRecords(workFolder, info))
+      return {ImportDue::kFolderHasSchool, std::string(info.name)};
+  }
+  return {};
+}
+
+std::string ImportCheckText(const ImportCheckResult& result) {
+  switch (result.due) {
+    case ImportDue::kDue:
+      return {};
+    case ImportDue::kSourceMissing:
+      return "Eski programın " + result.file + " dosyası yok; aktarılacak veri yok.";
+    case ImportDue::kAlreadyImported:
+      return "Eski programın verileri bu çalışma dizinine daha önce aktarılmış (" +
+             result.file + " var).";
+    case ImportDue::kFolderHasSchool:
+      return "Çalışma dizininde bir okulun verileri var (" + result.file +
+             "); üzerine aktarılmadı.";
+  }
+  return {};
+}
+
+Status ImportFiles(const std::filesystem::path& source, NamedFiles& files,
+                   std::vector<std::string>& report) {
+  VelFiles read;
+  const std::array<std::pair<std::string_view, std::optional<Bytes>*>, 7> sources = {{
+      {kVelLessons, &read.lessons},
+      {kVelClasses, &read.classes},
+      {kVelTeachers, &read.teachers},
+      {kVelClassLessons, &read.classLessons},
+      {kVelTeacherLessons, &read.teacherLessons},
+      {kVelClassGrids, &read.classGrids},
+      {kVelTeacherGrids, &read.teacherGrids},
+  }};
+  for (const auto& [name, content] : sources)
+    if (Status s = ReadSource(source, name, *content); !s) return s;
+  VelConversion converted = ConvertVel(read);
+  files.clear();
+  for (DataFile file : kImportedFiles)
+    files.push_back({std::string(InfoOf(file).name), FileImage(*converted.school, file)});
+  for (std::size_t i = 0; i < kVelConverted.size(); ++i)
+    files.push_back({std::string(kVelConverted[i]), std::move(converted.copies[i])});
+  report = std::move(converted.report);
+  return Status::Ok();
+}
+
+bool VelImport::Check(const School& school) {
+  return CheckImport(source_, school.WorkFolder).due == ImportDue::kDue;
+}
+
+Status VelImport::Convert(School& school) {
+  NamedFiles files;
+  std::vector<std::string> report;
+  if (Status s = ImportFiles(source_, files, report); !s) return s;
+  if (Status s = WriteTogether(school.WorkFolder, files); !s) return s;
+  report_ = std::move(report);
+  return Status::Ok();
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,139 @@
+#include "shell/backup.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <map>
+
+#include "core/record_creation.h"
+#include "core/storage.h"
+#include "school_files.h"
+
+namespace kalvodrin {
+namespace {
+
+using testing::ReadBytes;
+using testing::SampleSchool;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+using FolderBytes = std::map<std::string, Bytes>;
+
+FolderBytes Snapshot(const std::filesystem::path& folder) {
+  FolderBytes files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    files[entry.path().filename().string()] = ReadBytes(entry.path());
+  return files;
+}
+
+class BackupTest : public ::testing::Test {
+ protected:
+  BackupTest() {
+    std::filesystem::create_directories(work);
+    std::filesystem::create_directories(backup);
+    school = SampleSchool(work);
+    EXPECT_TRUE(SaveFiles(*school, FileSet::All()));
+    WriteBytes(work / "YARDIM.LOF", Bytes{3, 'A', 'B', 'C'});
+  }
+
+  TempFolder root;
+  std::filesystem::path work = root.path() / "okul";
+  std::filesystem::path backup = root.path() / "yedek";
+  std::unique_ptr<School> school;
+};
+
+TEST_F(BackupTest, BackupThenRestoreGivesTheDataFilesByteForByte) {
+  const FolderBytes before = Snapshot(work);
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  const FolderBytes copies = Snapshot(backup);
+  ASSERT_EQ(copies.size(), 13u);
+  for (const BackupFile& b : kBackupSet)
+    EXPECT_EQ(copies.at(std::string(b.name)), before.at(std::string(InfoOf(b.file).name)))
+        << b.name;
+
+  // The school moves on; settings and annex flags are changed as well.
+  auto later = testing::NewSchool(work);
+  AddLesson(*later, 9, "YENİ", "YN", 0, 1, PatternBytes{1}, 0);
+  later->Settings.searchLevel = 2;
+  later->Annex.bytes[0] = 1;
+  ASSERT_TRUE(SaveFiles(*later, FileSet::All()));
+  const FolderBytes moved = Snapshot(work);
+
+  const RestoreResult r = Restore(backup, work);
+  ASSERT_TRUE(r.ok()) << RestoreProblemText(r);
+  const FolderBytes after = Snapshot(work);
+  EXPECT_EQ(after.size(), before.size());  // nothing left beside them
+  for (const auto& [name, bytes] : after) {
+    const bool restored = name != "DUDIZIRQ.LOF" && name != "DUDIZIR1.LOF" &&
+                          name != "YARDIM.LOF";
+    EXPECT_EQ(bytes, restored ? before.at(name) : moved.at(name)) << name;
+  }
+}
+
+TEST_F(BackupTest, EmptySchoolBacksUpAsEmptyFilesInTheWorkingFolderItself) {
+  auto empty = testing::NewSchool(work);
+  ASSERT_TRUE(Backup(*empty, work).ok());
+  for (const BackupFile& b : kBackupSet) {
+    ASSERT_TRUE(std::filesystem::exists(work / std::string(b.name))) << b.name;
+    EXPECT_EQ(std::filesystem::file_size(work / std::string(b.name)), 0u) << b.name;
+  }
+  // Restored from the same folder, the school's files become empty.
+  ASSERT_TRUE(Restore(work, work).ok());
+  EXPECT_EQ(std::filesystem::file_size(work / "DERSLER.LOF"), 0u);
+  EXPECT_GT(std::filesystem::file_size(work / "DUDIZIRQ.LOF"), 0u);
+}
+
+TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  auto other = testing::NewSchool(work);
+  AddClass(*other, 5, "12", "F");
+  ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+  const FolderBytes before = Snapshot(work);
+
+  // One byte short of a whole number of records, and one byte over.
+  const std::filesystem::path grids = backup / "DUDIZIRZ.YDK";
+  Bytes bytes = ReadBytes(grids);
+  ASSERT_EQ(bytes.size(), 2 * 464u);
+  for (std::size_t size : {bytes.size() - 1, bytes.size() + 1}) {
+    Bytes damaged = bytes;
+    damaged.resize(size);
+    WriteBytes(grids, damaged);
+    const RestoreResult r = Restore(backup, work);
+    EXPECT_EQ(r.problem, RestoreProblem::kFileDamaged);
+    EXPECT_EQ(r.file, "DUDIZIRZ.YDK");
+    EXPECT_NE(RestoreProblemText(r).find("DUDIZIRZ.YDK dosyası bozuk"), std::string::npos);
+    EXPECT_EQ(Snapshot(work), before);
+  }
+  WriteBytes(grids, bytes);
+
+  // The last file of the set is missing: the twelve before it are not restored.
+  std::filesystem::remove(backup / "DUDIZIRY.YDK");
+  const RestoreResult r = Restore(backup, work);
+  EXPECT_EQ(r.problem, RestoreProblem::kFileMissing);
+  EXPECT_EQ(RestoreProblemText(r),
+            "DUDIZIRY.YDK dosyası bulunamadı.\nHiçbir dosya geri alınmadı.");
+  EXPECT_EQ(Snapshot(work), before);
+
+  const RestoreResult none = Restore(root.path() / "yok", work);
+  EXPECT_EQ(none.problem, RestoreProblem::kFolderMissing);
+  EXPECT_EQ(Snapshot(work), before);
+}
+
+TEST_F(BackupTest, BackupFolderThatIsMissingOrReadOnlyGetsNoFile) {
+  Status status = Status::Ok();
+  EXPECT_EQ(Backup(*school, root.path() / "yok").folder, FolderState::kMissing);
+  EXPECT_FALSE(std::filesystem::exists(root.path() / "yok"));
+
+  EXPECT_EQ(ProbeBackupFolder(backup, status), FolderState::kWritable);
+  EXPECT_TRUE(std::filesystem::is_empty(backup));  // the probe cleans up after itself
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+  std::filesystem::permissions(backup, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_exec);
+  const BackupResult r = Backup(*school, backup);
+  EXPECT_EQ(r.folder, FolderState::kReadOnly);
+  EXPECT_FALSE(r.status.ok());
+}
+
+}  // namespace
+}  // namespace kalvodrin
