@@ -22,5 +22,8 @@ void AddCompleteCommand(CLI::App& app, CommandContext& context);
 void AddExportCommand(CLI::App& app, CommandContext& context);
 // Only in builds with the Qt canvas (KALVODRIN_HAVE_PDF).
 void AddPrintCommand(CLI::App& app, CommandContext& context);
+// backup and restore.
+void AddBackupCommands(CLI::App& app, CommandContext& context);
+void AddImportCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace kalvodrin::cli

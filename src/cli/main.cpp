@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
 #ifdef KALVODRIN_HAVE_PDF
   AddPrintCommand(app, context);
 #endif
+  AddBackupCommands(app, context);
+  AddImportCommand(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

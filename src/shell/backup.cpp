@@ -115,7 +115,9 @@ RestoreResult Restore(const std::filesystem::path& backupFolder,
   NamedFiles files;
   RestoreResult result = ReadBackupSet(backupFolder, files);
   if (!result.ok()) return result;
-  if (Status s = WriteTogether(workFolder, files); !s) {
+  Status s = EnsureFolder(workFolder);
+  if (s) s = WriteTogether(workFolder, files);
+  if (!s) {
     result.problem = RestoreProblem::kWriteFailed;
     result.status = s;
   }

@@ -77,8 +77,9 @@ struct RestoreResult {
 // files they restore, named "DERSLER.LOF" and so on.
 RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files);
 
-// Restores the working folder from the backup folder: every data file of the set, or
-// none. The school in memory is not reloaded; the program reads the files anew.
+// Restores the working folder (created when missing) from the backup folder: every
+// data file of the set, or none. The school in memory is not reloaded; the program
+// reads the files anew.
 RestoreResult Restore(const std::filesystem::path& backupFolder,
                       const std::filesystem::path& workFolder);
 

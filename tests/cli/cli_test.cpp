@@ -9,6 +9,7 @@
 #include <random>
 #include <sstream>
 
+#include "cli_run.h"
 #include "core/settings_record.h"
 #include "core/storage.h"
 #include "school_files.h"
@@ -20,35 +21,6 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
-
-struct CliRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs the tool with `args` (already quoted for the shell).
-CliRun Cli(const TempFolder& temp, const std::string& args) {
-  const fs::path out = temp.path() / "stdout.txt";
-  const fs::path err = temp.path() / "stderr.txt";
-  const std::string command = std::string("'") + KALVODRIN_CLI + "' " + args + " >'" +
-                              out.string() + "' 2>'" + err.string() + "'";
-  const int status = std::system(command.c_str());
-  CliRun run;
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = Slurp(out);
-  run.err = Slurp(err);
-  return run;
-}
-
-std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 TEST(CliInit, WritesEveryFileAtItsDefaultAndNeverOverAnExistingSchool) {
   TempFolder temp;

@@ -1,0 +1,69 @@
+// backup and restore: the backup window's two commands. A backup copies the school of
+// the working folder into the thirteen ".YDK" files of a backup folder; a restore
+// copies them back over the data files. Each writes the whole set or nothing.
+
+#include <iostream>
+#include <memory>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "shell/backup.h"
+
+namespace kalvodrin::cli {
+namespace {
+
+int RunBackup(const std::string& given, const std::filesystem::path& to) {
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  auto school = std::make_unique<School>();
+  TailBytes tails{};
+  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  const BackupResult r = Backup(*school, to);
+  switch (r.folder) {
+    case FolderState::kMissing:
+      return Fail(to.string() + ": yedek klasörü yok; hiçbir şey yazılmadı");
+    case FolderState::kReadOnly:
+      return Fail("yedek klasörüne yazılamıyor: " + r.status.message());
+    case FolderState::kFailed:
+      return Fail(r.status.message());
+    case FolderState::kWritable:
+      break;
+  }
+  if (!r.status.ok())
+    return Fail(r.status.message() + "; önceki yedek olduğu gibi duruyor");
+  std::cout << "Yedek alma işlemi tamamlandı.\n";
+  return 0;
+}
+
+int RunRestore(const std::string& given, const std::filesystem::path& from) {
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  const RestoreResult r = Restore(from, folder);
+  if (!r.ok()) return Fail(RestoreProblemText(r));
+  std::cout << "Veri dosyaları yedekten geri alındı: " << folder.string() << '\n';
+  return 0;
+}
+
+}  // namespace
+
+void AddBackupCommands(CLI::App& app, CommandContext& context) {
+  auto folder = std::make_shared<std::string>();
+  auto to = std::make_shared<std::string>();
+  CLI::App* backup = app.add_subcommand(
+      "backup", "Okulun veri dosyalarını yedek klasörüne .YDK olarak yedekler");
+  AddFolderOption(*backup, *folder);
+  backup->add_option("--to", *to, "Yedek klasörü")->required();
+  backup->callback([folder, to, &context] { context.exitCode = RunBackup(*folder, *to); });
+
+  auto restoreFolder = std::make_shared<std::string>();
+  auto from = std::make_shared<std::string>();
+  CLI::App* restore = app.add_subcommand(
+      "restore", "Veri dosyalarını yedek klasöründeki .YDK dosyalarından geri alır");
+  AddFolderOption(*restore, *restoreFolder);
+  restore->add_option("--from", *from, "Yedek klasörü")->required();
+  restore->callback([restoreFolder, from, &context] {
+    context.exitCode = RunRestore(*restoreFolder, *from);
+  });
+}
+
+}  // namespace kalvodrin::cli

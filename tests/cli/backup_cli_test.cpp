@@ -1,0 +1,88 @@
+// kalvodrin-cli backup, restore and import as a user runs them.
+
+#include <gtest/gtest.h>
+
+#include "cli_run.h"
+#include "core/storage.h"
+#include "school_files.h"
+#include "vel_files.h"
+
+namespace kalvodrin {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+TEST(CliBackup, BackupThenRestoreGivesTheSameFilesAndATornSetRestoresNothing) {
+  TempFolder temp;
+  const fs::path work = temp.path() / "okul";
+  const fs::path backup = temp.path() / "yedek";
+  fs::create_directories(work);
+  auto school = testing::SampleSchool(work);
+  ASSERT_TRUE(SaveFiles(*school, FileSet::All()));
+  const Bytes grids = ReadBytes(work / "DUDIZIRZ.LOF");
+
+  const std::string to = " --to " + Quoted(backup);
+  EXPECT_EQ(Cli(temp, "backup --folder " + Quoted(work) + to).code, 1);  // no folder yet
+  EXPECT_FALSE(fs::exists(backup));
+  fs::create_directories(backup);
+  const CliRun saved = Cli(temp, "backup --folder " + Quoted(work) + to);
+  ASSERT_EQ(saved.code, 0) << saved.err;
+  EXPECT_EQ(saved.out, "Yedek alma işlemi tamamlandı.\n");
+  EXPECT_EQ(ReadBytes(backup / "DUDIZIRZ.YDK"), grids);
+
+  WriteBytes(work / "DUDIZIRZ.LOF", Bytes{});
+  const std::string from = " --from " + Quoted(backup);
+  const CliRun restored = Cli(temp, "restore --folder " + Quoted(work) + from);
+  ASSERT_EQ(restored.code, 0) << restored.err;
+  EXPECT_EQ(ReadBytes(work / "DUDIZIRZ.LOF"), grids);
+
+  Bytes torn = ReadBytes(backup / "OGRETMEN.YDK");
+  torn.pop_back();
+  WriteBytes(backup / "OGRETMEN.YDK", torn);
+  WriteBytes(work / "DUDIZIRZ.LOF", Bytes{});
+  const CliRun refused = Cli(temp, "restore --folder " + Quoted(work) + from);
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("OGRETMEN.YDK dosyası bozuk"), std::string::npos) << refused.err;
+  EXPECT_TRUE(ReadBytes(work / "DUDIZIRZ.LOF").empty());
+  EXPECT_EQ(Cli(temp, "restore --folder " + Quoted(work)).code, 2);  // --from missing
+}
+
+TEST(CliImport, ConvertsIntoANewFolderOnceAndReportsWhatItLeftOut) {
+  TempFolder temp;
+  const fs::path vel = temp.path() / "VEL";
+  const fs::path work = temp.path() / "okul";
+  fs::create_directories(vel);
+  Bytes lessons, classes, teachers, classLessons, teacherLessons;
+  testing::VelLesson(lessons, 1, "FIZIK", "FIZ", 3, 0, 21);
+  testing::VelClass(classes, 7, "9", "A");
+  testing::VelTeacher(teachers, 4, "ALI VELI", "FIZIK", "", "");
+  testing::VelClassLesson(classLessons, 7, 1, 0, 21);
+  testing::VelClassLesson(classLessons, 8, 1, 0, 21);  // class 8 does not exist
+  testing::VelTeacherLesson(teacherLessons, 4, 7, 1);
+  WriteBytes(vel / "LESSON.PRG", lessons);
+  WriteBytes(vel / "CLASS.PRG", classes);
+  WriteBytes(vel / "TEACHER.PRG", teachers);
+  WriteBytes(vel / "CLLE.PRG", classLessons);
+  WriteBytes(vel / "TELE.PRG", teacherLessons);
+
+  const std::string args = "import --folder " + Quoted(work) + " --from " + Quoted(vel);
+  const CliRun run = Cli(temp, args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.out.find("CLLE.PRG, kayıt 2: sınıf 8, ders 1: sınıf yok, aktarılmadı"),
+            std::string::npos) << run.out;
+  EXPECT_EQ(fs::file_size(work / "DERSLER.LOF"), 48u);
+  EXPECT_EQ(fs::file_size(work / "DUDIZIR2.LOF"), 42u);
+  EXPECT_EQ(fs::file_size(work / "LESSON.PRG"), 48u);
+  const CliRun check = Cli(temp, "check --folder " + Quoted(work));
+  EXPECT_EQ(check.code, 0) << check.out;
+
+  const CliRun again = Cli(temp, args);
+  EXPECT_EQ(again.code, 1);
+  EXPECT_NE(again.err.find("daha önce aktarılmış"), std::string::npos) << again.err;
+}
+
+}  // namespace
+}  // namespace kalvodrin
