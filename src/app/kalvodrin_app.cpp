@@ -9,8 +9,10 @@
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/shell/backup_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
+#include "shell/predecessor_import.h"
 
 namespace kalvodrin {
 
@@ -24,6 +26,10 @@ KalvodrinApp::KalvodrinApp(StartupOptions options, PredecessorImport* import)
   mainForm_ = std::make_unique<TKalvodrinForm>(context(), *pathForm_);
   areas_ = CreateAreaWindows(context(), mainForm_.get());
   for (const std::unique_ptr<AreaWindows>& area : areas_) area->Register(*mainForm_);
+  // The backup window is the shell's own, like the working-folder window.
+  yedekForm_ = std::make_unique<TYedekForm>(
+      context(), MapStoredPath(kBackupFolder, options_.dirs), mainForm_.get());
+  mainForm_->SetOpener(MainMenuItem::kBackup, [this] { return yedekForm_->Open(); });
   QObject::connect(mainForm_.get(), &TKalvodrinForm::WorkFolderSaved, mainForm_.get(),
                    [this] { AfterWorkFolderSaved(); });
 }
@@ -41,6 +47,12 @@ void KalvodrinApp::RunStartupAndShow() {
   mainForm_->show();
   if (!startup_.status.ok())
     QTimer::singleShot(0, mainForm_.get(), [this] { ReportStartupFailure(); });
+  else if (!startup_.importReport.empty())
+    QTimer::singleShot(0, mainForm_.get(), [this] { ReportImport(); });
+}
+
+void KalvodrinApp::ReportImport() {
+  sil_->Notice(U8(ImportReportText(startup_.importReport)));
 }
 
 void KalvodrinApp::ReportStartupFailure() {

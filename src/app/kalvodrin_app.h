@@ -16,6 +16,7 @@ namespace kalvodrin {
 
 class TKalvodrinForm;
 class TPathForm;
+class TYedekForm;
 
 class KalvodrinApp {
  public:
@@ -30,12 +31,15 @@ class KalvodrinApp {
 
   // Tells the user why start-up failed and offers the working-folder window.
   void ReportStartupFailure();
+  // Shows in one notice what the import of the predecessor's data left out.
+  void ReportImport();
 
   School& school() { return *school_; }
   TSilForm& sil() { return *sil_; }
   THelpForm& help() { return *help_; }
   TPathForm& pathForm() { return *pathForm_; }
   TKalvodrinForm& mainForm() { return *mainForm_; }
+  TYedekForm& backupForm() { return *yedekForm_; }
   AppContext context() { return {*school_, *sil_, *help_}; }
   const StartupResult& startup() const { return startup_; }
 
@@ -51,6 +55,7 @@ class KalvodrinApp {
   std::unique_ptr<THelpForm> help_;
   std::unique_ptr<TPathForm> pathForm_;
   std::vector<std::unique_ptr<AreaWindows>> areas_;
+  std::unique_ptr<TYedekForm> yedekForm_;
   StartupResult startup_;
 };
 

@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "app/kalvodrin_app.h"
+#include "shell/predecessor_import.h"
+#include "shell/predecessor_records.h"
 
 namespace {
 
@@ -40,7 +42,8 @@ int main(int argc, char* argv[]) {
   }
   kalvodrin::StartupOptions options;
   options.folderOverride = *folder;
-  kalvodrin::KalvodrinApp program(std::move(options));
+  kalvodrin::VelImport import(kalvodrin::MapStoredPath(kalvodrin::kVelFolder, options.dirs));
+  kalvodrin::KalvodrinApp program(std::move(options), &import);
   program.Start();
   return QApplication::exec();
 }

@@ -125,7 +125,7 @@ Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, bool cre
 
 Status LoadFile(School& school, DataFile file) { return LoadFileNoting(school, file, nullptr); }
 
-Bytes FileImage(const School& school, DataFile file) {
+Bytes DataFileImage(const School& school, DataFile file) {
   switch (file) {
     case DataFile::kLessonGroups: return Image(school.LessonGroups, true);
     case DataFile::kLessons: return Image(school.Lessons, true);
@@ -147,7 +147,7 @@ Bytes FileImage(const School& school, DataFile file) {
 }
 
 Status SaveFile(const School& school, DataFile file) {
-  return WriteFileAtomically(PathOf(school, file), FileImage(school, file));
+  return WriteFileAtomically(PathOf(school, file), DataFileImage(school, file));
 }
 
 Status SaveFiles(const School& school, const FileSet& files) {

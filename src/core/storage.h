@@ -55,7 +55,7 @@ Status SaveFile(const School& school, DataFile file);
 
 // The bytes SaveFile writes for the file: every record in collection order, the grid
 // link slots zero.
-Bytes FileImage(const School& school, DataFile file);
+Bytes DataFileImage(const School& school, DataFile file);
 
 // Rewrites every file of the set; stops at the first failure.
 Status SaveFiles(const School& school, const FileSet& files);

@@ -63,7 +63,7 @@ FolderState ProbeBackupFolder(const std::filesystem::path& folder, Status& statu
 NamedFiles BackupImages(const School& school) {
   NamedFiles files;
   for (const BackupFile& b : kBackupSet)
-    files.push_back({std::string(b.name), FileImage(school, b.file)});
+    files.push_back({std::string(b.name), DataFileImage(school, b.file)});
   return files;
 }
 
@@ -134,8 +134,7 @@ std::string RestoreProblemText(const RestoreResult& result) {
       text = "Yedek klasörü bulunamadı: " + result.status.message();
       break;
     case RestoreProblem::kFileMissing:
-      text = result.file + " dosyası bulunamadı.";
-      break;
+      return result.file + " dosyası bulunamadı.";
     case RestoreProblem::kFileDamaged:
       text = result.file + " dosyası bozuk: " + std::to_string(result.size) +
              " bayt, " + std::to_string(result.recordSize) +

@@ -83,7 +83,8 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
 RestoreResult Restore(const std::filesystem::path& backupFolder,
                       const std::filesystem::path& workFolder);
 
-// What to tell the user (UTF-8) about a restore that changed nothing.
+// What to tell the user (UTF-8) about a restore that changed nothing: the file missing
+// ("DERSLER.YDK dosyası bulunamadı."), or the fault and that nothing was restored.
 std::string RestoreProblemText(const RestoreResult& result);
 
 }  // namespace kalvodrin

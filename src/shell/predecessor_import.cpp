@@ -68,6 +68,14 @@ std::string ImportCheckText(const ImportCheckResult& result) {
   return {};
 }
 
+std::string ImportReportText(const std::vector<std::string>& report) {
+  std::string text =
+      "Eski programın verileri aktarıldı. Aktarılamayan ya da değiştirilerek aktarılan "
+      "kayıtlar:";
+  for (const std::string& line : report) text += "\n" + line;
+  return text;
+}
+
 Status ImportFiles(const std::filesystem::path& source, NamedFiles& files,
                    std::vector<std::string>& report) {
   VelFiles read;
@@ -85,7 +93,7 @@ Status ImportFiles(const std::filesystem::path& source, NamedFiles& files,
   VelConversion converted = ConvertVel(read);
   files.clear();
   for (DataFile file : kImportedFiles)
-    files.push_back({std::string(InfoOf(file).name), FileImage(*converted.school, file)});
+    files.push_back({std::string(InfoOf(file).name), DataFileImage(*converted.school, file)});
   for (std::size_t i = 0; i < kVelConverted.size(); ++i)
     files.push_back({std::string(kVelConverted[i]), std::move(converted.copies[i])});
   report = std::move(converted.report);

@@ -38,6 +38,9 @@ ImportCheckResult CheckImport(const std::filesystem::path& source,
 // Why nothing is imported (UTF-8), for the command line; empty when due.
 std::string ImportCheckText(const ImportCheckResult& result);
 
+// The one notice of everything the import left out or changed (UTF-8).
+std::string ImportReportText(const std::vector<std::string>& report);
+
 // Every file the import writes into the working folder: the data files of the
 // converted school and the converted copies. `report` gets what was left out.
 Status ImportFiles(const std::filesystem::path& source, NamedFiles& files,
