@@ -11,7 +11,7 @@
 #include "core/storage.h"
 #include "gui/common/qt_text.h"
 #include "gui/shell/backup_window.h"
-#include "gui/shell/kalvodrin_app.h"
+#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "gui_test_support.h"
 
