@@ -26,7 +26,7 @@ TEST(GiveLesson, RefusesPlacedAndRepeatedAndAsksBeforeASecondTeacher) {
   SchoolBuilder b;
   b.Teacher("ALİ").Teacher("VELİ").Teacher("AYŞE");
   b.Class("9", "A").Lesson("MATEMATİK", 4, "2+2").Lesson("FİZİK", 2, "2");
-  b.Place("9 A", "FİZİK", 2, 1, 1);  // placed while nobody teaches it
+  b.Place("9 A", "FİZİK", 1, 1, 1);  // one hour, placed while nobody teaches it
   School s = b.Build();
   const int k = b.ClassNo("9 A"), mat = b.LessonNo("MATEMATİK"), fiz = b.LessonNo("FİZİK");
   const int ali = b.TeacherNo("ALİ"), veli = b.TeacherNo("VELİ");
