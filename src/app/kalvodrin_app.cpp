@@ -9,6 +9,7 @@
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/printing/print_service.h"
 #include "gui/shell/backup_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
@@ -24,6 +25,7 @@ KalvodrinApp::KalvodrinApp(StartupOptions options, PredecessorImport* import)
   help_ = std::make_unique<THelpForm>();
   pathForm_ = std::make_unique<TPathForm>(*sil_, *help_);
   mainForm_ = std::make_unique<TKalvodrinForm>(context(), *pathForm_);
+  printing_ = std::make_unique<PrintService>(context(), mainForm_.get());
   areas_ = CreateAreaWindows(context(), mainForm_.get());
   for (const std::unique_ptr<AreaWindows>& area : areas_) area->Register(*mainForm_);
   // The backup window is the shell's own, like the working-folder window.
@@ -35,6 +37,8 @@ KalvodrinApp::KalvodrinApp(StartupOptions options, PredecessorImport* import)
 }
 
 KalvodrinApp::~KalvodrinApp() = default;
+
+AppContext KalvodrinApp::context() { return {*school_, *sil_, *help_, printing_.get()}; }
 
 bool KalvodrinApp::Start() {
   RunStartupAndShow();

@@ -16,6 +16,7 @@ namespace kalvodrin {
 
 class TKalvodrinForm;
 class TPathForm;
+class PrintService;
 class TYedekForm;
 
 class KalvodrinApp {
@@ -40,7 +41,8 @@ class KalvodrinApp {
   TPathForm& pathForm() { return *pathForm_; }
   TKalvodrinForm& mainForm() { return *mainForm_; }
   TYedekForm& backupForm() { return *yedekForm_; }
-  AppContext context() { return {*school_, *sil_, *help_}; }
+  AppContext context();
+  PrintService& printing() { return *printing_; }
   const StartupResult& startup() const { return startup_; }
 
  private:
@@ -54,6 +56,7 @@ class KalvodrinApp {
   std::unique_ptr<TSilForm> sil_;
   std::unique_ptr<THelpForm> help_;
   std::unique_ptr<TPathForm> pathForm_;
+  std::unique_ptr<PrintService> printing_;
   std::vector<std::unique_ptr<AreaWindows>> areas_;
   std::unique_ptr<TYedekForm> yedekForm_;
   StartupResult startup_;

@@ -30,6 +30,7 @@
 #include "gui/shell/main_window.h"
 #include "assignments/assignments_screens.h"
 #include "masterdata/masterdata_screens.h"
+#include "printing/printing_screens.h"
 
 namespace kalvodrin {
 namespace {
@@ -207,6 +208,9 @@ int main(int argc, char** argv) {
       [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
   kalvodrin::RenderAssignmentWindows(
       [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
+  kalvodrin::RenderPrintingWindows(
+      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root,
+      argc == 3 ? argv[2] : nullptr);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
   return renderer.failed() || renderer.saved() == 0 ? 1 : 0;

@@ -5,6 +5,7 @@
 #include "print_fixture.h"
 #include "printing/page_geometry.h"
 #include "printing/print_facts.h"
+#include "printing/printer_settings.h"
 
 namespace kalvodrin {
 namespace {
@@ -118,6 +119,40 @@ TEST(PrintFacts, ShortClassAndDutyText) {
   // Collection order; the duty at a place that no longer exists is left out.
   EXPECT_EQ(DutyText(s, t), "ÇAR. BAHÇE, PZT. BAHÇE");
   EXPECT_EQ(DutyText(s, t + 1), "");
+}
+
+TEST(PrinterSettings, FieldsRoundTripAndFontSizesAreBounded) {
+  TSettingsRec s = DefaultSettings();
+  PrinterFields f = PrinterFieldsOf(s);
+  EXPECT_EQ(f.timetable.pageLength, 1830);
+  EXPECT_TRUE(f.twoPerPage);
+  EXPECT_EQ(f.sheet.fontSize, 8);
+  EXPECT_EQ(f.sheet.fontName, "Courier New");
+  f.timetable.topMargin = 55;
+  f.twoPerPage = false;
+  f.printLessonList = true;
+  f.sheet.fontName = "Liberation Mono";
+  f.sheetPrintRooms = true;
+  ASSERT_EQ(PrinterFieldsProblem(f), "");
+  StorePrinterFields(s, f);
+  EXPECT_EQ(s.topMargin.get(), 55);
+  EXPECT_EQ(s.twoPerPage.get(), 0);
+  EXPECT_EQ(s.printLessonList.get(), 1);
+  EXPECT_EQ(s.sheetFontName.str(), "Liberation Mono");
+  EXPECT_EQ(s.sheetPrintRooms.get(), 1);
+  EXPECT_EQ(s.fontSize.get(), 9);  // untouched fields stay
+
+  for (int size : {1, 72}) {
+    f.timetable.fontSize = size;
+    EXPECT_EQ(PrinterFieldsProblem(f), "") << size;
+  }
+  for (int size : {0, 73}) {
+    f.timetable.fontSize = size;
+    EXPECT_NE(PrinterFieldsProblem(f), "") << size;
+  }
+  f.timetable.fontSize = 9;
+  f.sheet.fontSize = 0;
+  EXPECT_NE(PrinterFieldsProblem(f), "");
 }
 
 }  // namespace

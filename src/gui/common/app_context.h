@@ -7,11 +7,13 @@ namespace kalvodrin {
 struct School;
 class TSilForm;
 class THelpForm;
+class PrintRequests;
 
 struct AppContext {
   School& school;
   TSilForm& sil;
   THelpForm& help;
+  PrintRequests* printing = nullptr;  // see gui/common/print_requests.h
 };
 
 }  // namespace kalvodrin

@@ -5,6 +5,8 @@
 
 #include "core/ordering.h"
 #include "core/school.h"
+#include "gui/common/function_keys.h"
+#include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/record_texts.h"
 #include "masterdata/deletions.h"
@@ -69,10 +71,12 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
   AddEntryField("Edit2", U8("BRANŞI"), 12);
   AddEntryField("Edit3", U8("SINIF ÖĞRETMENLİĞİ"), 8);
   AddEntryField("Edit4", U8("EĞİTSEL KULÜP"), 12);
-  // Printing the list and the duty distribution come with their own parts of the
-  // program; until then the buttons are shown and disabled.
+  // The list prints through the program's printing (a preview, then the system print
+  // dialog); the duty distribution comes with its own part of the program.
   yazdirBtn_ = AddButton("YazdirBtn", U8("YAZDIR(F9)"));
-  yazdirBtn_->setEnabled(false);
+  yazdirBtn_->setEnabled(context.printing != nullptr);
+  connect(yazdirBtn_, &QPushButton::clicked, this, [this] { YazdirBtnClick(); });
+  BindKey(this, Qt::Key_F9, [this] { YazdirBtnClick(); });
   nobetBtn_ = AddButton("NobetBtn", U8("Nöbet"));
   nobetBtn_->setEnabled(false);
   QPushButton* kapatBtn = AddButton("KapatBtn", U8("KAPAT"));
@@ -83,6 +87,10 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
 
 Change TOgretmenForm::SaveNew() {
   return SaveNewTeacher(context().school, FieldsOf(entry(0), entry(1), entry(2), entry(3)));
+}
+
+void TOgretmenForm::YazdirBtnClick() {
+  if (context().printing != nullptr) context().printing->PrintTeacherList();
 }
 
 }  // namespace kalvodrin

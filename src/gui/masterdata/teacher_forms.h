@@ -1,7 +1,7 @@
 #pragma once
 // TOgretmenForm ("ÖĞRETMENLER"), the teachers in their order, and its edit window
-// TOgretmenEditForm ("DÜZELT"). Printing the list and the duty window are offered by
-// their buttons once those parts of the program are there.
+// TOgretmenEditForm ("DÜZELT"). "YAZDIR(F9)" prints the teacher list when the program
+// has its printing; the duty window is offered once that part of the program is there.
 
 #include "gui/common/edit_window.h"
 #include "gui/common/list_window.h"
@@ -38,6 +38,8 @@ class TOgretmenForm : public ListWindow {
 
   QPushButton* yazdirBtn() const { return yazdirBtn_; }
   QPushButton* nobetBtn() const { return nobetBtn_; }
+  // "YAZDIR(F9)": the teacher list, previewed and then printed.
+  void YazdirBtnClick();
 
  protected:
   Change SaveNew() override;

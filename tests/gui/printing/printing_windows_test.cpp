@@ -1,0 +1,164 @@
+// The printing windows driven as a user would: the print dialog's choice, the printer
+// settings stored and saved, previews of real printouts, and the teacher window's F9.
+#include <QCheckBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRadioButton>
+
+#include "gui/common/print_requests.h"
+#include "gui/masterdata/teacher_forms.h"
+#include "gui/printing/print_dialog.h"
+#include "gui/printing/print_service.h"
+#include "gui/printing/printer_settings_form.h"
+#include "window_fixture.h"
+
+namespace kalvodrin::testing {
+namespace {
+
+using PrintingWindows = WindowFixture;
+
+TEST_F(PrintingWindows, PrintDialogReturnsTheChoiceOrNothing) {
+  int setups = 0;
+  TYazdirForm form(context(), [&] { ++setups; });
+  EXPECT_EQ(form.windowTitle(), U8("YAZDIR"));
+  EXPECT_TRUE(Child<QRadioButton>(&form, "SecimRadio")->isChecked());
+  OnNextModal([](QDialog* d) {
+    QTest::mouseClick(Child<QPushButton>(d, "YaziciBtn"), Qt::LeftButton);
+    Child<QRadioButton>(d, "TumuRadio")->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(d, "YazdirBtn"), Qt::LeftButton);
+  });
+  EXPECT_EQ(form.Ask(120), PrintChoice::kAll);
+  EXPECT_EQ(setups, 1);
+  OnNextModal([](QDialog* d) {
+    Child<QRadioButton>(d, "CarsafRadio")->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(d, "IptalBtn"), Qt::LeftButton);
+  });
+  EXPECT_EQ(form.Ask(129), std::nullopt);
+}
+
+TEST_F(PrintingWindows, PrinterSettingsShowStoreAndSave) {
+  TYaziciForm form(context());
+  OnNextModal([](QDialog* d) {
+    EXPECT_EQ(Child(d, "Edit3")->text(), "1830");
+    EXPECT_EQ(Child(d, "Edit9")->text(), "3700");
+    EXPECT_EQ(Child(d, "Edit6")->text(), "Courier New");
+    auto* lessonList = Child<QCheckBox>(d, "CheckBox2");
+    auto* twoPerPage = Child<QCheckBox>(d, "CheckBox3");
+    EXPECT_TRUE(twoPerPage->isChecked());
+    lessonList->setChecked(true);
+    EXPECT_FALSE(twoPerPage->isChecked());
+    twoPerPage->setChecked(true);
+    EXPECT_FALSE(lessonList->isChecked());
+    Type(d, "Edit1", "55x");  // digits only
+    Child<QCheckBox>(d, "CheckBox6")->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+  });
+  EXPECT_EQ(form.Open(), QDialog::Accepted);
+  EXPECT_EQ(school.Settings.topMargin.get(), 55);
+  EXPECT_EQ(OnDisk().Settings.topMargin.get(), 55);
+  EXPECT_EQ(OnDisk().Settings.sheetPrintRooms.get(), 1);
+
+  // A font size of 0 is refused with a notice; nothing changes.
+  OnNextModal([this](QDialog* d) {
+    Type(d, "Edit5", "0");
+    Type(d, "Edit1", "77");
+    OnNextModal(
+        [this](QDialog* notice) {
+          lastMessage = notice->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+          notice->accept();
+        },
+        d);
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+    QTimer::singleShot(50, d, &QDialog::reject);
+  });
+  EXPECT_EQ(form.Open(), QDialog::Rejected);
+  EXPECT_TRUE(lastMessage.contains(U8("FONT BÜYÜKLÜĞÜ"))) << lastMessage.toStdString();
+  EXPECT_EQ(OnDisk().Settings.topMargin.get(), 55);
+  EXPECT_EQ(school.Settings.fontSize.get(), 9);
+}
+
+// Opens the preview of `print`, counts its pages and closes it without printing.
+int PreviewPages(PrintService& service, const std::function<bool()>& print) {
+  int pages = -1;
+  service.onPreview = [&](QPrintPreviewDialog& preview) {
+    OnNextModal([&](QDialog* d) {
+      auto* widget = d->findChild<QPrintPreviewWidget*>();
+      if (widget != nullptr) {
+        widget->updatePreview();
+        pages = widget->pageCount();
+      }
+      d->reject();
+    });
+    static_cast<void>(preview);
+  };
+  EXPECT_FALSE(print());
+  service.onPreview = nullptr;
+  return pages;
+}
+
+TEST_F(PrintingWindows, PreviewsShowThePrintoutsPages) {
+  school.Settings.schoolName.assign(ToRecordText(U8("Işıklı Lisesi")));
+  for (int k = 1; k <= 3; ++k) {
+    TTeacherRec t{};
+    t.order = static_cast<uint8_t>(k);
+    t.number = static_cast<uint8_t>(k);
+    t.name.assign(ToRecordText(U8("ÖĞRETMEN ") + QString::number(k)));
+    school.Teachers.push_back(t);
+    TTeacherGridRec g{};
+    g.teacher = static_cast<uint8_t>(k);
+    school.TeacherGrids.push_back(g);
+  }
+  school.ReindexAll();
+  PrintService service(context(), nullptr);
+  EXPECT_EQ(PreviewPages(service, [&] { return service.PrintTeacherList(); }), 1);
+  EXPECT_EQ(PreviewPages(service, [&] { return service.PrintTeacherTimetables({1, 3}); }), 2);
+  EXPECT_EQ(PreviewPages(service, [&] { return service.PrintDutyChart(); }), 1);
+
+  // From a timetable window: "Tümü" from the second teacher gives two pages; the
+  // settings are read again from the file afterwards.
+  school.Settings.fontSize.set(11);
+  int pages = -1;
+  OnNextModal([&](QDialog* d) {
+    Child<QRadioButton>(d, "TumuRadio")->setChecked(true);
+    service.onPreview = [&, d](QPrintPreviewDialog&) {
+      OnNextModal(
+          [&](QDialog* preview) {
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            widget->updatePreview();
+            pages = widget->pageCount();
+            preview->reject();
+          },
+          d);
+    };
+    QTest::mouseClick(Child<QPushButton>(d, "YazdirBtn"), Qt::LeftButton);
+  });
+  EXPECT_FALSE(service.PrintFromTimetableWindow(TimetableView::kTeacher, 2));
+  EXPECT_EQ(pages, 2);
+  EXPECT_EQ(school.Settings.fontSize.get(), 9);
+}
+
+// Records what the teacher window asks of the printing.
+class CountingPrints : public PrintRequests {
+ public:
+  bool PrintFromTimetableWindow(TimetableView, int) override { return false; }
+  bool PrintTeacherList() override { return ++lists, true; }
+  bool PrintDutyChart() override { return false; }
+  bool PrintTeacherTimetables(const std::vector<int>&) override { return false; }
+  void OpenPrinterSettings() override {}
+  int lists = 0;
+};
+
+TEST_F(PrintingWindows, TeacherWindowPrintsTheListWithF9AndItsButton) {
+  CountingPrints prints;
+  AppContext withPrinting = context();
+  withPrinting.printing = &prints;
+  TOgretmenForm form(withPrinting);
+  Activate(&form);
+  ASSERT_TRUE(form.yazdirBtn()->isEnabled());
+  Key(&form, Qt::Key_F9);
+  QTest::mouseClick(form.yazdirBtn(), Qt::LeftButton);
+  EXPECT_EQ(prints.lists, 2);
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
