@@ -10,14 +10,6 @@ std::string TeacherTitle(const School& school, int teacher) {
   return t != nullptr ? Cp1254ToUtf8(t->name.view()) : std::string();
 }
 
-std::string ClassTitle(const School& school, int classNo) {
-  const TClassRec* c = school.ClassByNo(classNo);
-  if (c == nullptr) return {};
-  std::string title = Cp1254ToUtf8(c->name.view());
-  if (!c->section.empty()) title += " " + Cp1254ToUtf8(c->section.view());
-  return title;
-}
-
 std::string RoomTitle(const School& school, int room) {
   const TRoomRec* r = school.RoomByNo(room);
   return r != nullptr ? Cp1254ToUtf8(r->name.view()) : std::string();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/pick_rows.h"  // ClassTitle
 #include "core/school.h"
 
 namespace kalvodrin {
@@ -32,7 +33,6 @@ std::string JoinNames(const std::vector<std::string>& names);
 
 // The entity's name for titles and file contents (UTF-8).
 std::string TeacherTitle(const School& school, int teacher);
-std::string ClassTitle(const School& school, int classNo);
 std::string RoomTitle(const School& school, int room);
 
 }  // namespace kalvodrin

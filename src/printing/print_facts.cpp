@@ -82,11 +82,6 @@ std::string LessonShortName(const School& school, int lesson) {
   return l != nullptr ? l->shortName.str() : std::string();
 }
 
-int LessonWeeklyHours(const School& school, int lesson) {
-  const TLessonRec* l = school.LessonByNo(lesson);
-  return l != nullptr ? l->weeklyHours : 0;
-}
-
 std::string TeacherName(const School& school, int teacher) {
   const TTeacherRec* t = school.TeacherByNo(teacher);
   return t != nullptr ? t->name.str() : std::string();

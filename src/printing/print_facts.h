@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/pick_rows.h"  // LessonWeeklyHours
 #include "core/school.h"
 
 namespace kalvodrin {
@@ -37,7 +38,6 @@ std::string ClassName(const School& school, int classNo);
 std::string ClassSection(const School& school, int classNo);
 std::string LessonName(const School& school, int lesson);
 std::string LessonShortName(const School& school, int lesson);
-int LessonWeeklyHours(const School& school, int lesson);
 std::string TeacherName(const School& school, int teacher);
 std::string RoomName(const School& school, int room);
 
