@@ -1,17 +1,53 @@
 #include "printing/printer_settings.h"
 
 namespace kalvodrin {
+namespace {
 
-PrinterFields PrinterFieldsOf(const TSettingsRec& s) {
+// The settings fields of one group: the weekly timetables' or the sheets'.
+struct PageFieldsIn {
+  LeI32& topMargin;
+  LeI32& leftMargin;
+  LeI32& pageLength;
+  LeI32& pageHeight;
+  LeI32& autoPageSize;
+  LeI32& fontSize;
+  PStr<40>& fontName;
+};
+
+PageFieldsIn TimetableGroup(TSettingsRec& s) {
+  return {s.topMargin,    s.leftMargin, s.pageLength, s.pageHeight,
+          s.autoPageSize, s.fontSize,   s.fontName};
+}
+
+PageFieldsIn SheetGroup(TSettingsRec& s) {
+  return {s.sheetTopMargin,    s.sheetLeftMargin, s.sheetPageLength, s.sheetPageHeight,
+          s.sheetAutoPageSize, s.sheetFontSize,   s.sheetFontName};
+}
+
+PageFields Read(const PageFieldsIn& in) {
+  return {in.topMargin.get(),         in.leftMargin.get(), in.pageLength.get(), in.pageHeight.get(),
+          in.autoPageSize.get() != 0, in.fontSize.get(),   in.fontName.str()};
+}
+
+void Write(const PageFieldsIn& out, const PageFields& f) {
+  out.topMargin.set(f.topMargin);
+  out.leftMargin.set(f.leftMargin);
+  out.pageLength.set(f.pageLength);
+  out.pageHeight.set(f.pageHeight);
+  out.autoPageSize.set(f.autoPageSize ? 1 : 0);
+  out.fontSize.set(f.fontSize);
+  out.fontName.assign(f.fontName);
+}
+
+}  // namespace
+
+PrinterFields PrinterFieldsOf(const TSettingsRec& settings) {
+  TSettingsRec s = settings;  // the groups are read through references
   PrinterFields f;
-  f.timetable = {s.topMargin.get(),  s.leftMargin.get(),        s.pageLength.get(),
-                 s.pageHeight.get(), s.autoPageSize.get() != 0, s.fontSize.get(),
-                 s.fontName.str()};
+  f.timetable = Read(TimetableGroup(s));
   f.printLessonList = s.printLessonList.get() != 0;
   f.twoPerPage = s.twoPerPage.get() != 0;
-  f.sheet = {s.sheetTopMargin.get(),  s.sheetLeftMargin.get(),        s.sheetPageLength.get(),
-             s.sheetPageHeight.get(), s.sheetAutoPageSize.get() != 0, s.sheetFontSize.get(),
-             s.sheetFontName.str()};
+  f.sheet = Read(SheetGroup(s));
   f.sheetNoHalfDaySplit = s.sheetNoHalfDaySplit.get() != 0;
   f.sheetPrintRooms = s.sheetPrintRooms.get() != 0;
   return f;
@@ -25,22 +61,10 @@ std::string PrinterFieldsProblem(const PrinterFields& f) {
 }
 
 void StorePrinterFields(TSettingsRec& s, const PrinterFields& f) {
-  s.topMargin.set(f.timetable.topMargin);
-  s.leftMargin.set(f.timetable.leftMargin);
-  s.pageLength.set(f.timetable.pageLength);
-  s.pageHeight.set(f.timetable.pageHeight);
-  s.autoPageSize.set(f.timetable.autoPageSize ? 1 : 0);
-  s.fontSize.set(f.timetable.fontSize);
-  s.fontName.assign(f.timetable.fontName);
+  Write(TimetableGroup(s), f.timetable);
   s.printLessonList.set(f.printLessonList ? 1 : 0);
   s.twoPerPage.set(f.twoPerPage ? 1 : 0);
-  s.sheetTopMargin.set(f.sheet.topMargin);
-  s.sheetLeftMargin.set(f.sheet.leftMargin);
-  s.sheetPageLength.set(f.sheet.pageLength);
-  s.sheetPageHeight.set(f.sheet.pageHeight);
-  s.sheetAutoPageSize.set(f.sheet.autoPageSize ? 1 : 0);
-  s.sheetFontSize.set(f.sheet.fontSize);
-  s.sheetFontName.assign(f.sheet.fontName);
+  Write(SheetGroup(s), f.sheet);
   s.sheetNoHalfDaySplit.set(f.sheetNoHalfDaySplit ? 1 : 0);
   s.sheetPrintRooms.set(f.sheetPrintRooms ? 1 : 0);
 }
