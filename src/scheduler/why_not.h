@@ -1,0 +1,87 @@
+#pragma once
+// Why an unplaced hour cannot go to a cell: for each teacher lesson with hours left,
+// every start hour of every day inside its class's window, and what stops the next
+// block there. The answers come from the same slot and rule tests the placement search
+// asks, so they cannot tell a different story from the search.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/school.h"
+
+namespace kalvodrin {
+
+// In the order they are listed for a cell.
+enum class Blocker {
+  kTeacherBusy,
+  kClassBusy,
+  kRoomBusy,
+  kCellClosed,
+  kOutsideWindow,
+  kDailyMaximum,
+  kGapRule,
+  kSameLessonRule,
+  kDaysApart,
+  kDifferentHours,
+  kTwoLessonsOfOneClass,
+  kLessonGroupRule,
+  kAnnexRule,
+};
+
+enum class Party { kNone, kTeacher, kClass, kRoom };
+
+struct Reason {
+  Blocker kind = Blocker::kOutsideWindow;
+  Party party = Party::kNone;  // whose cell is busy or closed, whose daily maximum
+  int owner = 0;               // that teacher, class or room
+  int cell = 0;                // the busy or closed cell
+  int classNo = 0;             // busy: the class of the lesson in the way
+  int lesson = 0;              // busy: the lesson in the way
+
+  bool operator==(const Reason&) const = default;
+};
+
+struct WhyNotCell {
+  int day = 0;
+  int hour = 0;  // start hour of the block
+  std::vector<Reason> reasons;  // empty: the block would stand here now
+};
+
+struct WhyNotRow {
+  int teacher = 0;
+  int classNo = 0;
+  int lesson = 0;
+  int remaining = 0;
+  int length = 0;  // the next block to place, 0 when its pattern is used up
+  std::vector<WhyNotCell> cells;
+  // The cheapest single change that opens a cell for the next block: of the cells
+  // with one reason, the first whose reason is cheapest (open a cell, allow one more
+  // hour a day, move one block, then the rules).
+  std::optional<Reason> cheapestFix;
+};
+
+struct WhyNotReport {
+  std::vector<WhyNotRow> rows;
+  // The single change that is the only blocker of one cell for the most hours, and
+  // how many hours (next blocks) it would let in.
+  std::optional<Reason> bestFix;
+  int bestFixHours = 0;
+};
+
+// Read-only: the tests run on a prepared copy of the school.
+WhyNotReport BuildWhyNot(const School& school);
+
+// Every reason the block of `length` hours of `lesson` in `classNo` meets at
+// `startCell`, on a school whose teachers are prepared.
+std::vector<Reason> ReasonsAt(const School& prepared, int classNo, int lesson, int length,
+                              int startCell);
+
+// Plain Turkish words for a reason, UTF-8, with names of teachers, classes, rooms and
+// lessons.
+std::string ReasonText(const School& school, const Reason& reason);
+std::string FixText(const School& school, const Reason& reason);
+// A short key for machine readers: "teacherBusy", "cellClosed", ...
+const char* BlockerKey(Blocker kind);
+
+}  // namespace kalvodrin

@@ -1,0 +1,187 @@
+#include "scheduler/why_not.h"
+
+#include <gtest/gtest.h>
+
+#include "core/cells.h"
+#include "engine/counts.h"
+#include "scheduler/placement_run.h"
+#include "school_builder.h"
+
+namespace kalvodrin {
+namespace {
+
+const WhyNotRow* RowOf(const WhyNotReport& report, int classNo, int lesson) {
+  for (const WhyNotRow& row : report.rows)
+    if (row.classNo == classNo && row.lesson == lesson) return &row;
+  return nullptr;
+}
+
+// The reasons the report gives for the class lesson's next block at one start hour.
+std::vector<Reason> At(const School& school, int classNo, int lesson, int day, int hour) {
+  const WhyNotReport report = BuildWhyNot(school);
+  const WhyNotRow* row = RowOf(report, classNo, lesson);
+  if (row == nullptr) return {{Blocker::kAnnexRule, Party::kNone, -1}};
+  for (const WhyNotCell& cell : row->cells)
+    if (cell.day == day && cell.hour == hour) return cell.reasons;
+  return {{Blocker::kAnnexRule, Party::kNone, -2}};
+}
+
+std::string Keys(const std::vector<Reason>& reasons) {
+  std::string keys;
+  for (const Reason& r : reasons) keys += std::string(keys.empty() ? "" : " ") + BlockerKey(r.kind);
+  return keys;
+}
+
+// Two classes of hours 1..6 with their lessons, each of 1 hour, so that one placed
+// hour at a time makes one reason the only blocker of a cell.
+class WhyNotTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Group("FEN").Room("R1");
+    b.Class("9", "A").Class("9", "B").Class("9", "C");
+    b.In("9 A").Lesson("MATEMATİK", 2, "1+1").Teacher("AYŞE").Teach();
+    b.Lesson("GEOMETRİ", 1, "1").Teach();
+    b.Lesson("KİMYA", 2, "2", "FEN").Teach();
+    b.Lesson("BİYOLOJİ", 1, "1", "FEN").Teacher("CAN").Teach();
+    b.Lesson("TÜRKÇE", 1, "1").Teach().InRoom("R1");
+    b.In("9 B").Lesson("FİZİK", 1, "1").Teach("AYŞE", "9 B", "FİZİK");
+    b.Lesson("MÜZİK", 1, "1").Teach("CAN", "9 B", "MÜZİK").InRoom("R1");
+    b.In("9 C").Lesson("TARİH", 1, "1").Teach("AYŞE", "9 C", "TARİH");
+  }
+  int C(const char* key) { return b.ClassNo(key); }
+  int L(const char* name) { return b.LessonNo(name); }
+
+  SchoolBuilder b;
+};
+
+TEST_F(WhyNotTest, EmptySchoolHasNoBlockers) {
+  const School s = b.Build();
+  const WhyNotReport report = BuildWhyNot(s);
+  ASSERT_EQ(report.rows.size(), 8u);
+  for (const WhyNotRow& row : report.rows) {
+    EXPECT_EQ(row.length, row.lesson == L("KİMYA") ? 2 : 1);
+    EXPECT_EQ(row.cells.size(), row.length == 2 ? 25u : 30u);  // 5 days of hours 1..6
+    for (const WhyNotCell& cell : row.cells) EXPECT_EQ(Keys(cell.reasons), "");
+  }
+}
+
+TEST_F(WhyNotTest, BusyParticipantsNameWhatIsInTheWay) {
+  b.In("9 A").Lesson("EDEBİYAT", 1, "1").Teacher("DENİZ").Teach().InRoom("R1");
+  b.Place("9 B", "FİZİK", 1, 1, 1).Place("9 A", "BİYOLOJİ", 1, 2, 2);
+  b.Place("9 B", "MÜZİK", 1, 3, 3);
+  const School s = b.Build();
+  const int ayse = b.TeacherNo("AYŞE");
+  std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 1, 1);
+  ASSERT_EQ(Keys(r), "teacherBusy");
+  EXPECT_EQ(r[0], (Reason{Blocker::kTeacherBusy, Party::kTeacher, ayse, CellIndex(1, 1),
+                          C("9 B"), L("FİZİK")}));
+  r = At(s, C("9 A"), L("GEOMETRİ"), 2, 2);
+  ASSERT_EQ(Keys(r), "classBusy");
+  EXPECT_EQ(r[0], (Reason{Blocker::kClassBusy, Party::kClass, C("9 A"), CellIndex(2, 2),
+                          C("9 A"), L("BİYOLOJİ")}));
+  r = At(s, C("9 A"), L("EDEBİYAT"), 3, 3);
+  ASSERT_EQ(Keys(r), "roomBusy");
+  EXPECT_EQ(r[0], (Reason{Blocker::kRoomBusy, Party::kRoom, b.RoomNo("R1"), CellIndex(3, 3),
+                          C("9 B"), L("MÜZİK")}));
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("EDEBİYAT"), 3, 4)), "");
+  EXPECT_EQ(ReasonText(s, r[0]), "Derslik dolu: R1, 3. gün 3. saat (9 B MÜZİK)");
+  EXPECT_EQ(FixText(s, r[0]), "Dersi taşıyın: 9 B MÜZİK, 3. gün 3. saat");
+}
+
+TEST_F(WhyNotTest, ClosedCellsAndWindows) {
+  b.In("9 A").Lesson("BEDEN", 1, "1").In("9 B").Lesson("BEDEN", 1, "1").Hours(1, 5);
+  b.Common({"9 A", "9 B"}, "BEDEN").Teacher("EMRE").Teach();
+  School s = b.Build();
+  s.TeacherGridByNo(b.TeacherNo("AYŞE"))->open[CellIndex(2, 3) - 1] = 0;
+  s.ClassGridByNo(C("9 A"))->open[CellIndex(4, 5) - 1] = 0;
+  std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 2, 3);
+  ASSERT_EQ(Keys(r), "cellClosed");
+  EXPECT_EQ(r[0], (Reason{Blocker::kCellClosed, Party::kTeacher, b.TeacherNo("AYŞE"),
+                          CellIndex(2, 3)}));
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 2, 4)), "");
+  r = At(s, C("9 A"), L("GEOMETRİ"), 4, 5);
+  ASSERT_EQ(Keys(r), "cellClosed");
+  EXPECT_EQ(r[0].party, Party::kClass);
+  // The common lesson's other class ends its day an hour earlier.
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("BEDEN"), 1, 6)), "outsideWindow");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("BEDEN"), 1, 5)), "");
+}
+
+TEST_F(WhyNotTest, EachRuleOnItsOwn) {
+  TSettingsRec& set = b.Settings();
+  set.gapsAllowed = 0;
+  set.maxGapsPerWeek = 0;
+  set.maxHoursPerDay = 2;
+  set.sameClassDifferentDays = 1;
+  set.dayBetweenDays = 1;
+  set.differentHours = 1;
+  set.groupDifferentDays = 1;
+  // Each teacher's own settings as strict as the school's.
+  const auto placed = [this](auto place, uint8_t maxPerDay = 2) {
+    SchoolBuilder copy = b;
+    copy.Settings().maxHoursPerDay = maxPerDay;
+    place(copy);
+    School s = copy.Build();
+    for (TTeacherGridRec& t : s.TeacherGrids)
+      t.special = TeacherRules{0, 0, 0, 1, 1, 1, 1, maxPerDay};
+    return s;
+  };
+  School s = placed([](SchoolBuilder& x) { x.Place("9 B", "FİZİK", 1, 1, 1); });
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "gapRule");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "");
+  s = placed([](SchoolBuilder& x) {
+    x.Place("9 B", "FİZİK", 1, 1, 1).Place("9 C", "TARİH", 1, 1, 2);
+  });
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "dailyMaximum");
+  s = placed([](SchoolBuilder& x) { x.Place("9 A", "MATEMATİK", 1, 1, 1); });
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 1, 2)), "sameLessonRule");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 2, 3)), "daysApart");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 3, 1)), "differentHours");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 3, 2)), "");
+  // A second lesson of the teacher's in the class that day is still let in, a third not.
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "");
+  s = placed(
+      [](SchoolBuilder& x) {
+        x.Place("9 A", "MATEMATİK", 1, 1, 1).Place("9 A", "KİMYA", 2, 1, 2);
+      },
+      4);
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 4)), "twoLessonsOfOneClass");
+  // Two hours of the group on a day are let in, a third not.
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("BİYOLOJİ"), 1, 4)), "lessonGroupRule");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("BİYOLOJİ"), 2, 4)), "");
+  s = placed([](SchoolBuilder& x) { x.In("9 C").Annex().Place("9 C", "TARİH", 1, 3, 1); });
+  EXPECT_EQ(Keys(At(s, C("9 B"), L("FİZİK"), 3, 2)), "annexRule");
+  EXPECT_EQ(Keys(At(s, C("9 B"), L("FİZİK"), 4, 2)), "");
+}
+
+// Every cell of the teacher is closed: each cell has the one reason, and opening the
+// cell named as the cheapest fix lets a run at that cell place the hour.
+TEST_F(WhyNotTest, CheapestFixLetsTheHourIn) {
+  School s = b.Build();
+  const int ayse = b.TeacherNo("AYŞE");
+  s.TeacherGridByNo(ayse)->open.fill(0);
+  const WhyNotReport report = BuildWhyNot(s);
+  const WhyNotRow* row = RowOf(report, C("9 A"), L("GEOMETRİ"));
+  ASSERT_NE(row, nullptr);
+  ASSERT_TRUE(row->cheapestFix.has_value());
+  const Reason fix = *row->cheapestFix;
+  EXPECT_EQ(fix.kind, Blocker::kCellClosed);
+  EXPECT_EQ(fix.owner, ayse);
+  EXPECT_EQ(FixText(s, fix), "Saati açın: AYŞE, 1. gün 1. saat");
+  // Four of AYŞE's lessons are stopped by that one closed cell alone; the 2-hour
+  // block of KİMYA needs two cells opened anywhere.
+  ASSERT_TRUE(report.bestFix.has_value());
+  EXPECT_EQ(*report.bestFix, fix);
+  EXPECT_EQ(report.bestFixHours, 4);
+  EXPECT_FALSE(RowOf(report, C("9 A"), L("KİMYA"))->cheapestFix.has_value());
+
+  PlacementRun(s).RunAtCell(ayse, C("9 A"), L("GEOMETRİ"), fix.cell);
+  EXPECT_EQ(PlacedHours(s, C("9 A"), L("GEOMETRİ")), 0);  // not yet opened
+  s.TeacherGridByNo(ayse)->open[static_cast<std::size_t>(fix.cell - 1)] = 1;
+  PlacementRun(s).RunAtCell(ayse, C("9 A"), L("GEOMETRİ"), fix.cell);
+  EXPECT_EQ(PlacedHours(s, C("9 A"), L("GEOMETRİ")), 1);
+  EXPECT_EQ(s.ClassGridByNo(C("9 A"))->occupant[static_cast<std::size_t>(fix.cell - 1)], L("GEOMETRİ"));
+}
+
+}  // namespace
+}  // namespace kalvodrin
