@@ -69,8 +69,9 @@ TEST_F(WhyNotTest, BusyParticipantsNameWhatIsInTheWay) {
   b.In("9 A").Lesson("EDEBİYAT", 1, "1").Teacher("DENİZ").Teach().InRoom("R1");
   b.Place("9 B", "FİZİK", 1, 1, 1).Place("9 A", "BİYOLOJİ", 1, 2, 2);
   b.Place("9 B", "MÜZİK", 1, 3, 3);
-  const School s = b.Build();
+  School s = b.Build();
   const int ayse = b.TeacherNo("AYŞE");
+  s.TeacherGridByNo(ayse)->open[CellIndex(5, 6) - 1] = 0;
   std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 1, 1);
   ASSERT_EQ(Keys(r), "teacherBusy");
   EXPECT_EQ(r[0], (Reason{Blocker::kTeacherBusy, Party::kTeacher, ayse, CellIndex(1, 1),
@@ -86,6 +87,10 @@ TEST_F(WhyNotTest, BusyParticipantsNameWhatIsInTheWay) {
   EXPECT_EQ(Keys(At(s, C("9 A"), L("EDEBİYAT"), 3, 4)), "");
   EXPECT_EQ(ReasonText(s, r[0]), "Derslik dolu: R1, 3. gün 3. saat (9 B MÜZİK)");
   EXPECT_EQ(FixText(s, r[0]), "Dersi taşıyın: 9 B MÜZİK, 3. gün 3. saat");
+  // Opening the closed cell at the end of the week is cheaper than moving a lesson.
+  const WhyNotReport report = BuildWhyNot(s);
+  EXPECT_EQ(RowOf(report, C("9 A"), L("GEOMETRİ"))->cheapestFix,
+            (Reason{Blocker::kCellClosed, Party::kTeacher, ayse, CellIndex(5, 6)}));
 }
 
 TEST_F(WhyNotTest, ClosedCellsAndWindows) {
