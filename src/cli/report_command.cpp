@@ -58,9 +58,8 @@ std::string RowTitle(const School& school, int teacher, int classNo, int lesson)
 
 void PrintWhyTable(const School& school, const WhyNotReport& report) {
   for (const WhyNotRow& row : report.rows) {
-    std::cout << RowTitle(school, row.teacher, row.classNo, row.lesson)
-              << ": KALAN " << row.remaining << ", sıradaki blok " << row.length
-              << " saat\n";
+    std::cout << RowTitle(school, row.teacher, row.classNo, row.lesson) << ": KALAN "
+              << row.remaining << ", sıradaki blok " << row.length << " saat\n";
     for (const WhyNotCell& cell : row.cells) {
       std::cout << "  " << cell.day << ". gün " << cell.hour << ". saat: ";
       if (cell.reasons.empty()) std::cout << "engel yok";
@@ -68,16 +67,17 @@ void PrintWhyTable(const School& school, const WhyNotReport& report) {
         std::cout << (i == 0 ? "" : "; ") << ReasonText(school, cell.reasons[i]);
       std::cout << '\n';
     }
-    if (row.cheapestFix) std::cout << "  En ucuz çözüm: " << FixText(school, *row.cheapestFix) << '\n';
+    if (row.cheapestFix)
+      std::cout << "  En ucuz çözüm: " << FixText(school, *row.cheapestFix) << '\n';
   }
   if (report.bestFix)
-    std::cout << "En çok saati açan tek değişiklik: " << FixText(school, *report.bestFix)
-              << " (" << report.bestFixHours << " saat)\n";
+    std::cout << "En çok saati açan tek değişiklik: " << FixText(school, *report.bestFix) << " ("
+              << report.bestFixHours << " saat)\n";
 }
 
 nlohmann::json ReasonJson(const School& school, const Reason& r) {
-  return {{"kind", BlockerKey(r.kind)}, {"owner", r.owner},     {"cell", r.cell},
-          {"classNo", r.classNo},       {"lesson", r.lesson},   {"text", ReasonText(school, r)},
+  return {{"kind", BlockerKey(r.kind)}, {"owner", r.owner},   {"cell", r.cell},
+          {"classNo", r.classNo},       {"lesson", r.lesson}, {"text", ReasonText(school, r)},
           {"fix", FixText(school, r)}};
 }
 
@@ -97,8 +97,8 @@ void PrintWhyJson(const School& school, const WhyNotReport& report) {
                     {"remaining", row.remaining},
                     {"length", row.length},
                     {"cells", cells},
-                    {"cheapestFix", row.cheapestFix ? ReasonJson(school, *row.cheapestFix)
-                                                    : nlohmann::json()}});
+                    {"cheapestFix",
+                     row.cheapestFix ? ReasonJson(school, *row.cheapestFix) : nlohmann::json()}});
   }
   const nlohmann::json out = {
       {"rows", rows},
@@ -139,11 +139,9 @@ void AddReportCommand(CLI::App& app, CommandContext& context) {
       app.add_subcommand("report", "Yerleşmeyen dersleri ve toplamını listeler");
   AddFolderOption(*command, *folder);
   command->add_flag("--json", *json, "JSON olarak yaz");
-  command->add_flag("--why", *why,
-                    "Her saat için dersi neyin engellediğini ve en ucuz çözümü yaz");
-  command->callback([folder, json, why, &context] {
-    context.exitCode = RunReport(*folder, *json, *why);
-  });
+  command->add_flag("--why", *why, "Her saat için dersi neyin engellediğini ve en ucuz çözümü yaz");
+  command->callback(
+      [folder, json, why, &context] { context.exitCode = RunReport(*folder, *json, *why); });
 }
 
 }  // namespace kalvodrin::cli

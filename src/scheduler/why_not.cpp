@@ -58,8 +58,7 @@ void SlotReasons(const School& school, const Block& b, std::vector<Reason>& out)
   for (int i = 0; i < b.roomCount; ++i) {
     const int no = b.rooms[static_cast<std::size_t>(i)];
     ScanCells(school.RoomGridByNo(no), b, [&](const TRoomGridRec& g, int c) {
-      if (g.occupant[At(c)] != 0)
-        busy(Blocker::kRoomBusy, Party::kRoom, no, c, g.occupant[At(c)]);
+      if (g.occupant[At(c)] != 0) busy(Blocker::kRoomBusy, Party::kRoom, no, c, g.occupant[At(c)]);
       if (g.open[At(c)] == 0) closed.push_back({Blocker::kCellClosed, Party::kRoom, no, c});
     });
   }
@@ -130,8 +129,7 @@ std::string PartyName(const School& s, const Reason& r) {
   return {};
 }
 std::string CellName(int cell) {
-  return std::to_string(DayOfCell(cell)) + ". gün " + std::to_string(HourOfCell(cell)) +
-         ". saat";
+  return std::to_string(DayOfCell(cell)) + ". gün " + std::to_string(HourOfCell(cell)) + ". saat";
 }
 
 }  // namespace
@@ -180,8 +178,13 @@ WhyNotReport BuildWhyNot(const School& school) {
       const int weekly = lesson != nullptr ? lesson->weeklyHours : 0;
       const int remaining = weekly - PlacedHours(*prepared, tl.classNo, tl.lesson);
       if (remaining <= 0) continue;
-      WhyNotRow row{tl.teacher, tl.classNo, tl.lesson, remaining,
-                    NextBlockLength(*prepared, tl.classNo, tl.lesson), {}, {}};
+      WhyNotRow row{tl.teacher,
+                    tl.classNo,
+                    tl.lesson,
+                    remaining,
+                    NextBlockLength(*prepared, tl.classNo, tl.lesson),
+                    {},
+                    {}};
       const TClassGridRec* cg = prepared->ClassGridByNo(tl.classNo);
       if (row.length > 0 && cg != nullptr) {
         for (int day = 1; day <= kDays; ++day) {
@@ -190,16 +193,16 @@ WhyNotReport BuildWhyNot(const School& school) {
           const int last = std::min<int>(cg->lastHour[d], kHoursPerDay);
           if (first == 0 || last == 0) continue;
           for (int hour = first; hour <= last - row.length + 1; ++hour) {
-            WhyNotCell cell{day, hour,
-                            ReasonsAt(*prepared, tl.classNo, tl.lesson, row.length,
-                                      CellIndex(day, hour))};
+            WhyNotCell cell{
+                day, hour,
+                ReasonsAt(*prepared, tl.classNo, tl.lesson, row.length, CellIndex(day, hour))};
             if (cell.reasons.size() == 1) {
               const Reason& only = cell.reasons.front();
               if (!row.cheapestFix || FixCost(only) < FixCost(*row.cheapestFix))
                 row.cheapestFix = only;
-              const auto key = std::make_tuple(static_cast<int>(only.kind),
-                                               static_cast<int>(only.party), only.owner,
-                                               only.cell, only.classNo, only.lesson);
+              const auto key =
+                  std::make_tuple(static_cast<int>(only.kind), static_cast<int>(only.party),
+                                  only.owner, only.cell, only.classNo, only.lesson);
               lets[key].insert(report.rows.size());
               fixes[key] = only;
             }
@@ -213,9 +216,8 @@ WhyNotReport BuildWhyNot(const School& school) {
   for (const auto& [key, rows] : lets) {
     int hours = 0;
     for (std::size_t r : rows) hours += report.rows[r].length;
-    if (hours > report.bestFixHours ||
-        (hours == report.bestFixHours && report.bestFix &&
-         FixCost(fixes[key]) < FixCost(*report.bestFix))) {
+    if (hours > report.bestFixHours || (hours == report.bestFixHours && report.bestFix &&
+                                        FixCost(fixes[key]) < FixCost(*report.bestFix))) {
       report.bestFixHours = hours;
       report.bestFix = fixes[key];
     }
@@ -254,8 +256,7 @@ std::string ReasonText(const School& s, const Reason& r) {
              LessonName(s, r.lesson) + ")";
     case Blocker::kRoomBusy:
       return "Derslik dolu: " + PartyName(s, r) + ", " + CellName(r.cell) + in;
-    case Blocker::kCellClosed:
-      return "Kapalı saat: " + PartyName(s, r) + ", " + CellName(r.cell);
+    case Blocker::kCellClosed: return "Kapalı saat: " + PartyName(s, r) + ", " + CellName(r.cell);
     case Blocker::kOutsideWindow: return "Ders saatleri dışında";
     case Blocker::kDailyMaximum: return "Günlük en çok ders: " + PartyName(s, r);
     case Blocker::kGapRule: return "Boş saat kuralı";
@@ -271,17 +272,14 @@ std::string ReasonText(const School& s, const Reason& r) {
 
 std::string FixText(const School& s, const Reason& r) {
   switch (r.kind) {
-    case Blocker::kCellClosed:
-      return "Saati açın: " + PartyName(s, r) + ", " + CellName(r.cell);
-    case Blocker::kDailyMaximum:
-      return "Günde bir saat daha verin: " + PartyName(s, r);
+    case Blocker::kCellClosed: return "Saati açın: " + PartyName(s, r) + ", " + CellName(r.cell);
+    case Blocker::kDailyMaximum: return "Günde bir saat daha verin: " + PartyName(s, r);
     case Blocker::kTeacherBusy:
     case Blocker::kClassBusy:
     case Blocker::kRoomBusy:
-      return "Dersi taşıyın: " + ClassName(s, r.classNo) + " " + LessonName(s, r.lesson) +
-             ", " + CellName(r.cell);
-    default:
-      return "Ayarı gevşetin: " + ReasonText(s, r);
+      return "Dersi taşıyın: " + ClassName(s, r.classNo) + " " + LessonName(s, r.lesson) + ", " +
+             CellName(r.cell);
+    default: return "Ayarı gevşetin: " + ReasonText(s, r);
   }
 }
 

@@ -44,7 +44,7 @@ struct Reason {
 
 struct WhyNotCell {
   int day = 0;
-  int hour = 0;  // start hour of the block
+  int hour = 0;                 // start hour of the block
   std::vector<Reason> reasons;  // empty: the block would stand here now
 };
 

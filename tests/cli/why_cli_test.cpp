@@ -75,8 +75,7 @@ TEST(WhyNotCli, NamesTheClosedCellsOfATeacherClosedOnADay) {
         if (reason["kind"] == "cellClosed" && reason["owner"] == teacher)
           closed.insert(reason["cell"].get<int>());
       // Every hour of the block at this start is named as closed.
-      EXPECT_EQ(closed.size(), static_cast<std::size_t>(row["length"].get<int>()))
-          << cell.dump();
+      EXPECT_EQ(closed.size(), static_cast<std::size_t>(row["length"].get<int>())) << cell.dump();
       EXPECT_EQ(*closed.begin(), CellIndex(kDay, cell["hour"].get<int>()));
     }
     EXPECT_GT(dayCells, 0);

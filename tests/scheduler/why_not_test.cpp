@@ -74,12 +74,12 @@ TEST_F(WhyNotTest, BusyParticipantsNameWhatIsInTheWay) {
   s.TeacherGridByNo(ayse)->open[CellIndex(5, 6) - 1] = 0;
   std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 1, 1);
   ASSERT_EQ(Keys(r), "teacherBusy");
-  EXPECT_EQ(r[0], (Reason{Blocker::kTeacherBusy, Party::kTeacher, ayse, CellIndex(1, 1),
-                          C("9 B"), L("FİZİK")}));
+  EXPECT_EQ(r[0], (Reason{Blocker::kTeacherBusy, Party::kTeacher, ayse, CellIndex(1, 1), C("9 B"),
+                          L("FİZİK")}));
   r = At(s, C("9 A"), L("GEOMETRİ"), 2, 2);
   ASSERT_EQ(Keys(r), "classBusy");
-  EXPECT_EQ(r[0], (Reason{Blocker::kClassBusy, Party::kClass, C("9 A"), CellIndex(2, 2),
-                          C("9 A"), L("BİYOLOJİ")}));
+  EXPECT_EQ(r[0], (Reason{Blocker::kClassBusy, Party::kClass, C("9 A"), CellIndex(2, 2), C("9 A"),
+                          L("BİYOLOJİ")}));
   r = At(s, C("9 A"), L("EDEBİYAT"), 3, 3);
   ASSERT_EQ(Keys(r), "roomBusy");
   EXPECT_EQ(r[0], (Reason{Blocker::kRoomBusy, Party::kRoom, b.RoomNo("R1"), CellIndex(3, 3),
@@ -101,8 +101,8 @@ TEST_F(WhyNotTest, ClosedCellsAndWindows) {
   s.ClassGridByNo(C("9 A"))->open[CellIndex(4, 5) - 1] = 0;
   std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 2, 3);
   ASSERT_EQ(Keys(r), "cellClosed");
-  EXPECT_EQ(r[0], (Reason{Blocker::kCellClosed, Party::kTeacher, b.TeacherNo("AYŞE"),
-                          CellIndex(2, 3)}));
+  EXPECT_EQ(r[0],
+            (Reason{Blocker::kCellClosed, Party::kTeacher, b.TeacherNo("AYŞE"), CellIndex(2, 3)}));
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 2, 4)), "");
   r = At(s, C("9 A"), L("GEOMETRİ"), 4, 5);
   ASSERT_EQ(Keys(r), "cellClosed");
@@ -134,9 +134,8 @@ TEST_F(WhyNotTest, EachRuleOnItsOwn) {
   School s = placed([](SchoolBuilder& x) { x.Place("9 B", "FİZİK", 1, 1, 1); });
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "gapRule");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "");
-  s = placed([](SchoolBuilder& x) {
-    x.Place("9 B", "FİZİK", 1, 1, 1).Place("9 C", "TARİH", 1, 1, 2);
-  });
+  s = placed(
+      [](SchoolBuilder& x) { x.Place("9 B", "FİZİK", 1, 1, 1).Place("9 C", "TARİH", 1, 1, 2); });
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "dailyMaximum");
   s = placed([](SchoolBuilder& x) { x.Place("9 A", "MATEMATİK", 1, 1, 1); });
   EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 1, 2)), "sameLessonRule");
@@ -146,9 +145,7 @@ TEST_F(WhyNotTest, EachRuleOnItsOwn) {
   // A second lesson of the teacher's in the class that day is still let in, a third not.
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "");
   s = placed(
-      [](SchoolBuilder& x) {
-        x.Place("9 A", "MATEMATİK", 1, 1, 1).Place("9 A", "KİMYA", 2, 1, 2);
-      },
+      [](SchoolBuilder& x) { x.Place("9 A", "MATEMATİK", 1, 1, 1).Place("9 A", "KİMYA", 2, 1, 2); },
       4);
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 4)), "twoLessonsOfOneClass");
   // Two hours of the group on a day are let in, a third not.
@@ -185,7 +182,8 @@ TEST_F(WhyNotTest, CheapestFixLetsTheHourIn) {
   s.TeacherGridByNo(ayse)->open[static_cast<std::size_t>(fix.cell - 1)] = 1;
   PlacementRun(s).RunAtCell(ayse, C("9 A"), L("GEOMETRİ"), fix.cell);
   EXPECT_EQ(PlacedHours(s, C("9 A"), L("GEOMETRİ")), 1);
-  EXPECT_EQ(s.ClassGridByNo(C("9 A"))->occupant[static_cast<std::size_t>(fix.cell - 1)], L("GEOMETRİ"));
+  EXPECT_EQ(s.ClassGridByNo(C("9 A"))->occupant[static_cast<std::size_t>(fix.cell - 1)],
+            L("GEOMETRİ"));
 }
 
 }  // namespace
