@@ -74,13 +74,11 @@ Status RestoreSnapshot(School& school) {
   if (Status s = Read(school, kTeacherFile, teachers); !s) return s;
   if (Status s = Read(school, kClassFile, classes); !s) return s;
   if (Status s = Read(school, kRoomFile, rooms); !s) return s;
-  CopyOver<TTeacherGridRec>(teachers, [&](const TTeacherGridRec& r) {
-    return school.TeacherGridByNo(r.teacher);
-  });
-  CopyOver<TClassGridRec>(classes, [&](const TClassGridRec& r) {
-    return school.ClassGridByNo(r.classNo);
-  });
-  CopyOver<TRoomGridRec>(rooms,  [&](const TRoomGridRec& r) { return school.RoomGridByNo(r.room); });
+  CopyOver<TTeacherGridRec>(
+      teachers, [&](const TTeacherGridRec& r) { return school.TeacherGridByNo(r.teacher); });
+  CopyOver<TClassGridRec>(classes,
+                          [&](const TClassGridRec& r) { return school.ClassGridByNo(r.classNo); });
+  CopyOver<TRoomGridRec>(rooms, [&](const TRoomGridRec& r) { return school.RoomGridByNo(r.room); });
   return Status::Ok();
 }
 

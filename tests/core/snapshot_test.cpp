@@ -46,9 +46,8 @@ TEST(Snapshot, ListsExactlyTheTeachersWhoseClassesMovedAndRestoresTheGrids) {
 
   // A lesson of the first teacher moves from Monday hour 1 to Tuesday hour 1 (a
   // class taught there or a made-up one); the second teacher only gets a cell closed.
-  const uint8_t cls = first.occupant[At(CellIndex(1, 1))] != 0
-                          ? first.occupant[At(CellIndex(1, 1))]
-                          : uint8_t{7};
+  const uint8_t cls =
+      first.occupant[At(CellIndex(1, 1))] != 0 ? first.occupant[At(CellIndex(1, 1))] : uint8_t{7};
   first.occupant[At(CellIndex(1, 1))] = 0;
   first.occupant[At(CellIndex(2, 1))] = cls;
   second.open[At(CellIndex(3, 3))] = second.open[At(CellIndex(3, 3))] == 0 ? 1 : 0;
