@@ -2,6 +2,7 @@
 
 #include "gui/assignments/assignment_windows.h"
 #include "gui/masterdata/master_data_windows.h"
+#include "gui/timetables/timetable_windows.h"
 
 namespace kalvodrin {
 
@@ -9,6 +10,7 @@ std::vector<std::unique_ptr<AreaWindows>> CreateAreaWindows(AppContext context, 
   std::vector<std::unique_ptr<AreaWindows>> areas;
   areas.push_back(std::make_unique<MasterDataWindows>(context, parent));
   areas.push_back(std::make_unique<AssignmentWindows>(context, parent));
+  areas.push_back(std::make_unique<TimetableWindows>(context, parent));
   return areas;
 }
 

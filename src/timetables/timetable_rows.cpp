@@ -71,14 +71,14 @@ std::vector<OwnerRow> TimetableRooms(const School& school) {
   return rows;
 }
 
-std::vector<LessonRow> TeacherLessonRows(const School& school, int teacher) {
+std::vector<LessonRow> TimetableTeacherLessons(const School& school, int teacher) {
   std::vector<LessonRow> rows;
   for (const TTeacherLessonRec& tl : school.TeacherLessons)
     if (tl.teacher == teacher) rows.push_back(RowOf(school, tl));
   return rows;
 }
 
-std::vector<LessonRow> ClassLessonRows(const School& school, int classNo) {
+std::vector<LessonRow> TimetableClassLessons(const School& school, int classNo) {
   std::vector<LessonRow> rows;
   for (const TClassLessonRec& cl : school.ClassLessons) {
     if (cl.classNo != classNo) continue;
@@ -90,7 +90,7 @@ std::vector<LessonRow> ClassLessonRows(const School& school, int classNo) {
   return rows;
 }
 
-std::vector<LessonRow> RoomLessonRows(const School& school, int room) {
+std::vector<LessonRow> TimetableRoomLessons(const School& school, int room) {
   std::vector<LessonRow> rows;
   for (const TTeacherLessonRec& tl : school.TeacherLessons) {
     const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);

@@ -37,11 +37,11 @@ std::vector<OwnerRow> TimetableClasses(const School& school);
 std::vector<OwnerRow> TimetableRooms(const School& school);
 
 // The teacher's lessons in TeacherLessons order.
-std::vector<LessonRow> TeacherLessonRows(const School& school, int teacher);
+std::vector<LessonRow> TimetableTeacherLessons(const School& school, int teacher);
 // The class's lessons that have a teacher, one row per teacher, in ClassLessons order.
-std::vector<LessonRow> ClassLessonRows(const School& school, int classNo);
+std::vector<LessonRow> TimetableClassLessons(const School& school, int classNo);
 // The teacher lessons whose class lesson lists the classroom, in TeacherLessons order.
-std::vector<LessonRow> RoomLessonRows(const School& school, int room);
+std::vector<LessonRow> TimetableRoomLessons(const School& school, int room);
 
 // Index of the first row holding (teacher, class, lesson); -1 when none.
 int FindLessonRow(const std::vector<LessonRow>& rows, int teacher, int classNo, int lesson);

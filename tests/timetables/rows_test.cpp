@@ -25,16 +25,16 @@ TEST_F(RowsTest, OwnersWithoutHoursAreNotListed) {
 }
 
 TEST_F(RowsTest, ALessonWithTwoTeachersHasARowForEach) {
-  const std::vector<LessonRow> rows = ClassLessonRows(school, a9);
+  const std::vector<LessonRow> rows = TimetableClassLessons(school, a9);
   ASSERT_EQ(rows.size(), 5u);  // MATEMATİK, FİZİK twice, TARİH, BEDEN
   EXPECT_EQ(FindLessonRow(rows, ayse, a9, physics), 1);
   EXPECT_EQ(FindLessonRow(rows, can, a9, physics), 2);
   EXPECT_EQ(rows[2].teacherName, "CAN");
   EXPECT_EQ(rows[2].lessonName, "FİZİK");
   EXPECT_EQ(FindLessonRow(rows, can, a9, math), -1);
-  const std::vector<LessonRow> own = TeacherLessonRows(school, ayse);
+  const std::vector<LessonRow> own = TimetableTeacherLessons(school, ayse);
   EXPECT_EQ(own.size(), 5u);  // BEDEN twice: one row per member class
-  const std::vector<LessonRow> room = RoomLessonRows(school, lab);
+  const std::vector<LessonRow> room = TimetableRoomLessons(school, lab);
   ASSERT_EQ(room.size(), 1u);
   EXPECT_EQ(room[0].room, lab);
   EXPECT_EQ(room[0].weeklyHours, 4);

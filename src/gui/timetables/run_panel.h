@@ -1,0 +1,71 @@
+#pragma once
+// The run display of the teacher window: OtoPanel with the gauge and counters, the
+// elapsed-time label, and the two keys of a running search, "&DERSİ ATLA" and
+// "&DAĞITIMI DURDUR". As the run's observer it lets Qt handle pending events at most
+// every few tens of milliseconds, never per search step, so that painting never
+// dominates a run while the keys still reach it.
+
+#include <QWidget>
+
+#include <chrono>
+
+#include "core/school.h"
+#include "scheduler/run_observer.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace kalvodrin {
+
+class RunPanel : public QWidget, public RunObserver {
+  Q_OBJECT
+
+ public:
+  RunPanel(const School& school, QWidget* parent = nullptr);
+
+  // Shows the panel and starts the one-second timer; `tick` runs on every tick (the
+  // window repaints its grid headers there).
+  void Begin(std::function<void()> tick);
+  // Hides the panel and stops the timer.
+  void End();
+  bool running() const { return running_; }
+  const RunProgress& progress() const { return progress_; }
+  // Skips and stops handed to the search since Begin.
+  int skipsDelivered() const { return skips_; }
+  int stopsDelivered() const { return stops_; }
+
+  int OnSearchStep(const RunProgress& progress) override;
+  void OnProgress(const RunProgress& progress) override;
+
+  // What the two buttons do: the next search step sees the key.
+  void Skip() { key_ = 13; }
+  void Stop() { key_ = 27; }
+
+  // How often a run lets Qt handle its events.
+  static constexpr std::chrono::milliseconds kEventInterval{40};
+
+ private:
+  void ShowProgress();
+  void ShowElapsed();
+
+  const School& school_;
+  QLabel* teacherLabel_;
+  QLabel* lessonLabel_;
+  QLabel* levelLabel_;
+  QLabel* totalsLabel_;
+  QLabel* timeLabel_;
+  QProgressBar* gauge_;
+  QTimer* timer_;
+  std::function<void()> tick_;
+  RunProgress progress_;
+  std::chrono::steady_clock::time_point lastEvents_;
+  unsigned steps_ = 0;
+  int key_ = 0;
+  int skips_ = 0;
+  int stops_ = 0;
+  bool running_ = false;
+};
+
+}  // namespace kalvodrin

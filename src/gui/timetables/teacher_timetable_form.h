@@ -1,0 +1,91 @@
+#pragma once
+// TOgrPrgForm ("ÖĞRETMENLERE GÖRE DERS PROGRAMI"): one teacher's timetable, edited by
+// hand cell by cell, and the window every automatic run is started and watched from.
+// The teacher, lesson and cell chosen here are what its painter and commands read;
+// the timetables are written when the window closes or on F4.
+
+#include <QDialog>
+
+#include <functional>
+
+#include "gui/common/app_context.h"
+#include "scheduler/placement_run.h"
+#include "timetables/cell_paint.h"
+#include "timetables/timetable_commands.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kalvodrin {
+
+class ListGrid;
+class RunPanel;
+class TimetableGrid;
+class TSnfPrgForm;
+
+class TOgrPrgForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* parent = nullptr);
+
+  // Rebuilds the lists and totals from the school, as on every activation.
+  void Activate();
+  // Selects the first row of (teacher, class, lesson); nothing when there is none.
+  void Select(int teacher, int classNo, int lesson);
+  const TimetableSelection& selection() const { return sel_; }
+  bool overlayShown() const { return overlay_; }
+  bool running() const;
+
+  // The commands, for the buttons, keys and menus.
+  void CellCommand(int cell);
+  void ToggleCell();
+  void ShowOverlay();
+  void RemoveProgram();
+  void Save();
+  void HandToClassWindow();
+  RunOutcome RunWholeSchool();
+  RunOutcome RunForTeacher();
+  RunOutcome RunHere();
+
+  // The duty window of a teacher (Enter or a double click in the teacher list); the
+  // duty area gives it when it is there.
+  void SetDutyOpener(std::function<void(int teacher)> opener) {
+    dutyOpener_ = std::move(opener);
+  }
+
+  const RunOutcome& lastRun() const { return lastRun_; }
+  RunPanel& panel() const { return *panel_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  void FillLessons();
+  void ReadSelection();
+  void ShowCounters();
+  CellPaint Paint(int row, int column) const;
+  RunOutcome Run(const std::function<RunOutcome(PlacementRun&)>& run);
+  void SetRunning(bool running);
+
+  AppContext context_;
+  TSnfPrgForm& classWindow_;
+  ListGrid* teacherGrid_;
+  ListGrid* teleGrid_;
+  TimetableGrid* grid_;
+  RunPanel* panel_;
+  QWidget* buttons_;
+  QLabel* morning_;
+  QLabel* afternoon_;
+  QLabel* total_;
+  QLabel* remaining_;
+  QLabel* lessonRemaining_;
+  TimetableSelection sel_;
+  std::array<int, 80> load_{};
+  bool overlay_ = false;
+  RunOutcome lastRun_;
+  std::function<void(int)> dutyOpener_;
+};
+
+}  // namespace kalvodrin

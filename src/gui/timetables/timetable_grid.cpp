@@ -1,0 +1,127 @@
+#include "gui/timetables/timetable_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "core/cells.h"
+#include "gui/common/qt_text.h"
+
+namespace kalvodrin {
+namespace {
+
+constexpr int kColumns = 17;
+constexpr int kRows = 6;
+constexpr int kColumnWidth = 35;
+
+QColor ToQColor(CellColor c, const QPalette& palette) {
+  switch (c) {
+    case CellColor::kBlack: return Qt::black;
+    case CellColor::kWhite: return Qt::white;
+    case CellColor::kLime: return QColor(0, 255, 0);
+    case CellColor::kBlue: return Qt::blue;
+    case CellColor::kPurple: return QColor(128, 0, 128);
+    case CellColor::kTeal: return QColor(0, 128, 128);
+    case CellColor::kRed: return Qt::red;
+    case CellColor::kYellow: return Qt::yellow;
+    case CellColor::kGreen: return QColor(0, 128, 0);
+    case CellColor::kButtonFace: return palette.color(QPalette::Button);
+    case CellColor::kWindowText: return palette.color(QPalette::WindowText);
+    case CellColor::kInfoTip: return palette.color(QPalette::ToolTipBase);
+  }
+  return Qt::black;
+}
+
+// Draws exactly what the window's painter decided for the cell.
+class PaintDelegate : public QStyledItemDelegate {
+ public:
+  explicit PaintDelegate(TimetableGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const CellPaint p = grid_->PaintAt(index.row(), index.column());
+    const QPalette& palette = grid_->palette();
+    painter->save();
+    painter->fillRect(option.rect, ToQColor(p.cell, palette));
+    QFont font = option.font;
+    font.setBold(p.bold);
+    font.setUnderline(p.underline);
+    painter->setFont(font);
+    painter->setPen(ToQColor(p.font, palette));
+    painter->drawText(option.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      U8(p.text));
+    if (p.focusRect) {
+      QPen pen(Qt::DotLine);
+      pen.setColor(Qt::black);
+      painter->setPen(pen);
+      painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+    }
+    painter->restore();
+  }
+
+ private:
+  TimetableGrid* grid_;
+};
+
+}  // namespace
+
+TimetableGrid::TimetableGrid(QWidget* parent) : QTableWidget(kRows, kColumns, parent) {
+  setObjectName("Grid");
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setMinimumSectionSize(10);
+  for (int c = 0; c < kColumns; ++c) setColumnWidth(c, kColumnWidth);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setItemDelegate(new PaintDelegate(this));
+  for (int r = 0; r < kRows; ++r)
+    for (int c = 0; c < kColumns; ++c) {
+      auto* item = new QTableWidgetItem;
+      // Headers are never a current cell.
+      if (r == 0 || c == 0) item->setFlags(Qt::ItemIsEnabled);
+      setItem(r, c, item);
+    }
+  setCurrentCell(1, 1);
+  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+    if (row >= 1 && column >= 1) emit CellActivated(CellIndex(row, column));
+  });
+  connect(this, &QTableWidget::currentCellChanged, this, [this] { RepaintAll(); });
+}
+
+CellPaint TimetableGrid::PaintAt(int row, int column) const {
+  return painter_ ? painter_(row, column) : CellPaint{};
+}
+
+int TimetableGrid::CurrentCell() const {
+  const int row = currentRow();
+  const int column = currentColumn();
+  if (row < 1 || column < 1) return 0;
+  return CellIndex(row, column);
+}
+
+void TimetableGrid::SetCurrentCell(int cell) {
+  if (IsCell(cell)) setCurrentCell(DayOfCell(cell), HourOfCell(cell));
+}
+
+void TimetableGrid::RepaintHeaders() {
+  viewport()->update(visualRect(model()->index(0, 0)).united(
+      visualRect(model()->index(0, kColumns - 1))));
+  viewport()->update(visualRect(model()->index(0, 0)).united(
+      visualRect(model()->index(kRows - 1, 0))));
+}
+
+void TimetableGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (CurrentCell() != 0) emit CellActivated(CurrentCell());
+    return;
+  }
+  const QString text = event->text();
+  if (!text.isEmpty() && text.at(0).isPrint()) {
+    emit KeyTyped(event->key(), text);
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+}  // namespace kalvodrin

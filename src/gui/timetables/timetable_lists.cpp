@@ -1,0 +1,44 @@
+#include "gui/timetables/timetable_lists.h"
+
+#include "gui/common/apply_change.h"
+#include "gui/common/list_grid.h"
+#include "gui/common/qt_text.h"
+#include "timetables/timetable_commands.h"
+
+namespace kalvodrin {
+
+void FillOwners(ListGrid& grid, const std::vector<OwnerRow>& rows, bool withSection) {
+  std::vector<QStringList> out;
+  for (const OwnerRow& r : rows) {
+    QStringList texts{QString::number(r.number), U8(r.name)};
+    if (withSection) texts << U8(r.section);
+    out.push_back(texts);
+  }
+  grid.SetRows(out);
+}
+
+void FillLessons(ListGrid& grid, const std::vector<LessonRow>& rows, bool withRoom,
+                 const QStringList& columns) {
+  std::vector<QStringList> out;
+  for (const LessonRow& r : rows) {
+    QStringList texts{QString::number(r.teacher), QString::number(r.classNo),
+                      QString::number(r.lesson)};
+    if (withRoom) texts << QString::number(r.room);
+    for (const QString& c : columns) {
+      if (c == "class") texts << U8(r.className);
+      if (c == "section") texts << U8(r.section);
+      if (c == "classAndSection") texts << U8(r.className + " " + r.section);
+      if (c == "lesson") texts << U8(r.lessonName);
+      if (c == "hours") texts << QString::number(r.weeklyHours);
+      if (c == "teacher") texts << U8(r.teacherName);
+    }
+    out.push_back(texts);
+  }
+  grid.SetRows(out);
+}
+
+void SaveTimetables(const AppContext& context) {
+  ApplyChange(context, Change{Outcome::kDone, TimetableFiles(), 0, 0}, {});
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,229 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "core/cells.h"
+#include "engine/consistency.h"
+#include "engine/locks.h"
+#include "gui/timetables/cancel_form.h"
+#include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/room_timetable_form.h"
+#include "gui/timetables/run_panel.h"
+#include "gui/timetables/teacher_timetable_form.h"
+#include "gui/timetables/timetable_grid.h"
+#include "gui/timetables/timetable_windows.h"
+#include "school_builder.h"
+#include "window_fixture.h"
+
+namespace kalvodrin::testing {
+namespace {
+
+class TimetableWindowsTest : public WindowFixture {
+ protected:
+  TimetableWindowsTest() {
+    b.Room("LAB").Class("9", "A").Class("9", "B");
+    b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach().InRoom("LAB");
+    b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
+    b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
+    b.Place("9 A", "MATEMATİK", 2, 1, 1);
+    school = b.Build();
+    school.WorkFolder = folder.path();
+    a9 = b.ClassNo("9 A");
+    ayse = b.TeacherNo("AYŞE");
+    can = b.TeacherNo("CAN");
+    math = b.LessonNo("MATEMATİK");
+    physics = b.LessonNo("FİZİK");
+  }
+
+  // A double click on the grid's data cell, as the user gives it.
+  static void DoubleClick(TimetableGrid* grid, int cell) {
+    const QRect r = grid->visualRect(grid->model()->index(DayOfCell(cell), HourOfCell(cell)));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+  }
+
+  static void Press(QWidget* window, TimetableGrid* grid, int cell, Qt::Key key) {
+    grid->SetCurrentCell(cell);
+    grid->setFocus();
+    Key(window, key);
+  }
+
+  int ClassLesson(int day, int hour) {
+    return school.ClassGridByNo(a9)->occupant[CellIndex(day, hour) - 1];
+  }
+  bool TeacherOpen(int teacher, int day, int hour) {
+    return school.TeacherGridByNo(teacher)->open[CellIndex(day, hour) - 1] != 0;
+  }
+  void ExpectConsistent() {
+    const std::vector<std::string> problems = CheckConsistency(school);
+    EXPECT_TRUE(problems.empty()) << problems.front();
+  }
+
+  SchoolBuilder b;
+  int a9 = 0, ayse = 0, can = 0, math = 0, physics = 0;
+};
+
+TEST_F(TimetableWindowsTest, TeacherWindowPlacesRemovesAndLocksThroughTheGrid) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  w.Select(ayse, a9, physics);
+  auto* grid = Child<TimetableGrid>(&w, "Grid");
+  DoubleClick(grid, CellIndex(2, 3));
+  EXPECT_EQ(ClassLesson(2, 3), physics);
+  EXPECT_EQ(school.TeacherGridByNo(can)->occupant[CellIndex(2, 3) - 1], a9);
+  EXPECT_EQ(Child<QLabel>(&w, "DersKalanLabel")->text(), "2");
+  ExpectConsistent();
+  DoubleClick(grid, CellIndex(1, 2));  // the second hour of MATEMATİK goes
+  EXPECT_EQ(ClassLesson(1, 2), 0);
+  EXPECT_EQ(ClassLesson(1, 1), math);
+  ExpectConsistent();
+  Press(&w, grid, CellIndex(2, 3), Qt::Key_F2);  // the FİZİK hour closes for both
+  EXPECT_FALSE(TeacherOpen(ayse, 2, 3));
+  EXPECT_FALSE(TeacherOpen(can, 2, 3));
+  DoubleClick(grid, CellIndex(2, 3));  // closed: nothing happens
+  EXPECT_EQ(ClassLesson(2, 3), physics);
+  ExpectConsistent();
+  // F1 shows the load overlay; a click in the grid clears it.
+  Press(&w, grid, CellIndex(3, 3), Qt::Key_F1);
+  EXPECT_TRUE(w.overlayShown());
+  EXPECT_EQ(grid->PaintAt(1, 1).cell, CellColor::kYellow);
+  DoubleClick(grid, CellIndex(3, 3));
+  EXPECT_FALSE(w.overlayShown());
+  w.accept();  // closing writes the three timetables
+  EXPECT_EQ(OnDisk().ClassGridByNo(a9)->occupant[CellIndex(2, 3) - 1], physics);
+}
+
+TEST_F(TimetableWindowsTest, ClassAndClassroomWindowsEditFromTheirSide) {
+  TimetableWindows windows(context(), nullptr);
+  TSnfPrgForm& c = windows.classes();
+  Activate(&c);
+  c.Select(ayse, a9, math);
+  auto* grid = Child<TimetableGrid>(&c, "Grid");
+  DoubleClick(grid, CellIndex(4, 4));
+  EXPECT_EQ(ClassLesson(4, 4), math);
+  ExpectConsistent();
+  Press(&c, grid, CellIndex(4, 5), Qt::Key_F8);
+  EXPECT_EQ(school.ClassGridByNo(a9)->open[CellIndex(4, 5) - 1], 0);
+  EXPECT_TRUE(TeacherOpen(ayse, 4, 5));  // a free cell: the class's own flag only
+  c.accept();
+
+  TRoomPrgForm& r = windows.rooms();
+  Activate(&r);
+  EXPECT_EQ(r.selection().lesson, math);
+  auto* roomGrid = Child<TimetableGrid>(&r, "Grid");
+  DoubleClick(roomGrid, CellIndex(1, 1));  // removes the hour of the class there
+  EXPECT_EQ(ClassLesson(1, 1), 0);
+  DoubleClick(roomGrid, CellIndex(5, 1));
+  EXPECT_EQ(ClassLesson(5, 1), math);
+  Press(&r, roomGrid, CellIndex(5, 1), Qt::Key_F8);  // the whole block closes
+  EXPECT_FALSE(TeacherOpen(ayse, 5, 1));
+  DoubleClick(roomGrid, CellIndex(5, 1));
+  EXPECT_EQ(ClassLesson(5, 1), math);
+  ExpectConsistent();
+  r.accept();
+}
+
+TEST_F(TimetableWindowsTest, TeacherWindowHandsALessonToTheClassWindowAndBack) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  w.Select(ayse, a9, physics);
+  TimetableSelection seen;
+  OnNextModal([&](QDialog* d) {
+    auto* c = qobject_cast<TSnfPrgForm*>(d);
+    ASSERT_NE(c, nullptr);
+    seen = c->selection();
+    c->Select(can, a9, physics);  // the user picks CAN's row and hands it back
+    c->HandBack();
+  });
+  w.HandToClassWindow();
+  EXPECT_EQ(seen.teacher, ayse);
+  EXPECT_EQ(seen.lesson, physics);
+  EXPECT_EQ(w.selection().teacher, can);
+  EXPECT_EQ(w.selection().lesson, physics);
+  // From the menu nothing is handed over, and nothing is handed back.
+  OnNextModal([](QDialog* d) {
+    qobject_cast<TSnfPrgForm*>(d)->HandBack();
+    d->reject();
+  });
+  EXPECT_EQ(windows.classes().OpenWith(HandOver{}).teacher, 0);
+}
+
+TEST_F(TimetableWindowsTest, CancellingWithBothOptions) {
+  TimetableWindows windows(context(), nullptr);
+  ASSERT_TRUE(ToggleTeacherLock(school, CellIndex(1, 1), ayse));
+  TBosaltForm& f = windows.cancel();
+  Activate(&f);
+  f.TamamClick();  // both boxes clear: the closed block stays
+  EXPECT_EQ(ClassLesson(1, 1), math);
+  Activate(&f);
+  Child<QCheckBox>(&f, "CheckBox1")->setChecked(true);
+  Child<QCheckBox>(&f, "CheckBox2")->setChecked(true);
+  f.TamamClick();
+  EXPECT_EQ(ClassLesson(1, 1), 0);
+  EXPECT_TRUE(TeacherOpen(ayse, 1, 1));
+  ExpectConsistent();
+  EXPECT_EQ(OnDisk().ClassGridByNo(a9)->occupant[0], 0);
+  // Opened again, both boxes start cleared.
+  Activate(&f);
+  EXPECT_FALSE(Child<QCheckBox>(&f, "CheckBox1")->isChecked());
+  f.reject();
+}
+
+// A real school whose whole run takes more than a minute, in a folder of its own so
+// that the run's saves touch no source; the test stops it long before.
+class LongRunTest : public ::testing::Test {
+ protected:
+  LongRunTest() {
+    std::filesystem::copy(KALVODRIN_LONG_RUN_SCHOOL, folder.path(),
+                          std::filesystem::copy_options::recursive);
+    school.WorkFolder = folder.path();
+    EXPECT_TRUE(LoadSchool(school).ok());
+  }
+  AppContext context() { return {school, sil, help}; }
+
+  TempFolder folder;
+  School school;
+  TSilForm sil;
+  THelpForm help;
+};
+
+TEST_F(LongRunTest, SkipAndStopReachAWholeSchoolRunThroughTheEventLoop) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  auto* grid = Child<TimetableGrid>(&w, "Grid");
+  bool disabledWhileRunning = false, buttonsHidden = false, panelShown = false;
+  // The run keeps the event loop turning: these fire during it, as clicks would.
+  QTimer::singleShot(100, [&] {
+    disabledWhileRunning = w.running() && !grid->isEnabled();
+    buttonsHidden = !Child<QPushButton>(&w, "DagitBtn")->isVisible();
+    panelShown = Child<QWidget>(&w, "OtoPanel")->isVisible();
+    Key(&w, Qt::Key_F5);  // ignored while running: no confirmation opens
+    QTest::mouseClick(Child<QPushButton>(&w, "AtlaBtn"), Qt::LeftButton);
+  });
+  QTimer::singleShot(400, [&] {
+    QTest::mouseClick(Child<QPushButton>(&w, "DurdurBtn"), Qt::LeftButton);
+  });
+  QString notice;
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
+  EXPECT_TRUE(disabledWhileRunning);
+  EXPECT_TRUE(buttonsHidden);
+  EXPECT_TRUE(panelShown);
+  EXPECT_FALSE(w.running());
+  EXPECT_TRUE(grid->isEnabled());
+  EXPECT_EQ(w.panel().skipsDelivered(), 1);
+  EXPECT_EQ(w.panel().stopsDelivered(), 1);
+  EXPECT_TRUE(w.lastRun().stopped);
+  EXPECT_FALSE(notice.isEmpty());
+  const std::vector<std::string> problems = CheckConsistency(school);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+  w.reject();
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
