@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "app/kalvodrin_app.h"
+#include "assignments/assignments_screens.h"
 #include "core/storage.h"
 #include "gui/common/focus_colouring.h"
 #include "gui/common/help_window.h"
@@ -28,9 +29,9 @@
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
 #include "gui/shell/main_window.h"
-#include "assignments/assignments_screens.h"
 #include "masterdata/masterdata_screens.h"
 #include "printing/printing_screens.h"
+#include "timetables/timetables_screens.h"
 
 namespace kalvodrin {
 namespace {
@@ -211,6 +212,8 @@ int main(int argc, char** argv) {
   kalvodrin::RenderPrintingWindows(
       [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root,
       argc == 3 ? argv[2] : nullptr);
+  kalvodrin::RenderTimetableWindows(
+      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
   return renderer.failed() || renderer.saved() == 0 ? 1 : 0;

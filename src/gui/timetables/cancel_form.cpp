@@ -30,8 +30,8 @@ TBosaltForm::TBosaltForm(AppContext context, QWidget* parent)
   connect(ok, &QPushButton::clicked, this, [this] { TamamClick(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
-  for (const char* text : {"UYARI", "DAHA ÖNCE YAPTIĞINIZ TÜM YERLEŞTİRMELER",
-                           "SİLİNECEK!!!!!!!"}) {
+  for (const char* text :
+       {"UYARI", "DAHA ÖNCE YAPTIĞINIZ TÜM YERLEŞTİRMELER", "SİLİNECEK!!!!!!!"}) {
     auto* label = new QLabel(U8(text));
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
@@ -53,8 +53,8 @@ void TBosaltForm::showEvent(QShowEvent* event) {
 
 void TBosaltForm::TamamClick() {
   ApplyChange(context_,
-              CancelPlacements(context_.school, ResetOptions{clearClosed_->isChecked(),
-                                                             clearSpecial_->isChecked()}),
+              CancelPlacements(context_.school,
+                               ResetOptions{clearClosed_->isChecked(), clearSpecial_->isChecked()}),
               {});
   accept();
 }

@@ -37,9 +37,8 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
   classGrid_->SetColumns({"NO", "SINIF", U8("BÖLÜM")}, {0});
   new SearchBox(classGrid_, 1, "ClSearchEd");
   teleGrid_->setObjectName("ClTeleGrid");
-  teleGrid_->SetColumns({"TeacherNo", "ClassNo", "LessonNo", U8("DERSİN ADI"), "HDS",
-                         U8("ÖĞRETMEN")},
-                        {0, 1, 2});
+  teleGrid_->SetColumns(
+      {"TeacherNo", "ClassNo", "LessonNo", U8("DERSİN ADI"), "HDS", U8("ÖĞRETMEN")}, {0, 1, 2});
   teleGrid_->setColumnWidth(3, 170);
   teleGrid_->setColumnWidth(5, 160);
   new SearchBox(teleGrid_, 3, "LeSearched");
@@ -97,9 +96,7 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
   auto* menu = new QMenu(this);
   handBackAction_ = menu->addAction(U8("ÖĞRETMENE BAĞLAN"), this, [this] { HandBack(); });
   connect(teleGrid_, &QWidget::customContextMenuRequested, this,
-          [this, menu](const QPoint& at) {
-            menu->exec(teleGrid_->viewport()->mapToGlobal(at));
-          });
+          [this, menu](const QPoint& at) { menu->exec(teleGrid_->viewport()->mapToGlobal(at)); });
 }
 
 HandOver TSnfPrgForm::OpenWith(const HandOver& handOver) {

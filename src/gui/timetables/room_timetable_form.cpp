@@ -27,8 +27,8 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
   roomGrid_->setObjectName("RoomGrid");
   roomGrid_->SetColumns({"NO", U8("DERSLİK")}, {0});
   teleGrid_->setObjectName("RoomTeleGrid");
-  teleGrid_->SetColumns({"TeacherNo", "ClassNo", "LessonNo", "RoomNo", "SINIF",
-                         U8("DERSİN ADI"), "HDS", U8("ÖĞRETMEN")},
+  teleGrid_->SetColumns({"TeacherNo", "ClassNo", "LessonNo", "RoomNo", "SINIF", U8("DERSİN ADI"),
+                         "HDS", U8("ÖĞRETMEN")},
                         {0, 1, 2, 3});
   teleGrid_->setColumnWidth(5, 150);
   teleGrid_->setColumnWidth(7, 150);

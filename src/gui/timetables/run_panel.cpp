@@ -43,6 +43,7 @@ RunPanel::RunPanel(const School& school, QWidget* parent)
   layout->addLayout(texts);
   timer_->setInterval(1000);
   connect(timer_, &QTimer::timeout, this, [this] {
+    ShowProgress();
     ShowElapsed();
     if (tick_) tick_();
   });
@@ -66,6 +67,7 @@ void RunPanel::Begin(std::function<void()> tick) {
 }
 
 void RunPanel::End() {
+  ShowProgress();
   timer_->stop();
   running_ = false;
   hide();
@@ -78,6 +80,7 @@ int RunPanel::OnSearchStep(const RunProgress& progress) {
     const auto now = std::chrono::steady_clock::now();
     if (now - lastEvents_ >= kEventInterval) {
       lastEvents_ = now;
+      ShowProgress();
       QApplication::processEvents();
     }
   }
@@ -91,26 +94,22 @@ int RunPanel::OnSearchStep(const RunProgress& progress) {
 void RunPanel::OnProgress(const RunProgress& progress) {
   const auto started = progress_.started;
   progress_ = progress;
-  if (progress_.started == std::chrono::steady_clock::time_point{})
-    progress_.started = started;
-  ShowProgress();
+  if (progress_.started == std::chrono::steady_clock::time_point{}) progress_.started = started;
+  // Labels are set only when the window gets to paint: a run reports far more often.
 }
 
 void RunPanel::ShowProgress() {
   const RunProgress& p = progress_;
   const TTeacherRec* t = school_.TeacherByNo(p.teacher);
-  teacherLabel_->setText(
-      (t != nullptr ? FromCp1254(t->name.view()) : QString()) +
-      QString("  %1/%2").arg(p.teacherOrdinal).arg(p.teacherCount));
+  teacherLabel_->setText((t != nullptr ? FromCp1254(t->name.view()) : QString()) +
+                         QString("  %1/%2").arg(p.teacherOrdinal).arg(p.teacherCount));
   const TLessonRec* l = school_.LessonByNo(p.lesson);
   const TClassRec* c = school_.ClassByNo(p.classNo);
   lessonLabel_->setText((c != nullptr ? FromCp1254(c->name.view()) + " " : QString()) +
                         (l != nullptr ? FromCp1254(l->name.view()) : QString()));
   levelLabel_->setText(U8("SEVİYE ") + QString::number(p.searchLevel));
-  totalsLabel_->setText(U8("YERLEŞEN %1 / %2  KALAN %3")
-                            .arg(p.placed)
-                            .arg(p.total)
-                            .arg(p.Remaining()));
+  totalsLabel_->setText(
+      U8("YERLEŞEN %1 / %2  KALAN %3").arg(p.placed).arg(p.total).arg(p.Remaining()));
   gauge_->setMaximum(p.total > 0 ? p.total : 1);
   gauge_->setValue(p.total > 0 ? p.placed : 1);
 }

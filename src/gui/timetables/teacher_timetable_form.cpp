@@ -58,9 +58,9 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   teacherGrid_->setColumnWidth(1, 170);
   new SearchBox(teacherGrid_, 1, "SearchEd");
   teleGrid_->setObjectName("TeleGrid");
-  teleGrid_->SetColumns({"TeacherNo", "ClassNo", "LessonNo", "SINIF", U8("BÖLÜM"),
-                         U8("DERSİN ADI"), "HDS"},
-                        {0, 1, 2});
+  teleGrid_->SetColumns(
+      {"TeacherNo", "ClassNo", "LessonNo", "SINIF", U8("BÖLÜM"), U8("DERSİN ADI"), "HDS"},
+      {0, 1, 2});
   teleGrid_->setColumnWidth(5, 170);
   grid_->SetPainter([this](int row, int column) { return Paint(row, column); });
 
@@ -76,12 +76,11 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   buttonRow->setContentsMargins(0, 0, 0, 0);
   connect(Button("DERS DAĞITIMI YAP", "DagitBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RunWholeSchool(); });
-  connect(Button("ÖĞRETMEN PRG. YAP", "OgrPrgBtn", buttonRow), &QPushButton::clicked,
-          this, [this] { RunForTeacher(); });
+  connect(Button("ÖĞRETMEN PRG. YAP", "OgrPrgBtn", buttonRow), &QPushButton::clicked, this,
+          [this] { RunForTeacher(); });
   connect(Button(" PRG. SİL", "PrgSilBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RemoveProgram(); });
-  connect(Button("ÇIKIŞ", "CikisBtn", buttonRow), &QPushButton::clicked, this,
-          &QDialog::accept);
+  connect(Button("ÇIKIŞ", "CikisBtn", buttonRow), &QPushButton::clicked, this, &QDialog::accept);
 
   auto* left = new QVBoxLayout;
   left->addWidget(teacherGrid_, 2);
@@ -153,8 +152,8 @@ void TOgrPrgForm::Activate() {
 
 void TOgrPrgForm::FillLessons() {
   sel_.teacher = teacherGrid_->SelectedNumber(0);
-  kalvodrin::FillLessons(*teleGrid_, TimetableTeacherLessons(context_.school, sel_.teacher),
-                         false, {"class", "section", "lesson", "hours"});
+  kalvodrin::FillLessons(*teleGrid_, TimetableTeacherLessons(context_.school, sel_.teacher), false,
+                         {"class", "section", "lesson", "hours"});
   teleGrid_->SelectRow(0);
   ReadSelection();
 }
@@ -231,8 +230,7 @@ void TOgrPrgForm::RemoveProgram() {
 }
 
 void TOgrPrgForm::HandToClassWindow() {
-  const HandOver back =
-      classWindow_.OpenWith(HandOver{sel_.teacher, sel_.classNo, sel_.lesson});
+  const HandOver back = classWindow_.OpenWith(HandOver{sel_.teacher, sel_.classNo, sel_.lesson});
   Activate();
   if (back.teacher != 0) {
     Select(back.teacher, back.classNo, back.lesson);
@@ -253,9 +251,8 @@ RunOutcome TOgrPrgForm::RunHere() {
   const TimetableSelection s = sel_;
   const int cell = grid_->CurrentCell();
   if (cell == 0) return {};
-  return Run([s, cell](PlacementRun& run) {
-    return run.RunAtCell(s.teacher, s.classNo, s.lesson, cell);
-  });
+  return Run(
+      [s, cell](PlacementRun& run) { return run.RunAtCell(s.teacher, s.classNo, s.lesson, cell); });
 }
 
 RunOutcome TOgrPrgForm::Run(const std::function<RunOutcome(PlacementRun&)>& run) {
@@ -264,10 +261,10 @@ RunOutcome TOgrPrgForm::Run(const std::function<RunOutcome(PlacementRun&)>& run)
   PlacementRun placement(context_.school, panel_);
   lastRun_ = run(placement);
   SetRunning(false);
-  const TimetableSelection kept = sel_;
-  Activate();
-  Select(kept.teacher, kept.classNo, kept.lesson);
-  if (!lastRun_.notice.empty()) context_.sil.Notice(U8(lastRun_.notice));
+  // A run changes no list, only the timetables: counters and grid are enough.
+  ShowCounters();
+  grid_->RepaintAll();
+  if (runNotices_ && !lastRun_.notice.empty()) context_.sil.Notice(U8(lastRun_.notice));
   return lastRun_;
 }
 

@@ -50,11 +50,11 @@ class TOgrPrgForm : public QDialog {
 
   // The duty window of a teacher (Enter or a double click in the teacher list); the
   // duty area gives it when it is there.
-  void SetDutyOpener(std::function<void(int teacher)> opener) {
-    dutyOpener_ = std::move(opener);
-  }
+  void SetDutyOpener(std::function<void(int teacher)> opener) { dutyOpener_ = std::move(opener); }
 
   const RunOutcome& lastRun() const { return lastRun_; }
+  // Whether a run ends with its notice (the default); measurements turn it off.
+  void SetRunNotices(bool shown) { runNotices_ = shown; }
   RunPanel& panel() const { return *panel_; }
 
  protected:
@@ -84,6 +84,7 @@ class TOgrPrgForm : public QDialog {
   TimetableSelection sel_;
   std::array<int, 80> load_{};
   bool overlay_ = false;
+  bool runNotices_ = true;
   RunOutcome lastRun_;
   std::function<void(int)> dutyOpener_;
 };

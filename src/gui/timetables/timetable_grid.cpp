@@ -105,10 +105,10 @@ void TimetableGrid::SetCurrentCell(int cell) {
 }
 
 void TimetableGrid::RepaintHeaders() {
-  viewport()->update(visualRect(model()->index(0, 0)).united(
-      visualRect(model()->index(0, kColumns - 1))));
-  viewport()->update(visualRect(model()->index(0, 0)).united(
-      visualRect(model()->index(kRows - 1, 0))));
+  viewport()->update(
+      visualRect(model()->index(0, 0)).united(visualRect(model()->index(0, kColumns - 1))));
+  viewport()->update(
+      visualRect(model()->index(0, 0)).united(visualRect(model()->index(kRows - 1, 0))));
 }
 
 void TimetableGrid::keyPressEvent(QKeyEvent* event) {

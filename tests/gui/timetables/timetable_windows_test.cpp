@@ -205,9 +205,8 @@ TEST_F(LongRunTest, SkipAndStopReachAWholeSchoolRunThroughTheEventLoop) {
     Key(&w, Qt::Key_F5);  // ignored while running: no confirmation opens
     QTest::mouseClick(Child<QPushButton>(&w, "AtlaBtn"), Qt::LeftButton);
   });
-  QTimer::singleShot(400, [&] {
-    QTest::mouseClick(Child<QPushButton>(&w, "DurdurBtn"), Qt::LeftButton);
-  });
+  QTimer::singleShot(
+      400, [&] { QTest::mouseClick(Child<QPushButton>(&w, "DurdurBtn"), Qt::LeftButton); });
   QString notice;
   AcceptNextMessage(notice);
   QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
