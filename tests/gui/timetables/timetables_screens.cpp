@@ -19,8 +19,9 @@ namespace {
 
 bool LoadCopy(School& school, const char* from, const std::filesystem::path& to) {
   std::filesystem::create_directories(to);
-  std::filesystem::copy(from, to, std::filesystem::copy_options::recursive |
-                                      std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy(
+      from, to,
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
   school.WorkFolder = to;
   return LoadSchool(school).ok();
 }
