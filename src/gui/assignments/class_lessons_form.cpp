@@ -87,7 +87,7 @@ TSnfDrsForm::TSnfDrsForm(AppContext context, QWidget* parent)
   resize(900, 520);
 }
 
-TSnfDrsForm::~TSnfDrsForm() { disconnect(qApp, nullptr, this, nullptr); }
+TSnfDrsForm::~TSnfDrsForm() { StopFollowingFocus(this); }
 
 void TSnfDrsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -23,7 +23,7 @@ class TSnfDrsForm : public QDialog {
 
  public:
   explicit TSnfDrsForm(AppContext context, QWidget* parent = nullptr);
-  // Stops following the focus before the buttons it enables are gone.
+  // Stops following the focus before the buttons and grids it updates are gone.
   ~TSnfDrsForm() override;
 
   void GiveSelectedLesson();

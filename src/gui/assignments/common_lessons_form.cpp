@@ -67,7 +67,7 @@ TOrtakForm::TOrtakForm(AppContext context, QWidget* parent) : QDialog(parent), c
   resize(900, 480);
 }
 
-TOrtakForm::~TOrtakForm() { disconnect(qApp, nullptr, this, nullptr); }
+TOrtakForm::~TOrtakForm() { StopFollowingFocus(this); }
 
 void TOrtakForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -19,7 +19,7 @@ class TOrtakForm : public QDialog {
 
  public:
   explicit TOrtakForm(AppContext context, QWidget* parent = nullptr);
-  // Stops following the focus before the buttons it enables are gone.
+  // Stops following the focus before the buttons and grids it updates are gone.
   ~TOrtakForm() override;
 
   void NewBtnClick();

@@ -60,7 +60,7 @@ TSnfRoomForm::TSnfRoomForm(AppContext context, QWidget* parent)
   resize(560, 420);
 }
 
-TSnfRoomForm::~TSnfRoomForm() { disconnect(qApp, nullptr, this, nullptr); }
+TSnfRoomForm::~TSnfRoomForm() { StopFollowingFocus(this); }
 
 void TSnfRoomForm::Open(int classNo, int lesson) {
   classNo_ = classNo;

@@ -19,7 +19,7 @@ class TSnfRoomForm : public QDialog {
 
  public:
   explicit TSnfRoomForm(AppContext context, QWidget* parent = nullptr);
-  // Stops following the focus before the buttons it enables are gone.
+  // Stops following the focus before the buttons and grids it updates are gone.
   ~TSnfRoomForm() override;
 
   // Shows the classrooms of class lesson (classNo, lesson) and waits until closed.

@@ -80,7 +80,7 @@ TOgrDrsForm::TOgrDrsForm(AppContext context, QWidget* parent) : QDialog(parent),
   resize(1040, 540);
 }
 
-TOgrDrsForm::~TOgrDrsForm() { disconnect(qApp, nullptr, this, nullptr); }
+TOgrDrsForm::~TOgrDrsForm() { StopFollowingFocus(this); }
 
 void TOgrDrsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

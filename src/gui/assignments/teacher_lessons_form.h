@@ -22,7 +22,7 @@ class TOgrDrsForm : public QDialog {
 
  public:
   explicit TOgrDrsForm(AppContext context, QWidget* parent = nullptr);
-  // Stops following the focus before the buttons it enables are gone.
+  // Stops following the focus before the buttons and grids it updates are gone.
   ~TOgrDrsForm() override;
 
   void GiveSelectedLesson();

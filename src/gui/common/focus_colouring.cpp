@@ -31,6 +31,13 @@ void FocusColouring::Apply() {
   }
 }
 
+void StopFollowingFocus(QWidget* window) {
+  QObject::disconnect(qApp, &QApplication::focusChanged, window, nullptr);
+  for (FocusColouring* colouring :
+       window->findChildren<FocusColouring*>(Qt::FindDirectChildrenOnly))
+    QObject::disconnect(qApp, &QApplication::focusChanged, colouring, nullptr);
+}
+
 QColor TextColourOf(const QWidget* widget) {
   return widget->palette().color(QPalette::Text);
 }

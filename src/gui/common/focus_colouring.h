@@ -30,6 +30,12 @@ class FocusColouring : public QObject {
   std::vector<QPointer<QWidget>> widgets_;
 };
 
+// Cuts the window and its colourings off the application's focus changes. A window's
+// destructor calls it first: the colouring is a child created after the grids it
+// watches, so it outlives them, and each grid moves the focus while it is destroyed;
+// a guarded pointer is still set then, and recolouring a half-destroyed grid crashes.
+void StopFollowingFocus(QWidget* window);
+
 // The text colour a widget shows now.
 QColor TextColourOf(const QWidget* widget);
 
