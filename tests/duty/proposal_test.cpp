@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "duty/duties.h"
+#include "duty/duty_places.h"
+#include "duty/duty_proposal.h"
+#include "duty_test_support.h"
+
+namespace kalvodrin {
+namespace {
+
+// Teachers named T1.. each teaching their own lesson in class 9 A, one hour on each
+// of the given days; then the duty places.
+School SchoolWith(std::initializer_list<std::initializer_list<int>> teachingDays,
+                  std::initializer_list<const char*> places) {
+  SchoolBuilder b;
+  b.Class("9", "A");
+  int n = 0;
+  for (const auto& days : teachingDays) {
+    const std::string name = "T" + std::to_string(++n);
+    const std::string lesson = "DERS" + std::to_string(n);
+    const int hours = std::max(static_cast<int>(days.size()), 1);
+    std::string pattern = "1";
+    for (int h = 1; h < hours; ++h) pattern += "+1";
+    b.Lesson(lesson, hours, pattern).Teacher(name).Teach();
+    for (int day : days) b.Place("9 A", lesson, 1, day, n);
+  }
+  School school = b.Build();
+  for (const char* p : places) SaveNewDutyPlace(school, p);
+  return school;
+}
+
+int CountOf(const DutyProposal& p, int teacher) {
+  return static_cast<int>(std::count_if(p.duties.begin(), p.duties.end(),
+                                        [&](const ProposedDuty& d) { return d.teacher == teacher; }));
+}
+
+TEST(DutyProposal, OnlyOnDaysWithLessonsAndOncePerDay) {
+  // T1 teaches Monday to Wednesday, T2 every day, T3 Thursday only, T4 never.
+  School school = SchoolWith({{1, 2, 3}, {1, 2, 3, 4, 5}, {4}, {}}, {"A", "B"});
+  EXPECT_TRUE(TeachesOn(school, 3, 4));
+  EXPECT_FALSE(TeachesOn(school, 3, 3));
+  EXPECT_FALSE(TeachesOn(school, 2, 6));
+  const DutyProposal p = ProposeDuties(school, DefaultProposalRequest(school));
+  for (const ProposedDuty& d : p.duties) {
+    EXPECT_TRUE(TeachesOn(school, d.teacher, d.day)) << d.teacher << " on " << d.day;
+    for (const ProposedDuty& e : p.duties) {
+      if (&d == &e) continue;
+      EXPECT_FALSE(d.teacher == e.teacher && d.day == e.day);
+    }
+  }
+  EXPECT_EQ(CountOf(p, 4), 0);
+  EXPECT_EQ(p.duties.size(), 9u);  // Friday has only T2 for two places
+  EXPECT_EQ(p.unfilled, 1);
+  EXPECT_TRUE(school.Duties.empty());  // nothing is stored by proposing
+}
+
+TEST(DutyProposal, EqualWeightsGiveCountsWithinOneAndAvoidRepeatedPlaces) {
+  School school = SchoolWith({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
+                             {"A", "B"});
+  const DutyProposal p = ProposeDuties(school, DefaultProposalRequest(school));
+  ASSERT_EQ(p.duties.size(), 10u);
+  EXPECT_EQ(p.unfilled, 0);
+  for (int t = 1; t <= 6; ++t) {
+    EXPECT_GE(CountOf(p, t), 1);
+    EXPECT_LE(CountOf(p, t), 2);
+  }
+  EXPECT_EQ(p.repeatedPlaces, 0);
+  // Listed by place, then day.
+  EXPECT_TRUE(std::is_sorted(p.duties.begin(), p.duties.end(), [](const auto& a, const auto& b) {
+    return std::pair(a.place, a.day) < std::pair(b.place, b.day);
+  }));
+}
+
+TEST(DutyProposal, TwoTeachersOnTwoPlacesTradePlacesOnTheSecondDay) {
+  School school = SchoolWith({{1, 2}, {1, 2}}, {"A", "B"});
+  ProposalRequest r = DefaultProposalRequest(school);
+  r.days = {1, 2};
+  const DutyProposal p = ProposeDuties(school, r);
+  ASSERT_EQ(p.duties.size(), 4u);
+  EXPECT_EQ(p.repeatedPlaces, 0);
+  for (int t = 1; t <= 2; ++t) {
+    std::vector<int> places;
+    for (const ProposedDuty& d : p.duties)
+      if (d.teacher == t) places.push_back(d.place);
+    std::sort(places.begin(), places.end());
+    EXPECT_EQ(places, (std::vector<int>{1, 2})) << "teacher " << t;
+  }
+}
+
+TEST(DutyProposal, WeightsShareDutiesInProportionAndZeroLeavesATeacherOut) {
+  School school = SchoolWith({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5}},
+                             {"A", "B"});
+  ProposalRequest r = DefaultProposalRequest(school);
+  r.weights[1] = 2;  // twice the share of T2 and T3
+  r.weights[4] = 0;
+  const DutyProposal p = ProposeDuties(school, r);
+  EXPECT_EQ(CountOf(p, 4), 0);
+  EXPECT_EQ(CountOf(p, 1), 5);  // 10 * 2/4
+  EXPECT_EQ(CountOf(p, 2) + CountOf(p, 3), 5);
+  EXPECT_LE(std::abs(CountOf(p, 2) - CountOf(p, 3)), 1);
+  EXPECT_EQ(p.shares[0].weight, 2);
+  EXPECT_EQ(p.shares[3].weight, 0);
+}
+
+TEST(DutyProposal, DutiesAlreadyGivenStayAndCountTowardsTheBalance) {
+  School school = SchoolWith({{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}},
+                             {"A", "B"});
+  GiveDuty(school, 2, 1, 1);
+  GiveDuty(school, 2, 2, 1);  // T1 has two duties at B already
+  GiveDuty(school, 1, 1, 2);  // place A on Monday is taken
+  ProposalRequest r = DefaultProposalRequest(school);
+  r.places = {1};
+  r.days = {1, 2, 3, 4};
+  const DutyProposal p = ProposeDuties(school, r);
+  ASSERT_EQ(p.duties.size(), 3u);  // Monday at A is full already
+  EXPECT_EQ(CountOf(p, 1), 0);
+  EXPECT_EQ(CountOf(p, 2), 0);  // T2 has one and T3, T4 none: they go first
+  EXPECT_EQ(CountOf(p, 3) + CountOf(p, 4), 3);
+  EXPECT_EQ(p.shares[0].given, 2);
+  const std::size_t before = school.Duties.size();
+  const Change c = AcceptProposal(school, p);
+  EXPECT_EQ(c.files, (FileSet{DataFile::kDutyPlaces, DataFile::kDuties}));
+  EXPECT_EQ(school.Duties.size(), before + 3);
+  EXPECT_EQ(school.Duties[0].teacher, 1);  // the given ones are still first
+  EXPECT_TRUE(CountersMatchRecords(school));
+  EXPECT_EQ(AcceptProposal(school, p).outcome, Outcome::kUnchanged);
+}
+
+TEST(DutyProposal, MoreTeachersPerPlaceAndUnknownPlacesAndDaysAreIgnored) {
+  School school = SchoolWith({{1}, {1}, {1}}, {"A"});
+  ProposalRequest r = DefaultProposalRequest(school);
+  r.places = {1, 9};
+  r.days = {0, 1, 1, 8};
+  r.perSlot = 2;
+  DutyProposal p = ProposeDuties(school, r);
+  EXPECT_EQ(p.duties.size(), 2u);
+  EXPECT_EQ(p.unfilled, 0);
+  r.perSlot = 4;
+  p = ProposeDuties(school, r);
+  EXPECT_EQ(p.duties.size(), 3u);
+  EXPECT_EQ(p.unfilled, 1);
+}
+
+}  // namespace
+}  // namespace kalvodrin
