@@ -25,5 +25,6 @@ void AddPrintCommand(CLI::App& app, CommandContext& context);
 // backup and restore.
 void AddBackupCommands(CLI::App& app, CommandContext& context);
 void AddImportCommand(CLI::App& app, CommandContext& context);
+void AddDutyCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace kalvodrin::cli

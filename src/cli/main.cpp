@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
 #endif
   AddBackupCommands(app, context);
   AddImportCommand(app, context);
+  AddDutyCommand(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

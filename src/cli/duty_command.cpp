@@ -1,0 +1,142 @@
+// duty --propose: the fair duty proposal for the chosen places and days, as a table or
+// as JSON. Reads the working folder only; nothing is written.
+
+#include <iostream>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "core/field_text.h"
+#include "core/turkish_text.h"
+#include "duty/duty_proposal.h"
+
+namespace kalvodrin::cli {
+namespace {
+
+struct DutyOptions {
+  std::string folder;
+  bool propose = false;
+  bool json = false;
+  std::vector<int> places;  // empty: every place
+  std::vector<int> days;    // empty: the offered days
+  int perSlot = 1;
+  std::vector<std::string> weights;  // "TEACHER=WEIGHT"
+};
+
+std::string TeacherName(const School& school, int teacher) {
+  const TTeacherRec* t = school.TeacherByNo(teacher);
+  return t != nullptr ? Cp1254ToUtf8(t->name.view()) : std::string();
+}
+
+std::string PlaceName(const School& school, int place) {
+  const TDutyPlaceRec* p = school.DutyPlaceByNo(place);
+  return p != nullptr ? Cp1254ToUtf8(p->name.view()) : std::string();
+}
+
+// "12=2": teacher 12 takes twice the share of a teacher of weight 1.
+bool ParseWeight(const std::string& text, ProposalRequest& request) {
+  const std::size_t eq = text.find('=');
+  if (eq == std::string::npos) return false;
+  try {
+    const int teacher = std::stoi(text.substr(0, eq));
+    const int weight = std::stoi(text.substr(eq + 1));
+    if (teacher < 1 || teacher > 255 || weight < 0 || weight > kMaxDutyWeight) return false;
+    request.weights[static_cast<std::size_t>(teacher)] = weight;
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+std::string Pad(const std::string& text, std::size_t width) {
+  std::size_t chars = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0u) != 0x80u) ++chars;
+  return chars >= width ? text + ' ' : text + std::string(width - chars, ' ');
+}
+
+void PrintTable(const School& school, const DutyProposal& p) {
+  std::cout << Pad("NÖBET YERİ", 26) << Pad("GÜN", 11) << "ÖĞRETMENİN ADI\n";
+  for (const ProposedDuty& d : p.duties)
+    std::cout << Pad(PlaceName(school, d.place), 26) << Pad(std::string(DayName(d.day)), 11)
+              << TeacherName(school, d.teacher) << '\n';
+  std::cout << '\n' << Pad("ÖĞRETMENİN ADI", 31) << "AĞIRLIK VERİLMİŞ ÖNERİLEN TOPLAM\n";
+  for (const TeacherShare& s : p.shares)
+    std::cout << Pad(TeacherName(school, s.teacher), 31) << Pad(std::to_string(s.weight), 8)
+              << Pad(std::to_string(s.given), 9) << Pad(std::to_string(s.proposed), 10)
+              << s.given + s.proposed << '\n';
+  std::cout << "ÖNERİLEN = " << p.duties.size() << "  KARŞILANAMAYAN = " << p.unfilled
+            << "  AYNI YER TEKRARI = " << p.repeatedPlaces << '\n';
+}
+
+void PrintJson(const School& school, const DutyProposal& p) {
+  nlohmann::json duties = nlohmann::json::array();
+  for (const ProposedDuty& d : p.duties)
+    duties.push_back({{"place", d.place},
+                      {"placeName", PlaceName(school, d.place)},
+                      {"day", d.day},
+                      {"dayName", std::string(DayName(d.day))},
+                      {"teacher", d.teacher},
+                      {"teacherName", TeacherName(school, d.teacher)}});
+  nlohmann::json teachers = nlohmann::json::array();
+  for (const TeacherShare& s : p.shares)
+    teachers.push_back({{"teacher", s.teacher},
+                        {"name", TeacherName(school, s.teacher)},
+                        {"weight", s.weight},
+                        {"given", s.given},
+                        {"proposed", s.proposed}});
+  const nlohmann::json out = {{"duties", duties},
+                              {"teachers", teachers},
+                              {"unfilled", p.unfilled},
+                              {"repeatedPlaces", p.repeatedPlaces}};
+  std::cout << out.dump(2) << '\n';
+}
+
+int RunDuty(const DutyOptions& o) {
+  if (!o.propose) return Fail("duty: --propose verilmedi");
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(o.folder, folder); !s) return Fail(s.message());
+  auto school = std::make_unique<School>();
+  TailBytes tails{};
+  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  ProposalRequest request = DefaultProposalRequest(*school);
+  if (!o.places.empty()) request.places = o.places;
+  if (!o.days.empty()) request.days = o.days;
+  request.perSlot = o.perSlot;
+  for (const std::string& w : o.weights)
+    if (!ParseWeight(w, request))
+      return Fail("duty: ağırlık ÖĞRETMEN=0.." + std::to_string(kMaxDutyWeight) +
+                  " olmalı: " + w);
+  const DutyProposal proposal = ProposeDuties(*school, request);
+  if (o.json)
+    PrintJson(*school, proposal);
+  else
+    PrintTable(*school, proposal);
+  return 0;
+}
+
+}  // namespace
+
+void AddDutyCommand(CLI::App& app, CommandContext& context) {
+  auto o = std::make_shared<DutyOptions>();
+  CLI::App* command =
+      app.add_subcommand("duty", "Adil nöbet dağıtımı önerir; hiçbir şey yazmaz");
+  AddFolderOption(*command, o->folder);
+  command->add_flag("--propose", o->propose, "Öneriyi yaz")->required();
+  command->add_flag("--json", o->json, "JSON olarak yaz");
+  command->add_option("--places", o->places, "Nöbet yeri numaraları (varsayılan: hepsi)")
+      ->delimiter(',')
+      ->check(CLI::Range(1, 255));
+  command->add_option("--days", o->days, "Günler 1..7 (varsayılan: verilebilen günler)")
+      ->delimiter(',')
+      ->check(CLI::Range(1, 7));
+  command->add_option("--per-slot", o->perSlot, "Bir yerde bir günde nöbetçi sayısı")
+      ->check(CLI::Range(1, 255));
+  command->add_option("--weight", o->weights, "ÖĞRETMEN=AĞIRLIK (0..9, varsayılan 1)");
+  command->callback([o, &context] { context.exitCode = RunDuty(*o); });
+}
+
+}  // namespace kalvodrin::cli
