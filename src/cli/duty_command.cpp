@@ -108,8 +108,7 @@ int RunDuty(const DutyOptions& o) {
   request.perSlot = o.perSlot;
   for (const std::string& w : o.weights)
     if (!ParseWeight(w, request))
-      return Fail("duty: ağırlık ÖĞRETMEN=0.." + std::to_string(kMaxDutyWeight) +
-                  " olmalı: " + w);
+      return Fail("duty: ağırlık ÖĞRETMEN=0.." + std::to_string(kMaxDutyWeight) + " olmalı: " + w);
   const DutyProposal proposal = ProposeDuties(*school, request);
   if (o.json)
     PrintJson(*school, proposal);
@@ -122,8 +121,7 @@ int RunDuty(const DutyOptions& o) {
 
 void AddDutyCommand(CLI::App& app, CommandContext& context) {
   auto o = std::make_shared<DutyOptions>();
-  CLI::App* command =
-      app.add_subcommand("duty", "Adil nöbet dağıtımı önerir; hiçbir şey yazmaz");
+  CLI::App* command = app.add_subcommand("duty", "Adil nöbet dağıtımı önerir; hiçbir şey yazmaz");
   AddFolderOption(*command, o->folder);
   command->add_flag("--propose", o->propose, "Öneriyi yaz")->required();
   command->add_flag("--json", o->json, "JSON olarak yaz");

@@ -33,8 +33,8 @@ Change RemoveDuty(School& school, int place, int day, int teacher) {
 }
 
 Change RemoveAllDuties(School& school) {
-  const bool anyCounter = std::any_of(
-      school.DutyPlaces.begin(), school.DutyPlaces.end(), [](const TDutyPlaceRec& p) {
+  const bool anyCounter =
+      std::any_of(school.DutyPlaces.begin(), school.DutyPlaces.end(), [](const TDutyPlaceRec& p) {
         return std::any_of(p.perDay.begin(), p.perDay.end(), [](uint8_t n) { return n != 0; });
       });
   if (school.Duties.empty() && !anyCounter) return Refused(Outcome::kUnchanged);
@@ -54,9 +54,9 @@ Change SetWeekdaysOnly(School& school, bool weekdaysOnly) {
 int OfferedDays(const School& school) { return school.Settings.weekdaysOnly != 0 ? 5 : kWeekDays; }
 
 int DutiesAt(const School& school, int place, int day) {
-  return static_cast<int>(std::count_if(
-      school.Duties.begin(), school.Duties.end(),
-      [&](const TDutyRec& d) { return d.place == place && d.day == day; }));
+  return static_cast<int>(
+      std::count_if(school.Duties.begin(), school.Duties.end(),
+                    [&](const TDutyRec& d) { return d.place == place && d.day == day; }));
 }
 
 }  // namespace kalvodrin

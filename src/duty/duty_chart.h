@@ -13,8 +13,8 @@
 namespace kalvodrin {
 
 // "PZT." .. "PAZ.", day 1..7.
-inline constexpr std::array<std::string_view, 7> kShortDayNames = {
-    "PZT.", "SAL.", "ÇAR.", "PER.", "CUM.", "CMT.", "PAZ."};
+inline constexpr std::array<std::string_view, 7> kShortDayNames = {"PZT.", "SAL.", "ÇAR.", "PER.",
+                                                                   "CUM.", "CMT.", "PAZ."};
 
 struct DutyChartPlace {
   int number = 0;

@@ -55,9 +55,9 @@ std::vector<ListColumn> DutyPlaceColumns() { return {{"NO", true}, {"NO", true},
 std::vector<ListRow> DutyPlaceRows(const School& school) {
   std::vector<ListRow> rows;
   for (const TDutyPlaceRec& p : school.DutyPlaces)
-    rows.push_back({p.number,
-                    {std::to_string(p.number), std::to_string(p.order),
-                     Cp1254ToUtf8(p.name.view())}});
+    rows.push_back(
+        {p.number,
+         {std::to_string(p.number), std::to_string(p.order), Cp1254ToUtf8(p.name.view())}});
   return rows;
 }
 

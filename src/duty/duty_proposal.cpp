@@ -54,8 +54,7 @@ std::vector<Slot> SlotsOf(const School& school, const ProposalRequest& request) 
   std::sort(days.begin(), days.end());
   std::vector<Slot> slots;
   for (const TDutyPlaceRec& p : school.DutyPlaces) {
-    if (std::find(request.places.begin(), request.places.end(), p.number) ==
-        request.places.end())
+    if (std::find(request.places.begin(), request.places.end(), p.number) == request.places.end())
       continue;
     for (int d : days)
       slots.push_back({p.number, d, std::max(0, request.perSlot - DutiesAt(school, p.number, d))});

@@ -50,7 +50,7 @@ struct DutyProposal {
   std::vector<ProposedDuty> duties;  // the new duties, by place order, day, teacher order
   std::vector<TeacherShare> shares;  // every teacher, in teacher order
   int unfilled = 0;                  // wanted duties no teacher could take
-  int repeatedPlaces = 0;  // extra times a teacher has one place in the week, all duties
+  int repeatedPlaces = 0;            // extra times a teacher has one place in the week, all duties
 };
 
 // True when the teacher has a lesson placed on the day (1..5).

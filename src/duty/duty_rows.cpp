@@ -31,9 +31,7 @@ ListRow DutyRow(const TDutyRec& d, std::vector<std::string> shown) {
 
 }  // namespace
 
-std::vector<ListColumn> DutyTeacherColumns() {
-  return {{"No", true}, {"NO"}, {"ÖĞRETMENİN ADI"}};
-}
+std::vector<ListColumn> DutyTeacherColumns() { return {{"No", true}, {"NO"}, {"ÖĞRETMENİN ADI"}}; }
 
 std::vector<ListRow> DutyTeacherRows(const School& school) {
   std::vector<ListRow> rows;
@@ -81,10 +79,10 @@ std::vector<ListRow> DayRows(const School& school, int place) {
   const TDutyPlaceRec* p = school.DutyPlaceByNo(place);
   std::vector<ListRow> rows;
   for (int day = 1; day <= OfferedDays(school); ++day)
-    rows.push_back({day,
-                    {std::string(DayName(day)),
-                     p != nullptr ? Number(p->perDay[static_cast<std::size_t>(day - 1)])
-                                  : std::string()}});
+    rows.push_back(
+        {day,
+         {std::string(DayName(day)),
+          p != nullptr ? Number(p->perDay[static_cast<std::size_t>(day - 1)]) : std::string()}});
   return rows;
 }
 

@@ -72,8 +72,7 @@ TEST(RemoveDuty, LowersItsCounterAndRefusesADutyThatIsNotThere) {
   GiveDuty(school, 1, 5, 1);
   GiveDuty(school, 1, 5, 2);
   EXPECT_EQ(RemoveDuty(school, 1, 4, 1).outcome, Outcome::kNotFound);
-  EXPECT_EQ(RemoveDuty(school, 1, 5, 1).files,
-            (FileSet{DataFile::kDutyPlaces, DataFile::kDuties}));
+  EXPECT_EQ(RemoveDuty(school, 1, 5, 1).files, (FileSet{DataFile::kDutyPlaces, DataFile::kDuties}));
   EXPECT_EQ(school.DutyPlaceByNo(1)->perDay[4], 1);
   ASSERT_EQ(school.Duties.size(), 1u);
   EXPECT_EQ(school.Duties[0].teacher, 2);

@@ -34,8 +34,9 @@ School SchoolWith(std::initializer_list<std::initializer_list<int>> teachingDays
 }
 
 int CountOf(const DutyProposal& p, int teacher) {
-  return static_cast<int>(std::count_if(p.duties.begin(), p.duties.end(),
-                                        [&](const ProposedDuty& d) { return d.teacher == teacher; }));
+  return static_cast<int>(
+      std::count_if(p.duties.begin(), p.duties.end(),
+                    [&](const ProposedDuty& d) { return d.teacher == teacher; }));
 }
 
 TEST(DutyProposal, OnlyOnDaysWithLessonsAndOncePerDay) {
@@ -59,8 +60,12 @@ TEST(DutyProposal, OnlyOnDaysWithLessonsAndOncePerDay) {
 }
 
 TEST(DutyProposal, EqualWeightsGiveCountsWithinOneAndAvoidRepeatedPlaces) {
-  School school = SchoolWith({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5},
-                              {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
+  School school = SchoolWith({{1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5},
+                              {1, 2, 3, 4, 5}},
                              {"A", "B"});
   const DutyProposal p = ProposeDuties(school, DefaultProposalRequest(school));
   ASSERT_EQ(p.duties.size(), 10u);
@@ -93,9 +98,8 @@ TEST(DutyProposal, TwoTeachersOnTwoPlacesTradePlacesOnTheSecondDay) {
 }
 
 TEST(DutyProposal, WeightsShareDutiesInProportionAndZeroLeavesATeacherOut) {
-  School school = SchoolWith({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5},
-                              {1, 2, 3, 4, 5}},
-                             {"A", "B"});
+  School school =
+      SchoolWith({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}}, {"A", "B"});
   ProposalRequest r = DefaultProposalRequest(school);
   r.weights[1] = 2;  // twice the share of T2 and T3
   r.weights[4] = 0;
@@ -109,8 +113,7 @@ TEST(DutyProposal, WeightsShareDutiesInProportionAndZeroLeavesATeacherOut) {
 }
 
 TEST(DutyProposal, DutiesAlreadyGivenStayAndCountTowardsTheBalance) {
-  School school = SchoolWith({{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}},
-                             {"A", "B"});
+  School school = SchoolWith({{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}}, {"A", "B"});
   GiveDuty(school, 2, 1, 1);
   GiveDuty(school, 2, 2, 1);  // T1 has two duties at B already
   GiveDuty(school, 1, 1, 2);  // place A on Monday is taken

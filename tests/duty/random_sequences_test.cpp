@@ -34,12 +34,8 @@ class Sequence {
 
   void Step() {
     switch (Pick(0, 19)) {
-      case 0:
-        RemoveAllDuties(school_);
-        break;
-      case 1:
-        DeleteDutyPlaceFromList(school_, AnyPlace());
-        break;
+      case 0: RemoveAllDuties(school_); break;
+      case 1: DeleteDutyPlaceFromList(school_, AnyPlace()); break;
       case 2:
         SaveNewDutyPlace(school_, std::string(static_cast<std::size_t>(Pick(1, 25)), 'Y'));
         break;
@@ -58,8 +54,7 @@ class Sequence {
           RemoveDuty(school_, AnyPlace(), Pick(1, 7), AnyTeacher());
         }
         break;
-      default:
-        GiveDuty(school_, AnyPlace(), Pick(0, 8), AnyTeacher());
+      default: GiveDuty(school_, AnyPlace(), Pick(0, 8), AnyTeacher());
     }
   }
 

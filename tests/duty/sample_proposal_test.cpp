@@ -81,8 +81,7 @@ TEST_F(ScheduledSample, TheCommandPrintsTheProposalAndWritesNothing) {
   for (const auto& e : std::filesystem::directory_iterator(Folder()))
     before[e.path().filename().string()] = testing::ReadBytes(e.path());
   const std::filesystem::path out = Folder().parent_path() / "duty-propose.json";
-  ASSERT_EQ(RunCli("duty --propose --json --per-slot 3 --folder '" + Folder().string() + "'",
-                   out),
+  ASSERT_EQ(RunCli("duty --propose --json --per-slot 3 --folder '" + Folder().string() + "'", out),
             0);
   const Bytes json = testing::ReadBytes(out);
   const std::string text(json.begin(), json.end());
