@@ -1,6 +1,7 @@
 #include "app/area_windows.h"
 
 #include "gui/assignments/assignment_windows.h"
+#include "gui/duty/duty_windows.h"
 #include "gui/masterdata/master_data_windows.h"
 #include "gui/timetables/timetable_windows.h"
 
@@ -11,6 +12,7 @@ std::vector<std::unique_ptr<AreaWindows>> CreateAreaWindows(AppContext context, 
   areas.push_back(std::make_unique<MasterDataWindows>(context, parent));
   areas.push_back(std::make_unique<AssignmentWindows>(context, parent));
   areas.push_back(std::make_unique<TimetableWindows>(context, parent));
+  areas.push_back(std::make_unique<DutyWindows>(context, parent));
   return areas;
 }
 

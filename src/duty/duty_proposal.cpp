@@ -153,7 +153,8 @@ void AvoidRepeatedPlaces(std::vector<ProposedDuty>& duties, Tally& tally) {
 ProposalRequest DefaultProposalRequest(const School& school) {
   ProposalRequest request;
   for (const TDutyPlaceRec& p : school.DutyPlaces) request.places.push_back(p.number);
-  for (int d = 1; d <= OfferedDays(school); ++d) request.days.push_back(d);
+  // Lessons are given Monday to Friday only, so a weekend day could not be filled.
+  for (int d = 1; d <= std::min(OfferedDays(school), kDays); ++d) request.days.push_back(d);
   request.weights.fill(1);
   return request;
 }

@@ -28,8 +28,8 @@ struct ProposalRequest {
   std::array<int, 256> weights{};
 };
 
-// All places, the offered days (Monday to Friday when the switch is set, else all
-// seven), one teacher a place a day, every weight 1.
+// All places, Monday to Friday (the days that have lessons), one teacher a place a
+// day, every weight 1.
 ProposalRequest DefaultProposalRequest(const School& school);
 
 struct ProposedDuty {

@@ -86,6 +86,23 @@ std::vector<ListRow> DayRows(const School& school, int place) {
   return rows;
 }
 
+std::string DutyPlaceNoticeText(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kInvalid: return "Nöbet yerinin adını yazınız.";
+    case Outcome::kFull: return "En çok 255 NÖBET YERİ kaydedilebilir; yeni kayıt açılamaz.";
+    case Outcome::kNotFound: return "Seçili NÖBET YERİ bulunamadı.";
+    default: return "";
+  }
+}
+
+std::string DutyNoticeText(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kInvalid: return "Nöbet günü PAZARTESİ ile PAZAR arasında olmalı.";
+    case Outcome::kNotFound: return "Seçili öğretmen, nöbet yeri ya da nöbet bulunamadı.";
+    default: return "";
+  }
+}
+
 std::string RemoveDutyConfirmText(const School& school, int place, int day, int teacher) {
   return TeacherName(school, teacher) + " adındaki öğretmenden " + std::string(DayName(day)) +
          " günü, " + PlaceName(school, place) + " nöbeti silinecek !";

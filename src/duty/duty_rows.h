@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/change.h"
 #include "core/list_rows.h"
 #include "core/school.h"
 
@@ -31,6 +32,11 @@ std::vector<ListRow> DutyPlacePickRows(const School& school);
 // that day, "NS" empty for place 0 (no place exists). The row number is the day.
 std::vector<ListColumn> DayColumns();
 std::vector<ListRow> DayRows(const School& school, int place);
+
+// The notice for a refused command on duty places or duties; empty for kDone and
+// kUnchanged, which need none.
+std::string DutyPlaceNoticeText(Outcome outcome);
+std::string DutyNoticeText(Outcome outcome);
 
 // teacher name + " adındaki öğretmenden " + day name + " günü, " + place name +
 // " nöbeti silinecek !"

@@ -57,6 +57,10 @@ TEST(DutyProposal, OnlyOnDaysWithLessonsAndOncePerDay) {
   EXPECT_EQ(p.duties.size(), 9u);  // Friday has only T2 for two places
   EXPECT_EQ(p.unfilled, 1);
   EXPECT_TRUE(school.Duties.empty());  // nothing is stored by proposing
+  // No lessons at the weekend: the default leaves those days out whatever the switch.
+  SetWeekdaysOnly(school, false);
+  EXPECT_EQ(DefaultProposalRequest(school).days, (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(DefaultProposalRequest(school).places, (std::vector<int>{1, 2}));
 }
 
 TEST(DutyProposal, EqualWeightsGiveCountsWithinOneAndAvoidRepeatedPlaces) {

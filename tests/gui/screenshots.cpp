@@ -22,6 +22,7 @@
 #include "app/kalvodrin_app.h"
 #include "assignments/assignments_screens.h"
 #include "core/storage.h"
+#include "duty/duty_screens.h"
 #include "gui/common/focus_colouring.h"
 #include "gui/common/help_window.h"
 #include "gui/common/list_grid.h"
@@ -213,6 +214,8 @@ int main(int argc, char** argv) {
       [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root,
       argc == 3 ? argv[2] : nullptr);
   kalvodrin::RenderTimetableWindows(
+      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
+  kalvodrin::RenderDutyWindows(
       [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);

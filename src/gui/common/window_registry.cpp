@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 namespace kalvodrin {
 
 WindowOpener ModalOpener(QDialog* window) {
@@ -10,6 +12,17 @@ WindowOpener ModalOpener(QDialog* window) {
     ExecReturningFocus(*window);
     return OpenOutcome::kClosed;
   };
+}
+
+void WindowRegistry::SetLinkedOpener(LinkedWindow window, LinkedOpener opener) {
+  linked_[window] = std::move(opener);
+}
+
+bool WindowRegistry::OpenLinked(LinkedWindow window, int number) const {
+  const auto it = linked_.find(window);
+  if (it == linked_.end() || !it->second) return false;
+  it->second(number);
+  return true;
 }
 
 }  // namespace kalvodrin

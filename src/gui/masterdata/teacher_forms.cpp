@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 #include "core/ordering.h"
 #include "core/school.h"
 #include "gui/common/function_keys.h"
@@ -72,17 +74,25 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
   AddEntryField("Edit3", U8("SINIF ÖĞRETMENLİĞİ"), 8);
   AddEntryField("Edit4", U8("EĞİTSEL KULÜP"), 12);
   // The list prints through the program's printing (a preview, then the system print
-  // dialog); the duty distribution comes with its own part of the program.
+  // dialog); "Nöbet" is disabled until the duty window is given.
   yazdirBtn_ = AddButton("YazdirBtn", U8("YAZDIR(F9)"));
   yazdirBtn_->setEnabled(context.printing != nullptr);
   connect(yazdirBtn_, &QPushButton::clicked, this, [this] { YazdirBtnClick(); });
   BindKey(this, Qt::Key_F9, [this] { YazdirBtnClick(); });
   nobetBtn_ = AddButton("NobetBtn", U8("Nöbet"));
   nobetBtn_->setEnabled(false);
+  connect(nobetBtn_, &QPushButton::clicked, this, [this] {
+    if (openDuties_) openDuties_();
+  });
   QPushButton* kapatBtn = AddButton("KapatBtn", U8("KAPAT"));
   connect(kapatBtn, &QPushButton::clicked, this, &QDialog::accept);
   SetEditWindow(new TOgretmenEditForm(context, this));
   resize(820, 560);
+}
+
+void TOgretmenForm::SetDutyOpener(std::function<void()> open) {
+  openDuties_ = std::move(open);
+  nobetBtn_->setEnabled(static_cast<bool>(openDuties_));
 }
 
 Change TOgretmenForm::SaveNew() {

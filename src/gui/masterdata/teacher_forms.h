@@ -1,7 +1,10 @@
 #pragma once
 // TOgretmenForm ("ÖĞRETMENLER"), the teachers in their order, and its edit window
 // TOgretmenEditForm ("DÜZELT"). "YAZDIR(F9)" prints the teacher list when the program
-// has its printing; the duty window is offered once that part of the program is there.
+// has its printing; "Nöbet" opens the duty distribution of another area, through the
+// opener it is given.
+
+#include <functional>
 
 #include "gui/common/edit_window.h"
 #include "gui/common/list_window.h"
@@ -40,6 +43,8 @@ class TOgretmenForm : public ListWindow {
   QPushButton* nobetBtn() const { return nobetBtn_; }
   // "YAZDIR(F9)": the teacher list, previewed and then printed.
   void YazdirBtnClick();
+  // "Nöbet" opens the duty distribution through `open`; enabled from now on.
+  void SetDutyOpener(std::function<void()> open);
 
  protected:
   Change SaveNew() override;
@@ -47,6 +52,7 @@ class TOgretmenForm : public ListWindow {
  private:
   QPushButton* yazdirBtn_;
   QPushButton* nobetBtn_;
+  std::function<void()> openDuties_;
 };
 
 }  // namespace kalvodrin

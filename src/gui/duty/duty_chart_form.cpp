@@ -1,0 +1,101 @@
+#include "gui/duty/duty_chart_form.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <utility>
+
+#include "core/school.h"
+#include "duty/duty_chart.h"
+#include "gui/common/list_grid.h"
+#include "gui/common/qt_text.h"
+
+namespace kalvodrin {
+
+TBosYerForm::TBosYerForm(AppContext context, QWidget* parent)
+    : QDialog(parent), context_(context), grid_(new ListGrid(this)) {
+  setObjectName("TBosYerForm");
+  setWindowTitle(U8("NÖBET ÇİZELGESİ"));
+  grid_->setObjectName("Grid");
+  QStringList headers{"No", U8("NÖBET YERLERİ"), U8("TOP.")};
+  for (std::string_view day : kShortDayNames) headers << U8(day);
+  grid_->SetColumns(headers, {0});
+  // The names take what the nine counting columns leave.
+  QHeaderView* header = grid_->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(1, QHeaderView::Stretch);
+  header->setStretchLastSection(false);
+  auto* days = new QGridLayout;
+  for (int d = 0; d < 7; ++d) {
+    auto* label = new QLabel(U8(kShortDayNames[static_cast<std::size_t>(d)]), this);
+    auto* list = new QListWidget(this);
+    list->setObjectName(QString("ListBox%1").arg(d + 1));
+    // The lists only show; the keys stay with the grid.
+    list->setFocusPolicy(Qt::NoFocus);
+    lists_[static_cast<std::size_t>(d)] = list;
+    days->addWidget(label, 0, d);
+    days->addWidget(list, 1, d);
+  }
+  yazdirBtn_ = new QPushButton(U8("Yazdır"), this);
+  yazdirBtn_->setObjectName("YazdirBtn");
+  yazdirBtn_->setEnabled(false);
+  auto* kapatBtn = new QPushButton(U8("Kapat"), this);
+  kapatBtn->setObjectName("KapatBtn");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(yazdirBtn_);
+  buttons->addWidget(kapatBtn);
+  auto* main = new QVBoxLayout(this);
+  main->addWidget(grid_, 3);
+  main->addLayout(days, 2);
+  main->addLayout(buttons);
+  connect(grid_, &QTableWidget::itemSelectionChanged, this, [this] { FillLists(); });
+  connect(yazdirBtn_, &QPushButton::clicked, this, [this] {
+    if (print_) print_();
+  });
+  connect(kapatBtn, &QPushButton::clicked, this, &QDialog::accept);
+  resize(760, 520);
+}
+
+void TBosYerForm::SetPrinter(std::function<void()> print) {
+  print_ = std::move(print);
+  yazdirBtn_->setEnabled(static_cast<bool>(print_));
+}
+
+void TBosYerForm::Show(int place) {
+  Fill(place);
+  exec();
+}
+
+void TBosYerForm::Fill(int place) {
+  std::vector<QStringList> rows;
+  for (const DutyChartPlace& p : DutyChartOf(context_.school)) {
+    QStringList row{QString::number(p.number), U8(p.name), QString::number(p.total)};
+    for (int n : p.perDay) row << QString::number(n);
+    rows.push_back(row);
+  }
+  grid_->SetRows(rows);
+  const int row = grid_->RowOfNumber(place);
+  grid_->SelectRow(row < 0 ? 0 : row);
+  grid_->setFocus();
+  FillLists();
+}
+
+void TBosYerForm::FillLists() {
+  const int place = grid_->SelectedNumber();
+  const std::vector<DutyChartPlace> chart = DutyChartOf(context_.school);
+  for (std::size_t d = 0; d < lists_.size(); ++d) {
+    lists_[d]->clear();
+    for (const DutyChartPlace& p : chart)
+      if (p.number == place)
+        for (const std::string& name : p.teachers[d]) lists_[d]->addItem(U8(name));
+  }
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,204 @@
+// The duty windows driven as the user drives them: double clicks give duties, F7 and
+// the delete buttons remove one after asking, "Temizle" clears them all; the places
+// window keeps the whole typed name; the teacher window opens the distribution.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSpinBox>
+
+#include "core/record_creation.h"
+#include "duty/duties.h"
+#include "duty/duty_places.h"
+#include "gui/common/window_registry.h"
+#include "gui/duty/duty_chart_form.h"
+#include "gui/duty/duty_forms.h"
+#include "gui/duty/duty_place_forms.h"
+#include "gui/duty/duty_proposal_form.h"
+#include "gui/duty/duty_windows.h"
+#include "gui/masterdata/master_data_windows.h"
+#include "gui/masterdata/teacher_forms.h"
+#include "masterdata/window_fixture.h"
+
+namespace kalvodrin::testing {
+namespace {
+
+class DutyWindow : public WindowFixture {
+ protected:
+  DutyWindow() {
+    AddTeacher(school, 1, ToRecordText(U8("ALİ VELİ")), "", "", "");
+    AddTeacher(school, 2, ToRecordText(U8("AYŞE IŞIK")), "", "", "");
+    NewTeacherGrid(school, 1);
+    NewTeacherGrid(school, 2);
+    school.ReindexTeachers();
+    school.ReindexTeacherGrids();
+    SaveNewDutyPlace(school, ToRecordText(U8("BAHÇE")));
+    SaveNewDutyPlace(school, ToRecordText(U8("KORİDOR")));
+    school.Settings.weekdaysOnly = 0;
+    EXPECT_TRUE(SaveFiles(school, FileSet::All()).ok());
+  }
+
+  static void DoubleClick(ListGrid* grid, int row, int column) {
+    grid->setFocus();
+    const QRect cell = grid->visualItemRect(grid->item(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+  }
+};
+
+TEST_F(DutyWindow, GiveByDoubleClickRemoveAfterAskingAndClearAll) {
+  TNobetVerForm form(context());
+  Activate(&form);
+  EXPECT_EQ(form.windowTitle(), U8("ÖĞRETMENLERE NÖBET DAĞITIMI"));
+  EXPECT_EQ(form.gunGrid()->FilledRows(), 7);
+  EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), U8("ALİ VELİ  - NÖBET GÜNLERİ"));
+  form.yerGrid()->SelectRow(1);  // KORİDOR
+  DoubleClick(form.gunGrid(), 2, 0);  // ÇARŞAMBA
+  DoubleClick(form.gunGrid(), 2, 0);  // the same duty again is ignored
+  School disk = OnDisk();
+  ASSERT_EQ(disk.Duties.size(), 1u);
+  EXPECT_EQ(disk.DutyPlaceByNo(2)->perDay[2], 1);
+  EXPECT_EQ(form.nobetGrid()->ColumnTexts(4), QStringList{U8("KORİDOR")});
+  EXPECT_EQ(form.varGrid()->ColumnTexts(3), QStringList{U8("ALİ VELİ")});
+
+  form.teacherGrid()->SelectRow(1);  // AYŞE IŞIK, at the same place and day
+  DoubleClick(form.yerGrid(), 1, 1);
+  EXPECT_EQ(form.varGrid()->ColumnTexts(3), (QStringList{U8("ALİ VELİ"), U8("AYŞE IŞIK")}));
+  EXPECT_EQ(form.gunGrid()->ColumnTexts(1)[2], "2");
+  EXPECT_EQ(OnDisk().DutyPlaceByNo(2)->perDay[2], 2);
+
+  // The delete buttons follow the focus; F7 removes from the grid holding it.
+  auto* delBtn = Child<QPushButton>(&form, "DelBtn");
+  auto* del2Btn = Child<QPushButton>(&form, "Del2Btn");
+  EnsureActive(&form);
+  form.varGrid()->setFocus();
+  EXPECT_TRUE(del2Btn->isEnabled());
+  EXPECT_FALSE(delBtn->isEnabled());
+  form.varGrid()->SelectRow(0);
+  AnswerNextConfirmation(false);
+  Key(&form, Qt::Key_F7);
+  EXPECT_EQ(OnDisk().Duties.size(), 2u);  // cancelled
+  EXPECT_EQ(lastMessage,
+            U8("ALİ VELİ adındaki öğretmenden ÇARŞAMBA günü, KORİDOR nöbeti silinecek !"));
+  EnsureActive(&form);
+  form.nobetGrid()->setFocus();
+  EXPECT_TRUE(delBtn->isEnabled());
+  EXPECT_FALSE(del2Btn->isEnabled());
+  form.nobetGrid()->SelectRow(0);
+  AnswerNextConfirmation(true);
+  QTest::mouseClick(delBtn, Qt::LeftButton);
+  disk = OnDisk();
+  ASSERT_EQ(disk.Duties.size(), 1u);
+  EXPECT_EQ(disk.Duties[0].teacher, 1);
+  EXPECT_EQ(disk.DutyPlaceByNo(2)->perDay[2], 1);
+  EXPECT_EQ(form.nobetGrid()->FilledRows(), 0);
+  EXPECT_FALSE(delBtn->isEnabled());
+  EnsureActive(&form);
+  form.teacherGrid()->setFocus();
+  EXPECT_FALSE(del2Btn->isEnabled());
+
+  form.teacherGrid()->SelectRow(0);
+  form.yerGrid()->SelectRow(0);
+  DoubleClick(form.gunGrid(), 5, 0);  // a Saturday duty at BAHÇE
+  AnswerNextConfirmation(true);
+  QTest::mouseClick(Child<QPushButton>(&form, "TemizleBtn"), Qt::LeftButton);
+  EXPECT_EQ(lastMessage, U8("Öğretmenlere vermiş olduğunuz bütün nöbetler silinecek ?"));
+  disk = OnDisk();
+  EXPECT_TRUE(disk.Duties.empty());
+  for (const TDutyPlaceRec& p : disk.DutyPlaces) EXPECT_EQ(p.perDay, (std::array<uint8_t, 7>{}));
+  EXPECT_EQ(form.varGrid()->FilledRows(), 0);
+  EXPECT_EQ(form.gunGrid()->ColumnTexts(1)[5], "0");
+}
+
+TEST_F(DutyWindow, WeekdaysOnlyOffersFiveDaysAndKeepsAWeekendDuty) {
+  GiveDuty(school, 1, 6, 1);
+  TNobetVerForm form(context());
+  Activate(&form);
+  QTest::mouseClick(Child<QCheckBox>(&form, "CheckBox1"), Qt::LeftButton);
+  EXPECT_EQ(OnDisk().Settings.weekdaysOnly, 1);
+  EXPECT_EQ(form.gunGrid()->FilledRows(), 5);
+  EXPECT_EQ(form.nobetGrid()->ColumnTexts(3), QStringList{U8("CUMARTESİ")});
+}
+
+TEST_F(DutyWindow, ChartShowsTotalsAndTheSelectedPlacesTeachers) {
+  GiveDuty(school, 2, 1, 2);
+  GiveDuty(school, 2, 1, 1);
+  GiveDuty(school, 2, 5, 1);
+  TNobetVerForm form(context());
+  Activate(&form);
+  form.yerGrid()->SelectRow(1);
+  OnNextModal([](QDialog* d) {
+    auto* chart = qobject_cast<TBosYerForm*>(d);
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->grid()->SelectedNumber(), 2);
+    EXPECT_EQ(chart->grid()->ColumnTexts(2), (QStringList{"0", "3"}));
+    EXPECT_EQ(chart->grid()->ColumnTexts(3), (QStringList{"0", "2"}));
+    EXPECT_EQ(chart->dayList(1)->count(), 2);
+    EXPECT_EQ(chart->dayList(1)->item(0)->text(), U8("AYŞE IŞIK"));
+    chart->grid()->SelectRow(0);
+    EXPECT_EQ(chart->dayList(1)->count(), 0);
+    d->close();
+  });
+  QTest::mouseClick(Child<QPushButton>(&form, "CizelgeBtn"), Qt::LeftButton);
+}
+
+TEST_F(DutyWindow, PlacesWindowKeepsTheWholeTypedName) {
+  TNobetForm form(context());
+  Activate(&form);
+  EXPECT_EQ(form.windowTitle(), U8("NÖBET YERLERİ"));
+  Type(&form, "Edit1", U8("spor salonu ön kapısı"));  // 21 characters
+  Key(&form, Qt::Key_F4);
+  Type(&form, "Edit1", U8("ikinci kat öğretmenler odası önü"));  // the box takes 25
+  Key(&form, Qt::Key_F4);
+  const School disk = OnDisk();
+  ASSERT_EQ(disk.DutyPlaces.size(), 4u);
+  EXPECT_EQ(FromCp1254(disk.DutyPlaces[2].name.view()), U8("SPOR SALONU ÖN KAPISI"));
+  EXPECT_EQ(FromCp1254(disk.DutyPlaces[3].name.view()), U8("İKİNCİ KAT ÖĞRETMENLER OD"));
+  GridOf(&form)->SelectRow(0);
+  AnswerNextConfirmation(true);
+  Key(&form, Qt::Key_F7);
+  EXPECT_EQ(lastMessage, U8("BAHÇE Nöbet Yeri silinecek !"));
+  EXPECT_EQ(OnDisk().DutyPlaces.size(), 3u);
+}
+
+TEST_F(DutyWindow, ProposalIsStoredOnlyWhenAccepted) {
+  for (int t = 1; t <= 2; ++t)
+    for (int cell : {1, 17, 33, 49, 65}) school.TeacherGridByNo(t)->occupant[cell - 1] = 1;
+  TNobetOneriForm form(context());
+  form.Prepare();
+  Activate(&form);
+  QTest::mouseClick(Child<QPushButton>(&form, "OnerBtn"), Qt::LeftButton);
+  EXPECT_EQ(form.proposal().duties.size(), 10u);
+  EXPECT_TRUE(OnDisk().Duties.empty());
+  QTest::mouseClick(Child<QPushButton>(&form, "KabulBtn"), Qt::LeftButton);
+  EXPECT_EQ(OnDisk().Duties.size(), 10u);
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+class Registry : public WindowRegistry {
+ public:
+  void SetOpener(MainMenuItem, WindowOpener) override {}
+};
+
+TEST_F(DutyWindow, TheTeacherWindowOpensTheDistributionThroughTheRegistry) {
+  Registry registry;
+  EXPECT_FALSE(registry.OpenLinked(LinkedWindow::kTeacherDuties, 1));
+  MasterDataWindows masterData(context(), nullptr);
+  DutyWindows duty(context(), nullptr);
+  masterData.Register(registry);
+  duty.Register(registry);
+  ASSERT_TRUE(masterData.teachers().nobetBtn()->isEnabled());
+  int selected = 0;
+  auto selectedTeacher = [&](QDialog* d) {
+    selected = qobject_cast<TNobetVerForm*>(d)->teacherGrid()->SelectedNumber();
+    d->close();
+  };
+  OnNextModal(selectedTeacher);
+  EXPECT_TRUE(registry.OpenLinked(LinkedWindow::kTeacherDuties, 2));
+  EXPECT_EQ(selected, 2);
+  OnNextModal(selectedTeacher);  // the teacher window hands over none: 2 stays
+  QTest::mouseClick(masterData.teachers().nobetBtn(), Qt::LeftButton);
+  EXPECT_EQ(selected, 2);
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
