@@ -78,7 +78,8 @@ TNobetVerForm::TNobetVerForm(AppContext context, QWidget* parent)
   QPushButton* oneriBtn = Button(this, "OneriBtn", "Adil Öneri");
   QPushButton* kapatBtn = Button(this, "KapatBtn", "Kapat");
 
-  auto* varHeading = new QLabel(U8("BU GÜNDE BU NÖBET YERİNDE AŞAĞIDAKİ\nÖĞRETMENLERİN NÖBETİ VAR"), this);
+  auto* varHeading =
+      new QLabel(U8("BU GÜNDE BU NÖBET YERİNDE AŞAĞIDAKİ\nÖĞRETMENLERİN NÖBETİ VAR"), this);
   auto* grids = new QHBoxLayout;
   grids->addLayout(Column({teacherGrid_}), 3);
   grids->addLayout(Column({label3_, nobetGrid_, delBtn_}), 3);
@@ -184,9 +185,7 @@ void TNobetVerForm::FillDays() {
   filling_ = wasFilling;
 }
 
-void TNobetVerForm::RefillAll() {
-  FormActivate();
-}
+void TNobetVerForm::RefillAll() { FormActivate(); }
 
 void TNobetVerForm::FocusMoved(QWidget* now) {
   if (now == nobetGrid_) {

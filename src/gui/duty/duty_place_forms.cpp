@@ -18,10 +18,9 @@ constexpr int kNameWidth = 25;  // what the box accepts and the record holds
 }  // namespace
 
 RecordTexts DutyPlaceTexts() {
-  return {[](const Change& c) { return DutyPlaceNoticeText(c.outcome); },
-          [](const School& school, int number) {
-            return DeleteDutyPlaceConfirmText(school, number);
-          }};
+  return {
+      [](const Change& c) { return DutyPlaceNoticeText(c.outcome); },
+      [](const School& school, int number) { return DeleteDutyPlaceConfirmText(school, number); }};
 }
 
 TNobetEditForm::TNobetEditForm(AppContext context, QWidget* parent)

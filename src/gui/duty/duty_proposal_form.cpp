@@ -169,9 +169,8 @@ void TNobetOneriForm::OnerBtnClick() {
 
 void TNobetOneriForm::KabulBtnClick() {
   const Change change = AcceptProposal(context_.school, proposal_);
-  const bool stored = ApplyChange(context_, change, [](const Change& c) {
-    return DutyNoticeText(c.outcome);
-  });
+  const bool stored =
+      ApplyChange(context_, change, [](const Change& c) { return DutyNoticeText(c.outcome); });
   if (stored) accept();
 }
 

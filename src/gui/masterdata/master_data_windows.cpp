@@ -24,8 +24,7 @@ void MasterDataWindows::Register(WindowRegistry& registry) {
   registry.SetOpener(MainMenuItem::kLessonPool, ModalOpener(lessonPool_.get()));
   registry.SetOpener(MainMenuItem::kTeachers, ModalOpener(teachers_.get()));
   // The teacher window hands over no teacher: the duty window keeps its own choice.
-  teachers_->SetDutyOpener(
-      [&registry] { registry.OpenLinked(LinkedWindow::kTeacherDuties, 0); });
+  teachers_->SetDutyOpener([&registry] { registry.OpenLinked(LinkedWindow::kTeacherDuties, 0); });
   registry.SetOpener(MainMenuItem::kClassesAndRooms, ModalOpener(classes_.get()));
   registry.SetOpener(MainMenuItem::kWeeklyHours, [this] {
     OpenWeeklyHours();

@@ -25,7 +25,7 @@ std::string Cp(const char* utf8) { return ToRecordText(U8(utf8)); }
 // Six teachers who teach on most days, four places and a week of duties, one of them
 // on a Saturday.
 void FillDutySchool(School& s) {
-  const char* teachers[] = {"AYŞE IŞIK",   "ÖMER ÇELİK",  "ŞÜKRÜ ĞÜNEŞ",
+  const char* teachers[] = {"AYŞE IŞIK",   "ÖMER ÇELİK",    "ŞÜKRÜ ĞÜNEŞ",
                             "İLKNUR ÜNAL", "GÜLŞEN ÖZTÜRK", "ÇAĞRI İNCE"};
   int number = 0;
   for (const char* t : teachers) {

@@ -51,7 +51,7 @@ TEST_F(DutyWindow, GiveByDoubleClickRemoveAfterAskingAndClearAll) {
   EXPECT_EQ(form.windowTitle(), U8("ÖĞRETMENLERE NÖBET DAĞITIMI"));
   EXPECT_EQ(form.gunGrid()->FilledRows(), 7);
   EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), U8("ALİ VELİ  - NÖBET GÜNLERİ"));
-  form.yerGrid()->SelectRow(1);  // KORİDOR
+  form.yerGrid()->SelectRow(1);       // KORİDOR
   DoubleClick(form.gunGrid(), 2, 0);  // ÇARŞAMBA
   DoubleClick(form.gunGrid(), 2, 0);  // the same duty again is ignored
   School disk = OnDisk();
