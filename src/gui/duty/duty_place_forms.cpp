@@ -1,6 +1,5 @@
 #include "gui/duty/duty_place_forms.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "core/ordering.h"
@@ -13,7 +12,8 @@ namespace kalvodrin {
 
 namespace {
 
-constexpr int kNameWidth = 25;  // what the box accepts and the record holds
+// What the box accepts and the record holds.
+constexpr int kNameWidth = decltype(TDutyPlaceRec::name)::kCapacity;
 
 }  // namespace
 
@@ -31,9 +31,8 @@ TNobetEditForm::TNobetEditForm(AppContext context, QWidget* parent)
                       .helpTopic = 136,
                       .texts = DutyPlaceTexts()},
                      {.label = U8("NÖBET YERİ"), .name = DutyPlaceName, .store = SaveDutyPlaceEdit},
-                     parent) {
+                     kNameWidth, parent) {
   setObjectName("TNobetEditForm");
-  if (auto* edit1 = findChild<QLineEdit*>("Edit1")) edit1->setMaxLength(kNameWidth);
 }
 
 TNobetForm::TNobetForm(AppContext context, QWidget* parent)
@@ -53,9 +52,8 @@ TNobetForm::TNobetForm(AppContext context, QWidget* parent)
                       .deleteRecord = DeleteDutyPlaceFromList,
                       .moveRecord = MoveDutyPlace,
                       .sortBeforeFill = SortDutyPlaces},
-                     U8("NÖBET YERİ"), SaveNewDutyPlace, parent) {
+                     U8("NÖBET YERİ"), kNameWidth, SaveNewDutyPlace, parent) {
   setObjectName("TNobetForm");
-  entry(0)->setMaxLength(kNameWidth);
   QPushButton* kapatBtn = AddButton("KapatBtn", U8("Kapat"));
   connect(kapatBtn, &QPushButton::clicked, this, &QDialog::accept);
   SetEditWindow(new TNobetEditForm(context, this));
