@@ -17,7 +17,7 @@
 #include "gui/duty/duty_windows.h"
 #include "gui/masterdata/master_data_windows.h"
 #include "gui/masterdata/teacher_forms.h"
-#include "masterdata/window_fixture.h"
+#include "window_fixture.h"
 
 namespace kalvodrin::testing {
 namespace {
