@@ -14,6 +14,7 @@
 #include "core/school.h"
 #include "duty/duty_chart.h"
 #include "gui/common/list_grid.h"
+#include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 
 namespace kalvodrin {
@@ -60,6 +61,8 @@ TBosYerForm::TBosYerForm(AppContext context, QWidget* parent)
     if (print_) print_();
   });
   connect(kapatBtn, &QPushButton::clicked, this, &QDialog::accept);
+  if (PrintRequests* printing = context_.printing)
+    SetPrinter([printing] { printing->PrintDutyChart(); });
   resize(760, 520);
 }
 

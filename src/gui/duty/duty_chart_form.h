@@ -1,7 +1,7 @@
 #pragma once
 // TBosYerForm ("NÖBET ÇİZELGESİ"): for every duty place its duties per day and their
 // total, and for the selected place the teachers on duty each day. "Yazdır" prints
-// the chart through the printer it is given.
+// the chart through the program's printing when it has one.
 
 #include <QDialog>
 
@@ -27,7 +27,8 @@ class TBosYerForm : public QDialog {
   void Show(int place);
   // Fills the window for the place without showing it (the chart window's state).
   void Fill(int place);
-  // "Yazdır" prints through `print`; disabled while none is given.
+  // "Yazdır" prints through `print`; disabled while none is given (the program's
+  // printing is given at creation).
   void SetPrinter(std::function<void()> print);
 
   ListGrid* grid() const { return grid_; }
