@@ -105,8 +105,8 @@ TNobetVerForm::TNobetVerForm(AppContext context, QWidget* parent)
   });
   connect(yerGrid_, &ListGrid::EditRequested, this, [this] { GiveSelected(); });
   connect(gunGrid_, &ListGrid::EditRequested, this, [this] { GiveSelected(); });
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { FocusMoved(now); });
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                        [this](QWidget*, QWidget* now) { FocusMoved(now); });
   connect(checkBox1_, &QCheckBox::toggled, this, [this](bool ticked) {
     if (filling_) return;
     if (Apply(context_, SetWeekdaysOnly(context_.school, ticked))) FillDays();
@@ -125,6 +125,10 @@ TNobetVerForm::TNobetVerForm(AppContext context, QWidget* parent)
   BindHelpKey(this, context_.help, HelpTopicPage(137));
   resize(1000, 560);
 }
+
+// The grids go before the window's own connections do; a focus change while they are
+// torn down must not reach them.
+TNobetVerForm::~TNobetVerForm() { disconnect(focusWatch_); }
 
 void TNobetVerForm::OpenFor(int teacher) {
   if (teacher != 0) handedTeacher_ = teacher;

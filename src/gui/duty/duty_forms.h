@@ -26,6 +26,7 @@ class TNobetVerForm : public QDialog {
 
  public:
   explicit TNobetVerForm(AppContext context, QWidget* parent = nullptr);
+  ~TNobetVerForm() override;
 
   // Opens modally with the teacher selected; 0 keeps the teacher of the last opening.
   void OpenFor(int teacher);
@@ -81,6 +82,7 @@ class TNobetVerForm : public QDialog {
   TNobetOneriForm* proposalForm_;
   int handedTeacher_ = 0;  // stays from one opening to the next
   bool filling_ = false;
+  QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace kalvodrin
