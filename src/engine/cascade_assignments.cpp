@@ -40,8 +40,10 @@ std::vector<Member> MembersOf(const School& school, int classNo, int lesson) {
 
 // Removes every hour where the teacher teaches the class the lesson. Should the
 // engine refuse an hour (damaged cells), the teacher's own cell is still emptied so
-// that no timetable keeps the teacher after the assignment is gone.
+// that no timetable keeps the teacher after the assignment is gone. Class 0 names no
+// class: a teacher cell holding 0 is a free one and stays as it is.
 void RemoveTeacherHours(School& school, int teacher, int classNo, int lesson) {
+  if (classNo == 0) return;
   for (int c = 1; c <= kCells; ++c) {
     TTeacherGridRec* tg = school.TeacherGridByNo(teacher);
     const TClassGridRec* cg = school.ClassGridByNo(classNo);
@@ -59,8 +61,9 @@ void EraseTeacherLessons(School& school, int teacher, int classNo, int lesson) {
 }
 
 // Hours of the lesson still in the class after its teachers went (a lesson placed
-// without teachers).
+// without teachers). Lesson 0 marks a free class cell, so there is nothing to remove.
 void RemoveLessonHours(School& school, int classNo, int lesson) {
+  if (lesson == 0) return;
   for (int c = 1; c <= kCells; ++c) {
     TClassGridRec* cg = school.ClassGridByNo(classNo);
     if (cg == nullptr || cg->occupant[At(c)] != lesson) continue;
@@ -126,20 +129,28 @@ FileSet UnassignTeacher(School& school, int teacher, int classNo, int lesson) {
 }
 
 FileSet DeleteClassLesson(School& school, int classNo, int lesson) {
-  const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
-  if (cl == nullptr) return {};
-  // The list shrinks as each teacher leaves it, so it is read once beforehand.
-  const std::vector<uint8_t> teachers(
-      cl->teachers.begin(),
-      cl->teachers.begin() + std::min<int>(cl->teacherCount, kMaxListed));
-  for (uint8_t t : teachers) UnassignTeacher(school, t, classNo, lesson);
-  RemoveLessonHours(school, classNo, lesson);
-  EraseTeacherLessons(school, 0, classNo, lesson);
-  TakeOutOfCommonGroup(school, classNo, lesson);
-  PurgeCommonGroups(school);
-  std::erase_if(school.ClassLessons, [&](const TClassLessonRec& r) {
+  const auto named = [&](const TClassLessonRec& r) {
     return r.classNo == classNo && r.lesson == lesson;
-  });
+  };
+  // A record naming class or lesson 0 (damaged or imported data) has no lookup by
+  // number and can hold no placed hour; it is erased by value all the same, so that
+  // the callers deleting "until none is left" always make progress.
+  if (std::none_of(school.ClassLessons.begin(), school.ClassLessons.end(), named))
+    return {};
+  if (const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson)) {
+    // The list shrinks as each teacher leaves it, so it is read once beforehand.
+    const std::vector<uint8_t> teachers(
+        cl->teachers.begin(),
+        cl->teachers.begin() + std::min<int>(cl->teacherCount, kMaxListed));
+    for (uint8_t t : teachers) UnassignTeacher(school, t, classNo, lesson);
+    RemoveLessonHours(school, classNo, lesson);
+    EraseTeacherLessons(school, 0, classNo, lesson);
+    TakeOutOfCommonGroup(school, classNo, lesson);
+    PurgeCommonGroups(school);
+  } else {
+    EraseTeacherLessons(school, 0, classNo, lesson);
+  }
+  std::erase_if(school.ClassLessons, named);
   school.ReindexClassLessons();
   school.ReindexCommonGroups();
   return kAssignmentFiles;

@@ -30,8 +30,9 @@ void EraseNumber(List& list, Key key, int number) {
 }
 
 // Teacher and room cells that still name a deleted class (only damaged data has
-// them once the class lessons are gone).
+// them once the class lessons are gone). Cells naming class 0 are the free ones.
 void ClearCellsOfClass(School& school, int classNo) {
+  if (classNo == 0) return;
   for (TTeacherGridRec& g : school.TeacherGrids)
     for (int c = 1; c <= kCells; ++c)
       if (g.occupant[At(c)] == classNo) cells::ClearTeacher(g, c, nullptr);

@@ -69,7 +69,9 @@ void Clear(Grid& g, int cell, ChangeJournal* journal) {
   e.blockStart = g.blockStart[At(cell)];
   e.blockLength = g.blockLen[At(cell)];
   SetCell(g, cell, 0, 0, 0);
-  Count(g, cell, -1);
+  // Only an occupied cell was counted; clearing a free one (damaged block links
+  // pointing at it) must not move the counters of free and placed hours.
+  if (OccupantOf(e, g) != 0) Count(g, cell, -1);
   Note(journal, e);
 }
 
@@ -98,7 +100,7 @@ void Open(Grid& g, int cell, uint8_t value, ChangeJournal* journal) {
 }
 
 // The placed counters change by -1 when a written cell is undone, by +1 when a
-// cleared one is written back, and not at all otherwise.
+// cleared occupied one is written back, and not at all otherwise.
 template <typename Grid>
 void Undo(Grid& g, const JournalEntry& e) {
   const int cell = e.cell;
@@ -109,7 +111,7 @@ void Undo(Grid& g, const JournalEntry& e) {
       return;
     case JournalOp::kCleared:
       SetCell(g, cell, OccupantOf(e, g), e.blockLength, e.blockStart);
-      Count(g, cell, +1);
+      if (OccupantOf(e, g) != 0) Count(g, cell, +1);
       return;
     case JournalOp::kRelinked:
       g.blockLen[At(cell)] = e.blockLength;

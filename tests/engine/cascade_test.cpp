@@ -2,15 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 #include "core/cells.h"
 #include "core/record_creation.h"
+#include "core/storage.h"
 #include "engine/block_operations.h"
 #include "engine/class_lesson_lists.h"
 #include "engine/consistency.h"
 #include "engine/hour_operations.h"
 #include "school_builder.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {
@@ -190,6 +199,103 @@ TEST_F(CascadeTest, ListsCompactByMovingTheLastEntry) {
   EXPECT_FALSE(AttachRoom(school, 101, math.classNo, math.lesson));
   EXPECT_EQ(math.roomCount, 15);
   EXPECT_EQ(math.pattern, pattern);
+}
+
+// Runs `work` on a thread of its own. A deletion that never ends cannot be stopped
+// from outside, so the watchdog ends the whole test program instead of hanging CI.
+void FinishesWithinASecond(const std::function<void()>& work, const char* what) {
+  std::mutex m;
+  std::condition_variable cv;
+  bool done = false;
+  std::thread worker([&] {
+    work();
+    std::lock_guard lock(m);
+    done = true;
+    cv.notify_one();
+  });
+  std::unique_lock lock(m);
+  if (!cv.wait_for(lock, std::chrono::seconds(1), [&] { return done; })) {
+    std::fprintf(stderr, "%s did not finish within a second\n", what);
+    std::_Exit(1);
+  }
+  lock.unlock();
+  worker.join();
+}
+
+int OccupiedCells(const TTeacherGridRec& g) {
+  int n = 0;
+  for (uint8_t occupant : g.occupant) n += occupant != 0 ? 1 : 0;
+  return n;
+}
+
+// DUDIZIR2.LOF of the school above with two more records, as a damaged or imported
+// file may hold them: one of class 0 and one of lesson 0, both taught by AHMET.
+class DamagedClassLessons : public CascadeTest {
+ protected:
+  void SetUp() override {
+    CascadeTest::SetUp();
+    school.WorkFolder = folder.path();
+    ASSERT_TRUE(SaveFiles(school, FileSet::All()).ok());
+    Bytes file = testing::ReadBytes(folder.path() / "DUDIZIR2.LOF");
+    for (const auto& [classNo, lesson] :
+         {std::pair{0, b.LessonNo("MATEMATİK")}, std::pair{b.ClassNo("9 A"), 0}}) {
+      TClassLessonRec r{};
+      r.classNo = static_cast<uint8_t>(classNo);
+      r.lesson = static_cast<uint8_t>(lesson);
+      r.teacherCount = 1;
+      r.teachers[0] = static_cast<uint8_t>(b.TeacherNo("AHMET"));
+      Bytes record(sizeof r);
+      std::memcpy(record.data(), &r, sizeof r);
+      file.insert(file.end(), record.begin(), record.end());
+    }
+    testing::WriteBytes(folder.path() / "DUDIZIR2.LOF", file);
+    ASSERT_TRUE(LoadSchool(school).ok());
+    ASSERT_EQ(school.ClassLessons.size(), 11u);
+  }
+
+  int Count(const std::function<bool(const TClassLessonRec&)>& match) const {
+    return static_cast<int>(
+        std::count_if(school.ClassLessons.begin(), school.ClassLessons.end(), match));
+  }
+  void ExpectTeacherCountersMatchCells() const {
+    for (const TTeacherGridRec& g : school.TeacherGrids)
+      EXPECT_EQ(g.placedHours, OccupiedCells(g)) << "teacher " << int{g.teacher};
+  }
+
+  testing::TempFolder folder;
+};
+
+TEST_F(DamagedClassLessons, DeletingAClassOrALessonEndsAndErasesThemByValue) {
+  const School loaded = school;
+  const int nineA = b.ClassNo("9 A");
+  const int math = b.LessonNo("MATEMATİK");
+  FinishesWithinASecond([&] { DeleteClass(school, nineA); }, "DeleteClass");
+  EXPECT_EQ(Count([&](const TClassLessonRec& r) { return r.classNo == nineA; }), 0);
+  // The record of class 0 is not the class's; it stays.
+  EXPECT_EQ(Count([](const TClassLessonRec& r) { return r.classNo == 0; }), 1);
+  ExpectTeacherCountersMatchCells();
+
+  school = loaded;
+  FinishesWithinASecond([&] { DeleteLesson(school, math); }, "DeleteLesson");
+  EXPECT_EQ(Count([&](const TClassLessonRec& r) { return r.lesson == math; }), 0);
+  EXPECT_EQ(Count([](const TClassLessonRec& r) { return r.lesson == 0; }), 1);
+  ExpectTeacherCountersMatchCells();
+
+  school = loaded;
+  FinishesWithinASecond([&] { DeleteClassLesson(school, 0, math); }, "DeleteClassLesson");
+  EXPECT_EQ(school.ClassLessons.size(), 10u);
+}
+
+TEST_F(DamagedClassLessons, ClassOrLessonZeroNeverTouchesFreeCells) {
+  const int ahmet = b.TeacherNo("AHMET");
+  const int before = school.TeacherGridByNo(ahmet)->placedHours;
+  const DayBytes freeBefore = school.ClassGridByNo(b.ClassNo("9 A"))->freeHours;
+  // Every free cell of a teacher holds class 0; none of them is the assignment's hour.
+  UnassignTeacher(school, ahmet, 0, b.LessonNo("MATEMATİK"));
+  UnassignTeacher(school, ahmet, b.ClassNo("9 A"), 0);
+  EXPECT_EQ(school.TeacherGridByNo(ahmet)->placedHours, before);
+  EXPECT_EQ(school.ClassGridByNo(b.ClassNo("9 A"))->freeHours, freeBefore);
+  ExpectTeacherCountersMatchCells();
 }
 
 }  // namespace
