@@ -37,31 +37,41 @@ PlatformDirs PlatformDirs::FromEnvironment() {
   return dirs;
 }
 
-std::filesystem::path MapStoredPath(std::string_view stored, const PlatformDirs& dirs) {
-  // The record holds cp1254 while folder names here are UTF-8: a folder named
-  // ÖĞRETMEN must not become a name of stray bytes.
-  std::string text = Cp1254ToUtf8(stored);
-  const bool drive = text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
-                     text[1] == ':';
-  if (!drive) {
-    if (!text.empty() && text[0] == '/') return std::filesystem::path(text);
-    for (char& c : text)
-      if (c == '\\') c = '/';
-    return dirs.currentDir / text;
-  }
-  std::filesystem::path result =
-      dirs.dataHome / "kalvodrin" /
-      std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))));
+namespace {
+
+// The folder names of a stored path, whichever separator it uses, appended to `base`.
+// Empty names (a leading, doubled or trailing separator) add nothing, so a path that
+// starts with a separator still stays under `base`.
+std::filesystem::path AppendParts(std::filesystem::path base, std::string_view text) {
   std::string part;
-  for (std::size_t i = 2; i <= text.size(); ++i) {
+  for (std::size_t i = 0; i <= text.size(); ++i) {
     if (i == text.size() || text[i] == '\\' || text[i] == '/') {
-      if (!part.empty()) result /= part;
+      if (!part.empty()) base /= part;
       part.clear();
     } else {
       part += text[i];
     }
   }
-  return result;
+  return base;
+}
+
+}  // namespace
+
+std::filesystem::path MapStoredPath(std::string_view stored, const PlatformDirs& dirs) {
+  // The record holds cp1254 while folder names here are UTF-8: a folder named
+  // ÖĞRETMEN must not become a name of stray bytes.
+  const std::string text = Cp1254ToUtf8(stored);
+  const bool drive = text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
+                     text[1] == ':';
+  if (drive) {
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return AppendParts(dirs.dataHome / "kalvodrin" / std::string(1, letter),
+                       std::string_view(text).substr(2));
+  }
+  if (!text.empty() && text[0] == '/') return std::filesystem::path(text);
+  // "\OKUL\" is a folder of the current drive on Windows; here that is the current
+  // folder, never the root of the file system.
+  return AppendParts(dirs.currentDir, text);
 }
 
 std::filesystem::path WorkFolderFileLocation(const PlatformDirs& dirs) {
@@ -72,13 +82,12 @@ std::filesystem::path WorkFolderFileLocation(const PlatformDirs& dirs) {
   return ResolveInFolder(folder, kWorkFolderFile);
 }
 
-Status LoadWorkFolder(const std::filesystem::path& file, std::string& stored) {
+Status ReadWorkFolder(const std::filesystem::path& file, std::string& stored,
+                      bool* missing) {
   std::optional<Bytes> content;
   if (Status s = ReadWholeFile(file, content); !s) return s;
+  if (missing != nullptr) *missing = !content;
   if (!content) {
-    if (!file.parent_path().empty())
-      if (Status s = EnsureFolder(file.parent_path()); !s) return s;
-    if (Status s = SaveWorkFolder(file, kDefaultWorkFolder); !s) return s;
     stored = std::string(kDefaultWorkFolder);
     return Status::Ok();
   }
@@ -86,6 +95,14 @@ Status LoadWorkFolder(const std::filesystem::path& file, std::string& stored) {
   std::memcpy(&rec, content->data(), std::min(content->size(), sizeof rec));
   stored = rec.path.str();
   return Status::Ok();
+}
+
+Status LoadWorkFolder(const std::filesystem::path& file, std::string& stored) {
+  bool missing = false;
+  if (Status s = ReadWorkFolder(file, stored, &missing); !s || !missing) return s;
+  if (!file.parent_path().empty())
+    if (Status s = EnsureFolder(file.parent_path()); !s) return s;
+  return SaveWorkFolder(file, stored);
 }
 
 Status SaveWorkFolder(const std::filesystem::path& file, std::string_view stored) {

@@ -23,6 +23,10 @@ TEST(MapStoredPath, MapsDrivesAbsoluteAndRelativePaths) {
   EXPECT_EQ(MapStoredPath("C:\\", dirs), fs::path("/r/data/kalvodrin/C"));
   EXPECT_EQ(MapStoredPath("/srv/okul/", dirs), fs::path("/srv/okul/"));
   EXPECT_EQ(MapStoredPath("veri\\2024", dirs), fs::path("/r/cwd/veri/2024"));
+  // A folder of the current drive, not of the file system's root.
+  EXPECT_EQ(MapStoredPath("\\OKUL\\", dirs), fs::path("/r/cwd/OKUL"));
+  EXPECT_EQ(MapStoredPath("\\\\OKUL\\VERI", dirs), fs::path("/r/cwd/OKUL/VERI"));
+  EXPECT_EQ(MapStoredPath("\\", dirs), fs::path("/r/cwd"));
   // The stored text is cp1254; the folder name is UTF-8.
   EXPECT_EQ(MapStoredPath(Cp("C:\\ÖĞRETMEN\\"), dirs), fs::path("/r/data/kalvodrin/C/ÖĞRETMEN"));
 }
@@ -34,6 +38,17 @@ TEST(WorkFolderFile, PrefersAPortableFileInTheCurrentFolder) {
   EXPECT_EQ(WorkFolderFileLocation(dirs), dirs.configHome / "kalvodrin" / "YARDIM.LOF");
   WriteBytes(dirs.currentDir / "yardim.lof", Bytes(81, 0));
   EXPECT_EQ(WorkFolderFileLocation(dirs), dirs.currentDir / "yardim.lof");
+}
+
+TEST(WorkFolderFile, ReadingAMissingFileGivesTheDefaultAndWritesNothing) {
+  TempFolder temp;
+  const fs::path file = temp.path() / "config" / "kalvodrin" / "YARDIM.LOF";
+  std::string stored;
+  bool missing = false;
+  ASSERT_TRUE(ReadWorkFolder(file, stored, &missing));
+  EXPECT_TRUE(missing);
+  EXPECT_EQ(stored, "C:\\VORTELAMINKA\\");
+  EXPECT_FALSE(fs::exists(temp.path() / "config"));
 }
 
 TEST(WorkFolderFile, MissingFileIsCreatedWithTheDefaultPath) {
