@@ -219,10 +219,16 @@ void TGDSForm::LeaveBoxes() {
 void TGDSForm::CopyFromAbove() {
   const int classNo = grid_->SelectedNumber();
   if (classNo == 0) return;
-  LeaveBoxes();
+  LeaveBox();
   ApplyChange(context_, CopyClassHoursFromAbove(context_.school, classNo),
               RefusalOf(EntityKind::kClass));
   ShowSelectedClass();
+  // The cursor stays in its box, so what is typed next edits this class as before; a
+  // refused entry then falls back to the copied hours.
+  if (editedClass_ != 0) {
+    editedClass_ = classNo;
+    beforeTyping_ = ClassHoursOf(context_.school, classNo);
+  }
 }
 
 void TGDSForm::SaatlerBtnClick() {

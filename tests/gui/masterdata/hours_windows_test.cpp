@@ -75,6 +75,31 @@ TEST_F(HoursWindows, WeeklyHoursByKeyboard) {
   form.close();
 }
 
+// F5 pressed while typing in a box copies the hours above and leaves the cursor in
+// the box: what is typed next is stored for the class as any other entry.
+TEST_F(HoursWindows, TypingOnAfterF5InABoxIsStored) {
+  TGDSForm form(context());
+  Activate(&form);
+  GridOf(&form)->SelectRow(1);
+  Type(&form, "Edit2", "9");
+  EXPECT_EQ(LastHours(2)[0], 9);
+  Key(&form, Qt::Key_F5);
+  EXPECT_EQ(LastHours(2)[0], 6);  // the hours of 9 A
+  EXPECT_EQ(QApplication::focusWidget(), Child(&form, "Edit2"));
+  EXPECT_EQ(form.editedClass(), 2);
+  Type(&form, "Edit2", "8");
+  EXPECT_EQ(LastHours(2)[0], 8);
+  EXPECT_EQ(LastHours(1)[0], 6);
+  // A refused entry falls back to the copied hours, not to those before F5.
+  Type(&form, "Edit2", "17");
+  AcceptNextMessage(lastMessage);
+  GridOf(&form)->setFocus();
+  EXPECT_EQ(lastMessage, U8("PAZARTESİ: Ders saati 16'dan büyük olamaz."));
+  EXPECT_EQ(LastHours(2)[0], 6);
+  EXPECT_EQ(form.editedClass(), 0);
+  form.close();
+}
+
 TEST_F(HoursWindows, StartTimesCancelStoresNothing) {
   TSaatlerForm form(context());
   OnNextModal([](QDialog* d) {
