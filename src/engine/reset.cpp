@@ -85,7 +85,10 @@ void ResetClass(TClassGridRec& g, const ResetOptions& options, const Kept& kept)
     if (g.occupant[At(c)] != 0) --g.freeHours[cells::DayAt(c)];
 }
 
-// A kept hour whose block lost its other hours becomes a block of what is left.
+// A kept hour whose block lost its other hours becomes a block of what is left: its
+// block length and start are rewritten (in every participant's timetable), so that no
+// kept cell points at a cell the reset emptied and a later removal or move of the
+// block touches only hours that are still there.
 void NormalizeKeptBlocks(School& school) {
   for (std::size_t i = 0; i < school.ClassGrids.size(); ++i) {
     for (int c = 1; c <= kCells; ++c) {

@@ -13,8 +13,9 @@ struct ResetOptions {
 
 // Empties every open cell of every teacher, class and classroom timetable (every cell
 // with clearClosedCells); what stays in closed cells stays counted. Teacher placed
-// counters and class free hours are rebuilt from what is left. Returns the three
-// timetable files.
+// counters and class free hours are rebuilt from what is left, and a kept hour whose
+// block lost hours gets the block length and start of what is left of it. Returns the
+// three timetable files.
 FileSet ResetPlacements(School& school, const ResetOptions& options);
 
 }  // namespace kalvodrin

@@ -52,6 +52,10 @@ int RoundHalfEven(int num, int den) {
   return q;
 }
 
+// A common lesson is taught once, in one block for all its classes together, so its
+// blocks count once however many of its members the teacher lists: the same reading
+// as the teacher's weeklyHours, from which the other members of a common lesson are
+// taken off. Counting each member would ask for room for blocks that never come.
 TeacherBlocks CountTeacherBlocks(const School& school, int teacher) {
   TeacherBlocks blocks;
   std::bitset<256> groupsMet;
