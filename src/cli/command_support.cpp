@@ -13,14 +13,19 @@ void AddFolderOption(CLI::App& command, std::string& folder) {
                      "Çalışma klasörü (verilmezse YARDIM.LOF'taki klasör)");
 }
 
-Status ResolveFolder(const std::string& given, std::filesystem::path& folder) {
+Status ResolveFolder(const std::string& given, FolderUse use,
+                     std::filesystem::path& folder) {
   if (!given.empty()) {
     folder = given;
     return Status::Ok();
   }
   const PlatformDirs dirs = PlatformDirs::FromEnvironment();
+  const std::filesystem::path file = WorkFolderFileLocation(dirs);
   std::string stored;
-  if (Status s = LoadWorkFolder(WorkFolderFileLocation(dirs), stored); !s) return s;
+  if (Status s = use == FolderUse::kReadOnly ? ReadWorkFolder(file, stored)
+                                             : LoadWorkFolder(file, stored);
+      !s)
+    return s;
   folder = MapStoredPath(stored, dirs);
   return Status::Ok();
 }

@@ -16,9 +16,14 @@ namespace kalvodrin::cli {
 // Adds the --folder option every subcommand takes.
 void AddFolderOption(CLI::App& command, std::string& folder);
 
+// Whether a command writes into the working folder. One that only reads writes
+// nothing anywhere: a missing YARDIM.LOF then stands for the default path uncreated.
+enum class FolderUse { kReadOnly, kWriting };
+
 // The folder given with --folder; without it, the working folder named in
-// YARDIM.LOF, as the desktop program finds it.
-Status ResolveFolder(const std::string& given, std::filesystem::path& folder);
+// YARDIM.LOF, as the desktop program finds it (and, for a writing command, creates it).
+Status ResolveFolder(const std::string& given, FolderUse use,
+                     std::filesystem::path& folder);
 
 // Loads an existing working folder without writing anything: missing files load
 // empty (or as their defaults); a folder that does not exist is an error.

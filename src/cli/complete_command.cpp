@@ -44,7 +44,8 @@ std::string Report(const CompletionOutcome& o) {
 
 int RunComplete(const std::string& given, const CompletionFlags& flags) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s)
+    return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
@@ -71,8 +72,7 @@ int CompleteAndSave(School& school, const std::filesystem::path& folder,
   std::cerr << "Tamamlama tohumu: " << options.seed << '\n';
   const CompletionOutcome outcome = CompleteTimetable(school, options);
   if (!outcome.refused.empty()) return Fail(outcome.refused);
-  for (Status s : {SaveTeacherGrids(school), SaveClassGrids(school), SaveRoomGrids(school)})
-    if (!s) return Fail(s.message());
+  if (Status s = SaveFiles(school, outcome.files); !s) return Fail(s.message());
   const std::string report = Report(outcome);
   const Bytes record(report.begin(), report.end());
   if (Status s = WriteFileAtomically(folder / kCompletionRecordFile, record); !s)

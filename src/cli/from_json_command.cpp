@@ -35,7 +35,8 @@ Status ReadInput(const std::string& file, std::string& text) {
 
 int RunFromJson(const FromJsonOptions& options) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(options.folder, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(options.folder, FolderUse::kWriting, folder); !s)
+    return Fail(s.message());
   std::string text;
   if (Status s = ReadInput(options.file, text); !s) return Fail(s.message());
   auto school = std::make_unique<School>();

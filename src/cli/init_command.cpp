@@ -5,21 +5,24 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "core/file_io.h"
 
 namespace kalvodrin::cli {
 namespace {
 
 int RunInit(const std::string& given) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s)
+    return Fail(s.message());
   // Never mix defaults into a school that is already there.
   if (const std::string existing = FirstDataFileIn(folder); !existing.empty())
     return Fail(folder.string() + ": zaten bir çalışma klasörü (" + existing +
                 " var); hiçbir şey yazılmadı");
-  School school;
-  TailBytes tails{};
-  school.WorkFolder = folder;
-  if (Status s = LoadSchool(school, &tails); !s) return Fail(s.message());
+  // An empty school is every file at its default; all are written or none.
+  auto school = std::make_unique<School>();
+  school->WorkFolder = folder;
+  if (Status s = EnsureFolder(folder); !s) return Fail(s.message());
+  if (Status s = SaveFiles(*school, FileSet::All()); !s) return Fail(s.message());
   std::cout << "Çalışma klasörü hazır: " << folder.string() << '\n';
   return 0;
 }

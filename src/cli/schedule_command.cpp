@@ -1,6 +1,6 @@
 // schedule: the automatic placement run over the whole school (or one teacher), with
-// its progress on stderr; saves the three timetable files. Nobody is there to press
-// the skip and stop keys, so time bounds stand in for them.
+// its progress on stderr; saves the timetable files it changed, all or none. Nobody is
+// there to press the skip and stop keys, so time bounds stand in for them.
 
 #include <unistd.h>
 
@@ -35,7 +35,8 @@ int RunSchedule(const std::string& given, ScheduleOptions options) {
     options.timeLimit = options.completion.timeLimitSeconds;
   }
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s)
+    return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
@@ -52,9 +53,7 @@ int RunSchedule(const std::string& given, ScheduleOptions options) {
     std::cout << outcome.notice << '\n';
     return CompleteAndSave(*school, folder, options.completion);
   }
-  for (Status s : {SaveTeacherGrids(*school), SaveClassGrids(*school),
-                   SaveRoomGrids(*school)})
-    if (!s) return Fail(s.message());
+  if (Status s = SaveFiles(*school, outcome.files); !s) return Fail(s.message());
   std::cout << outcome.notice << '\n';
   return 0;
 }

@@ -1,7 +1,6 @@
 #include "core/file_io.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -9,6 +8,8 @@
 #include <cstring>
 #include <string>
 #include <system_error>
+
+#include "core/file_system.h"
 
 namespace kalvodrin {
 namespace {
@@ -21,25 +22,6 @@ std::string Upper(std::string_view s) {
 
 Status ErrnoStatus(const std::filesystem::path& path, int error) {
   return Status::Error(path.string() + ": " + std::strerror(error));
-}
-
-// A rewritten file keeps the permissions the user gave the old one (a folder shared
-// by a group stays writable for the group); a new file gets 0644 less the umask.
-void KeepModeOf(const std::filesystem::path& old, int fd) {
-  struct stat st {};
-  if (::stat(old.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-    static_cast<void>(::fchmod(fd, st.st_mode & 07777));
-}
-
-// The rename is only on disk once the folder is; failure here changes nothing the
-// reader sees, so it is not reported.
-void SyncFolderOf(const std::filesystem::path& path) {
-  std::filesystem::path folder = path.parent_path();
-  if (folder.empty()) folder = ".";
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  static_cast<void>(::fsync(fd));
-  ::close(fd);
 }
 
 }  // namespace
@@ -80,35 +62,17 @@ Status ReadWholeFile(const std::filesystem::path& path, std::optional<Bytes>& co
 }
 
 Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& content) {
+  LocalFileSystem disk;
   std::filesystem::path temp = path;
   temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return ErrnoStatus(path, errno);
-  KeepModeOf(path, fd);
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      return ErrnoStatus(path, error);
-    }
-    done += static_cast<std::size_t>(n);
+  Status written = disk.WriteDurably(temp, content, path);
+  if (written) written = disk.Rename(temp, path);
+  if (!written) {
+    static_cast<void>(disk.Remove(temp));
+    return written;
   }
-  const int syncError = ::fsync(fd) != 0 ? errno : 0;
-  const int closeError = ::close(fd) != 0 ? errno : 0;
-  if (syncError != 0 || closeError != 0) {
-    ::unlink(temp.c_str());
-    return ErrnoStatus(path, syncError != 0 ? syncError : closeError);
-  }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return ErrnoStatus(path, error);
-  }
-  SyncFolderOf(path);
+  // The rename is only on disk once the folder is.
+  disk.SyncFolder(path.parent_path());
   return Status::Ok();
 }
 

@@ -4,15 +4,33 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "core/file_io.h"
+#include "core/file_set_save.h"
+#include "core/file_system.h"
 
 namespace kalvodrin {
 namespace {
 
 std::filesystem::path PathOf(const School& school, DataFile file) {
   return ResolveInFolder(school.WorkFolder, InfoOf(file).name);
+}
+
+// How a load reads: whether it creates missing files, and the files of a save that a
+// crash stopped half-way, which a reader that must not write reads from their new
+// versions beside them (the folder as the next start will make it).
+struct ReadPlan {
+  bool create = true;
+  std::vector<std::string> pending;
+};
+
+std::filesystem::path ReadPathOf(const School& school, DataFile file, const ReadPlan& plan) {
+  std::filesystem::path path = PathOf(school, file);
+  for (const std::string& name : plan.pending)
+    if (path.filename() == name) path += std::string(kNewSuffix);
+  return path;
 }
 
 template <typename Rec>
@@ -29,17 +47,17 @@ Bytes Image(const std::vector<Rec>& list, bool zeroLink) {
   return bytes;
 }
 
-// Reads a record file; a missing one is created empty when `create` says so. `tail`
+// Reads a record file; a missing one is created empty when the plan says so. `tail`
 // gets the bytes after the last whole record.
 Status ReadRecordFile(const School& school, DataFile file, Bytes& content,
-                      std::size_t* tail, bool create) {
+                      std::size_t* tail, const ReadPlan& plan) {
   std::optional<Bytes> read;
-  const std::filesystem::path path = PathOf(school, file);
+  const std::filesystem::path path = ReadPathOf(school, file, plan);
   if (Status s = ReadWholeFile(path, read); !s) return s;
   if (!read) {
     content.clear();
     if (tail != nullptr) *tail = 0;
-    return create ? WriteFileAtomically(path, {}) : Status::Ok();
+    return plan.create ? WriteFileAtomically(path, {}) : Status::Ok();
   }
   content = std::move(*read);
   if (tail != nullptr) *tail = content.size() % InfoOf(file).recordSize;
@@ -47,10 +65,11 @@ Status ReadRecordFile(const School& school, DataFile file, Bytes& content,
 }
 
 template <typename List>
-Status LoadList(School& school, DataFile file, List& list, std::size_t* tail, bool create) {
+Status LoadList(School& school, DataFile file, List& list, std::size_t* tail,
+                const ReadPlan& plan) {
   using Rec = typename List::value_type;
   Bytes content;
-  if (Status s = ReadRecordFile(school, file, content, tail, create); !s) return s;
+  if (Status s = ReadRecordFile(school, file, content, tail, plan); !s) return s;
   std::vector<Rec> records(content.size() / sizeof(Rec));
   for (std::size_t i = 0; i < records.size(); ++i) {
     std::memcpy(&records[i], content.data() + i * sizeof(Rec), sizeof(Rec));
@@ -61,19 +80,19 @@ Status LoadList(School& school, DataFile file, List& list, std::size_t* tail, bo
   return Status::Ok();
 }
 
-// A file of exactly one record: missing, it is written with `defaults` (when `create`
+// A file of exactly one record: missing, it is written with `defaults` (when the plan
 // says so); shorter than a record, the missing bytes keep the defaults.
 template <typename Rec>
 Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& defaults,
-                  std::size_t* tail, bool create) {
+                  std::size_t* tail, const ReadPlan& plan) {
   std::optional<Bytes> read;
-  const std::filesystem::path path = PathOf(school, file);
+  const std::filesystem::path path = ReadPathOf(school, file, plan);
   if (Status s = ReadWholeFile(path, read); !s) return s;
   if (tail != nullptr) *tail = 0;
   if (!read) {
     Bytes bytes(sizeof(Rec));
     std::memcpy(bytes.data(), &defaults, sizeof(Rec));
-    if (create)
+    if (plan.create)
       if (Status s = WriteFileAtomically(path, bytes); !s) return s;
     target = defaults;
     return Status::Ok();
@@ -99,31 +118,34 @@ AnnexFlags NoAnnex() {
   return a;
 }
 
-Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, bool create = true) {
+Status LoadFileNoting(School& school, DataFile file, std::size_t* tail,
+                       const ReadPlan& plan) {
   switch (file) {
-    case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail, create);
-    case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail, create);
-    case DataFile::kClasses: return LoadList(school, file, school.Classes, tail, create);
-    case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail, create);
-    case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail, create);
-    case DataFile::kAnnexFlags: return LoadSingle(school, file, school.Annex, NoAnnex(), tail, create);
-    case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail, create);
-    case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail, create);
-    case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail, create);
-    case DataFile::kDuties: return LoadList(school, file, school.Duties, tail, create);
-    case DataFile::kTeacherLessons: return LoadList(school, file, school.TeacherLessons, tail, create);
-    case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail, create);
-    case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail, create);
-    case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail, create);
+    case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail, plan);
+    case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail, plan);
+    case DataFile::kClasses: return LoadList(school, file, school.Classes, tail, plan);
+    case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail, plan);
+    case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail, plan);
+    case DataFile::kAnnexFlags: return LoadSingle(school, file, school.Annex, NoAnnex(), tail, plan);
+    case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail, plan);
+    case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail, plan);
+    case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail, plan);
+    case DataFile::kDuties: return LoadList(school, file, school.Duties, tail, plan);
+    case DataFile::kTeacherLessons: return LoadList(school, file, school.TeacherLessons, tail, plan);
+    case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail, plan);
+    case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail, plan);
+    case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail, plan);
     case DataFile::kSettings:
-      return LoadSingle(school, file, school.Settings, DefaultSettings(), tail, create);
+      return LoadSingle(school, file, school.Settings, DefaultSettings(), tail, plan);
   }
   return Status::Error("unknown data file");
 }
 
 }  // namespace
 
-Status LoadFile(School& school, DataFile file) { return LoadFileNoting(school, file, nullptr); }
+Status LoadFile(School& school, DataFile file) {
+  return LoadFileNoting(school, file, nullptr, ReadPlan{});
+}
 
 Bytes DataFileImage(const School& school, DataFile file) {
   switch (file) {
@@ -146,27 +168,32 @@ Bytes DataFileImage(const School& school, DataFile file) {
   return {};
 }
 
-Status SaveFile(const School& school, DataFile file) {
-  return WriteFileAtomically(PathOf(school, file), DataFileImage(school, file));
-}
+Status SaveFile(const School& school, DataFile file) { return SaveFiles(school, {file}); }
 
 Status SaveFiles(const School& school, const FileSet& files) {
+  LocalFileSystem disk;
+  return SaveFiles(school, files, disk);
+}
+
+Status SaveFiles(const School& school, const FileSet& files, FileSystem& disk) {
+  std::vector<FileImage> images;
   for (const DataFileInfo& info : kDataFiles)
     if (files.has(info.file))
-      if (Status s = SaveFile(school, info.file); !s) return s;
-  return Status::Ok();
+      images.push_back({PathOf(school, info.file), DataFileImage(school, info.file)});
+  return SaveAllOrNothing(images, disk);
 }
 
 namespace {
 
 // Loads every file into a new school and moves it into `school` when all loaded.
-Status LoadAll(School& school, TailBytes* tails, bool create) {
+Status LoadAll(School& school, TailBytes* tails, const ReadPlan& plan) {
   // On the heap: the class-lesson index alone is 256 KiB.
   auto loaded = std::make_unique<School>();
   loaded->WorkFolder = school.WorkFolder;
   TailBytes found{};
   for (std::size_t i = 0; i < kDataFiles.size(); ++i)
-    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i], create); !s) return s;
+    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i], plan); !s)
+      return s;
   loaded->ReindexAll();
   school = std::move(*loaded);
   if (tails != nullptr) *tails = found;
@@ -177,7 +204,9 @@ Status LoadAll(School& school, TailBytes* tails, bool create) {
 
 Status LoadSchool(School& school, TailBytes* tails) {
   if (Status s = EnsureFolder(school.WorkFolder); !s) return s;
-  return LoadAll(school, tails, true);
+  LocalFileSystem disk;
+  if (Status s = FinishHalfDoneSave(school.WorkFolder, disk); !s) return s;
+  return LoadAll(school, tails, ReadPlan{});
 }
 
 Status LoadSchoolWithoutWriting(School& school, TailBytes* tails) {
@@ -185,7 +214,8 @@ Status LoadSchoolWithoutWriting(School& school, TailBytes* tails) {
   if (!std::filesystem::is_directory(school.WorkFolder, ec))
     return Status::Error(school.WorkFolder.string() + ": " +
                          (ec ? ec.message() : std::string("klasör yok")));
-  return LoadAll(school, tails, false);
+  LocalFileSystem disk;
+  return LoadAll(school, tails, ReadPlan{false, PendingNewFiles(school.WorkFolder, disk)});
 }
 
 #define KALVODRIN_LOAD_SAVE(Name, File)                                              \

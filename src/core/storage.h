@@ -13,6 +13,7 @@
 
 #include "core/data_files.h"
 #include "core/file_io.h"
+#include "core/file_system.h"
 #include "core/school.h"
 #include "core/status.h"
 
@@ -57,19 +58,23 @@ Status SaveFile(const School& school, DataFile file);
 // link slots zero.
 Bytes DataFileImage(const School& school, DataFile file);
 
-// Rewrites every file of the set; stops at the first failure.
+// Rewrites every file of the set, all or nothing (see file_set_save.h): on failure the
+// folder keeps every old file and the error says why. Every saver goes through here.
 Status SaveFiles(const School& school, const FileSet& files);
+Status SaveFiles(const School& school, const FileSet& files, FileSystem& disk);
 
 // Bytes after the last whole record of each file, as found by the last LoadSchool.
 using TailBytes = std::array<std::size_t, kDataFileCount>;
 
-// Creates the working folder when missing, empties the school and loads every file
-// in start-up order, then reindexes. On failure the school is left as it was.
+// Creates the working folder when missing, finishes or undoes a save that a crash left
+// half done, empties the school and loads every file in start-up order, then
+// reindexes. On failure the school is left as it was.
 Status LoadSchool(School& school, TailBytes* tails = nullptr);
 
 // LoadSchool for looking only (checks, exports, backups on read-only media): writes
 // nothing. A missing working folder is an error; a missing file loads as it would be
-// created (empty, or the default record) but is not created.
+// created (empty, or the default record) but is not created; a save a crash left half
+// done reads as the start-up would finish it.
 Status LoadSchoolWithoutWriting(School& school, TailBytes* tails = nullptr);
 
 }  // namespace kalvodrin

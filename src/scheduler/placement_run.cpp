@@ -140,6 +140,9 @@ RunOutcome PlacementRun::EndRun() {
   outcome.total = state_.total;
   outcome.placed = state_.placed;
   outcome.stopped = state_.stopKey == kStopRun && state_.targetCell == 0;
+  // Placing and preparing write the timetables only: the settings relaxed on the way
+  // are reloaded, and the teacher order is restored.
+  outcome.files = {DataFile::kTeacherGrids, DataFile::kClassGrids, DataFile::kRoomGrids};
   outcome.notice = outcome.placed == outcome.total
                        ? "Tebrikler dersleri yerleştirdiniz."
                        : "Yerleşmeyen " + std::to_string(outcome.unplaced()) +

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/data_files.h"
 #include "core/school.h"
 #include "scheduler/placement_search.h"
 #include "scheduler/run_checks.h"
@@ -26,6 +27,8 @@ struct RunOutcome {
   // The closing notice, UTF-8: "Tebrikler dersleri yerleştirdiniz.",
   // "Yerleşmeyen N ders saati kaldı." or the class check's text.
   std::string notice;
+  // The data files the run changed, to be saved together; empty when it was refused.
+  FileSet files;
 
   int unplaced() const { return total - placed; }
 };

@@ -26,12 +26,14 @@ inline std::string Slurp(const std::filesystem::path& file) {
   return text.str();
 }
 
-// Runs the tool with `args` (already quoted for the shell).
-inline CliRun Cli(const testing::TempFolder& temp, const std::string& args) {
+// Runs the tool with `args` (already quoted for the shell), after `setup` (a folder
+// change and variables, say) when one is given.
+inline CliRun Cli(const testing::TempFolder& temp, const std::string& args,
+                  const std::string& setup = "") {
   const std::filesystem::path out = temp.path() / "stdout.txt";
   const std::filesystem::path err = temp.path() / "stderr.txt";
-  const std::string command = std::string("'") + KALVODRIN_CLI + "' " + args + " >'" +
-                              out.string() + "' 2>'" + err.string() + "'";
+  const std::string command = setup + std::string("'") + KALVODRIN_CLI + "' " + args +
+                              " >'" + out.string() + "' 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
   CliRun run;
   run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

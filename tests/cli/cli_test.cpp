@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "cli_run.h"
 #include "core/settings_record.h"
@@ -87,6 +89,38 @@ TEST(CliCheck, ListsDamageWithItsRecordAndExitsOne) {
   const CliRun missing = Cli(temp, "check --folder " + Quoted(temp.path() / "yok"));
   EXPECT_EQ(missing.code, 1);
   EXPECT_FALSE(fs::exists(temp.path() / "yok"));
+}
+
+std::vector<fs::path> FilesUnder(const fs::path& root) {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+// Without --folder the tool looks for YARDIM.LOF in the current folder and then in the
+// user's configuration folder; commands that only read create neither it nor the
+// folders on the way, and say that the default working folder is missing.
+TEST(CliCheck, ReadingCommandsWithoutAFolderWriteNothingAnywhere) {
+  TempFolder temp;
+  const fs::path root = temp.path() / "user";
+  for (const char* sub : {"home", "cwd"}) fs::create_directories(root / sub);
+  const std::string setup = "cd " + Quoted(root / "cwd") + " && HOME=" + Quoted(root / "home") +
+                            " XDG_CONFIG_HOME=" + Quoted(root / "home" / "config") +
+                            " XDG_DATA_HOME=" + Quoted(root / "home" / "data") + " ";
+  for (const char* command : {"check", "to-json", "report"}) {
+    SCOPED_TRACE(command);
+    const CliRun run = Cli(temp, command, setup);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("VORTELAMINKA"), std::string::npos) << run.err;
+    EXPECT_EQ(FilesUnder(root), (std::vector<fs::path>{root / "cwd", root / "home"}));
+  }
+  // A writing command finds the working folder as the desktop program does.
+  EXPECT_EQ(Cli(temp, "init", setup).code, 0);
+  EXPECT_TRUE(fs::exists(root / "home" / "config" / "kalvodrin" / "YARDIM.LOF"));
+  EXPECT_TRUE(fs::exists(root / "home" / "data" / "kalvodrin" / "C" / "VORTELAMINKA" /
+                         "DERSLER.LOF"));
+  EXPECT_EQ(Cli(temp, "check", setup).code, 0);
 }
 
 // Files of random bytes, each with a torn last record: every check reads only within

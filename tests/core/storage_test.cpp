@@ -159,14 +159,14 @@ TEST(Storage, FailedSaveKeepsTheOldFileWhole) {
   school->Lessons.pop_back();
   const std::size_t inMemory = school->Lessons.size();
 
-  // Works for root too: the temporary file's place is taken by a folder.
-  fs::create_directory(temp.path() / "DERSLER.LOF.tmp");
+  // Works for root too: the new file's place beside the old one is taken by a folder.
+  fs::create_directory(temp.path() / "DERSLER.LOF.YENI");
   const Status blocked = SaveLessons(*school);
   EXPECT_FALSE(blocked);
   EXPECT_NE(blocked.message().find("DERSLER.LOF"), std::string::npos) << blocked.message();
   EXPECT_EQ(ReadBytes(FileIn(temp.path(), DataFile::kLessons)), old);
   EXPECT_EQ(school->Lessons.size(), inMemory);
-  fs::remove(temp.path() / "DERSLER.LOF.tmp");
+  fs::remove(temp.path() / "DERSLER.LOF.YENI");
 
   // A working folder that is a file, and one whose parent is missing.
   const fs::path plainFile = temp.path() / "dosya";
@@ -213,7 +213,8 @@ TEST(Storage, RewrittenFileKeepsItsPermissions) {
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                 fs::perms::group_write);
-  EXPECT_FALSE(fs::exists(temp.path() / "OGRETMEN.LOF.tmp"));
+  EXPECT_FALSE(fs::exists(temp.path() / "OGRETMEN.LOF.YENI"));
+  EXPECT_FALSE(fs::exists(temp.path() / "OGRETMEN.LOF.ESKI"));
 }
 
 }  // namespace

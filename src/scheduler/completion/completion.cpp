@@ -42,6 +42,8 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
   outcome.timedOut = search.timedOut();
   outcome.seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  // Preparing, placing and closing guidance hours touch the timetables only.
+  outcome.files = {DataFile::kTeacherGrids, DataFile::kClassGrids, DataFile::kRoomGrids};
   return outcome;
 }
 

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/data_files.h"
 #include "core/school.h"
 #include "scheduler/completion/soft_costs.h"
 #include "scheduler/run_observer.h"
@@ -43,6 +44,8 @@ struct CompletionOutcome {
   bool stopped = false;  // the observer stopped it
   bool timedOut = false;
   double seconds = 0.0;
+  // The data files the search changed, to be saved together; empty when refused.
+  FileSet files;
 };
 
 // Prepares the teachers (as a run does) and completes the school's timetable.

@@ -1,0 +1,215 @@
+#include "core/file_set_save.h"
+
+#include <cstddef>
+
+namespace kalvodrin {
+namespace {
+
+using std::filesystem::path;
+
+path WithSuffix(const path& file, std::string_view suffix) {
+  path result = file;
+  result += std::string(suffix);
+  return result;
+}
+
+path NewOf(const path& file) { return WithSuffix(file, kNewSuffix); }
+path AsideOf(const path& file) { return WithSuffix(file, kAsideSuffix); }
+path ListIn(const path& folder) { return folder / std::string(kSaveListName); }
+path ListBeingWrittenIn(const path& folder) { return WithSuffix(ListIn(folder), ".tmp"); }
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+Bytes ListImage(const std::vector<FileImage>& files) {
+  Bytes bytes;
+  for (const FileImage& f : files) {
+    const std::string name = f.path.filename().string();
+    bytes.insert(bytes.end(), name.begin(), name.end());
+    bytes.push_back('\n');
+  }
+  return bytes;
+}
+
+// The names of the list, one a line. A name that would reach out of the folder is
+// not ours and is skipped.
+std::vector<std::string> ParseList(const Bytes& bytes) {
+  std::vector<std::string> names;
+  std::string name;
+  for (uint8_t b : bytes) {
+    if (b != '\n') {
+      name += static_cast<char>(b);
+      continue;
+    }
+    if (!name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos)
+      names.push_back(name);
+    name.clear();
+  }
+  return names;
+}
+
+// The list is renamed into place only once it is whole: a crash while it is being
+// written must read as "no list", never as a shorter set.
+Status WriteList(const path& folder, const std::vector<FileImage>& files, FileSystem& disk) {
+  const path temp = ListBeingWrittenIn(folder);
+  Status s = disk.WriteDurably(temp, ListImage(files), path());
+  if (s) s = disk.Rename(temp, ListIn(folder));
+  if (!s) static_cast<void>(disk.Remove(temp));
+  return s;
+}
+
+class SetSave {
+ public:
+  SetSave(const std::vector<FileImage>& files, FileSystem& disk)
+      : files_(files), disk_(disk), folder_(files.front().path.parent_path()) {}
+
+  Status Run() {
+    if (Status s = WriteNewFiles(); !s) return s;
+    if (Status s = WriteList(folder_, files_, disk_); !s) {
+      RemoveNewFiles();
+      return s;
+    }
+    disk_.SyncFolder(folder_);  // new files and list are on disk before any rename
+    for (const FileImage& f : files_)
+      if (Status s = PutInPlace(f.path); !s) return s;
+    disk_.SyncFolder(folder_);
+    RemoveAsideAndList();
+    return Status::Ok();
+  }
+
+ private:
+  Status WriteNewFiles() {
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+      const path& target = files_[i].path;
+      if (Status s = disk_.WriteDurably(NewOf(target), files_[i].content, target); !s) {
+        written_ = i + 1;  // a failed write may have left part of the file
+        RemoveNewFiles();
+        return s;
+      }
+    }
+    written_ = files_.size();
+    return Status::Ok();
+  }
+
+  void RemoveNewFiles() {
+    for (std::size_t i = 0; i < written_; ++i)
+      static_cast<void>(disk_.Remove(NewOf(files_[i].path)));
+    disk_.SyncFolder(folder_);
+  }
+
+  Status PutInPlace(const path& target) {
+    const bool old = disk_.Exists(target);
+    if (old)
+      if (Status s = disk_.Rename(target, AsideOf(target)); !s) return Undo(s);
+    if (Status s = disk_.Rename(NewOf(target), target); !s) {
+      if (old && !disk_.Rename(AsideOf(target), target)) return Unfinished(s);
+      return Undo(s);
+    }
+    hadOld_.push_back(old);
+    return Status::Ok();
+  }
+
+  // Every file put in place goes back beside its old one, newest first, so that the
+  // folder passes back through the states it came through. Should a step of that
+  // fail, the list stays and the next start finishes the save instead.
+  Status Undo(const Status& failure) {
+    for (std::size_t i = hadOld_.size(); i-- > 0;) {
+      const path& target = files_[i].path;
+      if (!disk_.Rename(target, NewOf(target))) return Unfinished(failure);
+      if (hadOld_[i] && !disk_.Rename(AsideOf(target), target)) return Unfinished(failure);
+    }
+    disk_.SyncFolder(folder_);
+    if (!disk_.Remove(ListIn(folder_))) return Unfinished(failure);
+    RemoveNewFiles();
+    return failure;
+  }
+
+  static Status Unfinished(const Status& failure) {
+    return Status::Error(failure.message() +
+                         " (yarım kalan kayıt programın bir sonraki açılışında tamamlanır)");
+  }
+
+  // The set is in; what is left of this step is finished at the next start.
+  void RemoveAsideAndList() {
+    bool clean = true;
+    for (std::size_t i = 0; i < files_.size(); ++i)
+      if (hadOld_[i]) clean = disk_.Remove(AsideOf(files_[i].path)).ok() && clean;
+    if (clean) static_cast<void>(disk_.Remove(ListIn(folder_)));
+    disk_.SyncFolder(folder_);
+  }
+
+  const std::vector<FileImage>& files_;
+  FileSystem& disk_;
+  const path folder_;
+  std::size_t written_ = 0;
+  std::vector<bool> hadOld_;  // per file put in place: an old one was moved aside
+};
+
+// The list was written, so every new file is whole: each still beside its old one
+// takes its place, and then what was moved aside goes.
+Status FinishDecidedSave(const path& folder, const std::vector<std::string>& names,
+                         FileSystem& disk) {
+  for (const std::string& name : names) {
+    const path target = folder / name;
+    if (!disk.Exists(NewOf(target))) continue;
+    if (disk.Exists(target))
+      if (Status s = disk.Rename(target, AsideOf(target)); !s) return s;
+    if (Status s = disk.Rename(NewOf(target), target); !s) return s;
+  }
+  disk.SyncFolder(folder);
+  for (const std::string& name : names)
+    if (Status s = disk.Remove(AsideOf(folder / name)); !s) return s;
+  if (Status s = disk.Remove(ListIn(folder)); !s) return s;
+  disk.SyncFolder(folder);
+  return Status::Ok();
+}
+
+// No list: the save never reached its decision, so the old files stand and the new
+// ones written beside them go. An old file found only aside is put back.
+Status UndoUndecidedSave(const path& folder, FileSystem& disk) {
+  bool changed = false;
+  for (const std::string& name : disk.Names(folder)) {
+    const path file = folder / name;
+    if (EndsWith(name, kNewSuffix)) {
+      if (Status s = disk.Remove(file); !s) return s;
+      changed = true;
+    } else if (EndsWith(name, kAsideSuffix)) {
+      const path target = folder / name.substr(0, name.size() - kAsideSuffix.size());
+      if (disk.Exists(target)) continue;
+      if (Status s = disk.Rename(file, target); !s) return s;
+      changed = true;
+    }
+  }
+  if (disk.Exists(ListBeingWrittenIn(folder))) {
+    if (Status s = disk.Remove(ListBeingWrittenIn(folder)); !s) return s;
+    changed = true;
+  }
+  if (changed) disk.SyncFolder(folder);
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status SaveAllOrNothing(const std::vector<FileImage>& files, FileSystem& disk) {
+  if (files.empty()) return Status::Ok();
+  return SetSave(files, disk).Run();
+}
+
+Status FinishHalfDoneSave(const path& folder, FileSystem& disk) {
+  std::optional<Bytes> list;
+  if (Status s = disk.Read(ListIn(folder), list); !s) return s;
+  if (list) return FinishDecidedSave(folder, ParseList(*list), disk);
+  return UndoUndecidedSave(folder, disk);
+}
+
+std::vector<std::string> PendingNewFiles(const path& folder, FileSystem& disk) {
+  std::optional<Bytes> list;
+  if (!disk.Read(ListIn(folder), list) || !list) return {};
+  std::vector<std::string> pending;
+  for (const std::string& name : ParseList(*list))
+    if (disk.Exists(NewOf(folder / name))) pending.push_back(name);
+  return pending;
+}
+
+}  // namespace kalvodrin

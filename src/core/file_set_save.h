@@ -1,0 +1,50 @@
+#pragma once
+// Saving several files of one folder all or nothing: the folder holds either every
+// old file or every new one, whatever fails and even when the program dies half-way.
+//
+// The steps, and what is on disk between them:
+//   1. every new file is written and flushed beside its old one as NAME.YENI;
+//   2. the list of the set's names is written as KAYIT.LST: from here on the set is
+//      decided, and a start-up after a crash finishes it;
+//   3. file by file, the old one is moved aside as NAME.ESKI and NAME.YENI takes
+//      its place;
+//   4. the files moved aside, then the list, are removed.
+// A failure in step 1 or 2 removes what was written; one in step 3 puts the new files
+// back beside the old ones, the old ones back in place, and then removes the list
+// and the new files. The error reported is the operating system's for the step that
+// failed.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/file_io.h"
+#include "core/file_system.h"
+#include "core/status.h"
+
+namespace kalvodrin {
+
+inline constexpr std::string_view kNewSuffix = ".YENI";
+inline constexpr std::string_view kAsideSuffix = ".ESKI";
+inline constexpr std::string_view kSaveListName = "KAYIT.LST";
+
+struct FileImage {
+  std::filesystem::path path;  // every path of one set lies in the same folder
+  Bytes content;
+};
+
+// Puts every file of the set in place, or none of them.
+Status SaveAllOrNothing(const std::vector<FileImage>& files, FileSystem& disk);
+
+// A save that a crash left half done in the folder is finished when its list was
+// written, and undone otherwise. Files of any other name are left alone.
+Status FinishHalfDoneSave(const std::filesystem::path& folder, FileSystem& disk);
+
+// The names of a decided set the folder still holds as NAME.YENI (a save that a crash
+// stopped before all new files were in place); empty when there is none. For readers
+// that must not write: they read those files instead.
+std::vector<std::string> PendingNewFiles(const std::filesystem::path& folder,
+                                         FileSystem& disk);
+
+}  // namespace kalvodrin

@@ -1,0 +1,208 @@
+// Saving several files all or nothing: a save that fails at any one step, or stops
+// there as a crash would, leaves the folder (after the next start) wholly old or
+// wholly new, and nothing else in it.
+
+#include "core/file_set_save.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/storage.h"
+#include "school_files.h"
+
+namespace kalvodrin {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+// The machine's file system, except that the step numbered `failAt` (counting
+// writes, renames and removals from 0) fails; a failed write leaves half its bytes.
+// With `crash`, that step and every later one fail without touching the disk, as when
+// the program dies there.
+class FaultyFileSystem : public LocalFileSystem {
+ public:
+  FaultyFileSystem(int failAt, bool crash) : failAt_(failAt), crash_(crash) {}
+
+  Status WriteDurably(const fs::path& path, const Bytes& content,
+                      const fs::path& modeOf) override {
+    if (!Fails()) return LocalFileSystem::WriteDurably(path, content, modeOf);
+    if (!crash_) WriteBytes(path, Bytes(content.begin(), content.begin() + content.size() / 2));
+    return Status::Error(path.string() + ": No space left on device");
+  }
+  Status Rename(const fs::path& from, const fs::path& to) override {
+    if (Fails()) return Status::Error(to.string() + ": Input/output error");
+    return LocalFileSystem::Rename(from, to);
+  }
+  Status Remove(const fs::path& path) override {
+    if (Fails()) return Status::Error(path.string() + ": Input/output error");
+    return LocalFileSystem::Remove(path);
+  }
+  int steps() const { return step_; }
+
+ private:
+  bool Fails() {
+    const int step = step_++;
+    return crash_ ? step >= failAt_ : step == failAt_;
+  }
+
+  int failAt_;
+  bool crash_;
+  int step_ = 0;
+};
+
+using FolderImage = std::map<std::string, Bytes>;
+
+FolderImage ImageOf(const fs::path& folder) {
+  FolderImage image;
+  for (const auto& entry : fs::directory_iterator(folder))
+    image[entry.path().filename().string()] = ReadBytes(entry.path());
+  return image;
+}
+
+// The names of the files that differ between the two folders; empty when none does.
+std::string Differences(const FolderImage& actual, const FolderImage& expected) {
+  std::string names;
+  for (const auto& [name, bytes] : actual)
+    if (!expected.contains(name) || expected.at(name) != bytes) names += name + " ";
+  for (const auto& [name, bytes] : expected)
+    if (!actual.contains(name)) names += "(missing) " + name + " ";
+  return names;
+}
+
+// A folder with the sample school in it, and the school changed in every file that
+// the test saves, so that each new file differs from its old one. `newImage` is the
+// folder after a save that nothing disturbed, `steps` the steps that save took.
+class SetSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    school = testing::SampleSchool(folder.path());
+    ASSERT_TRUE(SaveFiles(*school, FileSet::All()));
+    fs::remove(folder.path() / "DUDIZIRY.LOF");  // a file the save creates anew
+    oldImage = ImageOf(folder.path());
+    // A start creates the missing file empty.
+    oldStarted = oldImage;
+    oldStarted["DUDIZIRY.LOF"] = {};
+    school->Lessons.pop_back();
+    school->TeacherGrids[0].occupant[5] = 1;
+    school->ClassGrids[0].occupant[5] = 2;
+    school->RoomGrids[0].occupant[5] = 1;
+    FaultyFileSystem undisturbed(-1, false);
+    ASSERT_TRUE(SaveFiles(*school, changed, undisturbed));
+    newImage = ImageOf(folder.path());
+    steps = undisturbed.steps();
+    ASSERT_EQ(newImage.size(), oldImage.size() + 1);
+    ASSERT_NE(newImage, oldImage);
+  }
+
+  void PutOldFolderBack() {
+    for (const auto& entry : fs::directory_iterator(folder.path())) fs::remove(entry);
+    for (const auto& [name, bytes] : oldImage) WriteBytes(folder.path() / name, bytes);
+  }
+
+  // What the next start leaves, and what a reader that must not write sees before it.
+  FolderImage AfterTheNextStart(bool& lookedNew) {
+    auto looking = testing::NewSchool(folder.path());
+    EXPECT_TRUE(LoadSchoolWithoutWriting(*looking));
+    lookedNew = looking->Lessons.size() == school->Lessons.size();
+    auto started = testing::NewSchool(folder.path());
+    EXPECT_TRUE(LoadSchool(*started));
+    return ImageOf(folder.path());
+  }
+
+  // The timetables and the lessons; one file of them was missing before.
+  const FileSet changed{DataFile::kLessons, DataFile::kTeacherGrids,
+                        DataFile::kClassGrids, DataFile::kRoomGrids};
+  TempFolder folder;
+  std::unique_ptr<School> school;
+  FolderImage oldImage;
+  FolderImage oldStarted;
+  FolderImage newImage;
+  int steps = 0;
+};
+
+// Four new files, the list written and renamed, seven renames into place, then three
+// files set aside and the list removed.
+TEST_F(SetSave, FailureAtEveryStepLeavesTheOldFolderAndSaysWhy) {
+  EXPECT_EQ(steps, 4 + 2 + 7 + 4);
+  int failed = 0;
+  for (int failAt = 0; failAt < steps; ++failAt) {
+    SCOPED_TRACE(failAt);
+    PutOldFolderBack();
+    FaultyFileSystem disk(failAt, false);
+    const Status saved = SaveFiles(*school, changed, disk);
+    bool lookedNew = false;
+    if (!saved) {
+      ++failed;
+      EXPECT_TRUE(saved.message().find("No space left") != std::string::npos ||
+                  saved.message().find("Input/output error") != std::string::npos)
+          << saved.message();
+      EXPECT_EQ(Differences(ImageOf(folder.path()), oldImage), "");
+      EXPECT_EQ(Differences(AfterTheNextStart(lookedNew), oldStarted), "");
+      EXPECT_FALSE(lookedNew);
+    } else {
+      // Only clearing up after the set was in failed; the next start finishes that.
+      EXPECT_EQ(Differences(AfterTheNextStart(lookedNew), newImage), "");
+      EXPECT_TRUE(lookedNew);
+    }
+  }
+  EXPECT_EQ(failed, 4 + 2 + 7);
+}
+
+// The program dies at each step in turn; the next start finishes the save when its
+// list of files was written and undoes it otherwise. Readers that must not write see
+// the folder as that start will leave it.
+TEST_F(SetSave, CrashAtEveryStepIsFinishedOrUndoneAtTheNextStart) {
+  int oldFolders = 0;
+  for (int crashAt = 0; crashAt <= steps; ++crashAt) {
+    SCOPED_TRACE(crashAt);
+    PutOldFolderBack();
+    FaultyFileSystem disk(crashAt, true);
+    static_cast<void>(SaveFiles(*school, changed, disk));
+    bool lookedNew = false;
+    const FolderImage after = AfterTheNextStart(lookedNew);
+    if (crashAt <= 4 + 1) {  // up to the list's rename
+      EXPECT_EQ(Differences(after, oldStarted), "");
+      EXPECT_FALSE(lookedNew);
+      ++oldFolders;
+    } else {
+      EXPECT_EQ(Differences(after, newImage), "");
+      EXPECT_TRUE(lookedNew);
+    }
+  }
+  EXPECT_EQ(oldFolders, 6);
+}
+
+// Leftovers that are not a save of ours, and a list naming what lies outside the
+// folder, are not followed.
+TEST(SetSaveRecovery, TouchesOnlyItsOwnFiles) {
+  TempFolder temp;
+  const fs::path folder = temp.path() / "okul";
+  fs::create_directories(folder);
+  WriteBytes(temp.path() / "DIŞARI.YENI", Bytes(3, 1));
+  WriteBytes(folder / "KAYIT.LST", Bytes{'.', '.', '/', 'D', 'I', '\n', '.', '.', '\n'});
+  WriteBytes(folder / "NOTLAR.TXT", Bytes(2, 9));
+  LocalFileSystem disk;
+  EXPECT_TRUE(PendingNewFiles(folder, disk).empty());
+  ASSERT_TRUE(FinishHalfDoneSave(folder, disk));
+  EXPECT_TRUE(fs::exists(temp.path() / "DIŞARI.YENI"));
+  EXPECT_EQ(Differences(ImageOf(folder), {{"NOTLAR.TXT", Bytes(2, 9)}}), "");
+
+  // Without a list: a new file beside is dropped, an old one found only aside is back.
+  WriteBytes(folder / "DERSLER.LOF.YENI", Bytes(48, 1));
+  WriteBytes(folder / "DERSHANE.LOF.ESKI", Bytes(15, 2));
+  WriteBytes(folder / "SINIFLAR.LOF.ESKI", Bytes(16, 3));
+  WriteBytes(folder / "SINIFLAR.LOF", Bytes(16, 4));
+  ASSERT_TRUE(FinishHalfDoneSave(folder, disk));
+  EXPECT_EQ(Differences(ImageOf(folder), {{"NOTLAR.TXT", Bytes(2, 9)},
+                                           {"DERSHANE.LOF", Bytes(15, 2)},
+                                           {"SINIFLAR.LOF", Bytes(16, 4)},
+                                           {"SINIFLAR.LOF.ESKI", Bytes(16, 3)}}),
+            "");
+}
+
+}  // namespace
+}  // namespace kalvodrin
