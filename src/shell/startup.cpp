@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "core/file_io.h"
+#include "core/file_set_save.h"
+#include "core/file_system.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
 
@@ -40,12 +42,7 @@ Status ImportIfDue(School& school, PredecessorImport* import, bool& imported) {
 Status ReadWorkFolderFile(const PlatformDirs& dirs, bool createWhenMissing,
                           std::filesystem::path& file, std::string& stored) {
   file = WorkFolderFileLocation(dirs);
-  std::error_code ec;
-  if (!createWhenMissing && !std::filesystem::exists(file, ec)) {
-    stored = std::string(kDefaultWorkFolder);
-    return Status::Ok();
-  }
-  return LoadWorkFolder(file, stored);
+  return createWhenMissing ? LoadWorkFolder(file, stored) : ReadWorkFolder(file, stored);
 }
 
 Status LoadCollections(School& school) {
@@ -88,6 +85,10 @@ StartupResult RunStartup(School& school, const StartupOptions& options,
                                   : MapStoredPath(result.storedWorkFolder, options.dirs);
   school.WorkFolder = loaded->WorkFolder;
   if (Status s = EnsureFolder(loaded->WorkFolder); !s)
+    return Failed(std::move(result), StartupStep::kWorkFolder, s);
+  // A save that the last run could not end is ended before anything is read.
+  LocalFileSystem disk;
+  if (Status s = FinishHalfDoneSave(loaded->WorkFolder, disk); !s)
     return Failed(std::move(result), StartupStep::kWorkFolder, s);
   if (Status s = LoadAnnexFlags(*loaded); !s)
     return Failed(std::move(result), StartupStep::kAnnexFlags, s);

@@ -117,6 +117,25 @@ TEST_F(StartupTest, MissingGridFilesGiveEveryTeacherAndClassAFreshGrid) {
   EXPECT_TRUE(FileBytes(folder / "DUDIZIRZ.LOF").empty());
 }
 
+// The last run died while saving teachers and classes together: the new teachers file
+// was in place, the classes file still beside its old one. Start-up ends that save
+// before reading, so the school is wholly the new one.
+TEST_F(StartupTest, SaveLeftHalfDoneIsFinishedBeforeReading) {
+  const auto folder = root / "okul";
+  WriteSchool(folder, 2, 1);
+  std::filesystem::rename(folder / "OGRETMEN.LOF", folder / "OGRETMEN.LOF.ESKI");
+  WriteSchool(root / "yeni", 3, 2);
+  std::filesystem::copy_file(root / "yeni" / "OGRETMEN.LOF", folder / "OGRETMEN.LOF");
+  std::filesystem::copy_file(root / "yeni" / "SINIFLAR.LOF", folder / "SINIFLAR.LOF.YENI");
+  std::ofstream(folder / "KAYIT.LST") << "OGRETMEN.LOF\nSINIFLAR.LOF\n";
+  const StartupResult r = RunStartup(school, WithFolder(folder));
+  ASSERT_TRUE(r.status.ok()) << r.status.message();
+  EXPECT_EQ(school.Teachers.size(), 3u);
+  EXPECT_EQ(school.Classes.size(), 2u);
+  for (const char* left : {"OGRETMEN.LOF.ESKI", "SINIFLAR.LOF.YENI", "KAYIT.LST"})
+    EXPECT_FALSE(std::filesystem::exists(folder / left)) << left;
+}
+
 TEST_F(StartupTest, IncompleteGridFileIsNotCompleted) {
   const auto folder = root.path() / "okul";
   WriteSchool(folder, 2, 0);
