@@ -13,8 +13,7 @@ void AddFolderOption(CLI::App& command, std::string& folder) {
                      "Çalışma klasörü (verilmezse YARDIM.LOF'taki klasör)");
 }
 
-Status ResolveFolder(const std::string& given, FolderUse use,
-                     std::filesystem::path& folder) {
+Status ResolveFolder(const std::string& given, FolderUse use, std::filesystem::path& folder) {
   if (!given.empty()) {
     folder = given;
     return Status::Ok();
@@ -22,8 +21,8 @@ Status ResolveFolder(const std::string& given, FolderUse use,
   const PlatformDirs dirs = PlatformDirs::FromEnvironment();
   const std::filesystem::path file = WorkFolderFileLocation(dirs);
   std::string stored;
-  if (Status s = use == FolderUse::kReadOnly ? ReadWorkFolder(file, stored)
-                                             : LoadWorkFolder(file, stored);
+  if (Status s =
+          use == FolderUse::kReadOnly ? ReadWorkFolder(file, stored) : LoadWorkFolder(file, stored);
       !s)
     return s;
   folder = MapStoredPath(stored, dirs);

@@ -22,8 +22,7 @@ enum class FolderUse { kReadOnly, kWriting };
 
 // The folder given with --folder; without it, the working folder named in
 // YARDIM.LOF, as the desktop program finds it (and, for a writing command, creates it).
-Status ResolveFolder(const std::string& given, FolderUse use,
-                     std::filesystem::path& folder);
+Status ResolveFolder(const std::string& given, FolderUse use, std::filesystem::path& folder);
 
 // Loads an existing working folder without writing anything: missing files load
 // empty (or as their defaults); a folder that does not exist is an error.

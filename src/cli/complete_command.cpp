@@ -44,8 +44,7 @@ std::string Report(const CompletionOutcome& o) {
 
 int RunComplete(const std::string& given, const CompletionFlags& flags) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s)
-    return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());

@@ -12,8 +12,7 @@ namespace {
 
 int RunInit(const std::string& given) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s)
-    return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   // Never mix defaults into a school that is already there.
   if (const std::string existing = FirstDataFileIn(folder); !existing.empty())
     return Fail(folder.string() + ": zaten bir çalışma klasörü (" + existing +

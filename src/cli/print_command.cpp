@@ -33,7 +33,8 @@ int RunPrint(const PrintArgs& args) {
     return 2;
   }
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(args.folder, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(args.folder, FolderUse::kReadOnly, folder); !s)
+    return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());

@@ -109,8 +109,7 @@ void PrintWhyJson(const School& school, const WhyNotReport& report) {
 
 int RunReport(const std::string& given, bool json, bool why) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s)
-    return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());

@@ -35,8 +35,7 @@ int RunSchedule(const std::string& given, ScheduleOptions options) {
     options.timeLimit = options.completion.timeLimitSeconds;
   }
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s)
-    return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());

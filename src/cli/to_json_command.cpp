@@ -12,8 +12,7 @@ namespace {
 
 int RunToJson(const std::string& given) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s)
-    return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());

@@ -44,7 +44,6 @@ Status FinishHalfDoneSave(const std::filesystem::path& folder, FileSystem& disk)
 // The names of a decided set the folder still holds as NAME.YENI (a save that a crash
 // stopped before all new files were in place); empty when there is none. For readers
 // that must not write: they read those files instead.
-std::vector<std::string> PendingNewFiles(const std::filesystem::path& folder,
-                                         FileSystem& disk);
+std::vector<std::string> PendingNewFiles(const std::filesystem::path& folder, FileSystem& disk);
 
 }  // namespace kalvodrin

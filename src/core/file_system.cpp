@@ -50,8 +50,7 @@ Status LocalFileSystem::WriteDurably(const std::filesystem::path& path, const By
   return Status::Ok();
 }
 
-Status LocalFileSystem::Rename(const std::filesystem::path& from,
-                               const std::filesystem::path& to) {
+Status LocalFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return ErrnoStatus(to, errno);
   return Status::Ok();
 }
@@ -66,16 +65,14 @@ bool LocalFileSystem::Exists(const std::filesystem::path& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-Status LocalFileSystem::Read(const std::filesystem::path& path,
-                             std::optional<Bytes>& content) {
+Status LocalFileSystem::Read(const std::filesystem::path& path, std::optional<Bytes>& content) {
   return ReadWholeFile(path, content);
 }
 
 std::vector<std::string> LocalFileSystem::Names(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec))
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
     names.push_back(it->path().filename().string());
   return names;
 }

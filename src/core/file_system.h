@@ -22,8 +22,7 @@ class FileSystem {
   virtual Status WriteDurably(const std::filesystem::path& path, const Bytes& content,
                               const std::filesystem::path& modeOf) = 0;
   // Renames over an existing `to`.
-  virtual Status Rename(const std::filesystem::path& from,
-                        const std::filesystem::path& to) = 0;
+  virtual Status Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // A missing file is not an error.
   virtual Status Remove(const std::filesystem::path& path) = 0;
   virtual bool Exists(const std::filesystem::path& path) = 0;

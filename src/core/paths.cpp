@@ -61,8 +61,8 @@ std::filesystem::path MapStoredPath(std::string_view stored, const PlatformDirs&
   // The record holds cp1254 while folder names here are UTF-8: a folder named
   // ÖĞRETMEN must not become a name of stray bytes.
   const std::string text = Cp1254ToUtf8(stored);
-  const bool drive = text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
-                     text[1] == ':';
+  const bool drive =
+      text.size() >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':';
   if (drive) {
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return AppendParts(dirs.dataHome / "kalvodrin" / std::string(1, letter),
@@ -82,8 +82,7 @@ std::filesystem::path WorkFolderFileLocation(const PlatformDirs& dirs) {
   return ResolveInFolder(folder, kWorkFolderFile);
 }
 
-Status ReadWorkFolder(const std::filesystem::path& file, std::string& stored,
-                      bool* missing) {
+Status ReadWorkFolder(const std::filesystem::path& file, std::string& stored, bool* missing) {
   std::optional<Bytes> content;
   if (Status s = ReadWholeFile(file, content); !s) return s;
   if (missing != nullptr) *missing = !content;

@@ -49,8 +49,8 @@ Bytes Image(const std::vector<Rec>& list, bool zeroLink) {
 
 // Reads a record file; a missing one is created empty when the plan says so. `tail`
 // gets the bytes after the last whole record.
-Status ReadRecordFile(const School& school, DataFile file, Bytes& content,
-                      std::size_t* tail, const ReadPlan& plan) {
+Status ReadRecordFile(const School& school, DataFile file, Bytes& content, std::size_t* tail,
+                      const ReadPlan& plan) {
   std::optional<Bytes> read;
   const std::filesystem::path path = ReadPathOf(school, file, plan);
   if (Status s = ReadWholeFile(path, read); !s) return s;
@@ -118,20 +118,21 @@ AnnexFlags NoAnnex() {
   return a;
 }
 
-Status LoadFileNoting(School& school, DataFile file, std::size_t* tail,
-                       const ReadPlan& plan) {
+Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, const ReadPlan& plan) {
   switch (file) {
     case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail, plan);
     case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail, plan);
     case DataFile::kClasses: return LoadList(school, file, school.Classes, tail, plan);
     case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail, plan);
     case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail, plan);
-    case DataFile::kAnnexFlags: return LoadSingle(school, file, school.Annex, NoAnnex(), tail, plan);
+    case DataFile::kAnnexFlags:
+      return LoadSingle(school, file, school.Annex, NoAnnex(), tail, plan);
     case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail, plan);
     case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail, plan);
     case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail, plan);
     case DataFile::kDuties: return LoadList(school, file, school.Duties, tail, plan);
-    case DataFile::kTeacherLessons: return LoadList(school, file, school.TeacherLessons, tail, plan);
+    case DataFile::kTeacherLessons:
+      return LoadList(school, file, school.TeacherLessons, tail, plan);
     case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail, plan);
     case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail, plan);
     case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail, plan);
@@ -192,8 +193,7 @@ Status LoadAll(School& school, TailBytes* tails, const ReadPlan& plan) {
   loaded->WorkFolder = school.WorkFolder;
   TailBytes found{};
   for (std::size_t i = 0; i < kDataFiles.size(); ++i)
-    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i], plan); !s)
-      return s;
+    if (Status s = LoadFileNoting(*loaded, kDataFiles[i].file, &found[i], plan); !s) return s;
   loaded->ReindexAll();
   school = std::move(*loaded);
   if (tails != nullptr) *tails = found;

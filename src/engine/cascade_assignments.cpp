@@ -135,13 +135,11 @@ FileSet DeleteClassLesson(School& school, int classNo, int lesson) {
   // A record naming class or lesson 0 (damaged or imported data) has no lookup by
   // number and can hold no placed hour; it is erased by value all the same, so that
   // the callers deleting "until none is left" always make progress.
-  if (std::none_of(school.ClassLessons.begin(), school.ClassLessons.end(), named))
-    return {};
+  if (std::none_of(school.ClassLessons.begin(), school.ClassLessons.end(), named)) return {};
   if (const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson)) {
     // The list shrinks as each teacher leaves it, so it is read once beforehand.
     const std::vector<uint8_t> teachers(
-        cl->teachers.begin(),
-        cl->teachers.begin() + std::min<int>(cl->teacherCount, kMaxListed));
+        cl->teachers.begin(), cl->teachers.begin() + std::min<int>(cl->teacherCount, kMaxListed));
     for (uint8_t t : teachers) UnassignTeacher(school, t, classNo, lesson);
     RemoveLessonHours(school, classNo, lesson);
     EraseTeacherLessons(school, 0, classNo, lesson);

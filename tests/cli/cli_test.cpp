@@ -118,8 +118,8 @@ TEST(CliCheck, ReadingCommandsWithoutAFolderWriteNothingAnywhere) {
   // A writing command finds the working folder as the desktop program does.
   EXPECT_EQ(Cli(temp, "init", setup).code, 0);
   EXPECT_TRUE(fs::exists(root / "home" / "config" / "kalvodrin" / "YARDIM.LOF"));
-  EXPECT_TRUE(fs::exists(root / "home" / "data" / "kalvodrin" / "C" / "VORTELAMINKA" /
-                         "DERSLER.LOF"));
+  EXPECT_TRUE(
+      fs::exists(root / "home" / "data" / "kalvodrin" / "C" / "VORTELAMINKA" / "DERSLER.LOF"));
   EXPECT_EQ(Cli(temp, "check", setup).code, 0);
 }
 

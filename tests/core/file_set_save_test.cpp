@@ -27,8 +27,7 @@ class FaultyFileSystem : public LocalFileSystem {
  public:
   FaultyFileSystem(int failAt, bool crash) : failAt_(failAt), crash_(crash) {}
 
-  Status WriteDurably(const fs::path& path, const Bytes& content,
-                      const fs::path& modeOf) override {
+  Status WriteDurably(const fs::path& path, const Bytes& content, const fs::path& modeOf) override {
     if (!Fails()) return LocalFileSystem::WriteDurably(path, content, modeOf);
     if (!crash_) WriteBytes(path, Bytes(content.begin(), content.begin() + content.size() / 2));
     return Status::Error(path.string() + ": No space left on device");
@@ -114,8 +113,8 @@ class SetSave : public ::testing::Test {
   }
 
   // The timetables and the lessons; one file of them was missing before.
-  const FileSet changed{DataFile::kLessons, DataFile::kTeacherGrids,
-                        DataFile::kClassGrids, DataFile::kRoomGrids};
+  const FileSet changed{DataFile::kLessons, DataFile::kTeacherGrids, DataFile::kClassGrids,
+                        DataFile::kRoomGrids};
   TempFolder folder;
   std::unique_ptr<School> school;
   FolderImage oldImage;
@@ -198,9 +197,9 @@ TEST(SetSaveRecovery, TouchesOnlyItsOwnFiles) {
   WriteBytes(folder / "SINIFLAR.LOF", Bytes(16, 4));
   ASSERT_TRUE(FinishHalfDoneSave(folder, disk));
   EXPECT_EQ(Differences(ImageOf(folder), {{"NOTLAR.TXT", Bytes(2, 9)},
-                                           {"DERSHANE.LOF", Bytes(15, 2)},
-                                           {"SINIFLAR.LOF", Bytes(16, 4)},
-                                           {"SINIFLAR.LOF.ESKI", Bytes(16, 3)}}),
+                                          {"DERSHANE.LOF", Bytes(15, 2)},
+                                          {"SINIFLAR.LOF", Bytes(16, 4)},
+                                          {"SINIFLAR.LOF.ESKI", Bytes(16, 3)}}),
             "");
 }
 
