@@ -14,7 +14,7 @@ namespace {
 
 int RunBackup(const std::string& given, const std::filesystem::path& to) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
@@ -37,7 +37,7 @@ int RunBackup(const std::string& given, const std::filesystem::path& to) {
 
 int RunRestore(const std::string& given, const std::filesystem::path& from) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   const RestoreResult r = Restore(from, folder);
   if (!r.ok()) return Fail(RestoreProblemText(r));
   std::cout << "Veri dosyaları yedekten geri alındı: " << folder.string() << '\n';

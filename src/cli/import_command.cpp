@@ -15,7 +15,7 @@ namespace {
 
 int RunImport(const std::string& given, const std::filesystem::path& from) {
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   const ImportCheckResult check = CheckImport(from, folder);
   if (check.due != ImportDue::kDue) return Fail(ImportCheckText(check));
   if (Status s = EnsureFolder(folder); !s) return Fail(s.message());

@@ -16,7 +16,7 @@ struct NamedFile {
 };
 using NamedFiles = std::vector<NamedFile>;
 
-// Stand-in until the shared all-or-nothing writer is in core.
+// Writes every file into the folder, or none of them (see core/file_set_save.h).
 Status WriteTogether(const std::filesystem::path& folder, const NamedFiles& files);
 
 }  // namespace kalvodrin

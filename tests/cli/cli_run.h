@@ -32,8 +32,8 @@ inline CliRun Cli(const testing::TempFolder& temp, const std::string& args,
                   const std::string& setup = "") {
   const std::filesystem::path out = temp.path() / "stdout.txt";
   const std::filesystem::path err = temp.path() / "stderr.txt";
-  const std::string command = setup + std::string("'") + KALVODRIN_CLI + "' " + args +
-                              " >'" + out.string() + "' 2>'" + err.string() + "'";
+  const std::string command = setup + std::string("'") + KALVODRIN_CLI + "' " + args + " >'" +
+                              out.string() + "' 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
   CliRun run;
   run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -121,12 +121,12 @@ TEST_F(StartupTest, MissingGridFilesGiveEveryTeacherAndClassAFreshGrid) {
 // was in place, the classes file still beside its old one. Start-up ends that save
 // before reading, so the school is wholly the new one.
 TEST_F(StartupTest, SaveLeftHalfDoneIsFinishedBeforeReading) {
-  const auto folder = root / "okul";
+  const auto folder = root.path() / "okul";
   WriteSchool(folder, 2, 1);
   std::filesystem::rename(folder / "OGRETMEN.LOF", folder / "OGRETMEN.LOF.ESKI");
-  WriteSchool(root / "yeni", 3, 2);
-  std::filesystem::copy_file(root / "yeni" / "OGRETMEN.LOF", folder / "OGRETMEN.LOF");
-  std::filesystem::copy_file(root / "yeni" / "SINIFLAR.LOF", folder / "SINIFLAR.LOF.YENI");
+  WriteSchool(root.path() / "yeni", 3, 2);
+  std::filesystem::copy_file(root.path() / "yeni" / "OGRETMEN.LOF", folder / "OGRETMEN.LOF");
+  std::filesystem::copy_file(root.path() / "yeni" / "SINIFLAR.LOF", folder / "SINIFLAR.LOF.YENI");
   std::ofstream(folder / "KAYIT.LST") << "OGRETMEN.LOF\nSINIFLAR.LOF\n";
   const StartupResult r = RunStartup(school, WithFolder(folder));
   ASSERT_TRUE(r.status.ok()) << r.status.message();
