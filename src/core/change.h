@@ -17,6 +17,7 @@ enum class Outcome {
   kNotFound,        // no record carries the number
   kHourOutOfRange,  // a lesson hour above 16
   kFirstAfterLast,  // a day's first lesson hour lies after its last one
+  kHalfEmptyDay,    // a day has a first or a last lesson hour, not both (0/5, 3/0)
   kNoAnnexFlag,     // class numbers above 250 have no annex flag
   kOverCapacity,    // the class's week has no room for the lesson (number = capacity)
   kOpenGroup,       // a common group with fewer than 2 members is still open (number)

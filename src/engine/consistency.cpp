@@ -5,6 +5,7 @@
 
 #include "engine/cell_writes.h"
 #include "engine/consistency_report.h"
+#include "engine/counts.h"
 #include "engine/participants.h"
 
 namespace kalvodrin {
@@ -107,7 +108,7 @@ void CheckClassGrid(const School& school, const TClassGridRec& g, Report& report
     CheckParticipants(school, g, cell, *b, who, report);
   }
   for (std::size_t d = 0; d < kDays; ++d) {
-    const uint8_t expected = cells::Byte(g.lastHour[d] - g.firstHour[d] + 1 - placed[d]);
+    const uint8_t expected = cells::Byte(DayWindowLength(g, d) - placed[d]);
     if (g.freeHours[d] != expected)
       report.Add(who + ", " + std::string(DayName(static_cast<int>(d) + 1)) +
                  ": boş saat sayacı " + Num(g.freeHours[d]) + ", olması gereken " +
@@ -185,6 +186,7 @@ std::vector<std::string> CheckConsistency(const School& school) {
     CheckTeacherGrid(school, g, report);
   for (const TRoomGridRec& g : school.RoomGrids) CheckRoomGrid(school, g, report);
   CheckAssignments(school, report);
+  CheckHourTotals(school, report);
   return report.Take();
 }
 

@@ -13,7 +13,8 @@ namespace kalvodrin {
 // timetables that disagree about a placed cell (occupant, block length, block start,
 // members of a common lesson), placed-hour and free-hour counters that disagree with
 // the planes, blocks that are not one run on one day, cells holding a lesson their
-// participants do not take, and numbers in the assignment lists that name nothing.
+// participants do not take, numbers in the assignment lists that name nothing, and
+// weekly-hour totals that differ from their recount.
 // Empty when everything agrees. Reads only within bounds, whatever the bytes.
 std::vector<std::string> CheckConsistency(const School& school);
 

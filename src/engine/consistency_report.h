@@ -37,4 +37,9 @@ inline std::string CellText(int cell) {
 // duties and lessons.
 void CheckAssignments(const School& school, Report& report);
 
+// The counted weekly-hour totals of classes, classrooms and teachers against their
+// recount from the lessons given: a stale total misleads the timetable windows and
+// the class check.
+void CheckHourTotals(const School& school, Report& report);
+
 }  // namespace kalvodrin

@@ -50,38 +50,44 @@ void SubtractCommonGroup(const School& school, const TCommonGroupRec& group,
 
 }  // namespace
 
-void CountClassHours(School& school, int classNo) {
-  TClassGridRec* g = school.ClassGridByNo(classNo);
-  if (g == nullptr) return;
+int RecountClassWeeklyHours(const School& school, int classNo) {
   int sum = 0;
   for (const TTeacherLessonRec& tl : school.TeacherLessons)
     if (tl.classNo == classNo) sum += WeeklyHoursOf(school, tl.lesson);
-  g->weeklyHours = ClampByte(sum);
+  return sum;
+}
+
+void CountClassHours(School& school, int classNo) {
+  TClassGridRec* g = school.ClassGridByNo(classNo);
+  if (g == nullptr) return;
+  g->weeklyHours = ClampByte(RecountClassWeeklyHours(school, classNo));
+}
+
+int RecountRoomWeeklyHours(const School& school, int room) {
+  int sum = 0;
+  for (const TClassLessonRec& cl : school.ClassLessons) {
+    const int n = std::min<int>(cl.roomCount, kMaxListed);
+    if (std::find(cl.rooms.begin(), cl.rooms.begin() + n, room) != cl.rooms.begin() + n)
+      sum += WeeklyHoursOf(school, cl.lesson);
+  }
+  return sum;
 }
 
 bool CountRoomHours(School& school) {
   bool any = false;
   for (TRoomGridRec& g : school.RoomGrids) {
-    int sum = 0;
-    for (const TClassLessonRec& cl : school.ClassLessons) {
-      const int n = std::min<int>(cl.roomCount, kMaxListed);
-      if (std::find(cl.rooms.begin(), cl.rooms.begin() + n, g.room) !=
-          cl.rooms.begin() + n)
-        sum += WeeklyHoursOf(school, cl.lesson);
-    }
+    const int sum = RecountRoomWeeklyHours(school, g.room);
     g.weeklyHours = ClampByte(sum);
     any = any || sum > 0;
   }
   return any;
 }
 
-bool CountTeacherHours(School& school, int teacher) {
-  TTeacherGridRec* tg = school.TeacherGridByNo(teacher);
-  if (tg == nullptr) return false;
+TeacherHourCounts RecountTeacherHours(const School& school, int teacher) {
   std::bitset<kCells> marks;
   std::bitset<256> groupsMet;
   ShiftHours hours;
-  bool shared = false;
+  TeacherHourCounts counts;
   for (const TTeacherLessonRec& tl : school.TeacherLessons) {
     if (tl.teacher != teacher) continue;
     const TClassGridRec* cg = school.ClassGridByNo(tl.classNo);
@@ -89,17 +95,28 @@ bool CountTeacherHours(School& school, int teacher) {
     hours.Add(cg, WeeklyHoursOf(school, tl.lesson));
     const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);
     if (cl == nullptr) continue;
-    shared = shared || cl->commonGroup != 0 || cl->teacherCount > 0;
+    counts.shared = counts.shared || cl->commonGroup != 0 || cl->teacherCount > 0;
     if (cl->commonGroup == 0 || groupsMet.test(cl->commonGroup)) continue;
     groupsMet.set(cl->commonGroup);
     if (const TCommonGroupRec* group = school.CommonGroupByNo(cl->commonGroup))
       SubtractCommonGroup(school, *group, hours);
   }
-  tg->windowCells = ClampByte(static_cast<int>(marks.count()));
-  tg->morningHours = ClampByte(hours.morning);
-  tg->afternoonHours = ClampByte(hours.afternoon);
-  tg->weeklyHours = ClampByte(tg->morningHours + tg->afternoonHours);
-  return shared;
+  counts.windowCells = ClampByte(static_cast<int>(marks.count()));
+  counts.morningHours = ClampByte(hours.morning);
+  counts.afternoonHours = ClampByte(hours.afternoon);
+  counts.weeklyHours = ClampByte(counts.morningHours + counts.afternoonHours);
+  return counts;
+}
+
+bool CountTeacherHours(School& school, int teacher) {
+  TTeacherGridRec* tg = school.TeacherGridByNo(teacher);
+  if (tg == nullptr) return false;
+  const TeacherHourCounts counts = RecountTeacherHours(school, teacher);
+  tg->windowCells = counts.windowCells;
+  tg->morningHours = counts.morningHours;
+  tg->afternoonHours = counts.afternoonHours;
+  tg->weeklyHours = counts.weeklyHours;
+  return counts.shared;
 }
 
 bool CountAllHours(School& school) {
@@ -109,6 +126,31 @@ bool CountAllHours(School& school) {
   for (const TTeacherGridRec& g : school.TeacherGrids)
     shared = CountTeacherHours(school, g.teacher) || shared;
   return shared;
+}
+
+FileSet RecountTotalsOfLesson(School& school, int lesson) {
+  FileSet files;
+  std::bitset<256> classes;
+  std::bitset<256> teachers;
+  for (const TTeacherLessonRec& tl : school.TeacherLessons) {
+    if (tl.lesson != lesson) continue;
+    classes.set(tl.classNo);
+    teachers.set(tl.teacher);
+  }
+  bool roomed = false;
+  for (const TClassLessonRec& cl : school.ClassLessons)
+    roomed = roomed || (cl.lesson == lesson && cl.roomCount > 0);
+  for (std::size_t n = 1; n < 256; ++n) {
+    if (classes.test(n)) CountClassHours(school, static_cast<int>(n));
+    if (teachers.test(n)) CountTeacherHours(school, static_cast<int>(n));
+  }
+  if (classes.any()) files.add(DataFile::kClassGrids);
+  if (teachers.any()) files.add(DataFile::kTeacherGrids);
+  if (roomed) {
+    CountRoomHours(school);
+    files.add(DataFile::kRoomGrids);
+  }
+  return files;
 }
 
 int PlacedHours(const School& school, int classNo, int lesson) {
@@ -157,8 +199,15 @@ void RecountClassFreeHours(School& school, int classNo) {
     int placed = 0;
     for (std::size_t h = 0; h < kHoursPerDay; ++h)
       if (g->occupant[d * kHoursPerDay + h] != 0) ++placed;
-    g->freeHours[d] = Byte(g->lastHour[d] - g->firstHour[d] + 1 - placed);
+    g->freeHours[d] = Byte(DayWindowLength(*g, d) - placed);
   }
+}
+
+int DayWindowLength(const TClassGridRec& g, std::size_t dayIndex) {
+  const int first = g.firstHour[dayIndex];
+  const int last = g.lastHour[dayIndex];
+  if (first == 0 || last == 0) return 0;
+  return last - first + 1;
 }
 
 void RecountTeacherPlaced(School& school, int teacher) {

@@ -2,6 +2,7 @@
 // The hour counts of classes, classrooms and teachers that the timetable windows and
 // the scheduler show and steer by.
 
+#include "core/data_files.h"
 #include "core/school.h"
 
 namespace kalvodrin {
@@ -24,6 +25,28 @@ bool CountTeacherHours(School& school, int teacher);
 
 // Every class, every classroom, every teacher. Returns the teachers' indicator.
 bool CountAllHours(School& school);
+
+// The weekly-hour totals the counts above store, recounted without storing them, so
+// that a check can compare them with the stored ones.
+int RecountClassWeeklyHours(const School& school, int classNo);
+int RecountRoomWeeklyHours(const School& school, int room);
+struct TeacherHourCounts {
+  uint8_t windowCells = 0;
+  uint8_t morningHours = 0;
+  uint8_t afternoonHours = 0;
+  uint8_t weeklyHours = 0;
+  bool shared = false;  // the indicator CountTeacherHours returns
+};
+TeacherHourCounts RecountTeacherHours(const School& school, int teacher);
+
+// After a lesson's weekly hours changed: the totals of every class, classroom and
+// teacher that takes the lesson are counted again. Returns the timetable files
+// whose records changed.
+FileSet RecountTotalsOfLesson(School& school, int lesson);
+
+// The length of a class's hour window on a day: a day without lessons (first or last
+// hour 0) has none.
+int DayWindowLength(const TClassGridRec& g, std::size_t dayIndex);
 
 // Cells of the class's timetable that hold the lesson.
 int PlacedHours(const School& school, int classNo, int lesson);

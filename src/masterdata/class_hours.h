@@ -32,9 +32,9 @@ ClassHourTexts ClassHourTextsOf(const ClassHours& hours);
 // one or two digits (nothing is stored then).
 std::optional<ClassHours> ClassHoursFromTexts(const ClassHourTexts& texts);
 
-// kDone when every hour lies within 0..16 and no day's first hour lies after its last
-// one (a day without lessons is 0 to 0, not 3 to 0, whose window length would be
-// negative); else the outcome and the day of the first problem.
+// kDone when every hour lies within 0..16, no day's first hour lies after its last
+// one and a day without lessons is 0 to 0 (not 0 to 5 or 3 to 0, which the user
+// meant otherwise); else the outcome and the day of the first problem.
 Change CheckClassHours(const ClassHours& hours);
 
 // Stores the hours in the class's timetable record and brings the counts that rest on

@@ -38,6 +38,9 @@ std::string NoticeText(Outcome outcome, EntityKind kind, int day) {
       return DayPrefix(day) + "Ders saati 16'dan büyük olamaz.";
     case Outcome::kFirstAfterLast:
       return DayPrefix(day) + "İlk ders saati son ders saatinden sonra olamaz.";
+    case Outcome::kHalfEmptyDay:
+      return DayPrefix(day) +
+             "Dersi olmayan günün ilk ve son ders saati 0 yazılır; yalnız biri 0 olamaz.";
     case Outcome::kNoAnnexFlag:
       return "Numarası 250'den büyük bir sınıf EKBİNA olarak işaretlenemez.";
     default: return "";  // the refusals of other areas' commands

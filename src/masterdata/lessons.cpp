@@ -1,9 +1,14 @@
 #include "masterdata/lessons.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/field_text.h"
 #include "core/ordering.h"
 #include "core/pattern.h"
 #include "core/record_creation.h"
+#include "core/turkish_text.h"
+#include "engine/counts.h"
 #include "masterdata/entry_text.h"
 
 namespace kalvodrin {
@@ -39,6 +44,47 @@ bool LessonFieldsValid(const LessonFields& fields) {
 bool LessonEditFieldsValid(const LessonEditFields& fields) {
   return LessonFieldsValid(fields.main) && OptionalHourValid(fields.notAtHour) &&
          OptionalHourValid(fields.notAfterHour);
+}
+
+std::string LessonFieldsProblem(const LessonFields& fields) {
+  const struct {
+    const std::string& text;
+    const char* label;
+  } required[] = {{fields.name, "DERSİN ADI"},
+                  {fields.shortName, "KISA ADI"},
+                  {fields.weeklyHours, "HAFTALIK DERS SAATİ"},
+                  {fields.pattern, "YERLEŞTİRME BİÇİMİ"}};
+  for (const auto& r : required)
+    if (r.text.empty()) return std::string(r.label) + " girilmedi";
+  if (LessonFieldsValid(fields)) return "";
+  const std::string& text = fields.pattern;
+  std::vector<int> blocks;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t plus = std::min(text.find('+', start), text.size());
+    if (plus == start) return text + ": her + işaretinin iki yanında bir sayı olur";
+    const std::optional<int> block = DigitsValue(text.substr(start, plus - start), 2);
+    if (!block) return text + ": yerleştirme biçimi geçersiz";
+    blocks.push_back(*block);
+    start = plus + 1;
+  }
+  if (blocks.size() > 5) return text + ": en çok 5 blok yazılır";
+  for (std::size_t i = 1; i < blocks.size(); ++i)
+    if (blocks[i] > blocks[i - 1]) return text + ": bloklar büyükten küçüğe yazılır";
+  int sum = 0;
+  for (int b : blocks) sum += b;
+  const std::optional<int> hours = DigitsValue(fields.weeklyHours, 2);
+  if (hours && sum != *hours)
+    return text + " = " + std::to_string(sum) + ", haftalık ders saati " +
+           std::to_string(*hours);
+  return text + ": yerleştirme biçimi geçersiz";
+}
+
+std::string LessonEditProblem(const School& school, const LessonEditFields& fields) {
+  std::string problem = LessonFieldsProblem(fields.main);
+  if (problem.empty() && !fields.group.empty() && FindLessonGroup(school, fields.group) == 0)
+    problem = "GRUBU: " + Cp1254ToUtf8(fields.group) + " adında ders grubu yok";
+  return problem;
 }
 
 LessonEditFields LessonEditFieldsOf(const School& school, int number) {
@@ -87,7 +133,10 @@ Change SaveLessonEdit(School& school, int number, const LessonEditFields& fields
     cl.blockCount = l->blockCount;
     cl.divisible = l->divisible;
   }
-  return {Outcome::kDone, {DataFile::kLessons, DataFile::kClassLessons}, number};
+  // The totals a run steers by are sums of weekly hours: they follow the new hours.
+  Change change{Outcome::kDone, {DataFile::kLessons, DataFile::kClassLessons}, number};
+  change.files.add(RecountTotalsOfLesson(school, number));
+  return change;
 }
 
 Change SaveNewLessonGroup(School& school, std::string_view name) {

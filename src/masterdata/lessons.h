@@ -33,6 +33,14 @@ struct LessonEditFields {
 bool LessonFieldsValid(const LessonFields& fields);
 bool LessonEditFieldsValid(const LessonEditFields& fields);
 
+// Why the fields fail that rule, in UTF-8 words the user acts on: the first empty
+// field ("KISA ADI girilmedi"), or what is wrong with the pattern ("2+3: bloklar
+// büyükten küçüğe yazılır", "2+1 = 3, haftalık ders saati 4"). Empty when valid.
+std::string LessonFieldsProblem(const LessonFields& fields);
+// The edit window's rule besides: a group text that names no group is not taken
+// for "no group" (the empty text is).
+std::string LessonEditProblem(const School& school, const LessonEditFields& fields);
+
 // What the edit window shows for the lesson (cp1254): the pattern as 2+1, the
 // group's name, "E"/"H", empty hour boxes for 0. All empty for an unknown number.
 LessonEditFields LessonEditFieldsOf(const School& school, int number);

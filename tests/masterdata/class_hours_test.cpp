@@ -57,13 +57,24 @@ TEST_F(WeeklyHours, HoursAbove16OrAFirstHourAfterTheLastAreRefused) {
   EXPECT_EQ(Hours(1), before);
   h = before;
   h.last[4] = 0;  // a day without lessons has no first hour either
-  EXPECT_EQ(SetClassHours(school, 1, h).outcome, Outcome::kFirstAfterLast);
+  c = SetClassHours(school, 1, h);
+  EXPECT_EQ(c.outcome, Outcome::kHalfEmptyDay);
+  EXPECT_EQ(c.day, 5);
+  h = before;
+  h.first[1] = 0;  // nor a last one
+  c = SetClassHours(school, 1, h);
+  EXPECT_EQ(c.outcome, Outcome::kHalfEmptyDay);
+  EXPECT_EQ(c.day, 2);
+  EXPECT_EQ(Hours(1), before);
   h = before;
   h.first[3] = 6;  // a one-hour day is fine, so is 16 and a day without lessons
   h.last[1] = 16;
   h.first[0] = 0;
   h.last[0] = 0;
   EXPECT_TRUE(SetClassHours(school, 1, h).done());
+  // A day without lessons has no free hour; a one-hour day has one.
+  EXPECT_EQ(school.ClassGridByNo(1)->freeHours[0], 0);
+  EXPECT_EQ(school.ClassGridByNo(1)->freeHours[3], 1);
   EXPECT_EQ(SetClassHours(school, 9, h).outcome, Outcome::kNotFound);
 }
 

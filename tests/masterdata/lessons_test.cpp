@@ -178,3 +178,42 @@ TEST(LessonGroups, NewGroupsKeepCreationOrderAndNamesAreCutTo20) {
 
 }  // namespace
 }  // namespace kalvodrin
+
+namespace kalvodrin {
+namespace {
+
+// The reason beside a grey save button names what to fix, and agrees with the rule.
+TEST(LessonFieldsProblem, NamesTheMissingFieldOrWhatIsWrongWithThePattern) {
+  const auto problem = [](const char* hours, const char* pattern) {
+    return LessonFieldsProblem({"FİZİK", "FİZ", hours, pattern});
+  };
+  EXPECT_EQ(LessonFieldsProblem({"", "", "", ""}), "DERSİN ADI girilmedi");
+  EXPECT_EQ(LessonFieldsProblem({"FİZİK", "", "3", "2+1"}), "KISA ADI girilmedi");
+  EXPECT_EQ(problem("", "2+1"), "HAFTALIK DERS SAATİ girilmedi");
+  EXPECT_EQ(problem("3", ""), "YERLEŞTİRME BİÇİMİ girilmedi");
+  EXPECT_EQ(problem("5", "2+3"), "2+3: bloklar büyükten küçüğe yazılır");
+  EXPECT_EQ(problem("4", "2+1"), "2+1 = 3, haftalık ders saati 4");
+  EXPECT_EQ(problem("2", "2+1"), "2+1 = 3, haftalık ders saati 2");
+  EXPECT_EQ(problem("3", "2+1+"), "2+1+: her + işaretinin iki yanında bir sayı olur");
+  EXPECT_EQ(problem("3", "+3"), "+3: her + işaretinin iki yanında bir sayı olur");
+  EXPECT_EQ(problem("6", "1+1+1+1+1+1"), "1+1+1+1+1+1: en çok 5 blok yazılır");
+  for (const char* ok : {"3", "2+1", "1+1+1"}) {
+    EXPECT_EQ(problem("3", ok), "") << ok;
+    EXPECT_TRUE(LessonFieldsValid({"FİZİK", "FİZ", "3", ok})) << ok;
+  }
+  EXPECT_EQ(problem("5", "2+2+1"), "");
+}
+
+TEST(LessonEditProblem, AGroupTextThatNamesNoGroupIsNotTakenForNoGroup) {
+  School school;
+  ASSERT_TRUE(SaveNewLessonGroup(school, "SAYISAL").done());
+  LessonEditFields f{{"FİZİK", "FİZ", "3", "2+1"}, "SAYISAL", "H", "", ""};
+  EXPECT_EQ(LessonEditProblem(school, f), "");
+  f.group = "";
+  EXPECT_EQ(LessonEditProblem(school, f), "");
+  f.group = "SAYI";
+  EXPECT_EQ(LessonEditProblem(school, f), "GRUBU: SAYI adında ders grubu yok");
+}
+
+}  // namespace
+}  // namespace kalvodrin

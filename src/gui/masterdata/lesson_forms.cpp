@@ -107,13 +107,15 @@ TDersEditForm::TDersEditForm(AppContext context, QWidget* parent)
   edit4_->setObjectName("Edit4");
   MakePatternField(edit4_);
   fields()->addRow(U8("YERLEŞTİRME BİÇİMİ"), edit4_);
-  for (QLineEdit* f : {edit3_, edit4_, edit5_, edit6_, edit7_}) WatchField(f);
+  for (QLineEdit* f : {edit3_, edit4_, edit5_, edit6_, edit7_, groupCombo_->lineEdit()})
+    WatchField(f);
   SetEnterOrder({edit1_, edit2_, groupCombo_, edit3_, edit5_, edit6_, edit7_, edit4_});
 }
 
 void TDersEditForm::ShowRecord(int number) {
   const School& school = context().school;
   groupCombo_->clear();
+  groupCombo_->addItem(QString());  // no group
   for (const TLessonGroupRec& g : school.LessonGroups) groupCombo_->addItem(FromCp1254(g.name.view()));
   const LessonEditFields f = LessonEditFieldsOf(school, number);
   edit1_->setText(FromCp1254(f.main.name));
@@ -138,7 +140,14 @@ LessonEditFields TDersEditForm::Fields() const {
   return f;
 }
 
-bool TDersEditForm::Valid() const { return LessonEditFieldsValid(Fields()); }
+bool TDersEditForm::Valid() const {
+  const LessonEditFields f = Fields();
+  return LessonEditFieldsValid(f) && LessonEditProblem(context().school, f).empty();
+}
+
+QString TDersEditForm::SaveBlockedReason() const {
+  return U8(LessonEditProblem(context().school, Fields()));
+}
 
 Change TDersEditForm::Store(int number) {
   return SaveLessonEdit(context().school, number, Fields());
@@ -207,6 +216,7 @@ LessonFields TDerslerForm::Fields() const {
 }
 
 bool TDerslerForm::EntryValid() const { return LessonFieldsValid(Fields()); }
+QString TDerslerForm::SaveBlockedReason() const { return U8(LessonFieldsProblem(Fields())); }
 Change TDerslerForm::SaveNew() { return SaveNewLesson(context().school, Fields()); }
 
 }  // namespace kalvodrin

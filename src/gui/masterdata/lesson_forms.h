@@ -22,6 +22,7 @@ class TDersEditForm : public EditWindow {
  protected:
   void ShowRecord(int number) override;
   bool Valid() const override;
+  QString SaveBlockedReason() const override;
   Change Store(int number) override;
 
  private:
@@ -48,6 +49,7 @@ class TDerslerForm : public ListWindow {
 
  protected:
   bool EntryValid() const override;
+  QString SaveBlockedReason() const override;
   Change SaveNew() override;
 
  private:

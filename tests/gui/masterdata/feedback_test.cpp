@@ -70,6 +70,31 @@ TEST_F(Feedback, TheFocusComesBackAfterADialogCloses) {
   EXPECT_EQ(QApplication::focusWidget(), grid);
 }
 
+// A second class of the same name and section is saved only after a confirmation;
+// cancelling keeps the typed text for correcting it. The edit window asks the same.
+TEST_F(Feedback, ASecondRecordOfTheSameNameAsksFirst) {
+  TSinifForm form(context());
+  Activate(&form);
+  for (int i = 0; i < 2; ++i) {
+    Type(&form, "Edit1", "9");
+    Type(&form, "Edit2", "a");
+    if (i == 1) AnswerNextConfirmation(false);
+    Key(&form, Qt::Key_F2);
+  }
+  EXPECT_EQ(lastMessage, U8("9 A sınıfı zaten var. Yine de kaydedilsin mi?"));
+  EXPECT_EQ(OnDisk().Classes.size(), 1u);
+  EXPECT_EQ(Child(&form, "Edit2")->text(), "A");
+  AnswerNextConfirmation(true);
+  Key(&form, Qt::Key_F2);
+  EXPECT_EQ(OnDisk().Classes.size(), 2u);
+  // Saving 9 A unchanged in its edit window asks nothing: the record is itself.
+  lastMessage.clear();
+  GridOf(&form)->SelectRow(0);
+  OnNextModal([](QDialog* d) { QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton); });
+  QTest::keyClick(GridOf(&form), Qt::Key_Return);
+  EXPECT_TRUE(lastMessage.isEmpty());
+}
+
 // Every box stops at the width its record field stores, so nothing typed is cut
 // without a word.
 TEST_F(Feedback, EveryBoxTakesWhatItsFieldStores) {

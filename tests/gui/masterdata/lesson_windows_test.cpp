@@ -149,8 +149,19 @@ TEST_F(LessonWindows, GroupsByKeyboardAndBackInThePool) {
   GridOf(&pool)->setFocus();
   OnNextModal([](QDialog* edit) {
     auto* combo = Child<QComboBox>(edit, "GroupCombo");
-    EXPECT_EQ(combo->count(), 2);
-    combo->setCurrentIndex(0);
+    // An empty entry for "no group" first, then the groups.
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(0), QString());
+    // A text that names no group holds the save back and says so.
+    combo->setFocus();
+    combo->lineEdit()->clear();
+    TypeText(combo->lineEdit(), U8("fen"));
+    EXPECT_FALSE(Child<QPushButton>(edit, "KaydetBtn")->isEnabled());
+    EXPECT_EQ(Child<QLabel>(edit, "ReasonLabel")->text(),
+              U8("GRUBU: FEN adında ders grubu yok"));
+    combo->setCurrentIndex(1);
+    EXPECT_TRUE(Child<QPushButton>(edit, "KaydetBtn")->isEnabled());
+    Child(edit, "Edit1")->setFocus();
     // Enter walks the boxes top to bottom, the one in a sentence too, and saves on
     // the last one.
     QStringList walked;
