@@ -74,6 +74,7 @@ StartupResult RunStartup(School& school, const StartupOptions& options,
   school.Settings = DefaultSettings();
   school.Annex = AnnexFlags{};
   const bool overridden = options.folderOverride.has_value();
+  result.folderOverridden = overridden;
   if (Status s = ReadWorkFolderFile(options.dirs, !overridden, result.workFolderFile,
                                     result.storedWorkFolder);
       !s)

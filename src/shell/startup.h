@@ -57,6 +57,7 @@ struct StartupResult {
   StartupStep reached = StartupStep::kWorkFolderFile;  // kDone on success
   std::filesystem::path workFolderFile;                // where YARDIM.LOF is
   std::string storedWorkFolder;                        // its text, cp1254
+  bool folderOverridden = false;  // the folder in use was named at start, not stored
   bool imported = false;
   std::vector<std::string> importReport;  // what the import left out, when it ran
   bool teacherGridsCreated = false;

@@ -11,6 +11,9 @@
 namespace kalvodrin {
 
 inline constexpr std::string_view kPathSavedNotice = "Yol Kaydedildi.";
+// Said with it: the school in memory stays that of the old folder until a restart.
+inline constexpr std::string_view kPathNextStartNotice =
+    "Yeni çalışma dizini program yeniden açıldığında kullanılacak.";
 inline constexpr std::size_t kWorkFolderTextWidth = 80;
 
 // A double click swaps the two folders the program has always offered, the main

@@ -91,8 +91,13 @@ TEST_F(ProgramTest, StartOnAnEmptyFolderCreatesTheFilesAndShowsTheMainWindow) {
     EXPECT_TRUE(std::filesystem::exists(root / "okul" / file)) << file;
   QStringList menus;
   for (QAction* top : form.menuBar()->actions()) menus << top->text();
-  EXPECT_EQ(menus, QStringList({U8("BİLGİ GİRİŞİ"), U8("DERS ATAMALARI"), U8("PROGRAMLAR"),
-                                U8("YEDEKLEME"), U8("ÇIKIŞ")}));
+  // Each with an Alt key of its own, the first letter of a word where it can be.
+  EXPECT_EQ(menus, QStringList({U8("&BİLGİ GİRİŞİ"), U8("&DERS ATAMALARI"), U8("&PROGRAMLAR"),
+                                U8("&YEDEKLEME"), U8("&ÇIKIŞ")}));
+  QStringList items;
+  for (QAction* a : form.menuBar()->actions().first()->menu()->actions()) items << a->text();
+  EXPECT_EQ(items, QStringList({U8("&DERS HAVUZU"), U8("&ÖĞRETMEN GİRİŞİ"),
+                                U8("&SINIF-DERSHANE GİRİŞİ"), U8("DERS SAATLERİ &GİRİŞİ")}));
   // Every item is there; those whose window is not part of the program yet are disabled.
   for (const MainMenuEntry& e : kMainMenu)
     EXPECT_EQ(form.ActionOf(e.item)->isEnabled(),
@@ -220,7 +225,8 @@ TEST_F(ProgramTest, PathWindowTogglesSavesAndTakesEffectAtTheNextStart) {
     Click(&app.mainForm(), "CalismaDiziniBtn");
     EXPECT_EQ(shownAtOpen, U8("C:\\VORTELAMINKA\\"));
     EXPECT_EQ(afterTwoClicks, U8("C:\\Kalvodrin\\"));
-    EXPECT_EQ(saved, U8("Yol Kaydedildi."));
+    EXPECT_EQ(saved, U8("Yol Kaydedildi.\nYeni çalışma dizini program yeniden açıldığında "
+                        "kullanılacak."));
     EXPECT_FALSE(app.pathForm().isVisible());
     EXPECT_EQ(app.school().WorkFolder, before);  // the old folder until the next start
   }
@@ -231,6 +237,31 @@ TEST_F(ProgramTest, PathWindowTogglesSavesAndTakesEffectAtTheNextStart) {
   ASSERT_TRUE(next.Start());
   EXPECT_EQ(next.school().WorkFolder, root / "data" / "kalvodrin" / "C" / "ekbina");
   EXPECT_NE(next.school().WorkFolder, before);
+}
+
+// Started on a folder named at start, the window shows that folder, not the stored
+// one; once a new path is saved it shows the saved one. Its example reads as it should.
+TEST_F(ProgramTest, PathWindowStartsOnTheFolderInUse) {
+  KalvodrinApp app(Options(true));
+  ASSERT_TRUE(app.Start());
+  QString shown;
+  QString example;
+  OnNextModal([&](QDialog* d) {
+    shown = d->findChild<QLineEdit*>("PathEd")->text();
+    example = d->findChild<QLabel*>("OrnekLabel")->text();
+    d->findChild<QLineEdit*>("PathEd")->setText("D:\\OKUL\\");
+    OnNextModal([](QDialog* notice) { notice->accept(); }, d);
+    Click(d, "TamamBtn");
+  });
+  Click(&app.mainForm(), "CalismaDiziniBtn");
+  EXPECT_EQ(shown, QString::fromStdString((root / "okul").string()));
+  EXPECT_EQ(example, U8("Örnek Yol: D:\\Vortelaminka\\"));
+  OnNextModal([&](QDialog* d) {
+    shown = d->findChild<QLineEdit*>("PathEd")->text();
+    Click(d, "IptalBtn");
+  });
+  Click(&app.mainForm(), "CalismaDiziniBtn");
+  EXPECT_EQ(shown, "D:\\OKUL\\");
 }
 
 TEST_F(ProgramTest, PathWindowCancelAndUnwritablePathChangeNothing) {

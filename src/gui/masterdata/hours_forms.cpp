@@ -48,6 +48,7 @@ TSaatlerForm::TSaatlerForm(AppContext context, QWidget* parent)
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString("Edit%1").arg(h + 1));
     edit->setMaximumWidth(72);
+    edit->setMaxLength(5);  // what the settings record stores of a start time
     InstallKeyFilter(edit, FieldKind::kTurkishUpper);
     edits_[static_cast<std::size_t>(h)] = edit;
     const int column = h / 8 * 2;
@@ -55,6 +56,10 @@ TSaatlerForm::TSaatlerForm(AppContext context, QWidget* parent)
     boxes->addWidget(edit, h % 8, column + 1);
   }
   main->addLayout(boxes);
+  // The times are stored as typed; the example shows the usual way to write them.
+  auto* example = new QLabel(U8("Örnek: 08:30"), this);
+  example->setObjectName("OrnekLabel");
+  main->addWidget(example);
   auto* buttons = new QHBoxLayout;
   auto* kaydet = new QPushButton(U8("KAYDET"), this);
   kaydet->setObjectName("KaydetBtn");

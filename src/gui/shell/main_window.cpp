@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "core/school.h"
+#include "core/turkish_text.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
+#include "gui/common/mnemonics.h"
 #include "gui/common/qt_text.h"
 #include "gui/shell/path_window.h"
 #include "shell/startup.h"
@@ -51,12 +53,15 @@ TKalvodrinForm::TKalvodrinForm(AppContext context, TPathForm& pathForm, QWidget*
 void TKalvodrinForm::BuildMenu() {
   QMenu* menu = nullptr;
   std::string_view current;
+  QString usedInBar;
+  QString usedInMenu;
   for (const MainMenuEntry& entry : kMainMenu) {
     if (menu == nullptr || entry.menu != current) {
-      menu = menuBar()->addMenu(U8(entry.menu));
+      menu = menuBar()->addMenu(WithMnemonic(U8(entry.menu), usedInBar));
       current = entry.menu;
+      usedInMenu.clear();
     }
-    QAction* action = menu->addAction(U8(entry.caption));
+    QAction* action = menu->addAction(WithMnemonic(U8(entry.caption), usedInMenu));
     action->setObjectName(QString::fromLatin1(entry.objectName.data(),
                                               static_cast<qsizetype>(entry.objectName.size())));
     const MainMenuItem item = entry.item;
@@ -110,7 +115,10 @@ void TKalvodrinForm::SetOpener(MainMenuItem item, WindowOpener opener) {
 void TKalvodrinForm::SetStartup(const StartupResult& result) {
   schoolLoaded_ = result.status.ok();
   workFolderFile_ = result.workFolderFile;
-  storedWorkFolder_ = result.storedWorkFolder;
+  // A folder named at start is the one in use, whatever YARDIM.LOF says.
+  shownWorkFolder_ = result.folderOverridden
+                         ? Utf8ToCp1254(context_.school.WorkFolder.string()).value_or("")
+                         : result.storedWorkFolder;
   const std::string name = context_.school.Settings.schoolName.str();
   okulLabel_->setText(schoolLoaded_ && !name.empty() ? FromCp1254(name)
                                                      : U8("KALVODRİN"));
@@ -158,7 +166,7 @@ void TKalvodrinForm::Choose(MainMenuItem item) {
 }
 
 void TKalvodrinForm::CalismaDiziniBtnClick() {
-  if (pathForm_.Open(workFolderFile_, storedWorkFolder_)) emit WorkFolderSaved();
+  if (pathForm_.Open(workFolderFile_, shownWorkFolder_)) emit WorkFolderSaved();
 }
 
 }  // namespace kalvodrin

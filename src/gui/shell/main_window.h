@@ -59,7 +59,9 @@ class TKalvodrinForm : public QMainWindow, public WindowRegistry {
   QLabel* dizinLabel_ = nullptr;
   bool schoolLoaded_ = false;
   std::filesystem::path workFolderFile_;
-  std::string storedWorkFolder_;
+  // What the working-folder window starts on: the folder in use until a new one is
+  // saved, then the saved one (cp1254).
+  std::string shownWorkFolder_;
 };
 
 }  // namespace kalvodrin

@@ -71,7 +71,7 @@ void TPathForm::TamamBtnClick() {
     return;
   }
   saved_ = *text;
-  sil_.Notice(U8(kPathSavedNotice));
+  sil_.Notice(U8(kPathSavedNotice) + "\n" + U8(kPathNextStartNotice));
   accept();
 }
 

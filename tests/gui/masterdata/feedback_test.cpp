@@ -87,12 +87,32 @@ TEST_F(Feedback, ASecondRecordOfTheSameNameAsksFirst) {
   AnswerNextConfirmation(true);
   Key(&form, Qt::Key_F2);
   EXPECT_EQ(OnDisk().Classes.size(), 2u);
-  // Saving 9 A unchanged in its edit window asks nothing: the record is itself.
+  // The edit window: a name of its own asks nothing, another's asks first.
   lastMessage.clear();
-  GridOf(&form)->SelectRow(0);
-  OnNextModal([](QDialog* d) { QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton); });
-  QTest::keyClick(GridOf(&form), Qt::Key_Return);
+  ListGrid* grid = GridOf(&form);
+  grid->SelectRow(1);
+  OnNextModal([](QDialog* d) {
+    Type(d, "Edit2", "b");
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+  });
+  QTest::keyClick(grid, Qt::Key_Return);
   EXPECT_TRUE(lastMessage.isEmpty());
+  EXPECT_EQ(FromCp1254(OnDisk().ClassByNo(2)->section.view()), "B");
+  bool stillOpen = false;
+  OnNextModal([&](QDialog* d) {
+    Type(d, "Edit2", "a");
+    OnNextModal([this](QDialog* question) {
+      lastMessage = Child<QTextEdit>(question, "RichEdit1")->toPlainText();
+      QTest::mouseClick(Child<QPushButton>(question, "IptalBtn"), Qt::LeftButton);
+    }, d);
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+    stillOpen = d->isVisible();
+    d->reject();
+  });
+  QTest::keyClick(grid, Qt::Key_Return);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(lastMessage, U8("9 A sınıfı zaten var. Yine de kaydedilsin mi?"));
+  EXPECT_EQ(FromCp1254(OnDisk().ClassByNo(2)->section.view()), "B");
 }
 
 // Every box stops at the width its record field stores, so nothing typed is cut

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "core/record_creation.h"
@@ -119,6 +120,14 @@ void RenderMasterDataWindows(const SaveWindow& save, const std::filesystem::path
 
   TDerslerForm pool(context);
   ShowAndSave(save, pool, "masterdata_lesson_pool");
+  // A pattern that does not add up: the save button is grey and says why.
+  const struct {
+    const char* box;
+    const char* text;
+  } typed[] = {{"Edit1", "KİMYA"}, {"Edit2", "KİM"}, {"Edit3", "4"}, {"Edit4", "2+1"}};
+  for (const auto& t : typed) pool.findChild<QLineEdit*>(t.box)->setText(U8(t.text));
+  save(&pool, "masterdata_lesson_pool_save_reason");
+  for (const auto& t : typed) pool.findChild<QLineEdit*>(t.box)->clear();
   SelectFirst(pool);
   CaptureNextModal(save, "masterdata_lesson_edit", &pool);
   pool.DuzeltBtnClick();
