@@ -27,8 +27,7 @@ void CheckHourTotals(const School& school, Report& report) {
     const std::string who = Owner("öğretmen", g.teacher);
     Compare(report, who, "haftalık ders saati", g.weeklyHours, counts.weeklyHours);
     Compare(report, who, "sabahçı sınıflardaki saati", g.morningHours, counts.morningHours);
-    Compare(report, who, "öğlenci sınıflardaki saati", g.afternoonHours,
-            counts.afternoonHours);
+    Compare(report, who, "öğlenci sınıflardaki saati", g.afternoonHours, counts.afternoonHours);
   }
 }
 

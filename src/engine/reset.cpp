@@ -78,8 +78,7 @@ void ResetTeacher(TTeacherGridRec& g, const ResetOptions& options, const Kept& k
 }
 
 void ResetClass(TClassGridRec& g, const ResetOptions& options, const Kept& kept) {
-  for (std::size_t d = 0; d < kDays; ++d)
-    g.freeHours[d] = cells::Byte(DayWindowLength(g, d));
+  for (std::size_t d = 0; d < kDays; ++d) g.freeHours[d] = cells::Byte(DayWindowLength(g, d));
   EmptyCells(g, options.clearClosedCells,
              [&](int c) { return kept.test(KeptAt(g.classNo, c)); });
   for (int c = 1; c <= kCells; ++c)

@@ -56,8 +56,7 @@ Change CheckClassHours(const ClassHours& hours) {
     const int day = static_cast<int>(d) + 1;
     if (hours.first[d] > kHoursPerDay || hours.last[d] > kHoursPerDay)
       return Refused(Outcome::kHourOutOfRange, day);
-    if ((hours.first[d] == 0) != (hours.last[d] == 0))
-      return Refused(Outcome::kHalfEmptyDay, day);
+    if ((hours.first[d] == 0) != (hours.last[d] == 0)) return Refused(Outcome::kHalfEmptyDay, day);
     if (hours.first[d] > hours.last[d])
       return Refused(Outcome::kFirstAfterLast, day);
   }

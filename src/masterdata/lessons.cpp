@@ -75,8 +75,7 @@ std::string LessonFieldsProblem(const LessonFields& fields) {
   for (int b : blocks) sum += b;
   const std::optional<int> hours = DigitsValue(fields.weeklyHours, 2);
   if (hours && sum != *hours)
-    return text + " = " + std::to_string(sum) + ", haftalık ders saati " +
-           std::to_string(*hours);
+    return text + " = " + std::to_string(sum) + ", haftalık ders saati " + std::to_string(*hours);
   return text + ": yerleştirme biçimi geçersiz";
 }
 

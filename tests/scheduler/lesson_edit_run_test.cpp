@@ -61,7 +61,8 @@ TEST(LessonEditOfAPlacedSchool, TheCheckReportsCountedTotalsThatDifferFromTheirR
   t.school.LessonByNo(1)->weeklyHours = 5;  // as an edit that forgot the totals
   const std::string problems = Problems(t.school);
   EXPECT_NE(problems.find("sınıf 1: haftalık ders saati 4, derslerinden sayılan 5"),
-            std::string::npos) << problems;
+            std::string::npos)
+      << problems;
   EXPECT_NE(problems.find("öğretmen 1: haftalık ders saati 4"), std::string::npos);
   EXPECT_NE(problems.find("derslik 1: haftalık ders saati 4"), std::string::npos);
   t.C(1).weeklyHours = 0;

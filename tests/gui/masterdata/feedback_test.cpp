@@ -101,10 +101,12 @@ TEST_F(Feedback, ASecondRecordOfTheSameNameAsksFirst) {
   bool stillOpen = false;
   OnNextModal([&](QDialog* d) {
     Type(d, "Edit2", "a");
-    OnNextModal([this](QDialog* question) {
-      lastMessage = Child<QTextEdit>(question, "RichEdit1")->toPlainText();
-      QTest::mouseClick(Child<QPushButton>(question, "IptalBtn"), Qt::LeftButton);
-    }, d);
+    OnNextModal(
+        [this](QDialog* question) {
+          lastMessage = Child<QTextEdit>(question, "RichEdit1")->toPlainText();
+          QTest::mouseClick(Child<QPushButton>(question, "IptalBtn"), Qt::LeftButton);
+        },
+        d);
     QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
     stillOpen = d->isVisible();
     d->reject();

@@ -157,8 +157,7 @@ TEST_F(LessonWindows, GroupsByKeyboardAndBackInThePool) {
     combo->lineEdit()->clear();
     TypeText(combo->lineEdit(), U8("fen"));
     EXPECT_FALSE(Child<QPushButton>(edit, "KaydetBtn")->isEnabled());
-    EXPECT_EQ(Child<QLabel>(edit, "ReasonLabel")->text(),
-              U8("GRUBU: FEN adında ders grubu yok"));
+    EXPECT_EQ(Child<QLabel>(edit, "ReasonLabel")->text(), U8("GRUBU: FEN adında ders grubu yok"));
     combo->setCurrentIndex(1);
     EXPECT_TRUE(Child<QPushButton>(edit, "KaydetBtn")->isEnabled());
     Child(edit, "Edit1")->setFocus();
