@@ -10,6 +10,7 @@
 #include "core/turkish_text.h"
 #include "engine/block_operations.h"
 #include "engine/class_lesson_lists.h"
+#include "engine/counts.h"
 
 namespace kalvodrin {
 namespace {
@@ -180,7 +181,7 @@ SchoolBuilder& SchoolBuilder::Hours(int day, int firstHour, int lastHour) {
   const auto d = static_cast<std::size_t>(day - 1);
   g.firstHour.at(d) = static_cast<uint8_t>(firstHour);
   g.lastHour.at(d) = static_cast<uint8_t>(lastHour);
-  g.freeHours.at(d) = static_cast<uint8_t>(lastHour - firstHour + 1);
+  g.freeHours.at(d) = static_cast<uint8_t>(DayWindowLength(g, d));  // 0/0: no lessons
   return *this;
 }
 
