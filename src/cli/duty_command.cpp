@@ -98,7 +98,8 @@ void PrintJson(const School& school, const DutyProposal& p) {
 int RunDuty(const DutyOptions& o) {
   if (!o.propose) return Fail("duty: --propose verilmedi");
   std::filesystem::path folder;
-  if (Status s = ResolveFolder(o.folder, folder); !s) return Fail(s.message());
+  if (Status s = ResolveFolder(o.folder, FolderUse::kReadOnly, folder); !s)
+    return Fail(s.message());
   auto school = std::make_unique<School>();
   TailBytes tails{};
   if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
