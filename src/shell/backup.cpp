@@ -3,12 +3,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 #include <random>
 
 #include "core/file_io.h"
+#include "core/file_set_save.h"
 #include "core/storage.h"
 
 namespace kalvodrin {
@@ -67,15 +69,23 @@ NamedFiles BackupImages(const School& school) {
   return files;
 }
 
-BackupResult Backup(const School& school, const std::filesystem::path& folder) {
+BackupResult Backup(const School& school, const std::filesystem::path& folder,
+                    FileSystem& disk) {
   BackupResult result;
   result.folder = ProbeBackupFolder(folder, result.status);
   if (result.folder != FolderState::kWritable) return result;
-  result.status = WriteTogether(folder, BackupImages(school));
+  result.status = FinishHalfDoneSave(folder, disk);
+  if (result.status) result.status = WriteTogether(folder, BackupImages(school), disk);
   return result;
 }
 
-RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files) {
+BackupResult Backup(const School& school, const std::filesystem::path& folder) {
+  LocalFileSystem disk;
+  return Backup(school, folder, disk);
+}
+
+RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files,
+                            FileSystem& disk) {
   RestoreResult result;
   files.clear();
   std::error_code ec;
@@ -85,10 +95,14 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
                                   (ec ? ec.message() : std::string("klasör yok")));
     return result;
   }
+  const std::vector<std::string> pending = PendingNewFiles(folder, disk);
   for (const BackupFile& b : kBackupSet) {
     result.file = std::string(b.name);
+    std::filesystem::path path = ResolveInFolder(folder, b.name);
+    if (std::find(pending.begin(), pending.end(), path.filename()) != pending.end())
+      path += std::string(kNewSuffix);
     std::optional<Bytes> content;
-    if (Status s = ReadWholeFile(ResolveInFolder(folder, b.name), content); !s) {
+    if (Status s = disk.Read(path, content); !s) {
       result.problem = RestoreProblem::kUnreadable;
       result.status = s;
       return result;
@@ -111,17 +125,24 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
 }
 
 RestoreResult Restore(const std::filesystem::path& backupFolder,
-                      const std::filesystem::path& workFolder) {
+                      const std::filesystem::path& workFolder, FileSystem& disk) {
   NamedFiles files;
-  RestoreResult result = ReadBackupSet(backupFolder, files);
+  RestoreResult result = ReadBackupSet(backupFolder, files, disk);
   if (!result.ok()) return result;
   Status s = EnsureFolder(workFolder);
-  if (s) s = WriteTogether(workFolder, files);
+  if (s) s = FinishHalfDoneSave(workFolder, disk);
+  if (s) s = WriteTogether(workFolder, files, disk);
   if (!s) {
     result.problem = RestoreProblem::kWriteFailed;
     result.status = s;
   }
   return result;
+}
+
+RestoreResult Restore(const std::filesystem::path& backupFolder,
+                      const std::filesystem::path& workFolder) {
+  LocalFileSystem disk;
+  return Restore(backupFolder, workFolder, disk);
 }
 
 std::string RestoreProblemText(const RestoreResult& result) {

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "core/data_files.h"
+#include "core/file_system.h"
 #include "core/school.h"
 #include "core/status.h"
 #include "shell/named_files.h"
@@ -52,7 +53,11 @@ struct BackupResult {
   Status status = Status::Ok();  // set when the folder was writable but writing failed
   bool ok() const { return folder == FolderState::kWritable && status.ok(); }
 };
-// Writes every backup file of the school into the folder, or none.
+// Writes every backup file of the school into the folder, or none: a backup that
+// fails leaves the one before it whole. A backup a crash left half done in the folder
+// is ended first.
+BackupResult Backup(const School& school, const std::filesystem::path& folder,
+                    FileSystem& disk);
 BackupResult Backup(const School& school, const std::filesystem::path& folder);
 
 enum class RestoreProblem {
@@ -73,13 +78,18 @@ struct RestoreResult {
   bool ok() const { return problem == RestoreProblem::kNone; }
 };
 
-// Reads and checks every backup file of the folder. On success `files` holds the data
-// files they restore, named "DERSLER.LOF" and so on.
-RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files);
+// Reads and checks every backup file of the folder, without writing there (it may be
+// read-only): a backup a crash stopped after it was complete is read as it will be
+// ended. On success `files` holds the data files they restore, named "DERSLER.LOF"
+// and so on.
+RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files,
+                            FileSystem& disk);
 
 // Restores the working folder (created when missing) from the backup folder: every
 // data file of the set, or none. The school in memory is not reloaded; the program
 // reads the files anew.
+RestoreResult Restore(const std::filesystem::path& backupFolder,
+                      const std::filesystem::path& workFolder, FileSystem& disk);
 RestoreResult Restore(const std::filesystem::path& backupFolder,
                       const std::filesystem::path& workFolder);
 

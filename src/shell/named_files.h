@@ -1,11 +1,12 @@
 #pragma once
-// Files to be written into one folder together.
+// Files to be written into one folder together, by name.
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace kalvodrin {
@@ -16,7 +17,9 @@ struct NamedFile {
 };
 using NamedFiles = std::vector<NamedFile>;
 
-// Writes every file into the folder, or none of them (see core/file_set_save.h).
-Status WriteTogether(const std::filesystem::path& folder, const NamedFiles& files);
+// Puts every file into the folder or none (core/file_set_save.h). A file already there
+// under the name in other letter case is the one replaced.
+Status WriteTogether(const std::filesystem::path& folder, const NamedFiles& files,
+                     FileSystem& disk);
 
 }  // namespace kalvodrin

@@ -108,7 +108,9 @@ Status VelImport::Convert(School& school) {
   NamedFiles files;
   std::vector<std::string> report;
   if (Status s = ImportFiles(source_, files, report); !s) return s;
-  if (Status s = WriteTogether(school.WorkFolder, files); !s) return s;
+  LocalFileSystem local;
+  if (Status s = WriteTogether(school.WorkFolder, files, disk_ != nullptr ? *disk_ : local); !s)
+    return s;
   report_ = std::move(report);
   return Status::Ok();
 }

@@ -48,7 +48,9 @@ Status ImportFiles(const std::filesystem::path& source, NamedFiles& files,
 
 class VelImport : public PredecessorImport {
  public:
-  explicit VelImport(std::filesystem::path source) : source_(std::move(source)) {}
+  // `disk` (kept, not owned) writes the converted files; the machine's own when none.
+  explicit VelImport(std::filesystem::path source, FileSystem* disk = nullptr)
+      : source_(std::move(source)), disk_(disk) {}
 
   bool Check(const School& school) override;
   // Writes the whole converted school, its timetables with the predecessor's day
@@ -61,6 +63,7 @@ class VelImport : public PredecessorImport {
 
  private:
   std::filesystem::path source_;
+  FileSystem* disk_;
   std::vector<std::string> report_;
 };
 

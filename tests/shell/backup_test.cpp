@@ -6,8 +6,10 @@
 
 #include <map>
 
+#include "core/file_set_save.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
+#include "faulty_file_system.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -117,6 +119,64 @@ TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
   const RestoreResult none = Restore(root.path() / "yok", work);
   EXPECT_EQ(none.problem, RestoreProblem::kFolderMissing);
   EXPECT_EQ(Snapshot(work), before);
+}
+
+// Whichever step of the write fails, the folder holds the whole old set (and nothing
+// beside it), or the write reported success and the whole new set is in place.
+TEST_F(BackupTest, FailureAtAnyStepOfABackupKeepsTheOldBackupWhole) {
+  auto old = testing::NewSchool(work);
+  AddClass(*old, 5, "12", "F");
+  ASSERT_TRUE(Backup(*old, backup).ok());
+  const FolderBytes oldBackup = Snapshot(backup);
+  const FolderBytes newBackup = [&] {
+    TempFolder elsewhere;
+    EXPECT_TRUE(Backup(*school, elsewhere.path()).ok());
+    return Snapshot(elsewhere.path());
+  }();
+  testing::FaultyFileSystem counting;
+  ASSERT_TRUE(Backup(*school, root.path(), counting).ok());
+  ASSERT_GT(counting.steps(), 2 * 13);
+
+  for (int step = 0; step < counting.steps(); ++step) {
+    testing::FaultyFileSystem disk(step);
+    const BackupResult r = Backup(*school, backup, disk);
+    if (!r.ok()) {
+      EXPECT_EQ(Snapshot(backup), oldBackup) << "step " << step;
+      continue;
+    }
+    // Only tidying up was left: the new set is in, what was set aside goes later.
+    const FolderBytes written = Snapshot(backup);
+    for (const auto& [name, bytes] : newBackup) EXPECT_EQ(written.at(name), bytes) << name;
+    ASSERT_TRUE(Backup(*old, backup).ok());  // the old backup again for the next step
+    ASSERT_EQ(Snapshot(backup), oldBackup);
+  }
+}
+
+TEST_F(BackupTest, FailureAtAnyStepOfARestoreLeavesTheDataFilesAsTheyWere) {
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  auto other = testing::NewSchool(work);
+  AddClass(*other, 5, "12", "F");
+  ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+  const FolderBytes before = Snapshot(work);
+  testing::FaultyFileSystem counting;
+  TempFolder scratch;
+  ASSERT_TRUE(Restore(backup, scratch.path(), counting).ok());
+
+  int failed = 0;
+  for (int step = 0; step < counting.steps(); ++step) {
+    testing::FaultyFileSystem disk(step);
+    if (Restore(backup, work, disk).ok()) {  // only tidying up failed
+      EXPECT_EQ(ReadBytes(work / "DUDIZIRZ.LOF"), ReadBytes(backup / "DUDIZIRZ.YDK"));
+      testing::FaultyFileSystem tidy;
+      ASSERT_TRUE(FinishHalfDoneSave(work, tidy));
+      ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+      ASSERT_EQ(Snapshot(work), before);
+      continue;
+    }
+    ++failed;
+    EXPECT_EQ(Snapshot(work), before) << "step " << step;
+  }
+  EXPECT_GE(failed, 2 * 13);  // every write and every move into place
 }
 
 TEST_F(BackupTest, BackupFolderThatIsMissingOrReadOnlyGetsNoFile) {

@@ -7,6 +7,7 @@
 #include "core/damage_check.h"
 #include "core/storage.h"
 #include "engine/consistency.h"
+#include "faulty_file_system.h"
 #include "school_files.h"
 #include "shell/predecessor_conversion.h"
 #include "shell/startup.h"
@@ -248,6 +249,35 @@ TEST_F(ImportAtStartupTest, CompleteSetIsImportedOnceAndPassesTheChecks) {
   EXPECT_FALSE(second.imported);
   EXPECT_EQ(Snapshot(work), files);
   EXPECT_EQ(again->Lessons.size(), 3u);
+}
+
+// The converted school and the copies that mark it imported are written together: a
+// failure at any step leaves the working folder as it was, so the next start imports.
+TEST_F(ImportAtStartupTest, FailureAtAnyStepOfTheImportLeavesTheFolderAsItWas) {
+  WriteSet(vel, CompleteSet());
+  std::filesystem::create_directories(work);
+  testing::FaultyFileSystem counting;
+  {
+    TempFolder scratch;
+    auto s = testing::NewSchool(scratch.path());
+    ASSERT_TRUE(VelImport(vel, &counting).Convert(*s));
+  }
+  ASSERT_GT(counting.steps(), 2 * 12);
+  for (int step = 0; step < counting.steps(); ++step) {
+    const auto before = Snapshot(work);
+    testing::FaultyFileSystem disk(step);
+    auto school = testing::NewSchool(work);
+    if (!VelImport(vel, &disk).Convert(*school)) {
+      EXPECT_EQ(Snapshot(work), before) << "step " << step;
+      EXPECT_EQ(CheckImport(vel, work).due, ImportDue::kDue);
+      continue;
+    }
+    // Only tidying up failed: the import is in, and it is not done again.
+    EXPECT_EQ(std::filesystem::file_size(work / "DERSLER.LOF"), 3 * 48u) << step;
+    EXPECT_EQ(CheckImport(vel, work).due, ImportDue::kAlreadyImported);
+    std::filesystem::remove_all(work);
+    std::filesystem::create_directories(work);
+  }
 }
 
 TEST_F(ImportAtStartupTest, NothingIsImportedOverASchoolOrFromAnIncompleteSet) {
