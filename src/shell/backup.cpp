@@ -69,8 +69,7 @@ NamedFiles BackupImages(const School& school) {
   return files;
 }
 
-BackupResult Backup(const School& school, const std::filesystem::path& folder,
-                    FileSystem& disk) {
+BackupResult Backup(const School& school, const std::filesystem::path& folder, FileSystem& disk) {
   BackupResult result;
   result.folder = ProbeBackupFolder(folder, result.status);
   if (result.folder != FolderState::kWritable) return result;

@@ -56,8 +56,7 @@ struct BackupResult {
 // Writes every backup file of the school into the folder, or none: a backup that
 // fails leaves the one before it whole. A backup a crash left half done in the folder
 // is ended first.
-BackupResult Backup(const School& school, const std::filesystem::path& folder,
-                    FileSystem& disk);
+BackupResult Backup(const School& school, const std::filesystem::path& folder, FileSystem& disk);
 BackupResult Backup(const School& school, const std::filesystem::path& folder);
 
 enum class RestoreProblem {
