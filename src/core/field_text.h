@@ -22,6 +22,9 @@ std::string NumberText3(int number);
 inline constexpr std::array<std::string_view, 7> DayNames = {
     "PAZARTESİ", "SALI", "ÇARŞAMBA", "PERŞEMBE", "CUMA", "CUMARTESİ", "PAZAR"};
 std::string_view DayName(int day);  // "" outside 1..7
+// The same days short, as charts and printouts head their columns: "PZT." ... "PAZ.".
+inline constexpr std::array<std::string_view, 7> DayAbbrevs = {"PZT.", "SAL.", "ÇAR.", "PER.",
+                                                               "CUM.", "CMT.", "PAZ."};
 
 // A message put together in a buffer of fixed size, piece after piece: after each
 // piece the text is cut to that piece's limit in characters. Pieces and result are

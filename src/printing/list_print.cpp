@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/duty_chart.h"
 #include "core/field_text.h"
 #include "printing/print_facts.h"
 
@@ -76,27 +77,6 @@ void PrintTeacherList(Canvas& canvas, const School& school, const PrintOptions& 
   canvas.EndDoc();
 }
 
-std::vector<DutyPlaceRow> DutyChartRows(const School& school, int nDays) {
-  std::vector<DutyPlaceRow> rows;
-  for (const TDutyPlaceRec& place : school.DutyPlaces) {
-    DutyPlaceRow row;
-    row.place = place.number;
-    for (const TDutyRec& d : school.Duties)
-      if (d.place == place.number && d.day >= 1 && d.day <= nDays &&
-          school.TeacherByNo(d.teacher) != nullptr)
-        row.days[static_cast<std::size_t>(d.day - 1)].teachers.push_back(d.teacher);
-    // The stored counts decide the block's height as the duty window keeps them; the
-    // duties found count too, so a stale count never lets names run out of the block.
-    for (int day = 1; day <= nDays; ++day) {
-      const auto i = static_cast<std::size_t>(day - 1);
-      row.busiest = std::max({row.busiest, static_cast<int>(place.perDay[i]),
-                              static_cast<int>(row.days[i].teachers.size())});
-    }
-    if (row.busiest > 0) rows.push_back(std::move(row));
-  }
-  return rows;
-}
-
 namespace {
 
 struct DutyTable {
@@ -122,6 +102,19 @@ void DutyHeading(ReportPrinter& p, const DutyTable& t) {
   p.PrintY += 2 * t.lineH;
 }
 
+// The most duties the place has on one of the chart's days: the height of its block.
+// The stored counts decide it as the duty window keeps them; the duties found count
+// too, so a stale count never lets names run out of the block.
+int BusiestDay(const School& school, const DutyChartPlace& place, int nDays) {
+  const TDutyPlaceRec* record = school.DutyPlaceByNo(place.number);
+  int busiest = 0;
+  for (int day = 1; day <= nDays; ++day)
+    busiest =
+        std::max({busiest, static_cast<int>(record->perDay[static_cast<std::size_t>(day - 1)]),
+                  place.DutiesOn(day)});
+  return busiest;
+}
+
 }  // namespace
 
 void PrintDutyChart(Canvas& canvas, const School& school, const PrintOptions& options) {
@@ -145,8 +138,9 @@ void PrintDutyChart(Canvas& canvas, const School& school, const PrintOptions& op
 
   const int cw = std::max(1, p.CharW());
   const int maxChars = std::max(0, (t.colW - 30 + cw - 1) / cw);
-  for (const DutyPlaceRow& row : DutyChartRows(school, t.nDays)) {
-    const int k = row.busiest;
+  for (const DutyChartPlace& place : DutyChartOf(school)) {
+    const int k = BusiestDay(school, place, t.nDays);
+    if (k == 0) continue;
     const int bh = k * t.lineH - (k - 1) * (t.lineH / 4);
     if (p.PrintY + bh + t.lineH > page.height) {
       canvas.NewPage();
@@ -157,10 +151,10 @@ void PrintDutyChart(Canvas& canvas, const School& school, const PrintOptions& op
     for (int c = 0; c <= t.nDays + 1; ++c)
       p.Line(p.PrintX + c * t.colW, p.PrintY, p.PrintX + c * t.colW, p.PrintY + bh);
     p.SetBold(true);
-    p.OutCp(p.PrintX + 10, p.PrintY + t.lineH / 4, school.DutyPlaceByNo(row.place)->name.view());
+    p.OutCp(p.PrintX + 10, p.PrintY + t.lineH / 4, school.DutyPlaceByNo(place.number)->name.view());
     p.SetBold(false);
     for (int day = 1; day <= t.nDays; ++day) {
-      const auto& teachers = row.days[static_cast<std::size_t>(day - 1)].teachers;
+      const auto& teachers = place.teachers[static_cast<std::size_t>(day - 1)];
       for (std::size_t n = 0; n < teachers.size(); ++n)
         p.OutCp(p.PrintX + day * t.colW + 10,
                 p.PrintY + t.lineH / 4 + (t.lineH / 3) * 2 * static_cast<int>(n),

@@ -4,18 +4,14 @@
 // morning and afternoon halves, and the texts a cell or a header shows. Texts are
 // cp1254 unless the name says UTF-8.
 
-#include <array>
 #include <string>
 #include <string_view>
 
-#include "core/pick_rows.h"  // LessonWeeklyHours
+#include "core/field_text.h"  // DayAbbrevs
+#include "core/pick_rows.h"   // LessonWeeklyHours
 #include "core/school.h"
 
 namespace kalvodrin {
-
-// Day 1..7, Monday first: "PZT." ... "PAZ." (UTF-8).
-inline constexpr std::array<std::string_view, 7> DayAbbrevs = {"PZT.", "SAL.", "ÇAR.", "PER.",
-                                                               "CUM.", "CMT.", "PAZ."};
 
 // The largest last hour of any day of any class, 1..16: the hour columns of a grid.
 int NHours(const School& school);

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/duty_chart.h"
+#include "core/field_text.h"
 #include "core/storage.h"
 #include "duty/duties.h"
-#include "duty/duty_chart.h"
 #include "duty/duty_places.h"
 #include "duty/duty_rows.h"
 #include "duty_test_support.h"
@@ -92,25 +93,41 @@ TEST(WeekdaysOnly, OffersFiveDaysAndWeekendDutiesStay) {
   EXPECT_EQ(OfferedDays(school), 5);
   ASSERT_EQ(TeacherDutyRows(school, 1).size(), 1u);
   EXPECT_EQ(TeacherDutyRows(school, 1)[0].cells[3], "CUMARTESİ");
-  EXPECT_EQ(DutyChartOf(school)[0].perDay[5], 1);
-  EXPECT_EQ(DutyChartOf(school)[0].teachers[5], (std::vector<std::string>{"ALİ VELİ"}));
+  EXPECT_EQ(DutyChartOf(school)[0].DutiesOn(6), 1);
+  EXPECT_EQ(DutyChartOf(school)[0].teachers[5], (std::vector<int>{1}));
   SetWeekdaysOnly(school, false);
   EXPECT_EQ(school.Settings.weekdaysOnly, 0);
   EXPECT_EQ(DayRows(school, 1).size(), 7u);
 }
 
-TEST(DutyChart, TotalsEveryDayAndListsNamesInDutyOrder) {
+TEST(DutyChart, TotalsEveryDayAndListsTeachersInDutyOrder) {
   School school = TwoTeachersTwoPlaces();
   GiveDuty(school, 2, 1, 2);
   GiveDuty(school, 2, 1, 1);
   GiveDuty(school, 2, 5, 1);
+  GiveDuty(school, 2, 7, 1);
   const std::vector<DutyChartPlace> chart = DutyChartOf(school);
   ASSERT_EQ(chart.size(), 2u);
-  EXPECT_EQ(chart[0].total, 0);
-  EXPECT_EQ(chart[1].total, 3);
-  EXPECT_EQ(chart[1].perDay, (std::array<int, 7>{2, 0, 0, 0, 1, 0, 0}));
-  EXPECT_EQ(chart[1].teachers[0], (std::vector<std::string>{"AYŞE IŞIK", "ALİ VELİ"}));
-  EXPECT_EQ(kShortDayNames[5], "CMT.");
+  EXPECT_EQ(chart[0].Total(), 0);
+  EXPECT_EQ(chart[1].Total(), 4);
+  EXPECT_EQ(chart[1].DutiesOn(1), 2);
+  EXPECT_EQ(chart[1].DutiesOn(2), 0);
+  EXPECT_EQ(chart[1].DutiesOn(5), 1);
+  EXPECT_EQ(chart[1].DutiesOn(7), 1);
+  EXPECT_EQ(chart[1].teachers[0], (std::vector<int>{2, 1}));
+  EXPECT_EQ(DayAbbrevs[5], "CMT.");
+}
+
+TEST(DutyChart, LeavesOutDutiesOfGoneTeachersAndDaysOutside1To7) {
+  School school = TwoTeachersTwoPlaces();
+  GiveDuty(school, 1, 3, 1);
+  // What a damaged file can hold: a teacher that is gone, days 0 and 8.
+  school.Duties.push_back(TDutyRec{1, 3, 3});
+  school.Duties.push_back(TDutyRec{1, 0, 2});
+  school.Duties.push_back(TDutyRec{1, 8, 2});
+  const std::vector<DutyChartPlace> chart = DutyChartOf(school);
+  EXPECT_EQ(chart[0].teachers[2], (std::vector<int>{1}));
+  EXPECT_EQ(chart[0].Total(), 1);
 }
 
 TEST(RemoveAllDuties, EmptiesTheFileAndEveryCounterAlsoAfterAReload) {
@@ -124,7 +141,7 @@ TEST(RemoveAllDuties, EmptiesTheFileAndEveryCounterAlsoAfterAReload) {
   EXPECT_EQ(c.files, (FileSet{DataFile::kDutyPlaces, DataFile::kDuties}));
   ASSERT_TRUE(SaveFiles(school, c.files).ok());
   EXPECT_TRUE(school.Duties.empty());
-  for (const DutyChartPlace& p : DutyChartOf(school)) EXPECT_EQ(p.total, 0);
+  for (const DutyChartPlace& p : DutyChartOf(school)) EXPECT_EQ(p.Total(), 0);
   EXPECT_TRUE(CountersMatchRecords(school));
   EXPECT_EQ(testing::ReadBytes(folder.path() / "DUDIZIR5.LOF").size(), 0u);
   School again;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/duty_chart.h"
 #include "duty/duties.h"
-#include "duty/duty_chart.h"
 #include "duty/duty_places.h"
 #include "duty/duty_rows.h"
 #include "duty_test_support.h"
@@ -98,8 +98,8 @@ TEST(DutyPlaceOrder, TheLastMovedUpTwiceComesFirstOnTheChart) {
   EXPECT_EQ(MoveDutyPlace(school, 2, MoveDirection::kDown).outcome, Outcome::kUnchanged);
   const std::vector<DutyChartPlace> chart = DutyChartOf(school);
   ASSERT_EQ(chart.size(), 3u);
-  EXPECT_EQ(chart[0].name, "C");
-  EXPECT_EQ(chart[1].name, "A");
+  EXPECT_EQ(chart[0].number, 3);
+  EXPECT_EQ(chart[1].number, 1);
   EXPECT_EQ(DutyPlaceRows(school)[0].cells, (std::vector<std::string>{"3", "1", "C"}));
   EXPECT_EQ(DutyPlacePickRows(school)[2].cells, (std::vector<std::string>{"2", "B"}));
 }

@@ -176,5 +176,35 @@ TEST(DutyChart, SevenDaysUnlessWeekdaysOnlyAndHeadingAgainOnANewPage) {
   for (const CanvasOp& op : short_.Texts()) EXPECT_LE(op.y + 30, 300) << op.text;
 }
 
+TEST(DutyChart, APlaceGetsABlockAsHighAsItsBusiestChartDayByRecordsOrStoredCounts) {
+  // KANTİN has one duty, on Sunday: a row of the whole week only.
+  Duties d;
+  d.s.Settings.weekdaysOnly = 0;
+  d.Duty(2, 7, "VELİ");
+  RecordingCanvas week = testing::Page(2000, 1400);
+  PrintDutyChart(week, d.s, kOptions);
+  EXPECT_NE(week.Find("KANTİN"), nullptr);
+  d.s.Settings.weekdaysOnly = 1;
+  RecordingCanvas weekdays = testing::Page(2000, 1400);
+  PrintDutyChart(weekdays, d.s, kOptions);
+  EXPECT_EQ(weekdays.Find("KANTİN"), nullptr);
+
+  // A stale stored count of three on Wednesday makes KANTİN three lines high with no
+  // duty found; BAHÇE, whose counts were lost, keeps the height of its two duties.
+  Duties stale;
+  stale.s.DutyPlaceByNo(2)->perDay[2] = 3;
+  stale.s.DutyPlaceByNo(1)->perDay = {};
+  RecordingCanvas canvas = testing::Page(2000, 1400);
+  PrintDutyChart(canvas, stale.s, kOptions);
+  ASSERT_NE(canvas.Find("KANTİN"), nullptr);
+  const int lineH = 30, top = 30 + 27 + 27 + 2 * lineH;
+  const int bahce = 2 * lineH - lineH / 4, kantin = 3 * lineH - 2 * (lineH / 4);
+  EXPECT_EQ(canvas.Find("KANTİN")->y, top + bahce + lineH / 4);
+  const auto lines = canvas.Lines();
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const CanvasOp& l) {
+    return l.y == top + bahce + kantin && l.y2 == l.y && l.x == 30;
+  }));
+}
+
 }  // namespace
 }  // namespace kalvodrin

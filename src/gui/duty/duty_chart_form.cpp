@@ -11,8 +11,9 @@
 #include <string>
 #include <utility>
 
+#include "core/duty_chart.h"
+#include "core/field_text.h"
 #include "core/school.h"
-#include "duty/duty_chart.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
@@ -25,7 +26,7 @@ TBosYerForm::TBosYerForm(AppContext context, QWidget* parent)
   setWindowTitle(U8("NÖBET ÇİZELGESİ"));
   grid_->setObjectName("Grid");
   QStringList headers{"No", U8("NÖBET YERLERİ"), U8("TOP.")};
-  for (std::string_view day : kShortDayNames) headers << U8(day);
+  for (std::string_view day : DayAbbrevs) headers << U8(day);
   grid_->SetColumns(headers, {0});
   // The names take what the nine counting columns leave.
   QHeaderView* header = grid_->horizontalHeader();
@@ -34,7 +35,7 @@ TBosYerForm::TBosYerForm(AppContext context, QWidget* parent)
   header->setStretchLastSection(false);
   auto* days = new QGridLayout;
   for (int d = 0; d < 7; ++d) {
-    auto* label = new QLabel(U8(kShortDayNames[static_cast<std::size_t>(d)]), this);
+    auto* label = new QLabel(U8(DayAbbrevs[static_cast<std::size_t>(d)]), this);
     auto* list = new QListWidget(this);
     list->setObjectName(QString("ListBox%1").arg(d + 1));
     // The lists only show; the keys stay with the grid.
@@ -78,9 +79,12 @@ void TBosYerForm::Show(int place) {
 
 void TBosYerForm::Fill(int place) {
   std::vector<QStringList> rows;
-  for (const DutyChartPlace& p : DutyChartOf(context_.school)) {
-    QStringList row{QString::number(p.number), U8(p.name), QString::number(p.total)};
-    for (int n : p.perDay) row << QString::number(n);
+  const School& school = context_.school;
+  for (const DutyChartPlace& p : DutyChartOf(school)) {
+    QStringList row{QString::number(p.number),
+                    FromCp1254(school.DutyPlaceByNo(p.number)->name.view()),
+                    QString::number(p.Total())};
+    for (int day = 1; day <= 7; ++day) row << QString::number(p.DutiesOn(day));
     rows.push_back(row);
   }
   grid_->SetRows(rows);
@@ -92,12 +96,14 @@ void TBosYerForm::Fill(int place) {
 
 void TBosYerForm::FillLists() {
   const int place = grid_->SelectedNumber();
-  const std::vector<DutyChartPlace> chart = DutyChartOf(context_.school);
+  const School& school = context_.school;
+  const std::vector<DutyChartPlace> chart = DutyChartOf(school);
   for (std::size_t d = 0; d < lists_.size(); ++d) {
     lists_[d]->clear();
     for (const DutyChartPlace& p : chart)
       if (p.number == place)
-        for (const std::string& name : p.teachers[d]) lists_[d]->addItem(U8(name));
+        for (int teacher : p.teachers[d])
+          lists_[d]->addItem(FromCp1254(school.TeacherByNo(teacher)->name.view()));
   }
 }
 
