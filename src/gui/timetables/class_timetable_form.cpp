@@ -13,6 +13,7 @@
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
+#include "gui/timetables/report_form.h"
 #include "gui/timetables/room_timetable_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_lists.h"
@@ -55,6 +56,10 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
     counters->addWidget(label, 1, column++);
   }
   auto* buttons = new QHBoxLayout;
+  auto* report = new QPushButton(U8("YERLEŞMEYEN DERSLER"));
+  report->setObjectName("RaporBtn");
+  buttons->addWidget(report);
+  connect(report, &QPushButton::clicked, this, [this] { OpenReport(); });
   auto* rooms = new QPushButton(U8("DERSHANE"));
   rooms->setObjectName("DershaneBtn");
   auto* exit = new QPushButton(U8("ÇIKIŞ"));
@@ -91,6 +96,7 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
   BindKey(this, QKeySequence(Qt::Key_F8), [this] { ToggleCell(); });
   BindKey(this, QKeySequence(Qt::Key_F4), [this] { SaveTimetables(context_); });
   BindKey(this, QKeySequence(Qt::Key_F9), [this] { OpenRooms(); });
+  BindKey(this, QKeySequence(Qt::Key_F11), [this] { OpenReport(); });
 
   teleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
   auto* menu = new QMenu(this);
@@ -188,6 +194,12 @@ void TSnfPrgForm::OpenRooms() {
   // Without classroom hours there is nothing to show: the window is not opened.
   if (!CountRoomHours(context_.school)) return;
   ExecReturningFocus(roomWindow_);
+  ReadSelection();
+}
+
+void TSnfPrgForm::OpenReport() {
+  const HandOver chosen = ChooseUnplacedLesson(context_, this);
+  if (!chosen.empty()) Select(chosen.teacher, chosen.classNo, chosen.lesson);
   ReadSelection();
 }
 

@@ -37,6 +37,7 @@ class TSnfPrgForm : public QDialog {
   void ToggleCell();
   void HandBack();
   void OpenRooms();
+  void OpenReport();
 
  protected:
   void showEvent(QShowEvent* event) override;

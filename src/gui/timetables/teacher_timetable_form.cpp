@@ -14,7 +14,9 @@
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
+#include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/report_form.h"
 #include "gui/timetables/run_panel.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_lists.h"
@@ -80,6 +82,8 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
           [this] { RunForTeacher(); });
   connect(Button(" PRG. SİL", "PrgSilBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RemoveProgram(); });
+  connect(Button("YERLEŞMEYEN DERSLER", "RaporBtn", buttonRow), &QPushButton::clicked, this,
+          [this] { OpenReport(); });
   connect(Button("ÇIKIŞ", "CikisBtn", buttonRow), &QPushButton::clicked, this, &QDialog::accept);
 
   auto* left = new QVBoxLayout;
@@ -123,6 +127,7 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QMenu menu;
     menu.addAction(U8("BURAYA YERLEŞTİR"), this, [this] { RunHere(); });
+    menu.addAction(U8("DEĞİŞENLERİ GÖSTER"), this, [this] { ShowChanged(); });
     menu.exec(grid_->viewport()->mapToGlobal(at));
   });
   teleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -236,6 +241,18 @@ void TOgrPrgForm::HandToClassWindow() {
     Select(back.teacher, back.classNo, back.lesson);
     teleGrid_->setFocus();
   }
+}
+
+void TOgrPrgForm::OpenReport() {
+  if (running()) return;
+  const HandOver chosen = ChooseUnplacedLesson(context_, this);
+  if (!chosen.empty()) Select(chosen.teacher, chosen.classNo, chosen.lesson);
+  ReadSelection();
+}
+
+void TOgrPrgForm::ShowChanged() {
+  if (running()) return;
+  if (const int teacher = ChooseChangedTeacher(context_, this); teacher != 0) Select(teacher, 0, 0);
 }
 
 RunOutcome TOgrPrgForm::RunWholeSchool() {

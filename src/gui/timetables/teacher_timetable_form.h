@@ -47,6 +47,8 @@ class TOgrPrgForm : public QDialog {
   RunOutcome RunWholeSchool();
   RunOutcome RunForTeacher();
   RunOutcome RunHere();
+  void OpenReport();
+  void ShowChanged();
 
   // The duty window of a teacher (Enter or a double click in the teacher list); the
   // duty area gives it when it is there.

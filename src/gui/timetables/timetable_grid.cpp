@@ -15,24 +15,6 @@ constexpr int kColumns = 17;
 constexpr int kRows = 6;
 constexpr int kColumnWidth = 35;
 
-QColor ToQColor(CellColor c, const QPalette& palette) {
-  switch (c) {
-    case CellColor::kBlack: return Qt::black;
-    case CellColor::kWhite: return Qt::white;
-    case CellColor::kLime: return QColor(0, 255, 0);
-    case CellColor::kBlue: return Qt::blue;
-    case CellColor::kPurple: return QColor(128, 0, 128);
-    case CellColor::kTeal: return QColor(0, 128, 128);
-    case CellColor::kRed: return Qt::red;
-    case CellColor::kYellow: return Qt::yellow;
-    case CellColor::kGreen: return QColor(0, 128, 0);
-    case CellColor::kButtonFace: return palette.color(QPalette::Button);
-    case CellColor::kWindowText: return palette.color(QPalette::WindowText);
-    case CellColor::kInfoTip: return palette.color(QPalette::ToolTipBase);
-  }
-  return Qt::black;
-}
-
 // Draws exactly what the window's painter decided for the cell.
 class PaintDelegate : public QStyledItemDelegate {
  public:
@@ -65,6 +47,24 @@ class PaintDelegate : public QStyledItemDelegate {
 };
 
 }  // namespace
+
+QColor ToQColor(CellColor c, const QPalette& palette) {
+  switch (c) {
+    case CellColor::kBlack: return Qt::black;
+    case CellColor::kWhite: return Qt::white;
+    case CellColor::kLime: return QColor(0, 255, 0);
+    case CellColor::kBlue: return Qt::blue;
+    case CellColor::kPurple: return QColor(128, 0, 128);
+    case CellColor::kTeal: return QColor(0, 128, 128);
+    case CellColor::kRed: return Qt::red;
+    case CellColor::kYellow: return Qt::yellow;
+    case CellColor::kGreen: return QColor(0, 128, 0);
+    case CellColor::kButtonFace: return palette.color(QPalette::Button);
+    case CellColor::kWindowText: return palette.color(QPalette::WindowText);
+    case CellColor::kInfoTip: return palette.color(QPalette::ToolTipBase);
+  }
+  return Qt::black;
+}
 
 TimetableGrid::TimetableGrid(QWidget* parent) : QTableWidget(kRows, kColumns, parent) {
   setObjectName("Grid");

@@ -5,6 +5,8 @@
 // or Enter on a data cell asks for the manual command; the run's timer may repaint
 // the headers alone.
 
+#include <QColor>
+#include <QPalette>
 #include <QTableWidget>
 
 #include <functional>
@@ -12,6 +14,9 @@
 #include "timetables/cell_paint.h"
 
 namespace kalvodrin {
+
+// The colour a painter's choice stands for; the system colours come from `palette`.
+QColor ToQColor(CellColor c, const QPalette& palette);
 
 class TimetableGrid : public QTableWidget {
   Q_OBJECT

@@ -4,13 +4,19 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/cells.h"
+#include "core/snapshot.h"
 #include "core/storage.h"
+#include "engine/block_operations.h"
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/timetables/cancel_form.h"
+#include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/report_form.h"
 #include "gui/timetables/room_timetable_form.h"
 #include "gui/timetables/teacher_timetable_form.h"
+#include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "scheduler/placement_run.h"
 
@@ -42,6 +48,47 @@ struct NoticeCloser {
   QTimer timer;
 };
 
+// The first teacher with lessons on Tuesday can no longer come that day: the blocks
+// go and the day is closed, so that the report has hours to explain.
+void CloseTuesdayOfATeacher(School& school) {
+  constexpr int kDay = 2;
+  for (TTeacherGridRec& grid : school.TeacherGrids) {
+    bool taken = false;
+    for (int hour = 1; hour <= kHoursPerDay; ++hour) {
+      const auto at = static_cast<std::size_t>(CellIndex(kDay, hour) - 1);
+      if (grid.occupant[at] != 0 && grid.blockStart[at] == CellIndex(kDay, hour))
+        taken |= RemoveBlock(school, grid.blockLen[at], CellIndex(kDay, hour), grid.occupant[at],
+                             nullptr) == RemoveOutcome::kRemoved;
+      grid.open[at] = 0;
+    }
+    if (taken) return;
+    for (int hour = 1; hour <= kHoursPerDay; ++hour)
+      grid.open[static_cast<std::size_t>(CellIndex(kDay, hour) - 1)] = 1;
+  }
+}
+
+void RenderReportWindows(const SaveTimetableWindow& save, const AppContext& context) {
+  if (!TakeSnapshot(context.school)) return;
+  CloseTuesdayOfATeacher(context.school);
+  TRaporForm report(context);
+  Show(&report);
+  // The cursor on the row's first start hour of the closed day, so its reasons show.
+  if (const WhyNotRow* row = report.SelectedWhyNot())
+    for (const WhyNotCell& cell : row->cells)
+      if (cell.day == 2) {
+        report.findChild<TimetableGrid*>("WhyNotGrid")
+            ->SetCurrentCell(CellIndex(cell.day, cell.hour));
+        break;
+      }
+  QApplication::processEvents();
+  save(&report, "timetables_report");
+  report.hide();
+  TDegisikForm changed(context);
+  Show(&changed);
+  save(&changed, "timetables_changed");
+  changed.hide();
+}
+
 }  // namespace
 
 void RenderTimetableWindows(const SaveTimetableWindow& save, const std::filesystem::path& root) {
@@ -64,6 +111,7 @@ void RenderTimetableWindows(const SaveTimetableWindow& save, const std::filesyst
     Show(&windows.cancel());
     save(&windows.cancel(), "timetables_cancel");
     windows.cancel().hide();
+    RenderReportWindows(save, AppContext{school, sil, help});
   }
   School school;
   if (!LoadCopy(school, KALVODRIN_SCREENSHOT_LONG_RUN, root / "tt-long")) return;

@@ -1,0 +1,275 @@
+// The unplaced-lessons report and the changed-teachers window, opened from the
+// timetable windows as the user opens them, and what those windows select after.
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/cells.h"
+#include "core/snapshot.h"
+#include "gui/common/print_requests.h"
+#include "gui/timetables/changed_form.h"
+#include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/report_form.h"
+#include "gui/timetables/teacher_timetable_form.h"
+#include "gui/timetables/timetable_grid.h"
+#include "gui/timetables/timetable_windows.h"
+#include "school_builder.h"
+#include "window_fixture.h"
+
+namespace kalvodrin::testing {
+namespace {
+
+// Remembers what the changed-teachers window asked to print.
+class RecordedPrints : public PrintRequests {
+ public:
+  bool PrintFromTimetableWindow(TimetableView, int) override { return false; }
+  bool PrintTeacherList() override { return false; }
+  bool PrintDutyChart() override { return false; }
+  bool PrintTeacherTimetables(const std::vector<int>& teachers) override {
+    printed = teachers;
+    return true;
+  }
+  void OpenPrinterSettings() override {}
+
+  std::vector<int> printed;
+};
+
+// 9 A: MATEMATİK (AYŞE, 2 of 4 hours placed on Monday 1-2), FİZİK (AYŞE and CAN,
+// nothing placed); 9 B: KİMYA (AYŞE, nothing placed).
+class ReportWindowsTest : public WindowFixture {
+ protected:
+  ReportWindowsTest() {
+    b.Class("9", "A").Class("9", "B");
+    b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach();
+    b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
+    b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
+    b.Place("9 A", "MATEMATİK", 2, 1, 1);
+    Rebuild();
+  }
+  void Rebuild() {
+    school = b.Build();
+    school.WorkFolder = folder.path();
+    a9 = b.ClassNo("9 A");
+    b9 = b.ClassNo("9 B");
+    ayse = b.TeacherNo("AYŞE");
+    can = b.TeacherNo("CAN");
+    math = b.LessonNo("MATEMATİK");
+    physics = b.LessonNo("FİZİK");
+    chemistry = b.LessonNo("KİMYA");
+  }
+
+  static void DoubleClick(TimetableGrid* grid, int cell) {
+    const QRect r = grid->visualRect(grid->model()->index(DayOfCell(cell), HourOfCell(cell)));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+  }
+
+  Bytes Grids() const {
+    Bytes all;
+    for (DataFile f : {DataFile::kTeacherGrids, DataFile::kClassGrids, DataFile::kRoomGrids}) {
+      const Bytes image = DataFileImage(school, f);
+      all.insert(all.end(), image.begin(), image.end());
+    }
+    return all;
+  }
+
+  // What the changed-teachers window showed when opened from the teacher window's
+  // grid menu, closed by going to its first teacher or just closed.
+  struct Changed {
+    QStringList names;
+    QStringList words;
+  };
+  Changed ShowChanged(TOgrPrgForm& w, bool go) {
+    Changed seen;
+    OnNextModal([&](QDialog* d) {
+      seen.names = Child<ListGrid>(d, "TeGrid")->ColumnTexts(1);
+      for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
+        seen.words << Child<QLabel>(d, label)->text();
+      if (go)
+        QTest::mouseClick(Child<QPushButton>(d, "GitBtn"), Qt::LeftButton);
+      else
+        d->reject();
+    });
+    w.ShowChanged();
+    return seen;
+  }
+
+  SchoolBuilder b;
+  int a9 = 0, b9 = 0, ayse = 0, can = 0, math = 0, physics = 0, chemistry = 0;
+};
+
+TEST_F(ReportWindowsTest, TeacherWindowGoesToTheReportRowChosen) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  w.Select(ayse, a9, math);
+  QString title, total, reasons, fix;
+  QStringList names, lessons, remaining;
+  bool goEnabled = false;
+  CellPaint busy, free;
+  // What the why-not grid and its texts show for the row, at Monday hour 1.
+  const auto readRow = [&](QDialog* d, int row) {
+    Child<ListGrid>(d, "Grid")->SelectRow(row);
+    auto* why = Child<TimetableGrid>(d, "WhyNotGrid");
+    why->SetCurrentCell(CellIndex(1, 1));
+    busy = why->PaintAt(1, 1);
+    free = why->PaintAt(2, 1);
+    reasons = Child<QLabel>(d, "ReasonLabel")->text();
+    fix = Child<QLabel>(d, "FixLabel")->text();
+  };
+  OnNextModal([&](QDialog* d) {
+    title = d->windowTitle();
+    total = Child<QLabel>(d, "ReportLabel")->text();
+    auto* grid = Child<ListGrid>(d, "Grid");
+    names = grid->ColumnTexts(3);
+    lessons = grid->ColumnTexts(5);
+    remaining = grid->ColumnTexts(6);
+    goEnabled = Child<QPushButton>(d, "GitBtn")->isEnabled();
+    readRow(d, 3);  // CAN's FİZİK
+    QTest::mouseClick(Child<QPushButton>(d, "GitBtn"), Qt::LeftButton);
+  });
+  QTest::mouseClick(Child<QPushButton>(&w, "RaporBtn"), Qt::LeftButton);
+  EXPECT_EQ(title, U8("YERLEŞMEYEN DERSLER"));
+  EXPECT_EQ(total, "TOPLAM = 10");
+  EXPECT_EQ(names, QStringList({U8("AYŞE"), U8("AYŞE"), U8("AYŞE"), "CAN"}));
+  EXPECT_EQ(lessons, QStringList({U8("MATEMATİK"), U8("FİZİK"), U8("KİMYA"), U8("FİZİK")}));
+  EXPECT_EQ(remaining, QStringList({"2", "3", "2", "3"}));
+  EXPECT_TRUE(goEnabled);
+  // FİZİK is AYŞE's as well: on Monday at 1 she and 9 A have MATEMATİK, two blockers.
+  EXPECT_EQ(busy.cell, CellColor::kBlack);
+  EXPECT_EQ(busy.text, "9");
+  EXPECT_FALSE(busy.underline);
+  EXPECT_TRUE(busy.focusRect);
+  EXPECT_EQ(free.cell, CellColor::kLime);
+  EXPECT_EQ(reasons, U8("Öğretmen dolu: AYŞE, 1. gün 1. saat (9 A MATEMATİK)\n"
+                        "Sınıf dolu: 9 A, 1. gün 1. saat (MATEMATİK)"));
+  const TimetableSelection after = w.selection();
+  EXPECT_EQ(after.teacher, can);
+  EXPECT_EQ(after.classNo, a9);
+  EXPECT_EQ(after.lesson, physics);
+
+  // AYŞE's KİMYA in 9 B: only she is in the way, and moving MATEMATİK is the fix.
+  // Closed without choosing, the window stays where it is.
+  OnNextModal([&](QDialog* d) {
+    readRow(d, 2);
+    QTest::mouseClick(Child<QPushButton>(d, "KapatBtn"), Qt::LeftButton);
+  });
+  w.OpenReport();
+  EXPECT_EQ(busy.text, "9");
+  EXPECT_TRUE(busy.underline);
+  EXPECT_EQ(reasons, U8("Öğretmen dolu: AYŞE, 1. gün 1. saat (9 A MATEMATİK)"));
+  EXPECT_EQ(fix, U8("En ucuz düzeltme: Dersi taşıyın: 9 A MATEMATİK, 1. gün 1. saat"));
+  EXPECT_EQ(w.selection().teacher, can);
+  EXPECT_EQ(w.selection().lesson, physics);
+}
+
+TEST_F(ReportWindowsTest, ClassWindowOpensTheReportWithF11) {
+  TimetableWindows windows(context(), nullptr);
+  TSnfPrgForm& c = windows.classes();
+  Activate(&c);
+  c.Select(can, a9, physics);
+  OnNextModal([](QDialog* d) {
+    Child<ListGrid>(d, "Grid")->SelectRow(2);  // AYŞE's KİMYA in 9 B
+    QTest::mouseClick(Child<QPushButton>(d, "GitBtn"), Qt::LeftButton);
+  });
+  Key(&c, Qt::Key_F11);
+  EXPECT_EQ(c.selection().teacher, ayse);
+  EXPECT_EQ(c.selection().classNo, b9);
+  EXPECT_EQ(c.selection().lesson, chemistry);
+  c.hide();
+}
+
+TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
+  b.Place("9 A", "MATEMATİK", 2, 2, 1).Place("9 A", "FİZİK", 2, 3, 1).Place("9 A", "FİZİK", 1, 4, 1);
+  b.Place("9 B", "KİMYA", 1, 1, 3);
+  Rebuild();
+  {
+    TRaporForm r(context());
+    Activate(&r);
+    EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), "TOPLAM = 1");
+    EXPECT_TRUE(Child<QPushButton>(&r, "GitBtn")->isEnabled());
+    EXPECT_EQ(r.Chosen().lesson, chemistry);
+    ASSERT_NE(r.SelectedWhyNot(), nullptr);
+    EXPECT_EQ(r.SelectedWhyNot()->length, 1);
+  }
+  b.Place("9 B", "KİMYA", 1, 2, 3);
+  Rebuild();
+  TRaporForm r(context());
+  Activate(&r);
+  EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), "TOPLAM = 0");
+  EXPECT_FALSE(Child<QPushButton>(&r, "GitBtn")->isEnabled());
+  EXPECT_EQ(Child<ListGrid>(&r, "Grid")->FilledRows(), 0);
+  EXPECT_EQ(Child<ListGrid>(&r, "Grid")->rowCount(), 1);  // one empty row under the header
+  EXPECT_TRUE(r.Chosen().empty());
+  EXPECT_EQ(r.SelectedWhyNot(), nullptr);
+  EXPECT_EQ(Child<TimetableGrid>(&r, "WhyNotGrid")->PaintAt(1, 1).cell, CellColor::kButtonFace);
+}
+
+TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
+  RecordedPrints prints;
+  AppContext with = context();
+  with.printing = &prints;
+  TimetableWindows windows(with, nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  // Without a snapshot nobody is listed and the words are blank.
+  Changed seen = ShowChanged(w, false);
+  EXPECT_EQ(seen.names, QStringList());
+  EXPECT_EQ(seen.words, QStringList({"", "", "", ""}));
+
+  ASSERT_TRUE(TakeSnapshot(school).ok());
+  const Bytes taken = Grids();
+  EXPECT_EQ(ShowChanged(w, false).names, QStringList());
+  // AYŞE's KİMYA goes to Wednesday at 3: only AYŞE changed.
+  w.Select(ayse, b9, chemistry);
+  auto* grid = Child<TimetableGrid>(&w, "Grid");
+  DoubleClick(grid, CellIndex(3, 3));
+  ASSERT_EQ(school.ClassGridByNo(b9)->occupant[CellIndex(3, 3) - 1], chemistry);
+  w.Select(can, a9, physics);
+  seen = ShowChanged(w, true);
+  EXPECT_EQ(seen.names, QStringList({U8("AYŞE")}));
+  EXPECT_EQ(seen.words, QStringList({"1", U8("ÖĞRETMENİN"), "PROGRAMI", U8("DEĞİŞTİ")}));
+  EXPECT_EQ(w.selection().teacher, ayse);  // gone to the listed teacher
+  // FİZİK, taught by both, on Tuesday at 3: both changed, in teacher order.
+  w.Select(can, a9, physics);
+  DoubleClick(grid, CellIndex(2, 3));
+  ASSERT_EQ(school.ClassGridByNo(a9)->occupant[CellIndex(2, 3) - 1], physics);
+  seen = ShowChanged(w, false);
+  EXPECT_EQ(seen.names, QStringList({U8("AYŞE"), "CAN"}));
+  EXPECT_EQ(seen.words.front(), "2");
+  EXPECT_EQ(w.selection().teacher, can);  // closed without going: stays
+  OnNextModal([](QDialog* d) {
+    QTest::mouseClick(Child<QPushButton>(d, "YazdirBtn"), Qt::LeftButton);
+    d->reject();
+  });
+  w.ShowChanged();
+  EXPECT_EQ(prints.printed, (std::vector<int>{ayse, can}));
+
+  ASSERT_TRUE(RestoreSnapshot(school).ok());
+  EXPECT_EQ(Grids(), taken);
+  EXPECT_EQ(ShowChanged(w, false).names, QStringList());
+}
+
+TEST_F(ReportWindowsTest, NothingToPrintWithoutAChangeOrAPrinter) {
+  ASSERT_TRUE(TakeSnapshot(school).ok());
+  RecordedPrints prints;
+  AppContext with = context();
+  with.printing = &prints;
+  TDegisikForm unchanged(with);
+  Activate(&unchanged);
+  EXPECT_FALSE(Child<QPushButton>(&unchanged, "YazdirBtn")->isEnabled());
+  EXPECT_EQ(unchanged.ChosenTeacher(), 0);
+  unchanged.hide();
+  school.TeacherGridByNo(can)->occupant[CellIndex(5, 5) - 1] = static_cast<uint8_t>(a9);
+  TDegisikForm changed(with);
+  Activate(&changed);
+  EXPECT_TRUE(Child<QPushButton>(&changed, "YazdirBtn")->isEnabled());
+  EXPECT_EQ(changed.ChosenTeacher(), can);
+  changed.hide();
+  TDegisikForm noPrinter(context());
+  Activate(&noPrinter);
+  EXPECT_FALSE(Child<QPushButton>(&noPrinter, "YazdirBtn")->isEnabled());
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
