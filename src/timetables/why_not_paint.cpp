@@ -58,7 +58,9 @@ void PaintReason(const School& school, const Reason& r, CellPaint& p) {
                 r.party == Party::kTeacher ? CellColor::kRed : CellColor::kBlue);
       p.text = ShortNameOf(school, r.party, r.owner);
       return;
-    case Blocker::kOutsideWindow: SetColors(p, CellColor::kWindowText, CellColor::kButtonFace); return;
+    case Blocker::kOutsideWindow:
+      SetColors(p, CellColor::kWindowText, CellColor::kButtonFace);
+      return;
     default:
       SetColors(p, CellColor::kRed, CellColor::kYellow);
       p.text = RuleText(r.kind);
@@ -104,15 +106,16 @@ std::vector<WhyNotLegendEntry> WhyNotLegend() {
   };
   return {
       entry(CellColor::kBlack, CellColor::kLime, "", "Yerleşebilir"),
-      entry(CellColor::kWhite, CellColor::kBlack, "9", "Dolu: öğretmen (sınıfı), sınıf (dersi), derslik"),
+      entry(CellColor::kWhite, CellColor::kBlack, "9",
+            "Dolu: öğretmen (sınıfı), sınıf (dersi), derslik"),
       entry(CellColor::kWhite, CellColor::kRed, "", "Öğretmenin kapalı saati"),
       entry(CellColor::kWhite, CellColor::kBlue, "", "Sınıfın veya dersliğin kapalı saati"),
       entry(CellColor::kRed, CellColor::kYellow, "MAX",
             "Kural: günlük en çok ders, boş saat, aynı gün, günler arası, farklı saatler, "
             "iki ders, ders grubu, ek bina"),
       entry(CellColor::kWindowText, CellColor::kButtonFace, "", "Ders saatleri dışında"),
-      entry(CellColor::kWhite, CellColor::kBlack, "9", "Altı çizili: tek engel, tek değişiklikle yerleşir",
-            true),
+      entry(CellColor::kWhite, CellColor::kBlack, "9",
+            "Altı çizili: tek engel, tek değişiklikle yerleşir", true),
   };
 }
 

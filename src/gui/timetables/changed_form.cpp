@@ -15,7 +15,10 @@
 namespace kalvodrin {
 
 TDegisikForm::TDegisikForm(AppContext context, QWidget* parent)
-    : QDialog(parent), context_(context), grid_(new ListGrid), print_(new QPushButton(U8("Yazdır"))) {
+    : QDialog(parent),
+      context_(context),
+      grid_(new ListGrid),
+      print_(new QPushButton(U8("Yazdır"))) {
   setObjectName("TDegisikForm");
   setWindowTitle(U8("PROGRAMI DEĞİŞEN ÖĞRETMENLER"));
   grid_->setObjectName("TeGrid");
@@ -62,7 +65,8 @@ void TDegisikForm::Fill() {
   std::vector<QStringList> rows;
   for (int teacher : changed_) {
     const TTeacherRec* t = context_.school.TeacherByNo(teacher);
-    rows.push_back({QString::number(teacher), t != nullptr ? FromCp1254(t->name.view()) : QString()});
+    rows.push_back(
+        {QString::number(teacher), t != nullptr ? FromCp1254(t->name.view()) : QString()});
   }
   grid_->SetRows(rows);
   grid_->SelectRow(0);

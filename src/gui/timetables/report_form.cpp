@@ -24,8 +24,9 @@ QLabel* Swatch(const CellPaint& p, const QPalette& palette) {
   font.setBold(p.bold);
   font.setUnderline(p.underline);
   label->setFont(font);
-  label->setStyleSheet(QString("background: %1; color: %2; border: 1px solid gray")
-                           .arg(ToQColor(p.cell, palette).name(), ToQColor(p.font, palette).name()));
+  label->setStyleSheet(
+      QString("background: %1; color: %2; border: 1px solid gray")
+          .arg(ToQColor(p.cell, palette).name(), ToQColor(p.font, palette).name()));
   return label;
 }
 
@@ -52,10 +53,11 @@ TRaporForm::TRaporForm(AppContext context, QWidget* parent)
   setObjectName("TRaporForm");
   setWindowTitle(U8("YERLEŞMEYEN DERSLER"));
   grid_->setObjectName("Grid");
-  grid_->SetColumns({"TeacherNo", "ClassNo", "LessonNo", "ADI SOYADI", "SINIFI", U8("DERSİN ADI"),
-                     "KALAN"},
-                    {0, 1, 2});
-  for (auto [column, width] : {std::pair{3, 150}, std::pair{4, 70}, std::pair{5, 150}, std::pair{6, 45}})
+  grid_->SetColumns(
+      {"TeacherNo", "ClassNo", "LessonNo", "ADI SOYADI", "SINIFI", U8("DERSİN ADI"), "KALAN"},
+      {0, 1, 2});
+  for (auto [column, width] :
+       {std::pair{3, 150}, std::pair{4, 70}, std::pair{5, 150}, std::pair{6, 45}})
     grid_->setColumnWidth(column, width);
   whyGrid_->setObjectName("WhyNotGrid");
   whyGrid_->SetPainter([this](int row, int column) { return Paint(row, column); });
@@ -109,9 +111,8 @@ void TRaporForm::Fill() {
   std::vector<QStringList> rows;
   for (const UnplacedRow& r : report_.rows)
     rows.push_back({QString::number(r.teacher), QString::number(r.classNo),
-                    QString::number(r.lesson), FromCp1254(r.teacherName),
-                    FromCp1254(r.classText), FromCp1254(r.lessonName),
-                    QString::number(r.remaining)});
+                    QString::number(r.lesson), FromCp1254(r.teacherName), FromCp1254(r.classText),
+                    FromCp1254(r.lessonName), QString::number(r.remaining)});
   grid_->SetRows(rows);
   grid_->SelectRow(0);
   total_->setText("TOPLAM = " + QString::number(report_.total));
@@ -131,8 +132,7 @@ HandOver TRaporForm::Chosen() const {
 const WhyNotRow* TRaporForm::SelectedWhyNot() const {
   const HandOver h = Chosen();
   for (const WhyNotRow& row : whyNot_.rows)
-    if (row.teacher == h.teacher && row.classNo == h.classNo && row.lesson == h.lesson)
-      return &row;
+    if (row.teacher == h.teacher && row.classNo == h.classNo && row.lesson == h.lesson) return &row;
   return nullptr;
 }
 

@@ -180,7 +180,9 @@ TEST_F(ReportWindowsTest, ClassWindowOpensTheReportWithF11) {
 }
 
 TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
-  b.Place("9 A", "MATEMATİK", 2, 2, 1).Place("9 A", "FİZİK", 2, 3, 1).Place("9 A", "FİZİK", 1, 4, 1);
+  b.Place("9 A", "MATEMATİK", 2, 2, 1)
+      .Place("9 A", "FİZİK", 2, 3, 1)
+      .Place("9 A", "FİZİK", 1, 4, 1);
   b.Place("9 B", "KİMYA", 1, 1, 3);
   Rebuild();
   {
