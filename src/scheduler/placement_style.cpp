@@ -25,6 +25,7 @@ PlacementStyleView PlacementStyleOf(const School& school, int classNo, int lesso
   const TLessonRec* l = school.LessonByNo(lesson);
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
   if (c == nullptr || l == nullptr || cl == nullptr) return v;
+  v.found = true;
   v.className = Cp1254ToUtf8(c->name.view());
   if (!c->section.empty()) v.className += " " + Cp1254ToUtf8(c->section.view());
   v.lessonName = Cp1254ToUtf8(l->name.view());

@@ -17,6 +17,7 @@ struct PlacementStyleEntry {
 
 // What the window shows for the class lesson; nothing set when there is none.
 struct PlacementStyleView {
+  bool found = false;     // the class takes the lesson
   std::string className;  // UTF-8, name and section
   std::string lessonName;
   int weeklyHours = 0;

@@ -37,7 +37,8 @@ TEST_F(PlacementStyleTest, ShowsTheClassLessonsOwnStyle) {
   EXPECT_EQ(v.entry.divisible, "E");
   EXPECT_EQ(v.entry.pattern, "2+2+1");
   EXPECT_EQ(PlacementStyleOf(school, b.ClassNo("10"), math).className, "10");
-  EXPECT_EQ(PlacementStyleOf(school, a9, 99).weeklyHours, 0);
+  EXPECT_TRUE(v.found);
+  EXPECT_FALSE(PlacementStyleOf(school, a9, 99).found);
 }
 
 TEST_F(PlacementStyleTest, StorableOnlyWithBothFieldsAndAPatternOfTheWeeklyHours) {

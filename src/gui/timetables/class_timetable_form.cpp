@@ -13,6 +13,7 @@
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
+#include "gui/timetables/placement_style_form.h"
 #include "gui/timetables/report_form.h"
 #include "gui/timetables/room_timetable_form.h"
 #include "gui/timetables/timetable_grid.h"
@@ -31,7 +32,8 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
       grid_(new TimetableGrid),
       total_(new QLabel),
       remaining_(new QLabel),
-      lessonRemaining_(new QLabel) {
+      lessonRemaining_(new QLabel),
+      placementStyle_(std::make_shared<TNewLFForm>(context)) {
   setObjectName("TSnfPrgForm");
   setWindowTitle(U8("SINIFLARIN  DERS PROGRAMI"));
   classGrid_->setObjectName("ClassGrid");
@@ -101,6 +103,7 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
   teleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
   auto* menu = new QMenu(this);
   handBackAction_ = menu->addAction(U8("ÖĞRETMENE BAĞLAN"), this, [this] { HandBack(); });
+  menu->addAction(U8("YERLEŞTİRME BİÇİMİ"), this, [this] { OpenPlacementStyle(); });
   connect(teleGrid_, &QWidget::customContextMenuRequested, this,
           [this, menu](const QPoint& at) { menu->exec(teleGrid_->viewport()->mapToGlobal(at)); });
 }
@@ -202,6 +205,8 @@ void TSnfPrgForm::OpenReport() {
   if (!chosen.empty()) Select(chosen.teacher, chosen.classNo, chosen.lesson);
   ReadSelection();
 }
+
+void TSnfPrgForm::OpenPlacementStyle() { placementStyle_->OpenFor(sel_.classNo, sel_.lesson); }
 
 void TSnfPrgForm::done(int result) {
   SaveTimetables(context_);

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 #include "gui/common/app_context.h"
 #include "timetables/cell_paint.h"
 #include "timetables/timetable_commands.h"
@@ -18,6 +20,7 @@ namespace kalvodrin {
 class ListGrid;
 class TimetableGrid;
 class TRoomPrgForm;
+class TNewLFForm;
 
 class TSnfPrgForm : public QDialog {
   Q_OBJECT
@@ -38,6 +41,7 @@ class TSnfPrgForm : public QDialog {
   void HandBack();
   void OpenRooms();
   void OpenReport();
+  void OpenPlacementStyle();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -61,6 +65,7 @@ class TSnfPrgForm : public QDialog {
   TimetableSelection sel_;
   HandOver handOver_;
   HandOver handedBack_;
+  std::shared_ptr<TNewLFForm> placementStyle_;  // a window of its own, not a child
 };
 
 }  // namespace kalvodrin

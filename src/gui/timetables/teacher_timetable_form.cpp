@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "engine/counts.h"
+#include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
@@ -16,8 +17,11 @@
 #include "gui/common/search_box.h"
 #include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/general_settings_form.h"
+#include "gui/timetables/placement_style_form.h"
 #include "gui/timetables/report_form.h"
 #include "gui/timetables/run_panel.h"
+#include "gui/timetables/teacher_settings_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_lists.h"
 #include "timetables/load_overlay.h"
@@ -52,7 +56,10 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
       teleGrid_(new ListGrid),
       grid_(new TimetableGrid),
       panel_(new RunPanel(context.school)),
-      buttons_(new QWidget) {
+      buttons_(new QWidget),
+      generalSettings_(std::make_shared<TAyarlarForm>(context)),
+      teacherSettings_(std::make_shared<TOzelForm>(context)),
+      placementStyle_(std::make_shared<TNewLFForm>(context)) {
   setObjectName("TOgrPrgForm");
   setWindowTitle(U8("ÖĞRETMENLERE GÖRE DERS PROGRAMI"));
   teacherGrid_->setObjectName("TeacherGrid");
@@ -76,6 +83,10 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
 
   auto* buttonRow = new QHBoxLayout(buttons_);
   buttonRow->setContentsMargins(0, 0, 0, 0);
+  connect(Button("GENEL AYARLAR", "GenelBtn", buttonRow), &QPushButton::clicked, this,
+          [this] { OpenGeneralSettings(); });
+  connect(Button("ÖZEL AYARLAR", "OzelBtn", buttonRow), &QPushButton::clicked, this,
+          [this] { OpenTeacherSettings(); });
   connect(Button("DERS DAĞITIMI YAP", "DagitBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RunWholeSchool(); });
   connect(Button("ÖĞRETMEN PRG. YAP", "OgrPrgBtn", buttonRow), &QPushButton::clicked, this,
@@ -122,6 +133,7 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   key(Qt::Key_F2, &TOgrPrgForm::ToggleCell);
   key(Qt::Key_F4, &TOgrPrgForm::Save);
   key(Qt::Key_F5, &TOgrPrgForm::RemoveProgram);
+  key(Qt::Key_F10, &TOgrPrgForm::OpenTeacherSettings);
 
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -134,6 +146,7 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   connect(teleGrid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QMenu menu;
     menu.addAction(U8("SINIFA BAĞLAN"), this, [this] { HandToClassWindow(); });
+    menu.addAction(U8("YERLEŞTİRME BİÇİMİ"), this, [this] { OpenPlacementStyle(); });
     menu.exec(teleGrid_->viewport()->mapToGlobal(at));
   });
 }
@@ -254,6 +267,12 @@ void TOgrPrgForm::ShowChanged() {
   if (running()) return;
   if (const int teacher = ChooseChangedTeacher(context_, this); teacher != 0) Select(teacher, 0, 0);
 }
+
+void TOgrPrgForm::OpenGeneralSettings() { ExecReturningFocus(*generalSettings_); }
+
+void TOgrPrgForm::OpenTeacherSettings() { teacherSettings_->OpenFor(sel_.teacher); }
+
+void TOgrPrgForm::OpenPlacementStyle() { placementStyle_->OpenFor(sel_.classNo, sel_.lesson); }
 
 RunOutcome TOgrPrgForm::RunWholeSchool() {
   return Run([](PlacementRun& run) { return run.RunWholeSchool(); });

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 #include "gui/common/app_context.h"
 #include "scheduler/placement_run.h"
@@ -22,6 +23,9 @@ class ListGrid;
 class RunPanel;
 class TimetableGrid;
 class TSnfPrgForm;
+class TAyarlarForm;
+class TNewLFForm;
+class TOzelForm;
 
 class TOgrPrgForm : public QDialog {
   Q_OBJECT
@@ -49,6 +53,10 @@ class TOgrPrgForm : public QDialog {
   RunOutcome RunHere();
   void OpenReport();
   void ShowChanged();
+  void OpenGeneralSettings();
+  void OpenTeacherSettings();
+  void OpenPlacementStyle();
+  TAyarlarForm& generalSettings() const { return *generalSettings_; }
 
   // The duty window of a teacher (Enter or a double click in the teacher list); the
   // duty area gives it when it is there.
@@ -89,6 +97,11 @@ class TOgrPrgForm : public QDialog {
   bool runNotices_ = true;
   RunOutcome lastRun_;
   std::function<void(int)> dutyOpener_;
+  // Windows of their own, outside this window's children so that their controls'
+  // names never shadow this window's own.
+  std::shared_ptr<TAyarlarForm> generalSettings_;
+  std::shared_ptr<TOzelForm> teacherSettings_;
+  std::shared_ptr<TNewLFForm> placementStyle_;
 };
 
 }  // namespace kalvodrin

@@ -19,6 +19,7 @@
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "scheduler/placement_run.h"
+#include "settings_screens.h"
 
 namespace kalvodrin {
 namespace {
@@ -112,6 +113,7 @@ void RenderTimetableWindows(const SaveTimetableWindow& save, const std::filesyst
     save(&windows.cancel(), "timetables_cancel");
     windows.cancel().hide();
     RenderReportWindows(save, AppContext{school, sil, help});
+    RenderSettingsWindows(save, AppContext{school, sil, help});
   }
   School school;
   if (!LoadCopy(school, KALVODRIN_SCREENSHOT_LONG_RUN, root / "tt-long")) return;
