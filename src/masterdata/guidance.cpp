@@ -21,16 +21,14 @@ std::optional<int> BoxHour(const std::string& text) {
 
 }  // namespace
 
-std::vector<ListColumn> GuidanceColumns() {
-  return {{"NO", true}, {"DERSİN ADI"}, {"HDS"}};
-}
+std::vector<ListColumn> GuidanceColumns() { return {{"NO", true}, {"DERSİN ADI"}, {"HDS"}}; }
 
 std::vector<ListRow> GuidanceRows(const School& school) {
   std::vector<ListRow> rows;
   for (const TLessonRec& l : school.Lessons)
-    rows.push_back({l.number,
-                    {std::to_string(l.number), Cp1254ToUtf8(l.name.view()),
-                     std::to_string(l.weeklyHours)}});
+    rows.push_back(
+        {l.number,
+         {std::to_string(l.number), Cp1254ToUtf8(l.name.view()), std::to_string(l.weeklyHours)}});
   return rows;
 }
 

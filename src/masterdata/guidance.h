@@ -14,9 +14,9 @@
 namespace kalvodrin {
 
 struct GuidanceEntry {
-  int lesson = 0;             // 0 = none
-  int dayMorning = 1;         // 1..5 (PAZARTESİ..CUMA), the day box
-  std::string hourMorning;    // the hour box, up to 2 digits; empty leaves the hour
+  int lesson = 0;           // 0 = none
+  int dayMorning = 1;       // 1..5 (PAZARTESİ..CUMA), the day box
+  std::string hourMorning;  // the hour box, up to 2 digits; empty leaves the hour
   int dayAfternoon = 1;
   std::string hourAfternoon;
   bool hoursCleared = false;  // both stored hours go to 0 before the boxes are taken

@@ -8,27 +8,25 @@ namespace kalvodrin {
 namespace {
 
 constexpr std::array<uint8_t TSettingsRec::*, 9> kGeneralBytes = {
-    &TSettingsRec::gapsAllowed,     &TSettingsRec::maxGapsPerWeek,
+    &TSettingsRec::gapsAllowed,          &TSettingsRec::maxGapsPerWeek,
     &TSettingsRec::maxGapBetweenLessons, &TSettingsRec::sameClassDifferentDays,
-    &TSettingsRec::dayBetweenDays,  &TSettingsRec::differentHours,
-    &TSettingsRec::groupDifferentDays, &TSettingsRec::maxHoursPerDay,
+    &TSettingsRec::dayBetweenDays,       &TSettingsRec::differentHours,
+    &TSettingsRec::groupDifferentDays,   &TSettingsRec::maxHoursPerDay,
     &TSettingsRec::searchLevel};
 
 constexpr std::array<uint8_t TSettingsRec::*, 8> kDetailBytes = {
-    &TSettingsRec::mergeOnePlusOne,   &TSettingsRec::splitBlock,
-    &TSettingsRec::moreThanTwoPerDay, &TSettingsRec::gapLimitPerDay,
-    &TSettingsRec::autoRelax,         &TSettingsRec::evenDays,
-    &TSettingsRec::alignedBlocks,     &TSettingsRec::reorganise};
+    &TSettingsRec::mergeOnePlusOne, &TSettingsRec::splitBlock, &TSettingsRec::moreThanTwoPerDay,
+    &TSettingsRec::gapLimitPerDay,  &TSettingsRec::autoRelax,  &TSettingsRec::evenDays,
+    &TSettingsRec::alignedBlocks,   &TSettingsRec::reorganise};
 
 constexpr std::array<uint8_t TeacherRules::*, 8> kTeacherBytes = {
-    &TeacherRules::gapsAllowed,       &TeacherRules::maxGapsPerWeek,
+    &TeacherRules::gapsAllowed,          &TeacherRules::maxGapsPerWeek,
     &TeacherRules::maxGapBetweenLessons, &TeacherRules::sameClassDifferentDays,
-    &TeacherRules::dayBetweenDays,    &TeacherRules::differentHours,
-    &TeacherRules::groupDifferentDays, &TeacherRules::maxHoursPerDay};
+    &TeacherRules::dayBetweenDays,       &TeacherRules::differentHours,
+    &TeacherRules::groupDifferentDays,   &TeacherRules::maxHoursPerDay};
 
 template <typename Rec, std::size_t N>
-std::array<std::string, N> TextsOf(const Rec& rec,
-                                   const std::array<uint8_t Rec::*, N>& bytes,
+std::array<std::string, N> TextsOf(const Rec& rec, const std::array<uint8_t Rec::*, N>& bytes,
                                    const std::array<ByteEntry, N>& kinds) {
   std::array<std::string, N> texts;
   for (std::size_t k = 0; k < N; ++k) texts[k] = EntryText(kinds[k], rec.*bytes[k]);

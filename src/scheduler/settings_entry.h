@@ -38,8 +38,8 @@ using DetailSettingsEntry = std::array<std::string, 8>;
 using TeacherSettingsEntry = std::array<std::string, 8>;
 
 inline constexpr std::array<ByteEntry, 9> kGeneralKinds = {
-    ByteEntry::kYesNo, ByteEntry::kOneDigit, ByteEntry::kOneDigit,
-    ByteEntry::kYesNo, ByteEntry::kYesNo,    ByteEntry::kYesNo,
+    ByteEntry::kYesNo, ByteEntry::kOneDigit,  ByteEntry::kOneDigit,
+    ByteEntry::kYesNo, ByteEntry::kYesNo,     ByteEntry::kYesNo,
     ByteEntry::kYesNo, ByteEntry::kTwoDigits, ByteEntry::kTwoDigits};
 inline constexpr std::array<ByteEntry, 8> kTeacherKinds = {
     ByteEntry::kYesNo, ByteEntry::kOneDigit, ByteEntry::kOneDigit, ByteEntry::kYesNo,

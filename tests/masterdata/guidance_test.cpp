@@ -17,8 +17,8 @@ class GuidanceTest : public ::testing::Test {
   }
   std::array<int, 5> Stored() const {
     const TSettingsRec& s = school.Settings;
-    return {s.guidanceLesson, s.guidanceDayMorning, s.guidanceHourMorning,
-            s.guidanceDayAfternoon, s.guidanceHourAfternoon};
+    return {s.guidanceLesson, s.guidanceDayMorning, s.guidanceHourMorning, s.guidanceDayAfternoon,
+            s.guidanceHourAfternoon};
   }
   void SetStored(std::array<int, 5> v) {
     TSettingsRec& s = school.Settings;

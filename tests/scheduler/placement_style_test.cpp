@@ -48,10 +48,10 @@ TEST_F(PlacementStyleTest, StorableOnlyWithBothFieldsAndAPatternOfTheWeeklyHours
   EXPECT_FALSE(Storable("", "3+2"));
   EXPECT_FALSE(Storable("e", "3+2"));
   EXPECT_FALSE(Storable("H", ""));
-  EXPECT_FALSE(Storable("H", "3+1"));    // 4 of 5 hours
-  EXPECT_FALSE(Storable("H", "3+3"));    // 6 of 5
-  EXPECT_FALSE(Storable("H", "2+3"));    // blocks grow
-  EXPECT_FALSE(Storable("H", "5+-7"));   // the parser would stop at "-"
+  EXPECT_FALSE(Storable("H", "3+1"));          // 4 of 5 hours
+  EXPECT_FALSE(Storable("H", "3+3"));          // 6 of 5
+  EXPECT_FALSE(Storable("H", "2+3"));          // blocks grow
+  EXPECT_FALSE(Storable("H", "5+-7"));         // the parser would stop at "-"
   EXPECT_FALSE(Storable("H", "1+1+1+1+1+0"));  // longer than the field
 }
 

@@ -39,9 +39,8 @@ TEST(GeneralSettingsEntry, EachFieldStoresItsOwnByte) {
     GeneralSettingsEntry e = GeneralEntryOf(s);
     for (int k : yesNo) e.edits[static_cast<std::size_t>(k)] = k == field ? "E" : "H";
     StoreGeneralEntry(s, school, e);
-    const std::array<uint8_t, 5> bytes = {s.gapsAllowed, s.sameClassDifferentDays,
-                                          s.dayBetweenDays, s.differentHours,
-                                          s.groupDifferentDays};
+    const std::array<uint8_t, 5> bytes = {s.gapsAllowed, s.sameClassDifferentDays, s.dayBetweenDays,
+                                          s.differentHours, s.groupDifferentDays};
     for (std::size_t k = 0; k < yesNo.size(); ++k)
       EXPECT_EQ(bytes[k], yesNo[k] == field ? 1 : 0) << "field " << field;
   }
@@ -130,9 +129,9 @@ TEST(DetailSettingsEntry, EachFieldStoresItsOwnByte) {
     DetailSettingsEntry d;
     for (std::size_t k = 0; k < 8; ++k) d[k] = k == field ? "E" : "H";
     StoreDetailEntry(s, d);
-    const std::array<uint8_t, 8> bytes = {s.mergeOnePlusOne,   s.splitBlock, s.moreThanTwoPerDay,
-                                          s.gapLimitPerDay,    s.autoRelax,  s.evenDays,
-                                          s.alignedBlocks,     s.reorganise};
+    const std::array<uint8_t, 8> bytes = {s.mergeOnePlusOne, s.splitBlock, s.moreThanTwoPerDay,
+                                          s.gapLimitPerDay,  s.autoRelax,  s.evenDays,
+                                          s.alignedBlocks,   s.reorganise};
     for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(bytes[k], k == field ? 1 : 0) << field;
     EXPECT_EQ(DetailEntryOf(s), d);
     EXPECT_EQ(s.gapsAllowed, DefaultSettings().gapsAllowed);  // the general bytes stay

@@ -140,8 +140,7 @@ TAyrintilarForm::TAyrintilarForm(AppContext context, QWidget* parent)
     edits_[k] = AddQuestion(grid, static_cast<int>(k), U8(kDetailQuestions[k]),
                             qPrintable(FieldName(static_cast<int>(k))), ByteEntry::kYesNo);
   layout->addLayout(grid);
-  QHBoxLayout* buttons =
-      SaveAndCancel(this, "KAYDET", "İPTAL ET", [this] { KaydetBtnClick(); });
+  QHBoxLayout* buttons = SaveAndCancel(this, "KAYDET", "İPTAL ET", [this] { KaydetBtnClick(); });
   connect(AddButton(buttons, U8("Otomatik"), "OtomatikBtn"), &QPushButton::clicked, this,
           [this] { ExecReturningFocus(*automatic_); });
   layout->addLayout(buttons);
@@ -160,8 +159,7 @@ void TAyrintilarForm::KaydetBtnClick() {
     RefuseEmptyField(context_, edits_[static_cast<std::size_t>(*bad)]);
     return;
   }
-  if (StoreSettings(context_, [&entry](TSettingsRec& s) { StoreDetailEntry(s, entry); }))
-    accept();
+  if (StoreSettings(context_, [&entry](TSettingsRec& s) { StoreDetailEntry(s, entry); })) accept();
 }
 
 TAyarlarForm::TAyarlarForm(AppContext context, QWidget* parent)
@@ -186,8 +184,7 @@ TAyarlarForm::TAyarlarForm(AppContext context, QWidget* parent)
   // one more question.
   edits_[8] = AddQuestion(grid, 9, U8("ARAMA\nDÜZEYİ"), "Edit9", kGeneralKinds[8]);
   connect(edits_[2], &QLineEdit::textEdited, this, [this](const QString& typed) {
-    const std::string kept =
-        CappedGapBetween(edits_[1]->text().toStdString(), typed.toStdString());
+    const std::string kept = CappedGapBetween(edits_[1]->text().toStdString(), typed.toStdString());
     if (kept != typed.toStdString()) edits_[2]->setText(QString::fromStdString(kept));
   });
 
@@ -249,8 +246,7 @@ void TAyarlarForm::KaydetBtnClick() {
     return;
   }
   const School& school = context_.school;
-  if (StoreSettings(context_,
-                    [&e, &school](TSettingsRec& s) { StoreGeneralEntry(s, school, e); }))
+  if (StoreSettings(context_, [&e, &school](TSettingsRec& s) { StoreGeneralEntry(s, school, e); }))
     accept();
 }
 

@@ -40,8 +40,7 @@ TNewLFForm::TNewLFForm(AppContext context, QWidget* parent)
   setWindowTitle(U8("YERLEŞTİRME BİÇİMİ"));
   InstallKeyFilter(edit4_, FieldKind::kYesNo);
   edit5_->setMaxLength(10);
-  edit5_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression("[0-9+]{0,10}"), edit5_));
+  edit5_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9+]{0,10}"), edit5_));
   auto* form = new QFormLayout;
   form->addRow(U8("SINIFI"), edit1_);
   form->addRow(U8("DERSİN ADI"), edit2_);
@@ -82,8 +81,9 @@ void TNewLFForm::CheckEntry() {
 }
 
 void TNewLFForm::KaydetBtnClick() {
-  const Change c = StorePlacementStyle(context_.school, classNo_, lesson_,
-                                       {edit4_->text().toStdString(), edit5_->text().toStdString()});
+  const Change c =
+      StorePlacementStyle(context_.school, classNo_, lesson_,
+                          {edit4_->text().toStdString(), edit5_->text().toStdString()});
   // A refused entry cannot reach here: the button is disabled while it would be.
   if (ApplyChange(context_, c, {})) accept();
 }

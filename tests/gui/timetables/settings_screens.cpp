@@ -42,8 +42,7 @@ void RenderSettingsWindows(const SaveTimetableWindow& save, AppContext context) 
   const School& school = context.school;
   if (!school.TeacherGrids.empty()) {
     TOzelForm own(context);
-    SaveModal(save, "settings_teacher",
-              [&] { own.OpenFor(school.TeacherGrids.begin()->teacher); });
+    SaveModal(save, "settings_teacher", [&] { own.OpenFor(school.TeacherGrids.begin()->teacher); });
   }
   if (!school.ClassLessons.empty()) {
     TNewLFForm style(context);

@@ -129,10 +129,9 @@ TEST_F(SettingsWindowsTest, DetailsAndAutomaticSettingsAreReachedAndStored) {
     Click(details, "KaydetBtn");
   });
   const TSettingsRec disk = OnDisk().Settings;
-  const std::array<uint8_t, 8> details = {disk.mergeOnePlusOne,   disk.splitBlock,
-                                          disk.moreThanTwoPerDay, disk.gapLimitPerDay,
-                                          disk.autoRelax,         disk.evenDays,
-                                          disk.alignedBlocks,     disk.reorganise};
+  const std::array<uint8_t, 8> details = {
+      disk.mergeOnePlusOne, disk.splitBlock, disk.moreThanTwoPerDay, disk.gapLimitPerDay,
+      disk.autoRelax,       disk.evenDays,   disk.alignedBlocks,     disk.reorganise};
   EXPECT_EQ(details, (std::array<uint8_t, 8>{1, 1, 1, 1, 0, 1, 0, 1}));
   EXPECT_EQ(disk.autoOptions, (std::array<uint8_t, 9>{0, 1, 0, 1, 0, 1, 0, 1, 0}));
 
@@ -254,10 +253,10 @@ TEST_F(SettingsWindowsTest, GuidanceLessonIsChosenStoredAndCleared) {
   });
   EXPECT_EQ(notice, U8("Ders saati 16'dan büyük olamaz."));
   disk = OnDisk().Settings;
-  EXPECT_EQ((std::array<int, 5>{disk.guidanceLesson, disk.guidanceDayMorning,
-                                disk.guidanceHourMorning, disk.guidanceDayAfternoon,
-                                disk.guidanceHourAfternoon}),
-            (std::array<int, 5>{0, 5, 0, 5, 0}));
+  EXPECT_EQ(
+      (std::array<int, 5>{disk.guidanceLesson, disk.guidanceDayMorning, disk.guidanceHourMorning,
+                          disk.guidanceDayAfternoon, disk.guidanceHourAfternoon}),
+      (std::array<int, 5>{0, 5, 0, 5, 0}));
 
   // Choosing and cancelling leaves the settings as they were, in memory too.
   Open(&general, "Rehberlik", [&](QDialog* d) {
