@@ -13,12 +13,10 @@ namespace kalvodrin::cli {
 namespace {
 
 int RunBackup(const std::string& given, const std::filesystem::path& to) {
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
-  const BackupResult r = Backup(*school, to);
+  OpenedSchool opened;
+  if (Status s = OpenSchool(given, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
+  const BackupResult r = Backup(school, to);
   switch (r.folder) {
     case FolderState::kMissing:
       return Fail(to.string() + ": yedek klasörü yok; hiçbir şey yazılmadı");

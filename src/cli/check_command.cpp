@@ -15,14 +15,12 @@ namespace kalvodrin::cli {
 namespace {
 
 int RunCheck(const std::string& given) {
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  OpenedSchool opened;
+  if (Status s = OpenSchool(given, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
   std::vector<std::string> lines;
-  for (const Damage& d : FindDamage(*school, tails)) lines.push_back(DamageLine(d));
-  for (std::string& line : CheckConsistency(*school)) lines.push_back(std::move(line));
+  for (const Damage& d : FindDamage(school, opened.tails)) lines.push_back(DamageLine(d));
+  for (std::string& line : CheckConsistency(school)) lines.push_back(std::move(line));
   for (const std::string& line : lines) std::cout << line << '\n';
   if (lines.empty()) {
     std::cout << "Sorun bulunamadı.\n";

@@ -29,10 +29,11 @@ Status ResolveFolder(const std::string& given, FolderUse use, std::filesystem::p
   return Status::Ok();
 }
 
-Status LoadExistingSchool(const std::filesystem::path& folder, School& school,
-                          TailBytes& tails) {
-  school.WorkFolder = folder;
-  return LoadSchoolWithoutWriting(school, &tails);
+Status OpenSchool(const std::string& given, FolderUse use, OpenedSchool& opened) {
+  std::filesystem::path folder;
+  if (Status s = ResolveFolder(given, use, folder); !s) return s;
+  opened.school->WorkFolder = folder;
+  return LoadSchoolWithoutWriting(*opened.school, &opened.tails);
 }
 
 std::string FirstDataFileIn(const std::filesystem::path& folder) {

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,10 +25,17 @@ enum class FolderUse { kReadOnly, kWriting };
 // YARDIM.LOF, as the desktop program finds it (and, for a writing command, creates it).
 Status ResolveFolder(const std::string& given, FolderUse use, std::filesystem::path& folder);
 
-// Loads an existing working folder without writing anything: missing files load
-// empty (or as their defaults); a folder that does not exist is an error.
-Status LoadExistingSchool(const std::filesystem::path& folder, School& school,
-                          TailBytes& tails);
+// A school read from its working folder (school->WorkFolder), with the bytes its files
+// held past their records. On the heap, as a School is too large for the stack.
+struct OpenedSchool {
+  std::unique_ptr<School> school = std::make_unique<School>();
+  TailBytes tails{};
+};
+
+// Finds the working folder as ResolveFolder does and reads the school there. Reading
+// writes nothing: missing files load empty (or as their defaults); a folder that does
+// not exist is an error.
+Status OpenSchool(const std::string& given, FolderUse use, OpenedSchool& opened);
 
 // The first data file present in the folder, or "" when it holds none.
 std::string FirstDataFileIn(const std::filesystem::path& folder);

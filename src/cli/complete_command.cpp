@@ -43,12 +43,10 @@ std::string Report(const CompletionOutcome& o) {
 }
 
 int RunComplete(const std::string& given, const CompletionFlags& flags) {
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
-  return CompleteAndSave(*school, folder, flags);
+  OpenedSchool opened;
+  if (Status s = OpenSchool(given, FolderUse::kWriting, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
+  return CompleteAndSave(school, school.WorkFolder, flags);
 }
 
 }  // namespace

@@ -97,24 +97,21 @@ void PrintJson(const School& school, const DutyProposal& p) {
 
 int RunDuty(const DutyOptions& o) {
   if (!o.propose) return Fail("duty: --propose verilmedi");
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(o.folder, FolderUse::kReadOnly, folder); !s)
-    return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
-  ProposalRequest request = DefaultProposalRequest(*school);
+  OpenedSchool opened;
+  if (Status s = OpenSchool(o.folder, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
+  ProposalRequest request = DefaultProposalRequest(school);
   if (!o.places.empty()) request.places = o.places;
   if (!o.days.empty()) request.days = o.days;
   request.perSlot = o.perSlot;
   for (const std::string& w : o.weights)
     if (!ParseWeight(w, request))
       return Fail("duty: ağırlık ÖĞRETMEN=0.." + std::to_string(kMaxDutyWeight) + " olmalı: " + w);
-  const DutyProposal proposal = ProposeDuties(*school, request);
+  const DutyProposal proposal = ProposeDuties(school, request);
   if (o.json)
-    PrintJson(*school, proposal);
+    PrintJson(school, proposal);
   else
-    PrintTable(*school, proposal);
+    PrintTable(school, proposal);
   return 0;
 }
 

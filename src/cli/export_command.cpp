@@ -36,20 +36,18 @@ int RunExport(const ExportArgs& args) {
               << args.startDate << '\n';
     return 2;
   }
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(args.folder, FolderUse::kReadOnly, folder); !s)
+  OpenedSchool opened;
+  if (Status s = OpenSchool(args.folder, FolderUse::kReadOnly, opened); !s)
     return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  School& school = *opened.school;
 
   std::vector<ExportFile> files;
   if (args.format == "html") {
-    files = HtmlExport(*school);
+    files = HtmlExport(school);
   } else if (args.format == "csv") {
-    files.push_back({std::string(kCsvFileName), TimetableCsv(*school)});
+    files.push_back({std::string(kCsvFileName), TimetableCsv(school)});
   } else {
-    IcsExport ics = CalendarExport(*school, {start, args.lessonMinutes});
+    IcsExport ics = CalendarExport(school, {start, args.lessonMinutes});
     if (ics.hoursWithoutStartTime > 0)
       std::cerr << "kalvodrin-cli: başlama saati girilmemiş " << ics.hoursWithoutStartTime
                 << " ders saati takvimlere konmadı\n";

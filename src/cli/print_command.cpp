@@ -32,32 +32,30 @@ int RunPrint(const PrintArgs& args) {
     std::cerr << "kalvodrin-cli: --what " << args.what << " için --id N ya da --all gerekli\n";
     return 2;
   }
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(args.folder, FolderUse::kReadOnly, folder); !s)
+  OpenedSchool opened;
+  if (Status s = OpenSchool(args.folder, FolderUse::kReadOnly, opened); !s)
     return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  School& school = *opened.school;
 
   int from = args.id;
-  if (one && args.id != 0 && !EntityExists(*school, *what, args.id))
+  if (one && args.id != 0 && !EntityExists(school, *what, args.id))
     return Fail(std::to_string(args.id) + " numaralı kayıt yok");
-  if (one && args.all) from = FirstEntity(*school, *what);
+  if (one && args.all) from = FirstEntity(school, *what);
   if (one && from == 0) return Fail("yazdırılacak kayıt yok");
 
   // Unless told otherwise: the overview sheets, and two teacher timetables on one
   // sheet, need the height and width of A3; everything else fits A4.
-  const bool twoTeachers = *what == Printout::kTeacher && school->Settings.twoPerPage.get() != 0;
+  const bool twoTeachers = *what == Printout::kTeacher && school.Settings.twoPerPage.get() != 0;
   PdfPage page;
   page.paper = args.paper == "A3" || (args.paper.empty() && (IsSheet(*what) || twoTeachers))
                    ? PdfPage::Paper::kA3
                    : PdfPage::Paper::kA4;
   page.landscape = !args.portrait;
   page.title =
-      Cp1254ToUtf8(school->Settings.schoolName.view()) + " - " + std::string(PrintoutTitle(*what));
+      Cp1254ToUtf8(school.Settings.schoolName.view()) + " - " + std::string(PrintoutTitle(*what));
   const Selection selection = args.all ? Selection::kFromHere : Selection::kOne;
   const Status written = WritePdf(args.pdf, page, [&](Canvas& canvas) {
-    DrawPrintout(canvas, *school, *what, from, selection);
+    DrawPrintout(canvas, school, *what, from, selection);
   });
   if (!written) return Fail(written.message());
   return 0;

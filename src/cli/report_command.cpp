@@ -108,20 +108,18 @@ void PrintWhyJson(const School& school, const WhyNotReport& report) {
 }
 
 int RunReport(const std::string& given, bool json, bool why) {
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
+  OpenedSchool opened;
+  if (Status s = OpenSchool(given, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
   if (why) {
-    const WhyNotReport report = BuildWhyNot(*school);
+    const WhyNotReport report = BuildWhyNot(school);
     if (json)
-      PrintWhyJson(*school, report);
+      PrintWhyJson(school, report);
     else
-      PrintWhyTable(*school, report);
+      PrintWhyTable(school, report);
     return 0;
   }
-  const UnplacedReport report = BuildUnplacedReport(*school);
+  const UnplacedReport report = BuildUnplacedReport(school);
   if (json)
     PrintJson(report);
   else

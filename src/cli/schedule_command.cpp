@@ -34,25 +34,23 @@ int RunSchedule(const std::string& given, ScheduleOptions options) {
     if (options.timeLimit > 0) options.completion.timeLimitSeconds = options.timeLimit;
     options.timeLimit = options.completion.timeLimitSeconds;
   }
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
-  if (teacher != 0 && school->TeacherGridByNo(teacher) == nullptr)
+  OpenedSchool opened;
+  if (Status s = OpenSchool(given, FolderUse::kWriting, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
+  if (teacher != 0 && school.TeacherGridByNo(teacher) == nullptr)
     return Fail(std::to_string(teacher) + " numaralı öğretmen yok");
-  ScheduleProgress bar(*school, std::cerr, isatty(fileno(stderr)) == 1,
+  ScheduleProgress bar(school, std::cerr, isatty(fileno(stderr)) == 1,
                        RunTimeLimits(options.skipAfter, options.timeLimit));
-  PlacementRun run(*school, &bar);
+  PlacementRun run(school, &bar);
   const RunOutcome outcome =
       teacher != 0 ? run.RunForTeacher(teacher) : run.RunWholeSchool();
   if (outcome.refused) return Fail(outcome.notice);
   bar.Finish();
   if (options.complete) {
     std::cout << outcome.notice << '\n';
-    return CompleteAndSave(*school, folder, options.completion);
+    return CompleteAndSave(school, school.WorkFolder, options.completion);
   }
-  if (Status s = SaveFiles(*school, outcome.files); !s) return Fail(s.message());
+  if (Status s = SaveFiles(school, outcome.files); !s) return Fail(s.message());
   std::cout << outcome.notice << '\n';
   return 0;
 }

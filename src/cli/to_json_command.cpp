@@ -11,12 +11,10 @@ namespace kalvodrin::cli {
 namespace {
 
 int RunToJson(const std::string& given) {
-  std::filesystem::path folder;
-  if (Status s = ResolveFolder(given, FolderUse::kReadOnly, folder); !s) return Fail(s.message());
-  auto school = std::make_unique<School>();
-  TailBytes tails{};
-  if (Status s = LoadExistingSchool(folder, *school, tails); !s) return Fail(s.message());
-  std::cout << SchoolJsonText(*school);
+  OpenedSchool opened;
+  if (Status s = OpenSchool(given, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
+  School& school = *opened.school;
+  std::cout << SchoolJsonText(school);
   return std::cout.good() ? 0 : Fail("standart çıktıya yazılamadı");
 }
 

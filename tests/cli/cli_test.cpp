@@ -108,7 +108,10 @@ TEST(CliCheck, ReadingCommandsWithoutAFolderWriteNothingAnywhere) {
   const std::string setup = "cd " + Quoted(root / "cwd") + " && HOME=" + Quoted(root / "home") +
                             " XDG_CONFIG_HOME=" + Quoted(root / "home" / "config") +
                             " XDG_DATA_HOME=" + Quoted(root / "home" / "data") + " ";
-  for (const char* command : {"check", "to-json", "report"}) {
+  const std::string out = Quoted(temp.path() / "out");
+  for (const std::string& command : std::vector<std::string>{
+           "check", "to-json", "report", "duty --propose", "export --format csv --out " + out,
+           "print --what duty-chart --pdf " + out, "backup --to " + out}) {
     SCOPED_TRACE(command);
     const CliRun run = Cli(temp, command, setup);
     EXPECT_EQ(run.code, 1);
