@@ -15,6 +15,7 @@ class PlacementStyleTest : public ::testing::Test {
  protected:
   PlacementStyleTest() {
     b.Class("9", "A").Lesson("MATEMATİK", 5, "2+2+1").Class("10").Lesson("MATEMATİK", 5, "2+2+1");
+    b.Lesson("PROJE", 31, "10+10+10+1").Lesson("STAJ", 40, "10+10+10+10");
     school = b.Build();
     a9 = b.ClassNo("9 A");
     math = b.LessonNo("MATEMATİK");
@@ -53,6 +54,9 @@ TEST_F(PlacementStyleTest, StorableOnlyWithBothFieldsAndAPatternOfTheWeeklyHours
   EXPECT_FALSE(Storable("H", "2+3"));          // blocks grow
   EXPECT_FALSE(Storable("H", "5+-7"));         // the parser would stop at "-"
   EXPECT_FALSE(Storable("H", "1+1+1+1+1+0"));  // longer than the field
+  // The field holds ten characters: a pattern of ten is taken, one of eleven is not.
+  EXPECT_TRUE(PlacementStyleStorable(school, b.LessonNo("PROJE"), {"H", "10+10+10+1"}));
+  EXPECT_FALSE(PlacementStyleStorable(school, b.LessonNo("STAJ"), {"H", "10+10+10+10"}));
 }
 
 TEST_F(PlacementStyleTest, StoresTheClassLessonOnlyAndItsBlockCount) {
