@@ -213,6 +213,12 @@ TEST_F(SettingsWindowsTest, PlacementStyleSavesOnlyAValidPattern) {
   c.reject();
 }
 
+TEST(SettingsHelp, EveryWindowHasItsPage) {
+  for (const char* page : {"ayarlar", "ayrintilar", "otomatik_ayarlar", "ozel_ayarlar",
+                           "yerlestirme_bicimi", "123"})
+    EXPECT_TRUE(HelpPageExists(page)) << page;
+}
+
 TEST_F(SettingsWindowsTest, GuidanceLessonIsChosenStoredAndCleared) {
   TAyarlarForm general(context());
   Activate(&general);
