@@ -214,8 +214,8 @@ TEST_F(SettingsWindowsTest, PlacementStyleSavesOnlyAValidPattern) {
 }
 
 TEST(SettingsHelp, EveryWindowHasItsPage) {
-  for (const char* page : {"ayarlar", "ayrintilar", "otomatik_ayarlar", "ozel_ayarlar",
-                           "yerlestirme_bicimi", "123"})
+  for (const char* page :
+       {"ayarlar", "ayrintilar", "otomatik_ayarlar", "ozel_ayarlar", "yerlestirme_bicimi", "123"})
     EXPECT_TRUE(HelpPageExists(page)) << page;
 }
 
