@@ -32,6 +32,7 @@ enum class Outcome {
   kPlaced,            // the lesson has placed hours in the class
   kAlreadyGiven,      // the teacher already gives the lesson
   kAskAnother,        // the lesson has teachers: giving it to one more needs a yes
+  kSnapshotMismatch,  // the kept timetables no longer fit the lessons as they are now
 };
 
 struct Change {

@@ -11,6 +11,7 @@
 #include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
+#include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
 #include "gui/timetables/placement_style_form.h"
@@ -58,6 +59,11 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
     counters->addWidget(label, 1, column++);
   }
   auto* buttons = new QHBoxLayout;
+  auto* print = new QPushButton(U8("YAZICI ÇIKIŞLARI"));
+  print->setObjectName("YaziciBtn");
+  print->setEnabled(context.printing != nullptr);
+  buttons->addWidget(print);
+  connect(print, &QPushButton::clicked, this, [this] { Print(); });
   auto* report = new QPushButton(U8("YERLEŞMEYEN DERSLER"));
   report->setObjectName("RaporBtn");
   buttons->addWidget(report);
@@ -98,6 +104,8 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
   BindKey(this, QKeySequence(Qt::Key_F8), [this] { ToggleCell(); });
   BindKey(this, QKeySequence(Qt::Key_F4), [this] { SaveTimetables(context_); });
   BindKey(this, QKeySequence(Qt::Key_F9), [this] { OpenRooms(); });
+  BindKey(this, QKeySequence(Qt::Key_F2), [this] { Print(); });
+  BindHelpKey(this, context.help, "128");
   BindKey(this, QKeySequence(Qt::Key_F11), [this] { OpenReport(); });
 
   teleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -197,6 +205,12 @@ void TSnfPrgForm::OpenRooms() {
   // Without classroom hours there is nothing to show: the window is not opened.
   if (!CountRoomHours(context_.school)) return;
   ExecReturningFocus(roomWindow_);
+  ReadSelection();
+}
+
+void TSnfPrgForm::Print() {
+  if (context_.printing == nullptr) return;
+  context_.printing->PrintFromTimetableWindow(TimetableView::kClass, sel_.classNo);
   ReadSelection();
 }
 

@@ -42,6 +42,7 @@ class TSnfPrgForm : public QDialog {
   void OpenRooms();
   void OpenReport();
   void OpenPlacementStyle();
+  void Print();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -7,6 +7,7 @@
 
 #include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
+#include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_lists.h"
@@ -33,9 +34,16 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
   teleGrid_->setColumnWidth(5, 150);
   teleGrid_->setColumnWidth(7, 150);
   grid_->SetPainter([this](int row, int column) { return Paint(row, column); });
+  auto* print = new QPushButton(U8("YAZDIR"));
+  print->setObjectName("YazdirBtn");
+  print->setEnabled(context.printing != nullptr);
+  connect(print, &QPushButton::clicked, this, [this] { Print(); });
   auto* exit = new QPushButton(U8("ÇIKIŞ"));
   exit->setObjectName("CikisBtn");
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(print);
+  buttons->addWidget(exit);
 
   auto* left = new QVBoxLayout;
   left->addWidget(roomGrid_, 1);
@@ -43,7 +51,7 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
   auto* right = new QVBoxLayout;
   right->addWidget(grid_);
   right->addWidget(new QLabel(U8("F8  HÜCRE KAPATIR AÇAR")));
-  right->addWidget(exit);
+  right->addLayout(buttons);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
   layout->addLayout(right, 2);
@@ -61,6 +69,8 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
   });
   BindKey(this, QKeySequence(Qt::Key_F8), [this] { ToggleCell(); });
   BindKey(this, QKeySequence(Qt::Key_F4), [this] { SaveTimetables(context_); });
+  BindKey(this, QKeySequence(Qt::Key_F2), [this] { Print(); });
+  BindHelpKey(this, context.help, "130");
 }
 
 void TRoomPrgForm::showEvent(QShowEvent* event) {
@@ -107,6 +117,12 @@ void TRoomPrgForm::ToggleCell() {
   const int cell = grid_->CurrentCell();
   if (cell == 0) return;
   ToggleRoomCell(context_.school, sel_, cell);
+  ReadSelection();
+}
+
+void TRoomPrgForm::Print() {
+  if (context_.printing == nullptr) return;
+  context_.printing->PrintFromTimetableWindow(TimetableView::kRoom, sel_.room);
   ReadSelection();
 }
 

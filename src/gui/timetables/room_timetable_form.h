@@ -23,6 +23,7 @@ class TRoomPrgForm : public QDialog {
   const TimetableSelection& selection() const { return sel_; }
   void CellCommand(int cell);
   void ToggleCell();
+  void Print();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -8,11 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/snapshot.h"
 #include "engine/counts.h"
+#include "gui/common/apply_change.h"
 #include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
+#include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
 #include "gui/timetables/changed_form.h"
@@ -26,6 +29,7 @@
 #include "gui/timetables/timetable_lists.h"
 #include "timetables/load_overlay.h"
 #include "timetables/painters.h"
+#include "timetables/snapshot_commands.h"
 #include "timetables/timetable_rows.h"
 
 namespace kalvodrin {
@@ -93,6 +97,9 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
           [this] { RunForTeacher(); });
   connect(Button(" PRG. SİL", "PrgSilBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RemoveProgram(); });
+  QPushButton* print = Button("YAZDIR", "YazdirBtn", buttonRow);
+  print->setEnabled(context.printing != nullptr);
+  connect(print, &QPushButton::clicked, this, [this] { Print(); });
   connect(Button("YERLEŞMEYEN DERSLER", "RaporBtn", buttonRow), &QPushButton::clicked, this,
           [this] { OpenReport(); });
   connect(Button("ÇIKIŞ", "CikisBtn", buttonRow), &QPushButton::clicked, this, &QDialog::accept);
@@ -112,8 +119,8 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   resize(1000, 560);
 
   connect(teacherGrid_, &QTableWidget::currentCellChanged, this, [this] { FillLessons(); });
-  connect(teacherGrid_, &ListGrid::EditRequested, this, [this] {
-    if (dutyOpener_ && sel_.teacher != 0) dutyOpener_(sel_.teacher);
+  connect(teacherGrid_, &ListGrid::EditRequested, this, [this](int row) {
+    if (dutyOpener_ && !running()) dutyOpener_(teacherGrid_->NumberAt(row, 0));
   });
   connect(teleGrid_, &QTableWidget::currentCellChanged, this, [this] { ReadSelection(); });
   connect(grid_, &TimetableGrid::CellActivated, this, [this](int cell) { CellCommand(cell); });
@@ -133,14 +140,18 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   key(Qt::Key_F2, &TOgrPrgForm::ToggleCell);
   key(Qt::Key_F4, &TOgrPrgForm::Save);
   key(Qt::Key_F5, &TOgrPrgForm::RemoveProgram);
+  key(Qt::Key_F9, &TOgrPrgForm::Print);
   key(Qt::Key_F10, &TOgrPrgForm::OpenTeacherSettings);
 
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QMenu menu;
-    menu.addAction(U8("BURAYA YERLEŞTİR"), this, [this] { RunHere(); });
-    menu.addAction(U8("DEĞİŞENLERİ GÖSTER"), this, [this] { ShowChanged(); });
-    menu.exec(grid_->viewport()->mapToGlobal(at));
+  auto* gridMenu = new QMenu(this);
+  gridMenu->setObjectName("GridPopup");
+  gridMenu->addAction(U8("BURAYA YERLEŞTİR"), this, [this] { RunHere(); });
+  gridMenu->addAction(U8("SAKLA"), this, [this] { KeepSnapshot(); });
+  gridMenu->addAction(U8("DEĞİŞENLERİ GÖSTER"), this, [this] { ShowChanged(); });
+  gridMenu->addAction(U8("DEĞİŞİKLERİ GERİ AL"), this, [this] { UndoChanges(); });
+  connect(grid_, &QWidget::customContextMenuRequested, this, [this, gridMenu](const QPoint& at) {
+    gridMenu->exec(grid_->viewport()->mapToGlobal(at));
   });
   teleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(teleGrid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -273,6 +284,25 @@ void TOgrPrgForm::OpenGeneralSettings() { ExecReturningFocus(*generalSettings_);
 void TOgrPrgForm::OpenTeacherSettings() { teacherSettings_->OpenFor(sel_.teacher); }
 
 void TOgrPrgForm::OpenPlacementStyle() { placementStyle_->OpenFor(sel_.classNo, sel_.lesson); }
+
+void TOgrPrgForm::Print() {
+  if (context_.printing == nullptr) return;
+  context_.printing->PrintFromTimetableWindow(TimetableView::kTeacher, sel_.teacher);
+  ReadSelection();
+}
+
+void TOgrPrgForm::KeepSnapshot() {
+  if (Status s = TakeSnapshot(context_.school); !s) context_.sil.Notice(U8(s.message()));
+}
+
+void TOgrPrgForm::UndoChanges() {
+  const SnapshotRestore r = RestoreTimetables(context_.school);
+  if (!r.read) context_.sil.Notice(U8(r.read.message()));
+  ApplyChange(context_, r.change, [&r](const Change&) {
+    return "Saklanan programlar şimdiki ders atamalarına uymuyor, geri alınmadı: " + r.problem;
+  });
+  ReadSelection();
+}
 
 RunOutcome TOgrPrgForm::RunWholeSchool() {
   return Run([](PlacementRun& run) { return run.RunWholeSchool(); });

@@ -48,6 +48,9 @@ class TOgrPrgForm : public QDialog {
   void RemoveProgram();
   void Save();
   void HandToClassWindow();
+  void Print();
+  void KeepSnapshot();
+  void UndoChanges();
   RunOutcome RunWholeSchool();
   RunOutcome RunForTeacher();
   RunOutcome RunHere();

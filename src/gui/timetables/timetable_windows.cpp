@@ -22,6 +22,10 @@ void TimetableWindows::Register(WindowRegistry& registry) {
     return OpenOutcome::kClosed;
   });
   registry.SetOpener(MainMenuItem::kCancelPlacements, ModalOpener(cancel_.get()));
+  // The registry lives as long as the program: the duty area may register its
+  // window after this one.
+  teachers_->SetDutyOpener(
+      [&registry](int teacher) { registry.OpenLinked(LinkedWindow::kTeacherDuties, teacher); });
 }
 
 }  // namespace kalvodrin
