@@ -175,6 +175,9 @@ bool PlacementSearch::TryCell(PlacementRequest& request) {
   if (state_.blockAlign == 1 && block.length % 2 == 0 && block.startHour % 2 == 0)
     return false;
   if (journal_.full()) return false;
+  // Each start cell of a chain's first request gets the whole budget again: what a
+  // failed nested repair keeps spent bounds the work under this cell only.
+  if (state_.blockAlign == 1 && state_.searchDepth == 1) state_.repairUsed = 0;
   if (!OtherClassWindowsHold(block)) return false;
   const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
   const std::size_t at = At(block.startCell);

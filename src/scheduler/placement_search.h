@@ -55,6 +55,7 @@ class PlacementSearch {
   // Repair of an occupied cell and its helpers (repair.cpp).
   void RepairOccupied(PlacementRequest& request);
   int RepairCost(int conflicts) const;
+  bool KeepsSpentBudget(bool putBack) const;
   bool CollectTeacherConflicts(PlacementRequest& request);
   bool CollectClassAndRoomConflicts(PlacementRequest& request);
   bool AddConflict(PlacementRequest& request, int cell, int startCell, int length,

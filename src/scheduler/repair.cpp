@@ -40,7 +40,9 @@ void PlacementSearch::RepairOccupied(PlacementRequest& request) {
          state_.repairUsed < state_.repairBudget;
   }
   ok = ok && RulesPass(request.block) && PlaceBlock(school_, request.block, &journal_);
+  bool putBack = false;
   if (ok) {
+    putBack = true;
     SetRequestCells(request, 0);
     ok = ReplaceConflicts(request);
     SetRequestCells(request, 1);
@@ -51,7 +53,16 @@ void PlacementSearch::RepairOccupied(PlacementRequest& request) {
   }
   request.ok = false;
   RollBack(school_, journal_, mark);
-  state_.repairUsed = usedBefore;
+  if (!KeepsSpentBudget(putBack)) state_.repairUsed = usedBefore;
+}
+
+// Under block alignment a repair nested in another keeps what it spent when it fails
+// after putting blocks back: otherwise every failed branch hands its budget to the
+// next, the budget bounds only the depth of a chain, and a chain's work grows
+// exponentially with the level. What a depth-1 cell spent is given back at the next
+// cell (TryCell). Without alignment the budget keeps its older meaning.
+bool PlacementSearch::KeepsSpentBudget(bool putBack) const {
+  return putBack && state_.blockAlign == 1 && state_.searchDepth > 1;
 }
 
 // With block alignment a repair of one conflict is free, so that an aligned block can

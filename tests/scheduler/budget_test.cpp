@@ -101,6 +101,62 @@ TEST_F(BudgetTest, ANestedSingleConflictCostsOneUnderAlignment) {
   EXPECT_EQ(Problems(t.school), "");
 }
 
+// Only on Monday, from hour `first` to hour `last`.
+void MondayOnly(TestSchool& t, int cls, int first, int last) {
+  t.Class(cls);
+  t.builder.Hours(1, first, last);
+  for (int day = 2; day <= 5; ++day) t.builder.Hours(day, 0, 0);
+}
+
+// Teacher 1 gives four classes a single hour each. Class 1 asks for Monday 1, which
+// holds class 2's hour; class 2 may move to hour 2 or 3. Hour 2 holds class 3's only
+// possible hour, so that repair puts nothing back; hour 3 holds class 4's, which may
+// move on to hour 4. The failed repair at hour 2 spends one of the budget.
+class SpentBudgetTest : public BudgetTest {
+ protected:
+  void SetUp() override {
+    t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Lesson(4, 1, {1});
+    OnlyMondayFirstHour(t);
+    MondayOnly(t, 2, 1, 3);
+    MondayOnly(t, 3, 2, 2);
+    MondayOnly(t, 4, 3, 4);
+    t.Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Give(3, 3, {1}).Give(4, 4, {1});
+    Prepare(1, 0);
+    for (int cls : {2, 3, 4}) ASSERT_TRUE(t.Put(cls, cls, 1, 1, cls - 1));
+    before = GridImage(t.school);
+  }
+  void Level(int level, int blockAlign) {
+    state.searchLevel = level;
+    state.blockAlign = blockAlign;
+  }
+  void ExpectChainPlaced() {
+    EXPECT_EQ(t.At(1, 1, 1), 1);
+    EXPECT_EQ(t.At(2, 1, 3), 2);
+    EXPECT_EQ(t.At(3, 1, 2), 3);
+    EXPECT_EQ(t.At(4, 1, 4), 4);
+    EXPECT_EQ(Problems(t.school), "");
+  }
+  std::vector<uint8_t> before;
+};
+
+TEST_F(SpentBudgetTest, UnderAlignmentAFailedNestedRepairKeepsWhatItSpent) {
+  // Budget 2: the failed repair at hour 2 keeps its one, the one at hour 3 would
+  // use the second.
+  Level(2, 1);
+  EXPECT_FALSE(Request(0, 1, 1, 1));
+  EXPECT_EQ(GridImage(t.school), before);
+  Level(3, 1);
+  ASSERT_TRUE(Request(0, 1, 1, 1));
+  ExpectChainPlaced();
+}
+
+TEST_F(SpentBudgetTest, WithoutAlignmentAFailedRepairGivesItsBudgetBack) {
+  // Budget 3: the first repair costs one here, the failed one gives its one back.
+  Level(2, 0);
+  ASSERT_TRUE(Request(0, 1, 1, 1));
+  ExpectChainPlaced();
+}
+
 TEST_F(BudgetTest, AFullJournalStopsTheChain) {
   t.Lesson(1, 1, {1}).Class(1).Teacher(1).Give(1, 1, {1});
   Prepare(1, 0);

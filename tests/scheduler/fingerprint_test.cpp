@@ -22,6 +22,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/cells.h"
 #include "core/storage.h"
 #include "engine/consistency.h"
 #include "generator/sample_school.h"
@@ -39,6 +40,19 @@ void Mix(uint64_t& h, const std::vector<Rec>& records) {
     std::memcpy(bytes.data(), &r, sizeof(Rec));
     for (unsigned char b : bytes) h = (h ^ b) * 1099511628211ull;
   }
+}
+
+// Placed hours of a class outside its own day window, which no run may make.
+int HoursOutsideWindows(const School& s) {
+  int outside = 0;
+  for (const TClassGridRec& c : s.ClassGrids)
+    for (int cell = 1; cell <= kCells; ++cell) {
+      if (c.occupant[static_cast<std::size_t>(cell - 1)] == 0) continue;
+      const std::size_t d = static_cast<std::size_t>(DayOfCell(cell) - 1);
+      const int hour = HourOfCell(cell);
+      if (c.firstHour[d] == 0 || hour < c.firstHour[d] || hour > c.lastHour[d]) ++outside;
+    }
+  return outside;
 }
 
 uint64_t Fingerprint(const School& s) {
@@ -67,9 +81,13 @@ void Check(School& school, const Case& c, long stepLimit) {
   EXPECT_EQ(outcome.placed, c.placed) << c.name;
   EXPECT_EQ(got, c.fingerprint) << c.name;
   EXPECT_TRUE(CheckConsistency(school).empty()) << c.name;
+  EXPECT_EQ(HoursOutsideWindows(school), 0) << c.name;
 }
 
 // Made with the plain search before any speed-up, the three mended faults included.
+// The two schools of aligned blocks (shifts, br-eeblj) were made again when a failed
+// nested repair under alignment began to keep what it spent (691 for 696 and 583 for
+// 585 hours); every school without alignment kept its fingerprint.
 constexpr Case kCases[] = {
     {"sample", 0xb26b3c2d19fde1fcull, 956},
     {"generated-10-1", 0xafe8e313228d6703ull, 392},
@@ -78,9 +96,9 @@ constexpr Case kCases[] = {
     {"generated-20-2", 0x86649247d5295597ull, 801},
     {"generated-40-1", 0x73afb7c31ff1ccfcull, 1600},
     {"generated-40-2", 0xae3d1399f28ee3fcull, 1590},
-    {"shifts-24-1", 0x28214d6a4eb1490aull, 696},
+    {"shifts-24-1", 0x8fe971384f53e70full, 691},
     {"na-havana-ps-2016", 0xd76954793ab2fca2ull, 808},
-    {"br-eeblj-diurno", 0xd0686f958a5efff6ull, 585},
+    {"br-eeblj-diurno", 0xd8c0f84bf835b555ull, 583},
 };
 
 const Case& CaseOf(const std::string& name) {
