@@ -4,7 +4,6 @@
 
 #include "core/cells.h"
 #include "engine/block_operations.h"
-#include "engine/slot_tests.h"
 
 namespace kalvodrin {
 
@@ -105,7 +104,11 @@ void PlacementSearch::Search(PlacementRequest& request) {
   const TClassGridRec& cls = *school_.ClassGridByNo(block.classes[0]);
   const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
   const int length = block.length;
-  std::optional<bool> earlyRoom;  // the grids are the same for every late cell
+  // Every try that does not place the block leaves the grids as they were, so what is
+  // open and free for the participants, like the early hours, is the same at every
+  // cell and is read once.
+  std::optional<bool> earlyRoom;
+  const ParticipantCells cells = CellsOf(school_, block);
   for (int day = 1; day <= kDays; ++day) {
     const int first = cls.firstHour[DayAt(day)];
     const int last = std::min<int>(cls.lastHour[DayAt(day)], kHoursPerDay);
@@ -124,7 +127,7 @@ void PlacementSearch::Search(PlacementRequest& request) {
         progress_.currentCell = cell;
       }
       SetBlockStart(block, cell);
-      if (TryCell(request)) return;
+      if (TryCell(request, cells)) return;
       if (state_.stopKey != kNoStop) return;
     }
   }
@@ -170,7 +173,9 @@ bool PlacementSearch::OtherClassWindowsHold(const Block& block) const {
   return true;
 }
 
-bool PlacementSearch::TryCell(PlacementRequest& request) {
+// The search walks only hours inside one day, so the block fits its day and the masks
+// answer the availability and freedom tests.
+bool PlacementSearch::TryCell(PlacementRequest& request, const ParticipantCells& cells) {
   Block& block = request.block;
   if (state_.blockAlign == 1 && block.length % 2 == 0 && block.startHour % 2 == 0)
     return false;
@@ -184,8 +189,8 @@ bool PlacementSearch::TryCell(PlacementRequest& request) {
   if (teacher.occupant[at] == block.classes[0] && teacher.blockLen[at] == block.length &&
       teacher.blockStart[at] == block.startCell)
     return false;
-  if (!AvailabilityTest(school_, block)) return false;
-  if (FreedomTest(school_, block)) {
+  if (!HasRun(cells.open, block.startCell, block.length)) return false;
+  if (HasRun(cells.free, block.startCell, block.length)) {
     if (RulesPass(block) && PlaceBlock(school_, block, &journal_)) request.placed = true;
   } else if (request.pass == 1) {
     RepairOccupied(request);

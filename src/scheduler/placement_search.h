@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/school.h"
+#include "engine/cell_masks.h"
 #include "engine/change_journal.h"
 #include "engine/rule_tests.h"
 #include "scheduler/placement_request.h"
@@ -47,7 +48,7 @@ class PlacementSearch {
   bool Poll();
   bool EarlyHoursHaveRoom(const PlacementRequest& request) const;
   bool OtherClassWindowsHold(const Block& block) const;
-  bool TryCell(PlacementRequest& request);
+  bool TryCell(PlacementRequest& request, const ParticipantCells& cells);
   void TryFurtherStrategies(PlacementRequest& request);
   RuleParams Params() const;
   bool RulesPass(const Block& block) const;

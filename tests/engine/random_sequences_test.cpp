@@ -12,6 +12,7 @@
 #include "core/cells.h"
 #include "engine/block_operations.h"
 #include "engine/cascade.h"
+#include "engine/cell_masks.h"
 #include "engine/consistency.h"
 #include "engine/counts.h"
 #include "engine/hour_operations.h"
@@ -98,6 +99,24 @@ class Sequence {
   std::mt19937 random_;
 };
 
+// The week's masks of a block's participants answer the availability and freedom
+// tests for every place inside one day, the cells 64 and 65 on either side of the
+// masks' two words included.
+void ExpectMasksAgree(const School& school, const Block& at) {
+  const ParticipantCells cells = CellsOf(school, at);
+  for (int length : {1, 2, 3}) {
+    for (int cell : {1, 63, 64, 65, 66, 79, 80, at.startCell}) {
+      Block b = at;
+      SetBlockStart(b, cell);
+      b.length = length;
+      if (!BlockFitsDay(b)) continue;
+      ASSERT_EQ(HasRun(cells.open, cell, length), AvailabilityTest(school, b))
+          << cell << "/" << length;
+      ASSERT_EQ(HasRun(cells.free, cell, length), FreedomTest(school, b)) << cell << "/" << length;
+    }
+  }
+}
+
 TEST(RandomSequencesTest, EveryStepIsConsistentAndRollBackRestoresEveryByte) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -116,6 +135,9 @@ TEST(RandomSequencesTest, EveryStepIsConsistentAndRollBackRestoresEveryByte) {
       }
       const auto problems = CheckConsistency(school);
       ASSERT_TRUE(problems.empty()) << "step " << step << ": " << problems.front();
+      const TClassLessonRec& cl = sequence.AnyClassLesson();
+      if (const auto block = MakeBlock(school, cl.classNo, cl.lesson, 1, sequence.Pick(1, kCells)))
+        ExpectMasksAgree(school, *block);
       if (step % 17 == 0) {  // undo this one step now and then
         RollBack(school, journal, mark);
         ASSERT_EQ(GridImage(school), before) << "step " << step;
@@ -178,6 +200,7 @@ TEST(RandomSequencesTest, DamagedTimetablesAreReportedAndNeverOverrun) {
       if (const auto block = MakeBlock(school, cl.classNo, cl.lesson,
                                        sequence.Pick(1, 16), sequence.Pick(1, kCells))) {
         WindowTest(school, *block);
+        ExpectMasksAgree(school, *block);
         AvailabilityTest(school, *block);
         FreedomTest(school, *block);
         for (bool strict : {false, true})

@@ -1,0 +1,33 @@
+#pragma once
+// The week's cells as bits, so that whether every participant of a block has a cell
+// open, or free, is asked once for the whole week instead of cell by cell: bit k - 1
+// stands for cell k.
+
+#include <cstdint>
+
+#include "core/school.h"
+#include "engine/block.h"
+
+namespace kalvodrin {
+
+struct CellMask {
+  uint64_t low = 0;   // cells 1..64
+  uint64_t high = 0;  // cells 65..80
+
+  bool operator==(const CellMask&) const = default;
+};
+
+// The cells open for every teacher, class and classroom of the block, and the cells
+// free for all of them. Both are empty when a participant has no timetable or a list
+// is out of range, as the slot tests then answer no.
+struct ParticipantCells {
+  CellMask open;
+  CellMask free;
+};
+ParticipantCells CellsOf(const School& school, const Block& block);
+
+// Every cell from `startCell` on for `length` cells is in the mask; no for a run that
+// does not lie within cells 1..80.
+bool HasRun(const CellMask& mask, int startCell, int length);
+
+}  // namespace kalvodrin
