@@ -64,8 +64,7 @@ ParticipantCells CellsOf(const School& school, const Block& block) {
 bool HasRun(const CellMask& mask, int startCell, int length) {
   if (length < 1 || !IsCell(startCell) || startCell + length - 1 > kCells) return false;
   for (int cell = startCell; cell < startCell + length; ++cell) {
-    const bool set = cell <= 64 ? (mask.low >> (cell - 1)) & 1u
-                                : (mask.high >> (cell - 65)) & 1u;
+    const bool set = cell <= 64 ? (mask.low >> (cell - 1)) & 1u : (mask.high >> (cell - 65)) & 1u;
     if (!set) return false;
   }
   return true;
