@@ -1,6 +1,7 @@
 #include "engine/cell_masks.h"
 
 #include "core/cells.h"
+#include "engine/participants.h"
 
 namespace kalvodrin {
 namespace {
@@ -20,28 +21,13 @@ void And(CellMask& into, const CellMask& m) {
   into.high &= m.high;
 }
 
-template <typename Grid>
-const Grid* Find(const School& school, int number);
-template <>
-const TTeacherGridRec* Find(const School& school, int number) {
-  return school.TeacherGridByNo(number);
-}
-template <>
-const TClassGridRec* Find(const School& school, int number) {
-  return school.ClassGridByNo(number);
-}
-template <>
-const TRoomGridRec* Find(const School& school, int number) {
-  return school.RoomGridByNo(number);
-}
-
 // Narrows both masks by every listed owner; false when one has no timetable.
 template <typename Grid>
 bool Narrow(const School& school, const std::array<uint8_t, kMaxListed>& owners, int count,
             ParticipantCells& cells) {
   if (count < 0 || count > kMaxListed) return false;
   for (int k = 0; k < count; ++k) {
-    const Grid* g = Find<Grid>(school, owners[static_cast<std::size_t>(k)]);
+    const Grid* g = GridOf<Grid>(school, owners[static_cast<std::size_t>(k)]);
     if (g == nullptr) return false;
     And(cells.open, MaskOf(g->open, [](uint8_t v) { return v != 0; }));
     And(cells.free, MaskOf(g->occupant, [](uint8_t v) { return v == 0; }));

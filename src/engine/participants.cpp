@@ -10,18 +10,8 @@ using cells::At;
 bool InList(int count) { return count >= 0 && count <= kMaxListed; }
 
 template <typename Grid>
-Grid* Find(School& school, int number);
-template <>
-TTeacherGridRec* Find(School& school, int number) {
-  return school.TeacherGridByNo(number);
-}
-template <>
-TClassGridRec* Find(School& school, int number) {
-  return school.ClassGridByNo(number);
-}
-template <>
-TRoomGridRec* Find(School& school, int number) {
-  return school.RoomGridByNo(number);
+Grid* Find(School& school, int number) {
+  return const_cast<Grid*>(GridOf<Grid>(school, number));
 }
 
 template <typename Grid>

@@ -17,6 +17,22 @@ namespace kalvodrin {
 // the class lesson does not exist; the lesson record is not needed.
 std::optional<Block> ParticipantsOf(const School& school, int classNo, int lesson);
 
+// The timetable of a teacher, class or classroom by its number; null when it has none.
+template <typename Grid>
+const Grid* GridOf(const School& school, int number);
+template <>
+inline const TTeacherGridRec* GridOf(const School& school, int number) {
+  return school.TeacherGridByNo(number);
+}
+template <>
+inline const TClassGridRec* GridOf(const School& school, int number) {
+  return school.ClassGridByNo(number);
+}
+template <>
+inline const TRoomGridRec* GridOf(const School& school, int number) {
+  return school.RoomGridByNo(number);
+}
+
 struct Grids {
   std::array<TTeacherGridRec*, kMaxListed> teachers{};
   std::array<TClassGridRec*, kMaxListed> classes{};

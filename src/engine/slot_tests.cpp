@@ -1,26 +1,12 @@
 #include "engine/slot_tests.h"
 
 #include "engine/cell_writes.h"
+#include "engine/participants.h"
 
 namespace kalvodrin {
 namespace {
 
 using cells::At;
-
-template <typename Grid>
-const Grid* Find(const School& school, int number);
-template <>
-const TTeacherGridRec* Find(const School& school, int number) {
-  return school.TeacherGridByNo(number);
-}
-template <>
-const TClassGridRec* Find(const School& school, int number) {
-  return school.ClassGridByNo(number);
-}
-template <>
-const TRoomGridRec* Find(const School& school, int number) {
-  return school.RoomGridByNo(number);
-}
 
 // Every cell of the block passes `ok` on the plane chosen by `plane` for every listed
 // owner; an owner without a timetable fails.
@@ -31,7 +17,7 @@ bool EveryCell(const School& school, const Block& b,
   if (count < 0 || count > kMaxListed) return false;
   const int last = b.startCell + b.length - 1;
   for (int k = 0; k < count; ++k) {
-    const Grid* g = Find<Grid>(school, owners[static_cast<std::size_t>(k)]);
+    const Grid* g = GridOf<Grid>(school, owners[static_cast<std::size_t>(k)]);
     if (g == nullptr) return false;
     const Plane& p = plane(*g);
     for (int c = b.startCell; c <= last; ++c)
