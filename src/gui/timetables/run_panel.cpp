@@ -50,7 +50,8 @@ RunPanel::RunPanel(const School& school, QWidget* parent)
   hide();
 }
 
-void RunPanel::Begin(std::function<void()> tick) {
+void RunPanel::Begin(std::function<void(bool)> display, std::function<void()> tick) {
+  display_ = std::move(display);
   tick_ = std::move(tick);
   progress_ = RunProgress{};
   progress_.started = std::chrono::steady_clock::now();
@@ -60,17 +61,24 @@ void RunPanel::Begin(std::function<void()> tick) {
   skips_ = 0;
   stops_ = 0;
   running_ = true;
-  ShowProgress();
+  shown_ = false;
+}
+
+void RunPanel::Reveal() {
+  shown_ = true;
+  if (display_) display_(true);
   ShowElapsed();
   show();
   timer_->start();
 }
 
 void RunPanel::End() {
-  ShowProgress();
-  timer_->stop();
   running_ = false;
+  if (!shown_) return;
+  shown_ = false;
+  timer_->stop();
   hide();
+  if (display_) display_(false);
 }
 
 int RunPanel::OnSearchStep(const RunProgress& progress) {
@@ -80,6 +88,7 @@ int RunPanel::OnSearchStep(const RunProgress& progress) {
     const auto now = std::chrono::steady_clock::now();
     if (now - lastEvents_ >= kEventInterval) {
       lastEvents_ = now;
+      if (!shown_) Reveal();
       ShowProgress();
       QApplication::processEvents();
     }

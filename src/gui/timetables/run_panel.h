@@ -3,7 +3,9 @@
 // elapsed-time label, and the two keys of a running search, "&DERSİ ATLA" and
 // "&DAĞITIMI DURDUR". As the run's observer it lets Qt handle pending events at most
 // every few tens of milliseconds, never per search step, so that painting never
-// dominates a run while the keys still reach it.
+// dominates a run while the keys still reach it. What the window shows of a run
+// changes only when the window gets to paint: a run shorter than that costs nothing
+// on screen.
 
 #include <QWidget>
 
@@ -25,13 +27,18 @@ class RunPanel : public QWidget, public RunObserver {
  public:
   RunPanel(const School& school, QWidget* parent = nullptr);
 
-  // Shows the panel and starts the one-second timer; `tick` runs on every tick (the
-  // window repaints its grid headers there).
-  void Begin(std::function<void()> tick);
-  // Hides the panel and stops the timer.
+  // Starts a run. Nothing changes on screen yet: the first time the run lets Qt handle
+  // its events, the panel shows, `display(true)` lets the window show that it is busy
+  // (grid disabled, its buttons hidden) and the one-second timer starts, `tick` running
+  // on every tick. A run that ends sooner was never seen, and leaves the window as it
+  // was.
+  void Begin(std::function<void(bool running)> display, std::function<void()> tick);
+  // Ends the run: undoes what it showed.
   void End();
   bool running() const { return running_; }
   const RunProgress& progress() const { return progress_; }
+  // Whether the run has shown itself.
+  bool shown() const { return shown_; }
   // Skips and stops handed to the search since Begin.
   int skipsDelivered() const { return skips_; }
   int stopsDelivered() const { return stops_; }
@@ -47,6 +54,7 @@ class RunPanel : public QWidget, public RunObserver {
   static constexpr std::chrono::milliseconds kEventInterval{40};
 
  private:
+  void Reveal();
   void ShowProgress();
   void ShowElapsed();
 
@@ -58,6 +66,7 @@ class RunPanel : public QWidget, public RunObserver {
   QLabel* timeLabel_;
   QProgressBar* gauge_;
   QTimer* timer_;
+  std::function<void(bool)> display_;
   std::function<void()> tick_;
   RunProgress progress_;
   std::chrono::steady_clock::time_point lastEvents_;
@@ -66,6 +75,7 @@ class RunPanel : public QWidget, public RunObserver {
   int skips_ = 0;
   int stops_ = 0;
   bool running_ = false;
+  bool shown_ = false;
 };
 
 }  // namespace kalvodrin

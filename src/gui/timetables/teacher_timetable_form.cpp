@@ -335,14 +335,17 @@ RunOutcome TOgrPrgForm::Run(const std::function<RunOutcome(PlacementRun&)>& run)
 }
 
 void TOgrPrgForm::SetRunning(bool running) {
-  grid_->setEnabled(!running);
-  teacherGrid_->setEnabled(!running);
-  teleGrid_->setEnabled(!running);
-  buttons_->setVisible(!running);
   if (running)
-    panel_->Begin([this] { grid_->RepaintHeaders(); });
+    panel_->Begin([this](bool busy) { ShowBusy(busy); }, [this] { grid_->RepaintHeaders(); });
   else
     panel_->End();
+}
+
+void TOgrPrgForm::ShowBusy(bool busy) {
+  grid_->setEnabled(!busy);
+  teacherGrid_->setEnabled(!busy);
+  teleGrid_->setEnabled(!busy);
+  buttons_->setVisible(!busy);
 }
 
 void TOgrPrgForm::Save() { SaveTimetables(context_); }

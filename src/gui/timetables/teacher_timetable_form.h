@@ -81,6 +81,7 @@ class TOgrPrgForm : public QDialog {
   CellPaint Paint(int row, int column) const;
   RunOutcome Run(const std::function<RunOutcome(PlacementRun&)>& run);
   void SetRunning(bool running);
+  void ShowBusy(bool busy);
 
   AppContext context_;
   TSnfPrgForm& classWindow_;

@@ -14,6 +14,7 @@
 #include "gui/timetables/cancel_form.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/room_timetable_form.h"
+#include "gui/timetables/run_panel.h"
 #include "gui/timetables/teacher_timetable_form.h"
 #include "gui/timetables/timetable_windows.h"
 #include "timetable_window_fixture.h"
@@ -168,6 +169,39 @@ TEST_F(TimetableWindowsTest, KeptTimetablesComeBackAndAreWrittenAtOnce) {
   EXPECT_EQ(ClassLesson(2, 3), 0);
   ExpectConsistent();
   w.reject();
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
+
+namespace kalvodrin::testing {
+namespace {
+
+// The run shows itself only once it lets the window paint: a run over before that
+// leaves the window untouched, a longer one shows the panel and the busy window, and
+// its end undoes both.
+TEST(RunPanelDisplay, ARunShowsItselfOnlyWhenTheWindowGetsToPaint) {
+  School school;
+  RunPanel panel(school);
+  std::vector<bool> shown;
+  const auto display = [&](bool busy) { shown.push_back(busy); };
+  const RunProgress progress;
+  panel.Begin(display, {});
+  for (int i = 0; i < 1024; ++i) panel.OnSearchStep(progress);
+  EXPECT_FALSE(panel.shown());
+  panel.End();
+  EXPECT_TRUE(shown.empty());
+  EXPECT_FALSE(panel.running());
+
+  panel.Begin(display, {});
+  QTest::qWait(static_cast<int>(RunPanel::kEventInterval.count()) + 10);
+  for (int i = 0; i < 256; ++i) panel.OnSearchStep(progress);
+  EXPECT_TRUE(panel.shown());
+  EXPECT_FALSE(panel.isHidden());
+  EXPECT_EQ(shown, (std::vector<bool>{true}));
+  panel.End();
+  EXPECT_TRUE(panel.isHidden());
+  EXPECT_EQ(shown, (std::vector<bool>{true, false}));
 }
 
 }  // namespace
