@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 
+#include "cli_run.h"
 #include "core/storage.h"
 #include "duty/duties.h"
 #include "duty/duty_places.h"
@@ -17,19 +18,13 @@
 namespace kalvodrin {
 namespace {
 
-int RunCli(const std::string& args, const std::filesystem::path& out) {
-  const std::string command =
-      std::string("'") + KALVODRIN_CLI + "' " + args + " >'" + out.string() + "' 2>/dev/null";
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 class ScheduledSample : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     folder_ = new testing::TempFolder;
     std::filesystem::copy(KALVODRIN_SAMPLE_DIR, Folder());
-    ASSERT_EQ(RunCli("schedule --folder '" + Folder().string() + "'", Folder() / "out.txt"), 0);
+    const testing::TempFolder temp;
+    ASSERT_EQ(Cli(temp, "schedule --folder " + Quoted(Folder())).code, 0);
   }
   static void TearDownTestSuite() {
     delete folder_;
@@ -80,19 +75,18 @@ TEST_F(ScheduledSample, TheCommandPrintsTheProposalAndWritesNothing) {
   std::map<std::string, Bytes> before;
   for (const auto& e : std::filesystem::directory_iterator(Folder()))
     before[e.path().filename().string()] = testing::ReadBytes(e.path());
-  const std::filesystem::path out = Folder().parent_path() / "duty-propose.json";
-  ASSERT_EQ(RunCli("duty --propose --json --per-slot 3 --folder '" + Folder().string() + "'", out),
-            0);
-  const Bytes json = testing::ReadBytes(out);
-  const std::string text(json.begin(), json.end());
+  const testing::TempFolder temp;
+  const std::string folder = " --folder " + Quoted(Folder());
+  const CliRun run = Cli(temp, "duty --propose --json --per-slot 3" + folder);
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string& text = run.out;
   EXPECT_NE(text.find("\"duties\""), std::string::npos);
   EXPECT_NE(text.find("\"unfilled\": 0"), std::string::npos);
   EXPECT_NE(text.find("\"placeName\": \"BAHÇE\""), std::string::npos);
   for (const auto& [name, bytes] : before)
     EXPECT_EQ(testing::ReadBytes(Folder() / name), bytes) << name;
-  EXPECT_EQ(RunCli("duty --folder '" + Folder().string() + "'", out), 2);
-  EXPECT_EQ(RunCli("duty --propose --weight 3=10 --folder '" + Folder().string() + "'", out), 1);
-  std::filesystem::remove(out);
+  EXPECT_EQ(Cli(temp, "duty" + folder).code, 2);
+  EXPECT_EQ(Cli(temp, "duty --propose --weight 3=10" + folder).code, 1);
 }
 
 }  // namespace

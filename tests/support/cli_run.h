@@ -1,5 +1,6 @@
 #pragma once
-// Running kalvodrin-cli from a test as a user would, through the shell.
+// Running kalvodrin-cli from a test as a user would, through the shell. The test
+// target names the tool: KALVODRIN_CLI="$<TARGET_FILE:kalvodrin-cli>".
 
 #include <sys/wait.h>
 
