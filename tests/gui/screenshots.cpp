@@ -32,6 +32,7 @@
 #include "gui/shell/main_window.h"
 #include "masterdata/masterdata_screens.h"
 #include "printing/printing_screens.h"
+#include "screen_capture.h"
 #include "timetables/timetables_screens.h"
 
 namespace kalvodrin {
@@ -53,23 +54,14 @@ class Renderer {
     }
   }
 
-  // Captures the next modal window other than `previous` and closes it; `then` runs
-  // before it closes (to queue the capture of a window it opens next).
-  // Returns the watch, to be deleted when nothing opened.
+  SaveWindow Saver() {
+    return [this](QWidget* window, const QString& name) { Save(window, name); };
+  }
+
+  // As kalvodrin::CaptureNextModal, saving here.
   QTimer* CaptureNextModal(const QString& name, QWidget* previous = nullptr,
                            std::function<void(QWidget*)> then = {}) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [=, this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr || modal == previous || !modal->isVisible()) return;
-      timer->stop();
-      timer->deleteLater();
-      Save(modal, name);
-      if (then) then(modal);
-      modal->close();
-    });
-    timer->start(10);
-    return timer;
+    return kalvodrin::CaptureNextModal(Saver(), name, previous, std::move(then));
   }
 
   static void Wait(const std::function<bool()>& done) {
@@ -206,17 +198,11 @@ int main(int argc, char** argv) {
   kalvodrin::RenderProgram(renderer, root, argc == 3 ? argv[2] : nullptr);
   kalvodrin::RenderFailedStart(renderer, root);
   kalvodrin::RenderListGrid(renderer);
-  kalvodrin::RenderMasterDataWindows(
-      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
-  kalvodrin::RenderAssignmentWindows(
-      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
-  kalvodrin::RenderPrintingWindows(
-      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root,
-      argc == 3 ? argv[2] : nullptr);
-  kalvodrin::RenderTimetableWindows(
-      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
-  kalvodrin::RenderDutyWindows(
-      [&](QWidget* window, const QString& name) { renderer.Save(window, name); }, root);
+  kalvodrin::RenderMasterDataWindows(renderer.Saver(), root);
+  kalvodrin::RenderAssignmentWindows(renderer.Saver(), root);
+  kalvodrin::RenderPrintingWindows(renderer.Saver(), root, argc == 3 ? argv[2] : nullptr);
+  kalvodrin::RenderTimetableWindows(renderer.Saver(), root);
+  kalvodrin::RenderDutyWindows(renderer.Saver(), root);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
   return renderer.failed() || renderer.saved() == 0 ? 1 : 0;

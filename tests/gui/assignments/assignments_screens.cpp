@@ -36,19 +36,6 @@ School SampleAssignments() {
   return b.Build();
 }
 
-void CaptureNextModal(const SaveWindow& save, const QString& name, QWidget* previous) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == previous || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    save(modal, name);
-    modal->close();
-  });
-  timer->start(10);
-}
-
 }  // namespace
 
 void RenderAssignmentWindows(const SaveWindow& save, const std::filesystem::path& root) {

@@ -48,28 +48,9 @@ void FillDutySchool(School& s) {
   SaveFiles(s, FileSet::All());
 }
 
-void CaptureNextModal(const SaveDutyWindow& save, const QString& name, QWidget* previous) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == previous || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    save(modal, name);
-    modal->close();
-  });
-  timer->start(10);
-}
-
-void ShowAndSave(const SaveDutyWindow& save, QWidget& window, const QString& name) {
-  window.show();
-  QApplication::processEvents();
-  save(&window, name);
-}
-
 }  // namespace
 
-void RenderDutyWindows(const SaveDutyWindow& save, const std::filesystem::path& root) {
+void RenderDutyWindows(const SaveWindow& save, const std::filesystem::path& root) {
   School school;
   school.WorkFolder = root / "duty";
   if (!LoadSchool(school).ok()) return;

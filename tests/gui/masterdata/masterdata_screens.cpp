@@ -77,27 +77,6 @@ void FillSampleSchool(School& s) {
   SaveFiles(s, FileSet::All());
 }
 
-// Saves the next modal window once it shows, then closes it.
-void CaptureNextModal(const SaveWindow& save, const QString& name, QWidget* previous) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == previous || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    save(modal, name);
-    modal->close();
-  });
-  timer->start(10);
-}
-
-template <typename W>
-void ShowAndSave(const SaveWindow& save, W& window, const QString& name) {
-  window.show();
-  QApplication::processEvents();
-  save(&window, name);
-}
-
 void SelectFirst(ListWindow& window) {
   window.grid()->SelectRow(1);
   window.grid()->setFocus();

@@ -34,7 +34,7 @@ void OnModal(std::function<void(QDialog*)> action) {
   timer->start(10);
 }
 
-void CapturePreview(PrintService& service, const SavePrintingWindow& save, const QString& name,
+void CapturePreview(PrintService& service, const SaveWindow& save, const QString& name,
                     const std::function<void()>& print) {
   service.onPreview = [&](QPrintPreviewDialog& preview) {
     preview.resize(1100, 800);
@@ -53,7 +53,7 @@ void CapturePreview(PrintService& service, const SavePrintingWindow& save, const
 
 }  // namespace
 
-void RenderPrintingWindows(const SavePrintingWindow& save, const std::filesystem::path& root,
+void RenderPrintingWindows(const SaveWindow& save, const std::filesystem::path& root,
                            const char* sample) {
   auto school = std::make_unique<School>();
   school->WorkFolder = root / "yazdir-okul";
