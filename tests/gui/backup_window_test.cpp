@@ -6,29 +6,27 @@
 
 #include <gtest/gtest.h>
 
-#include "../shell/temp_folder.h"
+#include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
 #include "gui/common/qt_text.h"
 #include "gui/shell/backup_window.h"
-#include "app/kalvodrin_app.h"
 #include "gui/shell/main_window.h"
 #include "gui_test_support.h"
+#include "program_fixture.h"
 
 namespace kalvodrin {
 namespace {
 
+using testing::MessageText;
 using testing::OnNextModal;
-using testing::TempFolder;
-
-QString ModalText(QDialog* d) { return d->findChild<QTextEdit*>("RichEdit1")->toPlainText(); }
 
 // Clicks the button and answers the message window it shows, keeping its text.
 QString ClickForNotice(QDialog* window, const char* button) {
   QString text;
   OnNextModal(
       [&text](QDialog* m) {
-        text = ModalText(m);
+        text = MessageText(m);
         m->accept();
       },
       window);
@@ -36,7 +34,8 @@ QString ClickForNotice(QDialog* window, const char* button) {
   return text;
 }
 
-class BackupWindowTest : public ::testing::Test {
+// The program started on a working folder (root/okul) that holds one lesson.
+class BackupWindowTest : public testing::ProgramFixture {
  protected:
   BackupWindowTest() {
     std::filesystem::create_directories(work);
@@ -45,16 +44,7 @@ class BackupWindowTest : public ::testing::Test {
     AddLesson(s, 1, "FIZIK", "FIZ", 0, 2, PatternBytes{2}, 0);
     EXPECT_TRUE(SaveFiles(s, FileSet{DataFile::kLessons}));
   }
-  StartupOptions Options() {
-    StartupOptions o;
-    o.dirs.currentDir = root / "cwd";
-    o.dirs.configHome = root / "config";
-    o.dirs.dataHome = root / "data";
-    o.folderOverride = work;
-    return o;
-  }
 
-  TempFolder root;
   std::filesystem::path work = root / "okul";
 };
 
@@ -71,7 +61,7 @@ TEST_F(BackupWindowTest, BackupIntoTheWorkingFolderThenRestoreEndsTheProgram) {
     std::filesystem::resize_file(work / "DERSLER.LOF", 0);  // the school moves on
     OnNextModal(
         [&](QDialog* m) {
-          exitNotice = ModalText(m);
+          exitNotice = MessageText(m);
           m->accept();
         },
         window);

@@ -30,6 +30,11 @@ inline void Activate(QWidget* window) {
   static_cast<void>(QTest::qWaitForWindowActive(window, 2000));
 }
 
+// The text the shared message window shows.
+inline QString MessageText(QDialog* message) {
+  return message->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+}
+
 // Runs `action` on the next modal window other than `previous` once it is showing,
 // from inside its event loop. Gives up after five seconds, closing whatever is modal,
 // so that a window that never opens fails the test instead of hanging it.
@@ -61,7 +66,7 @@ inline void OnNextModal(std::function<void(QDialog*)> action, QWidget* previous 
 // Accepts the next message window once it shows, keeping its text in `text`.
 inline void AcceptNextMessage(QString& text) {
   OnNextModal([&text](QDialog* d) {
-    text = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    text = MessageText(d);
     d->accept();
   });
 }

@@ -14,7 +14,6 @@
 #include <fstream>
 #include <map>
 
-#include "../shell/temp_folder.h"
 #include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "gui/common/help_window.h"
@@ -23,33 +22,24 @@
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
 #include "gui_test_support.h"
+#include "program_fixture.h"
 
 namespace kalvodrin {
 namespace {
 
 using testing::Activate;
+using testing::MessageText;
 using testing::ModalCounter;
 using testing::OnNextModal;
-using testing::TempFolder;
 
-QString ModalText(QDialog* d) { return d->findChild<QTextEdit*>("RichEdit1")->toPlainText(); }
 void Click(QWidget* parent, const char* name) {
   auto* button = parent->findChild<QPushButton*>(name);
   ASSERT_NE(button, nullptr) << name;
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public testing::ProgramFixture {
  protected:
-  StartupOptions Options(bool override = true) {
-    StartupOptions o;
-    o.dirs.currentDir = root / "cwd";
-    o.dirs.configHome = root / "config";
-    o.dirs.dataHome = root / "data";
-    std::filesystem::create_directories(o.dirs.currentDir);
-    if (override) o.folderOverride = root / "okul";
-    return o;
-  }
   // Gives every item of the menu a window that only counts its openings.
   void GiveEveryItemAWindow(KalvodrinApp& app) {
     for (const MainMenuEntry& e : kMainMenu) {
@@ -74,7 +64,6 @@ class ProgramTest : public ::testing::Test {
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
   }
 
-  TempFolder root;
   std::map<MainMenuItem, int> opened;
 };
 
@@ -131,7 +120,7 @@ TEST_F(ProgramTest, ClassLessonsGiveTheNoticeOnlyWhenNeitherClassesNorLessonsExi
   Activate(&app.mainForm());
   QString notice;
   OnNextModal([&](QDialog* d) {
-    notice = ModalText(d);
+    notice = MessageText(d);
     Click(d, "TamamBtn");
   });
   ChooseWithMouse(app.mainForm(), MainMenuItem::kClassLessons);
@@ -180,7 +169,7 @@ TEST_F(ProgramTest, RestoreFromBackupEndsTheProgramAfterItsNotice) {
   app.mainForm().SetOpener(MainMenuItem::kBackup, [] { return OpenOutcome::kRestored; });
   QString notice;
   OnNextModal([&](QDialog* d) {
-    notice = ModalText(d);
+    notice = MessageText(d);
     d->accept();
   });
   app.mainForm().ActionOf(MainMenuItem::kBackup)->trigger();
@@ -216,10 +205,12 @@ TEST_F(ProgramTest, PathWindowTogglesSavesAndTakesEffectAtTheNextStart) {
       QTest::mouseDClick(pathEd, Qt::LeftButton);
       afterTwoClicks = pathEd->text();
       QTest::mouseDClick(pathEd, Qt::LeftButton);
-      OnNextModal([&](QDialog* notice) {
-        saved = ModalText(notice);
-        notice->accept();
-      }, d);
+      OnNextModal(
+          [&](QDialog* notice) {
+            saved = MessageText(notice);
+            notice->accept();
+          },
+          d);
       Click(d, "TamamBtn");
     });
     Click(&app.mainForm(), "CalismaDiziniBtn");
@@ -276,10 +267,12 @@ TEST_F(ProgramTest, PathWindowCancelAndUnwritablePathChangeNothing) {
   QString refused;
   OnNextModal([&](QDialog* d) {
     d->findChild<QLineEdit*>("PathEd")->setText(U8("D:\\Жук\\"));
-    OnNextModal([&](QDialog* notice) {
-      refused = ModalText(notice);
-      notice->accept();
-    }, d);
+    OnNextModal(
+        [&](QDialog* notice) {
+          refused = MessageText(notice);
+          notice->accept();
+        },
+        d);
     Click(d, "TamamBtn");
     EXPECT_TRUE(d->isVisible());  // still open to correct the path
     Click(d, "IptalBtn");
@@ -306,7 +299,7 @@ TEST_F(ProgramTest, UnusableFolderIsReportedAndAnotherCanBeChosenAtOnce) {
   const std::filesystem::path good = root / "yeni okul";
   QString report;
   OnNextModal([&](QDialog* notice) {
-    report = ModalText(notice);
+    report = MessageText(notice);
     OnNextModal([&](QDialog* path) {
       path->findChild<QLineEdit*>("PathEd")->setText(QString::fromStdString(good.string()));
       OnNextModal([](QDialog* saved) { saved->accept(); }, path);

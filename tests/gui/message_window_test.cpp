@@ -11,6 +11,7 @@
 namespace kalvodrin {
 namespace {
 
+using testing::MessageText;
 using testing::OnNextModal;
 
 QPushButton* Button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); }
@@ -30,7 +31,7 @@ TEST(MessageWindowTest, ConfirmationAnsweredWithEnterIsCancelled) {
   OnNextModal([&](QDialog* d) {
     iptalShown = Button(d, "IptalBtn")->isVisible();
     iptalFocused = Button(d, "IptalBtn")->hasFocus();
-    shown = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    shown = MessageText(d);
     EXPECT_FALSE(sil.noticeFlag());
     PressEnter();
   });
@@ -91,7 +92,7 @@ TEST(MessageWindowTest, EachShowingReplacesTheText) {
   OnNextModal([&](QDialog* d) { d->accept(); });
   sil.Notice("ilk");
   OnNextModal([&](QDialog* d) {
-    seen = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+    seen = MessageText(d);
     d->accept();
   });
   sil.Notice(U8("İKİNCİ"));

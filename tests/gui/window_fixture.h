@@ -17,7 +17,7 @@
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui_test_support.h"
-#include "temp_folder.h"
+#include "school_files.h"
 
 namespace kalvodrin::testing {
 
@@ -78,7 +78,7 @@ class WindowFixture : public ::testing::Test {
   // Answers the confirmation that the next key or click opens, remembering its text.
   void AnswerNextConfirmation(bool ok) {
     OnNextModal([this, ok](QDialog* d) {
-      lastMessage = d->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+      lastMessage = MessageText(d);
       QTest::mouseClick(d->findChild<QPushButton*>(ok ? "TamamBtn" : "IptalBtn"),
                         Qt::LeftButton);
     });

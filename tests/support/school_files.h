@@ -1,5 +1,5 @@
 #pragma once
-// Helpers shared by the core and command-line tests: a scratch folder, file bytes,
+// Helpers shared by the tests of every area: a scratch folder, file bytes,
 // UTF-8 names turned into the cp1254 the records hold, and a small school with every
 // kind of record.
 
@@ -21,6 +21,7 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:
   std::filesystem::path path_;

@@ -1,37 +1,14 @@
 // The running program offers the assignment windows from its menu: "SINIFLARA DERS
 // ATAMA" once classes and lessons exist, "ÖĞRETMENLERE DERS ATAMA" once a teacher and
 // a class lesson exist.
-#include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
-#include "gui/shell/main_window.h"
+#include "program_fixture.h"
 #include "window_fixture.h"
 
 namespace kalvodrin::testing {
 namespace {
 
-class AssignmentMenu : public ::testing::Test {
- protected:
-  StartupOptions Options() {
-    StartupOptions o;
-    o.dirs.currentDir = root / "cwd";
-    o.dirs.configHome = root / "config";
-    o.dirs.dataHome = root / "data";
-    std::filesystem::create_directories(o.dirs.currentDir);
-    o.folderOverride = root / "okul";
-    return o;
-  }
-  // The title of the window the item opens; closes it.
-  static QString Opened(TKalvodrinForm& form, MainMenuItem item) {
-    QString title;
-    OnNextModal([&title](QDialog* d) {
-      title = d->windowTitle();
-      d->close();
-    });
-    form.ActionOf(item)->trigger();
-    return title;
-  }
-  TempFolder root;
-};
+using AssignmentMenu = ProgramFixture;
 
 TEST_F(AssignmentMenu, ItemsOpenTheirWindowsOnceTheirDataExist) {
   KalvodrinApp app(Options());

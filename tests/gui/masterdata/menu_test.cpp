@@ -2,38 +2,15 @@
 // also from its button, the weekly hours only once a class exists.
 #include <QMenuBar>
 
-#include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "gui/masterdata/master_data_windows.h"
-#include "gui/shell/main_window.h"
+#include "program_fixture.h"
 #include "window_fixture.h"
 
 namespace kalvodrin::testing {
 namespace {
 
-class ProgramMenu : public ::testing::Test {
- protected:
-  StartupOptions Options() {
-    StartupOptions o;
-    o.dirs.currentDir = root / "cwd";
-    o.dirs.configHome = root / "config";
-    o.dirs.dataHome = root / "data";
-    std::filesystem::create_directories(o.dirs.currentDir);
-    o.folderOverride = root / "okul";
-    return o;
-  }
-  // The title of the window the item opens; closes it.
-  QString Opened(TKalvodrinForm& form, MainMenuItem item) {
-    QString title;
-    OnNextModal([&title](QDialog* d) {
-      title = d->windowTitle();
-      d->close();
-    });
-    form.ActionOf(item)->trigger();
-    return title;
-  }
-  TempFolder root;
-};
+using ProgramMenu = ProgramFixture;
 
 TEST_F(ProgramMenu, EveryMasterDataItemOpensItsWindow) {
   KalvodrinApp app(Options());

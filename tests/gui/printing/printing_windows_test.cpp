@@ -64,7 +64,7 @@ TEST_F(PrintingWindows, PrinterSettingsShowStoreAndSave) {
     Type(d, "Edit1", "77");
     OnNextModal(
         [this](QDialog* notice) {
-          lastMessage = notice->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+          lastMessage = MessageText(notice);
           notice->accept();
         },
         d);
