@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <random>
+
 #include "core/snapshot.h"
 #include "engine/counts.h"
 #include "gui/common/apply_change.h"
@@ -27,6 +29,7 @@
 #include "gui/timetables/teacher_settings_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_lists.h"
+#include "timetables/completion_notice.h"
 #include "timetables/load_overlay.h"
 #include "timetables/painters.h"
 #include "timetables/snapshot_commands.h"
@@ -95,6 +98,8 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
           [this] { RunWholeSchool(); });
   connect(Button("ÖĞRETMEN PRG. YAP", "OgrPrgBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RunForTeacher(); });
+  completeBtn_ = Button("KALANLARI YERLEŞTİR", "TamamlaBtn", buttonRow);
+  connect(completeBtn_, &QPushButton::clicked, this, [this] { CompleteRest(); });
   connect(Button(" PRG. SİL", "PrgSilBtn", buttonRow), &QPushButton::clicked, this,
           [this] { RemoveProgram(); });
   QPushButton* print = Button("YAZDIR", "YazdirBtn", buttonRow);
@@ -216,6 +221,8 @@ void TOgrPrgForm::ShowCounters() {
   total_->setNum(k.total);
   remaining_->setNum(k.remaining);
   lessonRemaining_->setNum(k.lessonRemaining);
+  const PlacementTotals school = CountTotals(context_.school);
+  completeBtn_->setVisible(school.placed < school.toPlace);
 }
 
 CellPaint TOgrPrgForm::Paint(int row, int column) const {
@@ -323,15 +330,31 @@ RunOutcome TOgrPrgForm::RunHere() {
 
 RunOutcome TOgrPrgForm::Run(const std::function<RunOutcome(PlacementRun&)>& run) {
   if (running()) return {};
+  Busy([&] {
+    PlacementRun placement(context_.school, panel_);
+    lastRun_ = run(placement);
+  });
+  if (runNotices_ && !lastRun_.notice.empty()) context_.sil.Notice(U8(lastRun_.notice));
+  return lastRun_;
+}
+
+CompletionOutcome TOgrPrgForm::CompleteRest() {
+  if (running()) return {};
+  CompletionOptions options;
+  options.seed = completionSeed_ != 0 ? completionSeed_ : std::random_device{}();
+  options.observer = panel_;
+  Busy([&] { lastCompletion_ = CompleteTimetable(context_.school, options); });
+  if (runNotices_) context_.sil.Notice(U8(CompletionNotice(lastCompletion_)));
+  return lastCompletion_;
+}
+
+void TOgrPrgForm::Busy(const std::function<void()>& work) {
   SetRunning(true);
-  PlacementRun placement(context_.school, panel_);
-  lastRun_ = run(placement);
+  work();
   SetRunning(false);
   // A run changes no list, only the timetables: counters and grid are enough.
   ShowCounters();
   grid_->RepaintAll();
-  if (runNotices_ && !lastRun_.notice.empty()) context_.sil.Notice(U8(lastRun_.notice));
-  return lastRun_;
 }
 
 void TOgrPrgForm::SetRunning(bool running) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "gui/common/app_context.h"
+#include "scheduler/completion/completion.h"
 #include "scheduler/placement_run.h"
 #include "timetables/cell_paint.h"
 #include "timetables/timetable_commands.h"
@@ -54,6 +55,9 @@ class TOgrPrgForm : public QDialog {
   RunOutcome RunWholeSchool();
   RunOutcome RunForTeacher();
   RunOutcome RunHere();
+  // "KALANLARI YERLEŞTİR": the completion search places what the runs left, with the
+  // same panel, skip and stop; shown while hours are left to place.
+  CompletionOutcome CompleteRest();
   void OpenReport();
   void ShowChanged();
   void OpenGeneralSettings();
@@ -66,6 +70,9 @@ class TOgrPrgForm : public QDialog {
   void SetDutyOpener(std::function<void(int teacher)> opener) { dutyOpener_ = std::move(opener); }
 
   const RunOutcome& lastRun() const { return lastRun_; }
+  const CompletionOutcome& lastCompletion() const { return lastCompletion_; }
+  // The completion's seed; 0 (the default): a fresh one each time.
+  void SetCompletionSeed(uint64_t seed) { completionSeed_ = seed; }
   // Whether a run ends with its notice (the default); measurements turn it off.
   void SetRunNotices(bool shown) { runNotices_ = shown; }
   RunPanel& panel() const { return *panel_; }
@@ -80,6 +87,8 @@ class TOgrPrgForm : public QDialog {
   void ShowCounters();
   CellPaint Paint(int row, int column) const;
   RunOutcome Run(const std::function<RunOutcome(PlacementRun&)>& run);
+  // Does the work with the run display up, then shows what it changed.
+  void Busy(const std::function<void()>& work);
   void SetRunning(bool running);
   void ShowBusy(bool busy);
 
@@ -100,6 +109,9 @@ class TOgrPrgForm : public QDialog {
   bool overlay_ = false;
   bool runNotices_ = true;
   RunOutcome lastRun_;
+  CompletionOutcome lastCompletion_;
+  uint64_t completionSeed_ = 0;
+  QPushButton* completeBtn_;
   std::function<void(int)> dutyOpener_;
   // Windows of their own, outside this window's children so that their controls'
   // names never shadow this window's own.

@@ -26,7 +26,9 @@ struct CompletionOptions {
   double timeLimitSeconds = 30.0;
   // Moves of the placing phase; 0 = a budget from the school's size.
   long maxSteps = 0;
-  // Called at every move with the totals; returning 27 stops the search.
+  // Called at every move with the totals; returning 27 stops the search, 13 ends the
+  // phase at work (placing the waiting hours, then lowering the soft costs). Told of
+  // the totals whenever the placed hours change.
   RunObserver* observer = nullptr;
 };
 

@@ -71,13 +71,19 @@ CompletionSearch::CompletionSearch(School& school, const CompletionOptions& opti
 }
 
 bool CompletionSearch::Interrupted() {
-  if (stopped_ || timedOut_) return true;
+  if (stopped_ || timedOut_ || phaseSkipped_) return true;
   if (options_.observer != nullptr) {
     progress_.placed = progress_.total - waitingWeight_;
-    if (options_.observer->OnSearchStep(progress_) == kStopRun) stopped_ = true;
+    if (progress_.placed != placedShown_) {
+      placedShown_ = progress_.placed;
+      options_.observer->OnProgress(progress_);
+    }
+    const int key = options_.observer->OnSearchStep(progress_);
+    if (key == kStopRun) stopped_ = true;
+    if (key == kSkipLesson) phaseSkipped_ = true;
   }
   if ((steps_ & 63) == 0 && std::chrono::steady_clock::now() >= deadline_) timedOut_ = true;
-  return stopped_ || timedOut_;
+  return stopped_ || timedOut_ || phaseSkipped_;
 }
 
 bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) const {
@@ -458,6 +464,7 @@ bool CompletionSearch::TrySwap(int unit) {
 
 void CompletionSearch::LowerSoftCosts() {
   progress_.searchLevel = 2;
+  phaseSkipped_ = false;  // a skip ended the placing; this phase starts afresh
   std::vector<int> order;
   for (std::size_t u = 0; u < model_.units.size(); ++u)
     if (model_.units[u].start != 0 && !model_.units[u].fixed && !model_.units[u].guidance)

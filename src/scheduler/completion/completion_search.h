@@ -87,6 +87,8 @@ class CompletionSearch {
   long steps_ = 0;
   bool stopped_ = false;
   bool timedOut_ = false;
+  bool phaseSkipped_ = false;
+  int placedShown_ = -1;
   RunProgress progress_;
 };
 

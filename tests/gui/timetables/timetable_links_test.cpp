@@ -171,6 +171,36 @@ TEST_F(TimetableWindowsTest, KeptTimetablesComeBackAndAreWrittenAtOnce) {
   w.reject();
 }
 
+TEST_F(TimetableWindowsTest, TheRestIsPlacedByTheCompletionWhileHoursAreLeft) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  w.SetCompletionSeed(5);
+  Activate(&w);
+  auto* complete = Child<QPushButton>(&w, "TamamlaBtn");
+  ASSERT_TRUE(complete->isVisible());  // MATEMATİK, FİZİK and KİMYA wait
+  QString notice;
+  AcceptNextMessage(notice);
+  QTest::mouseClick(complete, Qt::LeftButton);
+  const CompletionOutcome& done = w.lastCompletion();
+  EXPECT_EQ(done.placedAfter, done.total);
+  EXPECT_TRUE(notice.startsWith(QString::number(done.placedAfter - done.placedBefore) +
+                                U8(" ders saati yerleşti")))
+      << notice.toStdString();
+  EXPECT_TRUE(notice.contains(U8("Tebrikler")));
+  EXPECT_FALSE(complete->isVisible());  // nothing is left
+  EXPECT_EQ(Child<QLabel>(&w, "KalanLabel")->text(), "0");
+  ExpectConsistent();
+  // One hour taken away brings the button back.
+  int occupied = 0;
+  for (int cell = kCells; cell >= 1 && occupied == 0; --cell)
+    if (school.TeacherGridByNo(ayse)->occupant[static_cast<std::size_t>(cell - 1)] != 0)
+      occupied = cell;
+  w.Select(ayse, a9, math);
+  DoubleClick(Child<TimetableGrid>(&w, "Grid"), occupied);
+  EXPECT_TRUE(complete->isVisible());
+  w.reject();
+}
+
 }  // namespace
 }  // namespace kalvodrin::testing
 

@@ -178,5 +178,32 @@ TEST_F(LongRunTest, SkipAndStopReachAWholeSchoolRunThroughTheEventLoop) {
   w.reject();
 }
 
+TEST_F(LongRunTest, SkipAndStopReachTheCompletionThroughTheEventLoop) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  w.SetCompletionSeed(3);
+  Activate(&w);
+  bool panelShown = false;
+  // The completion of this school takes a tenth of a second or so: the skip comes at the
+  // first look at the events, ending the placing, and the stop at the next one.
+  QTimer::singleShot(0, [&] {
+    panelShown = Child<QWidget>(&w, "OtoPanel")->isVisible();
+    QTest::mouseClick(Child<QPushButton>(&w, "AtlaBtn"), Qt::LeftButton);
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(Child<QPushButton>(&w, "DurdurBtn"), Qt::LeftButton); });
+  });
+  QString notice;
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "TamamlaBtn"), Qt::LeftButton);
+  EXPECT_TRUE(panelShown);
+  EXPECT_FALSE(w.running());
+  EXPECT_EQ(w.panel().skipsDelivered(), 1);
+  EXPECT_EQ(w.lastCompletion().stopped, w.panel().stopsDelivered() == 1);
+  EXPECT_TRUE(notice.contains(U8("ders saati yerleşti"))) << notice.toStdString();
+  const std::vector<std::string> problems = CheckConsistency(school);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+  w.reject();
+}
+
 }  // namespace
 }  // namespace kalvodrin::testing

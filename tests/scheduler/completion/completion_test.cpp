@@ -13,6 +13,7 @@
 #include "engine/block_operations.h"
 #include "engine/consistency.h"
 #include "engine/counts.h"
+#include "engine/hour_operations.h"
 #include "engine/locks.h"
 #include "engine/slot_tests.h"
 #include "engine/teacher_preparation.h"
@@ -362,6 +363,56 @@ TEST(CompletionTest, SoftPhaseLowersTheCostOfAGreedyTimetable) {
   ASSERT_EQ(outcome.placedAfter, outcome.total);
   // From empty every block counts as new; the gaps stay below one an hour per teacher day.
   EXPECT_LT(outcome.costsAfter.gapHours, static_cast<int>(school->TeacherGrids.size()) * 5);
+}
+
+// Skips at its `skipAt`-th call (0: never), keeping the phase of every call and the
+// placed hours it is told of.
+class Watch : public RunObserver {
+ public:
+  explicit Watch(std::size_t skipAt) : skipAt_(skipAt) {}
+  int OnSearchStep(const RunProgress& p) override {
+    levels.push_back(p.searchLevel);
+    return levels.size() == skipAt_ ? kSkipLesson : 0;
+  }
+  void OnProgress(const RunProgress& p) override { told.push_back(p.placed); }
+  std::vector<int> levels;
+  std::vector<int> told;
+
+ private:
+  std::size_t skipAt_;
+};
+
+TEST(CompletionTest, SkipEndsThePhaseAtWorkAndTheNextStillRuns) {
+  auto school = Generated(8, 12);
+  CompletionOptions options;
+  options.seed = 9;
+  CompleteTimetable(*school, options);
+  // The first teacher loses a few hours of the whole timetable again.
+  const int teacher = school->TeacherGrids[0].teacher;
+  int removed = 0;
+  for (int cell = 1; cell <= kCells && removed < 3; ++cell) {
+    const int classNo = school->TeacherGridByNo(teacher)->occupant[static_cast<std::size_t>(cell - 1)];
+    if (classNo != 0 && RemoveOneHour(*school, cell, classNo)) ++removed;
+  }
+  ASSERT_GT(removed, 0);
+  Watch skipFirst(1);
+  options.observer = &skipFirst;
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  EXPECT_FALSE(outcome.stopped);
+  EXPECT_EQ(outcome.placedAfter, outcome.placedBefore);  // the placing ended at once
+  ASSERT_GT(skipFirst.levels.size(), 1u);                // the soft phase ran all the same
+  EXPECT_EQ(skipFirst.levels.front(), 1);
+  EXPECT_EQ(skipFirst.levels.back(), 2);
+  EXPECT_EQ(skipFirst.told, std::vector<int>{outcome.placedBefore});
+
+  // Without a skip the hours go back, and the last total told is the final one.
+  Watch never(0);
+  options.observer = &never;
+  const CompletionOutcome rest = CompleteAndCheck(*school, options);
+  EXPECT_EQ(rest.placedAfter, rest.total);
+  ASSERT_FALSE(never.told.empty());
+  EXPECT_EQ(never.told.front(), rest.placedBefore);
+  EXPECT_EQ(never.told.back(), rest.placedAfter);
 }
 
 // Random small schools and random partial timetables (placed blocks, some locked,

@@ -1,0 +1,14 @@
+#include "timetables/completion_notice.h"
+
+namespace kalvodrin {
+
+std::string CompletionNotice(const CompletionOutcome& o) {
+  if (!o.refused.empty()) return o.refused;
+  const int left = o.total - o.placedAfter;
+  return std::to_string(o.placedAfter - o.placedBefore) + " ders saati yerleşti, " +
+         std::to_string(o.movedHours) + " ders saatinin yeri değişti. " +
+         (left == 0 ? std::string("Tebrikler dersleri yerleştirdiniz.")
+                    : "Yerleşmeyen " + std::to_string(left) + " ders saati kaldı.");
+}
+
+}  // namespace kalvodrin

@@ -1,0 +1,15 @@
+#pragma once
+// What the teacher window says after the completion search placed the hours a run
+// left: how many it placed and how many placed hours it moved, then the run's own
+// closing words.
+
+#include <string>
+
+#include "scheduler/completion/completion.h"
+
+namespace kalvodrin {
+
+// UTF-8. A refused completion says why.
+std::string CompletionNotice(const CompletionOutcome& outcome);
+
+}  // namespace kalvodrin
