@@ -391,7 +391,8 @@ TEST(CompletionTest, SkipEndsThePhaseAtWorkAndTheNextStillRuns) {
   const int teacher = school->TeacherGrids[0].teacher;
   int removed = 0;
   for (int cell = 1; cell <= kCells && removed < 3; ++cell) {
-    const int classNo = school->TeacherGridByNo(teacher)->occupant[static_cast<std::size_t>(cell - 1)];
+    const int classNo =
+        school->TeacherGridByNo(teacher)->occupant[static_cast<std::size_t>(cell - 1)];
     if (classNo != 0 && RemoveOneHour(*school, cell, classNo)) ++removed;
   }
   ASSERT_GT(removed, 0);
