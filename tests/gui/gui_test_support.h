@@ -35,16 +35,20 @@ inline QString MessageText(QDialog* message) {
   return message->findChild<QTextEdit*>("RichEdit1")->toPlainText();
 }
 
-// Runs `action` on the next modal window other than `previous` once it is showing,
-// from inside its event loop. Gives up after five seconds, closing whatever is modal,
-// so that a window that never opens fails the test instead of hanging it.
+// Runs `action` on the next modal window once it is showing, from inside its event
+// loop: neither `previous` nor the window that is modal already. A list window shown
+// with show() is modal too, and on a loaded machine the event loop may turn before
+// the key that opens the awaited window (making a window active waits for events).
+// Gives up after five seconds, closing whatever is modal, so that a window that never
+// opens fails the test instead of hanging it.
 inline void OnNextModal(std::function<void(QDialog*)> action, QWidget* previous = nullptr) {
   auto* timer = new QTimer;
   auto started = std::make_shared<int>(0);
-  QPointer<QWidget> before(previous);
-  QObject::connect(timer, &QTimer::timeout, [timer, action, before, started, previous] {
+  const QPointer<QWidget> before(previous);
+  const QPointer<QWidget> showing(QApplication::activeModalWidget());
+  QObject::connect(timer, &QTimer::timeout, [timer, action, before, showing, started] {
     QWidget* modal = QApplication::activeModalWidget();
-    const bool fresh = modal != nullptr && (before.isNull() || modal != previous);
+    const bool fresh = modal != nullptr && modal != before.data() && modal != showing.data();
     if (fresh && modal->isVisible()) {
       timer->stop();
       timer->deleteLater();
@@ -71,12 +75,14 @@ inline void AcceptNextMessage(QString& text) {
   });
 }
 
-// Counts the modal windows that open while it lives and closes each at once.
+// Counts the modal windows that open while it lives and closes each at once; the one
+// modal already when it starts is not counted.
 class ModalCounter {
  public:
-  ModalCounter() {
+  ModalCounter() : showing_(QApplication::activeModalWidget()) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal != nullptr && modal != showing_.data() && modal->isVisible()) {
         ++count_;
         modal->close();
       }
@@ -86,6 +92,7 @@ class ModalCounter {
   int count() const { return count_; }
 
  private:
+  QPointer<QWidget> showing_;
   QTimer timer_;
   int count_ = 0;
 };

@@ -41,6 +41,27 @@ TEST(MessageWindowTest, ConfirmationAnsweredWithEnterIsCancelled) {
   EXPECT_EQ(shown, U8("9 A Sınıfı silinecek !"));
 }
 
+// A list window is modal while it shows. When the event loop turns between arming the
+// answer and the key that opens the confirmation (a loaded machine), the answer still
+// waits for the confirmation instead of taking the list window.
+TEST(MessageWindowTest, TheAnswerWaitsForTheConfirmationOverAModalListWindow) {
+  QDialog list;
+  list.setObjectName("ListWindow");
+  list.setModal(true);
+  testing::Activate(&list);
+  TSilForm sil;
+  QString answered;
+  OnNextModal([&answered](QDialog* d) {
+    answered = d->objectName();
+    if (QPushButton* tamam = Button(d, "TamamBtn")) QTest::mouseClick(tamam, Qt::LeftButton);
+  });
+  QTest::qWait(30);
+  ASSERT_TRUE(answered.isEmpty()) << answered.toStdString();
+  EXPECT_TRUE(sil.Confirm("X"));
+  EXPECT_EQ(answered, "TSilForm");
+  EXPECT_TRUE(list.isVisible());
+}
+
 TEST(MessageWindowTest, ConfirmationNeedsTamamAndEscapeCancels) {
   TSilForm sil;
   OnNextModal([](QDialog* d) { QTest::mouseClick(Button(d, "TamamBtn"), Qt::LeftButton); });
