@@ -12,6 +12,7 @@
 #include "core/field_text.h"
 #include "core/turkish_text.h"
 #include "duty/duty_proposal.h"
+#include "duty/duty_rows.h"
 
 namespace kalvodrin::cli {
 namespace {
@@ -25,16 +26,6 @@ struct DutyOptions {
   int perSlot = 1;
   std::vector<std::string> weights;  // "TEACHER=WEIGHT"
 };
-
-std::string TeacherName(const School& school, int teacher) {
-  const TTeacherRec* t = school.TeacherByNo(teacher);
-  return t != nullptr ? Cp1254ToUtf8(t->name.view()) : std::string();
-}
-
-std::string PlaceName(const School& school, int place) {
-  const TDutyPlaceRec* p = school.DutyPlaceByNo(place);
-  return p != nullptr ? Cp1254ToUtf8(p->name.view()) : std::string();
-}
 
 // "12=2": teacher 12 takes twice the share of a teacher of weight 1.
 bool ParseWeight(const std::string& text, ProposalRequest& request) {
@@ -61,11 +52,11 @@ std::string Pad(const std::string& text, std::size_t width) {
 void PrintTable(const School& school, const DutyProposal& p) {
   std::cout << Pad("NÖBET YERİ", 26) << Pad("GÜN", 11) << "ÖĞRETMENİN ADI\n";
   for (const ProposedDuty& d : p.duties)
-    std::cout << Pad(PlaceName(school, d.place), 26) << Pad(std::string(DayName(d.day)), 11)
-              << TeacherName(school, d.teacher) << '\n';
+    std::cout << Pad(DutyPlaceNameUtf8(school, d.place), 26) << Pad(std::string(DayName(d.day)), 11)
+              << TeacherNameUtf8(school, d.teacher) << '\n';
   std::cout << '\n' << Pad("ÖĞRETMENİN ADI", 31) << "AĞIRLIK VERİLMİŞ ÖNERİLEN TOPLAM\n";
   for (const TeacherShare& s : p.shares)
-    std::cout << Pad(TeacherName(school, s.teacher), 31) << Pad(std::to_string(s.weight), 8)
+    std::cout << Pad(TeacherNameUtf8(school, s.teacher), 31) << Pad(std::to_string(s.weight), 8)
               << Pad(std::to_string(s.given), 9) << Pad(std::to_string(s.proposed), 10)
               << s.given + s.proposed << '\n';
   std::cout << "ÖNERİLEN = " << p.duties.size() << "  KARŞILANAMAYAN = " << p.unfilled
@@ -76,15 +67,15 @@ void PrintJson(const School& school, const DutyProposal& p) {
   nlohmann::json duties = nlohmann::json::array();
   for (const ProposedDuty& d : p.duties)
     duties.push_back({{"place", d.place},
-                      {"placeName", PlaceName(school, d.place)},
+                      {"placeName", DutyPlaceNameUtf8(school, d.place)},
                       {"day", d.day},
                       {"dayName", std::string(DayName(d.day))},
                       {"teacher", d.teacher},
-                      {"teacherName", TeacherName(school, d.teacher)}});
+                      {"teacherName", TeacherNameUtf8(school, d.teacher)}});
   nlohmann::json teachers = nlohmann::json::array();
   for (const TeacherShare& s : p.shares)
     teachers.push_back({{"teacher", s.teacher},
-                        {"name", TeacherName(school, s.teacher)},
+                        {"name", TeacherNameUtf8(school, s.teacher)},
                         {"weight", s.weight},
                         {"given", s.given},
                         {"proposed", s.proposed}});

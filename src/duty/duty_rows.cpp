@@ -9,16 +9,6 @@ namespace {
 
 std::string Number(int n) { return std::to_string(n); }
 
-std::string TeacherName(const School& school, int teacher) {
-  const TTeacherRec* t = school.TeacherByNo(teacher);
-  return t != nullptr ? Cp1254ToUtf8(t->name.view()) : std::string();
-}
-
-std::string PlaceName(const School& school, int place) {
-  const TDutyPlaceRec* p = school.DutyPlaceByNo(place);
-  return p != nullptr ? Cp1254ToUtf8(p->name.view()) : std::string();
-}
-
 bool Intact(const School& school, const TDutyRec& d) {
   return school.TeacherByNo(d.teacher) != nullptr && school.DutyPlaceByNo(d.place) != nullptr;
 }
@@ -30,6 +20,16 @@ ListRow DutyRow(const TDutyRec& d, std::vector<std::string> shown) {
 }
 
 }  // namespace
+
+std::string TeacherNameUtf8(const School& school, int teacher) {
+  const TTeacherRec* t = school.TeacherByNo(teacher);
+  return t != nullptr ? Cp1254ToUtf8(t->name.view()) : std::string();
+}
+
+std::string DutyPlaceNameUtf8(const School& school, int place) {
+  const TDutyPlaceRec* p = school.DutyPlaceByNo(place);
+  return p != nullptr ? Cp1254ToUtf8(p->name.view()) : std::string();
+}
 
 std::vector<ListColumn> DutyTeacherColumns() { return {{"No", true}, {"NO"}, {"ÖĞRETMENİN ADI"}}; }
 
@@ -48,7 +48,7 @@ std::vector<ListRow> TeacherDutyRows(const School& school, int teacher) {
   std::vector<ListRow> rows;
   for (const TDutyRec& d : school.Duties)
     if (d.teacher == teacher && Intact(school, d))
-      rows.push_back(DutyRow(d, {std::string(DayName(d.day)), PlaceName(school, d.place)}));
+      rows.push_back(DutyRow(d, {std::string(DayName(d.day)), DutyPlaceNameUtf8(school, d.place)}));
   return rows;
 }
 
@@ -60,7 +60,7 @@ std::vector<ListRow> OnDutyRows(const School& school, int place, int day) {
   std::vector<ListRow> rows;
   for (const TDutyRec& d : school.Duties)
     if (d.place == place && d.day == day && Intact(school, d))
-      rows.push_back(DutyRow(d, {TeacherName(school, d.teacher)}));
+      rows.push_back(DutyRow(d, {TeacherNameUtf8(school, d.teacher)}));
   return rows;
 }
 
@@ -104,8 +104,8 @@ std::string DutyNoticeText(Outcome outcome) {
 }
 
 std::string RemoveDutyConfirmText(const School& school, int place, int day, int teacher) {
-  return TeacherName(school, teacher) + " adındaki öğretmenden " + std::string(DayName(day)) +
-         " günü, " + PlaceName(school, place) + " nöbeti silinecek !";
+  return TeacherNameUtf8(school, teacher) + " adındaki öğretmenden " + std::string(DayName(day)) +
+         " günü, " + DutyPlaceNameUtf8(school, place) + " nöbeti silinecek !";
 }
 
 std::string DeleteDutyPlaceConfirmText(const School& school, int place) {

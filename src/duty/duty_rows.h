@@ -11,6 +11,10 @@
 
 namespace kalvodrin {
 
+// The teacher's and the duty place's names in UTF-8; "" for a number without a record.
+std::string TeacherNameUtf8(const School& school, int teacher);
+std::string DutyPlaceNameUtf8(const School& school, int place);
+
 // TeacherGrid: ["No"], "NO" (teacher order), "ÖĞRETMENİN ADI"; every teacher in order.
 std::vector<ListColumn> DutyTeacherColumns();
 std::vector<ListRow> DutyTeacherRows(const School& school);

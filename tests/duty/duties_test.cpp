@@ -68,6 +68,14 @@ TEST(DutyGrids, TwoTeachersAtOnePlaceAndDayShowTogetherWithTheirCount) {
             "ALİ VELİ adındaki öğretmenden ÇARŞAMBA günü, KORİDOR nöbeti silinecek !");
 }
 
+TEST(DutyNames, InUtf8AndEmptyForANumberWithoutARecord) {
+  const School school = TwoTeachersTwoPlaces();
+  EXPECT_EQ(TeacherNameUtf8(school, 2), "AYŞE IŞIK");
+  EXPECT_EQ(TeacherNameUtf8(school, 3), "");
+  EXPECT_EQ(DutyPlaceNameUtf8(school, 2), "KORİDOR");
+  EXPECT_EQ(DutyPlaceNameUtf8(school, 3), "");
+}
+
 TEST(RemoveDuty, LowersItsCounterAndRefusesADutyThatIsNotThere) {
   School school = TwoTeachersTwoPlaces();
   GiveDuty(school, 1, 5, 1);
