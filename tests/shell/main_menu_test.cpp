@@ -39,6 +39,9 @@ TEST(MainMenuTest, EachSectionOpensOnlyWhenItsDataExist) {
 
   AddTeacher(s, 1, "AYŞE", "", "", "");
   EXPECT_EQ(Decide(s, MainMenuItem::kCancelPlacements), MenuDecision::kNothing);
+  School classOnly;  // a class without a teacher: nothing to cancel either
+  AddClass(classOnly, 1, "9", "A");
+  EXPECT_EQ(Decide(classOnly, MainMenuItem::kCancelPlacements), MenuDecision::kNothing);
   EXPECT_EQ(Decide(s, MainMenuItem::kTeacherDistribution), MenuDecision::kNothing);
   AddClass(s, 1, "9", "A");
   EXPECT_EQ(Decide(s, MainMenuItem::kCancelPlacements), MenuDecision::kOpen);

@@ -92,20 +92,10 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
 
   connect(classGrid_, &QTableWidget::currentCellChanged, this, [this] { FillLessons(); });
   connect(teleGrid_, &QTableWidget::currentCellChanged, this, [this] { ReadSelection(); });
-  connect(grid_, &TimetableGrid::CellActivated, this, [this](int cell) { CellCommand(cell); });
-  connect(grid_, &TimetableGrid::KeyTyped, this, [this] {
-    // Any character key in the grid is the manual command, as a double click.
-    if (grid_->CurrentCell() != 0) CellCommand(grid_->CurrentCell());
-  });
-  connect(grid_, &QTableWidget::cellClicked, this, [this] {
-    sel_.cell = grid_->CurrentCell();
-    grid_->RepaintAll();
-  });
-  BindKey(this, QKeySequence(Qt::Key_F8), [this] { ToggleCell(); });
-  BindKey(this, QKeySequence(Qt::Key_F4), [this] { SaveTimetables(context_); });
+  BindOwnerGrid(this, grid_, context_, sel_.cell,
+                {[this](int cell) { CellCommand(cell); }, [this] { ToggleCell(); },
+                 [this] { Print(); }, "128"});
   BindKey(this, QKeySequence(Qt::Key_F9), [this] { OpenRooms(); });
-  BindKey(this, QKeySequence(Qt::Key_F2), [this] { Print(); });
-  BindHelpKey(this, context.help, "128");
   BindKey(this, QKeySequence(Qt::Key_F11), [this] { OpenReport(); });
 
   teleGrid_->setContextMenuPolicy(Qt::CustomContextMenu);

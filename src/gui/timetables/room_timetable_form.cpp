@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
@@ -59,18 +58,9 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
 
   connect(roomGrid_, &QTableWidget::currentCellChanged, this, [this] { FillLessons(); });
   connect(teleGrid_, &QTableWidget::currentCellChanged, this, [this] { ReadSelection(); });
-  connect(grid_, &TimetableGrid::CellActivated, this, [this](int cell) { CellCommand(cell); });
-  connect(grid_, &TimetableGrid::KeyTyped, this, [this] {
-    if (grid_->CurrentCell() != 0) CellCommand(grid_->CurrentCell());
-  });
-  connect(grid_, &QTableWidget::cellClicked, this, [this] {
-    sel_.cell = grid_->CurrentCell();
-    grid_->RepaintAll();
-  });
-  BindKey(this, QKeySequence(Qt::Key_F8), [this] { ToggleCell(); });
-  BindKey(this, QKeySequence(Qt::Key_F4), [this] { SaveTimetables(context_); });
-  BindKey(this, QKeySequence(Qt::Key_F2), [this] { Print(); });
-  BindHelpKey(this, context.help, "130");
+  BindOwnerGrid(this, grid_, context_, sel_.cell,
+                {[this](int cell) { CellCommand(cell); }, [this] { ToggleCell(); },
+                 [this] { Print(); }, "130"});
 }
 
 void TRoomPrgForm::showEvent(QShowEvent* event) {

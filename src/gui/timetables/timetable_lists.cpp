@@ -1,8 +1,10 @@
 #include "gui/timetables/timetable_lists.h"
 
 #include "gui/common/apply_change.h"
+#include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
+#include "gui/timetables/timetable_grid.h"
 #include "timetables/timetable_commands.h"
 
 namespace kalvodrin {
@@ -39,6 +41,22 @@ void FillLessons(ListGrid& grid, const std::vector<LessonRow>& rows, bool withRo
 
 void SaveTimetables(const AppContext& context) {
   ApplyChange(context, Change{Outcome::kDone, TimetableFiles(), 0, 0}, {});
+}
+
+void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& context,
+                   int& selectedCell, const OwnerGridCommands& commands) {
+  QObject::connect(grid, &TimetableGrid::CellActivated, window, commands.command);
+  QObject::connect(grid, &TimetableGrid::KeyTyped, window, [grid, commands] {
+    if (grid->CurrentCell() != 0) commands.command(grid->CurrentCell());
+  });
+  QObject::connect(grid, &QTableWidget::cellClicked, window, [grid, &selectedCell] {
+    selectedCell = grid->CurrentCell();
+    grid->RepaintAll();
+  });
+  BindKey(window, QKeySequence(Qt::Key_F8), commands.toggle);
+  BindKey(window, QKeySequence(Qt::Key_F2), commands.print);
+  BindKey(window, QKeySequence(Qt::Key_F4), [context] { SaveTimetables(context); });
+  BindHelpKey(window, context.help, commands.helpPage);
 }
 
 }  // namespace kalvodrin

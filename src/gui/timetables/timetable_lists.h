@@ -1,17 +1,23 @@
 #pragma once
 // The owner and lesson lists of the three timetable windows, filled from the rows the
-// timetables area computes, and the saving of the three timetable files they share.
+// timetables area computes, the saving of the three timetable files they share, and
+// the grid commands of the class and classroom windows.
 
+#include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #include "gui/common/app_context.h"
 #include "timetables/timetable_rows.h"
 
+class QWidget;
+
 namespace kalvodrin {
 
 class ListGrid;
+class TimetableGrid;
 
 // Number, name (and section when `withSection`).
 void FillOwners(ListGrid& grid, const std::vector<OwnerRow>& rows, bool withSection);
@@ -24,5 +30,18 @@ void FillLessons(ListGrid& grid, const std::vector<LessonRow>& rows, bool withRo
 
 // Writes DUDIZIRZ.LOF, DUDIZIRX.LOF and DUDIZIRY.LOF; a failure is shown as a notice.
 void SaveTimetables(const AppContext& context);
+
+// What the class and classroom windows do alike: a double click, Enter or any
+// character key on a data cell is the manual command there; a click makes the cell
+// the selected one (`selectedCell`, the window's own); F8 opens or closes the cell,
+// F2 prints, F4 writes the timetables and F1 opens the window's help page.
+struct OwnerGridCommands {
+  std::function<void(int cell)> command;
+  std::function<void()> toggle;
+  std::function<void()> print;
+  QString helpPage;
+};
+void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& context,
+                   int& selectedCell, const OwnerGridCommands& commands);
 
 }  // namespace kalvodrin

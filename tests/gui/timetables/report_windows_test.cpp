@@ -6,33 +6,18 @@
 
 #include "core/cells.h"
 #include "core/snapshot.h"
-#include "gui/common/print_requests.h"
 #include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/report_form.h"
 #include "gui/timetables/teacher_timetable_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
+#include "recording_prints.h"
 #include "school_builder.h"
 #include "window_fixture.h"
 
 namespace kalvodrin::testing {
 namespace {
-
-// Remembers what the changed-teachers window asked to print.
-class RecordedPrints : public PrintRequests {
- public:
-  bool PrintFromTimetableWindow(TimetableView, int) override { return false; }
-  bool PrintTeacherList() override { return false; }
-  bool PrintDutyChart() override { return false; }
-  bool PrintTeacherTimetables(const std::vector<int>& teachers) override {
-    printed = teachers;
-    return true;
-  }
-  void OpenPrinterSettings() override {}
-
-  std::vector<int> printed;
-};
 
 // 9 A: MATEMATİK (AYŞE, 2 of 4 hours placed on Monday 1-2), FİZİK (AYŞE and CAN,
 // nothing placed); 9 B: KİMYA (AYŞE, nothing placed).
@@ -208,7 +193,7 @@ TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
 }
 
 TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
-  RecordedPrints prints;
+  RecordingPrints prints;
   AppContext with = context();
   with.printing = &prints;
   TimetableWindows windows(with, nullptr);
@@ -254,7 +239,7 @@ TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
 
 TEST_F(ReportWindowsTest, NothingToPrintWithoutAChangeOrAPrinter) {
   ASSERT_TRUE(TakeSnapshot(school).ok());
-  RecordedPrints prints;
+  RecordingPrints prints;
   AppContext with = context();
   with.printing = &prints;
   TDegisikForm unchanged(with);

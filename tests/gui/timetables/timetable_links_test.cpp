@@ -10,31 +10,17 @@
 
 #include "engine/cascade.h"
 #include "engine/counts.h"
-#include "gui/common/print_requests.h"
 #include "gui/timetables/cancel_form.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/room_timetable_form.h"
 #include "gui/timetables/run_panel.h"
 #include "gui/timetables/teacher_timetable_form.h"
 #include "gui/timetables/timetable_windows.h"
+#include "recording_prints.h"
 #include "timetable_window_fixture.h"
 
 namespace kalvodrin::testing {
 namespace {
-
-class RecordingPrints : public PrintRequests {
- public:
-  bool PrintFromTimetableWindow(TimetableView view, int selected) override {
-    asked.emplace_back(view, selected);
-    return true;
-  }
-  bool PrintTeacherList() override { return false; }
-  bool PrintDutyChart() override { return false; }
-  bool PrintTeacherTimetables(const std::vector<int>&) override { return false; }
-  void OpenPrinterSettings() override {}
-
-  std::vector<std::pair<TimetableView, int>> asked;
-};
 
 class RecordingRegistry : public WindowRegistry {
  public:
