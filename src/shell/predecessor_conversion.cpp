@@ -189,7 +189,8 @@ void Converter::Windows(const std::vector<VelClassGridRec>& records) {
     for (std::size_t d = 0; d < g->firstHour.size(); ++d) {
       g->firstHour[d] = v.firstHour[d];
       g->lastHour[d] = v.lastHour[d];
-      g->freeHours[d] = static_cast<uint8_t>(v.lastHour[d] - v.firstHour[d] + 1);
+      // A day without lessons (0 to 0) has no free hour, not one.
+      g->freeHours[d] = static_cast<uint8_t>(DayWindowLength(*g, d));
     }
   }
 }

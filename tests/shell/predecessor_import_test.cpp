@@ -84,6 +84,22 @@ TEST(PredecessorPatternTest, DigitsAreBlocksUpToFiveOfThem) {
   EXPECT_FALSE(PatternFromInteger(-1).has_value());
 }
 
+// A day the predecessor marked as without lessons (first and last hour 0) has no free
+// hour; a one-hour day has one. The timetables then agree with their counters.
+TEST(PredecessorConversionTest, DayWithoutLessonsHasNoFreeHour) {
+  VelFiles f = CompleteSet();
+  f.classGrids.emplace();
+  testing::VelClassGrid(*f.classGrids, 7, {0, 3, 0, 1, 2}, {0, 3, 5, 8, 1});
+  const VelConversion c = ConvertVel(f);
+  const TClassGridRec* seven = c.school->ClassGridByNo(7);
+  ASSERT_NE(seven, nullptr);
+  EXPECT_EQ(seven->freeHours[0], 0);  // 0 to 0
+  EXPECT_EQ(seven->freeHours[1], 1);  // 3 to 3
+  EXPECT_EQ(seven->freeHours[2], 0);  // no first hour
+  EXPECT_EQ(seven->freeHours[3], 8);  // 1 to 8
+  EXPECT_TRUE(CheckConsistency(*c.school).empty()) << CheckConsistency(*c.school).front();
+}
+
 TEST(PredecessorConversionTest, RecordsComeOverFieldByField) {
   const VelConversion c = ConvertVel(CompleteSet());
   const School& s = *c.school;
