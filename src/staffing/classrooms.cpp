@@ -32,7 +32,10 @@ Change AttachRoomToClassLesson(School& school, int classNo, int lesson, int room
       return Refused(Outcome::kListFull);
   }
   for (const ClassLessonKey& m : members) AttachRoom(school, room, m.classNo, m.lesson);
-  return {Outcome::kDone, {DataFile::kClassLessons}, room};
+  // The classroom's weekly total is recounted and saved with the lists, as on detaching:
+  // a stale total would read as damage to the check until the next run.
+  CountRoomHours(school);
+  return {Outcome::kDone, {DataFile::kClassLessons, DataFile::kRoomGrids}, room};
 }
 
 Change DetachRoomFromClassLesson(School& school, int classNo, int lesson, int room) {

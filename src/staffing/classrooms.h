@@ -14,7 +14,8 @@ namespace kalvodrin {
 // common group). Refused, changing nothing: kUnchanged when it is listed already,
 // kPlaced while hours of the lesson are placed in the class (the room's cells would
 // not hold them), kListFull when a member has 15 classrooms, kNotFound for an
-// unknown classroom or class lesson. Rewrites DUDIZIR2.LOF.
+// unknown classroom or class lesson. Recounts the classrooms' weekly hours; rewrites
+// DUDIZIR2.LOF and DUDIZIRY.LOF.
 Change AttachRoomToClassLesson(School& school, int classNo, int lesson, int room);
 
 // The classroom leaves the class lesson (every member's); its cells holding the

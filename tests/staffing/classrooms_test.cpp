@@ -37,7 +37,10 @@ class Rooms : public ::testing::Test {
 TEST_F(Rooms, ACommonLessonGetsAndLosesItsRoomInEveryMember) {
   const Change c = AttachRoomToClassLesson(s, bb, bed, 1);
   ASSERT_TRUE(c.done());
-  EXPECT_EQ(c.files, FileSet{DataFile::kClassLessons});
+  EXPECT_EQ(c.files, (FileSet{DataFile::kClassLessons, DataFile::kRoomGrids}));
+  EXPECT_EQ(s.RoomGridByNo(1)->weeklyHours, 2 + 2);  // both members' hours, at once
+  EXPECT_EQ(s.RoomGridByNo(2)->weeklyHours, 0);
+  EXPECT_TRUE(CheckConsistency(s).empty()) << CheckConsistency(s).front();
   EXPECT_EQ(s.ClassLessonAt(a, bed)->roomCount, 1);
   EXPECT_EQ(s.ClassLessonAt(bb, bed)->rooms[0], 1);
   EXPECT_EQ(AttachRoomToClassLesson(s, a, bed, 1).outcome, Outcome::kUnchanged);
@@ -45,6 +48,7 @@ TEST_F(Rooms, ACommonLessonGetsAndLosesItsRoomInEveryMember) {
   // The same room for two lessons: its load is the sum, a joint lesson once per member.
   ASSERT_TRUE(AttachRoomToClassLesson(s, a, fiz, 1).done());
   EXPECT_EQ(CountRoomLoads(s)[1], 2 + 2 + 3);
+  EXPECT_EQ(s.RoomGridByNo(1)->weeklyHours, 2 + 2 + 3);
   EXPECT_EQ(RoomLoadRows(s)[0].cells, (std::vector<std::string>{"1", "SALON", "7"}));
   EXPECT_EQ(LessonRoomRows(s, a, fiz)[0].cells[1], "SALON");
 
