@@ -126,6 +126,9 @@ void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
 
 void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
   School& s = *school_;
+  // The index is rebuilt once at the end (each rebuild clears all 65536 slots); until
+  // then this set answers which pairs are taken.
+  std::set<std::pair<int, int>> taken;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelClassLessonRec& v = records[i];
     const std::string who =
@@ -135,7 +138,7 @@ void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
       fault = "sınıf yok";
     else if (s.LessonByNo(v.lesson) == nullptr)
       fault = "ders yok";
-    else if (s.ClassLessonAt(v.classNo, v.lesson) != nullptr)
+    else if (!taken.emplace(v.classNo, v.lesson).second)
       fault = "sınıf bu dersi zaten alıyor";
     if (!fault.empty()) {
       Report(kVelClassLessons, i + 1, who + ": " + fault + ", aktarılmadı");
@@ -145,8 +148,8 @@ void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
     cl.divisible = v.divisible;
     cl.pattern = Pattern(v.pattern.get(), kVelClassLessons, i + 1, who);
     cl.blockCount = static_cast<uint8_t>(CountBlocks(cl.pattern));
-    s.ClassLessons.reindex();
   }
+  s.ClassLessons.reindex();
   copies_[3] = ImageOf<TClassLessonRec>(s.ClassLessons);
 }
 
