@@ -1,0 +1,47 @@
+// A whole working folder of any bytes, including the files a save leaves while it is
+// half done. Each part of the input is one file: its first byte picks the name (a data
+// file, its new or set-aside copy, or the save's list), the rest is the content.
+// Reading the folder without writing must give the school that the start-up's load
+// (which finishes or undoes the half-done save) then gives.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/data_files.h"
+#include "core/file_set_save.h"
+#include "core/storage.h"
+#include "fuzz_support.h"
+
+using namespace kalvodrin;
+
+namespace {
+
+std::string NameOf(uint8_t pick) {
+  const std::size_t n = pick % (3 * kDataFileCount + 1);
+  if (n == 3 * kDataFileCount) return std::string(kSaveListName);
+  std::string name(kDataFiles[n % kDataFileCount].name);
+  if (n >= 2 * kDataFileCount) return name + std::string(kAsideSuffix);
+  if (n >= kDataFileCount) return name + std::string(kNewSuffix);
+  return name;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::filesystem::path& folder = fuzz::ScratchFolder("folder");
+  for (const Bytes& part : fuzz::SplitParts(data, size)) {
+    if (part.empty()) continue;
+    fuzz::WriteFileBytes(folder / NameOf(part[0]), Bytes(part.begin() + 1, part.end()));
+  }
+  TailBytes readTails{};
+  auto read = fuzz::LoadFolder(folder, &readTails);
+  auto loaded = std::make_unique<School>();
+  loaded->WorkFolder = folder;
+  TailBytes tails{};
+  const Status status = LoadSchool(*loaded, &tails);
+  if (read != nullptr && status.ok() && fuzz::SchoolImage(*read) != fuzz::SchoolImage(*loaded))
+    fuzz::Fail("load", "reading without writing differs from the start-up's load");
+  if (status.ok()) fuzz::ExerciseLoadedSchool(*loaded, tails, true, 0);
+  return 0;
+}

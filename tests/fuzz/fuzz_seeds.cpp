@@ -1,0 +1,140 @@
+// Writes the seed corpus of every fuzz target from the bundled sample school and the
+// real schools of the benchmarks, so that the repository holds no corpus of its own:
+//   fuzz_seeds OUT    makes OUT/<target>/ for each target.
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "core/data_files.h"
+#include "core/file_set_save.h"
+#include "core/school_json.h"
+#include "core/storage.h"
+#include "fuzz_support.h"
+#include "vel_files.h"
+
+using namespace kalvodrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+Bytes Picked(uint8_t pick, const Bytes& content) {
+  Bytes out{pick};
+  out.insert(out.end(), content.begin(), content.end());
+  return out;
+}
+
+int32_t PatternInteger(const std::array<uint8_t, 5>& pattern) {
+  int32_t value = 0;
+  for (uint8_t b : pattern)
+    if (b != 0) value = value * 10 + b % 10;
+  return value;
+}
+
+// The school as the predecessor program would have kept it.
+std::vector<Bytes> PredecessorFiles(const School& s) {
+  std::vector<Bytes> files(7);
+  for (const auto& l : s.Lessons)
+    testing::VelLesson(files[0], l.number, l.name.view(), l.shortName.view(), l.weeklyHours,
+                       l.divisible, PatternInteger(l.pattern));
+  for (const auto& c : s.Classes)
+    testing::VelClass(files[1], c.number, c.name.view(), c.section.view());
+  for (const auto& t : s.Teachers)
+    testing::VelTeacher(files[2], t.number, t.name.view(), t.branch.view(), t.classTeacherOf.view(),
+                        t.club.view());
+  for (const auto& cl : s.ClassLessons)
+    testing::VelClassLesson(files[3], cl.classNo, cl.lesson, cl.divisible,
+                            PatternInteger(cl.pattern));
+  for (const auto& tl : s.TeacherLessons)
+    testing::VelTeacherLesson(files[4], tl.teacher, tl.classNo, tl.lesson);
+  for (const auto& g : s.ClassGrids) {
+    uint8_t first[5], last[5];
+    for (int d = 0; d < 5; ++d) first[d] = g.firstHour[d], last[d] = g.lastHour[d];
+    testing::VelClassGrid(files[5], g.classNo, first, last);
+  }
+  for (const auto& g : s.TeacherGrids)
+    testing::VelTeacherGrid(
+        files[6], g.teacher, [&](int cell) { return g.open[cell - 1]; },
+        [&](int cell) { return g.occupant[cell - 1]; });
+  return files;
+}
+
+// The first two classes of the school with what they take, and those lessons' teachers:
+// a small school that the fuzzer mutates many times faster than a whole one.
+std::unique_ptr<School> FirstClasses(const School& whole) {
+  auto s = std::make_unique<School>(whole);
+  if (s->Classes.size() > 2) s->Classes.erase(s->Classes.begin() + 2, s->Classes.end());
+  const auto keptClass = [&](int c) { return s->ClassByNo(c) != nullptr; };
+  s->ReindexClasses();
+  std::erase_if(s->ClassLessons, [&](const auto& r) { return !keptClass(r.classNo); });
+  std::erase_if(s->TeacherLessons, [&](const auto& r) { return !keptClass(r.classNo); });
+  std::erase_if(s->ClassGrids, [&](const auto& r) { return !keptClass(r.classNo); });
+  std::erase_if(s->Teachers, [&](const auto& t) {
+    return std::none_of(s->TeacherLessons.begin(), s->TeacherLessons.end(),
+                        [&](const auto& r) { return r.teacher == t.number; });
+  });
+  s->ReindexTeachers();
+  std::erase_if(s->TeacherGrids, [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
+  std::erase_if(s->Duties, [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
+  s->ReindexAll();
+  return s;
+}
+
+void Put(const fs::path& folder, const std::string& name, const Bytes& bytes) {
+  fs::create_directories(folder);
+  fuzz::WriteFileBytes(folder / name, bytes);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: fuzz_seeds OUT\n", stderr);
+    return 2;
+  }
+  const fs::path out = argv[1];
+  std::mt19937 random(1);
+  int schoolIndex = 0;
+  for (const fs::path& folder : fuzz::SeedSchools()) {
+    const std::string tag = folder.filename().string();
+    auto school = fuzz::LoadFolder(folder);
+    if (school == nullptr) {
+      std::fprintf(stderr, "fuzz_seeds: %s does not load\n", folder.c_str());
+      return 1;
+    }
+    std::vector<Bytes> files;
+    std::vector<Bytes> parts;
+    for (std::size_t i = 0; i < kDataFileCount; ++i) {
+      files.push_back(fuzz::ReadFileBytes(folder / std::string(kDataFiles[i].name)));
+      Put(out / "data_file", tag + "-" + std::to_string(i), Picked(uint8_t(i), files[i]));
+      parts.push_back(Picked(uint8_t(i), files[i]));
+    }
+    Put(out / "folder", tag, fuzz::JoinParts(parts));
+    // A save of two files stopped after its list was written and one file was put in
+    // place: the old lessons set aside, the new teachers still beside the old ones.
+    parts.push_back(Picked(uint8_t(2 * kDataFileCount + 1), files[1]));
+    parts.push_back(Picked(uint8_t(kDataFileCount + 4), files[4]));
+    const std::string list = "DERSLER.LOF\nOGRETMEN.LOF\n";
+    parts.push_back(Picked(uint8_t(3 * kDataFileCount), Bytes(list.begin(), list.end())));
+    Put(out / "folder", tag + "-half-saved", fuzz::JoinParts(parts));
+    const std::string json = SchoolJsonText(*school);
+    Put(out / "from_json", tag + ".json", Bytes(json.begin(), json.end()));
+    const auto small = FirstClasses(*school);
+    const std::string smallJson = SchoolJsonText(*small);
+    Put(out / "from_json", tag + "-small.json", Bytes(smallJson.begin(), smallJson.end()));
+    std::vector<Bytes> smallParts;
+    for (std::size_t i = 0; i < kDataFileCount; ++i)
+      smallParts.push_back(Picked(uint8_t(i), DataFileImage(*small, kDataFiles[i].file)));
+    Put(out / "folder", tag + "-small", fuzz::JoinParts(smallParts));
+    Put(out / "import", tag, fuzz::JoinParts(PredecessorFiles(*school)));
+    for (int k = 0; k < 8; ++k) {
+      Bytes ops{uint8_t(schoolIndex)};
+      for (int i = 0; i < 400; ++i) ops.push_back(uint8_t(random()));
+      Put(out / "operations", tag + "-" + std::to_string(k), ops);
+    }
+    ++schoolIndex;
+  }
+  return 0;
+}

@@ -1,0 +1,209 @@
+#include "fuzz_support.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "core/damage_check.h"
+#include "core/duty_chart.h"
+#include "core/school_json.h"
+#include "curriculum/curriculum_rows.h"
+#include "duty/duty_places.h"
+#include "duty/duty_rows.h"
+#include "engine/consistency.h"
+#include "masterdata/list_rows.h"
+#include "scheduler/placement_run.h"
+#include "scheduler/unplaced_report.h"
+#include "staffing/staffing_rows.h"
+#include "timetables/painters.h"
+#include "timetables/timetable_rows.h"
+
+namespace kalvodrin::fuzz {
+namespace {
+
+// Removes the scratch folders when the process ends, however many targets made one.
+class ScratchFolders {
+ public:
+  ~ScratchFolders() {
+    std::error_code ec;
+    for (const auto& [name, path] : folders_) std::filesystem::remove_all(path, ec);
+  }
+  const std::filesystem::path& Get(std::string_view name) {
+    auto it = folders_.find(std::string(name));
+    if (it != folders_.end()) return it->second;
+    const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::filesystem::path path =
+        base / ("kalvodrin-fuzz-" + std::to_string(getpid()) + "-" + std::string(name));
+    std::filesystem::create_directories(path);
+    return folders_.emplace(std::string(name), path).first->second;
+  }
+
+ private:
+  std::map<std::string, std::filesystem::path> folders_;
+};
+
+class BudgetObserver : public RunObserver {
+ public:
+  explicit BudgetObserver(long steps) : steps_(steps) {}
+  int OnSearchStep(const RunProgress& p) override {
+    last_ = p.searchSteps;
+    return p.searchSteps >= steps_ ? kStopRun : kNoStop;
+  }
+  long last() const { return last_; }
+
+ private:
+  long steps_;
+  long last_ = 0;
+};
+
+template <typename Rows>
+std::size_t CellCount(const Rows& rows) {
+  std::size_t n = 0;
+  for (const auto& row : rows) n += row.cells.size();
+  return n;
+}
+
+}  // namespace
+
+std::vector<Bytes> SplitParts(const uint8_t* data, std::size_t size) {
+  std::vector<Bytes> parts(1);
+  const auto* sep = reinterpret_cast<const uint8_t*>(kPartSeparator.data());
+  std::size_t i = 0;
+  while (i < size) {
+    if (size - i >= kPartSeparator.size() &&
+        std::equal(sep, sep + kPartSeparator.size(), data + i)) {
+      parts.emplace_back();
+      i += kPartSeparator.size();
+    } else {
+      parts.back().push_back(data[i++]);
+    }
+  }
+  return parts;
+}
+
+Bytes JoinParts(const std::vector<Bytes>& parts) {
+  Bytes out;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out.insert(out.end(), kPartSeparator.begin(), kPartSeparator.end());
+    out.insert(out.end(), parts[i].begin(), parts[i].end());
+  }
+  return out;
+}
+
+const std::filesystem::path& ScratchFolder(std::string_view name) {
+  static ScratchFolders folders;
+  const std::filesystem::path& path = folders.Get(name);
+  EmptyFolder(path);
+  return path;
+}
+
+void EmptyFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+    std::filesystem::remove_all(entry.path(), ec);
+}
+
+Bytes ReadFileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::filesystem::path& file, const Bytes& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::filesystem::path> SeedSchools() {
+  const std::filesystem::path source = KALVODRIN_SOURCE_DIR;
+  return {source / "examples/sample-school", source / "bench/schools/br-eeblj-diurno",
+          source / "bench/schools/na-havana-ps-2016"};
+}
+
+std::unique_ptr<School> LoadFolder(const std::filesystem::path& folder, TailBytes* tails) {
+  auto school = std::make_unique<School>();
+  school->WorkFolder = folder;
+  if (!LoadSchoolWithoutWriting(*school, tails)) return nullptr;
+  return school;
+}
+
+std::vector<Bytes> SchoolImage(const School& school) {
+  std::vector<Bytes> image;
+  for (const DataFileInfo& info : kDataFiles) image.push_back(DataFileImage(school, info.file));
+  return image;
+}
+
+std::string Choices::Text(std::size_t maxLength) {
+  std::string text;
+  const std::size_t length = Byte() % (maxLength + 1);
+  for (std::size_t i = 0; i < length && !empty(); ++i) {
+    // Mostly Turkish capitals and digits as typed, now and then any byte.
+    const uint8_t b = Byte();
+    static constexpr std::string_view kTyped = "ABCÇDEFGĞHIİJKLMNOÖPRSŞTUÜVYZ0123456789 +-";
+    text += b < 200 ? kTyped[b % kTyped.size()] : static_cast<char>(b);
+  }
+  return text;
+}
+
+void ExerciseLoadedSchool(School& school, const TailBytes& tails, bool json, long runSteps) {
+  std::size_t seen = 0;
+  for (const Damage& d : FindDamage(school, tails)) seen += DamageLine(d).size();
+  for (const std::string& line : CheckConsistency(school)) seen += line.size();
+  if (json) seen += SchoolJsonText(school).size();
+  seen += CellCount(LessonGroupRows(school)) + CellCount(LessonRows(school)) +
+          CellCount(ClassRows(school)) + CellCount(RoomRows(school)) +
+          CellCount(TeacherRows(school)) + CellCount(ClassHoursRows(school)) +
+          CellCount(PoolRows(school)) + CellCount(CommonGroupRows(school)) +
+          CellCount(TeacherPickRows(school)) + CellCount(UnassignedRows(school)) +
+          CellCount(RoomLoadRows(school)) + CellCount(DutyPlaceRows(school)) +
+          CellCount(DutyTeacherRows(school));
+  for (const auto& c : school.Classes) {
+    seen += CellCount(ClassLessonRows(school, c.number));
+    TimetableSelection sel;
+    sel.classNo = c.number;
+    for (int cell = 1; cell <= kCells; ++cell)
+      seen += PaintClassCell(school, sel, cell).text.size();
+  }
+  for (const auto& t : school.Teachers) {
+    seen += CellCount(TeacherLessonRows(school, t.number));
+    TimetableSelection sel;
+    sel.teacher = t.number;
+    for (int cell = 1; cell <= kCells; ++cell)
+      seen += PaintTeacherCell(school, sel, cell).text.size();
+  }
+  for (const auto& r : school.Rooms) {
+    TimetableSelection sel;
+    sel.room = r.number;
+    for (int cell = 1; cell <= kCells; ++cell) seen += PaintRoomCell(school, sel, cell).text.size();
+  }
+  seen += BuildUnplacedReport(school).rows.size() + DutyChartOf(school).size();
+  if (seen == 0) std::fputs("", stderr);  // keeps the calls from being optimised away
+  if (runSteps > 0) RunWithStepBudget(school, runSteps);
+}
+
+long RunWithStepBudget(School& school, long steps, int teacher, int classNo, int lesson, int cell) {
+  BudgetObserver budget(steps);
+  PlacementRun run(school, &budget);
+  if (cell != 0)
+    run.RunAtCell(teacher, classNo, lesson, cell);
+  else if (teacher != 0)
+    run.RunForTeacher(teacher);
+  else
+    run.RunWholeSchool();
+  return budget.last();
+}
+
+void Fail(std::string_view what, std::string_view detail) {
+  std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(what.size()), what.data(),
+               static_cast<int>(detail.size()), detail.data());
+  std::abort();
+}
+
+}  // namespace kalvodrin::fuzz

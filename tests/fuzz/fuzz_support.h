@@ -1,0 +1,73 @@
+#pragma once
+// What the fuzz targets share: a scratch folder that lives as long as the process,
+// inputs cut into parts, a reader that turns the fuzzer's bytes into choices, and the
+// work every loaded school goes through (checks, JSON, list rows, a short run).
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/file_io.h"
+#include "core/school.h"
+#include "core/storage.h"
+
+namespace kalvodrin::fuzz {
+
+// Parts of one input are separated by this line; a seed joins its files with it.
+inline constexpr std::string_view kPartSeparator = "\n#KALVODRIN-PART#\n";
+
+std::vector<Bytes> SplitParts(const uint8_t* data, std::size_t size);
+Bytes JoinParts(const std::vector<Bytes>& parts);
+
+// An empty folder under /dev/shm (or the temporary folder), emptied again on every
+// call and removed when the process ends.
+const std::filesystem::path& ScratchFolder(std::string_view name);
+void EmptyFolder(const std::filesystem::path& folder);
+
+Bytes ReadFileBytes(const std::filesystem::path& file);
+void WriteFileBytes(const std::filesystem::path& file, const Bytes& bytes);
+
+// The working folders the seeds and the operation sequences start from: the bundled
+// sample school and the real schools of the benchmarks.
+std::vector<std::filesystem::path> SeedSchools();
+
+// Loads the folder read-only; null when it cannot be loaded.
+std::unique_ptr<School> LoadFolder(const std::filesystem::path& folder, TailBytes* tails = nullptr);
+
+// Every data file's bytes as SaveFile would write them.
+std::vector<Bytes> SchoolImage(const School& school);
+
+// Turns the fuzzer's bytes into choices; past the end every choice is 0.
+class Choices {
+ public:
+  Choices(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  bool empty() const { return pos_ >= size_; }
+  uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+  // 0..n-1 (0 when n is 0).
+  int Below(int n) { return n <= 0 ? 0 : Byte() % n; }
+  std::string Text(std::size_t maxLength);
+
+ private:
+  const uint8_t* data_;
+  std::size_t size_;
+  std::size_t pos_ = 0;
+};
+
+// What the programs do with a school they loaded, whatever its bytes: the damage and
+// consistency checks, the JSON text (when `json`; it costs more than all the rest),
+// the rows of the list windows, the timetable cells and a whole-school run cut short
+// after `runSteps` search steps. Crashes and sanitizer reports are the findings.
+void ExerciseLoadedSchool(School& school, const TailBytes& tails, bool json, long runSteps);
+
+// Stops the run (as the stop key would) after so many search steps in all.
+long RunWithStepBudget(School& school, long steps, int teacher = 0, int classNo = 0, int lesson = 0,
+                       int cell = 0);
+
+// Reports a broken invariant the way the fuzzer counts a crash.
+[[noreturn]] void Fail(std::string_view what, std::string_view detail);
+
+}  // namespace kalvodrin::fuzz

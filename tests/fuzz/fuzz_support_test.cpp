@@ -1,0 +1,49 @@
+// The input format the seeds and the fuzz targets agree on: parts joined and split
+// again come back the same, whatever they hold, and the choices past the input's end
+// are all 0.
+
+#include "fuzz_support.h"
+
+#include <gtest/gtest.h>
+
+namespace kalvodrin::fuzz {
+namespace {
+
+std::vector<Bytes> RoundTrip(const std::vector<Bytes>& parts) {
+  const Bytes joined = JoinParts(parts);
+  return SplitParts(joined.data(), joined.size());
+}
+
+TEST(FuzzInputTest, PartsSurviveJoiningAndSplitting) {
+  const Bytes sep(kPartSeparator.begin(), kPartSeparator.end());
+  // A separator short of its first or last byte is content.
+  const Bytes head(sep.begin(), sep.end() - 1);
+  const Bytes tail(sep.begin() + 1, sep.end());
+  const std::vector<std::vector<Bytes>> cases = {
+      {{1, 2, 3}}, {{}, {}, {}}, {{1}, {}, {2, 3}}, {tail, {9}}, {{0}, head}, {tail, head},
+  };
+  for (const auto& parts : cases) EXPECT_EQ(RoundTrip(parts), parts);
+  // A separator at either end makes an empty first or last part.
+  Bytes edged = sep;
+  edged.push_back(7);
+  edged.insert(edged.end(), sep.begin(), sep.end());
+  EXPECT_EQ(SplitParts(edged.data(), edged.size()), (std::vector<Bytes>{{}, {7}, {}}));
+  EXPECT_EQ(SplitParts(nullptr, 0), std::vector<Bytes>{{}});
+}
+
+TEST(FuzzInputTest, ChoicesStayInRangeAndAreZeroPastTheEnd) {
+  const uint8_t data[] = {255, 7, 200};
+  Choices in(data, sizeof data);
+  EXPECT_EQ(in.Below(10), 5);  // 255 % 10
+  EXPECT_EQ(in.Below(7), 0);
+  EXPECT_EQ(in.Below(0), 0);   // nothing to choose from: reads nothing
+  EXPECT_FALSE(in.empty());
+  EXPECT_EQ(in.Byte(), 200);
+  EXPECT_TRUE(in.empty());
+  EXPECT_EQ(in.Byte(), 0);
+  EXPECT_EQ(in.Below(3), 0);
+  EXPECT_EQ(in.Text(10), "");
+}
+
+}  // namespace
+}  // namespace kalvodrin::fuzz
