@@ -109,9 +109,12 @@ TEST(CliCheck, ReadingCommandsWithoutAFolderWriteNothingAnywhere) {
                             " XDG_CONFIG_HOME=" + Quoted(root / "home" / "config") +
                             " XDG_DATA_HOME=" + Quoted(root / "home" / "data") + " ";
   const std::string out = Quoted(temp.path() / "out");
-  std::vector<std::string> commands = {"check",          "to-json",
-                                       "report",         "duty --propose",
-                                       "export --format csv --out " + out, "backup --to " + out};
+  std::vector<std::string> commands = {"check",
+                                       "to-json",
+                                       "report",
+                                       "duty --propose",
+                                       "export --format csv --out " + out,
+                                       "backup --to " + out};
 #ifdef KALVODRIN_HAVE_PDF
   commands.push_back("print --what duty-chart --pdf " + out);
 #endif

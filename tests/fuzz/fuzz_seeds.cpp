@@ -76,7 +76,8 @@ std::unique_ptr<School> FirstClasses(const School& whole) {
                         [&](const auto& r) { return r.teacher == t.number; });
   });
   s->ReindexTeachers();
-  std::erase_if(s->TeacherGrids, [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
+  std::erase_if(s->TeacherGrids,
+                [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
   std::erase_if(s->Duties, [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
   s->ReindexAll();
   return s;

@@ -36,7 +36,7 @@ TEST(FuzzInputTest, ChoicesStayInRangeAndAreZeroPastTheEnd) {
   Choices in(data, sizeof data);
   EXPECT_EQ(in.Below(10), 5);  // 255 % 10
   EXPECT_EQ(in.Below(7), 0);
-  EXPECT_EQ(in.Below(0), 0);   // nothing to choose from: reads nothing
+  EXPECT_EQ(in.Below(0), 0);  // nothing to choose from: reads nothing
   EXPECT_FALSE(in.empty());
   EXPECT_EQ(in.Byte(), 200);
   EXPECT_TRUE(in.empty());
