@@ -9,6 +9,8 @@
 #include "core/cells.h"
 #include "core/turkish_text.h"
 #include "engine/block.h"
+#include "engine/block_operations.h"
+#include "engine/change_journal.h"
 #include "engine/counts.h"
 #include "engine/rule_tests.h"
 #include "engine/slot_tests.h"
@@ -88,6 +90,44 @@ void DailyMaximumReasons(const School& school, const Block& b, const RuleParams&
   }
 }
 
+// The rules as the run takes them from the settings, before any relaxation.
+void RuleReasons(const School& school, const Block& b, std::vector<Reason>& out) {
+  const RuleParams params;
+  DailyMaximumReasons(school, b, params, out);
+  if (!GapRule(school, b, params)) out.push_back({Blocker::kGapRule});
+  if (!SameLessonRule(school, b, params)) out.push_back({Blocker::kSameLessonRule});
+  if (!DaysApartRule(school, b, params)) out.push_back({Blocker::kDaysApart});
+  if (!DifferentHoursRule(school, b, params)) out.push_back({Blocker::kDifferentHours});
+  if (!OneTeacherTwoLessonsRule(school, b, params)) out.push_back({Blocker::kTwoLessonsOfOneClass});
+  if (!LessonGroupRule(school, b, params)) out.push_back({Blocker::kLessonGroupRule});
+  if (!AnnexRule(school, b, params)) out.push_back({Blocker::kAnnexRule});
+}
+
+// Takes out, through the journal, every block that a teacher, class or classroom of
+// `b` holds in its hours. False when one cannot be taken out (damaged cells).
+bool TakeOutBlocksInTheWay(School& school, const Block& b, ChangeJournal& journal) {
+  for (int c = b.startCell; c < b.startCell + b.length; ++c) {
+    // The class of each block in the way: teachers and rooms name it in their cells.
+    std::vector<int> classes;
+    for (int i = 0; i < b.teacherCount; ++i)
+      if (const TTeacherGridRec* g = school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(i)]))
+        classes.push_back(g->occupant[At(c)]);
+    for (int i = 0; i < b.classCount; ++i) classes.push_back(b.classes[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < b.roomCount; ++i)
+      if (const TRoomGridRec* g = school.RoomGridByNo(b.rooms[static_cast<std::size_t>(i)]))
+        classes.push_back(g->occupant[At(c)]);
+    for (int classNo : classes) {
+      const TClassGridRec* g = classNo != 0 ? school.ClassGridByNo(classNo) : nullptr;
+      // Empty: nothing there, or already taken out with its common lesson.
+      if (g == nullptr || g->occupant[At(c)] == 0) continue;
+      if (RemoveBlock(school, g->blockLen[At(c)], g->blockStart[At(c)], classNo, &journal) ==
+          RemoveOutcome::kRefused)
+        return false;
+    }
+  }
+  return true;
+}
+
 // Cheaper fixes come first: opening one cell costs least, then one more hour a day,
 // then moving one block; a rule is a setting of the whole school.
 int FixCost(const Reason& r) {
@@ -134,7 +174,7 @@ std::string CellName(int cell) {
 
 }  // namespace
 
-std::vector<Reason> ReasonsAt(const School& prepared, int classNo, int lesson, int length,
+std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length,
                               int startCell) {
   std::vector<Reason> out;
   std::optional<Block> made = MakeBlock(prepared, classNo, lesson, length, startCell);
@@ -144,23 +184,20 @@ std::vector<Reason> ReasonsAt(const School& prepared, int classNo, int lesson, i
   }
   const Block& b = *made;
   SlotReasons(prepared, b, out);
+  const bool busy = std::any_of(out.begin(), out.end(), [](const Reason& r) {
+    return r.kind == Blocker::kTeacherBusy || r.kind == Blocker::kClassBusy ||
+           r.kind == Blocker::kRoomBusy;
+  });
+  if (!busy) {
+    RuleReasons(prepared, b, out);
+    return out;
+  }
   // The search never asks the rules where a block stands in the way, and they would
-  // read that block as the new one's neighbour; moving it shows what the rules say.
-  for (const Reason& r : out)
-    if (r.kind == Blocker::kTeacherBusy || r.kind == Blocker::kClassBusy ||
-        r.kind == Blocker::kRoomBusy)
-      return out;
-  // The rules as the run takes them from the settings, before any relaxation.
-  const RuleParams params;
-  DailyMaximumReasons(prepared, b, params, out);
-  if (!GapRule(prepared, b, params)) out.push_back({Blocker::kGapRule});
-  if (!SameLessonRule(prepared, b, params)) out.push_back({Blocker::kSameLessonRule});
-  if (!DaysApartRule(prepared, b, params)) out.push_back({Blocker::kDaysApart});
-  if (!DifferentHoursRule(prepared, b, params)) out.push_back({Blocker::kDifferentHours});
-  if (!OneTeacherTwoLessonsRule(prepared, b, params))
-    out.push_back({Blocker::kTwoLessonsOfOneClass});
-  if (!LessonGroupRule(prepared, b, params)) out.push_back({Blocker::kLessonGroupRule});
-  if (!AnnexRule(prepared, b, params)) out.push_back({Blocker::kAnnexRule});
+  // read that block as the new one's neighbour. With the blocks in the way taken out
+  // for a moment, the rules say whether moving them would be enough.
+  auto journal = std::make_unique<ChangeJournal>();
+  if (TakeOutBlocksInTheWay(prepared, b, *journal)) RuleReasons(prepared, b, out);
+  RollBack(prepared, *journal, 0);
   return out;
 }
 

@@ -73,8 +73,11 @@ struct WhyNotReport {
 WhyNotReport BuildWhyNot(const School& school);
 
 // Every reason the block of `length` hours of `lesson` in `classNo` meets at
-// `startCell`, on a school whose teachers are prepared.
-std::vector<Reason> ReasonsAt(const School& prepared, int classNo, int lesson, int length,
+// `startCell`, on a school whose teachers are prepared. Where blocks are in the way,
+// the rules are asked with those blocks taken out, so that a cell whose only reason
+// is one block is a cell that moving that block opens; they are put back before it
+// returns, every byte as it was.
+std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length,
                               int startCell);
 
 // Plain Turkish words for a reason, UTF-8, with names of teachers, classes, rooms and

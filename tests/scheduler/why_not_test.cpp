@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/cells.h"
+#include "core/storage.h"
+#include "engine/block_operations.h"
 #include "engine/counts.h"
+#include "engine/teacher_preparation.h"
 #include "scheduler/placement_run.h"
 #include "school_builder.h"
 
@@ -184,6 +189,57 @@ TEST_F(WhyNotTest, CheapestFixLetsTheHourIn) {
   EXPECT_EQ(PlacedHours(s, C("9 A"), L("GEOMETRİ")), 1);
   EXPECT_EQ(s.ClassGridByNo(C("9 A"))->occupant[static_cast<std::size_t>(fix.cell - 1)],
             L("GEOMETRİ"));
+}
+
+// Moving the block in the way is a fix only where the hour may stand once it is gone:
+// AYŞE can come only at Tuesday's second hour and Thursday's third, where her other
+// classes are. The second MATEMATİK hour may not take Monday's hour again, so only
+// Thursday's block is the single thing in the way; moving it lets a run there place
+// the hour.
+TEST_F(WhyNotTest, MovingTheBlockInTheWayLetsTheHourIn) {
+  b.Settings().differentHours = 1;
+  b.Place("9 A", "MATEMATİK", 1, 1, 2).Place("9 B", "FİZİK", 1, 2, 2).Place("9 C", "TARİH", 1, 4, 3);
+  School s = b.Build();
+  const int ayse = b.TeacherNo("AYŞE");
+  for (TTeacherGridRec& t : s.TeacherGrids) t.special.differentHours = 1;
+  // Elsewhere AYŞE and 9 A are both closed: two things to change, no single fix.
+  for (auto* open : {&s.TeacherGridByNo(ayse)->open, &s.ClassGridByNo(C("9 A"))->open}) {
+    open->fill(0);
+    (*open)[CellIndex(2, 2) - 1] = 1;
+    (*open)[CellIndex(4, 3) - 1] = 1;
+  }
+  s.ClassGridByNo(C("9 A"))->open[CellIndex(1, 2) - 1] = 1;  // MATEMATİK's own hour
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 2, 2)), "teacherBusy differentHours");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 4, 3)), "teacherBusy");
+  const WhyNotReport report = BuildWhyNot(s);
+  const WhyNotRow* row = RowOf(report, C("9 A"), L("MATEMATİK"));
+  ASSERT_NE(row, nullptr);
+  ASSERT_TRUE(row->cheapestFix.has_value());
+  EXPECT_EQ(FixText(s, *row->cheapestFix), "Dersi taşıyın: 9 C TARİH, 4. gün 3. saat");
+  // Asking changes nothing: the blocks taken out for the rules are put back whole.
+  auto prepared = std::make_unique<School>(s);
+  PrepareAllTeachers(*prepared);
+  const auto grids = [](const School& x) {
+    Bytes all;
+    for (DataFile f : {DataFile::kTeacherGrids, DataFile::kClassGrids, DataFile::kRoomGrids})
+      for (uint8_t byte : DataFileImage(x, f)) all.push_back(byte);
+    return all;
+  };
+  const Bytes before = grids(*prepared);
+  EXPECT_EQ(ReasonsAt(*prepared, C("9 A"), L("MATEMATİK"), 1, CellIndex(4, 3)).size(), 1u);
+  EXPECT_EQ(grids(*prepared), before);
+
+  // Moving Tuesday's block instead would not do.
+  auto tuesday = std::make_unique<School>(s);
+  ASSERT_EQ(RemoveBlock(*tuesday, 1, CellIndex(2, 2), C("9 B"), nullptr), RemoveOutcome::kRemoved);
+  PlacementRun(*tuesday).RunAtCell(ayse, C("9 A"), L("MATEMATİK"), CellIndex(2, 2));
+  EXPECT_EQ(PlacedHours(*tuesday, C("9 A"), L("MATEMATİK")), 1);
+
+  PlacementRun(s).RunAtCell(ayse, C("9 A"), L("MATEMATİK"), row->cheapestFix->cell);
+  EXPECT_EQ(PlacedHours(s, C("9 A"), L("MATEMATİK")), 1);  // still in the way
+  ASSERT_EQ(RemoveBlock(s, 1, row->cheapestFix->cell, C("9 C"), nullptr), RemoveOutcome::kRemoved);
+  PlacementRun(s).RunAtCell(ayse, C("9 A"), L("MATEMATİK"), row->cheapestFix->cell);
+  EXPECT_EQ(PlacedHours(s, C("9 A"), L("MATEMATİK")), 2);
 }
 
 }  // namespace
