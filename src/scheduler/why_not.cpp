@@ -110,9 +110,11 @@ bool TakeOutBlocksInTheWay(School& school, const Block& b, ChangeJournal& journa
     // The class of each block in the way: teachers and rooms name it in their cells.
     std::vector<int> classes;
     for (int i = 0; i < b.teacherCount; ++i)
-      if (const TTeacherGridRec* g = school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(i)]))
+      if (const TTeacherGridRec* g =
+              school.TeacherGridByNo(b.teachers[static_cast<std::size_t>(i)]))
         classes.push_back(g->occupant[At(c)]);
-    for (int i = 0; i < b.classCount; ++i) classes.push_back(b.classes[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < b.classCount; ++i)
+      classes.push_back(b.classes[static_cast<std::size_t>(i)]);
     for (int i = 0; i < b.roomCount; ++i)
       if (const TRoomGridRec* g = school.RoomGridByNo(b.rooms[static_cast<std::size_t>(i)]))
         classes.push_back(g->occupant[At(c)]);

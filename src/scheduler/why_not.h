@@ -77,8 +77,7 @@ WhyNotReport BuildWhyNot(const School& school);
 // the rules are asked with those blocks taken out, so that a cell whose only reason
 // is one block is a cell that moving that block opens; they are put back before it
 // returns, every byte as it was.
-std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length,
-                              int startCell);
+std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length, int startCell);
 
 // Plain Turkish words for a reason, UTF-8, with names of teachers, classes, rooms and
 // lessons.

@@ -58,8 +58,8 @@ bool Apply(School& school, const Reason& fix) {
     case Blocker::kClassBusy:
     case Blocker::kRoomBusy: {
       const TClassGridRec& g = *school.ClassGridByNo(fix.classNo);
-      return RemoveBlock(school, g.blockLen[At(fix.cell)], g.blockStart[At(fix.cell)],
-                         fix.classNo, nullptr) == RemoveOutcome::kRemoved;
+      return RemoveBlock(school, g.blockLen[At(fix.cell)], g.blockStart[At(fix.cell)], fix.classNo,
+                         nullptr) == RemoveOutcome::kRemoved;
     }
     case Blocker::kDailyMaximum:
       school.TeacherGridByNo(fix.owner)->special.maxHoursPerDay =

@@ -198,7 +198,9 @@ TEST_F(WhyNotTest, CheapestFixLetsTheHourIn) {
 // the hour.
 TEST_F(WhyNotTest, MovingTheBlockInTheWayLetsTheHourIn) {
   b.Settings().differentHours = 1;
-  b.Place("9 A", "MATEMATİK", 1, 1, 2).Place("9 B", "FİZİK", 1, 2, 2).Place("9 C", "TARİH", 1, 4, 3);
+  b.Place("9 A", "MATEMATİK", 1, 1, 2)
+      .Place("9 B", "FİZİK", 1, 2, 2)
+      .Place("9 C", "TARİH", 1, 4, 3);
   School s = b.Build();
   const int ayse = b.TeacherNo("AYŞE");
   for (TTeacherGridRec& t : s.TeacherGrids) t.special.differentHours = 1;
