@@ -2,9 +2,13 @@
 // timetable windows as the user opens them, and what those windows select after.
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "core/cells.h"
+#include "core/file_io.h"
 #include "core/snapshot.h"
 #include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
@@ -13,40 +17,21 @@
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "recording_prints.h"
-#include "school_builder.h"
-#include "window_fixture.h"
+#include "timetable_window_fixture.h"
 
 namespace kalvodrin::testing {
 namespace {
 
-// 9 A: MATEMATİK (AYŞE, 2 of 4 hours placed on Monday 1-2), FİZİK (AYŞE and CAN,
-// nothing placed); 9 B: KİMYA (AYŞE, nothing placed).
-class ReportWindowsTest : public WindowFixture {
+// The timetable windows' school, with 9 B and its KİMYA at hand.
+class ReportWindowsTest : public TimetableWindowsTest {
  protected:
   ReportWindowsTest() {
-    b.Class("9", "A").Class("9", "B");
-    b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach();
-    b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
-    b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
-    b.Place("9 A", "MATEMATİK", 2, 1, 1);
-    Rebuild();
+    b9 = b.ClassNo("9 B");
+    chemistry = b.LessonNo("KİMYA");
   }
   void Rebuild() {
     school = b.Build();
     school.WorkFolder = folder.path();
-    a9 = b.ClassNo("9 A");
-    b9 = b.ClassNo("9 B");
-    ayse = b.TeacherNo("AYŞE");
-    can = b.TeacherNo("CAN");
-    math = b.LessonNo("MATEMATİK");
-    physics = b.LessonNo("FİZİK");
-    chemistry = b.LessonNo("KİMYA");
-  }
-
-  static void DoubleClick(TimetableGrid* grid, int cell) {
-    const QRect r = grid->visualRect(grid->model()->index(DayOfCell(cell), HourOfCell(cell)));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, r.center());
   }
 
   Bytes Grids() const {
@@ -56,6 +41,16 @@ class ReportWindowsTest : public WindowFixture {
       all.insert(all.end(), image.begin(), image.end());
     }
     return all;
+  }
+
+  // Chooses the command in the timetable grid's popup menu.
+  static void Trigger(TOgrPrgForm& w, const char* command) {
+    auto* menu = Child<QMenu>(&w, "GridPopup");
+    const QList<QAction*> actions = menu->actions();
+    const auto it = std::find_if(actions.begin(), actions.end(),
+                                 [&](QAction* a) { return a->text() == U8(command); });
+    ASSERT_NE(it, actions.end()) << command;
+    (*it)->trigger();
   }
 
   // What the changed-teachers window showed when opened from the teacher window's
@@ -75,12 +70,11 @@ class ReportWindowsTest : public WindowFixture {
       else
         d->reject();
     });
-    w.ShowChanged();
+    Trigger(w, "DEĞİŞENLERİ GÖSTER");
     return seen;
   }
 
-  SchoolBuilder b;
-  int a9 = 0, b9 = 0, ayse = 0, can = 0, math = 0, physics = 0, chemistry = 0;
+  int b9 = 0, chemistry = 0;
 };
 
 TEST_F(ReportWindowsTest, TeacherWindowGoesToTheReportRowChosen) {
@@ -204,7 +198,7 @@ TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
   EXPECT_EQ(seen.names, QStringList());
   EXPECT_EQ(seen.words, QStringList({"", "", "", ""}));
 
-  ASSERT_TRUE(TakeSnapshot(school).ok());
+  Trigger(w, "SAKLA");
   const Bytes taken = Grids();
   EXPECT_EQ(ShowChanged(w, false).names, QStringList());
   // AYŞE's KİMYA goes to Wednesday at 3: only AYŞE changed.
@@ -229,11 +223,16 @@ TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
     QTest::mouseClick(Child<QPushButton>(d, "YazdirBtn"), Qt::LeftButton);
     d->reject();
   });
-  w.ShowChanged();
+  Trigger(w, "DEĞİŞENLERİ GÖSTER");
   EXPECT_EQ(prints.printed, (std::vector<int>{ayse, can}));
 
-  ASSERT_TRUE(RestoreSnapshot(school).ok());
+  // Undone: every grid byte as the snapshot kept it,
+  Trigger(w, "DEĞİŞİKLERİ GERİ AL");
   EXPECT_EQ(Grids(), taken);
+  // and written to the timetable files.
+  std::optional<Bytes> written;
+  ASSERT_TRUE(ReadWholeFile(folder.path() / "DUDIZIRZ.LOF", written).ok());
+  EXPECT_EQ(written, DataFileImage(school, DataFile::kTeacherGrids));
   EXPECT_EQ(ShowChanged(w, false).names, QStringList());
 }
 
