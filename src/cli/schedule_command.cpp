@@ -21,7 +21,7 @@ namespace {
 
 struct ScheduleOptions {
   int teacher = 0;
-  double skipAfter = 5;  // seconds one lesson attempt may take; 0 = no bound
+  double skipAfter = 5;  // seconds a lesson's first attempt may take; 0 = no bound
   double timeLimit = 0;  // seconds the whole run may take; 0 = no bound
   bool complete = false;
   CompletionFlags completion;
@@ -71,7 +71,9 @@ void AddScheduleCommand(CLI::App& app, CommandContext& context) {
   AddSeedOption(*command, options->completion);
   command
       ->add_option("--skip-after", options->skipAfter,
-                   "Bir dersin denemesi bu kadar saniyeyi aşınca ders atlanır (0: hiç)")
+                   "Bir dersin denemesi bu kadar saniyeyi aşınca ders atlanır; bu dağıtımda "
+                   "atlanmış bir öğretmen dersine her yeni atlamada öncekinin yarısı "
+                   "verilir, en az 0,1 saniye (0: hiç)")
       ->check(CLI::Range(0.0, 1e6))
       ->capture_default_str();
   command

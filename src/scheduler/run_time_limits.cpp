@@ -1,5 +1,6 @@
 #include "scheduler/run_time_limits.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "scheduler/run_state.h"
@@ -24,11 +25,13 @@ RunTimeLimits::Clock::time_point RunTimeLimits::ProcessTime() {
 
 RunTimeLimits::RunTimeLimits(double skipAfter, double timeLimit, Now cpuNow, Now wallNow)
     : skipAfter_(Seconds(skipAfter)),
+      floor_(std::min(skipAfter_, Seconds(kFloorSeconds))),
       timeLimit_(Seconds(timeLimit)),
       cpuNow_(std::move(cpuNow)),
       wallNow_(std::move(wallNow)),
       runStart_(wallNow_()),
-      attemptStart_(cpuNow_()) {}
+      attemptStart_(cpuNow_()),
+      attemptAllowance_(skipAfter_) {}
 
 int RunTimeLimits::KeyFor(const RunProgress& progress) {
   const Clock::time_point cpu = cpuNow_();
@@ -36,12 +39,16 @@ int RunTimeLimits::KeyFor(const RunProgress& progress) {
     attempt_ = progress.lessonAttempts;
     attemptStart_ = cpu;
     attemptSkipped_ = false;
+    attemptLesson_ = {progress.teacher, progress.classNo, progress.lesson};
+    const auto known = allowances_.find(attemptLesson_);
+    attemptAllowance_ = known != allowances_.end() ? known->second : skipAfter_;
   }
   if (timeLimit_ > Clock::duration::zero() && wallNow_() - runStart_ >= timeLimit_)
     return kStopRun;
   if (skipAfter_ > Clock::duration::zero() && !attemptSkipped_ &&
-      cpu - attemptStart_ >= skipAfter_) {
+      cpu - attemptStart_ >= attemptAllowance_) {
     attemptSkipped_ = true;
+    allowances_[attemptLesson_] = std::max(floor_, attemptAllowance_ / 2);
     skipped_ = true;
     return kSkipLesson;
   }

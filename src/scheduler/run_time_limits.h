@@ -5,9 +5,15 @@
 // A lesson attempt is timed by the processor time the program used, so that a busy
 // machine skips the same lessons an idle one would; the run's limit is wall time,
 // which is what the person waiting sees.
+// Like a patient user who learns, it gives a lesson that was already skipped in this
+// run less time at each further try: half of its previous allowance, down to a floor.
+// The same teacher, class and lesson skipped again on every pass would otherwise cost
+// the full bound each time.
 
 #include <chrono>
 #include <functional>
+#include <map>
+#include <tuple>
 
 #include "scheduler/run_observer.h"
 
@@ -27,9 +33,15 @@ class RunTimeLimits {
   // The processor time this process has used, on the steady clock's scale.
   static Clock::time_point ProcessTime();
 
+  // The least allowance a lesson skipped again and again comes down to (or the skip
+  // bound itself, if that is smaller).
+  static constexpr double kFloorSeconds = 0.1;
+
   // The key the user would press now: kSkipLesson when the current lesson attempt
-  // has run longer than the skip bound (once per attempt), kStopRun when the run has
-  // taken its time limit, else kNoStop.
+  // has run longer than its allowance (once per attempt), kStopRun when the run has
+  // taken its time limit, else kNoStop. A lesson's first attempt, and every attempt
+  // until it is first skipped, is allowed the skip bound; each skip halves the
+  // allowance of its next attempt.
   int KeyFor(const RunProgress& progress);
 
   // Whether the last kSkipLesson answer has not been asked about yet.
@@ -40,12 +52,18 @@ class RunTimeLimits {
   }
 
  private:
+  using LessonKey = std::tuple<int, int, int>;  // teacher, class, lesson
+
   Clock::duration skipAfter_;
+  Clock::duration floor_;
   Clock::duration timeLimit_;
   Now cpuNow_;
   Now wallNow_;
   Clock::time_point runStart_;
   Clock::time_point attemptStart_;
+  LessonKey attemptLesson_;
+  Clock::duration attemptAllowance_;
+  std::map<LessonKey, Clock::duration> allowances_;  // lessons skipped in this run
   long attempt_ = -1;
   bool attemptSkipped_ = false;
   bool skipped_ = false;
