@@ -98,9 +98,9 @@ TEST(RunTimeLimits, ALessonSkippedBeforeGetsHalfItsLastAllowanceDownToTheFloor) 
   EXPECT_DOUBLE_EQ(SecondsToSkip(limits, clock, c), 5);
   a.lessonAttempts = c.lessonAttempts;
   EXPECT_DOUBLE_EQ(SecondsToSkip(limits, clock, a), 1.25);
-  EXPECT_NEAR(SecondsToSkip(limits, clock, a), 0.65, 1e-9);  // 0.625, at the next step
+  EXPECT_NEAR(SecondsToSkip(limits, clock, a), 0.65, 1e-9);     // 0.625, at the next step
   for (int i = 0; i < 2; ++i) SecondsToSkip(limits, clock, a);  // 0.3125, 0.15625
-  EXPECT_NEAR(SecondsToSkip(limits, clock, a), 0.1, 1e-9);  // 0.078 is below the floor
+  EXPECT_NEAR(SecondsToSkip(limits, clock, a), 0.1, 1e-9);      // 0.078 is below the floor
   EXPECT_NEAR(SecondsToSkip(limits, clock, a), 0.1, 1e-9);
   // An attempt that ends before its allowance keeps it for the next try.
   ++a.lessonAttempts;
