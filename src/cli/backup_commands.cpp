@@ -12,11 +12,11 @@
 namespace kalvodrin::cli {
 namespace {
 
-int RunBackup(const std::string& given, const std::filesystem::path& to) {
+int RunBackup(const std::string& given, const std::filesystem::path& to, FileSystem& disk) {
   OpenedSchool opened;
   if (Status s = OpenSchool(given, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
   School& school = *opened.school;
-  const BackupResult r = Backup(school, to);
+  const BackupResult r = Backup(school, to, disk);
   switch (r.folder) {
     case FolderState::kMissing:
       return Fail(to.string() + ": yedek klasörü yok; hiçbir şey yazılmadı");
@@ -33,10 +33,10 @@ int RunBackup(const std::string& given, const std::filesystem::path& to) {
   return 0;
 }
 
-int RunRestore(const std::string& given, const std::filesystem::path& from) {
+int RunRestore(const std::string& given, const std::filesystem::path& from, FileSystem& disk) {
   std::filesystem::path folder;
   if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
-  const RestoreResult r = Restore(from, folder);
+  const RestoreResult r = Restore(from, folder, disk);
   if (!r.ok()) return Fail(RestoreProblemText(r));
   std::cout << "Veri dosyaları yedekten geri alındı: " << folder.string() << '\n';
   return 0;
@@ -51,7 +51,8 @@ void AddBackupCommands(CLI::App& app, CommandContext& context) {
       "backup", "Okulun veri dosyalarını yedek klasörüne .YDK olarak yedekler");
   AddFolderOption(*backup, *folder);
   backup->add_option("--to", *to, "Yedek klasörü")->required();
-  backup->callback([folder, to, &context] { context.exitCode = RunBackup(*folder, *to); });
+  backup->callback(
+      [folder, to, &context] { context.exitCode = RunBackup(*folder, *to, context.disk); });
 
   auto restoreFolder = std::make_shared<std::string>();
   auto from = std::make_shared<std::string>();
@@ -60,7 +61,7 @@ void AddBackupCommands(CLI::App& app, CommandContext& context) {
   AddFolderOption(*restore, *restoreFolder);
   restore->add_option("--from", *from, "Yedek klasörü")->required();
   restore->callback([restoreFolder, from, &context] {
-    context.exitCode = RunRestore(*restoreFolder, *from);
+    context.exitCode = RunRestore(*restoreFolder, *from, context.disk);
   });
 }
 

@@ -6,11 +6,18 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "core/file_system.h"
+
 namespace kalvodrin::cli {
 
 struct CommandContext {
   int exitCode = 0;
+  FileSystem& disk;  // every file a command writes goes through it
 };
+
+// Parses the command line and runs the subcommand it names, writing through `disk`;
+// returns the exit code.
+int RunCli(int argc, char** argv, FileSystem& disk);
 
 void AddInitCommand(CLI::App& app, CommandContext& context);
 void AddCheckCommand(CLI::App& app, CommandContext& context);

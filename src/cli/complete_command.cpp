@@ -42,11 +42,11 @@ std::string Report(const CompletionOutcome& o) {
   return out.str();
 }
 
-int RunComplete(const std::string& given, const CompletionFlags& flags) {
+int RunComplete(const std::string& given, const CompletionFlags& flags, FileSystem& disk) {
   OpenedSchool opened;
   if (Status s = OpenSchool(given, FolderUse::kWriting, opened); !s) return Fail(s.message());
   School& school = *opened.school;
-  return CompleteAndSave(school, school.WorkFolder, flags);
+  return CompleteAndSave(school, school.WorkFolder, flags, disk);
 }
 
 }  // namespace
@@ -62,18 +62,20 @@ void AddCompletionOptions(CLI::App& command, CompletionFlags& flags) {
 }
 
 int CompleteAndSave(School& school, const std::filesystem::path& folder,
-                    const CompletionFlags& flags) {
+                    const CompletionFlags& flags, FileSystem& disk) {
   CompletionOptions options;
   options.seed = flags.seed ? *flags.seed : FreshSeed();
   options.timeLimitSeconds = flags.timeLimitSeconds;
   std::cerr << "Tamamlama tohumu: " << options.seed << '\n';
   const CompletionOutcome outcome = CompleteTimetable(school, options);
   if (!outcome.refused.empty()) return Fail(outcome.refused);
-  if (Status s = SaveFiles(school, outcome.files); !s) return Fail(s.message());
+  // The record of the seed goes with the timetables it made: a failure leaves both old
+  // and the exit code can truthfully say that nothing was written.
   const std::string report = Report(outcome);
-  const Bytes record(report.begin(), report.end());
-  if (Status s = WriteFileAtomically(folder / kCompletionRecordFile, record); !s)
-    return Fail(s.message());
+  std::vector<FileImage> files = DataFileImages(school, outcome.files);
+  files.push_back(
+      {ResolveInFolder(folder, kCompletionRecordFile), Bytes(report.begin(), report.end())});
+  if (Status s = SaveAllOrNothing(files, disk); !s) return Fail(s.message());
   std::cout << report << std::fixed << std::setprecision(3) << "Süre: " << outcome.seconds
             << " s\n";
   const int left = outcome.total - outcome.placedAfter;
@@ -90,7 +92,8 @@ void AddCompleteCommand(CLI::App& app, CommandContext& context) {
       "complete", "Yerleşmeyen dersleri tamamlama aramasıyla yerleştirir (klasik dağıtım olmadan)");
   AddFolderOption(*command, *folder);
   AddCompletionOptions(*command, *flags);
-  command->callback([folder, flags, &context] { context.exitCode = RunComplete(*folder, *flags); });
+  command->callback(
+      [folder, flags, &context] { context.exitCode = RunComplete(*folder, *flags, context.disk); });
 }
 
 }  // namespace kalvodrin::cli

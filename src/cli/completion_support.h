@@ -29,6 +29,6 @@ inline constexpr const char* kCompletionRecordFile = "TAMAMLAMA.TXT";
 // Runs the completion on the school, saves the three timetable files and the record,
 // and prints the report on stdout. Returns the exit code.
 int CompleteAndSave(School& school, const std::filesystem::path& folder,
-                    const CompletionFlags& flags);
+                    const CompletionFlags& flags, FileSystem& disk);
 
 }  // namespace kalvodrin::cli

@@ -29,7 +29,7 @@ CalendarDate Today() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-int RunExport(const ExportArgs& args) {
+int RunExport(const ExportArgs& args, FileSystem& disk) {
   CalendarDate start = Today();
   if (!args.startDate.empty() && !ParseCalendarDate(args.startDate, start)) {
     std::cerr << "kalvodrin-cli: --start-date YYYY-AA-GG biçiminde bir tarih olmalı: "
@@ -53,7 +53,7 @@ int RunExport(const ExportArgs& args) {
                 << " ders saati takvimlere konmadı\n";
     files = std::move(ics.files);
   }
-  if (Status s = WriteExport(args.out, files); !s) return Fail(s.message());
+  if (Status s = WriteExport(args.out, files, disk); !s) return Fail(s.message());
   std::cout << files.size() << " dosya yazıldı: " << args.out << '\n';
   return 0;
 }
@@ -73,7 +73,7 @@ void AddExportCommand(CLI::App& app, CommandContext& context) {
                       "ics: ilk haftanın başladığı tarih, YYYY-AA-GG (varsayılan bugün)");
   command->add_option("--lesson-minutes", args->lessonMinutes, "ics: bir ders saatinin dakikası")
       ->check(CLI::Range(1, 240));
-  command->callback([args, &context] { context.exitCode = RunExport(*args); });
+  command->callback([args, &context] { context.exitCode = RunExport(*args, context.disk); });
 }
 
 }  // namespace kalvodrin::cli

@@ -33,7 +33,7 @@ Status ReadInput(const std::string& file, std::string& text) {
   return Status::Ok();
 }
 
-int RunFromJson(const FromJsonOptions& options) {
+int RunFromJson(const FromJsonOptions& options, FileSystem& disk) {
   std::filesystem::path folder;
   if (Status s = ResolveFolder(options.folder, FolderUse::kWriting, folder); !s)
     return Fail(s.message());
@@ -50,7 +50,7 @@ int RunFromJson(const FromJsonOptions& options) {
   std::error_code ec;
   const bool fresh = !std::filesystem::exists(folder, ec);
   if (Status s = EnsureFolder(folder); !s) return Fail(s.message());
-  if (Status s = SaveFiles(*school, FileSet::All()); !s) {
+  if (Status s = SaveFiles(*school, FileSet::All(), disk); !s) {
     // A half-written new folder is no school; one that existed keeps its other files.
     if (fresh) std::filesystem::remove_all(folder, ec);
     return Fail(s.message());
@@ -69,7 +69,8 @@ void AddFromJsonCommand(CLI::App& app, CommandContext& context) {
   AddFolderOption(*command, options->folder);
   command->add_flag("--overwrite", options->overwrite,
                     "Klasördeki mevcut veri dosyalarının üzerine yaz");
-  command->callback([options, &context] { context.exitCode = RunFromJson(*options); });
+  command->callback(
+      [options, &context] { context.exitCode = RunFromJson(*options, context.disk); });
 }
 
 }  // namespace kalvodrin::cli

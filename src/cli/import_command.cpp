@@ -13,7 +13,7 @@
 namespace kalvodrin::cli {
 namespace {
 
-int RunImport(const std::string& given, const std::filesystem::path& from) {
+int RunImport(const std::string& given, const std::filesystem::path& from, FileSystem& disk) {
   std::filesystem::path folder;
   if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   const ImportCheckResult check = CheckImport(from, folder);
@@ -21,7 +21,7 @@ int RunImport(const std::string& given, const std::filesystem::path& from) {
   if (Status s = EnsureFolder(folder); !s) return Fail(s.message());
   auto school = std::make_unique<School>();
   school->WorkFolder = folder;
-  VelImport import(from);
+  VelImport import(from, &disk);
   if (Status s = import.Convert(*school); !s) return Fail(s.message());
   for (const std::string& line : import.Report()) std::cout << line << '\n';
   std::cout << "Eski programın verileri aktarıldı: " << folder.string() << '\n';
@@ -37,7 +37,8 @@ void AddImportCommand(CLI::App& app, CommandContext& context) {
       "import", "Eski programın verilerini (LESSON.PRG ...) boş bir çalışma klasörüne aktarır");
   AddFolderOption(*command, *folder);
   command->add_option("--from", *from, "Eski programın klasörü")->required();
-  command->callback([folder, from, &context] { context.exitCode = RunImport(*folder, *from); });
+  command->callback(
+      [folder, from, &context] { context.exitCode = RunImport(*folder, *from, context.disk); });
 }
 
 }  // namespace kalvodrin::cli

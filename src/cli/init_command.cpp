@@ -10,7 +10,7 @@
 namespace kalvodrin::cli {
 namespace {
 
-int RunInit(const std::string& given) {
+int RunInit(const std::string& given, FileSystem& disk) {
   std::filesystem::path folder;
   if (Status s = ResolveFolder(given, FolderUse::kWriting, folder); !s) return Fail(s.message());
   // Never mix defaults into a school that is already there.
@@ -21,7 +21,7 @@ int RunInit(const std::string& given) {
   auto school = std::make_unique<School>();
   school->WorkFolder = folder;
   if (Status s = EnsureFolder(folder); !s) return Fail(s.message());
-  if (Status s = SaveFiles(*school, FileSet::All()); !s) return Fail(s.message());
+  if (Status s = SaveFiles(*school, FileSet::All(), disk); !s) return Fail(s.message());
   std::cout << "Çalışma klasörü hazır: " << folder.string() << '\n';
   return 0;
 }
@@ -33,7 +33,7 @@ void AddInitCommand(CLI::App& app, CommandContext& context) {
   CLI::App* command =
       app.add_subcommand("init", "Boş bir çalışma klasörü oluşturur (her dosya varsayılanıyla)");
   AddFolderOption(*command, *folder);
-  command->callback([folder, &context] { context.exitCode = RunInit(*folder); });
+  command->callback([folder, &context] { context.exitCode = RunInit(*folder, context.disk); });
 }
 
 }  // namespace kalvodrin::cli

@@ -24,7 +24,7 @@ struct PrintArgs {
   bool portrait = false;
 };
 
-int RunPrint(const PrintArgs& args) {
+int RunPrint(const PrintArgs& args, FileSystem& disk) {
   const std::optional<Printout> what = PrintoutByName(args.what);
   if (!what) return Fail("bilinmeyen çıktı: " + args.what);
   const bool one = PrintsOneEntity(*what);
@@ -54,9 +54,9 @@ int RunPrint(const PrintArgs& args) {
   page.title =
       Cp1254ToUtf8(school.Settings.schoolName.view()) + " - " + std::string(PrintoutTitle(*what));
   const Selection selection = args.all ? Selection::kFromHere : Selection::kOne;
-  const Status written = WritePdf(args.pdf, page, [&](Canvas& canvas) {
-    DrawPrintout(canvas, school, *what, from, selection);
-  });
+  const Status written = WritePdf(
+      args.pdf, page,
+      [&](Canvas& canvas) { DrawPrintout(canvas, school, *what, from, selection); }, disk);
   if (!written) return Fail(written.message());
   return 0;
 }
@@ -77,7 +77,7 @@ void AddPrintCommand(CLI::App& app, CommandContext& context) {
   command->add_option("--pdf", args->pdf, "Yazılacak PDF dosyası")->required();
   command->add_option("--paper", args->paper, "A4 ya da A3")->check(CLI::IsMember({"A4", "A3"}));
   command->add_flag("--portrait", args->portrait, "Dikey sayfa (yatay yerine)");
-  command->callback([args, &context] { context.exitCode = RunPrint(*args); });
+  command->callback([args, &context] { context.exitCode = RunPrint(*args, context.disk); });
 }
 
 }  // namespace kalvodrin::cli

@@ -27,7 +27,7 @@ struct ScheduleOptions {
   CompletionFlags completion;
 };
 
-int RunSchedule(const std::string& given, ScheduleOptions options) {
+int RunSchedule(const std::string& given, ScheduleOptions options, FileSystem& disk) {
   const int teacher = options.teacher;
   // With the completion after it, the classic run keeps to the completion's limit.
   if (options.complete) {
@@ -48,9 +48,9 @@ int RunSchedule(const std::string& given, ScheduleOptions options) {
   bar.Finish();
   if (options.complete) {
     std::cout << outcome.notice << '\n';
-    return CompleteAndSave(school, school.WorkFolder, options.completion);
+    return CompleteAndSave(school, school.WorkFolder, options.completion, disk);
   }
-  if (Status s = SaveFiles(school, outcome.files); !s) return Fail(s.message());
+  if (Status s = SaveFiles(school, outcome.files, disk); !s) return Fail(s.message());
   std::cout << outcome.notice << '\n';
   return 0;
 }
@@ -82,8 +82,9 @@ void AddScheduleCommand(CLI::App& app, CommandContext& context) {
                    "(0: sınırsız; --complete ile öntanımlı 30)")
       ->check(CLI::Range(0.0, 1e6))
       ->capture_default_str();
-  command->callback(
-      [folder, options, &context] { context.exitCode = RunSchedule(*folder, *options); });
+  command->callback([folder, options, &context] {
+    context.exitCode = RunSchedule(*folder, *options, context.disk);
+  });
 }
 
 }  // namespace kalvodrin::cli

@@ -63,6 +63,11 @@ Status ReadWholeFile(const std::filesystem::path& path, std::optional<Bytes>& co
 
 Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& content) {
   LocalFileSystem disk;
+  return WriteFileAtomically(path, content, disk);
+}
+
+Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& content,
+                           FileSystem& disk) {
   std::filesystem::path temp = path;
   temp += ".tmp";
   Status written = disk.WriteDurably(temp, content, path);

@@ -11,6 +11,8 @@
 
 namespace kalvodrin {
 
+class FileSystem;
+
 using Bytes = std::vector<uint8_t>;
 
 // The file of that name in the folder, matched without regard to case; when none
@@ -24,6 +26,8 @@ Status ReadWholeFile(const std::filesystem::path& path, std::optional<Bytes>& co
 // Writes a temporary file beside the target, flushes it to disk and renames it over
 // the target, so the old file stays whole when anything fails.
 Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& content);
+Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& content,
+                           FileSystem& disk);
 
 // Creates the folder and its parents when missing.
 Status EnsureFolder(const std::filesystem::path& folder);

@@ -105,11 +105,17 @@ Status LoadWorkFolder(const std::filesystem::path& file, std::string& stored) {
 }
 
 Status SaveWorkFolder(const std::filesystem::path& file, std::string_view stored) {
+  LocalFileSystem disk;
+  return SaveWorkFolder(file, stored, disk);
+}
+
+Status SaveWorkFolder(const std::filesystem::path& file, std::string_view stored,
+                      FileSystem& disk) {
   TWorkFolderRec rec{};
   rec.path.assign(stored);
   Bytes bytes(sizeof rec);
   std::memcpy(bytes.data(), &rec, sizeof rec);
-  return WriteFileAtomically(file, bytes);
+  return WriteFileAtomically(file, bytes, disk);
 }
 
 }  // namespace kalvodrin

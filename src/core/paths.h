@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace kalvodrin {
@@ -39,5 +40,6 @@ Status ReadWorkFolder(const std::filesystem::path& file, std::string& stored,
 Status LoadWorkFolder(const std::filesystem::path& file, std::string& stored);
 // Rewrites YARDIM.LOF with the text cut to 80 characters.
 Status SaveWorkFolder(const std::filesystem::path& file, std::string_view stored);
+Status SaveWorkFolder(const std::filesystem::path& file, std::string_view stored, FileSystem& disk);
 
 }  // namespace kalvodrin

@@ -176,12 +176,16 @@ Status SaveFiles(const School& school, const FileSet& files) {
   return SaveFiles(school, files, disk);
 }
 
-Status SaveFiles(const School& school, const FileSet& files, FileSystem& disk) {
+std::vector<FileImage> DataFileImages(const School& school, const FileSet& files) {
   std::vector<FileImage> images;
   for (const DataFileInfo& info : kDataFiles)
     if (files.has(info.file))
       images.push_back({PathOf(school, info.file), DataFileImage(school, info.file)});
-  return SaveAllOrNothing(images, disk);
+  return images;
+}
+
+Status SaveFiles(const School& school, const FileSet& files, FileSystem& disk) {
+  return SaveAllOrNothing(DataFileImages(school, files), disk);
 }
 
 namespace {

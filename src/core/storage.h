@@ -10,9 +10,11 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 #include "core/data_files.h"
 #include "core/file_io.h"
+#include "core/file_set_save.h"
 #include "core/file_system.h"
 #include "core/school.h"
 #include "core/status.h"
@@ -57,6 +59,10 @@ Status SaveFile(const School& school, DataFile file);
 // The bytes SaveFile writes for the file: every record in collection order, the grid
 // link slots zero.
 Bytes DataFileImage(const School& school, DataFile file);
+
+// The files SaveFiles writes for the set, for a save that puts other files beside
+// them in the same all-or-nothing step.
+std::vector<FileImage> DataFileImages(const School& school, const FileSet& files);
 
 // Rewrites every file of the set, all or nothing (see file_set_save.h): on failure the
 // folder keeps every old file and the error says why. Every saver goes through here.

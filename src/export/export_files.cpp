@@ -6,10 +6,16 @@
 namespace kalvodrin {
 
 Status WriteExport(const std::filesystem::path& folder, const std::vector<ExportFile>& files) {
+  LocalFileSystem disk;
+  return WriteExport(folder, files, disk);
+}
+
+Status WriteExport(const std::filesystem::path& folder, const std::vector<ExportFile>& files,
+                   FileSystem& disk) {
   if (Status s = EnsureFolder(folder); !s) return s;
   for (const ExportFile& f : files) {
     const Bytes bytes(f.content.begin(), f.content.end());
-    if (Status s = WriteFileAtomically(folder / f.name, bytes); !s) return s;
+    if (Status s = WriteFileAtomically(folder / f.name, bytes, disk); !s) return s;
   }
   return Status::Ok();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace kalvodrin {
@@ -16,8 +17,12 @@ struct ExportFile {
 };
 
 // Creates the folder when missing and writes every file atomically; stops at the
-// first failure with its message.
+// first failure with its message. Each file is then the old one or the new one whole;
+// the export is a set of pages for a website, not data the program reads back, so
+// the files are not kept together.
 Status WriteExport(const std::filesystem::path& folder, const std::vector<ExportFile>& files);
+Status WriteExport(const std::filesystem::path& folder, const std::vector<ExportFile>& files,
+                   FileSystem& disk);
 
 // File names of one entity's page or calendar: "ogretmen-007", "sinif-012",
 // "derslik-003" (ASCII, so every web server and phone keeps them).

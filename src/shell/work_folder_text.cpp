@@ -24,10 +24,11 @@ std::optional<std::string> StoredPathText(std::string_view utf8) {
   return cp;
 }
 
-Status StoreWorkFolder(const std::filesystem::path& file, std::string_view stored) {
+Status StoreWorkFolder(const std::filesystem::path& file, std::string_view stored,
+                       FileSystem& disk) {
   if (!file.parent_path().empty())
     if (Status s = EnsureFolder(file.parent_path()); !s) return s;
-  return SaveWorkFolder(file, stored);
+  return SaveWorkFolder(file, stored, disk);
 }
 
 }  // namespace kalvodrin

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_system.h"
 #include "core/status.h"
 
 namespace kalvodrin {
@@ -26,6 +27,7 @@ std::string TogglePathText(std::string_view text);
 std::optional<std::string> StoredPathText(std::string_view utf8);
 
 // Saves the stored text in YARDIM.LOF at `file`, creating its folder when missing.
-Status StoreWorkFolder(const std::filesystem::path& file, std::string_view stored);
+Status StoreWorkFolder(const std::filesystem::path& file, std::string_view stored,
+                       FileSystem& disk);
 
 }  // namespace kalvodrin

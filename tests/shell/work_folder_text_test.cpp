@@ -37,12 +37,13 @@ TEST(WorkFolderTextTest, StoredTextIsCp1254CutToEightyCharacters) {
 TEST(WorkFolderTextTest, StoringCreatesTheFolderOfYardimAndRoundTrips) {
   testing::TempFolder root;
   const auto file = root.path() / "yeni" / "YARDIM.LOF";
-  ASSERT_TRUE(StoreWorkFolder(file, "D:\\OKUL\\"));
+  LocalFileSystem disk;
+  ASSERT_TRUE(StoreWorkFolder(file, "D:\\OKUL\\", disk));
   std::string stored;
   ASSERT_TRUE(LoadWorkFolder(file, stored));
   EXPECT_EQ(stored, "D:\\OKUL\\");
   std::ofstream(root.path() / "engel") << "x";
-  EXPECT_FALSE(StoreWorkFolder(root.path() / "engel" / "YARDIM.LOF", "D:\\"));
+  EXPECT_FALSE(StoreWorkFolder(root.path() / "engel" / "YARDIM.LOF", "D:\\", disk));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ bool ApplyChange(const AppContext& context, const Change& change, const RefusalT
     if (!text.empty()) context.sil.Notice(U8(text));
     return false;
   }
-  if (Status saved = SaveFiles(context.school, change.files); !saved)
+  if (Status saved = SaveFiles(context.school, change.files, context.Disk()); !saved)
     context.sil.Notice(U8(saved.message()));
   return true;
 }

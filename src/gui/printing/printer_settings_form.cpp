@@ -168,7 +168,7 @@ void TYaziciForm::KaydetBtnClick() {
   }
   const TSettingsRec before = context_.school.Settings;
   StorePrinterFields(context_.school.Settings, f);
-  if (const Status s = SaveSettings(context_.school); !s) {
+  if (const Status s = SaveFiles(context_.school, {DataFile::kSettings}, context_.Disk()); !s) {
     context_.school.Settings = before;
     context_.sil.Notice(QString::fromStdString(s.message()));
     return;

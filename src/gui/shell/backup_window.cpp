@@ -93,7 +93,7 @@ void TYedekForm::Busy(bool busy) {
 
 void TYedekForm::DosyalariYedekleBtnClick() {
   Busy(true);
-  const BackupResult result = Backup(context_.school, FolderOf(place()));
+  const BackupResult result = Backup(context_.school, FolderOf(place()), context_.Disk());
   Busy(false);
   context_.sil.Notice(U8(BackupNoticeText(place(), result)));
 }
@@ -102,7 +102,8 @@ void TYedekForm::DosyalariYedekleBtnClick() {
 // files closes the window, and the main window ends the program.
 void TYedekForm::YedektenGeriAlBtnClick() {
   Busy(true);
-  const RestoreResult result = Restore(FolderOf(place()), context_.school.WorkFolder);
+  const RestoreResult result =
+      Restore(FolderOf(place()), context_.school.WorkFolder, context_.Disk());
   Busy(false);
   if (!result.ok()) {
     context_.sil.Notice(U8(RestoreNoticeText(place(), result)));

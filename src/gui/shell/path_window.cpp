@@ -17,8 +17,8 @@ namespace kalvodrin {
 
 inline constexpr const char* kPathHelpPage = "calisma_dizini";
 
-TPathForm::TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent)
-    : QDialog(parent), sil_(sil) {
+TPathForm::TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent, FileSystem* disk)
+    : QDialog(parent), sil_(sil), disk_(disk) {
   setObjectName("TPathForm");
   setWindowTitle(U8("ÇALIŞMA DİZİNİ"));
   pathEd_ = new QLineEdit(this);
@@ -66,7 +66,7 @@ void TPathForm::TamamBtnClick() {
                    "içeriyor."));
     return;
   }
-  if (Status s = StoreWorkFolder(file_, *text); !s) {
+  if (Status s = StoreWorkFolder(file_, *text, disk_ != nullptr ? *disk_ : machine_); !s) {
     sil_.Notice(U8("Yol kaydedilemedi.\n") + QString::fromStdString(s.message()));
     return;
   }

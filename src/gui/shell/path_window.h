@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/file_system.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -20,7 +22,8 @@ class TPathForm : public QDialog {
   Q_OBJECT
 
  public:
-  TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent = nullptr);
+  // `disk` (kept, not owned) writes YARDIM.LOF; the machine's own when none.
+  TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent = nullptr, FileSystem* disk = nullptr);
 
   // Shows the stored text (cp1254) of YARDIM.LOF at `file` modally. True when a new
   // path was saved; `stored` then holds it.
@@ -34,6 +37,8 @@ class TPathForm : public QDialog {
   void TamamBtnClick();
 
   TSilForm& sil_;
+  FileSystem* disk_;
+  LocalFileSystem machine_;
   QLineEdit* pathEd_;
   std::filesystem::path file_;
   std::string saved_;

@@ -1,12 +1,14 @@
 #include "printing/qt/pdf_output.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 
 #include <memory>
-#include <system_error>
 
+#include "core/file_io.h"
 #include "printing/qt/qt_canvas.h"
 
 namespace kalvodrin {
@@ -27,11 +29,20 @@ void EnsureGuiApplication() {
 
 Status WritePdf(const std::filesystem::path& file, const PdfPage& page,
                 const std::function<void(Canvas&)>& draw) {
+  LocalFileSystem disk;
+  return WritePdf(file, page, draw, disk);
+}
+
+// The document is drawn in memory and then written like every other file, so that a
+// full disk or a crash never leaves a torn PDF in place of the old one.
+Status WritePdf(const std::filesystem::path& file, const PdfPage& page,
+                const std::function<void(Canvas&)>& draw, FileSystem& disk) {
   EnsureGuiApplication();
-  std::filesystem::path temp = file;
-  temp += ".yazdiriliyor";
+  QByteArray document;
   {
-    QPdfWriter writer(QString::fromStdString(temp.string()));
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setCreator(QStringLiteral("Kalvodrin"));
     writer.setTitle(QString::fromUtf8(page.title.c_str()));
@@ -45,19 +56,10 @@ Status WritePdf(const std::filesystem::path& file, const PdfPage& page,
       // Nothing to print still gives a valid, empty document.
       canvas.BeginDoc();
     }
-    if (!canvas.Finish()) {
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return Status::Error(file.string() + " yazılamadı");
-    }
+    if (!canvas.Finish()) return Status::Error(file.string() + " yazılamadı");
   }
-  std::error_code error;
-  std::filesystem::rename(temp, file, error);
-  if (error) {
-    std::filesystem::remove(temp, error);
-    return Status::Error(file.string() + ": " + error.message());
-  }
-  return Status::Ok();
+  const Bytes bytes(document.begin(), document.end());
+  return WriteFileAtomically(file, bytes, disk);
 }
 
 }  // namespace kalvodrin

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "core/file_system.h"
 #include "core/status.h"
 #include "printing/canvas.h"
 
@@ -27,5 +28,7 @@ struct PdfPage {
 // application yet, one is started on the offscreen platform.
 Status WritePdf(const std::filesystem::path& file, const PdfPage& page,
                 const std::function<void(Canvas&)>& draw);
+Status WritePdf(const std::filesystem::path& file, const PdfPage& page,
+                const std::function<void(Canvas&)>& draw, FileSystem& disk);
 
 }  // namespace kalvodrin

@@ -1,0 +1,164 @@
+// Every command that writes, made to fail at each step of its save in turn: the caller
+// is told why (exit code 1 and the system's message), and the files it would have
+// replaced are still the old ones, byte for byte.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "core/school_json.h"
+#include "core/storage.h"
+#include "fault_runs.h"
+#include "school_builder.h"
+#include "school_files.h"
+#include "vel_files.h"
+
+namespace kalvodrin {
+namespace {
+
+using testing::FaultRuns;
+using testing::FolderImage;
+using testing::ImageOf;
+using testing::Keeping;
+using testing::PutBack;
+using testing::TempFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+// Runs the tool in this process through `disk`; the error message it printed when it
+// failed, empty when it succeeded.
+std::string RunThrough(FileSystem& disk, std::vector<std::string> args) {
+  args.insert(args.begin(), "kalvodrin-cli");
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  ::testing::internal::CaptureStdout();
+  ::testing::internal::CaptureStderr();
+  const int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), disk);
+  static_cast<void>(::testing::internal::GetCapturedStdout());
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(code, 2) << err;
+  if (code == 0) return "";
+  return err.empty() ? "exit " + std::to_string(code) : err;
+}
+
+// A working folder with a small school that a one-teacher run and the completion
+// change quickly, and its image.
+class CliSaveFaults : public ::testing::Test {
+ protected:
+  CliSaveFaults() {
+    SchoolBuilder b;
+    b.Room("LAB").Class("9", "A").Class("9", "B");
+    b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach().InRoom("LAB");
+    b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
+    b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
+    school = b.Build();
+    school.WorkFolder = work;
+    fs::create_directories(work);
+    EXPECT_TRUE(SaveFiles(school, FileSet::All()));
+    workImage = ImageOf(work);
+  }
+
+  // Checks the command against every failing step; `watched` are the folders whose
+  // files it replaces, the working folder put back before each run.
+  FaultRuns Check(const std::vector<std::string>& args, std::vector<fs::path> watched = {},
+                  Keeping keeping = Keeping::kTogether) {
+    if (watched.empty()) watched = {work};
+    std::vector<FolderImage> images;
+    for (const fs::path& f : watched) images.push_back(ImageOf(f));
+    const FaultRuns runs = testing::FailEveryStep(
+        watched, keeping,
+        [&] {
+          for (std::size_t i = 0; i < watched.size(); ++i) PutBack(watched[i], images[i]);
+        },
+        [&](FileSystem& disk) { return RunThrough(disk, args); });
+    EXPECT_GT(runs.failed, 0);
+    counted += runs.runs;
+    return runs;
+  }
+
+  static std::string Folder(const fs::path& p) { return p.string(); }
+
+  TempFolder temp;
+  fs::path work = temp.path() / "okul";
+  School school;
+  FolderImage workImage;
+  int counted = 0;
+};
+
+TEST_F(CliSaveFaults, ScheduleAndCompleteKeepTheOldTimetablesAndSayWhy) {
+  const FaultRuns schedule = Check({"schedule", "--folder", Folder(work), "--teacher", "1"});
+  // Three timetable files and the list: each write fails three ways.
+  EXPECT_GE(schedule.runs, schedule.steps);
+  Check({"complete", "--folder", Folder(work), "--seed", "7"});
+}
+
+TEST_F(CliSaveFaults, InitAndFromJsonLeaveNoHalfSchool) {
+  const fs::path fresh = temp.path() / "yeni";
+  fs::create_directories(fresh);
+  Check({"init", "--folder", Folder(fresh)}, {fresh});
+  const fs::path json = temp.path() / "okul.json";
+  const std::string text = SchoolJsonText(school);
+  WriteBytes(json, Bytes(text.begin(), text.end()));
+  // Over an existing folder: the old school stays whole.
+  Check({"from-json", Folder(json), "--folder", Folder(work), "--overwrite"});
+}
+
+TEST_F(CliSaveFaults, BackupRestoreAndImportWriteTheirSetOrNothing) {
+  const fs::path backup = temp.path() / "yedek";
+  fs::create_directories(backup);
+  LocalFileSystem local;
+  ASSERT_EQ(RunThrough(local, {"backup", "--folder", Folder(work), "--to", Folder(backup)}), "");
+  // The school moves on, so that each command has something to replace.
+  school.Teachers.pop_back();
+  ASSERT_TRUE(SaveFiles(school, FileSet::All()));
+  Check({"backup", "--folder", Folder(work), "--to", Folder(backup)}, {backup});
+  Check({"restore", "--folder", Folder(work), "--from", Folder(backup)});
+
+  const fs::path vel = temp.path() / "VEL";
+  const fs::path target = temp.path() / "aktarilan";
+  fs::create_directories(vel);
+  fs::create_directories(target);
+  Bytes lessons, classes, teachers, classLessons, teacherLessons;
+  testing::VelLesson(lessons, 1, "FIZIK", "FIZ", 3, 0, 21);
+  testing::VelClass(classes, 7, "9", "A");
+  testing::VelTeacher(teachers, 4, "ALI VELI", "FIZIK", "", "");
+  testing::VelClassLesson(classLessons, 7, 1, 0, 21);
+  testing::VelTeacherLesson(teacherLessons, 4, 7, 1);
+  WriteBytes(vel / "LESSON.PRG", lessons);
+  WriteBytes(vel / "CLASS.PRG", classes);
+  WriteBytes(vel / "TEACHER.PRG", teachers);
+  WriteBytes(vel / "CLLE.PRG", classLessons);
+  WriteBytes(vel / "TELE.PRG", teacherLessons);
+  Check({"import", "--folder", Folder(target), "--from", Folder(vel)}, {target});
+}
+
+// Exports and printouts are written file by file, each whole or not at all.
+TEST_F(CliSaveFaults, ExportsAndPrintoutsNeverLeaveATornFile) {
+  const fs::path out = temp.path() / "site";
+  LocalFileSystem local;
+  for (const char* format : {"html", "csv", "ics"}) {
+    SCOPED_TRACE(format);
+    fs::remove_all(out);
+    ASSERT_EQ(RunThrough(local, {"export", "--format", format, "--folder", Folder(work), "--out",
+                                 Folder(out), "--start-date", "2026-09-07"}),
+              "");
+    school.Rooms.front().name.assign("KIMYA LAB");  // every page changes
+    ASSERT_TRUE(SaveFiles(school, FileSet::All()));
+    Check({"export", "--format", format, "--folder", Folder(work), "--out", Folder(out),
+           "--start-date", "2026-09-07"},
+          {out}, Keeping::kEachFile);
+  }
+#ifdef KALVODRIN_HAVE_PDF
+  const fs::path pdf = temp.path() / "pdf";
+  fs::create_directories(pdf);
+  WriteBytes(pdf / "sinif.pdf", Bytes(100, 'x'));
+  Check({"print", "--what", "class", "--all", "--folder", Folder(work), "--pdf",
+         Folder(pdf / "sinif.pdf")},
+        {pdf});
+#endif
+}
+
+}  // namespace
+}  // namespace kalvodrin
