@@ -208,7 +208,8 @@ int Main(int argc, char** argv) {
   const int trials = std::stoi(argv[1]);
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::stoul(argv[2])) : 1;
   const int maxDelayMs = argc > 3 ? std::stoi(argv[3]) : 150;
-  const fs::path root = fs::temp_directory_path() / ("kalvodrin-kill-" + std::to_string(::getpid()));
+  const fs::path root =
+      fs::temp_directory_path() / ("kalvodrin-kill-" + std::to_string(::getpid()));
   const fs::path folder = root / "okul";
   const fs::path journal = root / "journal.txt";
   fs::create_directories(folder);

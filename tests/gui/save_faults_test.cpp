@@ -11,8 +11,8 @@
 #include "gui/printing/printer_settings_form.h"
 #include "gui/shell/backup_window.h"
 #include "gui/shell/path_window.h"
-#include "gui/timetables/timetable_windows.h"
 #include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/timetable_windows.h"
 #include "window_fixture.h"
 
 namespace kalvodrin::testing {

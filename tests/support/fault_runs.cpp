@@ -20,7 +20,8 @@ Bytes ReadAll(const fs::path& file) {
 
 void WriteAll(const fs::path& file, const Bytes& bytes) {
   std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<FolderImage> ImagesOf(const std::vector<fs::path>& folders) {
