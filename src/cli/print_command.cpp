@@ -55,8 +55,8 @@ int RunPrint(const PrintArgs& args, FileSystem& disk) {
       Cp1254ToUtf8(school.Settings.schoolName.view()) + " - " + std::string(PrintoutTitle(*what));
   const Selection selection = args.all ? Selection::kFromHere : Selection::kOne;
   const Status written = WritePdf(
-      args.pdf, page,
-      [&](Canvas& canvas) { DrawPrintout(canvas, school, *what, from, selection); }, disk);
+      args.pdf, page, [&](Canvas& canvas) { DrawPrintout(canvas, school, *what, from, selection); },
+      disk);
   if (!written) return Fail(written.message());
   return 0;
 }

@@ -57,16 +57,21 @@ Status Read(const School& school, const char* name, std::optional<Bytes>& bytes)
 }  // namespace
 
 Status TakeSnapshot(const School& school) {
+  LocalFileSystem disk;
+  return TakeSnapshot(school, disk);
+}
+
+Status TakeSnapshot(const School& school, FileSystem& disk) {
   if (Status s = WriteFileAtomically(ResolveInFolder(school.WorkFolder, kTeacherFile),
-                                     Image<TTeacherGridRec>(school.TeacherGrids));
+                                     Image<TTeacherGridRec>(school.TeacherGrids), disk);
       !s)
     return s;
   if (Status s = WriteFileAtomically(ResolveInFolder(school.WorkFolder, kClassFile),
-                                     Image<TClassGridRec>(school.ClassGrids));
+                                     Image<TClassGridRec>(school.ClassGrids), disk);
       !s)
     return s;
   return WriteFileAtomically(ResolveInFolder(school.WorkFolder, kRoomFile),
-                             Image<TRoomGridRec>(school.RoomGrids));
+                             Image<TRoomGridRec>(school.RoomGrids), disk);
 }
 
 Status RestoreSnapshot(School& school) {

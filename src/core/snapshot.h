@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "core/file_system.h"
 #include "core/school.h"
 #include "core/status.h"
 
@@ -14,6 +15,7 @@ namespace kalvodrin {
 // Writes DUDIZIRZ.OLD, DUDIZIRX.OLD and DUDIZIRY.OLD from the grid collections, in
 // collection order, each file atomically.
 Status TakeSnapshot(const School& school);
+Status TakeSnapshot(const School& school, FileSystem& disk);
 
 // Copies every snapshot record over the current grid of the same number, keeping its
 // list link; records of numbers without a current grid are skipped, and so is a

@@ -152,7 +152,7 @@ void TRehberlikForm::TamamClick() {
   const TSettingsRec before = context_.school.Settings;
   const Change c = StoreGuidance(context_.school, e);
   if (c.done()) {
-    if (const Status s = SaveSettings(context_.school); !s) {
+    if (const Status s = SaveFiles(context_.school, {DataFile::kSettings}, context_.Disk()); !s) {
       context_.school.Settings = before;
       context_.sil.Notice(U8(s.message()));
       return;

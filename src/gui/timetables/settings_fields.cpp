@@ -44,7 +44,7 @@ void RefuseEmptyField(const AppContext& context, QLineEdit* field) {
 bool StoreSettings(const AppContext& context, const std::function<void(TSettingsRec&)>& store) {
   const TSettingsRec before = context.school.Settings;
   store(context.school.Settings);
-  if (const Status s = SaveSettings(context.school); !s) {
+  if (const Status s = SaveFiles(context.school, {DataFile::kSettings}, context.Disk()); !s) {
     context.school.Settings = before;
     context.sil.Notice(U8(s.message()));
     return false;

@@ -299,7 +299,8 @@ void TOgrPrgForm::Print() {
 }
 
 void TOgrPrgForm::KeepSnapshot() {
-  if (Status s = TakeSnapshot(context_.school); !s) context_.sil.Notice(U8(s.message()));
+  if (Status s = TakeSnapshot(context_.school, context_.Disk()); !s)
+    context_.sil.Notice(U8(s.message()));
 }
 
 void TOgrPrgForm::UndoChanges() {
