@@ -100,7 +100,8 @@ Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& default
   if (tail != nullptr && read->size() != sizeof(Rec))
     *tail = read->size() < sizeof(Rec) ? read->size() : read->size() - sizeof(Rec);
   Rec r = defaults;
-  std::memcpy(&r, read->data(), std::min(read->size(), sizeof(Rec)));
+  // An empty file has no data pointer to copy from; it reads as the defaults.
+  if (!read->empty()) std::memcpy(&r, read->data(), std::min(read->size(), sizeof(Rec)));
   target = r;
   return Status::Ok();
 }

@@ -65,6 +65,21 @@ TEST(Storage, EmptyFolderGetsEveryFileAtItsDefault) {
   EXPECT_EQ(school->Settings.searchLevel, 8);
 }
 
+// An empty settings or annex file (a power cut while an old version wrote it) reads as
+// the defaults; the sanitizer build also checks nothing is copied from no data.
+TEST(Storage, EmptySingleRecordFilesReadAsTheirDefaults) {
+  TempFolder temp;
+  auto school = testing::NewSchool(temp.path());
+  ASSERT_TRUE(LoadSchool(*school));
+  WriteBytes(FileIn(temp.path(), DataFile::kSettings), Bytes{});
+  WriteBytes(FileIn(temp.path(), DataFile::kAnnexFlags), Bytes{});
+  school->Settings.searchLevel = 3;
+  school->Annex.bytes[0] = 1;
+  ASSERT_TRUE(LoadSchool(*school));
+  EXPECT_EQ(school->Settings.searchLevel, 8);
+  EXPECT_EQ(school->Annex.bytes[0], 0);
+}
+
 TEST(Storage, LookingWritesNothing) {
   TempFolder temp;
   auto school = testing::NewSchool(temp.path() / "yok");
