@@ -86,7 +86,7 @@ int RunPanel::OnSearchStep(const RunProgress& progress) {
   // Reading the clock is cheap but not free: look at it every few hundred steps.
   if ((++steps_ & 255u) == 0) {
     const auto now = std::chrono::steady_clock::now();
-    if (now - lastEvents_ >= kEventInterval) {
+    if (now - lastEvents_ >= eventInterval_) {
       lastEvents_ = now;
       if (!shown_) Reveal();
       ShowProgress();

@@ -52,6 +52,8 @@ class RunPanel : public QWidget, public RunObserver {
 
   // How often a run lets Qt handle its events.
   static constexpr std::chrono::milliseconds kEventInterval{40};
+  // Tests of runs shorter than the interval let the events in at the first step.
+  void SetEventInterval(std::chrono::milliseconds interval) { eventInterval_ = interval; }
 
  private:
   void Reveal();
@@ -70,6 +72,7 @@ class RunPanel : public QWidget, public RunObserver {
   std::function<void()> tick_;
   RunProgress progress_;
   std::chrono::steady_clock::time_point lastEvents_;
+  std::chrono::milliseconds eventInterval_ = kEventInterval;
   unsigned steps_ = 0;
   int key_ = 0;
   int skips_ = 0;
