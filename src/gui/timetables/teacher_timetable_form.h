@@ -4,15 +4,12 @@
 // The teacher, lesson and cell chosen here are what its painter and commands read;
 // the timetables are written when the window closes or on F4.
 
-#include <QDialog>
-
 #include <functional>
 #include <memory>
 
-#include "gui/common/app_context.h"
+#include "gui/timetables/timetable_window.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/placement_run.h"
-#include "timetables/cell_paint.h"
 #include "timetables/timetable_commands.h"
 
 class QLabel;
@@ -20,36 +17,28 @@ class QPushButton;
 
 namespace kalvodrin {
 
-class ListGrid;
 class RunPanel;
-class TimetableGrid;
 class TSnfPrgForm;
 class TAyarlarForm;
 class TNewLFForm;
 class TOzelForm;
 
-class TOgrPrgForm : public QDialog {
+class TOgrPrgForm : public TimetableWindow {
   Q_OBJECT
 
  public:
   TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* parent = nullptr);
 
-  // Rebuilds the lists and totals from the school, as on every activation.
-  void Activate();
-  // Selects the first row of (teacher, class, lesson); nothing when there is none.
-  void Select(int teacher, int classNo, int lesson);
-  const TimetableSelection& selection() const { return sel_; }
+  void Activate() override;
   bool overlayShown() const { return overlay_; }
   bool running() const;
 
-  // The commands, for the buttons, keys and menus.
-  void CellCommand(int cell);
-  void ToggleCell();
+  // The commands of this window, for the buttons, keys and menus, beside the ones
+  // every timetable window has.
   void ShowOverlay();
   void RemoveProgram();
   void Save();
   void HandToClassWindow();
-  void Print();
   void KeepSnapshot();
   void UndoChanges();
   RunOutcome RunWholeSchool();
@@ -58,7 +47,6 @@ class TOgrPrgForm : public QDialog {
   // "KALANLARI YERLEŞTİR": the completion search places what the runs left, with the
   // same panel, skip and stop; shown while hours are left to place.
   CompletionOutcome CompleteRest();
-  void OpenReport();
   void ShowChanged();
   void OpenGeneralSettings();
   void OpenTeacherSettings();
@@ -78,33 +66,25 @@ class TOgrPrgForm : public QDialog {
   RunPanel& panel() const { return *panel_; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void done(int result) override;
+  bool locked() const override { return running(); }
+  void SelectionRead() override;
+  CellPaint Paint(int row, int column) const override;
 
  private:
-  void FillLessons();
-  void ReadSelection();
   void ShowCounters();
-  CellPaint Paint(int row, int column) const;
   RunOutcome Run(const std::function<RunOutcome(PlacementRun&)>& run);
   // Does the work with the run display up, then shows what it changed.
   void Busy(const std::function<void()>& work);
   void SetRunning(bool running);
   void ShowBusy(bool busy);
 
-  AppContext context_;
   TSnfPrgForm& classWindow_;
-  ListGrid* teacherGrid_;
-  ListGrid* teleGrid_;
-  TimetableGrid* grid_;
   RunPanel* panel_;
-  QWidget* buttons_;
   QLabel* morning_;
   QLabel* afternoon_;
   QLabel* total_;
   QLabel* remaining_;
   QLabel* lessonRemaining_;
-  TimetableSelection sel_;
   std::array<int, 80> load_{};
   bool overlay_ = false;
   bool runNotices_ = true;

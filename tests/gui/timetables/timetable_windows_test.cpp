@@ -106,6 +106,19 @@ TEST_F(TimetableWindowsTest, TeacherWindowHandsALessonToTheClassWindowAndBack) {
   EXPECT_EQ(windows.classes().OpenWith(HandOver{}).teacher, 0);
 }
 
+// The teacher window's nine buttons share two rows, so the window keeps the width it
+// opens with and its lists on the left keep about a third of it, as in the class window.
+TEST_F(TimetableWindowsTest, TeacherButtonsLeaveTheListsTheirWidth) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  ASSERT_TRUE(Child<QPushButton>(&w, "TamamlaBtn")->isVisible());  // hours are left
+  EXPECT_EQ(w.width(), 1000);
+  EXPECT_GT(Child<ListGrid>(&w, "TeleGrid")->width(), 1000 / 4);
+  EXPECT_LT(Child<QPushButton>(&w, "GenelBtn")->y(), Child<QPushButton>(&w, "CikisBtn")->y());
+  w.reject();
+}
+
 TEST_F(TimetableWindowsTest, CancellingWithBothOptions) {
   TimetableWindows windows(context(), nullptr);
   ASSERT_TRUE(ToggleTeacherLock(school, CellIndex(1, 1), ayse));
