@@ -119,6 +119,56 @@ TEST_F(TimetableWindowsTest, TeacherButtonsLeaveTheListsTheirWidth) {
   w.reject();
 }
 
+// What each window's lists show: the number columns hidden, the name columns wide
+// enough for a long name, and a list with a search box finds the name typed into it.
+TEST_F(TimetableWindowsTest, EachWindowsListsShowTheirColumnsAndSearchByName) {
+  const auto shown = [](ListGrid* grid) {
+    QStringList headers;
+    for (int c = 0; c < grid->columnCount(); ++c)
+      if (!grid->isColumnHidden(c)) headers << grid->horizontalHeaderItem(c)->text();
+    return headers;
+  };
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  auto* owners = Child<ListGrid>(&w, "TeacherGrid");
+  auto* lessons = Child<ListGrid>(&w, "TeleGrid");
+  EXPECT_EQ(shown(owners), QStringList({U8("ADI SOYADI")}));
+  EXPECT_EQ(shown(lessons), QStringList({"SINIF", U8("BÖLÜM"), U8("DERSİN ADI"), "HDS"}));
+  EXPECT_GE(lessons->columnWidth(5), 170);
+  EXPECT_EQ(lessons->searchBox(), nullptr);
+  owners->setFocus();
+  TypeText(owners, "c");
+  EXPECT_EQ(w.selection().teacher, can);
+  w.reject();
+
+  TSnfPrgForm& c = windows.classes();
+  Activate(&c);
+  owners = Child<ListGrid>(&c, "ClassGrid");
+  lessons = Child<ListGrid>(&c, "ClTeleGrid");
+  EXPECT_EQ(shown(owners), QStringList({"SINIF", U8("BÖLÜM")}));
+  EXPECT_EQ(shown(lessons), QStringList({U8("DERSİN ADI"), "HDS", U8("ÖĞRETMEN")}));
+  EXPECT_GE(lessons->columnWidth(3), 170);
+  EXPECT_NE(owners->searchBox(), nullptr);
+  lessons->setFocus();
+  TypeText(lessons, "f");
+  EXPECT_EQ(c.selection().lesson, physics);
+  EXPECT_EQ(c.selection().teacher, ayse);
+  c.reject();
+
+  TRoomPrgForm& r = windows.rooms();
+  Activate(&r);
+  owners = Child<ListGrid>(&r, "RoomGrid");
+  lessons = Child<ListGrid>(&r, "RoomTeleGrid");
+  EXPECT_EQ(shown(owners), QStringList({U8("DERSLİK")}));
+  EXPECT_EQ(shown(lessons), QStringList({"SINIF", U8("DERSİN ADI"), "HDS", U8("ÖĞRETMEN")}));
+  EXPECT_EQ(lessons->ColumnTexts(4), QStringList({"9 A"}));
+  EXPECT_GE(lessons->columnWidth(5), 150);
+  EXPECT_EQ(owners->searchBox(), nullptr);
+  EXPECT_EQ(lessons->searchBox(), nullptr);
+  r.reject();
+}
+
 TEST_F(TimetableWindowsTest, CancellingWithBothOptions) {
   TimetableWindows windows(context(), nullptr);
   ASSERT_TRUE(ToggleTeacherLock(school, CellIndex(1, 1), ayse));
