@@ -48,12 +48,7 @@ std::string RunThrough(FileSystem& disk, std::vector<std::string> args) {
 class CliSaveFaults : public ::testing::Test {
  protected:
   CliSaveFaults() {
-    SchoolBuilder b;
-    b.Room("LAB").Class("9", "A").Class("9", "B");
-    b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach().InRoom("LAB");
-    b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
-    b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
-    school = b.Build();
+    school = SmallTimetableSchool().Build();
     school.WorkFolder = work;
     fs::create_directories(work);
     EXPECT_TRUE(SaveFiles(school, FileSet::All()));

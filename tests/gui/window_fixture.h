@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "core/storage.h"
@@ -66,6 +68,13 @@ class WindowFixture : public ::testing::Test {
   }
 
   AppContext context() { return {school, sil, help}; }
+
+  // Works on the built school, in the working folder, instead of the empty one; the
+  // files keep their defaults until a window saves.
+  void UseSchool(School built) {
+    school = std::move(built);
+    school.WorkFolder = folder.path();
+  }
 
   // The school as the files hold it now.
   School OnDisk() const {

@@ -54,6 +54,15 @@ void EachMember(School& school, const TClassLessonRec& cl, int classNo, int less
 
 }  // namespace
 
+SchoolBuilder SmallTimetableSchool() {
+  SchoolBuilder b;
+  b.Room("LAB").Class("9", "A").Class("9", "B");
+  b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach().InRoom("LAB");
+  b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
+  b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
+  return b;
+}
+
 std::string ClassKey(const School& school, int classNo) {
   const TClassRec* c = school.ClassByNo(classNo);
   if (c == nullptr) return {};

@@ -84,6 +84,11 @@ class SchoolBuilder {
   int teacher_ = 0;
 };
 
+// The small school the timetable windows and the saving commands are tested on: the
+// LAB; 9 A takes MATEMATİK (4 hours, 2+2; AYŞE, in the LAB) and FİZİK (3 hours, 2+1;
+// AYŞE and CAN); 9 B takes KİMYA (2 hours, 1+1; AYŞE). Nothing is placed yet.
+SchoolBuilder SmallTimetableSchool();
+
 // "9 A" for class 9 section A, "9" for a class without a section (UTF-8).
 std::string ClassKey(const School& school, int classNo);
 

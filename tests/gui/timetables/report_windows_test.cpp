@@ -29,11 +29,6 @@ class ReportWindowsTest : public TimetableWindowsTest {
     b9 = b.ClassNo("9 B");
     chemistry = b.LessonNo("KİMYA");
   }
-  void Rebuild() {
-    school = b.Build();
-    school.WorkFolder = folder.path();
-  }
-
   Bytes Grids() const {
     Bytes all;
     for (DataFile f : {DataFile::kTeacherGrids, DataFile::kClassGrids, DataFile::kRoomGrids}) {
@@ -163,7 +158,7 @@ TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
       .Place("9 A", "FİZİK", 2, 3, 1)
       .Place("9 A", "FİZİK", 1, 4, 1);
   b.Place("9 B", "KİMYA", 1, 1, 3);
-  Rebuild();
+  UseSchool(b.Build());
   {
     TRaporForm r(context());
     Activate(&r);
@@ -174,7 +169,7 @@ TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
     EXPECT_EQ(r.SelectedWhyNot()->length, 1);
   }
   b.Place("9 B", "KİMYA", 1, 2, 3);
-  Rebuild();
+  UseSchool(b.Build());
   TRaporForm r(context());
   Activate(&r);
   EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), "TOPLAM = 0");

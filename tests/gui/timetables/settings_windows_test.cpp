@@ -26,8 +26,7 @@ class SettingsWindowsTest : public WindowFixture {
     b.Lesson("MATEMATİK", 4, "2+2", "SAYISAL").Teacher("AYŞE").Teach();
     b.Lesson("FİZİK", 3, "2+1", "SAYISAL").Teach();
     b.Lesson("REHBERLİK", 1, "1").Teach();
-    school = b.Build();
-    school.WorkFolder = folder.path();
+    UseSchool(b.Build());
     a9 = b.ClassNo("9 A");
     ayse = b.TeacherNo("AYŞE");
     math = b.LessonNo("MATEMATİK");

@@ -1,7 +1,7 @@
 #pragma once
-// A small school in a working folder for driving the timetable windows through their
-// grids: 9 A takes MATEMATİK (AYŞE, in the LAB; Monday hours 1-2 placed) and FİZİK
-// (AYŞE and CAN); 9 B takes KİMYA (AYŞE).
+// The small timetable school (SmallTimetableSchool) in a working folder, with 9 A's
+// MATEMATİK placed on Monday hours 1-2, for driving the timetable windows through
+// their grids.
 
 #include "core/cells.h"
 #include "engine/consistency.h"
@@ -13,14 +13,9 @@ namespace kalvodrin::testing {
 
 class TimetableWindowsTest : public WindowFixture {
  protected:
-  TimetableWindowsTest() {
-    b.Room("LAB").Class("9", "A").Class("9", "B");
-    b.In("9 A").Lesson("MATEMATİK", 4, "2+2").Teacher("AYŞE").Teach().InRoom("LAB");
-    b.Lesson("FİZİK", 3, "2+1").Teach().Teacher("CAN").Teach();
-    b.In("9 B").Lesson("KİMYA", 2, "1+1").Teach("AYŞE", "9 B", "KİMYA");
+  TimetableWindowsTest() : b(SmallTimetableSchool()) {
     b.Place("9 A", "MATEMATİK", 2, 1, 1);
-    school = b.Build();
-    school.WorkFolder = folder.path();
+    UseSchool(b.Build());
     a9 = b.ClassNo("9 A");
     ayse = b.TeacherNo("AYŞE");
     can = b.TeacherNo("CAN");

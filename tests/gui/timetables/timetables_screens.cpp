@@ -33,11 +33,6 @@ bool LoadCopy(School& school, const char* from, const std::filesystem::path& to)
   return LoadSchool(school).ok();
 }
 
-void Show(QWidget* w) {
-  w->show();
-  QApplication::processEvents();
-}
-
 // Closes every message window that opens while it lives: the run's closing notice.
 struct NoticeCloser {
   NoticeCloser() {
@@ -68,11 +63,12 @@ void CloseTuesdayOfATeacher(School& school) {
   }
 }
 
-void RenderReportWindows(const SaveTimetableWindow& save, const AppContext& context) {
+void RenderReportWindows(const SaveWindow& save, const AppContext& context) {
   if (!TakeSnapshot(context.school)) return;
   CloseTuesdayOfATeacher(context.school);
   TRaporForm report(context);
-  Show(&report);
+  report.show();
+  QApplication::processEvents();
   // The cursor on the row's first start hour of the closed day, so its reasons show.
   if (const WhyNotRow* row = report.SelectedWhyNot())
     for (const WhyNotCell& cell : row->cells)
@@ -85,14 +81,13 @@ void RenderReportWindows(const SaveTimetableWindow& save, const AppContext& cont
   save(&report, "timetables_report");
   report.hide();
   TDegisikForm changed(context);
-  Show(&changed);
-  save(&changed, "timetables_changed");
+  ShowAndSave(save, changed, "timetables_changed");
   changed.hide();
 }
 
 }  // namespace
 
-void RenderTimetableWindows(const SaveTimetableWindow& save, const std::filesystem::path& root) {
+void RenderTimetableWindows(const SaveWindow& save, const std::filesystem::path& root) {
   TSilForm sil;
   THelpForm help;
   {
@@ -100,18 +95,14 @@ void RenderTimetableWindows(const SaveTimetableWindow& save, const std::filesyst
     if (!LoadCopy(school, KALVODRIN_SCREENSHOT_SAMPLE, root / "tt-sample")) return;
     PlacementRun(school).RunWholeSchool();
     TimetableWindows windows(AppContext{school, sil, help}, nullptr);
-    Show(&windows.teachers());
-    save(&windows.teachers(), "timetables_teacher");
-    windows.teachers().hide();
-    Show(&windows.classes());
-    save(&windows.classes(), "timetables_class");
-    windows.classes().hide();
-    Show(&windows.rooms());
-    save(&windows.rooms(), "timetables_room");
-    windows.rooms().hide();
-    Show(&windows.cancel());
-    save(&windows.cancel(), "timetables_cancel");
-    windows.cancel().hide();
+    for (auto [window, name] :
+         {std::pair<QWidget*, const char*>{&windows.teachers(), "timetables_teacher"},
+          {&windows.classes(), "timetables_class"},
+          {&windows.rooms(), "timetables_room"},
+          {&windows.cancel(), "timetables_cancel"}}) {
+      ShowAndSave(save, *window, name);
+      window->hide();
+    }
     RenderReportWindows(save, AppContext{school, sil, help});
     RenderSettingsWindows(save, AppContext{school, sil, help});
   }
@@ -119,7 +110,8 @@ void RenderTimetableWindows(const SaveTimetableWindow& save, const std::filesyst
   if (!LoadCopy(school, KALVODRIN_SCREENSHOT_LONG_RUN, root / "tt-long")) return;
   TimetableWindows windows(AppContext{school, sil, help}, nullptr);
   TOgrPrgForm& w = windows.teachers();
-  Show(&w);
+  w.show();
+  QApplication::processEvents();
   // Two seconds into the run the panel has something to show; then the run stops.
   QTimer::singleShot(2000, [&] {
     save(&w, "timetables_teacher_running");
