@@ -12,15 +12,13 @@ namespace {
 // The teacher's duty days and places for the two duty columns of the list.
 std::pair<std::string, std::string> DutyColumns(const School& school, int teacher) {
   std::string days, places;
-  for (const TDutyRec& d : school.Duties) {
-    const TDutyPlaceRec* place = school.DutyPlaceByNo(d.place);
-    if (d.teacher != teacher || place == nullptr || d.day < 1 || d.day > 7) continue;
+  for (const TeacherDuty& d : TeacherDuties(school, teacher)) {
     if (!days.empty()) {
       days += " ";
       places += ", ";
     }
-    days += DayAbbrevs[static_cast<std::size_t>(d.day - 1)];
-    places += place->name.str();
+    days += d.day;
+    places += d.place;
   }
   return {days, places};
 }

@@ -114,14 +114,21 @@ std::string FirstRoomName(const School& school, const TClassLessonRec* cl) {
   return RoomName(school, cl->rooms[0]);
 }
 
-std::string DutyText(const School& school, int teacher) {
-  std::string text;
+std::vector<TeacherDuty> TeacherDuties(const School& school, int teacher) {
+  std::vector<TeacherDuty> duties;
   for (const TDutyRec& d : school.Duties) {
     const TDutyPlaceRec* place = school.DutyPlaceByNo(d.place);
     if (d.teacher != teacher || place == nullptr || d.day < 1 || d.day > 7) continue;
+    duties.push_back({DayAbbrevs[static_cast<std::size_t>(d.day - 1)], place->name.view()});
+  }
+  return duties;
+}
+
+std::string DutyText(const School& school, int teacher) {
+  std::string text;
+  for (const TeacherDuty& d : TeacherDuties(school, teacher)) {
     if (!text.empty()) text += ", ";
-    text += std::string(DayAbbrevs[static_cast<std::size_t>(d.day - 1)]) + " " +
-            Cp1254ToUtf8(place->name.view());
+    text += std::string(d.day) + " " + Cp1254ToUtf8(d.place);
   }
   return text;
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/field_text.h"  // DayAbbrevs
 #include "core/pick_rows.h"   // LessonWeeklyHours
@@ -47,8 +48,17 @@ std::string FirstTeacherOrder(const School& school, const TClassLessonRec* cl);
 // The name of the first classroom listed for a class lesson, "" when none.
 std::string FirstRoomName(const School& school, const TClassLessonRec* cl);
 
-// The teacher's duties in collection order, "PZT. BAHÇE, ÇAR. ZEMİN KAT" (UTF-8);
-// duties at places that no longer exist are skipped.
+// One duty of a teacher as the printouts show it: the day's abbreviation ("PZT.",
+// UTF-8) and the place's name as stored (cp1254).
+struct TeacherDuty {
+  std::string_view day;
+  std::string_view place;
+};
+// The teacher's duties in collection order; duties at places that no longer exist or
+// on no day 1..7 are skipped. The views live as long as the school's records.
+std::vector<TeacherDuty> TeacherDuties(const School& school, int teacher);
+
+// The teacher's duties, "PZT. BAHÇE, ÇAR. ZEMİN KAT" (UTF-8).
 std::string DutyText(const School& school, int teacher);
 
 }  // namespace kalvodrin

@@ -107,6 +107,30 @@ struct Duties {
   }
 };
 
+// The teacher list's duty columns: each teacher's days and places in duty order; a
+// duty at a place that no longer exists, or on no day 1..7, is left out.
+TEST(TeacherList, DutyDaysAndPlacesOfEachTeacher) {
+  Duties d;
+  const auto ali = static_cast<uint8_t>(d.b.TeacherNo("ALİ"));
+  d.Duty(2, 7, "ALİ");
+  d.s.Duties.push_back({9, 3, ali});
+  d.s.Duties.push_back({1, 0, ali});
+  d.s.Duties.push_back({1, 8, ali});
+  RecordingCanvas canvas = testing::Page(2000, 1400);
+  PrintTeacherList(canvas, d.s, kOptions);
+  const auto rowOf = [&](const char* text) {
+    const CanvasOp* op = canvas.Find(text);
+    EXPECT_NE(op, nullptr) << text;
+    return op != nullptr ? std::pair{op->x, op->y} : std::pair{0, 0};
+  };
+  const int days = 30 + 64 * 18, places = 30 + 79 * 18;
+  const int aliRow = rowOf("ALİ").second;
+  EXPECT_EQ(rowOf("PZT. PAZ."), std::pair(days, aliRow));
+  EXPECT_EQ(rowOf("BAHÇE, KANTİN"), std::pair(places, aliRow));
+  EXPECT_EQ(rowOf("SAL."), std::pair(days, rowOf("AYŞE").second));
+  EXPECT_EQ(canvas.FindAll("BAHÇE").size(), 2u);  // VELİ's and AYŞE's
+}
+
 TEST(DutyChart, BlocksPerPlaceWithTheTeachersOfEachDay) {
   Duties d;
   RecordingCanvas canvas = testing::Page(2000, 1400);

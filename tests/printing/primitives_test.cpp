@@ -113,11 +113,11 @@ TEST(PrintFacts, ShortClassAndDutyText) {
   s.DutyPlaces.push_back(place);
   s.ReindexDutyPlaces();
   const int t = b.TeacherNo("ÇİĞDEM ÖZ");
-  s.Duties = {{1, 3, static_cast<uint8_t>(t)},
-              {9, 1, static_cast<uint8_t>(t)},
-              {1, 1, static_cast<uint8_t>(t)}};
-  // Collection order; the duty at a place that no longer exists is left out.
-  EXPECT_EQ(DutyText(s, t), "ÇAR. BAHÇE, PZT. BAHÇE");
+  const auto u = static_cast<uint8_t>(t);
+  s.Duties = {{1, 3, u}, {9, 1, u}, {1, 1, u}, {1, 0, u}, {1, 7, u}, {1, 8, u}};
+  // Collection order; the duties at a place that no longer exists or on no day 1..7
+  // are left out.
+  EXPECT_EQ(DutyText(s, t), "ÇAR. BAHÇE, PZT. BAHÇE, PAZ. BAHÇE");
   EXPECT_EQ(DutyText(s, t + 1), "");
 }
 
