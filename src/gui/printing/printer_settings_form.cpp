@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -64,6 +65,9 @@ TYaziciForm::TYaziciForm(AppContext context, QWidget* parent) : QDialog(parent),
   auto* iptal = new QPushButton(U8("İPTALET"), this);
   kaydet->setObjectName("KaydetBtn");
   iptal->setObjectName("IptalBtn");
+  // Enter saves from any field but the font fields, which open the font dialog instead.
+  kaydet->setDefault(true);
+  iptal->setAutoDefault(false);
   buttons->addWidget(kaydet);
   buttons->addWidget(iptal);
   layout->addLayout(buttons);
@@ -94,6 +98,7 @@ TYaziciForm::Group TYaziciForm::AddGroup(const QString& title, int firstEdit, in
   g.fontName->setMaxLength(40);
   auto* fontBtn = new QPushButton(U8("FONT BELİRLE"), box);
   fontBtn->setObjectName(QString("FontBtn%1").arg(fontButton));
+  fontBtn->setAutoDefault(false);
   fontRow->addWidget(g.fontSize);
   fontRow->addWidget(g.fontName, 1);
   fontRow->addWidget(fontBtn);
@@ -101,9 +106,20 @@ TYaziciForm::Group TYaziciForm::AddGroup(const QString& title, int firstEdit, in
   Group* target = fontButton == 1 ? &timetable_ : &sheet_;
   connect(fontBtn, &QPushButton::clicked, this, [this, target] { ChooseFont(*target); });
   if (fontButton == 1)
-    for (QLineEdit* e : {g.fontSize, g.fontName})
-      connect(e, &QLineEdit::returnPressed, this, [this] { ChooseFont(timetable_); });
+    for (QLineEdit* e : {g.fontSize, g.fontName}) e->installEventFilter(this);
   return g;
+}
+
+bool TYaziciForm::eventFilter(QObject* watched, QEvent* event) {
+  const bool fontField = watched == timetable_.fontSize || watched == timetable_.fontName;
+  if (fontField && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      ChooseFont(timetable_);
+      return true;  // the Enter ends here: it must not also save and close
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TYaziciForm::ChooseFont(Group& group) {

@@ -28,6 +28,9 @@ class TYaziciForm : public QDialog {
 
   PrinterFields fields() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   struct Group {
     std::array<QLineEdit*, 4> lengths;  // top, left, page length, page height

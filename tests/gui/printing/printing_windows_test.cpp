@@ -16,6 +16,7 @@ namespace kalvodrin::testing {
 namespace {
 
 using PrintingWindows = WindowFixture;
+using PrinterSettingsKeys = WindowFixture;
 
 TEST_F(PrintingWindows, PrintDialogReturnsTheChoiceOrNothing) {
   int setups = 0;
@@ -75,6 +76,36 @@ TEST_F(PrintingWindows, PrinterSettingsShowStoreAndSave) {
   EXPECT_TRUE(lastMessage.contains(U8("FONT BÜYÜKLÜĞÜ"))) << lastMessage.toStdString();
   EXPECT_EQ(OnDisk().Settings.topMargin.get(), 55);
   EXPECT_EQ(school.Settings.fontSize.get(), 9);
+}
+
+TEST_F(PrinterSettingsKeys, EnterSavesExceptInTheFontFieldsWhichOpenTheFontDialog) {
+  TYaziciForm form(context());
+  int fontDialogs = 0;
+  int strayDialogs = 0;
+  bool open = false;
+  OnNextModal([&](QDialog* d) {
+    {
+      ModalCounter fonts;
+      for (const char* field : {"Edit5", "Edit6"}) {
+        Child(d, field)->setFocus();
+        QTest::keyClick(Child(d, field), Qt::Key_Return);
+        QTest::qWait(50);
+      }
+      fontDialogs = fonts.count();
+    }
+    open = d->isVisible();
+    ModalCounter stray;
+    Type(d, "Edit1", "42");
+    QTest::keyClick(Child(d, "Edit1"), Qt::Key_Return);
+    QTest::qWait(50);
+    strayDialogs = stray.count();
+    if (d->isVisible()) d->reject();
+  });
+  EXPECT_EQ(form.Open(), QDialog::Accepted);
+  EXPECT_EQ(fontDialogs, 2);  // one for each field, and the window stays open
+  EXPECT_TRUE(open);
+  EXPECT_EQ(strayDialogs, 0);
+  EXPECT_EQ(OnDisk().Settings.topMargin.get(), 42);
 }
 
 // Opens the preview of `print`, counts its pages and closes it without printing.
