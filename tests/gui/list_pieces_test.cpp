@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -123,6 +124,26 @@ TEST_F(ListGridTest, RefillKeepsTheSelectedRowIndexWhileItExists) {
   EXPECT_EQ(grid->SelectedRow(), 1);
   grid->SelectRow(40);
   EXPECT_EQ(grid->SelectedRow(), 1);
+}
+
+TEST_F(ListGridTest, LongNamesShowWholeOnOneLineAndTheGridNeverNarrows) {
+  const QString longName = U8("ÇAĞDAŞ TÜRK VE DÜNYA TARİHİ ÖĞRETMENİ");
+  grid->setColumnWidth(1, 40);
+  grid->SetRows({{"1", longName, U8("FİZİK")}});
+  EXPECT_FALSE(grid->wordWrap());
+  EXPECT_GT(grid->columnWidth(1), grid->fontMetrics().horizontalAdvance(longName));
+  EXPECT_EQ(grid->minimumWidth(), 0);  // a grid not asked to grow keeps its place
+  grid->GrowToTexts();
+  grid->SetRows({{"1", longName, U8("FİZİK")}});
+  const int wide = grid->minimumWidth();
+  EXPECT_GE(wide, grid->WidthForTexts());
+  window.resize(wide, 300);
+  Activate(&window);
+  QTest::qWait(50);
+  // Nothing is hidden to the right, and a shorter list keeps the window still.
+  EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+  grid->SetRows({{"1", "A", "B"}});
+  EXPECT_EQ(grid->minimumWidth(), wide);
 }
 
 TEST_F(ListGridTest, EnterAndDoubleClickAskForTheEditWindowOnFilledRowsOnly) {

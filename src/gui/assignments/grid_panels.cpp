@@ -14,7 +14,7 @@ namespace kalvodrin {
 ListGrid* NewGrid(QWidget* parent, const char* objectName, const std::vector<ListColumn>& columns) {
   auto* grid = new ListGrid(parent);
   grid->setObjectName(objectName);
-  grid->setWordWrap(false);
+  grid->GrowToTexts();
   grid->SetColumns(ColumnHeaders(columns), {});
   for (std::size_t c = 0; c < columns.size(); ++c)
     grid->setColumnHidden(static_cast<int>(c), columns[c].hidden);

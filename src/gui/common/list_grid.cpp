@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -14,6 +16,7 @@ ListGrid::ListGrid(QWidget* parent) : QTableWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setTabKeyNavigation(false);
+  setWordWrap(false);
   verticalHeader()->setVisible(false);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(true);
@@ -45,6 +48,47 @@ void ListGrid::SetRows(const std::vector<QStringList>& rows) {
     clearSelection();
   else
     SelectRow(keep < 0 ? 0 : keep);
+  FitTexts();
+}
+
+int ListGrid::TextWidth(int column) const {
+  // Measured from the texts, not from the rows in sight, so that a grid not yet shown
+  // or scrolled to its top is measured the same.
+  const QFontMetrics metrics(font());
+  int widest = 0;
+  for (int r = 0; r < filled_; ++r)
+    if (const QTableWidgetItem* cell = item(r, column); cell != nullptr)
+      widest = std::max(widest, metrics.horizontalAdvance(cell->text()));
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  return std::max(widest + 2 * margin + 2, horizontalHeader()->sectionSizeHint(column));
+}
+
+int ListGrid::WidthForTexts() const {
+  // The frame on both sides, room for the vertical scroll bar, and the closing grid line.
+  int width =
+      2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2;
+  // The last column stretches over the rest, so only its texts count; the others
+  // count as wide as they stand.
+  const int last = LastShownColumn();
+  for (int c = 0; c < last; ++c)
+    if (!isColumnHidden(c)) width += std::max(columnWidth(c), TextWidth(c));
+  return last >= 0 ? width + TextWidth(last) : width;
+}
+
+void ListGrid::FitTexts() {
+  const int last = LastShownColumn();
+  for (int c = 0; c < last; ++c)
+    if (!isColumnHidden(c) && columnWidth(c) < TextWidth(c)) setColumnWidth(c, TextWidth(c));
+  // The last column stretches over whatever room is left, but never below the width
+  // it was given; given its texts' width, it never pushes itself out of sight.
+  if (last >= 0) setColumnWidth(last, TextWidth(last));
+  if (growsToTexts_) setMinimumWidth(std::max(minimumWidth(), WidthForTexts()));
+}
+
+int ListGrid::LastShownColumn() const {
+  int last = columnCount() - 1;
+  while (last >= 0 && isColumnHidden(last)) --last;
+  return last;
 }
 
 int ListGrid::NumberAt(int row, int column) const {

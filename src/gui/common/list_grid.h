@@ -5,7 +5,9 @@
 // An empty list shows one blank row and the grid is disabled. Enter or a double click
 // on a filled row asks for the edit window; any other typed key goes to the attached
 // incremental search box. Rows count from 0 for the first record: the column headers
-// are the grid's header, not a row.
+// are the grid's header, not a row. Each record stays on one line, and every fill
+// widens the columns until the longest text shows whole, so a school's long lesson and
+// teacher names are never cut or wrapped; a grid asked to grow also widens itself.
 
 #include <QStringList>
 #include <QTableWidget>
@@ -27,6 +29,11 @@ class ListGrid : public QTableWidget {
   void SetColumns(const QStringList& headers, std::initializer_list<int> hiddenColumns);
   // Refills the grid; the selected row index stays where it was when it still exists.
   void SetRows(const std::vector<QStringList>& rows);
+  // The width that shows every shown column whole beside a vertical scroll bar.
+  int WidthForTexts() const;
+  // From now on each fill also raises the grid's minimum width to WidthForTexts (it
+  // never lowers it: a grid that shrank with each refill would make its window jump).
+  void GrowToTexts() { growsToTexts_ = true; }
 
   int FilledRows() const { return filled_; }
   // The number in that cell, 0 when the cell holds none.
@@ -48,8 +55,15 @@ class ListGrid : public QTableWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Widens the columns to the texts now shown, never narrows them.
+  void FitTexts();
+  // The width a column needs for its header and its longest text.
+  int TextWidth(int column) const;
+  int LastShownColumn() const;  // -1 when every column is hidden
+
   int filled_ = 0;
   SearchBox* searchBox_ = nullptr;
+  bool growsToTexts_ = false;
 };
 
 }  // namespace kalvodrin

@@ -51,7 +51,6 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   setModal(true);
   grid_ = new ListGrid(this);
   grid_->setObjectName("Grid");
-  grid_->setWordWrap(false);
   grid_->SetColumns(ColumnHeaders(spec_.columns), {});
   for (std::size_t c = 0; c < spec_.columns.size(); ++c)
     grid_->setColumnHidden(static_cast<int>(c), spec_.columns[c].hidden);

@@ -28,6 +28,7 @@ ListGrid* Grid(QWidget* parent, const char* name, const std::vector<ListColumn>&
                std::initializer_list<int> hidden) {
   auto* grid = new ListGrid(parent);
   grid->setObjectName(name);
+  grid->GrowToTexts();
   grid->SetColumns(ColumnHeaders(columns), hidden);
   return grid;
 }

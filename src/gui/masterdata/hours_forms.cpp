@@ -96,7 +96,6 @@ TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), conte
   setModal(true);
   grid_ = new ListGrid(this);
   grid_->setObjectName("Grid");
-  grid_->setWordWrap(false);
   grid_->SetColumns(ColumnHeaders(ClassHoursColumns()), {0});
   QGridLayout* days = BuildDayBoxes();
   auto* saatlerBtn = new QPushButton(U8("DERSE GİRİŞ SAATLERİ"), this);

@@ -22,6 +22,7 @@ TDegisikForm::TDegisikForm(AppContext context, QWidget* parent)
   setObjectName("TDegisikForm");
   setWindowTitle(U8("PROGRAMI DEĞİŞEN ÖĞRETMENLER"));
   grid_->setObjectName("TeGrid");
+  grid_->GrowToTexts();
   grid_->SetColumns({"SIRA", U8("ÖĞRETMENİN ADI")}, {0});
   grid_->setColumnWidth(1, 200);
   auto* words = new QHBoxLayout;

@@ -64,6 +64,7 @@ TRehberlikForm::TRehberlikForm(AppContext context, QWidget* parent)
   setObjectName("TRehberlikForm");
   setWindowTitle(U8("REHBERLİK DERSİ "));
   grid_->setObjectName("Grid");
+  grid_->GrowToTexts();
   grid_->SetColumns(ColumnHeaders(GuidanceColumns()), {0});
   grid_->setColumnWidth(1, 220);
   new SearchBox(grid_, 1);

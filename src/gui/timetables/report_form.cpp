@@ -53,6 +53,7 @@ TRaporForm::TRaporForm(AppContext context, QWidget* parent)
   setObjectName("TRaporForm");
   setWindowTitle(U8("YERLEŞMEYEN DERSLER"));
   grid_->setObjectName("Grid");
+  grid_->GrowToTexts();
   grid_->SetColumns(
       {"TeacherNo", "ClassNo", "LessonNo", "ADI SOYADI", "SINIFI", U8("DERSİN ADI"), "KALAN"},
       {0, 1, 2});

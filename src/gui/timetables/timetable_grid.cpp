@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 #include "core/cells.h"
 #include "gui/common/qt_text.h"
 
@@ -72,6 +74,7 @@ TimetableGrid::TimetableGrid(QWidget* parent) : QTableWidget(kRows, kColumns, pa
   verticalHeader()->hide();
   horizontalHeader()->setMinimumSectionSize(10);
   for (int c = 0; c < kColumns; ++c) setColumnWidth(c, kColumnWidth);
+  setColumnWidth(0, DayColumnWidth());
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   setItemDelegate(new PaintDelegate(this));
@@ -87,6 +90,17 @@ TimetableGrid::TimetableGrid(QWidget* parent) : QTableWidget(kRows, kColumns, pa
     if (row >= 1 && column >= 1) emit CellActivated(CellIndex(row, column));
   });
   connect(this, &QTableWidget::currentCellChanged, this, [this] { RepaintAll(); });
+}
+
+int TimetableGrid::DayColumnWidth() const {
+  // The painter may draw a day in bold; the cell keeps 2 pixels left and 1 right.
+  QFont bold = font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  int width = kColumnWidth;
+  for (int day = 1; day <= 5; ++day)
+    width = std::max(width, metrics.horizontalAdvance(U8(DayShortName(day))) + 6);
+  return width;
 }
 
 CellPaint TimetableGrid::PaintAt(int row, int column) const {

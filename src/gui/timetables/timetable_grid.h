@@ -28,6 +28,8 @@ class TimetableGrid : public QTableWidget {
 
   void SetPainter(Painter painter) { painter_ = std::move(painter); }
   CellPaint PaintAt(int row, int column) const;
+  // Column 0 is as wide as the widest school-day name ("CUMA", "ÇAR.") needs.
+  int DayColumnWidth() const;
 
   // The data cell under the cursor, 1..80; 0 when the cursor is on no data cell.
   int CurrentCell() const;

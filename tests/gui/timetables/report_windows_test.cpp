@@ -181,6 +181,23 @@ TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
   EXPECT_EQ(Child<TimetableGrid>(&r, "WhyNotGrid")->PaintAt(1, 1).cell, CellColor::kButtonFace);
 }
 
+TEST_F(ReportWindowsTest, LessonNamesAndDayNamesShowWhole) {
+  const QString longName = U8("ÇAĞDAŞ TÜRK VE DÜNYA TARİHİ");
+  school.LessonByNo(chemistry)->name.assign(ToRecordText(longName));
+  TRaporForm r(context());
+  Activate(&r);
+  auto* grid = Child<ListGrid>(&r, "Grid");
+  ASSERT_TRUE(grid->ColumnTexts(5).contains(longName));
+  EXPECT_FALSE(grid->wordWrap());
+  EXPECT_GT(grid->columnWidth(5), grid->fontMetrics().horizontalAdvance(longName));
+  auto* days = Child<TimetableGrid>(&r, "WhyNotGrid");
+  QFont bold = days->font();
+  bold.setBold(true);
+  for (const char* day : {"CUMA", "ÇAR."})
+    EXPECT_GT(days->columnWidth(0), QFontMetrics(bold).horizontalAdvance(U8(day)) + 2) << day;
+  EXPECT_EQ(days->columnWidth(1), 35);  // the hours keep their narrow cells
+}
+
 TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
   RecordingPrints prints;
   AppContext with = context();
