@@ -237,9 +237,13 @@ TEST_F(ProgramTest, PathWindowStartsOnTheFolderInUse) {
   ASSERT_TRUE(app.Start());
   QString shown;
   QString example;
+  const QString deep = "/home/ogretmen/.local/share/kalvodrin/C/VORTELAMINKA/2026-27/";
+  int room = 0;
   OnNextModal([&](QDialog* d) {
     shown = d->findChild<QLineEdit*>("PathEd")->text();
     example = d->findChild<QLabel*>("OrnekLabel")->text();
+    const QLineEdit* path = d->findChild<QLineEdit*>("PathEd");
+    room = path->width() - path->fontMetrics().horizontalAdvance(deep);
     d->findChild<QLineEdit*>("PathEd")->setText("D:\\OKUL\\");
     OnNextModal([](QDialog* notice) { notice->accept(); }, d);
     Click(d, "TamamBtn");
@@ -247,6 +251,7 @@ TEST_F(ProgramTest, PathWindowStartsOnTheFolderInUse) {
   Click(&app.mainForm(), "CalismaDiziniBtn");
   EXPECT_EQ(shown, QString::fromStdString((root / "okul").string()));
   EXPECT_EQ(example, U8("Örnek Yol: D:\\Vortelaminka\\"));
+  EXPECT_GT(room, 10) << "a deep folder does not show whole";
   OnNextModal([&](QDialog* d) {
     shown = d->findChild<QLineEdit*>("PathEd")->text();
     Click(d, "IptalBtn");

@@ -23,7 +23,8 @@ TPathForm::TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent, FileSystem
   setWindowTitle(U8("ÇALIŞMA DİZİNİ"));
   pathEd_ = new QLineEdit(this);
   pathEd_->setObjectName("PathEd");
-  pathEd_->setMinimumWidth(360);
+  // Wide enough to show a deep folder whole: the record holds up to 80 characters.
+  pathEd_->setMinimumWidth(pathEd_->fontMetrics().averageCharWidth() * 80 + 12);
   pathEd_->installEventFilter(this);
   auto* example = new QLabel(U8("Örnek Yol: D:\\Vortelaminka\\"), this);
   example->setObjectName("OrnekLabel");
