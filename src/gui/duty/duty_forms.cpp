@@ -36,6 +36,9 @@ ListGrid* Grid(QWidget* parent, const char* name, const std::vector<ListColumn>&
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
   auto* button = new QPushButton(U8(caption), parent);
   button->setObjectName(name);
+  // No button of this window acts on Enter: the grids take it to give a duty, and
+  // elsewhere it must not reach "Sil" or "Temizle".
+  button->setAutoDefault(false);
   return button;
 }
 

@@ -76,6 +76,11 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   onerBtn->setObjectName("OnerBtn");
   auto* iptalBtn = new QPushButton(U8("İptal"), this);
   iptalBtn->setObjectName("IptalBtn");
+  // Enter, typed after a count or a weight, proposes again; storing the proposal
+  // gives duties to teachers and waits for "Kabul Et" itself.
+  onerBtn->setDefault(true);
+  kabulBtn_->setAutoDefault(false);
+  iptalBtn->setAutoDefault(false);
 
   auto* choices = new QGridLayout;
   choices->addWidget(new QLabel(U8("NÖBET YERLERİ"), this), 0, 0);

@@ -109,6 +109,22 @@ TEST_F(DutyWindow, GiveByDoubleClickRemoveAfterAskingAndClearAll) {
   EXPECT_EQ(form.gunGrid()->ColumnTexts(1)[5], "0");
 }
 
+TEST_F(DutyWindow, EnterOutsideTheGridsPressesNoButton) {
+  TNobetVerForm form(context());
+  Activate(&form);
+  DoubleClick(form.gunGrid(), 0, 0);
+  EnsureActive(&form);
+  form.nobetGrid()->setFocus();  // enables "Sil"
+  auto* weekdays = Child<QCheckBox>(&form, "CheckBox1");
+  weekdays->setFocus();
+  ModalCounter asked;
+  QTest::keyClick(weekdays, Qt::Key_Return);
+  QTest::qWait(50);
+  EXPECT_EQ(asked.count(), 0);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(OnDisk().Duties.size(), 1u);
+}
+
 TEST_F(DutyWindow, WeekdaysOnlyOffersFiveDaysAndKeepsAWeekendDuty) {
   GiveDuty(school, 1, 6, 1);
   TNobetVerForm form(context());
@@ -166,9 +182,13 @@ TEST_F(DutyWindow, ProposalIsStoredOnlyWhenAccepted) {
   TNobetOneriForm form(context());
   form.Prepare();
   Activate(&form);
-  QTest::mouseClick(Child<QPushButton>(&form, "OnerBtn"), Qt::LeftButton);
+  auto* perSlot = Child<QSpinBox>(&form, "KisiSpin");
+  perSlot->setFocus();
+  QTest::keyClick(perSlot, Qt::Key_Return);  // Enter proposes, and proposes again
   EXPECT_EQ(form.proposal().duties.size(), 10u);
+  QTest::keyClick(perSlot, Qt::Key_Return);
   EXPECT_TRUE(OnDisk().Duties.empty());
+  EXPECT_TRUE(form.isVisible());
   QTest::mouseClick(Child<QPushButton>(&form, "KabulBtn"), Qt::LeftButton);
   EXPECT_EQ(OnDisk().Duties.size(), 10u);
   EXPECT_EQ(form.result(), QDialog::Accepted);
