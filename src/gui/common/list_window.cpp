@@ -168,7 +168,20 @@ void ListWindow::showEvent(QShowEvent* event) {
 void ListWindow::FormActivate() {
   if (spec_.sortBeforeFill != nullptr) spec_.sortBeforeFill(context_.school);
   Refill();
+  SetTabOrder();
   FocusFirstEntry();
+}
+
+void ListWindow::SetTabOrder() {
+  // Tab reads the window as it is laid out: the new record's fields top to bottom,
+  // its save button, the list, then the list's buttons; the window's own buttons
+  // follow as they were made.
+  std::vector<QWidget*> order(entries_.begin(), entries_.end());
+  for (QWidget* w : {static_cast<QWidget*>(kaydetBtn_), static_cast<QWidget*>(grid_),
+                     static_cast<QWidget*>(duzeltBtn_), static_cast<QWidget*>(silBtn_),
+                     static_cast<QWidget*>(upBtn_), static_cast<QWidget*>(downBtn_)})
+    if (w != nullptr) order.push_back(w);
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void ListWindow::Refill() {

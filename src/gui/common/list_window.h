@@ -108,6 +108,7 @@ class ListWindow : public QDialog {
 
  private:
   void FormActivate();
+  void SetTabOrder();
   void BuildLayout();
   void ClearEntries();
   void FocusFirstEntry();

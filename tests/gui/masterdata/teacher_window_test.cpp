@@ -37,7 +37,19 @@ TEST_F(TeacherWindow, TeachersByKeyboard) {
   EXPECT_EQ(FromCp1254(disk.TeacherByNo(1)->club.view()), U8("SATRANÇ KULÜ"));
   EXPECT_EQ(disk.TeacherGrids.size(), 3u);
 
+  // Tab walks the fields, the save button while it may save, then the list.
   ListGrid* grid = GridOf(&form);
+  Child(&form, "Edit4")->setFocus();
+  Key(&form, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), grid);
+  Type(&form, "Edit1", "x");
+  Child(&form, "Edit4")->setFocus();
+  Key(&form, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Child<QPushButton>(&form, "KaydetBtn"));
+  Key(&form, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), grid);
+  Type(&form, "Edit1", "");
+
   grid->setFocus();
   TypeText(grid, U8("ö"));
   EXPECT_EQ(grid->SelectedRow(), 1);
