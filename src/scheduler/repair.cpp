@@ -133,12 +133,15 @@ bool PlacementSearch::AddConflict(PlacementRequest& request, int cell, int start
   if (!BlockCoversCell(startCell, length, cell)) return false;
   Conflict& c = request.conflicts[static_cast<std::size_t>(request.conflictCount++)];
   c = Conflict{startCell, length, classNo, lesson, false};
-  const Block& block = request.block;
-  const bool fixedPart = startCell == block.startCell && length <= block.length;
-  if (length > 1 && !fixedPart) c.movable = ShiftTest(shiftTeacher, startCell, length);
   if (request.conflictCount / (state_.blockAlign + 1) + state_.repairUsed >=
       state_.repairBudget)
     return false;
+  // Most conflicts end the repair at the budget above, so the shift test, which reads
+  // the teacher's whole week, is asked only for a conflict that is taken out; a failed
+  // repair never reads what it recorded.
+  const Block& block = request.block;
+  const bool fixedPart = startCell == block.startCell && length <= block.length;
+  if (length > 1 && !fixedPart) c.movable = ShiftTest(shiftTeacher, startCell, length);
   return RemoveBlock(school_, length, startCell, classNo, &journal_) ==
          RemoveOutcome::kRemoved;
 }
