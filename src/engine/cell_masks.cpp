@@ -77,4 +77,19 @@ bool HasRun(const CellMask& mask, int startCell, int length) {
   return true;
 }
 
+CellMask RunStarts(const CellMask& mask, int length) {
+  if (length < 1 || length > kCells) return CellMask{};
+  // Bits above cell 80 would count as open cells past the week's end.
+  const CellMask week{mask.low, mask.high & ((uint64_t{1} << (kCells - 64)) - 1)};
+  CellMask starts = week;
+  for (int k = 1; k < length; ++k) {
+    // Cell c + k of the run moves down to the bit of start cell c.
+    const CellMask shifted =
+        k < 64 ? CellMask{(week.low >> k) | (week.high << (64 - k)), week.high >> k}
+               : CellMask{week.high >> (k - 64), 0};
+    starts = starts & shifted;
+  }
+  return starts;
+}
+
 }  // namespace kalvodrin

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/cells.h"
 #include "core/school.h"
 #include "engine/block.h"
 
@@ -29,5 +30,21 @@ ParticipantCells CellsOf(const School& school, const Block& block);
 // Every cell from `startCell` on for `length` cells is in the mask; no for a run that
 // does not lie within cells 1..80.
 bool HasRun(const CellMask& mask, int startCell, int length);
+
+// The cells k for which HasRun(mask, k, length) holds, so that a search asks once per
+// block length instead of once per cell. Runs may cross from one day into the next, as
+// in HasRun; a caller keeps its starts within a day.
+CellMask RunStarts(const CellMask& mask, int length);
+
+// Whether `cell` (1..80) is in the mask; no for any other number. Inline: the search
+// asks it for every cell it walks.
+inline bool InMask(const CellMask& mask, int cell) {
+  if (!IsCell(cell)) return false;
+  return cell <= 64 ? (mask.low >> (cell - 1)) & 1u : (mask.high >> (cell - 65)) & 1u;
+}
+
+inline CellMask operator&(const CellMask& a, const CellMask& b) {
+  return CellMask{a.low & b.low, a.high & b.high};
+}
 
 }  // namespace kalvodrin

@@ -45,11 +45,14 @@ bool PlacementSearch::NewRequest(const BlockRequest& wanted) {
   if (FillRequest(request, wanted)) {
     first = school_.TeacherGridByNo(request.block.teachers[0]);
     if (first->bothShifts == 1) state_.rebuildLimit = 1;
+    // A pass that does not place the block leaves every timetable as it was, so both
+    // passes start from the same cells.
+    const StartCells starts = StartCellsOf(request.block);
     request.pass = 0;
-    Search(request);
+    Search(request, starts);
     if (!request.placed && state_.subPass == 2) {
       request.pass = 1;
-      Search(request);
+      Search(request, starts);
     }
   }
   --state_.searchDepth;
@@ -75,6 +78,12 @@ bool PlacementSearch::FillRequest(PlacementRequest& request,
   return true;
 }
 
+PlacementSearch::StartCells PlacementSearch::StartCellsOf(const Block& block) const {
+  const ParticipantCells cells = CellsOf(school_, block);
+  const CellMask open = RunStarts(cells.open, block.length);
+  return StartCells{open, open & RunStarts(cells.free, block.length)};
+}
+
 bool PlacementSearch::Poll() {
   ++progress_.searchSteps;
   if (observer_ != nullptr) {
@@ -97,7 +106,7 @@ bool PlacementSearch::RulesPass(const Block& block) const {
 
 // Days in order, then start hours in order, inside the first class's window; the
 // first cell where the block stands ends the search.
-void PlacementSearch::Search(PlacementRequest& request) {
+void PlacementSearch::Search(PlacementRequest& request, const StartCells& starts) {
   if (Poll()) return;
   Block& block = request.block;
   const TLessonRec* lesson = school_.LessonByNo(block.lesson);
@@ -108,7 +117,6 @@ void PlacementSearch::Search(PlacementRequest& request) {
   // open and free for the participants, like the early hours, is the same at every
   // cell and is read once.
   std::optional<bool> earlyRoom;
-  const ParticipantCells cells = CellsOf(school_, block);
   for (int day = 1; day <= kDays; ++day) {
     const int first = cls.firstHour[DayAt(day)];
     const int last = std::min<int>(cls.lastHour[DayAt(day)], kHoursPerDay);
@@ -126,8 +134,11 @@ void PlacementSearch::Search(PlacementRequest& request) {
         state_.currentCell = cell;
         progress_.currentCell = cell;
       }
+      // Direct placement only takes a start whose hours are open and free for all; at
+      // any other cell a try of this pass does nothing.
+      if (request.pass == 0 && !InMask(starts.free, cell)) continue;
       SetBlockStart(block, cell);
-      if (TryCell(request, cells)) return;
+      if (TryCell(request, starts)) return;
       if (state_.stopKey != kNoStop) return;
     }
   }
@@ -175,7 +186,7 @@ bool PlacementSearch::OtherClassWindowsHold(const Block& block) const {
 
 // The search walks only hours inside one day, so the block fits its day and the masks
 // answer the availability and freedom tests.
-bool PlacementSearch::TryCell(PlacementRequest& request, const ParticipantCells& cells) {
+bool PlacementSearch::TryCell(PlacementRequest& request, const StartCells& starts) {
   Block& block = request.block;
   if (state_.blockAlign == 1 && block.length % 2 == 0 && block.startHour % 2 == 0)
     return false;
@@ -189,10 +200,10 @@ bool PlacementSearch::TryCell(PlacementRequest& request, const ParticipantCells&
   if (teacher.occupant[at] == block.classes[0] && teacher.blockLen[at] == block.length &&
       teacher.blockStart[at] == block.startCell)
     return false;
-  if (!HasRun(cells.open, block.startCell, block.length)) return false;
-  if (HasRun(cells.free, block.startCell, block.length)) {
+  if (!InMask(starts.open, block.startCell)) return false;
+  if (InMask(starts.free, block.startCell)) {
     if (RulesPass(block) && PlaceBlock(school_, block, &journal_)) request.placed = true;
-  } else if (request.pass == 1) {
+  } else if (request.pass == 1 && BudgetTakesOneConflict()) {
     RepairOccupied(request);
   }
   if (!request.placed) TryFurtherStrategies(request);
@@ -202,6 +213,9 @@ bool PlacementSearch::TryCell(PlacementRequest& request, const ParticipantCells&
 // The strategies after the repair, in their fixed order; each only while the block is
 // not placed. Block alignment leaves out the ones that cut blocks to odd lengths.
 void PlacementSearch::TryFurtherStrategies(PlacementRequest& request) {
+  // Every strategy below needs the repair pass and a request at most two deep: asked
+  // once here, the tries of the deepest requests, by far the most numerous, skip them.
+  if (request.pass != 1 || state_.searchDepth >= 3) return;
   if (RebuildApplies(request)) RebuildTeacherDay(request);
   if (!request.placed) SplitOtherBlock(request);
   if (state_.blockAlign == 1) return;

@@ -43,18 +43,27 @@ class PlacementSearch {
     int length = 0;
   };
 
+  // The start cells from which every hour of the request's block is open for every
+  // participant, and those from which every hour is open and free for all of them.
+  struct StartCells {
+    CellMask open;
+    CellMask free;
+  };
+
   bool FillRequest(PlacementRequest& request, const BlockRequest& wanted) const;
-  void Search(PlacementRequest& request);
+  StartCells StartCellsOf(const Block& block) const;
+  void Search(PlacementRequest& request, const StartCells& starts);
   bool Poll();
   bool EarlyHoursHaveRoom(const PlacementRequest& request) const;
   bool OtherClassWindowsHold(const Block& block) const;
-  bool TryCell(PlacementRequest& request, const ParticipantCells& cells);
+  bool TryCell(PlacementRequest& request, const StartCells& starts);
   void TryFurtherStrategies(PlacementRequest& request);
   RuleParams Params() const;
   bool RulesPass(const Block& block) const;
 
   // Repair of an occupied cell and its helpers (repair.cpp).
   void RepairOccupied(PlacementRequest& request);
+  bool BudgetTakesOneConflict() const;
   int RepairCost(int conflicts) const;
   bool KeepsSpentBudget(bool putBack) const;
   bool CollectTeacherConflicts(PlacementRequest& request);

@@ -56,6 +56,14 @@ void PlacementSearch::RepairOccupied(PlacementRequest& request) {
   if (!KeepsSpentBudget(putBack)) state_.repairUsed = usedBefore;
 }
 
+// Whether the chain's budget lets a repair take out its first conflict (the test in
+// AddConflict with one conflict recorded). TryCell asks it before a repair: the cells
+// are not free, so the repair meets a conflict, and without the budget for it the
+// repair fails before it changes anything.
+bool PlacementSearch::BudgetTakesOneConflict() const {
+  return 1 / (state_.blockAlign + 1) + state_.repairUsed < state_.repairBudget;
+}
+
 // Under block alignment a repair nested in another keeps what it spent when it fails
 // after putting blocks back: otherwise every failed branch hands its budget to the
 // next, the budget bounds only the depth of a chain, and a chain's work grows

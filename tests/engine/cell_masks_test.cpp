@@ -34,5 +34,33 @@ TEST(CellMasksTest, EveryCellOfTheRunCountsOnBothSidesOfTheSeam) {
   EXPECT_TRUE(HasRun(without64, 65, 2));
 }
 
+// The search reads run starts from one mask per block length, so every start must
+// agree with the cell-by-cell answer: at both ends of the week, at the seam between
+// the words, for runs of 1, 2, 16 and 17 hours (17 reaches over the seam from cell 48
+// and from cell 64), and past the ends of lengths and cells.
+TEST(CellMasksTest, RunStartsAgreeWithEveryRun) {
+  CellMask holes = kWholeWeek;
+  holes.low &= ~(uint64_t{1} << 63);  // cell 64
+  holes.low &= ~(uint64_t{1} << 9);   // cell 10
+  holes.high &= ~(uint64_t{1} << 5);  // cell 70
+  // Bits above cell 80 are no cells: a run may not end on them.
+  CellMask stray = kWholeWeek;
+  stray.high = ~uint64_t{0};
+  for (const CellMask& mask : {kWholeWeek, holes, stray, CellMask{}}) {
+    for (int length : {0, 1, 2, 3, 16, 17, 80, 81}) {
+      const CellMask starts = RunStarts(mask, length);
+      for (int cell = 0; cell <= 81; ++cell)
+        EXPECT_EQ(InMask(starts, cell), HasRun(mask, cell, length))
+            << "cell " << cell << " length " << length;
+    }
+  }
+  EXPECT_TRUE(InMask(RunStarts(holes, 2), 62));
+  EXPECT_FALSE(InMask(RunStarts(holes, 2), 63));
+  EXPECT_TRUE(InMask(RunStarts(holes, 5), 65));
+  EXPECT_FALSE(InMask(RunStarts(holes, 6), 65));
+  EXPECT_TRUE(InMask(RunStarts(stray, 1), 80));
+  EXPECT_FALSE(InMask(RunStarts(stray, 2), 80));
+}
+
 }  // namespace
 }  // namespace kalvodrin
