@@ -77,6 +77,12 @@ bool HasRun(const CellMask& mask, int startCell, int length) {
   return true;
 }
 
+uint16_t DayBits(const Plane& plane, int day) {
+  const std::size_t first = static_cast<std::size_t>(CellIndex(day, 1) - 1);
+  return static_cast<uint16_t>(NonZeroBytes(&plane[first]) |
+                               NonZeroBytes(&plane[first + 8]) << 8);
+}
+
 CellMask RunStarts(const CellMask& mask, int length) {
   if (length < 1 || length > kCells) return CellMask{};
   // Bits above cell 80 would count as open cells past the week's end.

@@ -31,6 +31,9 @@ ParticipantCells CellsOf(const School& school, const Block& block);
 // does not lie within cells 1..80.
 bool HasRun(const CellMask& mask, int startCell, int length);
 
+// The hours of `day` (1..5) whose byte in the plane is not 0: bit h - 1 for hour h.
+uint16_t DayBits(const Plane& plane, int day);
+
 // The cells k for which HasRun(mask, k, length) holds, so that a search asks once per
 // block length instead of once per cell. Runs may cross from one day into the next, as
 // in HasRun; a caller keeps its starts within a day.

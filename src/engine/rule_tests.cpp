@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "core/cells.h"
+#include "engine/cell_masks.h"
 #include "engine/cell_writes.h"
 #include "engine/teacher_preparation.h"
 
@@ -109,19 +111,16 @@ bool AnnexFits(const School& school, const TTeacherGridRec& t, const Block& b) {
            OtherBuildingWithin(school, t, b, after, kHoursPerDay));
 }
 
-// Empty, open hours between the first and the last lesson of the day.
+// Empty, open hours between the first and the last lesson of the day. The allowed gap
+// counts them over the whole week for every block tried, so the day is read as bits.
 int GapsOfDay(const TTeacherGridRec& t, int day) {
-  int gaps = 0;
-  int pending = -1;  // open hours since the last lesson; -1 before the first one
-  for (int h = 1; h <= kHoursPerDay; ++h) {
-    if (CellOf(t.occupant, day, h) != 0) {
-      if (pending > 0) gaps += pending;
-      pending = 0;
-    } else if (pending >= 0 && CellOf(t.open, day, h) != 0) {
-      ++pending;
-    }
-  }
-  return gaps;
+  static_assert(kHoursPerDay == 16);
+  const unsigned busy = DayBits(t.occupant, day);
+  if (busy == 0) return 0;
+  const int first = std::countr_zero(busy);      // hour first + 1 holds the first lesson
+  const int last = 31 - std::countl_zero(busy);  // and hour last + 1 the last one
+  const unsigned between = ((1u << last) - 1) & ~((2u << first) - 1);
+  return std::popcount(DayBits(t.open, day) & ~busy & between);
 }
 
 constexpr int kNoLesson = -1;

@@ -145,6 +145,32 @@ TEST_F(RuleTestsTest, AllowedGapCountsTheWeeksGaps) {
   EXPECT_EQ(AllowedGap(school, *t, 1, true), 0);
 }
 
+// The week's gaps are read as bits of each day: the open, empty hours strictly between
+// the day's first and last lesson, at both ends of the day's sixteen hours too.
+TEST_F(RuleTestsTest, GapsLieBetweenTheFirstAndTheLastLessonOfTheDay) {
+  t->effective = TeacherRules{0, 40, 40, 0, 0, 0, 0, 8};
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40);
+  Put(lit, 1, 1, 1);
+  Put(lit, 1, 1, 16);
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 14);
+  t->open[CellIndex(1, 2) - 1] = 0;   // a closed hour is no gap
+  t->open[CellIndex(1, 15) - 1] = 0;
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 12);
+  Put(lit, 1, 2, 16);  // one lesson alone leaves no gap
+  Put(lit, 1, 3, 1);
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 12);
+  Put(lit, 1, 3, 2);  // next to each other
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 12);
+  Put(lit, 1, 3, 4);
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 13);
+  t->open[CellIndex(3, 1) - 1] = 0;  // closed hours that hold lessons still bound gaps
+  t->open[CellIndex(3, 4) - 1] = 0;
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 13);
+  Put(lit, 1, 5, 14);  // the week's last day, at the end of the planes
+  Put(lit, 1, 5, 16);
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 14);
+}
+
 TEST_F(RuleTestsTest, SameLessonOnOneDay) {
   // A lesson of 10 weekly hours never opens a day with a single hour.
   EXPECT_FALSE(SameLessonRule(school, At(lit, 1, 1, 1), rules));
