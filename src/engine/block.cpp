@@ -23,8 +23,11 @@ void AddUnique(std::array<uint8_t, kMaxListed>& list, int& count, int number) {
 
 std::optional<Block> ParticipantsOf(const School& school, int classNo, int lesson) {
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
-  if (cl == nullptr) return std::nullopt;
-  Block b;
+  // Built in place and returned by name, as the search asks for one per block it
+  // takes out.
+  std::optional<Block> result;
+  if (cl == nullptr) return result;
+  Block& b = result.emplace();
   b.lesson = lesson;
   for (int k = 0; k < Listed(cl->teacherCount); ++k)
     AddUnique(b.teachers, b.teacherCount, cl->teachers[static_cast<std::size_t>(k)]);
@@ -40,7 +43,7 @@ std::optional<Block> ParticipantsOf(const School& school, int classNo, int lesso
   b.patternBlocks = cl->blockCount;
   b.commonGroup = cl->commonGroup;
   b.divisible = cl->divisible;
-  return b;
+  return result;
 }
 
 std::optional<Block> MakeBlock(const School& school, int classNo, int lesson, int length,

@@ -5,12 +5,6 @@
 
 namespace kalvodrin {
 
-bool ChangeJournal::Record(const JournalEntry& entry) {
-  if (full()) return false;
-  entries_[static_cast<std::size_t>(count_++)] = entry;
-  return true;
-}
-
 void ChangeJournal::Truncate(int mark) {
   if (mark >= 0 && mark < count_) count_ = mark;
 }

@@ -44,8 +44,13 @@ class ChangeJournal {
   int room() const { return kCapacity - count_; }
   const JournalEntry& entry(int i) const { return entries_[static_cast<std::size_t>(i)]; }
 
-  // Appends an entry; false when the journal is full (nothing recorded).
-  bool Record(const JournalEntry& entry);
+  // Appends an entry; false when the journal is full (nothing recorded). Inline: every
+  // cell write of the search comes here.
+  bool Record(const JournalEntry& entry) {
+    if (full()) return false;
+    entries_[static_cast<std::size_t>(count_++)] = entry;
+    return true;
+  }
   // Forgets every entry without undoing it (count := 0), as a new search chain does.
   void Clear() { count_ = 0; }
   // Drops entries above `mark` without undoing them.

@@ -31,15 +31,18 @@ std::optional<Grids> GridsOf(School& school, const Block& block) {
   if (!InList(block.teacherCount) || !InList(block.classCount) ||
       !InList(block.roomCount))
     return std::nullopt;
-  Grids g;
+  // Built in place and returned by name: every block the search takes out or puts
+  // back asks for its timetables, and a copy of the lists costs more than filling them.
+  std::optional<Grids> result(std::in_place);
+  Grids& g = *result;
   g.teacherCount = block.teacherCount;
   g.classCount = block.classCount;
   g.roomCount = block.roomCount;
   if (!Resolve(school, block.teachers, g.teacherCount, g.teachers) ||
       !Resolve(school, block.classes, g.classCount, g.classes) ||
       !Resolve(school, block.rooms, g.roomCount, g.rooms))
-    return std::nullopt;
-  return g;
+    result.reset();
+  return result;
 }
 
 bool HasClass(const Block& block, int classNo) {
