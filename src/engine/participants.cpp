@@ -28,13 +28,14 @@ bool Resolve(School& school, const std::array<uint8_t, kMaxListed>& numbers, int
 }  // namespace
 
 std::optional<Grids> GridsOf(School& school, const Block& block) {
+  // Built in place and returned by name on every path: every block the search takes
+  // out or puts back asks for its timetables, and a copy of the lists costs more than
+  // filling them.
+  std::optional<Grids> result;
   if (!InList(block.teacherCount) || !InList(block.classCount) ||
       !InList(block.roomCount))
-    return std::nullopt;
-  // Built in place and returned by name: every block the search takes out or puts
-  // back asks for its timetables, and a copy of the lists costs more than filling them.
-  std::optional<Grids> result(std::in_place);
-  Grids& g = *result;
+    return result;
+  Grids& g = result.emplace();
   g.teacherCount = block.teacherCount;
   g.classCount = block.classCount;
   g.roomCount = block.roomCount;
