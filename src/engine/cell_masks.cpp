@@ -79,8 +79,7 @@ bool HasRun(const CellMask& mask, int startCell, int length) {
 
 uint16_t DayBits(const Plane& plane, int day) {
   const std::size_t first = static_cast<std::size_t>(CellIndex(day, 1) - 1);
-  return static_cast<uint16_t>(NonZeroBytes(&plane[first]) |
-                               NonZeroBytes(&plane[first + 8]) << 8);
+  return static_cast<uint16_t>(NonZeroBytes(&plane[first]) | NonZeroBytes(&plane[first + 8]) << 8);
 }
 
 CellMask RunStarts(const CellMask& mask, int length) {

@@ -153,7 +153,7 @@ TEST_F(RuleTestsTest, GapsLieBetweenTheFirstAndTheLastLessonOfTheDay) {
   Put(lit, 1, 1, 1);
   Put(lit, 1, 1, 16);
   EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 14);
-  t->open[CellIndex(1, 2) - 1] = 0;   // a closed hour is no gap
+  t->open[CellIndex(1, 2) - 1] = 0;  // a closed hour is no gap
   t->open[CellIndex(1, 15) - 1] = 0;
   EXPECT_EQ(AllowedGap(school, *t, 1, false), 40 - 12);
   Put(lit, 1, 2, 16);  // one lesson alone leaves no gap
