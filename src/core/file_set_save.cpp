@@ -22,6 +22,10 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+bool IsFile(const path& name, FileSystem& disk) {
+  return disk.Exists(name) && !disk.IsFolder(name);
+}
+
 Bytes ListImage(const std::vector<FileImage>& files) {
   Bytes bytes;
   for (const FileImage& f : files) {
@@ -57,6 +61,22 @@ Status WriteList(const path& folder, const std::vector<FileImage>& files, FileSy
   if (s) s = disk.Rename(temp, ListIn(folder));
   if (!s) static_cast<void>(disk.Remove(temp));
   return s;
+}
+
+// A folder where the save would put or leave a file of its own is the user's: renaming
+// it aside would hide it, and a folder is never removed, so every later start would
+// stop at it. The save is refused before anything is written.
+Status RefuseFoldersInTheWay(const std::vector<FileImage>& files, FileSystem& disk) {
+  const path folder = files.front().path.parent_path();
+  std::vector<path> names{ListIn(folder), ListBeingWrittenIn(folder)};
+  for (const FileImage& f : files)
+    for (const path& name : {f.path, NewOf(f.path), AsideOf(f.path)}) names.push_back(name);
+  for (const path& name : names)
+    if (disk.IsFolder(name))
+      return Status::Error(name.string() +
+                           ": bu adda bir klasör var, dosya onun yerine yazılamaz. Klasörün "
+                           "adını değiştiriniz ya da onu taşıyınız. Hiçbir dosya yazılmadı.");
+  return Status::Ok();
 }
 
 class SetSave {
@@ -147,30 +167,34 @@ class SetSave {
 };
 
 // The list was written, so every new file is whole: each still beside its old one
-// takes its place, and then what was moved aside goes.
+// takes its place, and then what was moved aside goes. A folder moved aside (as saves
+// did before they refused folders in their way) is the user's and stays there.
 Status FinishDecidedSave(const path& folder, const std::vector<std::string>& names,
                          FileSystem& disk) {
   for (const std::string& name : names) {
     const path target = folder / name;
-    if (!disk.Exists(NewOf(target))) continue;
+    if (!IsFile(NewOf(target), disk)) continue;
     if (disk.Exists(target))
       if (Status s = disk.Rename(target, AsideOf(target)); !s) return s;
     if (Status s = disk.Rename(NewOf(target), target); !s) return s;
   }
   disk.SyncFolder(folder);
   for (const std::string& name : names)
-    if (Status s = disk.Remove(AsideOf(folder / name)); !s) return s;
+    if (!disk.IsFolder(AsideOf(folder / name)))
+      if (Status s = disk.Remove(AsideOf(folder / name)); !s) return s;
   if (Status s = disk.Remove(ListIn(folder)); !s) return s;
   disk.SyncFolder(folder);
   return Status::Ok();
 }
 
 // No list: the save never reached its decision, so the old files stand and the new
-// ones written beside them go. An old file found only aside is put back.
+// ones written beside them go. An old file found only aside is put back. Folders of
+// such names are the user's, never a save's, and stay as they are.
 Status UndoUndecidedSave(const path& folder, FileSystem& disk) {
   bool changed = false;
   for (const std::string& name : disk.Names(folder)) {
     const path file = folder / name;
+    if (disk.IsFolder(file)) continue;
     if (EndsWith(name, kNewSuffix)) {
       if (Status s = disk.Remove(file); !s) return s;
       changed = true;
@@ -181,7 +205,7 @@ Status UndoUndecidedSave(const path& folder, FileSystem& disk) {
       changed = true;
     }
   }
-  if (disk.Exists(ListBeingWrittenIn(folder))) {
+  if (disk.Exists(ListBeingWrittenIn(folder)) && !disk.IsFolder(ListBeingWrittenIn(folder))) {
     if (Status s = disk.Remove(ListBeingWrittenIn(folder)); !s) return s;
     changed = true;
   }
@@ -193,12 +217,14 @@ Status UndoUndecidedSave(const path& folder, FileSystem& disk) {
 
 Status SaveAllOrNothing(const std::vector<FileImage>& files, FileSystem& disk) {
   if (files.empty()) return Status::Ok();
+  if (Status s = RefuseFoldersInTheWay(files, disk); !s) return s;
   return SetSave(files, disk).Run();
 }
 
 Status FinishHalfDoneSave(const path& folder, FileSystem& disk) {
   std::optional<Bytes> list;
-  if (Status s = disk.Read(ListIn(folder), list); !s) return s;
+  if (!disk.IsFolder(ListIn(folder)))  // a folder of the list's name is no list
+    if (Status s = disk.Read(ListIn(folder), list); !s) return s;
   if (list) return FinishDecidedSave(folder, ParseList(*list), disk);
   return UndoUndecidedSave(folder, disk);
 }
@@ -208,7 +234,7 @@ std::vector<std::string> PendingNewFiles(const path& folder, FileSystem& disk) {
   if (!disk.Read(ListIn(folder), list) || !list) return {};
   std::vector<std::string> pending;
   for (const std::string& name : ParseList(*list))
-    if (disk.Exists(NewOf(folder / name))) pending.push_back(name);
+    if (IsFile(NewOf(folder / name), disk)) pending.push_back(name);
   return pending;
 }
 

@@ -65,6 +65,11 @@ bool LocalFileSystem::Exists(const std::filesystem::path& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
+bool LocalFileSystem::IsFolder(const std::filesystem::path& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 Status LocalFileSystem::Read(const std::filesystem::path& path, std::optional<Bytes>& content) {
   return ReadWholeFile(path, content);
 }

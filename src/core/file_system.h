@@ -26,6 +26,8 @@ class FileSystem {
   // A missing file is not an error.
   virtual Status Remove(const std::filesystem::path& path) = 0;
   virtual bool Exists(const std::filesystem::path& path) = 0;
+  // Whether a folder (not a link to one) stands at `path`.
+  virtual bool IsFolder(const std::filesystem::path& path) = 0;
   // Missing file: ok with an empty optional.
   virtual Status Read(const std::filesystem::path& path, std::optional<Bytes>& content) = 0;
   // The names of the folder's entries; none when it cannot be read.
@@ -42,6 +44,7 @@ class LocalFileSystem : public FileSystem {
   Status Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   Status Remove(const std::filesystem::path& path) override;
   bool Exists(const std::filesystem::path& path) override;
+  bool IsFolder(const std::filesystem::path& path) override;
   Status Read(const std::filesystem::path& path, std::optional<Bytes>& content) override;
   std::vector<std::string> Names(const std::filesystem::path& folder) override;
   void SyncFolder(const std::filesystem::path& folder) override;

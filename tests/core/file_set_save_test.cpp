@@ -9,6 +9,7 @@
 #include <map>
 
 #include "core/storage.h"
+#include "fault_runs.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -201,6 +202,79 @@ TEST(SetSaveRecovery, TouchesOnlyItsOwnFiles) {
                                           {"SINIFLAR.LOF", Bytes(16, 4)},
                                           {"SINIFLAR.LOF.ESKI", Bytes(16, 3)}}),
             "");
+}
+
+// A folder of the user's where the save would put or leave a file of its own: the save
+// is refused before anything is written, naming it, and the folder stays as it was;
+// the next start is not stopped by it. A file there is simply replaced.
+TEST(SetSaveRecovery, FolderInTheWayIsRefusedUpFrontAndLeftAlone) {
+  const std::vector<Bytes> fresh{Bytes(4, 7), Bytes(5, 8)};
+  for (const char* inTheWay : {"B.OLD", "B.OLD.YENI", "B.OLD.ESKI", "KAYIT.LST", ""}) {
+    SCOPED_TRACE(inTheWay);
+    TempFolder temp;
+    const fs::path folder = temp.path();
+    WriteBytes(folder / "A.OLD", Bytes(3, 1));
+    if (*inTheWay != '\0') {
+      fs::create_directory(folder / inTheWay);
+      WriteBytes(folder / inTheWay / "notlar.txt", Bytes(2, 9));
+    } else {
+      WriteBytes(folder / "B.OLD", Bytes(3, 2));
+    }
+    const testing::FolderImage before = testing::ImageOf(folder);
+    LocalFileSystem disk;
+    const Status saved =
+        SaveAllOrNothing({{folder / "A.OLD", fresh[0]}, {folder / "B.OLD", fresh[1]}}, disk);
+    if (*inTheWay == '\0') {
+      ASSERT_TRUE(saved) << saved.message();
+      EXPECT_EQ(Differences(ImageOf(folder), {{"A.OLD", fresh[0]}, {"B.OLD", fresh[1]}}), "");
+      continue;
+    }
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.message().find((folder / inTheWay).string() + ": bu adda bir klasör var"),
+              std::string::npos)
+        << saved.message();
+    EXPECT_EQ(testing::Differences(testing::ImageOf(folder), before), "");
+    EXPECT_TRUE(FinishHalfDoneSave(folder, disk));
+    EXPECT_EQ(testing::Differences(testing::ImageOf(folder), before), "");
+  }
+}
+
+// What saves left before they refused such folders: one moved aside after the set
+// was in, or still in place beside its new file when the program died. The start
+// finishes the set, leaves the folder (aside) and is not stopped by it; folders that
+// merely carry a save's names are left alone.
+TEST(SetSaveRecovery, FoldersLeftByOlderSavesDoNotStopTheStart) {
+  const Bytes list{'A', '.', 'O', 'L', 'D', '\n', 'B', '.', 'O', 'L', 'D', '\n'};
+  for (const bool movedAside : {true, false}) {
+    SCOPED_TRACE(movedAside);
+    TempFolder temp;
+    const fs::path folder = temp.path();
+    WriteBytes(folder / "A.OLD", Bytes(4, 7));
+    WriteBytes(folder / "A.OLD.ESKI", Bytes(3, 1));
+    const fs::path userFolder = folder / (movedAside ? "B.OLD.ESKI" : "B.OLD");
+    fs::create_directory(userFolder);
+    WriteBytes(userFolder / "notlar.txt", Bytes(2, 9));
+    WriteBytes(folder / (movedAside ? "B.OLD" : "B.OLD.YENI"), Bytes(5, 8));
+    WriteBytes(folder / "KAYIT.LST", list);
+    LocalFileSystem disk;
+    const Status finished = FinishHalfDoneSave(folder, disk);
+    ASSERT_TRUE(finished) << finished.message();
+    EXPECT_EQ(
+        testing::Differences(testing::ImageOf(folder), {{"A.OLD", Bytes(4, 7)},
+                                                        {"B.OLD", Bytes(5, 8)},
+                                                        {"B.OLD.ESKI/notlar.txt", Bytes(2, 9)}}),
+        "");
+  }
+  TempFolder temp;
+  for (const char* name : {"C.OLD.YENI", "C.OLD.ESKI", "KAYIT.LST", "KAYIT.LST.tmp"}) {
+    fs::create_directory(temp.path() / name);
+    WriteBytes(temp.path() / name / "notlar.txt", Bytes(2, 9));
+  }
+  const testing::FolderImage before = testing::ImageOf(temp.path());
+  LocalFileSystem disk;
+  EXPECT_TRUE(PendingNewFiles(temp.path(), disk).empty());
+  ASSERT_TRUE(FinishHalfDoneSave(temp.path(), disk));
+  EXPECT_EQ(testing::Differences(testing::ImageOf(temp.path()), before), "");
 }
 
 }  // namespace
