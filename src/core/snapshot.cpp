@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/file_io.h"
+#include "core/file_set_save.h"
 
 namespace kalvodrin {
 
@@ -62,16 +63,14 @@ Status TakeSnapshot(const School& school) {
 }
 
 Status TakeSnapshot(const School& school, FileSystem& disk) {
-  if (Status s = WriteFileAtomically(ResolveInFolder(school.WorkFolder, kTeacherFile),
-                                     Image<TTeacherGridRec>(school.TeacherGrids), disk);
-      !s)
-    return s;
-  if (Status s = WriteFileAtomically(ResolveInFolder(school.WorkFolder, kClassFile),
-                                     Image<TClassGridRec>(school.ClassGrids), disk);
-      !s)
-    return s;
-  return WriteFileAtomically(ResolveInFolder(school.WorkFolder, kRoomFile),
-                             Image<TRoomGridRec>(school.RoomGrids), disk);
+  // Kept together: a snapshot of some grids from before and some from after an edit
+  // would undo to timetables that never were.
+  return SaveAllOrNothing(
+      {{ResolveInFolder(school.WorkFolder, kTeacherFile),
+        Image<TTeacherGridRec>(school.TeacherGrids)},
+       {ResolveInFolder(school.WorkFolder, kClassFile), Image<TClassGridRec>(school.ClassGrids)},
+       {ResolveInFolder(school.WorkFolder, kRoomFile), Image<TRoomGridRec>(school.RoomGrids)}},
+      disk);
 }
 
 Status RestoreSnapshot(School& school) {

@@ -13,7 +13,7 @@
 namespace kalvodrin {
 
 // Writes DUDIZIRZ.OLD, DUDIZIRX.OLD and DUDIZIRY.OLD from the grid collections, in
-// collection order, each file atomically.
+// collection order, all three or none.
 Status TakeSnapshot(const School& school);
 Status TakeSnapshot(const School& school, FileSystem& disk);
 

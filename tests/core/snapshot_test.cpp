@@ -4,6 +4,7 @@
 
 #include "core/cells.h"
 #include "core/storage.h"
+#include "fault_runs.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -86,7 +87,27 @@ TEST(Snapshot, SkipsUnknownNumbersAndMissingFilesAndRefusesUnreadableOnes) {
   const Bytes before = Grids(*school);
   EXPECT_FALSE(RestoreSnapshot(*school).ok());
   EXPECT_EQ(Grids(*school), before);
+  // Nor can one be taken over it: the other two files keep the old snapshot.
   EXPECT_FALSE(TakeSnapshot(*school).ok());
+  EXPECT_EQ(ReadBytes(temp.path() / "DUDIZIRZ.OLD"), teachers);
+}
+
+// The three files are one snapshot: whichever step fails, all three old ones stay.
+TEST(Snapshot, FailureAtAnyStepKeepsTheOldSnapshotWhole) {
+  TempFolder temp;
+  auto school = testing::SampleSchool(temp.path());
+  ASSERT_TRUE(TakeSnapshot(*school).ok());
+  const testing::FolderImage old = testing::ImageOf(temp.path());
+  for (auto* grid : {&school->TeacherGrids[0].occupant, &school->ClassGrids[0].occupant,
+                     &school->RoomGrids[0].occupant})
+    (*grid)[At(CellIndex(2, 2))] ^= 1;
+  const testing::FaultRuns runs = testing::FailEveryStep(
+      {temp.path()}, testing::Keeping::kTogether, [&] { testing::PutBack(temp.path(), old); },
+      [&](FileSystem& disk) { return TakeSnapshot(*school, disk).message(); });
+  // Three files and the list written (each failing three ways), the list renamed and
+  // six renames into place fail the save; only the tidying after it does not.
+  EXPECT_EQ(runs.steps, 3 + 2 + 6 + 4);
+  EXPECT_EQ(runs.failed, 4 * 3 + 1 + 6);
 }
 
 }  // namespace
