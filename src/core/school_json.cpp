@@ -235,15 +235,18 @@ bool AllPrimitive(const Json& j) {
 constexpr std::size_t kLineWidth = 160;
 
 void Print(const Json& j, int indent, std::string& out) {
-  const std::string compact = j.dump();
-  const bool flat = !j.is_structured() || (j.is_array() && AllPrimitive(j)) ||
-                    (j.is_object() && compact.size() <= kLineWidth &&
-                     std::all_of(j.begin(), j.end(), [](const Json& v) {
-                       return !v.is_object();
-                     }));
-  if (flat || j.empty()) {
-    out += compact;
-    return;
+  // A dump costs the whole subtree, so only a node that may fit on one line is dumped
+  // as a whole; the others are laid out part by part.
+  const bool mayBeFlat = !j.is_structured() || j.empty() || (j.is_array() && AllPrimitive(j)) ||
+                         (j.is_object() && std::none_of(j.begin(), j.end(), [](const Json& v) {
+                            return v.is_object();
+                          }));
+  if (mayBeFlat) {
+    std::string compact = j.dump();
+    if (!j.is_object() || j.empty() || compact.size() <= kLineWidth) {
+      out += compact;
+      return;
+    }
   }
   const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
   const bool object = j.is_object();

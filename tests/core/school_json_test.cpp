@@ -100,6 +100,27 @@ TEST(SchoolJson, WritesFieldsByNameTextsAsUtf8AndPlanesAsNumbers) {
   EXPECT_FALSE(j["teacherGrids"][0].contains("link"));
 }
 
+// A record that holds no object and whose compact text fits in 160 characters stays
+// on one line; one character more and it is laid out a field a line, and so is a
+// record holding an object.
+TEST(SchoolJson, KeepsShortRecordsOnOneLine) {
+  auto school = testing::SampleSchool();
+  school->Lessons[0].name.assign("");
+  const std::size_t bare = SchoolToJson(*school)["lessons"][0].dump().size();
+  ASSERT_LT(bare, 150u);
+  school->Lessons[0].name.assign(std::string(160 - bare, 'A'));
+  school->Lessons[1].name.assign(std::string(161 - bare, 'B'));
+  const Json j = SchoolToJson(*school);
+  const std::string text = SchoolJsonText(*school);
+  EXPECT_NE(text.find("\n    " + j["lessons"][0].dump() + ",\n"), std::string::npos);
+  EXPECT_EQ(text.find(j["lessons"][1].dump()), std::string::npos);
+  EXPECT_NE(text.find("\n      \"name\": \"" + std::string(161 - bare, 'B') + "\",\n"),
+            std::string::npos);
+  EXPECT_EQ(text.find(j["teacherGrids"][0].dump()), std::string::npos);
+  EXPECT_NE(text.find("\n        \"maxHoursPerDay\": 6"), std::string::npos);
+  EXPECT_EQ(Json::parse(text), j);
+}
+
 struct BadCase {
   const char* pointer;  // JSON pointer of the value to replace, "" = none
   const char* value;    // the replacement, as JSON text; "DELETE" removes it
