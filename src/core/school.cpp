@@ -9,7 +9,7 @@ TClassLessonRec* ClassLessonList::at(int classNo, int lesson) {
 
 const TClassLessonRec* ClassLessonList::at(int classNo, int lesson) const {
   if (classNo < 1 || classNo > 255 || lesson < 1 || lesson > 255) return nullptr;
-  const int slot = slots_[static_cast<std::size_t>(key(classNo, lesson))];
+  const int slot = slots_[static_cast<std::size_t>(key(classNo, lesson))] - 1;
   if (slot >= 0 && static_cast<std::size_t>(slot) < size()) {
     const TClassLessonRec& r = (*this)[static_cast<std::size_t>(slot)];
     if (r.classNo == classNo && r.lesson == lesson) return &r;
@@ -20,10 +20,13 @@ const TClassLessonRec* ClassLessonList::at(int classNo, int lesson) const {
 }
 
 void ClassLessonList::reindex() {
-  slots_.fill(-1);
-  for (std::size_t i = 0; i < size(); ++i)
-    slots_[static_cast<std::size_t>(key((*this)[i].classNo, (*this)[i].lesson))] =
-        static_cast<int32_t>(i);
+  for (const uint16_t k : filled_) slots_[k] = 0;
+  filled_.clear();
+  for (std::size_t i = 0; i < size(); ++i) {
+    const auto k = static_cast<uint16_t>(key((*this)[i].classNo, (*this)[i].lesson));
+    slots_[k] = static_cast<int32_t>(i + 1);
+    filled_.push_back(k);
+  }
 }
 
 void School::ReindexAll() {

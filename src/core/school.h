@@ -19,14 +19,17 @@ namespace kalvodrin {
 // Class lessons in collection order, with an index by (class, lesson).
 class ClassLessonList : public std::vector<TClassLessonRec> {
  public:
-  ClassLessonList() { slots_.fill(-1); }
   TClassLessonRec* at(int classNo, int lesson);
   const TClassLessonRec* at(int classNo, int lesson) const;
   void reindex();
 
  private:
   static int key(int classNo, int lesson) { return classNo << 8 | lesson; }
-  std::array<int32_t, 256 * 256> slots_;
+  // Position + 1 of the class lesson with each key, 0 for none. Clearing all 65536
+  // slots on every reindex cost more than the rest of it, so a reindex clears only
+  // the slots the one before it filled.
+  std::array<int32_t, 256 * 256> slots_{};
+  std::vector<uint16_t> filled_;
 };
 
 struct School {

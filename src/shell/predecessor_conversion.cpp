@@ -126,8 +126,8 @@ void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
 
 void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
   School& s = *school_;
-  // The index is rebuilt once at the end (each rebuild clears all 65536 slots); until
-  // then this set answers which pairs are taken.
+  // The index is rebuilt once at the end (a rebuild is a pass over the whole list);
+  // until then this set answers which pairs are taken.
   std::set<std::pair<int, int>> taken;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelClassLessonRec& v = records[i];
