@@ -1,5 +1,7 @@
 // The assignment lists the timetables rest on: every number they hold names a record.
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "core/school.h"
 #include "engine/consistency_report.h"
@@ -12,15 +14,31 @@ bool Lists(const std::array<uint8_t, kMaxListed>& list, int count, int number) {
   return std::find(list.begin(), list.begin() + n, number) != list.begin() + n;
 }
 
-bool HasTeacherLesson(const School& school, int teacher, int classNo, int lesson) {
-  return std::any_of(school.TeacherLessons.begin(), school.TeacherLessons.end(),
-                     [&](const TTeacherLessonRec& tl) {
-                       return tl.teacher == teacher && tl.classNo == classNo &&
-                              tl.lesson == lesson;
-                     });
-}
+// The (teacher, class, lesson) triples of the teaching list, sorted: a class lesson's
+// every teacher is looked up in it, and a scan of the list per look-up made the check
+// grow with the square of the school.
+class TeachingIndex {
+ public:
+  explicit TeachingIndex(const School& school) {
+    keys_.reserve(school.TeacherLessons.size());
+    for (const TTeacherLessonRec& tl : school.TeacherLessons)
+      keys_.push_back(Key(tl.teacher, tl.classNo, tl.lesson));
+    std::sort(keys_.begin(), keys_.end());
+  }
+  bool Has(int teacher, int classNo, int lesson) const {
+    return std::binary_search(keys_.begin(), keys_.end(), Key(teacher, classNo, lesson));
+  }
 
-void CheckClassLesson(const School& school, const TClassLessonRec& cl, Report& report) {
+ private:
+  static uint32_t Key(int teacher, int classNo, int lesson) {
+    return static_cast<uint32_t>(teacher) << 16 | static_cast<uint32_t>(classNo) << 8 |
+           static_cast<uint32_t>(lesson);
+  }
+  std::vector<uint32_t> keys_;
+};
+
+void CheckClassLesson(const School& school, const TeachingIndex& teaching,
+                      const TClassLessonRec& cl, Report& report) {
   const std::string who = "sınıf " + Num(cl.classNo) + " ders " + Num(cl.lesson) + ": ";
   if (school.ClassByNo(cl.classNo) == nullptr) report.Add(who + "sınıf yok");
   if (school.LessonByNo(cl.lesson) == nullptr) report.Add(who + "ders havuzda yok");
@@ -30,7 +48,7 @@ void CheckClassLesson(const School& school, const TClassLessonRec& cl, Report& r
     const int t = cl.teachers[static_cast<std::size_t>(k)];
     if (school.TeacherByNo(t) == nullptr)
       report.Add(who + "öğretmen " + Num(t) + " yok");
-    else if (!HasTeacherLesson(school, t, cl.classNo, cl.lesson))
+    else if (!teaching.Has(t, cl.classNo, cl.lesson))
       report.Add(who + "öğretmen " + Num(t) + " listede, ders dağıtımında yok");
   }
   for (int k = 0; k < std::min<int>(cl.roomCount, kMaxListed); ++k) {
@@ -93,8 +111,9 @@ void CheckAssignments(const School& school, Report& report) {
   for (const TLessonRec& l : school.Lessons)
     if (l.group != 0 && school.LessonGroupByNo(l.group) == nullptr)
       report.Add("ders " + Num(l.number) + ": ders grubu " + Num(l.group) + " yok");
+  const TeachingIndex teaching(school);
   for (const TClassLessonRec& cl : school.ClassLessons)
-    CheckClassLesson(school, cl, report);
+    CheckClassLesson(school, teaching, cl, report);
   for (const TCommonGroupRec& g : school.CommonGroups)
     CheckCommonGroup(school, g, report);
   for (const TTeacherLessonRec& tl : school.TeacherLessons)

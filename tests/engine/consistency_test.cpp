@@ -116,5 +116,21 @@ TEST_F(ConsistencyTest, NumbersThatNameNothingAreReported) {
   EXPECT_TRUE(Reports({"sınıf 30", "sınıfı yok"}));
 }
 
+// Entries that differ from the class lesson's in the teacher, the class or the lesson
+// alone do not count as its teaching.
+TEST_F(ConsistencyTest, ListedTeachersMustTeachTheClassLesson) {
+  const auto ali = static_cast<uint8_t>(b.TeacherNo("ALİ"));
+  const auto cls = static_cast<uint8_t>(c);
+  const auto lesson = static_cast<uint8_t>(physics);
+  school.TeacherLessons = {{static_cast<uint8_t>(ali + 1), cls, lesson},
+                           {ali, static_cast<uint8_t>(cls + 1), lesson},
+                           {ali, cls, static_cast<uint8_t>(lesson + 1)}};
+  const std::string missing = "öğretmen " + std::to_string(ali) + " listede, ders dağıtımında yok";
+  EXPECT_TRUE(Reports({missing}));
+  school.TeacherLessons.push_back({ali, cls, lesson});
+  for (const std::string& line : CheckConsistency(school))
+    EXPECT_EQ(line.find(missing), std::string::npos) << line;
+}
+
 }  // namespace
 }  // namespace kalvodrin
