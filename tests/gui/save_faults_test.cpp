@@ -2,6 +2,8 @@
 // window shows the system's message, and the files are still the old ones, byte for
 // byte.
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -35,6 +37,17 @@ namespace kalvodrin::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Removes the first record `wanted` picks until none is left. Each removal may cascade
+// into the list, so the search starts again after every one.
+template <class List, class Pick, class Remove>
+void RemoveWhileFound(const List& list, Pick wanted, Remove remove) {
+  for (auto it = std::find_if(list.begin(), list.end(), wanted); it != list.end();
+       it = std::find_if(list.begin(), list.end(), wanted)) {
+    const auto record = *it;
+    ASSERT_TRUE(remove(record).done());
+  }
+}
 
 // Answers every message window that opens while it lives, keeping the texts; other
 // modal windows are left to the test.
@@ -232,15 +245,12 @@ TEST_F(SaveFaults, BackupWindowBacksUpAndRestoresAllOrNothing) {
 TEST_F(SaveFaults, CurriculumWindows) {
   PutSchoolBack();
   ASSERT_TRUE(RemoveClassLesson(school, 1, 11).done());
-  for (bool taught = true; taught;) {
-    taught = false;
-    for (const TTeacherLessonRec tl : school.TeacherLessons)
-      if (tl.lesson == 18 && tl.classNo <= 3) {
-        ASSERT_TRUE(TakeLessonFromTeacher(school, tl.teacher, tl.classNo, tl.lesson).done());
-        taught = true;
-        break;
-      }
-  }
+  RemoveWhileFound(
+      school.TeacherLessons,
+      [](const TTeacherLessonRec& tl) { return tl.lesson == 18 && tl.classNo <= 3; },
+      [&](const TTeacherLessonRec& tl) {
+        return TakeLessonFromTeacher(school, tl.teacher, tl.classNo, tl.lesson);
+      });
   ASSERT_TRUE(SaveFiles(school, FileSet::All()));
   StartFromThisFolder();
   const auto inClassLessons = [](AppContext c, const std::function<void(TSnfDrsForm&)>& act) {
@@ -347,15 +357,9 @@ TEST_F(SaveFaults, StaffingWindows) {
 // The duties of the fourth duty place are taken away first, for the proposal to fill.
 TEST_F(SaveFaults, DutyWindows) {
   PutSchoolBack();
-  for (bool kept = true; kept;) {
-    kept = false;
-    for (const TDutyRec d : school.Duties)
-      if (d.place == 4) {
-        ASSERT_TRUE(RemoveDuty(school, d.place, d.day, d.teacher).done());
-        kept = true;
-        break;
-      }
-  }
+  RemoveWhileFound(
+      school.Duties, [](const TDutyRec& d) { return d.place == 4; },
+      [&](const TDutyRec& d) { return RemoveDuty(school, d.place, d.day, d.teacher); });
   ASSERT_TRUE(SaveFiles(school, FileSet::All()));
   StartFromThisFolder();
   const auto inDuties = [](AppContext c, const std::function<void(TNobetVerForm&)>& act) {
