@@ -306,7 +306,24 @@ void CompletionSearch::FillWaiting() {
   std::stable_sort(waiting_.begin(), waiting_.end(), easier);
 }
 
+// The guidance hours go to their fixed cells before anything else, taking out what
+// stands there; nothing takes them out again (Conflicts refuses). Placed later in the
+// chains, a guidance hour that had to take out a longer block raised the hours waiting,
+// and the search went back to the timetable without it.
+void CompletionSearch::PlaceGuidanceFirst() {
+  for (std::size_t u = 0; u < model_.units.size(); ++u) {
+    const CompletionUnit& unit = model_.units[u];
+    if (!unit.guidance || unit.start != 0 || unit.domain.empty()) continue;
+    if (Interrupted()) return;
+    Choice choice;
+    choice.start = unit.domain.front();
+    if (Conflicts(static_cast<int>(u), choice.start, choice.takenOut))
+      Move(static_cast<int>(u), choice);
+  }
+}
+
 void CompletionSearch::PlaceWaiting() {
+  PlaceGuidanceFirst();
   FillWaiting();
   Save();
   const long units = static_cast<long>(model_.units.size());

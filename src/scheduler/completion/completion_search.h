@@ -66,6 +66,7 @@ class CompletionSearch {
   bool Move(int unit, const Choice& choice);
   bool TryBetterPlace(int unit);
   bool TrySwap(int unit);
+  void PlaceGuidanceFirst();
   void Save();
   void RestoreSaved();
   void FillWaiting();

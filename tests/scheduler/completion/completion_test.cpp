@@ -199,6 +199,40 @@ TEST(CompletionTest, LockedBlockStaysAndTheRestGoesAround) {
   EXPECT_EQ(outcome.movedHours, 0);
 }
 
+TEST(CompletionTest, GuidanceHourIsPlacedFirstAndNeverGivenUp) {
+  // The guidance lesson (2) is fixed at Monday hour 1; lesson 1's teacher is open only
+  // on Monday hours 1-2, so its 2-hour block can stand only where the guidance hour
+  // must. The guidance hour wins, whatever the seed and whichever way the timetable
+  // starts (empty, or the block already there).
+  for (const bool blockFirst : {false, true})
+    for (uint64_t seed = 1; seed <= 20; ++seed) {
+      SCOPED_TRACE(std::string(blockFirst ? "block placed, " : "empty, ") + "seed " +
+                   std::to_string(seed));
+      TestSchool t;
+      t.Lesson(1, 2, {2}).Lesson(2, 1, {1}).Class(1).Teacher(1).Give(1, 1, {1});
+      t.Teacher(2).Give(1, 2, {2}).Done();
+      School& s = t.school;
+      s.Settings.guidanceLesson = 2;
+      s.Settings.guidanceDayMorning = 1;
+      s.Settings.guidanceHourMorning = 1;
+      for (int c = 3; c <= kCells; ++c) SetCellOpen(s, GridKind::kTeacher, 1, c, 0);
+      if (blockFirst) {
+        std::optional<Block> b = MakeBlock(s, 1, 1, 2, CellIndex(1, 1));
+        ASSERT_TRUE(b && PlaceBlock(s, *b, nullptr));
+      }
+      CompletionOptions options;
+      options.seed = seed;
+      const School before = s;
+      const CompletionOutcome outcome = CompleteTimetable(s, options);
+      EXPECT_EQ(CheckConsistency(s), std::vector<std::string>{});
+      EXPECT_EQ(CheckHardRules(s, before), std::vector<std::string>{});
+      EXPECT_EQ(s.ClassGridByNo(1)->occupant[0], 2);
+      EXPECT_EQ(outcome.placedAfter, 1);
+      // Closed under it, as the classic run closes it, so later work leaves it there.
+      EXPECT_EQ(s.TeacherGridByNo(2)->open[0], 0);
+    }
+}
+
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
