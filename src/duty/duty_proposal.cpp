@@ -7,7 +7,7 @@
 
 #include "core/cells.h"
 #include "duty/duties.h"
-#include "duty/min_cost_flow.h"
+#include "core/min_cost_flow.h"
 
 namespace kalvodrin {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // A small minimum-cost flow on a graph of a few thousand edges: the duty proposal
-// asks it for the cheapest way to fill every slot. Successive shortest paths with
+// asks it for the cheapest way to fill every slot, the substitution plan for the
+// cheapest way to cover every hour of an absent teacher. Successive shortest paths with
 // Bellman-Ford queues, so that a path found is always the cheapest left; the same
 // graph built in the same order always gives the same flow.
 

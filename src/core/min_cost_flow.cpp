@@ -1,4 +1,4 @@
-#include "duty/min_cost_flow.h"
+#include "core/min_cost_flow.h"
 
 #include <deque>
 #include <limits>
