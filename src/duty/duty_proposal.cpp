@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "core/cells.h"
-#include "duty/duties.h"
 #include "core/min_cost_flow.h"
+#include "duty/duties.h"
 
 namespace kalvodrin {
 namespace {

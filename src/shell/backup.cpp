@@ -12,6 +12,7 @@
 #include "core/file_io.h"
 #include "core/file_set_save.h"
 #include "core/storage.h"
+#include "core/substitution_record.h"
 
 namespace kalvodrin {
 
@@ -69,12 +70,27 @@ NamedFiles BackupImages(const School& school) {
   return files;
 }
 
+Status SubstitutionRecordImage(const School& school, FileSystem& disk, NamedFile& image) {
+  SubstitutionRecord record;
+  if (!school.WorkFolder.empty())
+    if (Status s = LoadSubstitutionRecord(school.WorkFolder, disk, record); !s) return s;
+  const std::string text = SubstitutionRecordText(record);
+  image = {std::string(kSubstitutionRecordName), Bytes(text.begin(), text.end())};
+  return Status::Ok();
+}
+
 BackupResult Backup(const School& school, const std::filesystem::path& folder, FileSystem& disk) {
   BackupResult result;
   result.folder = ProbeBackupFolder(folder, result.status);
   if (result.folder != FolderState::kWritable) return result;
-  result.status = FinishHalfDoneSave(folder, disk);
-  if (result.status) result.status = WriteTogether(folder, BackupImages(school), disk);
+  NamedFiles files = BackupImages(school);
+  NamedFile record;
+  // Always written, empty too, so that a record of an older backup in the folder is
+  // not taken for this one's.
+  result.status = SubstitutionRecordImage(school, disk, record);
+  if (result.status) result.status = FinishHalfDoneSave(folder, disk);
+  files.push_back(std::move(record));
+  if (result.status) result.status = WriteTogether(folder, files, disk);
   return result;
 }
 
@@ -119,6 +135,18 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
     }
     files.push_back({std::string(InfoOf(b.file).name), std::move(*content)});
   }
+  result.file = std::string(kSubstitutionRecordName);
+  SubstitutionRecord record;
+  if (Status s = LoadSubstitutionRecord(folder, disk, record); !s) {
+    result.problem = RestoreProblem::kRecordDamaged;
+    result.status = s;
+    return result;
+  }
+  if (disk.Exists(ResolveInFolder(folder, kSubstitutionRecordName)) || !record.entries.empty() ||
+      !record.termStarts.empty()) {
+    const std::string text = SubstitutionRecordText(record);
+    files.push_back({std::string(kSubstitutionRecordName), Bytes(text.begin(), text.end())});
+  }
   result.file.clear();
   return result;
 }
@@ -128,6 +156,10 @@ RestoreResult Restore(const std::filesystem::path& backupFolder,
   NamedFiles files;
   RestoreResult result = ReadBackupSet(backupFolder, files, disk);
   if (!result.ok()) return result;
+  // An empty record need not make a file where there was none.
+  if (files.back().name == kSubstitutionRecordName && files.back().bytes.empty() &&
+      !disk.Exists(ResolveInFolder(workFolder, kSubstitutionRecordName)))
+    files.pop_back();
   Status s = EnsureFolder(workFolder);
   if (s) s = FinishHalfDoneSave(workFolder, disk);
   if (s) s = WriteTogether(workFolder, files, disk);
@@ -162,6 +194,9 @@ std::string RestoreProblemText(const RestoreResult& result) {
       break;
     case RestoreProblem::kUnreadable:
       text = result.file + " dosyası okunamadı: " + result.status.message();
+      break;
+    case RestoreProblem::kRecordDamaged:
+      text = "Ders görevlendirme kaydı okunamadı: " + result.status.message();
       break;
     case RestoreProblem::kWriteFailed:
       text = "Veri dosyaları yazılamadı: " + result.status.message();

@@ -4,6 +4,9 @@
 // the working folder's ".LOF" files. The settings, the annex flags and YARDIM.LOF are
 // never part of either.
 //
+// The record of substitutions (DERSGOREV.JSONL, core/substitution_record.h) travels
+// with them as a file of its own under its own name.
+//
 // Both work on the whole set or not at all: a backup that fails leaves the previous
 // backup whole, and a restore reads and checks every backup file before it changes
 // anything, then replaces all data files together. A partly restored school would mix
@@ -47,6 +50,9 @@ FolderState ProbeBackupFolder(const std::filesystem::path& folder, Status& statu
 
 // The thirteen backup files of the school in memory.
 NamedFiles BackupImages(const School& school);
+// The substitution record of the school's working folder as it goes into a backup
+// (empty when the folder has none); refused when it cannot be read or is damaged.
+Status SubstitutionRecordImage(const School& school, FileSystem& disk, NamedFile& image);
 
 struct BackupResult {
   FolderState folder = FolderState::kWritable;
@@ -62,10 +68,11 @@ BackupResult Backup(const School& school, const std::filesystem::path& folder);
 enum class RestoreProblem {
   kNone,
   kFolderMissing,
-  kFileMissing,   // `file` names it
-  kFileDamaged,   // `file` is not a whole number of records
-  kUnreadable,    // `file` could not be read; see the status
-  kWriteFailed,   // the working folder is as it was; see the status
+  kFileMissing,    // `file` names it
+  kFileDamaged,    // `file` is not a whole number of records
+  kUnreadable,     // `file` could not be read; see the status
+  kRecordDamaged,  // the substitution record is not valid; see the status
+  kWriteFailed,    // the working folder is as it was; see the status
 };
 
 struct RestoreResult {
@@ -80,7 +87,8 @@ struct RestoreResult {
 // Reads and checks every backup file of the folder, without writing there (it may be
 // read-only): a backup a crash stopped after it was complete is read as it will be
 // ended. On success `files` holds the data files they restore, named "DERSLER.LOF"
-// and so on.
+// and so on, and the substitution record when the backup has one (a backup made
+// before there was one leaves the working folder's record as it is).
 RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& files,
                             FileSystem& disk);
 

@@ -9,6 +9,8 @@
 #include "core/file_set_save.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
+#include "core/substitution_record.h"
+#include "fault_runs.h"
 #include "faulty_file_system.h"
 #include "school_files.h"
 
@@ -49,7 +51,7 @@ TEST_F(BackupTest, BackupThenRestoreGivesTheDataFilesByteForByte) {
   const FolderBytes before = Snapshot(work);
   ASSERT_TRUE(Backup(*school, backup).ok());
   const FolderBytes copies = Snapshot(backup);
-  ASSERT_EQ(copies.size(), 13u);
+  ASSERT_EQ(copies.size(), 14u);  // and the substitution record, empty here
   for (const BackupFile& b : kBackupSet)
     EXPECT_EQ(copies.at(std::string(b.name)), before.at(std::string(InfoOf(b.file).name)))
         << b.name;
@@ -177,6 +179,65 @@ TEST_F(BackupTest, FailureAtAnyStepOfARestoreLeavesTheDataFilesAsTheyWere) {
     EXPECT_EQ(Snapshot(work), before) << "step " << step;
   }
   EXPECT_GE(failed, 2 * 13);  // every write and every move into place
+}
+
+// The record of substitutions goes into a backup as a file of its own, comes back with
+// the data files, and is checked like them before anything is written.
+TEST_F(BackupTest, TheSubstitutionRecordTravelsBesideTheThirteenFiles) {
+  LocalFileSystem disk;
+  const std::filesystem::path recordFile = work / std::string(kSubstitutionRecordName);
+  SubstitutionRecord record;
+  ASSERT_TRUE(StartTerm(record, *ParseSchoolDate("2026-09-14")));
+  ReplaceDay(record, *ParseSchoolDate("2026-12-09"),
+             {{{}, 3, 1, 2, 1, 2, "9 A", "TARİH", "AYŞE", "ÇETİN"}});
+  ASSERT_TRUE(SaveSubstitutionRecord(work, record, disk).ok());
+  const Bytes saved = ReadBytes(recordFile);
+
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  const FolderBytes copies = Snapshot(backup);
+  EXPECT_EQ(copies.at(std::string(kSubstitutionRecordName)), saved);
+  for (const BackupFile& b : kBackupSet)  // the thirteen stay as they always were
+    EXPECT_EQ(copies.at(std::string(b.name)), DataFileImage(*school, b.file)) << b.name;
+
+  SubstitutionRecord later = record;
+  ReplaceDay(later, *ParseSchoolDate("2026-12-10"), {{{}, 1, 1, 2, 1, 2, "", "", "", ""}});
+  ASSERT_TRUE(SaveSubstitutionRecord(work, later, disk).ok());
+  const Bytes laterBytes = ReadBytes(recordFile);
+  ASSERT_TRUE(Restore(backup, work).ok());
+  EXPECT_EQ(ReadBytes(recordFile), saved);
+
+  // Every step of a restore failing in turn: the data files and the record are all old
+  // or all new.
+  ASSERT_TRUE(SaveSubstitutionRecord(work, later, disk).ok());
+  const testing::FolderImage laterWork = testing::ImageOf(work);
+  const testing::FaultRuns runs = testing::FailEveryStep(
+      {work}, testing::Keeping::kTogether, [&] { testing::PutBack(work, laterWork); },
+      [&](FileSystem& faulty) {
+        const RestoreResult r = Restore(backup, work, faulty);
+        return r.ok() ? std::string() : r.status.message();
+      });
+  EXPECT_GT(runs.failed, 2 * 14);
+  testing::PutBack(work, laterWork);
+
+  // A damaged record in the backup stops the restore before anything is written.
+  WriteBytes(backup / std::string(kSubstitutionRecordName), Bytes{'{', '}', '\n'});
+  const FolderBytes before = Snapshot(work);
+  const RestoreResult damaged = Restore(backup, work);
+  EXPECT_EQ(damaged.problem, RestoreProblem::kRecordDamaged);
+  EXPECT_NE(RestoreProblemText(damaged).find("satır 1"), std::string::npos);
+  EXPECT_EQ(Snapshot(work), before);
+
+  // A backup made before the record existed leaves the working folder's record alone.
+  std::filesystem::remove(backup / std::string(kSubstitutionRecordName));
+  ASSERT_TRUE(Restore(backup, work).ok());
+  EXPECT_EQ(ReadBytes(recordFile), laterBytes);
+
+  // A damaged record in the working folder is not backed up: the old backup stays.
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  const FolderBytes goodBackup = Snapshot(backup);
+  WriteBytes(recordFile, Bytes{'x', '\n'});
+  EXPECT_FALSE(Backup(*school, backup).ok());
+  EXPECT_EQ(Snapshot(backup), goodBackup);
 }
 
 TEST_F(BackupTest, BackupFolderThatIsMissingOrReadOnlyGetsNoFile) {

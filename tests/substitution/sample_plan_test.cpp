@@ -1,0 +1,120 @@
+// Plans on the bundled sample school once its timetable is placed (a copy scheduled
+// with kalvodrin-cli): random school days with random absences.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "cli_run.h"
+#include "core/cells.h"
+#include "core/storage.h"
+#include "substitution/day_plan.h"
+
+namespace kalvodrin {
+namespace {
+
+DayRequest Request(SchoolDate date, std::vector<Absence> absences) {
+  DayRequest request;
+  request.date = date;
+  request.absences = std::move(absences);
+  return request;
+}
+
+class PlacedSample : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = new testing::TempFolder;
+    std::filesystem::copy(KALVODRIN_SAMPLE_DIR, Folder());
+    const testing::TempFolder temp;
+    ASSERT_EQ(Cli(temp, "schedule --folder " + Quoted(Folder())).code, 0);
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+  static std::filesystem::path Folder() { return folder_->path(); }
+  void SetUp() override {
+    school_ = testing::NewSchool(Folder());
+    ASSERT_TRUE(LoadSchool(*school_).ok());
+  }
+
+  static testing::TempFolder* folder_;
+  std::unique_ptr<School> school_;
+};
+
+testing::TempFolder* PlacedSample::folder_ = nullptr;
+
+// The weekday's date in the week of Monday 7 December 2026.
+SchoolDate DateOf(int weekday) { return {2026, 12, 6 + weekday}; }
+
+TEST_F(PlacedSample, RandomDaysProposeNobodyWhoTeachesIsClosedOrPastTheMaximum) {
+  const School& school = *school_;
+  std::mt19937 rng(28);
+  SubstitutionRecord record;
+  int rows = 0, covered = 0;
+  for (int trial = 0; trial < 20; ++trial) {
+    const int weekday = 1 + static_cast<int>(rng() % 5);
+    DayRequest request = Request(DateOf(weekday), {});
+    for (const TTeacherRec& t : school.Teachers)
+      if (rng() % 6 == 0) request.absences.push_back({t.number, {}});
+    const DayPlan plan = ProposeDay(school, record, request);
+    std::map<int, int> taken;
+    for (const PlanRow& row : plan.rows) {
+      ++rows;
+      if (row.substitute == 0) continue;
+      ++covered;
+      const auto cell = static_cast<std::size_t>(CellIndex(weekday, row.lesson.hour) - 1);
+      const TTeacherGridRec& g = *school.TeacherGridByNo(row.substitute);
+      EXPECT_EQ(g.occupant[cell], 0);
+      EXPECT_NE(g.open[cell], 0);
+      EXPECT_FALSE(IsAbsent(request.absences, row.substitute, row.lesson.hour));
+      ++taken[row.substitute];
+    }
+    for (const auto& [teacher, n] : taken)
+      EXPECT_LE(LessonsOn(school, teacher, weekday) + n, DailyMaximum(school, teacher));
+    ReplaceDay(record, plan.date, PlanEntries(school, plan));
+  }
+  EXPECT_GT(rows, 50);
+  EXPECT_GT(covered, rows / 2);
+}
+
+TEST_F(PlacedSample, TheTeacherOnDutyComesFirstWhenFree) {
+  const School& school = *school_;
+  ASSERT_FALSE(school.Duties.empty());
+  int checked = 0;
+  for (const TDutyRec& duty : school.Duties) {
+    if (duty.day > 5) continue;
+    // Any hour the duty teacher is free and open, with the teacher of another lesson then
+    // away.
+    for (int hour = 1; hour <= 8; ++hour) {
+      const auto cell = static_cast<std::size_t>(CellIndex(duty.day, hour) - 1);
+      const TTeacherGridRec* g = school.TeacherGridByNo(duty.teacher);
+      if (g == nullptr || g->occupant[cell] != 0 || g->open[cell] == 0) continue;
+      for (const TTeacherGridRec& other : school.TeacherGrids) {
+        if (other.occupant[cell] == 0) continue;
+        DayRequest request = Request(DateOf(duty.day), {{other.teacher, {hour}}});
+        const DayPlan plan = ProposeDay(school, {}, request);
+        ASSERT_FALSE(plan.rows.empty());
+        const PlanRow& row = plan.rows.front();
+        if (!row.NeedsSubstitute()) continue;
+        ASSERT_FALSE(row.candidates.empty());
+        // The day may have several teachers on duty: one of them heads the list.
+        const auto onDutyThen = [&](int teacher) {
+          return std::any_of(school.Duties.begin(), school.Duties.end(), [&](const TDutyRec& d) {
+            return d.teacher == teacher && d.day == duty.day;
+          });
+        };
+        EXPECT_TRUE(row.candidates.front().onDuty);
+        EXPECT_TRUE(onDutyThen(row.candidates.front().teacher));
+        // With no hours given this term, a teacher on duty also gets the hour.
+        EXPECT_TRUE(onDutyThen(row.substitute));
+        ++checked;
+        break;
+      }
+    }
+  }
+  EXPECT_GT(checked, 3);
+}
+
+}  // namespace
+}  // namespace kalvodrin
