@@ -5,6 +5,7 @@
 
 #include "core/cells.h"
 #include "core/turkish_text.h"
+#include "timetables/painter_support.h"
 
 namespace kalvodrin {
 namespace {
@@ -28,6 +29,22 @@ std::string LessonStepName(const School& school, int classNo, int lesson, int ce
       c != nullptr ? Cp1254ToUtf8(c->name.str()) + "-" + Cp1254ToUtf8(c->section.str()) : "?";
   const std::string name = l != nullptr ? Cp1254ToUtf8(l->name.str()) : "?";
   return CommandStepName(cls + " " + name, cell);
+}
+
+std::string CellCommandStepName(const School& school, GridKind kind, const TimetableSelection& sel,
+                                int cell) {
+  int held = 0;  // the class whose hour the owner holds at the cell
+  if (IsCell(cell)) {
+    switch (kind) {
+      case GridKind::kTeacher: held = OccupantAt(school.TeacherGridByNo(sel.teacher), cell); break;
+      case GridKind::kClass:
+        held = LessonAt(school.ClassGridByNo(sel.classNo), cell) != 0 ? sel.classNo : 0;
+        break;
+      case GridKind::kRoom: held = OccupantAt(school.RoomGridByNo(sel.room), cell); break;
+    }
+  }
+  if (held == 0) return LessonStepName(school, sel.classNo, sel.lesson, cell);
+  return LessonStepName(school, held, LessonAt(school.ClassGridByNo(held), cell), cell);
 }
 
 std::string CommandStepName(const std::string& what, int cell) {

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/school.h"
+#include "engine/locks.h"
+#include "timetables/cell_paint.h"
 
 namespace kalvodrin {
 
@@ -14,6 +16,12 @@ std::string CellStepName(int cell);
 // "9-A MATEMATİK, Salı 3. saat": the class lesson an hour or block belongs to and
 // where; a name that is missing reads "?".
 std::string LessonStepName(const School& school, int classNo, int lesson, int cell);
+
+// The name of a double click at the cell of a teacher's, class's or classroom's
+// timetable (`kind`, owner taken from `sel`): the class lesson the owner holds there,
+// which the click takes away, else the selected one, which it places.
+std::string CellCommandStepName(const School& school, GridKind kind, const TimetableSelection& sel,
+                                int cell);
 
 // What the command did, and where: "<what>, Salı 3. saat".
 std::string CommandStepName(const std::string& what, int cell);

@@ -13,12 +13,14 @@
 
 #include "core/snapshot.h"
 #include "core/storage.h"
-#include "faulty_file_system.h"
 #include "engine/consistency.h"
+#include "faulty_file_system.h"
 #include "grid_image.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/placement_run.h"
 #include "school_files.h"
+#include "timetables/block_moves.h"
+#include "timetables/drag_marks.h"
 #include "timetables/edit_history.h"
 #include "timetables/snapshot_commands.h"
 #include "timetables/step_names.h"
@@ -65,11 +67,40 @@ class Editor {
     return TimetableSelection{tl.teacher, tl.classNo, tl.lesson, room, cell};
   }
 
+  // A placed block of a class, dragged to the cell or swapped with another block of
+  // its class.
+  std::string Drag(int cell) {
+    const TClassGridRec& c = school_.ClassGrids[static_cast<std::size_t>(
+        Pick(static_cast<int>(school_.ClassGrids.size())))];
+    const auto block = BlockAt(school_, GridKind::kClass, c.classNo, Cell());
+    if (!block) return "drag of nothing";
+    if (Pick(2) == 0) {
+      // Aimed, as a hand would, at a cell the marks call green or yellow: the move
+      // must then be made, as the marks promised.
+      const auto marks = DragMarks(school_, *block).All();
+      std::vector<int> open;
+      for (int to = 1; to <= 80; ++to)
+        if (marks[static_cast<std::size_t>(to - 1)].mark != DropMark::kNoFit) open.push_back(to);
+      if (open.empty()) return "drag nowhere";
+      const int to = open[static_cast<std::size_t>(Pick(static_cast<int>(open.size())))];
+      const MoveOutcome moved = MoveBlock(school_, *block, to);
+      EXPECT_TRUE(moved == MoveOutcome::kMoved || to == block->startCell ||
+                  BlockLocked(school_, *block))
+          << "a marked cell refused the block: " << to;
+      return "drag";
+    }
+    if (const auto other = BlockAt(school_, GridKind::kClass, c.classNo, cell))
+      SwapBlocks(school_, *block, *other);
+    return "swap";
+  }
+
   // One edit of a kind drawn at random; returns the step's name.
   std::string Edit() {
     const int cell = Cell();
     const TimetableSelection sel = AnySelection(cell);
-    switch (Pick(12)) {
+    switch (Pick(14)) {
+      case 12:
+      case 13: return Drag(cell);
       case 0:
       case 1: TeacherCellCommand(school_, sel, cell); return "teacher cell";
       case 2:
