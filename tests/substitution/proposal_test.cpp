@@ -242,6 +242,7 @@ TEST_F(SmallDay, FreeTeachersLeaveOutThoseTheSavedPlanGivesTheHour) {
   EXPECT_FALSE(has(FreeTeachers(school, record, query), No("DEMET")));  // teaches at 2
   // The saved hour counts toward CAN's daily maximum, and toward his term.
   school.Settings.maxHoursPerDay = 1;
+  school.TeacherGridByNo(canNo)->special.maxHoursPerDay = 1;
   EXPECT_FALSE(has(FreeTeachers(school, record, query), canNo));
   query.date.reset();
   const std::vector<Candidate> free = FreeTeachers(school, record, query);
