@@ -26,6 +26,7 @@ int RunCli(int argc, char** argv, FileSystem& disk) {
   AddBackupCommands(app, context);
   AddImportCommand(app, context);
   AddDutyCommand(app, context);
+  AddSubstituteCommands(app, context);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -33,5 +33,7 @@ void AddPrintCommand(CLI::App& app, CommandContext& context);
 void AddBackupCommands(CLI::App& app, CommandContext& context);
 void AddImportCommand(CLI::App& app, CommandContext& context);
 void AddDutyCommand(CLI::App& app, CommandContext& context);
+// substitute and free.
+void AddSubstituteCommands(CLI::App& app, CommandContext& context);
 
 }  // namespace kalvodrin::cli

@@ -8,6 +8,7 @@
 #include "cli_run.h"
 #include "core/cells.h"
 #include "core/storage.h"
+#include "fault_runs.h"
 #include "substitution/day_plan.h"
 
 namespace kalvodrin {
@@ -114,6 +115,46 @@ TEST_F(PlacedSample, TheTeacherOnDutyComesFirstWhenFree) {
     }
   }
   EXPECT_GT(checked, 3);
+}
+
+TEST_F(PlacedSample, TheCommandLineWritesNothingUntilToldToSave) {
+  const testing::TempFolder temp;
+  const std::filesystem::path copy = temp / "okul";
+  std::filesystem::copy(Folder(), copy);
+  const std::string folder = " --folder " + Quoted(copy);
+  const testing::FolderImage before = testing::ImageOf(copy);
+  const std::string day = " --date 2026-12-09 --absent 1 --absent 2,3:1-3";
+
+  const CliRun table = Cli(temp, "substitute" + day + folder);
+  ASSERT_EQ(table.code, 0) << table.err;
+  EXPECT_NE(table.out.find("ÇARŞAMBA"), std::string::npos);
+  EXPECT_NE(table.out.find("GÖREVLENDİRİLEN = "), std::string::npos);
+  const CliRun json = Cli(temp, "substitute --json" + day + folder);
+  ASSERT_EQ(json.code, 0);
+  EXPECT_NE(json.out.find("\"candidates\""), std::string::npos);
+  for (const std::string bad :
+       {" --date 2026-02-30 --absent 1", " --date 2026-12-09 --absent YOK",
+        " --date 2026-12-09 --absent 1:0-2", " --date 2026-12-12 --absent 1"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_EQ(Cli(temp, "substitute --save" + bad + folder).code, 1);
+  }
+  EXPECT_EQ(Cli(temp, "free --day 3 --hour 2" + folder).code, 0);
+  EXPECT_EQ(testing::Differences(testing::ImageOf(copy), before), "");
+
+  ASSERT_EQ(Cli(temp, "substitute --save" + day + folder).code, 0);
+  SubstitutionRecord record;
+  LocalFileSystem disk;
+  ASSERT_TRUE(LoadSubstitutionRecord(copy, disk, record).ok());
+  DayRequest request = Request({2026, 12, 9}, {{1, {}}, {2, {1, 2, 3}}, {3, {1, 2, 3}}});
+  const DayPlan plan = ProposeDay(*school_, {}, request);
+  EXPECT_EQ(record.entries.size(), static_cast<std::size_t>(plan.Covered()));
+  EXPECT_GT(plan.Covered(), 0);
+
+  // The saved plan's teachers are no longer free at their hours that date.
+  const CliRun free = Cli(temp, "free --date 2026-12-09 --hour " +
+                                    std::to_string(record.entries.front().hour) + folder);
+  ASSERT_EQ(free.code, 0);
+  EXPECT_EQ(free.out.find(record.entries.front().substituteName), std::string::npos);
 }
 
 }  // namespace
