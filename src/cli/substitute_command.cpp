@@ -14,6 +14,10 @@
 #include "core/turkish_text.h"
 #include "substitution/day_plan.h"
 #include "substitution/plan_texts.h"
+#ifdef KALVODRIN_HAVE_PDF
+#include "printing/qt/pdf_output.h"
+#include "printing/substitution_print.h"
+#endif
 
 namespace kalvodrin::cli {
 namespace {
@@ -25,6 +29,7 @@ struct SubstituteOptions {
   bool json = false;
   bool save = false;
   bool newTerm = false;
+  std::string pdf;
 };
 
 // A teacher by number or by name (as typed: upper-cased the Turkish way).
@@ -151,6 +156,19 @@ int RunSubstitute(const SubstituteOptions& o, FileSystem& disk) {
     PrintJson(school, plan);
   else
     PrintTable(school, plan);
+#ifdef KALVODRIN_HAVE_PDF
+  if (!o.pdf.empty()) {
+    PdfPage page;
+    page.landscape = false;
+    page.title = Cp1254ToUtf8(school.Settings.schoolName.view()) + " - DERS GÖREVLENDİRME";
+    const SubstitutionSheet sheet = SheetOf(school, plan);
+    if (Status s = WritePdf(
+            o.pdf, page, [&](Canvas& canvas) { PrintSubstitutionSheet(canvas, school, sheet); },
+            disk);
+        !s)
+      return Fail(s.message());
+  }
+#endif
   if (o.save) {
     if (Status s = SavePlan(school, plan, record, disk); !s) return Fail(s.message());
     std::cerr << "Kaydedildi: " << SchoolDateText(*date) << '\n';
@@ -187,7 +205,8 @@ int RunFree(const FreeOptions& o, FileSystem& disk) {
   if (o.json) {
     nlohmann::json list = nlohmann::json::array();
     for (const Candidate& c : free) list.push_back(CandidateJson(school, c));
-    std::cout << nlohmann::json{{"day", query.weekday}, {"hour", query.hour}, {"free", list}}.dump(2)
+    std::cout << nlohmann::json{{"day", query.weekday}, {"hour", query.hour}, {"free", list}}.dump(
+                     2)
               << '\n';
     return 0;
   }
@@ -211,6 +230,9 @@ void AddSubstituteCommands(CLI::App& app, CommandContext& context) {
   command->add_flag("--save", o->save, "Öneriyi görevlendirme kaydına yaz");
   command->add_flag("--new-term", o->newTerm,
                     "Bu tarihte yeni dönem başlat (sayımlar sıfırlanır, geçmiş kalır)");
+#ifdef KALVODRIN_HAVE_PDF
+  command->add_option("--pdf", o->pdf, "Görevlendirme çizelgesini PDF olarak yaz");
+#endif
   command->callback([o, &context] { context.exitCode = RunSubstitute(*o, context.disk); });
 
   auto f = std::make_shared<FreeOptions>();

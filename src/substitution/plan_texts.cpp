@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 
+#include "core/field_text.h"
 #include "core/turkish_text.h"
 
 namespace kalvodrin {
@@ -66,6 +68,20 @@ std::string SubstituteText(const School& school, const PlanRow& row) {
     return TeacherNameOf(school, row.lesson.coTeachers.front()) + " (dersi tek başına sürdürür)";
   if (row.substitute != 0) return TeacherNameOf(school, row.substitute);
   return "— " + std::string(NoneFreeText(row.why));
+}
+
+SubstitutionSheet SheetOf(const School& school, const DayPlan& plan) {
+  SubstitutionSheet sheet;
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d.%02d.%04d", plan.date.day, plan.date.month,
+                plan.date.year);
+  sheet.date = date;
+  sheet.dayName = std::string(DayName(plan.weekday));
+  for (const PlanRow& row : plan.rows)
+    sheet.rows.push_back({std::to_string(row.lesson.hour), ClassesText(school, row.lesson),
+                          LessonNameOf(school, row.lesson.lesson), AbsentText(school, row.lesson),
+                          SubstituteText(school, row)});
+  return sheet;
 }
 
 std::optional<std::vector<int>> ParseHours(std::string_view text) {

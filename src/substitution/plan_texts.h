@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/school.h"
+#include "core/substitution_sheet.h"
 #include "substitution/day_plan.h"
 
 namespace kalvodrin {
@@ -26,6 +27,9 @@ std::string AbsentText(const School& school, const AffectedLesson& lesson);
 // What stands in the substitute column: the teacher, the co-teacher who keeps the
 // lesson, or why nobody takes it.
 std::string SubstituteText(const School& school, const PlanRow& row);
+
+// The sheet of the plan for printing: every row, the kept and the uncovered too.
+SubstitutionSheet SheetOf(const School& school, const DayPlan& plan);
 
 // "2,3" or "1-4" into hours 1..16; empty optional for anything else.
 std::optional<std::vector<int>> ParseHours(std::string_view text);

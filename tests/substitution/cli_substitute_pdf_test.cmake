@@ -1,0 +1,68 @@
+# kalvodrin-cli substitute --pdf on a scheduled copy of the sample school: the sheet's
+# text, read back with pdftotext, holds its Turkish headings and every affected hour
+# of the plan (the same plan --json lists).
+#   cmake -DCLI=<kalvodrin-cli> -DSAMPLE=<examples/sample-school> -DWORK=<scratch>
+#         -DPDFTOTEXT=<pdftotext> -P this
+
+function(run_cli)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "kalvodrin-cli ${ARGN}: exit ${rc}\n${out}\n${err}")
+  endif()
+  set(cli_out "${out}" PARENT_SCOPE)
+endfunction()
+
+if(NOT PDFTOTEXT)
+  message(FATAL_ERROR "pdftotext (poppler-utils) is needed: run scripts/setup-deps")
+endif()
+file(REMOVE_RECURSE ${WORK})
+file(COPY ${SAMPLE}/ DESTINATION ${WORK}/school)
+run_cli(schedule --folder ${WORK}/school)
+
+set(day --folder ${WORK}/school --date 2026-12-09 --absent 1 --absent 2 --absent 5:3-5)
+run_cli(substitute ${day} --json)
+set(plan "${cli_out}")
+run_cli(substitute ${day} --pdf ${WORK}/sheet.pdf)
+execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/sheet.pdf ${WORK}/sheet.txt
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "pdftotext failed on the sheet")
+endif()
+file(READ ${WORK}/sheet.txt text)
+
+foreach(expected "DERS GÖREVLENDİRME ÇİZELGESİ" "09.12.2026" "ÇARŞAMBA" "GELMEYEN ÖĞRETMEN"
+        "GÖREVLİ ÖĞRETMEN" "İMZA")
+  string(FIND "${text}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the sheet lacks '${expected}':\n${text}")
+  endif()
+endforeach()
+
+# Every row of the plan has a line of its own: its hour, its class and the start of its
+# lesson's name on one line.
+string(JSON rows LENGTH "${plan}" rows)
+if(rows LESS 5)
+  message(FATAL_ERROR "the plan has only ${rows} rows; the test means little")
+endif()
+string(REPLACE "\n" ";" lines "${text}")
+math(EXPR last "${rows} - 1")
+foreach(i RANGE ${last})
+  string(JSON hour GET "${plan}" rows ${i} hour)
+  string(JSON class GET "${plan}" rows ${i} className)
+  string(JSON lesson GET "${plan}" rows ${i} lessonName)
+  string(SUBSTRING "${lesson}" 0 10 lesson)
+  set(found FALSE)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^ *${hour} " AND line MATCHES "${class}")
+      string(FIND "${line}" "${lesson}" at)
+      if(NOT at EQUAL -1)
+        set(found TRUE)
+      endif()
+    endif()
+  endforeach()
+  if(NOT found)
+    message(FATAL_ERROR "hour ${hour} of ${class} (${lesson}) is not on the sheet:\n${text}")
+  endif()
+endforeach()
+message(STATUS "the sheet shows all ${rows} affected hours")
