@@ -9,6 +9,8 @@
 #include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/qt_text.h"
+#include "gui/timetables/history_buttons.h"
+#include "timetables/edit_history.h"
 #include "timetables/timetable_commands.h"
 
 namespace kalvodrin {
@@ -17,7 +19,8 @@ TBosaltForm::TBosaltForm(AppContext context, QWidget* parent)
     : QDialog(parent),
       context_(context),
       clearClosed_(new QCheckBox(U8("Kapatılmış özel Ayarlarıda Sil"))),
-      clearSpecial_(new QCheckBox(U8("Tek öğretmene özel ayarları sil"))) {
+      clearSpecial_(new QCheckBox(U8("Tek öğretmene özel ayarları sil"))),
+      historyButtons_(new HistoryButtons(context, this, {}, {})) {
   setObjectName("TBosaltForm");
   setWindowTitle(U8("YAPILAN DERS YERLEŞTİRMELERİNİ İPTAL ET"));
   clearClosed_->setObjectName("CheckBox1");
@@ -42,6 +45,7 @@ TBosaltForm::TBosaltForm(AppContext context, QWidget* parent)
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
+  layout->addWidget(historyButtons_);
   BindHelpKey(this, context.help, "132");
 }
 
@@ -49,13 +53,19 @@ void TBosaltForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   clearClosed_->setChecked(false);
   clearSpecial_->setChecked(false);
+  historyButtons_->Refresh();
 }
 
+void TBosaltForm::SetHistory(EditHistory* history) { historyButtons_->SetHistory(history); }
+
 void TBosaltForm::TamamClick() {
+  EditRecorder step(historyButtons_->history(), context_.school);
   ApplyChange(context_,
               CancelPlacements(context_.school,
                                ResetOptions{clearClosed_->isChecked(), clearSpecial_->isChecked()}),
               {});
+  step.Commit("YERLEŞTİRMELER İPTAL", context_.school);
+  historyButtons_->Refresh();
   accept();
 }
 

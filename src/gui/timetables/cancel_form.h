@@ -11,6 +11,9 @@ class QCheckBox;
 
 namespace kalvodrin {
 
+class EditHistory;
+class HistoryButtons;
+
 class TBosaltForm : public QDialog {
   Q_OBJECT
 
@@ -18,6 +21,10 @@ class TBosaltForm : public QDialog {
   explicit TBosaltForm(AppContext context, QWidget* parent = nullptr);
 
   void TamamClick();
+  // Cancelling is a step of this history (the school's, shared with the timetable
+  // windows), which the window's own buttons and keys take back and make again.
+  void SetHistory(EditHistory* history);
+  HistoryButtons& historyButtons() const { return *historyButtons_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -26,6 +33,7 @@ class TBosaltForm : public QDialog {
   AppContext context_;
   QCheckBox* clearClosed_;
   QCheckBox* clearSpecial_;
+  HistoryButtons* historyButtons_;
 };
 
 }  // namespace kalvodrin

@@ -17,6 +17,7 @@
 #include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/general_settings_form.h"
+#include "gui/timetables/history_buttons.h"
 #include "gui/timetables/placement_style_form.h"
 #include "gui/timetables/run_panel.h"
 #include "gui/timetables/teacher_settings_form.h"
@@ -161,7 +162,8 @@ void TOgrPrgForm::RemoveProgram() {
   if (!context().sil.Confirm(FromCp1254(t->name.view()) +
                              U8(" adındaki öğretmenin programı silinecek !")))
     return;
-  RemoveTeacherTimetable(context().school, selection().teacher);
+  AsStep(" PRG. SİL: " + FromCp1254(t->name.view()).toStdString(),
+         [this] { RemoveTeacherTimetable(context().school, selection().teacher); });
   ReadSelection();
 }
 
@@ -195,7 +197,8 @@ void TOgrPrgForm::KeepSnapshot() {
 }
 
 void TOgrPrgForm::UndoChanges() {
-  const SnapshotRestore r = RestoreTimetables(context().school);
+  SnapshotRestore r;
+  AsStep("DEĞİŞİKLERİ GERİ AL", [&] { r = RestoreTimetables(context().school); });
   if (!r.read) context().sil.Notice(U8(r.read.message()));
   ApplyChange(context(), r.change, [&r](const Change&) {
     return "Saklanan programlar şimdiki ders atamalarına uymuyor, geri alınmadı: " + r.problem;
@@ -204,25 +207,27 @@ void TOgrPrgForm::UndoChanges() {
 }
 
 RunOutcome TOgrPrgForm::RunWholeSchool() {
-  return Run([](PlacementRun& run) { return run.RunWholeSchool(); });
+  return Run("DERS DAĞITIMI YAP", [](PlacementRun& run) { return run.RunWholeSchool(); });
 }
 
 RunOutcome TOgrPrgForm::RunForTeacher() {
   const int teacher = selection().teacher;
-  return Run([teacher](PlacementRun& run) { return run.RunForTeacher(teacher); });
+  return Run("ÖĞRETMEN PRG. YAP",
+             [teacher](PlacementRun& run) { return run.RunForTeacher(teacher); });
 }
 
 RunOutcome TOgrPrgForm::RunHere() {
   const TimetableSelection s = selection();
   const int cell = grid()->CurrentCell();
   if (cell == 0) return {};
-  return Run(
-      [s, cell](PlacementRun& run) { return run.RunAtCell(s.teacher, s.classNo, s.lesson, cell); });
+  return Run("BURAYA YERLEŞTİR", [s, cell](PlacementRun& run) {
+    return run.RunAtCell(s.teacher, s.classNo, s.lesson, cell);
+  });
 }
 
-RunOutcome TOgrPrgForm::Run(const std::function<RunOutcome(PlacementRun&)>& run) {
+RunOutcome TOgrPrgForm::Run(const char* name, const std::function<RunOutcome(PlacementRun&)>& run) {
   if (running()) return {};
-  Busy([&] {
+  Busy(name, [&] {
     PlacementRun placement(context().school, panel_);
     lastRun_ = run(placement);
   });
@@ -235,14 +240,15 @@ CompletionOutcome TOgrPrgForm::CompleteRest() {
   CompletionOptions options;
   options.seed = completionSeed_ != 0 ? completionSeed_ : std::random_device{}();
   options.observer = panel_;
-  Busy([&] { lastCompletion_ = CompleteTimetable(context().school, options); });
+  Busy("KALANLARI YERLEŞTİR",
+       [&] { lastCompletion_ = CompleteTimetable(context().school, options); });
   if (runNotices_) context().sil.Notice(U8(CompletionNotice(lastCompletion_)));
   return lastCompletion_;
 }
 
-void TOgrPrgForm::Busy(const std::function<void()>& work) {
+void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work) {
   SetRunning(true);
-  work();
+  AsStep(name, work);
   SetRunning(false);
   // A run changes no list, only the timetables: counters and grid are enough.
   ShowCounters();
@@ -261,6 +267,7 @@ void TOgrPrgForm::ShowBusy(bool busy) {
   owners()->setEnabled(!busy);
   lessons()->setEnabled(!busy);
   buttons()->setVisible(!busy);
+  historyButtons().setVisible(!busy);
 }
 
 void TOgrPrgForm::Save() { SaveTimetables(context()); }

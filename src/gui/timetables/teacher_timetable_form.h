@@ -72,9 +72,10 @@ class TOgrPrgForm : public TimetableWindow {
 
  private:
   void ShowCounters();
-  RunOutcome Run(const std::function<RunOutcome(PlacementRun&)>& run);
-  // Does the work with the run display up, then shows what it changed.
-  void Busy(const std::function<void()>& work);
+  RunOutcome Run(const char* name, const std::function<RunOutcome(PlacementRun&)>& run);
+  // Does the work with the run display up, as one step of the edit history named
+  // `name`, then shows what it changed.
+  void Busy(const char* name, const std::function<void()>& work);
   void SetRunning(bool running);
   void ShowBusy(bool busy);
 

@@ -1,7 +1,9 @@
 #include "gui/timetables/timetable_grid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -125,7 +127,74 @@ void TimetableGrid::RepaintHeaders() {
       visualRect(model()->index(0, 0)).united(visualRect(model()->index(kRows - 1, 0))));
 }
 
+int TimetableGrid::CellAt(const QPoint& point) const {
+  const QModelIndex index = indexAt(point);
+  if (!index.isValid() || index.row() < 1 || index.column() < 1) return 0;
+  return CellIndex(index.row(), index.column());
+}
+
+void TimetableGrid::SetCarrying(bool carrying) {
+  carrying_ = carrying;
+  if (!carrying) byMouse_ = false;
+  RepaintAll();
+}
+
+void TimetableGrid::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    pressCell_ = CellAt(event->position().toPoint());
+    pressAt_ = event->position().toPoint();
+  }
+  QTableWidget::mousePressEvent(event);
+}
+
+void TimetableGrid::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (!carrying_ && pressCell_ != 0 &&
+      (at - pressAt_).manhattanLength() >= QApplication::startDragDistance()) {
+    const int from = pressCell_;
+    pressCell_ = 0;  // one request per press
+    emit DragStarted(from);
+    byMouse_ = carrying_;
+  }
+  if (carrying_ && byMouse_) {
+    emit DragMoved(CellAt(at));
+    return;  // the view's own dragging would move the cursor
+  }
+  QTableWidget::mouseMoveEvent(event);
+}
+
+void TimetableGrid::mouseReleaseEvent(QMouseEvent* event) {
+  pressCell_ = 0;
+  if (carrying_ && byMouse_ && event->button() == Qt::LeftButton) {
+    emit DragDropped(CellAt(event->position().toPoint()));
+    return;
+  }
+  QTableWidget::mouseReleaseEvent(event);
+}
+
+bool TimetableGrid::CarryingKey(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit DragDropped(CurrentCell()); return true;
+    case Qt::Key_Escape: emit DragCancelled(); return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      QTableWidget::keyPressEvent(event);
+      emit DragMoved(CurrentCell());
+      return true;
+    default: return false;
+  }
+}
+
 void TimetableGrid::keyPressEvent(QKeyEvent* event) {
+  if (carrying_ && CarryingKey(event)) return;
+  if (event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+    if (CurrentCell() != 0) emit DragStarted(CurrentCell());
+    if (carrying_) emit DragMoved(CurrentCell());
+    return;
+  }
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     if (CurrentCell() != 0) emit CellActivated(CurrentCell());
     return;

@@ -3,7 +3,10 @@
 // numbers, column 0 the day names; the window's painter decides every cell and this
 // widget only draws what it returns. Header cells cannot be selected. A double click
 // or Enter on a data cell asks for the manual command; the run's timer may repaint
-// the headers alone.
+// the headers alone. Pressing on a data cell and moving the pointer past the drag
+// distance asks to carry what is there; F6 asks the same for the cursor's cell, the
+// arrow keys then move the target, Enter drops and Esc cancels. Whether anything is
+// carried is the window's to say (SetCarrying).
 
 #include <QColor>
 #include <QPalette>
@@ -38,15 +41,33 @@ class TimetableGrid : public QTableWidget {
   void RepaintAll() { viewport()->update(); }
   void RepaintHeaders();
 
+  // The data cell under a point of the viewport; 0 on a header or outside.
+  int CellAt(const QPoint& point) const;
+  bool carrying() const { return carrying_; }
+  void SetCarrying(bool carrying);
+
  signals:
   void CellActivated(int cell);
   void KeyTyped(int key, const QString& text);
+  void DragStarted(int cell);
+  void DragMoved(int cell);  // 0 when the pointer left the data cells
+  void DragDropped(int cell);
+  void DragCancelled();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  bool CarryingKey(QKeyEvent* event);
+
   Painter painter_;
+  int pressCell_ = 0;  // the data cell the left button went down on, until it goes up
+  QPoint pressAt_;
+  bool carrying_ = false;
+  bool byMouse_ = false;
 };
 
 }  // namespace kalvodrin

@@ -11,9 +11,13 @@
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
+#include "gui/timetables/block_drag.h"
+#include "gui/timetables/history_buttons.h"
 #include "gui/timetables/report_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_lists.h"
+#include "timetables/edit_history.h"
+#include "timetables/step_names.h"
 
 namespace kalvodrin {
 
@@ -24,6 +28,10 @@ TimetableWindow::TimetableWindow(AppContext context, TimetableWindowSpec spec, Q
       ownerGrid_(new ListGrid),
       teleGrid_(new ListGrid),
       grid_(new TimetableGrid),
+      historyButtons_(new HistoryButtons(
+          context, this, [this] { return locked(); }, [this] { ReadSelection(); })),
+      dragInfo_(new QLabel),
+      drag_(nullptr),
       counters_(new QGridLayout),
       buttons_(new QWidget),
       buttonGrid_(new QGridLayout(buttons_)),
@@ -32,6 +40,11 @@ TimetableWindow::TimetableWindow(AppContext context, TimetableWindowSpec spec, Q
   BuildLists();
   grid_->SetPainter([this](int row, int column) { return Paint(row, column); });
   BuildLayout();
+  drag_ = new BlockDrag(
+      context_, grid_, kind(), dragInfo_,
+      {[this] { return locked(); }, [this] { return OwnerOf(sel_); },
+       [this](const std::string& name, const std::function<void()>& work) { AsStep(name, work); },
+       [this] { ReadSelection(); }});
   connect(ownerGrid_, &QTableWidget::currentCellChanged, this, [this] { FillLessons(); });
   connect(teleGrid_, &QTableWidget::currentCellChanged, this, [this] { ReadSelection(); });
   if (!spec_.helpPage.isEmpty())
@@ -70,6 +83,8 @@ void TimetableWindow::BuildLayout() {
   right_->addWidget(grid_);
   right_->addLayout(counters_);
   right_->addWidget(new QLabel(spec_.cellKeyHint));
+  right_->addWidget(dragInfo_);
+  right_->addWidget(historyButtons_);
   right_->addWidget(buttons_);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
@@ -154,6 +169,7 @@ void TimetableWindow::ReadSelection() {
   if (spec_.view != TimetableView::kClass) sel_.classNo = number(1);
   sel_.lesson = number(2);
   sel_.cell = grid_->CurrentCell();
+  historyButtons_->Refresh();
   SelectionRead();
   grid_->RepaintAll();
 }
@@ -173,20 +189,41 @@ void TimetableWindow::Select(int teacher, int classNo, int lesson) {
 
 CellPaint TimetableWindow::Paint(int row, int column) const {
   if (row == 0 || column == 0) return PaintHeader(row, column);
-  return spec_.paintCell(context_.school, sel_, (row - 1) * 16 + column);
+  const int cell = (row - 1) * 16 + column;
+  return drag_->Paint(spec_.paintCell(context_.school, sel_, cell), cell);
+}
+
+void TimetableWindow::SetHistory(EditHistory* history) { historyButtons_->SetHistory(history); }
+
+void TimetableWindow::AsStep(const std::string& name, const std::function<void()>& work) {
+  EditRecorder step(historyButtons_->history(), context_.school);
+  work();
+  step.Commit(name, context_.school);
+  historyButtons_->Refresh();
+}
+
+GridKind TimetableWindow::kind() const {
+  switch (spec_.view) {
+    case TimetableView::kTeacher: return GridKind::kTeacher;
+    case TimetableView::kClass: return GridKind::kClass;
+    case TimetableView::kRoom: break;
+  }
+  return GridKind::kRoom;
 }
 
 void TimetableWindow::CellCommand(int cell) {
   if (locked()) return;
   sel_.cell = cell;
-  spec_.cellCommand(context_.school, sel_, cell);
+  AsStep(CellCommandStepName(context_.school, kind(), sel_, cell),
+         [&] { spec_.cellCommand(context_.school, sel_, cell); });
   ReadSelection();
 }
 
 void TimetableWindow::ToggleCell() {
   const int cell = grid_->CurrentCell();
   if (locked() || cell == 0) return;  // a header cell has nothing to open or close
-  spec_.toggleCell(context_.school, sel_, cell);
+  AsStep(CommandStepName("Hücre kapat/aç", cell),
+         [&] { spec_.toggleCell(context_.school, sel_, cell); });
   ReadSelection();
 }
 

@@ -13,9 +13,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/change.h"
+#include "engine/locks.h"
 #include "gui/common/app_context.h"
 #include "gui/common/print_requests.h"
 #include "timetables/cell_paint.h"
@@ -30,6 +32,9 @@ class QVBoxLayout;
 
 namespace kalvodrin {
 
+class BlockDrag;
+class EditHistory;
+class HistoryButtons;
 class ListGrid;
 class TimetableGrid;
 
@@ -90,6 +95,12 @@ class TimetableWindow : public QDialog {
   void Select(int teacher, int classNo, int lesson);
   const TimetableSelection& selection() const { return sel_; }
 
+  // The history every timetable change made here is a step of (the one of the school,
+  // shared by its windows); none: nothing is recorded and nothing can be undone.
+  void SetHistory(EditHistory* history);
+  HistoryButtons& historyButtons() const { return *historyButtons_; }
+  BlockDrag& drag() const { return *drag_; }
+
   // The commands, for the grid, the buttons and the keys.
   virtual void CellCommand(int cell);
   void ToggleCell();
@@ -106,6 +117,10 @@ class TimetableWindow : public QDialog {
 
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
+
+  // Does `work`, a change of the timetables, as one step of the history named `name`
+  // (UTF-8).
+  void AsStep(const std::string& name, const std::function<void()>& work);
 
   // The owners again, the first selected, and its lessons.
   void Refill();
@@ -127,6 +142,8 @@ class TimetableWindow : public QDialog {
   ListGrid* owners() const { return ownerGrid_; }
   ListGrid* lessons() const { return teleGrid_; }
   TimetableGrid* grid() const { return grid_; }
+  // The kind of timetable the window's owner has.
+  GridKind kind() const;
   QWidget* buttons() const { return buttons_; }
 
  private:
@@ -140,6 +157,9 @@ class TimetableWindow : public QDialog {
   ListGrid* ownerGrid_;
   ListGrid* teleGrid_;
   TimetableGrid* grid_;
+  HistoryButtons* historyButtons_;
+  QLabel* dragInfo_;
+  BlockDrag* drag_;
   QGridLayout* counters_;
   QWidget* buttons_;
   QGridLayout* buttonGrid_;

@@ -11,7 +11,12 @@ TimetableWindows::TimetableWindows(AppContext context, QWidget* parent)
     : rooms_(std::make_unique<TRoomPrgForm>(context, parent)),
       classes_(std::make_unique<TSnfPrgForm>(context, *rooms_, parent)),
       teachers_(std::make_unique<TOgrPrgForm>(context, *classes_, parent)),
-      cancel_(std::make_unique<TBosaltForm>(context, parent)) {}
+      cancel_(std::make_unique<TBosaltForm>(context, parent)) {
+  rooms_->SetHistory(&history_);
+  classes_->SetHistory(&history_);
+  teachers_->SetHistory(&history_);
+  cancel_->SetHistory(&history_);
+}
 
 TimetableWindows::~TimetableWindows() = default;
 

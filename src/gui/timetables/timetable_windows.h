@@ -7,6 +7,7 @@
 
 #include "gui/common/app_context.h"
 #include "gui/common/window_registry.h"
+#include "timetables/edit_history.h"
 
 class QWidget;
 
@@ -30,12 +31,16 @@ class TimetableWindows : public AreaWindows {
   TSnfPrgForm& classes() const { return *classes_; }
   TRoomPrgForm& rooms() const { return *rooms_; }
   TBosaltForm& cancel() const { return *cancel_; }
+  // The school's one edit history: every window here records into it and undoes
+  // from it.
+  EditHistory& history() { return history_; }
 
  private:
   std::unique_ptr<TRoomPrgForm> rooms_;
   std::unique_ptr<TSnfPrgForm> classes_;
   std::unique_ptr<TOgrPrgForm> teachers_;
   std::unique_ptr<TBosaltForm> cancel_;
+  EditHistory history_;
 };
 
 }  // namespace kalvodrin
