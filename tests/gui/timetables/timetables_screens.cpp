@@ -1,6 +1,7 @@
 #include "timetables_screens.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -85,6 +86,27 @@ void RenderReportWindows(const SaveWindow& save, const AppContext& context) {
   changed.hide();
 }
 
+// The selected teacher's first placed block picked up with F6 and carried one hour on:
+// the marks and the reasons line as the user sees them while dragging.
+void RenderDragging(const SaveWindow& save, TOgrPrgForm& w, const School& school) {
+  const TTeacherGridRec* t = school.TeacherGridByNo(w.selection().teacher);
+  auto* grid = w.findChild<TimetableGrid*>("Grid");
+  if (t == nullptr || grid == nullptr) return;
+  int cell = 1;
+  while (cell < kCells && t->occupant[static_cast<std::size_t>(cell - 1)] == 0) ++cell;
+  grid->SetCurrentCell(cell);
+  grid->setFocus();
+  const auto key = [grid](Qt::Key k) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    QApplication::sendEvent(grid, &press);
+  };
+  key(Qt::Key_F6);
+  key(Qt::Key_Right);
+  QApplication::processEvents();
+  save(&w, "timetables_teacher_dragging");
+  key(Qt::Key_Escape);
+}
+
 }  // namespace
 
 void RenderTimetableWindows(const SaveWindow& save, const std::filesystem::path& root) {
@@ -101,6 +123,7 @@ void RenderTimetableWindows(const SaveWindow& save, const std::filesystem::path&
           {&windows.rooms(), "timetables_room"},
           {&windows.cancel(), "timetables_cancel"}}) {
       ShowAndSave(save, *window, name);
+      if (window == &windows.teachers()) RenderDragging(save, windows.teachers(), school);
       window->hide();
     }
     RenderReportWindows(save, AppContext{school, sil, help});
