@@ -18,10 +18,6 @@ path AsideOf(const path& file) { return WithSuffix(file, kAsideSuffix); }
 path ListIn(const path& folder) { return folder / std::string(kSaveListName); }
 path ListBeingWrittenIn(const path& folder) { return WithSuffix(ListIn(folder), ".tmp"); }
 
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() > end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 bool IsFile(const path& name, FileSystem& disk) {
   return disk.Exists(name) && !disk.IsFolder(name);
 }
@@ -53,14 +49,15 @@ std::vector<std::string> ParseList(const Bytes& bytes) {
   return names;
 }
 
-// The list is renamed into place only once it is whole: a crash while it is being
-// written must read as "no list", never as a shorter set.
+// The list is written under a name of its own first and renamed into place only once
+// the new files are whole: a crash before that must read as "no decision", and the
+// list being written still names what to clear away.
 Status WriteList(const path& folder, const std::vector<FileImage>& files, FileSystem& disk) {
-  const path temp = ListBeingWrittenIn(folder);
-  Status s = disk.WriteDurably(temp, ListImage(files), path());
-  if (s) s = disk.Rename(temp, ListIn(folder));
-  if (!s) static_cast<void>(disk.Remove(temp));
-  return s;
+  return disk.WriteDurably(ListBeingWrittenIn(folder), ListImage(files), path());
+}
+
+Status DecideList(const path& folder, FileSystem& disk) {
+  return disk.Rename(ListBeingWrittenIn(folder), ListIn(folder));
 }
 
 // A folder where the save would put or leave a file of its own is the user's: renaming
@@ -85,12 +82,17 @@ class SetSave {
       : files_(files), disk_(disk), folder_(files.front().path.parent_path()) {}
 
   Status Run() {
-    if (Status s = WriteNewFiles(); !s) return s;
     if (Status s = WriteList(folder_, files_, disk_); !s) {
+      static_cast<void>(disk_.Remove(ListBeingWrittenIn(folder_)));
+      return s;
+    }
+    if (Status s = WriteNewFiles(); !s) return s;
+    disk_.SyncFolder(folder_);  // new files and list are on disk before the decision
+    if (Status s = DecideList(folder_, disk_); !s) {
       RemoveNewFiles();
       return s;
     }
-    disk_.SyncFolder(folder_);  // new files and list are on disk before any rename
+    disk_.SyncFolder(folder_);
     for (const FileImage& f : files_)
       if (Status s = PutInPlace(f.path); !s) return s;
     disk_.SyncFolder(folder_);
@@ -112,9 +114,12 @@ class SetSave {
     return Status::Ok();
   }
 
+  // The list being written goes last: until then it names what is left to clear.
   void RemoveNewFiles() {
+    bool clean = true;
     for (std::size_t i = 0; i < written_; ++i)
-      static_cast<void>(disk_.Remove(NewOf(files_[i].path)));
+      clean = disk_.Remove(NewOf(files_[i].path)).ok() && clean;
+    if (clean) static_cast<void>(disk_.Remove(ListBeingWrittenIn(folder_)));
     disk_.SyncFolder(folder_);
   }
 
@@ -140,7 +145,7 @@ class SetSave {
       if (hadOld_[i] && !disk_.Rename(AsideOf(target), target)) return Unfinished(failure);
     }
     disk_.SyncFolder(folder_);
-    if (!disk_.Remove(ListIn(folder_))) return Unfinished(failure);
+    if (!disk_.Rename(ListIn(folder_), ListBeingWrittenIn(folder_))) return Unfinished(failure);
     RemoveNewFiles();
     return failure;
   }
@@ -187,29 +192,19 @@ Status FinishDecidedSave(const path& folder, const std::vector<std::string>& nam
   return Status::Ok();
 }
 
-// No list: the save never reached its decision, so the old files stand and the new
-// ones written beside them go. An old file found only aside is put back. Folders of
-// such names are the user's, never a save's, and stay as they are.
+// The list never reached its place: the old files stand, and the new ones its list
+// names go, then the list. Anything else, folders of such names included, is the
+// user's and stays as it is.
 Status UndoUndecidedSave(const path& folder, FileSystem& disk) {
-  bool changed = false;
-  for (const std::string& name : disk.Names(folder)) {
-    const path file = folder / name;
-    if (disk.IsFolder(file)) continue;
-    if (EndsWith(name, kNewSuffix)) {
-      if (Status s = disk.Remove(file); !s) return s;
-      changed = true;
-    } else if (EndsWith(name, kAsideSuffix)) {
-      const path target = folder / name.substr(0, name.size() - kAsideSuffix.size());
-      if (disk.Exists(target)) continue;
-      if (Status s = disk.Rename(file, target); !s) return s;
-      changed = true;
-    }
-  }
-  if (disk.Exists(ListBeingWrittenIn(folder)) && !disk.IsFolder(ListBeingWrittenIn(folder))) {
-    if (Status s = disk.Remove(ListBeingWrittenIn(folder)); !s) return s;
-    changed = true;
-  }
-  if (changed) disk.SyncFolder(folder);
+  const path list = ListBeingWrittenIn(folder);
+  std::optional<Bytes> bytes;
+  if (!IsFile(list, disk)) return Status::Ok();
+  if (Status s = disk.Read(list, bytes); !s) return s;
+  for (const std::string& name : ParseList(bytes ? *bytes : Bytes{}))
+    if (IsFile(NewOf(folder / name), disk))
+      if (Status s = disk.Remove(NewOf(folder / name)); !s) return s;
+  if (Status s = disk.Remove(list); !s) return s;
+  disk.SyncFolder(folder);
   return Status::Ok();
 }
 
@@ -225,7 +220,8 @@ Status FinishHalfDoneSave(const path& folder, FileSystem& disk) {
   std::optional<Bytes> list;
   if (!disk.IsFolder(ListIn(folder)))  // a folder of the list's name is no list
     if (Status s = disk.Read(ListIn(folder), list); !s) return s;
-  if (list) return FinishDecidedSave(folder, ParseList(*list), disk);
+  if (list)
+    if (Status s = FinishDecidedSave(folder, ParseList(*list), disk); !s) return s;
   return UndoUndecidedSave(folder, disk);
 }
 

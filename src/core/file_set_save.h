@@ -3,16 +3,21 @@
 // old file or every new one, whatever fails and even when the program dies half-way.
 //
 // The steps, and what is on disk between them:
-//   1. every new file is written and flushed beside its old one as NAME.YENI;
-//   2. the list of the set's names is written as KAYIT.LST: from here on the set is
-//      decided, and a start-up after a crash finishes it;
-//   3. file by file, the old one is moved aside as NAME.ESKI and NAME.YENI takes
+//   1. the list of the set's names is written as KAYIT.LST.tmp, so that whatever
+//      follows can be cleared away by name;
+//   2. every new file is written and flushed beside its old one as NAME.YENI;
+//   3. the list is renamed to KAYIT.LST: from here on the set is decided, and a
+//      start-up after a crash finishes it;
+//   4. file by file, the old one is moved aside as NAME.ESKI and NAME.YENI takes
 //      its place;
-//   4. the files moved aside, then the list, are removed.
-// A failure in step 1 or 2 removes what was written; one in step 3 puts the new files
-// back beside the old ones, the old ones back in place, and then removes the list
-// and the new files. The error reported is the operating system's for the step that
-// failed.
+//   5. the files moved aside, then the list, are removed.
+// A failure in steps 1 to 3 removes what was written; one in step 4 puts the new files
+// back beside the old ones, the old ones back in place, renames the list back and
+// removes the new files, then the list. The error reported is the operating system's
+// for the step that failed.
+//
+// Recovery touches only the files a list names: a folder may hold the user's own
+// files with these suffixes (a backup folder on a shared stick often does).
 
 #include <filesystem>
 #include <string>
@@ -38,7 +43,7 @@ struct FileImage {
 Status SaveAllOrNothing(const std::vector<FileImage>& files, FileSystem& disk);
 
 // A save that a crash left half done in the folder is finished when its list was
-// written, and undone otherwise. Files of any other name are left alone.
+// renamed into place, and undone otherwise. Files its list does not name are left alone.
 Status FinishHalfDoneSave(const std::filesystem::path& folder, FileSystem& disk);
 
 // The names of a decided set the folder still holds as NAME.YENI (a save that a crash

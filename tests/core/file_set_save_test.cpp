@@ -191,17 +191,20 @@ TEST(SetSaveRecovery, TouchesOnlyItsOwnFiles) {
   EXPECT_TRUE(fs::exists(temp.path() / "DIŞARI.YENI"));
   EXPECT_EQ(Differences(ImageOf(folder), {{"NOTLAR.TXT", Bytes(2, 9)}}), "");
 
-  // Without a list: a new file beside is dropped, an old one found only aside is back.
-  WriteBytes(folder / "DERSLER.LOF.YENI", Bytes(48, 1));
-  WriteBytes(folder / "DERSHANE.LOF.ESKI", Bytes(15, 2));
-  WriteBytes(folder / "SINIFLAR.LOF.ESKI", Bytes(16, 3));
-  WriteBytes(folder / "SINIFLAR.LOF", Bytes(16, 4));
+  // Files of these suffixes that no list names are the user's: none is removed or
+  // renamed. A list being written names the new files to clear away, and only those.
+  const FolderImage users{{"NOTLAR.TXT", Bytes(2, 9)},
+                          {"RAPOR.DOC.YENI", Bytes(4, 1)},
+                          {"ODEV.ESKI", Bytes(5, 2)},
+                          {"SINIFLAR.LOF.YENI", Bytes(16, 3)}};
+  for (const auto& [name, bytes] : users) WriteBytes(folder / name, bytes);
   ASSERT_TRUE(FinishHalfDoneSave(folder, disk));
-  EXPECT_EQ(Differences(ImageOf(folder), {{"NOTLAR.TXT", Bytes(2, 9)},
-                                          {"DERSHANE.LOF", Bytes(15, 2)},
-                                          {"SINIFLAR.LOF", Bytes(16, 4)},
-                                          {"SINIFLAR.LOF.ESKI", Bytes(16, 3)}}),
-            "");
+  EXPECT_EQ(Differences(ImageOf(folder), users), "");
+  WriteBytes(folder / "DERSLER.LOF.YENI", Bytes(48, 1));
+  WriteBytes(folder / "KAYIT.LST.tmp", Bytes{'D', 'E', 'R', 'S', 'L', 'E', 'R', '.', 'L', 'O', 'F',
+                                             '\n', 'O', 'D', 'E', 'V', '\n'});
+  ASSERT_TRUE(FinishHalfDoneSave(folder, disk));
+  EXPECT_EQ(Differences(ImageOf(folder), users), "");
 }
 
 // A folder of the user's where the save would put or leave a file of its own: the save

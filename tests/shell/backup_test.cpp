@@ -240,6 +240,22 @@ TEST_F(BackupTest, TheSubstitutionRecordTravelsBesideTheThirteenFiles) {
   EXPECT_EQ(Snapshot(backup), goodBackup);
 }
 
+// A backup folder on a shared stick holds other people's files, some with the names a
+// half-done save would leave: the backup neither removes nor renames them.
+TEST_F(BackupTest, BackupLeavesTheUsersOwnFilesInTheFolderAlone) {
+  const FolderBytes users{{"RAPOR.DOC.YENI", Bytes(3, 1)},
+                          {"ODEV.ESKI", Bytes(4, 2)},
+                          {"DERSLER.YDK.ESKI", Bytes(5, 3)}};
+  for (const auto& [name, bytes] : users) WriteBytes(backup / name, bytes);
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  const FolderBytes after = Snapshot(backup);
+  EXPECT_EQ(after.size(), 13 + users.size());
+  for (const auto& [name, bytes] : users) {
+    ASSERT_TRUE(after.contains(name)) << name;
+    EXPECT_EQ(after.at(name), bytes) << name;
+  }
+}
+
 TEST_F(BackupTest, BackupFolderThatIsMissingOrReadOnlyGetsNoFile) {
   Status status = Status::Ok();
   EXPECT_EQ(Backup(*school, root.path() / "yok").folder, FolderState::kMissing);
