@@ -150,9 +150,12 @@ class SetSave {
     return failure;
   }
 
-  static Status Unfinished(const Status& failure) {
-    return Status::Error(failure.message() +
-                         " (yarım kalan kayıt programın bir sonraki açılışında tamamlanır)");
+  // The list stays, so the next start finishes the save; until then no other save
+  // may replace it.
+  Status Unfinished(const Status& failure) {
+    const std::optional<UnfinishedSave> left = UnfinishedSaveIn(folder_, disk_);
+    return Status::Error(failure.message() + "\n" +
+                         UnfinishedSaveText(left.value_or(UnfinishedSave{})));
   }
 
   // The set is in; what is left of this step is finished at the next start.
@@ -208,11 +211,34 @@ Status UndoUndecidedSave(const path& folder, FileSystem& disk) {
   return Status::Ok();
 }
 
+std::string Joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text.empty() ? "yok" : text;
+}
+
+// An earlier save still waiting for files to go in holds the folder: a new one would
+// replace its list and lose the rest of it. One that only left tidying up, or never
+// reached its decision, is ended here as a start would end it.
+Status EndEarlierSave(const path& folder, FileSystem& disk) {
+  const std::optional<UnfinishedSave> earlier = UnfinishedSaveIn(folder, disk);
+  if (earlier && !earlier->waiting.empty())
+    return Status::Error("Bu klasöre yapılan önceki bir kayıt yarım kaldı.\n" +
+                         UnfinishedSaveText(*earlier) + "\nBu kayıt yapılmadı.");
+  if (!earlier && !IsFile(ListBeingWrittenIn(folder), disk)) return Status::Ok();
+  if (Status s = FinishHalfDoneSave(folder, disk); !s)
+    return Status::Error(s.message() +
+                         "\nÖnceki bir kaydın artıkları temizlenemedi; bu kayıt "
+                         "yapılmadı.");
+  return Status::Ok();
+}
+
 }  // namespace
 
 Status SaveAllOrNothing(const std::vector<FileImage>& files, FileSystem& disk) {
   if (files.empty()) return Status::Ok();
   if (Status s = RefuseFoldersInTheWay(files, disk); !s) return s;
+  if (Status s = EndEarlierSave(files.front().path.parent_path(), disk); !s) return s;
   return SetSave(files, disk).Run();
 }
 
@@ -232,6 +258,23 @@ std::vector<std::string> PendingNewFiles(const path& folder, FileSystem& disk) {
   for (const std::string& name : ParseList(*list))
     if (IsFile(NewOf(folder / name), disk)) pending.push_back(name);
   return pending;
+}
+
+std::optional<UnfinishedSave> UnfinishedSaveIn(const path& folder, FileSystem& disk) {
+  std::optional<Bytes> list;
+  if (disk.IsFolder(ListIn(folder)) || !disk.Read(ListIn(folder), list) || !list)
+    return std::nullopt;
+  UnfinishedSave save;
+  for (const std::string& name : ParseList(*list))
+    (IsFile(NewOf(folder / name), disk) ? save.waiting : save.replaced).push_back(name);
+  return save;
+}
+
+std::string UnfinishedSaveText(const UnfinishedSave& save) {
+  return "Kayıt yarım kaldı. Yenisi yerine konan dosyalar: " + Joined(save.replaced) +
+         ". Yenisi henüz yerine konmayan dosyalar: " + Joined(save.waiting) +
+         " (yenileri .YENI uzantısıyla yanlarında bekliyor). Kayıt programın bir sonraki "
+         "açılışında tamamlanır; o zamana kadar bu klasöre başka kayıt yapılmaz.";
 }
 
 }  // namespace kalvodrin

@@ -18,8 +18,14 @@
 //
 // Recovery touches only the files a list names: a folder may hold the user's own
 // files with these suffixes (a backup folder on a shared stick often does).
+//
+// When putting back fails as well (a stick pulled out), the save is left unfinished:
+// its list stays, the error says which files are new and which still wait, and every
+// later save into the folder is refused until a start has finished it, so that the
+// list is never replaced by another's.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +45,8 @@ struct FileImage {
   Bytes content;
 };
 
-// Puts every file of the set in place, or none of them.
+// Puts every file of the set in place, or none of them. Refused, writing nothing, while
+// the folder holds an unfinished save; what a finished one left to tidy is tidied first.
 Status SaveAllOrNothing(const std::vector<FileImage>& files, FileSystem& disk);
 
 // A save that a crash left half done in the folder is finished when its list was
@@ -50,5 +57,18 @@ Status FinishHalfDoneSave(const std::filesystem::path& folder, FileSystem& disk)
 // stopped before all new files were in place); empty when there is none. For readers
 // that must not write: they read those files instead.
 std::vector<std::string> PendingNewFiles(const std::filesystem::path& folder, FileSystem& disk);
+
+// A decided save the folder holds, by the names of its list: the files already
+// replaced, and those whose new version still waits beside the old as NAME.YENI.
+struct UnfinishedSave {
+  std::vector<std::string> replaced;
+  std::vector<std::string> waiting;
+};
+std::optional<UnfinishedSave> UnfinishedSaveIn(const std::filesystem::path& folder,
+                                               FileSystem& disk);
+
+// What to tell the user (UTF-8) about it: which files are new, which wait, and that the
+// next start finishes it.
+std::string UnfinishedSaveText(const UnfinishedSave& save);
 
 }  // namespace kalvodrin

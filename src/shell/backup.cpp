@@ -162,9 +162,15 @@ RestoreResult Restore(const std::filesystem::path& backupFolder,
     files.pop_back();
   Status s = EnsureFolder(workFolder);
   if (s) s = FinishHalfDoneSave(workFolder, disk);
-  if (s) s = WriteTogether(workFolder, files, disk);
   if (!s) {
     result.problem = RestoreProblem::kWriteFailed;
+    result.status = s;
+    return result;
+  }
+  if (s = WriteTogether(workFolder, files, disk); !s) {
+    // Any list left now is this restore's: it ended neither done nor undone.
+    result.problem = UnfinishedSaveIn(workFolder, disk) ? RestoreProblem::kUnfinished
+                                                        : RestoreProblem::kWriteFailed;
     result.status = s;
   }
   return result;
@@ -201,6 +207,8 @@ std::string RestoreProblemText(const RestoreResult& result) {
     case RestoreProblem::kWriteFailed:
       text = "Veri dosyaları yazılamadı: " + result.status.message();
       break;
+    case RestoreProblem::kUnfinished:
+      return "Yedekten geri alma yarım kaldı: " + result.status.message();
   }
   return text + std::string(kNothingChanged);
 }

@@ -73,6 +73,8 @@ enum class RestoreProblem {
   kUnreadable,     // `file` could not be read; see the status
   kRecordDamaged,  // the substitution record is not valid; see the status
   kWriteFailed,    // the working folder is as it was; see the status
+  kUnfinished,     // some data files are restored, the rest wait for the next start;
+                   // the status names which
 };
 
 struct RestoreResult {
@@ -93,15 +95,18 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
                             FileSystem& disk);
 
 // Restores the working folder (created when missing) from the backup folder: every
-// data file of the set, or none. The school in memory is not reloaded; the program
-// reads the files anew.
+// data file of the set, or none.
+// The school in memory is not reloaded; the program reads the files anew. Should the
+// disk fail while putting files back as well, the restore is left unfinished: the next
+// start ends it, and no save may come between.
 RestoreResult Restore(const std::filesystem::path& backupFolder,
                       const std::filesystem::path& workFolder, FileSystem& disk);
 RestoreResult Restore(const std::filesystem::path& backupFolder,
                       const std::filesystem::path& workFolder);
 
-// What to tell the user (UTF-8) about a restore that changed nothing: the file missing
-// ("DERSLER.YDK dosyası bulunamadı."), or the fault and that nothing was restored.
+// What to tell the user (UTF-8) about a restore that did not end: the file missing
+// ("DERSLER.YDK dosyası bulunamadı."), the fault and that nothing was restored, or
+// which files were restored and which wait.
 std::string RestoreProblemText(const RestoreResult& result);
 
 }  // namespace kalvodrin

@@ -10,6 +10,7 @@
 
 #include "core/storage.h"
 #include "fault_runs.h"
+#include "faulty_file_system.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -174,6 +175,65 @@ TEST_F(SetSave, CrashAtEveryStepIsFinishedOrUndoneAtTheNextStart) {
     }
   }
   EXPECT_EQ(oldFolders, 6);
+}
+
+// Whether every file of `expected` is in `actual` as it was (leftovers aside).
+bool HoldsAll(const FolderImage& actual, const FolderImage& expected) {
+  for (const auto& [name, bytes] : expected)
+    if (!actual.contains(name) || actual.at(name) != bytes) return false;
+  return true;
+}
+
+// A disk that drops out fails two steps in a row, so the step that would undo the
+// first failure fails too. At every step the save ends done, undone, or unfinished
+// and said to be so, each file named as new or as waiting as it stands on disk. An
+// unfinished save keeps its list: a later save is refused and changes nothing, and
+// the next start finishes it.
+TEST_F(SetSave, TwoFailuresInARowAtEveryStepEndDoneUndoneOrUnfinishedAndSaidToBe) {
+  const char* names[] = {"DERSLER.LOF", "DUDIZIRZ.LOF", "DUDIZIRX.LOF", "DUDIZIRY.LOF"};
+  int unfinished = 0;
+  int undone = 0;
+  for (int failAt = 0; failAt < steps; ++failAt) {
+    SCOPED_TRACE(failAt);
+    PutOldFolderBack();
+    testing::FaultyFileSystem disk(failAt, testing::WriteFault::kWrite, 2);
+    const Status saved = SaveFiles(*school, changed, disk);
+    bool lookedNew = false;
+    if (saved) {
+      EXPECT_EQ(Differences(AfterTheNextStart(lookedNew), newImage), "");
+      continue;
+    }
+    const FolderImage left = ImageOf(folder.path());
+    const std::string& text = saved.message();
+    if (!left.contains("KAYIT.LST")) {
+      ++undone;
+      EXPECT_EQ(text.find("yarım kaldı"), std::string::npos) << text;
+      EXPECT_TRUE(HoldsAll(left, oldImage));
+      EXPECT_EQ(Differences(AfterTheNextStart(lookedNew), oldStarted), "");
+      EXPECT_FALSE(lookedNew);
+      continue;
+    }
+    ++unfinished;
+    const std::size_t waitingPart = text.find("henüz yerine konmayan dosyalar:");
+    ASSERT_NE(text.find("Kayıt yarım kaldı"), std::string::npos) << text;
+    ASSERT_NE(waitingPart, std::string::npos) << text;
+    for (const char* name : names) {
+      const bool waiting = left.contains(std::string(name) + ".YENI");
+      const std::size_t at = text.find(name, text.find("Kayıt yarım kaldı"));
+      ASSERT_NE(at, std::string::npos) << name << " in " << text;
+      EXPECT_EQ(at > waitingPart, waiting) << name << " in " << text;
+    }
+    LocalFileSystem good;
+    const Status later = SaveFiles(*school, FileSet{DataFile::kRooms}, good);
+    EXPECT_FALSE(later);
+    EXPECT_NE(later.message().find("önceki bir kayıt yarım kaldı"), std::string::npos)
+        << later.message();
+    EXPECT_EQ(Differences(ImageOf(folder.path()), left), "");
+    EXPECT_EQ(Differences(AfterTheNextStart(lookedNew), newImage), "");
+    EXPECT_TRUE(lookedNew);
+  }
+  EXPECT_GT(unfinished, 0);
+  EXPECT_GT(undone, 0);
 }
 
 // Leftovers that are not a save of ours, and a list naming what lies outside the

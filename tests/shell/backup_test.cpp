@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "core/damage_check.h"
 #include "core/file_set_save.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
@@ -254,6 +255,60 @@ TEST_F(BackupTest, BackupLeavesTheUsersOwnFilesInTheFolderAlone) {
     ASSERT_TRUE(after.contains(name)) << name;
     EXPECT_EQ(after.at(name), bytes) << name;
   }
+}
+
+void PutBack(const std::filesystem::path& folder, const FolderBytes& files) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    std::filesystem::remove(entry.path());
+  for (const auto& [name, bytes] : files) WriteBytes(folder / name, bytes);
+}
+
+// A disk that drops out fails two steps in a row at every step of a restore. A restore
+// that changed nothing says so; one left half done says which files are restored and
+// which wait, the old school in memory can no longer be saved over it, and the next
+// start ends it with the backup's files, undamaged.
+TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  auto other = testing::NewSchool(work);
+  AddClass(*other, 5, "12", "F");
+  ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+  const FolderBytes before = Snapshot(work);
+  testing::FaultyFileSystem counting;
+  TempFolder scratch;
+  ASSERT_TRUE(Restore(backup, scratch.path(), counting).ok());
+
+  int unfinished = 0;
+  for (int step = 0; step < counting.steps(); ++step) {
+    SCOPED_TRACE(step);
+    PutBack(work, before);
+    testing::FaultyFileSystem disk(step, testing::WriteFault::kWrite, 2);
+    const RestoreResult r = Restore(backup, work, disk);
+    const std::string text = RestoreProblemText(r);
+    if (r.problem == RestoreProblem::kWriteFailed) {
+      EXPECT_NE(text.find("Hiçbir dosya geri alınmadı"), std::string::npos) << text;
+      for (const auto& [name, bytes] : before) EXPECT_EQ(ReadBytes(work / name), bytes) << name;
+      continue;
+    }
+    if (r.problem == RestoreProblem::kUnfinished) {
+      ++unfinished;
+      EXPECT_EQ(text.find("Hiçbir dosya geri alınmadı"), std::string::npos) << text;
+      EXPECT_NE(text.find("yarım kaldı"), std::string::npos) << text;
+      EXPECT_NE(text.find("Yenisi henüz yerine konmayan dosyalar: "), std::string::npos);
+      const Bytes list = ReadBytes(work / "KAYIT.LST");
+      EXPECT_FALSE(SaveFiles(*other, FileSet::All()));
+      EXPECT_EQ(ReadBytes(work / "KAYIT.LST"), list);
+    } else {
+      ASSERT_TRUE(r.ok()) << text;
+    }
+    auto started = testing::NewSchool(work);
+    ASSERT_TRUE(LoadSchool(*started));
+    for (const BackupFile& b : kBackupSet)
+      EXPECT_EQ(ReadBytes(work / std::string(InfoOf(b.file).name)),
+                ReadBytes(backup / std::string(b.name)))
+          << b.name;
+    EXPECT_TRUE(FindDamage(*started, TailBytes{}).empty());
+  }
+  EXPECT_GT(unfinished, 0);
 }
 
 TEST_F(BackupTest, BackupFolderThatIsMissingOrReadOnlyGetsNoFile) {

@@ -5,7 +5,8 @@
 // lets it: at the open (nothing is written), in the middle (half the bytes are left
 // behind, as a full disk does) or at the flush to disk (every byte is there, but the
 // disk did not confirm them). With a negative `failAt` nothing fails and the steps are
-// only counted.
+// only counted. `failing` steps in a row fail from `failAt` on: a disk that drops out
+// fails the step that would undo the first failure as well.
 
 #include <filesystem>
 #include <fstream>
@@ -28,8 +29,8 @@ inline constexpr const char* kRemoveError = "Device or resource busy";
 
 class FaultyFileSystem : public LocalFileSystem {
  public:
-  explicit FaultyFileSystem(int failAt = -1, WriteFault how = WriteFault::kWrite)
-      : failAt_(failAt), how_(how) {}
+  explicit FaultyFileSystem(int failAt = -1, WriteFault how = WriteFault::kWrite, int failing = 1)
+      : failAt_(failAt), how_(how), failing_(failing) {}
 
   Status WriteDurably(const std::filesystem::path& path, const Bytes& content,
                       const std::filesystem::path& /*modeOf*/) override {
@@ -70,7 +71,10 @@ class FaultyFileSystem : public LocalFileSystem {
   bool failedWrite() const { return failedWrite_; }
 
  private:
-  bool Fails() { return step_++ == failAt_; }
+  bool Fails() {
+    const int step = step_++;
+    return failAt_ >= 0 && step >= failAt_ && step < failAt_ + failing_;
+  }
   static Status Write(const std::filesystem::path& path, const Bytes& content) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(content.data()),
@@ -84,6 +88,7 @@ class FaultyFileSystem : public LocalFileSystem {
 
   int failAt_;
   WriteFault how_;
+  int failing_;
   int step_ = 0;
   int writes_ = 0;
   bool failedWrite_ = false;

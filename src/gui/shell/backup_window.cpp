@@ -99,7 +99,9 @@ void TYedekForm::DosyalariYedekleBtnClick() {
 }
 
 // A restore that changed nothing leaves the program as it was; one that restored the
-// files closes the window, and the main window ends the program.
+// files closes the window, and the main window ends the program. So does one left
+// unfinished: the school in memory is no longer what the folder will hold, and the
+// next start ends the restore.
 void TYedekForm::YedektenGeriAlBtnClick() {
   Busy(true);
   const RestoreResult result =
@@ -107,7 +109,7 @@ void TYedekForm::YedektenGeriAlBtnClick() {
   Busy(false);
   if (!result.ok()) {
     context_.sil.Notice(U8(RestoreNoticeText(place(), result)));
-    return;
+    if (result.problem != RestoreProblem::kUnfinished) return;
   }
   restored_ = true;
   accept();
