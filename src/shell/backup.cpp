@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <random>
 
+#include "core/damage_check.h"
 #include "core/file_io.h"
 #include "core/file_set_save.h"
 #include "core/storage.h"
@@ -36,6 +38,58 @@ namespace {
 
 Status ErrnoStatus(const std::filesystem::path& path, int error) {
   return Status::Error(path.string() + ": " + std::strerror(error));
+}
+
+template <typename List>
+void PutRecords(List& list, const Bytes& bytes) {
+  using Rec = typename List::value_type;
+  std::vector<Rec> records(bytes.size() / sizeof(Rec));
+  if (!records.empty()) std::memcpy(records.data(), bytes.data(), records.size() * sizeof(Rec));
+  list.assign(records.begin(), records.end());
+}
+
+// The school the set would restore, with the settings a new school has: the set does
+// not carry them.
+std::unique_ptr<School> SchoolOf(const NamedFiles& files) {
+  auto school = std::make_unique<School>();
+  for (std::size_t i = 0; i < kBackupSet.size() && i < files.size(); ++i) {
+    const Bytes& b = files[i].bytes;
+    switch (kBackupSet[i].file) {
+      case DataFile::kLessonGroups: PutRecords(school->LessonGroups, b); break;
+      case DataFile::kLessons: PutRecords(school->Lessons, b); break;
+      case DataFile::kClasses: PutRecords(school->Classes, b); break;
+      case DataFile::kRooms: PutRecords(school->Rooms, b); break;
+      case DataFile::kTeachers: PutRecords(school->Teachers, b); break;
+      case DataFile::kClassLessons: PutRecords(school->ClassLessons, b); break;
+      case DataFile::kCommonGroups: PutRecords(school->CommonGroups, b); break;
+      case DataFile::kDutyPlaces: PutRecords(school->DutyPlaces, b); break;
+      case DataFile::kDuties: PutRecords(school->Duties, b); break;
+      case DataFile::kTeacherLessons: PutRecords(school->TeacherLessons, b); break;
+      case DataFile::kTeacherGrids: PutRecords(school->TeacherGrids, b); break;
+      case DataFile::kClassGrids: PutRecords(school->ClassGrids, b); break;
+      case DataFile::kRoomGrids: PutRecords(school->RoomGrids, b); break;
+      case DataFile::kAnnexFlags:
+      case DataFile::kSettings: break;
+    }
+  }
+  school->ReindexAll();
+  return school;
+}
+
+// The check `check` makes, on the set, named by the backup files: the first few faults.
+std::vector<std::string> DamageOf(const NamedFiles& files) {
+  constexpr std::size_t kShown = 5;
+  const std::vector<Damage> found = FindDamage(*SchoolOf(files), TailBytes{});
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < found.size() && i < kShown; ++i) {
+    std::string line = DamageLine(found[i]);
+    for (const BackupFile& b : kBackupSet)
+      if (b.file == found[i].file) line.replace(0, InfoOf(b.file).name.size(), std::string(b.name));
+    lines.push_back(std::move(line));
+  }
+  if (found.size() > kShown)
+    lines.push_back("... ve " + std::to_string(found.size() - kShown) + " sorun daha");
+  return lines;
 }
 
 }  // namespace
@@ -160,6 +214,10 @@ RestoreResult Restore(const std::filesystem::path& backupFolder,
   if (files.back().name == kSubstitutionRecordName && files.back().bytes.empty() &&
       !disk.Exists(ResolveInFolder(workFolder, kSubstitutionRecordName)))
     files.pop_back();
+  if (result.damage = DamageOf(files); !result.damage.empty()) {
+    result.problem = RestoreProblem::kSetDamaged;
+    return result;
+  }
   Status s = EnsureFolder(workFolder);
   if (s) s = FinishHalfDoneSave(workFolder, disk);
   if (!s) {
@@ -197,6 +255,10 @@ std::string RestoreProblemText(const RestoreResult& result) {
       text = result.file + " dosyası bozuk: " + std::to_string(result.size) +
              " bayt, " + std::to_string(result.recordSize) +
              " baytlık kayıtların tam katı değil.";
+      break;
+    case RestoreProblem::kSetDamaged:
+      text = "Yedekteki kayıtlar bozuk:";
+      for (const std::string& line : result.damage) text += "\n" + line;
       break;
     case RestoreProblem::kUnreadable:
       text = result.file + " dosyası okunamadı: " + result.status.message();

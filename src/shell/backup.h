@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/data_files.h"
 #include "core/file_system.h"
@@ -70,6 +71,7 @@ enum class RestoreProblem {
   kFolderMissing,
   kFileMissing,    // `file` names it
   kFileDamaged,    // `file` is not a whole number of records
+  kSetDamaged,     // the records hold what no window writes; `damage` names them
   kUnreadable,     // `file` could not be read; see the status
   kRecordDamaged,  // the substitution record is not valid; see the status
   kWriteFailed,    // the working folder is as it was; see the status
@@ -82,6 +84,7 @@ struct RestoreResult {
   std::string file;
   std::size_t size = 0;        // of a damaged file, in bytes
   std::size_t recordSize = 0;  // the record size it should be a multiple of
+  std::vector<std::string> damage;  // the first faults of a damaged set, one a line
   Status status = Status::Ok();
   bool ok() const { return problem == RestoreProblem::kNone; }
 };
@@ -95,7 +98,9 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
                             FileSystem& disk);
 
 // Restores the working folder (created when missing) from the backup folder: every
-// data file of the set, or none.
+// data file of the set, or none. A set in which the damage check finds faults
+// (numbers used twice, numbers naming no record, ...) is refused before anything is
+// replaced: it would put a damaged school in place of a sound one.
 // The school in memory is not reloaded; the program reads the files anew. Should the
 // disk fail while putting files back as well, the restore is left unfinished: the next
 // start ends it, and no save may come between.

@@ -124,6 +124,42 @@ TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
   EXPECT_EQ(Snapshot(work), before);
 }
 
+// Whole records holding what no window writes: a lesson number used twice, a teacher
+// lesson of a teacher that does not exist. The restore is refused naming the backup
+// file and record, and the sound school stays.
+TEST_F(BackupTest, DamagedBackupSetIsRefusedBeforeAnythingIsReplaced) {
+  ASSERT_TRUE(Backup(*school, backup).ok());
+  const FolderBytes before = Snapshot(work);
+  const Bytes lessons = ReadBytes(backup / "DERSLER.YDK");
+  const Bytes teacherLessons = ReadBytes(backup / "DUDIZIR6.YDK");
+  ASSERT_GE(lessons.size(), 48u);
+  ASSERT_GE(teacherLessons.size(), 3u);
+
+  Bytes twice = lessons;
+  twice.insert(twice.end(), lessons.begin(), lessons.begin() + 48);
+  WriteBytes(backup / "DERSLER.YDK", twice);
+  RestoreResult r = Restore(backup, work);
+  EXPECT_EQ(r.problem, RestoreProblem::kSetDamaged);
+  std::string text = RestoreProblemText(r);
+  EXPECT_NE(text.find("DERSLER.YDK, kayıt " + std::to_string(twice.size() / 48)), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Hiçbir dosya geri alınmadı"), std::string::npos);
+  EXPECT_EQ(Snapshot(work), before);
+  WriteBytes(backup / "DERSLER.YDK", lessons);
+
+  Bytes stranger = teacherLessons;
+  stranger[0] = 250;
+  WriteBytes(backup / "DUDIZIR6.YDK", stranger);
+  r = Restore(backup, work);
+  EXPECT_EQ(r.problem, RestoreProblem::kSetDamaged);
+  text = RestoreProblemText(r);
+  EXPECT_NE(text.find("DUDIZIR6.YDK, kayıt 1"), std::string::npos) << text;
+  EXPECT_EQ(Snapshot(work), before);
+
+  WriteBytes(backup / "DUDIZIR6.YDK", teacherLessons);
+  ASSERT_TRUE(Restore(backup, work).ok());
+}
+
 // Whichever step of the write fails, the folder holds the whole old set (and nothing
 // beside it), or the write reported success and the whole new set is in place.
 TEST_F(BackupTest, FailureAtAnyStepOfABackupKeepsTheOldBackupWhole) {
