@@ -1,5 +1,6 @@
 #include "shell/predecessor_conversion.h"
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string_view>
@@ -35,9 +36,40 @@ Bytes ImageOf(const std::vector<Rec>& records) {
   return bytes;
 }
 
+// A text as it can be stored: within its field and up to the first control byte. A
+// length byte past the field reaches into filler, which the predecessor left as NULs.
+template <std::size_t N>
+std::string_view StorableText(const PStr<N>& text) {
+  const std::string_view v = text.view();
+  for (std::size_t i = 0; i < v.size(); ++i)
+    if (static_cast<uint8_t>(v[i]) < 0x20) return v.substr(0, i);
+  return v;
+}
+
 template <std::size_t N>
 std::string Utf8(const PStr<N>& text) {
-  return Cp1254ToUtf8(text.view());
+  return Cp1254ToUtf8(StorableText(text));
+}
+
+// The blocks `hours` would have if typed as evenly as five blocks allow: 7 is 2+2+1+1+1.
+PatternBytes EvenBlocks(int hours) {
+  PatternBytes blocks{};
+  const int count = std::min<int>(hours, static_cast<int>(blocks.size()));
+  for (int k = 0; k < count; ++k)
+    blocks[static_cast<std::size_t>(k)] = static_cast<uint8_t>(hours / count + (k < hours % count));
+  return blocks;
+}
+
+bool Increasing(const PatternBytes& blocks) {
+  for (std::size_t k = 1; k < blocks.size(); ++k)
+    if (blocks[k] > blocks[k - 1]) return true;
+  return false;
+}
+
+int Sum(const PatternBytes& blocks) {
+  int sum = 0;
+  for (uint8_t b : blocks) sum += b;
+  return sum;
 }
 
 class Converter {
@@ -70,22 +102,45 @@ class Converter {
                             : ": bu numara daha önce kullanılmış, aktarılmadı"));
     return false;
   }
-  // The pattern bytes of a predecessor pattern; a refused one is reported and empty.
-  PatternBytes Pattern(int32_t value, std::string_view file, std::size_t record,
+  // The pattern bytes of a predecessor pattern for a lesson of `weeklyHours`; one that
+  // cannot be a pattern of ours is reported and replaced by even blocks.
+  PatternBytes Pattern(int32_t value, int weeklyHours, std::string_view file, std::size_t record,
                        const std::string& who);
+  // The text as it can be stored; a cut one is reported.
+  template <std::size_t N>
+  std::string_view Text(const PStr<N>& text, std::string_view field, std::string_view file,
+                        std::size_t record, const std::string& who) {
+    const std::string_view stored = StorableText(text);
+    if (text.damaged() || stored.size() != text.view().size())
+      Report(file, record,
+             who + ": " + std::string(field) + " uzunluk baytı " + to_string(text.length) +
+                 ", alan en çok " + to_string(N) + " karakter ya da denetim karakterli; \"" +
+                 Cp1254ToUtf8(stored) + "\" olarak aktarıldı");
+    return stored;
+  }
 
   std::unique_ptr<School> school_;
   std::array<Bytes, 5> copies_;
   std::vector<std::string> report_;
 };
 
-PatternBytes Converter::Pattern(int32_t value, std::string_view file, std::size_t record,
-                                const std::string& who) {
-  if (std::optional<PatternBytes> blocks = PatternFromInteger(value)) return *blocks;
+PatternBytes Converter::Pattern(int32_t value, int weeklyHours, std::string_view file,
+                                std::size_t record, const std::string& who) {
+  const std::optional<PatternBytes> blocks = PatternFromInteger(value);
+  std::string why;
+  if (!blocks)
+    why = "beş basamağa sığmıyor ya da 0 uzunlukta blok içeriyor";
+  else if (Increasing(*blocks))
+    why = "bloklarının uzunluğu artıyor";
+  else if (Sum(*blocks) != weeklyHours)
+    why = "toplamı " + to_string(Sum(*blocks)) + ", haftalık ders saati " + to_string(weeklyHours);
+  if (why.empty()) return *blocks;
+  const PatternBytes even = EvenBlocks(weeklyHours);
   Report(file, record,
-         who + ": yerleştirme biçimi " + to_string(value) +
-             " beş basamağa sığmıyor, biçimsiz aktarıldı; biçimi yeniden giriniz");
-  return PatternBytes{};
+         who + ": yerleştirme biçimi " + to_string(value) + " " + why + "; " +
+             (weeklyHours == 0 ? std::string("biçimsiz") : PatternText(even)) +
+             " olarak aktarıldı, gerekirse düzeltiniz");
+  return even;
 }
 
 void Converter::Lessons(const std::vector<VelLessonRec>& records) {
@@ -93,9 +148,10 @@ void Converter::Lessons(const std::vector<VelLessonRec>& records) {
     const VelLessonRec& v = records[i];
     if (!FreshNumber(school_->Lessons, kVelLessons, i + 1, "ders", v.number)) continue;
     const std::string who = "ders " + to_string(v.number) + " (" + Utf8(v.name) + ")";
-    const PatternBytes pattern = Pattern(v.pattern.get(), kVelLessons, i + 1, who);
-    AddLesson(*school_, v.number, v.name.view(), v.shortName.view(), 0, v.weeklyHours,
-              pattern, v.divisible);
+    const std::string_view name = Text(v.name, "ad", kVelLessons, i + 1, who);
+    const std::string_view shortName = Text(v.shortName, "kısa ad", kVelLessons, i + 1, who);
+    const PatternBytes pattern = Pattern(v.pattern.get(), v.weeklyHours, kVelLessons, i + 1, who);
+    AddLesson(*school_, v.number, name, shortName, 0, v.weeklyHours, pattern, v.divisible);
     school_->ReindexLessons();
   }
   copies_[0] = ImageOf<TLessonRec>(school_->Lessons);
@@ -105,7 +161,10 @@ void Converter::Classes(const std::vector<VelClassRec>& records) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelClassRec& v = records[i];
     if (!FreshNumber(school_->Classes, kVelClasses, i + 1, "sınıf", v.number)) continue;
-    AddClass(*school_, v.number, v.name.view(), v.section.view()).order = v.number;
+    const std::string who = "sınıf " + to_string(v.number);
+    const std::string_view name = Text(v.name, "ad", kVelClasses, i + 1, who);
+    const std::string_view section = Text(v.section, "şube", kVelClasses, i + 1, who);
+    AddClass(*school_, v.number, name, section).order = v.number;
     school_->ReindexClasses();
   }
   copies_[1] = ImageOf<TClassRec>(school_->Classes);
@@ -116,9 +175,13 @@ void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
     const VelTeacherRec& v = records[i];
     if (!FreshNumber(school_->Teachers, kVelTeachers, i + 1, "öğretmen", v.number))
       continue;
-    AddTeacher(*school_, v.number, v.name.view(), v.branch.view(), v.classTeacherOf.view(),
-               v.club.view())
-        .order = v.number;
+    const std::string who = "öğretmen " + to_string(v.number) + " (" + Utf8(v.name) + ")";
+    const std::string_view name = Text(v.name, "ad", kVelTeachers, i + 1, who);
+    const std::string_view branch = Text(v.branch, "branş", kVelTeachers, i + 1, who);
+    const std::string_view classTeacherOf =
+        Text(v.classTeacherOf, "sınıf öğretmenliği", kVelTeachers, i + 1, who);
+    const std::string_view club = Text(v.club, "kulüp", kVelTeachers, i + 1, who);
+    AddTeacher(*school_, v.number, name, branch, classTeacherOf, club).order = v.number;
     school_->ReindexTeachers();
   }
   copies_[2] = ImageOf<TTeacherRec>(school_->Teachers);
@@ -146,7 +209,8 @@ void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
     }
     TClassLessonRec& cl = AddClassLesson(s, v.classNo, v.lesson);
     cl.divisible = v.divisible;
-    cl.pattern = Pattern(v.pattern.get(), kVelClassLessons, i + 1, who);
+    cl.pattern =
+        Pattern(v.pattern.get(), s.LessonByNo(v.lesson)->weeklyHours, kVelClassLessons, i + 1, who);
     cl.blockCount = static_cast<uint8_t>(CountBlocks(cl.pattern));
   }
   s.ClassLessons.reindex();
@@ -190,6 +254,17 @@ void Converter::Windows(const std::vector<VelClassGridRec>& records) {
       continue;
     }
     for (std::size_t d = 0; d < g->firstHour.size(); ++d) {
+      const int first = v.firstHour[d];
+      const int last = v.lastHour[d];
+      // A 0 at either end is the predecessor's day without lessons.
+      const bool none = first == 0 || last == 0;
+      if (first > kHoursPerDay || last > kHoursPerDay || (!none && first > last)) {
+        Report(kVelClassGrids, i + 1,
+               "sınıf " + to_string(v.classNo) + ", gün " + to_string(d + 1) + ": ilk saat " +
+                   to_string(first) + ", son saat " + to_string(last) + " olamaz (1.." +
+                   to_string(kHoursPerDay) + "), o günün ders saatleri alınmadı");
+        continue;
+      }
       g->firstHour[d] = v.firstHour[d];
       g->lastHour[d] = v.lastHour[d];
       // A day without lessons (0 to 0) has no free hour, not one.
@@ -209,7 +284,7 @@ void Converter::Availability(const std::vector<VelTeacherGridRec>& records) {
     }
     // A cell that held a lesson says nothing about whether the teacher is free then.
     for (std::size_t k = 0; k < g->open.size(); ++k)
-      if (v.occupied[k] == 0) g->open[k] = v.available[k];
+      if (v.occupied[k] == 0) g->open[k] = v.available[k] != 0 ? 1 : 0;
   }
 }
 
@@ -236,8 +311,11 @@ std::optional<PatternBytes> PatternFromInteger(int32_t value) {
   const std::string digits = value == 0 ? std::string() : to_string(value);
   PatternBytes blocks{};
   if (digits.size() > blocks.size()) return std::nullopt;
-  for (std::size_t k = 0; k < digits.size(); ++k)
+  for (std::size_t k = 0; k < digits.size(); ++k) {
+    // One block per digit: a block of no hours is no block.
+    if (digits[k] == '0') return std::nullopt;
     blocks[k] = static_cast<uint8_t>(digits[k] - '0');
+  }
   return blocks;
 }
 

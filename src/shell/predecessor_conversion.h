@@ -6,8 +6,10 @@
 // the imported school holds only records that name what exists: a record numbered 0
 // or numbered like an earlier one, a class lesson of an unknown class or lesson or
 // taken twice, a teacher lesson of an unknown teacher or of a lesson the class does
-// not take. A placement pattern of more than five digits does not fit our five block
-// bytes: the lesson comes over without a pattern, reported, to be typed in again.
+// not take. Texts are cut to their fields and at the first control byte; a day window
+// outside the day's hours is not taken. A placement pattern that cannot be ours (more
+// than five digits, a 0 digit, growing blocks, or not adding up to the weekly hours)
+// comes over as even blocks, reported, to be typed in again where they do not suit.
 
 #include <array>
 #include <cstdint>
@@ -22,8 +24,9 @@
 
 namespace kalvodrin {
 
-// The blocks of a predecessor pattern integer: its decimal digits, first digit first.
-// 0 has no blocks. Empty when it does not fit: negative, or more than five digits.
+// The blocks of a predecessor pattern integer: its decimal digits, first digit first,
+// one block per digit. 0 has no blocks. Empty when it does not fit: negative, more
+// than five digits, or a 0 digit (201 would be a block of no hours).
 std::optional<PatternBytes> PatternFromInteger(int32_t value);
 
 // The predecessor's files as read; a missing file is an empty optional.

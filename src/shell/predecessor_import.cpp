@@ -1,6 +1,9 @@
 #include "shell/predecessor_import.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <optional>
 #include <utility>
 
@@ -31,9 +34,37 @@ bool HoldsRecords(const std::filesystem::path& folder, const DataFileInfo& info)
   return !ec && size >= info.recordSize;
 }
 
+// The most a predecessor file can hold: one record per number (255) for lessons,
+// classes, teachers and timetables; one per class and lesson for class lessons; and
+// fifteen teachers to each of those for teacher lessons.
+std::size_t MostRecordsOf(std::string_view name) {
+  constexpr std::size_t kNumbers = 255;
+  if (name == kVelClassLessons) return kNumbers * kNumbers;
+  if (name == kVelTeacherLessons) return kNumbers * kNumbers * static_cast<std::size_t>(kMaxListed);
+  return kNumbers;
+}
+
+// Reads at most what the file can hold and refuses a longer one: a file linked to an
+// endless device must not grow memory until the program dies.
 Status ReadSource(const std::filesystem::path& source, std::string_view name,
-                  std::optional<Bytes>& content) {
-  return ReadWholeFile(ResolveInFolder(source, name), content);
+                  std::size_t recordSize, std::optional<Bytes>& content) {
+  content.reset();
+  const std::filesystem::path path = ResolveInFolder(source, name);
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return Status::Ok();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Status::Error(path.string() + ": " + std::strerror(errno));
+  const std::size_t most = MostRecordsOf(name) * recordSize;
+  Bytes bytes(most + 1);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) return Status::Error(path.string() + ": okunamadı");
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (bytes.size() > most)
+    return Status::Error(path.string() + ": " + std::to_string(most) +
+                         " bayttan uzun; eski programın bu dosyası bu kadar kayıt tutamaz. "
+                         "Hiçbir şey aktarılmadı.");
+  content = std::move(bytes);
+  return Status::Ok();
 }
 
 }  // namespace
@@ -79,17 +110,22 @@ std::string ImportReportText(const std::vector<std::string>& report) {
 Status ImportFiles(const std::filesystem::path& source, NamedFiles& files,
                    std::vector<std::string>& report) {
   VelFiles read;
-  const std::array<std::pair<std::string_view, std::optional<Bytes>*>, 7> sources = {{
-      {kVelLessons, &read.lessons},
-      {kVelClasses, &read.classes},
-      {kVelTeachers, &read.teachers},
-      {kVelClassLessons, &read.classLessons},
-      {kVelTeacherLessons, &read.teacherLessons},
-      {kVelClassGrids, &read.classGrids},
-      {kVelTeacherGrids, &read.teacherGrids},
+  struct Source {
+    std::string_view name;
+    std::size_t recordSize;
+    std::optional<Bytes>* content;
+  };
+  const std::array<Source, 7> sources = {{
+      {kVelLessons, sizeof(VelLessonRec), &read.lessons},
+      {kVelClasses, sizeof(VelClassRec), &read.classes},
+      {kVelTeachers, sizeof(VelTeacherRec), &read.teachers},
+      {kVelClassLessons, sizeof(VelClassLessonRec), &read.classLessons},
+      {kVelTeacherLessons, sizeof(TTeacherLessonRec), &read.teacherLessons},
+      {kVelClassGrids, sizeof(VelClassGridRec), &read.classGrids},
+      {kVelTeacherGrids, sizeof(VelTeacherGridRec), &read.teacherGrids},
   }};
-  for (const auto& [name, content] : sources)
-    if (Status s = ReadSource(source, name, *content); !s) return s;
+  for (const Source& f : sources)
+    if (Status s = ReadSource(source, f.name, f.recordSize, *f.content); !s) return s;
   VelConversion converted = ConvertVel(read);
   files.clear();
   for (DataFile file : kImportedFiles)

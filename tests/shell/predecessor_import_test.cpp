@@ -81,6 +81,10 @@ TEST(PredecessorPatternTest, DigitsAreBlocksUpToFiveOfThem) {
   EXPECT_EQ(PatternFromInteger(0), PatternBytes{});
   EXPECT_EQ(PatternFromInteger(99999), (PatternBytes{9, 9, 9, 9, 9}));
   EXPECT_FALSE(PatternFromInteger(100000).has_value());
+  // One block per digit: a 0 digit would be a block of no hours.
+  EXPECT_FALSE(PatternFromInteger(201).has_value());
+  EXPECT_FALSE(PatternFromInteger(10).has_value());
+  EXPECT_EQ(PatternFromInteger(21), (PatternBytes{2, 1, 0, 0, 0}));
   EXPECT_FALSE(PatternFromInteger(-1).has_value());
 }
 
@@ -190,13 +194,13 @@ TEST(PredecessorConversionTest, WhatCannotBeTakenIsLeftOutAndReported) {
   const School& s = *c.school;
   EXPECT_EQ(s.Lessons.size(), 5u);
   EXPECT_EQ(s.LessonByNo(2)->name.str(), Cp("TÜRKÇE"));
-  EXPECT_EQ(s.LessonByNo(5)->pattern, PatternBytes{});
-  EXPECT_EQ(s.LessonByNo(5)->blockCount, 0);
+  EXPECT_EQ(s.LessonByNo(5)->pattern, (PatternBytes{2, 1, 1, 1, 1}));
+  EXPECT_EQ(s.LessonByNo(5)->blockCount, 5);
   EXPECT_EQ(s.LessonByNo(5)->weeklyHours, 6);
   EXPECT_EQ(s.LessonByNo(6)->blockCount, 5);
   EXPECT_EQ(s.ClassLessons.size(), 5u);
   EXPECT_EQ(s.ClassLessonAt(7, 1)->pattern, (PatternBytes{2, 2, 1, 0, 0}));
-  EXPECT_EQ(s.ClassLessonAt(7, 5)->blockCount, 0);
+  EXPECT_EQ(s.ClassLessonAt(7, 5)->blockCount, 5);
   EXPECT_EQ(s.TeacherLessons.size(), 3u);
   EXPECT_EQ(s.ClassLessonAt(7, 1)->teacherCount, 1);
 
@@ -204,12 +208,14 @@ TEST(PredecessorConversionTest, WhatCannotBeTakenIsLeftOutAndReported) {
       "LESSON.PRG, kayıt 4: ders 0: numara 0 olamaz, aktarılmadı",
       "LESSON.PRG, kayıt 5: ders 2: bu numara daha önce kullanılmış, aktarılmadı",
       "LESSON.PRG, kayıt 6: ders 5 (ALTI BLOK): yerleştirme biçimi 111111 beş basamağa "
-      "sığmıyor, biçimsiz aktarıldı; biçimi yeniden giriniz",
+      "sığmıyor ya da 0 uzunlukta blok içeriyor; 2+1+1+1+1 olarak aktarıldı, gerekirse "
+      "düzeltiniz",
       "CLLE.PRG, kayıt 5: sınıf 99, ders 1: sınıf yok, aktarılmadı",
       "CLLE.PRG, kayıt 6: sınıf 7, ders 88: ders yok, aktarılmadı",
       "CLLE.PRG, kayıt 7: sınıf 7, ders 1: sınıf bu dersi zaten alıyor, aktarılmadı",
       "CLLE.PRG, kayıt 8: sınıf 7, ders 5: yerleştirme biçimi 1234567 beş basamağa "
-      "sığmıyor, biçimsiz aktarıldı; biçimi yeniden giriniz",
+      "sığmıyor ya da 0 uzunlukta blok içeriyor; 2+1+1+1+1 olarak aktarıldı, gerekirse "
+      "düzeltiniz",
       "TELE.PRG, kayıt 4: öğretmen 50, sınıf 7, ders 1: öğretmen yok, aktarılmadı",
       "TELE.PRG, kayıt 5: öğretmen 9, sınıf 3, ders 2: sınıf bu dersi almıyor, aktarılmadı",
       "TELE.PRG, kayıt 6: öğretmen 4, sınıf 7, ders 1: aynı kayıt daha önce var, "
@@ -218,6 +224,77 @@ TEST(PredecessorConversionTest, WhatCannotBeTakenIsLeftOutAndReported) {
       "TPS.PRG, kayıt 2: öğretmen 43 yok, uygun saatleri alınmadı",
   };
   EXPECT_EQ(c.report, expected);
+}
+
+// Fields no predecessor window would have written: a name whose length byte passes its
+// field into NUL filler, patterns with a 0 digit or not adding up to the weekly hours,
+// a reversed day window and a last hour of 200, availability bytes other than 0 and
+// 1. Each is cut, mended or left out, and listed; the school passes both checks.
+TEST(PredecessorConversionTest, DamagedFieldsAreBoundedListedAndTheSchoolPassesTheChecks) {
+  VelFiles f = CompleteSet();
+  Bytes lesson;
+  testing::VelLesson(lesson, 4, "FIZIK", "FIZ", 3, 0, 201);
+  lesson[1] = 40;
+  for (std::size_t i = 1 + 1 + 5; i < 1 + 1 + 30; ++i) lesson[i] = 0;
+  f.lessons->insert(f.lessons->end(), lesson.begin(), lesson.end());
+  testing::VelLesson(*f.lessons, 5, "KIMYA", "KIM", 4, 0, 32);
+  testing::VelClassLesson(*f.classLessons, 3, 4, 0, 102);
+  f.classGrids.emplace();
+  testing::VelClassGrid(*f.classGrids, 7, {5, 2, 16, 0, 1}, {3, 200, 16, 4, 1});
+  testing::VelTeacherGrid(
+      *f.teacherGrids, 9, [](int cell) -> uint8_t { return cell == 1 ? 7 : 0; },
+      [](int) -> uint8_t { return 0; });
+
+  const VelConversion c = ConvertVel(f);
+  const School& s = *c.school;
+  EXPECT_EQ(s.LessonByNo(4)->name.str(), "FIZIK");
+  EXPECT_FALSE(s.LessonByNo(4)->name.damaged());
+  EXPECT_EQ(s.LessonByNo(4)->pattern, (PatternBytes{1, 1, 1, 0, 0}));
+  EXPECT_EQ(s.LessonByNo(4)->blockCount, 3);
+  EXPECT_EQ(s.LessonByNo(5)->pattern, (PatternBytes{1, 1, 1, 1, 0}));
+  EXPECT_EQ(s.ClassLessonAt(3, 4)->pattern, (PatternBytes{1, 1, 1, 0, 0}));
+  const TClassGridRec& seven = *s.ClassGridByNo(7);
+  const TClassGridRec& fresh = *s.ClassGridByNo(3);
+  EXPECT_EQ(seven.lastHour[0], fresh.lastHour[0]);  // reversed: left as a new class has it
+  EXPECT_EQ(seven.freeHours[0], fresh.freeHours[0]);
+  EXPECT_EQ(seven.lastHour[1], fresh.lastHour[1]);  // past the day: left
+  EXPECT_EQ(seven.freeHours[2], 1);                 // the last hour of the day is one
+  EXPECT_EQ(seven.freeHours[3], 0);                 // a last hour without a first: no lessons
+  EXPECT_EQ(seven.freeHours[4], 1);
+  EXPECT_EQ(s.TeacherGridByNo(9)->open[0], 1);
+
+  const std::vector<std::string> expected = {
+      "LESSON.PRG, kayıt 4: ders 4 (FIZIK): ad uzunluk baytı 40, alan en çok 30 karakter ya "
+      "da denetim karakterli; \"FIZIK\" olarak aktarıldı",
+      "LESSON.PRG, kayıt 4: ders 4 (FIZIK): yerleştirme biçimi 201 beş basamağa sığmıyor "
+      "ya da 0 uzunlukta blok içeriyor; 1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
+      "LESSON.PRG, kayıt 5: ders 5 (KIMYA): yerleştirme biçimi 32 toplamı 5, haftalık ders "
+      "saati 4; 1+1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
+      "CLLE.PRG, kayıt 5: sınıf 3, ders 4: yerleştirme biçimi 102 beş basamağa sığmıyor ya "
+      "da 0 uzunlukta blok içeriyor; 1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
+      "CPS.PRG, kayıt 1: sınıf 7, gün 1: ilk saat 5, son saat 3 olamaz (1..16), o günün ders "
+      "saatleri alınmadı",
+      "CPS.PRG, kayıt 1: sınıf 7, gün 2: ilk saat 2, son saat 200 olamaz (1..16), o günün "
+      "ders saatleri alınmadı",
+  };
+  EXPECT_EQ(c.report, expected);
+  for (const Damage& d : FindDamage(s, TailBytes{})) ADD_FAILURE() << DamageLine(d);
+  for (const std::string& line : CheckConsistency(s)) ADD_FAILURE() << line;
+}
+
+// A predecessor file longer than its records can be (a file linked to a device, say) is
+// read no further than that and refused; nothing is imported.
+TEST(PredecessorImportFiles, FileLongerThanThePredecessorCouldWriteIsRefused) {
+  TempFolder temp;
+  WriteSet(temp.path(), CompleteSet());
+  WriteBytes(temp.path() / "TPS.PRG", Bytes(255 * 524, 0));
+  NamedFiles files;
+  std::vector<std::string> report;
+  ASSERT_TRUE(ImportFiles(temp.path(), files, report));
+  WriteBytes(temp.path() / "TPS.PRG", Bytes(255 * 524 + 1, 0));
+  const Status s = ImportFiles(temp.path(), files, report);
+  ASSERT_FALSE(s);
+  EXPECT_NE(s.message().find("TPS.PRG: 133620 bayttan uzun"), std::string::npos) << s.message();
 }
 
 class ImportAtStartupTest : public ::testing::Test {
