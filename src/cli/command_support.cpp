@@ -33,7 +33,15 @@ Status OpenSchool(const std::string& given, FolderUse use, OpenedSchool& opened)
   std::filesystem::path folder;
   if (Status s = ResolveFolder(given, use, folder); !s) return s;
   opened.school->WorkFolder = folder;
-  return LoadSchoolWithoutWriting(*opened.school, &opened.tails);
+  if (Status s = LoadSchoolWithoutWriting(*opened.school, &opened.tails); !s) return s;
+  // A mistyped path reads as an empty school; a command that went on would write
+  // timetables or backups of nothing and call it done.
+  if (FirstDataFileIn(folder).empty())
+    return Status::Error(folder.string() +
+                         ": bu klasörde okul yok (hiçbir veri dosyası bulunamadı); hiçbir şey "
+                         "yazılmadı. Yeni bir okul için init, from-json ya da import "
+                         "komutunu kullanınız.");
+  return Status::Ok();
 }
 
 std::string FirstDataFileIn(const std::filesystem::path& folder) {

@@ -34,7 +34,7 @@ struct OpenedSchool {
 
 // Finds the working folder as ResolveFolder does and reads the school there. Reading
 // writes nothing: missing files load empty (or as their defaults); a folder that does
-// not exist is an error.
+// not exist, or holds no data file at all, is an error.
 Status OpenSchool(const std::string& given, FolderUse use, OpenedSchool& opened);
 
 // The first data file present in the folder, or "" when it holds none.

@@ -50,6 +50,29 @@ TEST(CliBackup, BackupThenRestoreGivesTheSameFilesAndATornSetRestoresNothing) {
   EXPECT_EQ(Cli(temp, "restore --folder " + Quoted(work)).code, 2);  // --from missing
 }
 
+// A mistyped folder holds no school: every command that needs one refuses, writes
+// nothing, there or elsewhere, and exits 1. A folder with one data file is a school.
+TEST(CliCommands, ThoseNeedingASchoolRefuseAFolderWithoutOne) {
+  TempFolder temp;
+  const fs::path empty = temp.path() / "bos";
+  const fs::path out = temp.path() / "cikti";
+  fs::create_directories(empty);
+  for (const std::string& command :
+       {std::string("schedule"), std::string("complete --seed 1"), std::string("check"),
+        std::string("to-json"), std::string("report"), std::string("duty --propose"),
+        "export --format csv --out " + Quoted(out), "backup --to " + Quoted(out)}) {
+    SCOPED_TRACE(command);
+    const CliRun run = Cli(temp, command + " --folder " + Quoted(empty));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("bu klasörde okul yok"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("Tebrikler"), std::string::npos) << run.out;
+    EXPECT_TRUE(fs::is_empty(empty));
+    EXPECT_FALSE(fs::exists(out));
+  }
+  WriteBytes(empty / "DERSLER.LOF", Bytes{});
+  EXPECT_EQ(Cli(temp, "check --folder " + Quoted(empty)).code, 0);
+}
+
 TEST(CliImport, ConvertsIntoANewFolderOnceAndReportsWhatItLeftOut) {
   TempFolder temp;
   const fs::path vel = temp.path() / "VEL";
