@@ -7,6 +7,7 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "core/file_io.h"
 #include "shell/backup.h"
 
 namespace kalvodrin::cli {
@@ -16,6 +17,9 @@ int RunBackup(const std::string& given, const std::filesystem::path& to, FileSys
   OpenedSchool opened;
   if (Status s = OpenSchool(given, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
   School& school = *opened.school;
+  // A folder typed on a command line is made, as cp and tar make theirs.
+  if (Status s = EnsureFolder(to); !s)
+    return Fail(to.string() + ": yedek klasörü oluşturulamadı: " + s.message());
   const BackupResult r = Backup(school, to, disk);
   switch (r.folder) {
     case FolderState::kMissing:
@@ -50,7 +54,7 @@ void AddBackupCommands(CLI::App& app, CommandContext& context) {
   CLI::App* backup = app.add_subcommand(
       "backup", "Okulun veri dosyalarını yedek klasörüne .YDK olarak yedekler");
   AddFolderOption(*backup, *folder);
-  backup->add_option("--to", *to, "Yedek klasörü")->required();
+  backup->add_option("--to", *to, "Yedek klasörü (yoksa oluşturulur)")->required();
   backup->callback(
       [folder, to, &context] { context.exitCode = RunBackup(*folder, *to, context.disk); });
 

@@ -25,9 +25,11 @@ TEST(CliBackup, BackupThenRestoreGivesTheSameFilesAndATornSetRestoresNothing) {
   const Bytes grids = ReadBytes(work / "DUDIZIRZ.LOF");
 
   const std::string to = " --to " + Quoted(backup);
-  EXPECT_EQ(Cli(temp, "backup --folder " + Quoted(work) + to).code, 1);  // no folder yet
-  EXPECT_FALSE(fs::exists(backup));
-  fs::create_directories(backup);
+  // A backup folder not there yet is made, parents and all.
+  const fs::path deeper = temp.path() / "usb" / "yedek";
+  const CliRun made = Cli(temp, "backup --folder " + Quoted(work) + " --to " + Quoted(deeper));
+  ASSERT_EQ(made.code, 0) << made.err;
+  EXPECT_EQ(ReadBytes(deeper / "DUDIZIRZ.YDK"), grids);
   const CliRun saved = Cli(temp, "backup --folder " + Quoted(work) + to);
   ASSERT_EQ(saved.code, 0) << saved.err;
   EXPECT_EQ(saved.out, "Yedek alma işlemi tamamlandı.\n");
