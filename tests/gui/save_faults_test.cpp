@@ -234,7 +234,10 @@ TEST_F(SaveFaults, BackupWindowBacksUpAndRestoresAllOrNothing) {
         press(c, "DosyalariYedekleBtn");
       },
       backup);
-  school.Lessons.pop_back();
+  // The backup restored is a sound school (a restore refuses a damaged one) that
+  // differs from the working folder's.
+  PutSchoolBack();
+  school.Lessons.back().name.assign("DEGISIK");
   pressPlainly("DosyalariYedekleBtn");
   Check([&](AppContext c) { press(c, "YedektenGeriAlBtn"); });
 }
