@@ -98,9 +98,11 @@ int ListGrid::NumberAt(int row, int column) const {
 }
 
 int ListGrid::SelectedRow() const {
-  const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows()
-                                                : QModelIndexList();
-  return rows.isEmpty() ? -1 : rows.first().row();
+  // The current row, not the selection model's: a mouse press makes the row current
+  // (and announces it) before it selects it, so a window reacting to the change would
+  // read the row chosen before. Keys move both at once, current first.
+  const QModelIndex current = currentIndex();
+  return current.isValid() && current.row() < filled_ ? current.row() : -1;
 }
 
 int ListGrid::SelectedNumber(int column) const { return NumberAt(SelectedRow(), column); }
