@@ -78,10 +78,12 @@ Change RemoveFromCommonGroup(School& school, int classNo, int lesson) {
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
   if (cl == nullptr || cl->commonGroup == 0) return Refused(Outcome::kNotFound);
   const int group = cl->commonGroup;
-  const bool placed = PlacedHours(school, classNo, lesson) > 0;
+  // A taught lesson counts once for its teachers while joint; on its own it counts
+  // again, so their weekly hours change even when no hour was placed.
+  const bool recount = PlacedHours(school, classNo, lesson) > 0 || cl->teacherCount > 0;
   FileSet files = TakeOutOfCommonGroup(school, classNo, lesson);
   files.add(kGroupFiles);
-  if (placed) {
+  if (recount) {
     CountAllHours(school);
     files.add(kTimetables);
   }

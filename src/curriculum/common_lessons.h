@@ -22,8 +22,9 @@ Change NewCommonGroup(School& school);
 Change AddToCommonGroup(School& school, int group, int classNo, int lesson);
 
 // The class lesson leaves its group (the last member moves into its slot); hours it
-// had placed together with the others are removed. Rewrites DUDIZIR2.LOF and
-// DUDIZIR3.LOF (and the timetables when hours were removed). kNotFound when the class
+// had placed together with the others are removed, and the hour counts of a lesson
+// with teachers are recounted. Rewrites DUDIZIR2.LOF and DUDIZIR3.LOF (and the
+// timetables when hours were removed or counts changed). kNotFound when the class
 // lesson is in no group.
 Change RemoveFromCommonGroup(School& school, int classNo, int lesson);
 

@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "core/cells.h"
-#include "engine/cell_writes.h"
 #include "core/record_creation.h"
-#include "engine/class_lesson_lists.h"
 #include "curriculum/common_lessons.h"
 #include "curriculum/curriculum_rows.h"
 #include "curriculum/curriculum_texts.h"
+#include "engine/cell_writes.h"
+#include "engine/class_lesson_lists.h"
 #include "engine/consistency.h"
+#include "engine/counts.h"
 #include "school_builder.h"
 
 namespace kalvodrin {
@@ -145,6 +146,29 @@ TEST_F(Groups, RemovingAPlacedMemberTakesTheJointHoursFromAll) {
   EXPECT_EQ(t.ClassGridByNo(1)->occupant[cells::At(1)], 0);
   EXPECT_EQ(t.ClassGridByNo(2)->occupant[cells::At(1)], 0);
   EXPECT_EQ(CheckConsistency(t), std::vector<std::string>{});
+}
+
+// Joint, ALİ's MATEMATİK counts once (4 hours); apart, 9 B's counts on its own. With
+// no hour placed the counts must change all the same and reach the teachers' file.
+TEST_F(Groups, RemovingATaughtUnplacedMemberRecountsItsTeachers) {
+  SchoolBuilder taught;
+  taught.Teacher("ALİ");
+  for (const char* section : {"A", "B"}) taught.Class("9", section).Lesson("MATEMATİK", 4, "2+2");
+  taught.Common({"9 A", "9 B"}, "MATEMATİK").Teach("ALİ", "9 A", "MATEMATİK");
+  School t = taught.Build();
+  CountAllHours(t);
+  const int ali = taught.TeacherNo("ALİ");
+  ASSERT_EQ(t.TeacherGridByNo(ali)->weeklyHours, 4);
+  const Change removed = RemoveFromCommonGroup(t, 2, 1);
+  ASSERT_TRUE(removed.done());
+  EXPECT_TRUE(removed.files.has(DataFile::kTeacherGrids));
+  EXPECT_EQ(t.TeacherGridByNo(ali)->weeklyHours, 8);
+  EXPECT_EQ(CheckConsistency(t), std::vector<std::string>{});
+  // A member nobody teaches yet changes no count and no timetable file.
+  const int g = NewCommonGroup(s).number;
+  Add(g, a, mat);
+  Add(g, bb, mat);
+  EXPECT_FALSE(RemoveFromCommonGroup(s, a, mat).files.has(DataFile::kTeacherGrids));
 }
 
 }  // namespace
