@@ -113,7 +113,11 @@ TNobetVerForm::TNobetVerForm(AppContext context, QWidget* parent)
                         [this](QWidget*, QWidget* now) { FocusMoved(now); });
   connect(checkBox1_, &QCheckBox::toggled, this, [this](bool ticked) {
     if (filling_) return;
-    if (Apply(context_, SetWeekdaysOnly(context_.school, ticked))) FillDays();
+    if (!Apply(context_, SetWeekdaysOnly(context_.school, ticked))) return;
+    // A weekend day selected before leaves the list: the day now selected has its
+    // own teachers on duty.
+    FillDays();
+    FillOnDuty();
   });
   connect(delBtn_, &QPushButton::clicked, this, [this] { DelBtnClick(); });
   connect(del2Btn_, &QPushButton::clicked, this, [this] { Del2BtnClick(); });

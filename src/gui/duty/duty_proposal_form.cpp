@@ -106,6 +106,9 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   connect(onerBtn, &QPushButton::clicked, this, [this] { OnerBtnClick(); });
   connect(kabulBtn_, &QPushButton::clicked, this, [this] { KabulBtnClick(); });
   connect(iptalBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(yerList_, &QListWidget::itemChanged, this, [this] { ChoicesChanged(); });
+  connect(gunList_, &QListWidget::itemChanged, this, [this] { ChoicesChanged(); });
+  connect(kisiSpin_, &QSpinBox::valueChanged, this, [this] { ChoicesChanged(); });
   resize(820, 640);
 }
 
@@ -129,6 +132,7 @@ void TNobetOneriForm::Prepare() {
     auto* weight = new QSpinBox(agirlikGrid_);
     weight->setRange(0, kMaxDutyWeight);
     weight->setValue(1);
+    connect(weight, &QSpinBox::valueChanged, this, [this] { ChoicesChanged(); });
     agirlikGrid_->setCellWidget(row, 1, weight);
     ++row;
   }
@@ -172,7 +176,18 @@ void TNobetOneriForm::OnerBtnClick() {
   kabulBtn_->setEnabled(!proposal_.duties.empty());
 }
 
+// A proposal answers the choices it was made from; once they change, accepting it
+// would store duties the user no longer asks for, so it goes until "Öner" again.
+void TNobetOneriForm::ChoicesChanged() {
+  if (proposal_.duties.empty() && !kabulBtn_->isEnabled()) return;
+  proposal_ = {};
+  oneriGrid_->SetRows({});
+  ozetLabel_->setText(U8("Seçimler değişti: yeni öneri için \"Öner\" düğmesine basın."));
+  kabulBtn_->setEnabled(false);
+}
+
 void TNobetOneriForm::KabulBtnClick() {
+  if (proposal_.duties.empty()) return;
   const Change change = AcceptProposal(context_.school, proposal_);
   const bool stored =
       ApplyChange(context_, change, [](const Change& c) { return DutyNoticeText(c.outcome); });

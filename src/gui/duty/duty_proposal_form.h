@@ -37,6 +37,8 @@ class TNobetOneriForm : public QDialog {
 
  private:
   ProposalRequest RequestFromChoices() const;
+  // Drops the proposal shown when a place, day, count or weight changes.
+  void ChoicesChanged();
 
   AppContext context_;
   QListWidget* yerList_;

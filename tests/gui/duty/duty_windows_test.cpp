@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTableWidget>
+
+#include <functional>
 
 #include "core/record_creation.h"
 #include "duty/duties.h"
@@ -135,6 +138,22 @@ TEST_F(DutyWindow, WeekdaysOnlyOffersFiveDaysAndKeepsAWeekendDuty) {
   EXPECT_EQ(form.nobetGrid()->ColumnTexts(3), QStringList{U8("CUMARTESİ")});
 }
 
+// With Saturday selected, ticking "Yalnız Hafta İçi" moves the day to Friday: the
+// teachers on duty shown are Friday's, not Saturday's.
+TEST_F(DutyWindow, WeekdaysOnlyShowsTheTeachersOfTheDayNowSelected) {
+  GiveDuty(school, 1, 6, 1);  // ALİ VELİ at BAHÇE on Saturday
+  GiveDuty(school, 1, 5, 2);  // AYŞE IŞIK there on Friday
+  TNobetVerForm form(context());
+  Activate(&form);
+  auto* days = form.gunGrid();
+  const QRect saturday = days->visualItemRect(days->item(5, 0));
+  QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, saturday.center());
+  ASSERT_EQ(form.findChild<ListGrid*>("VarGrid")->ColumnTexts(3), QStringList{U8("ALİ VELİ")});
+  QTest::mouseClick(Child<QCheckBox>(&form, "CheckBox1"), Qt::LeftButton);
+  EXPECT_EQ(days->SelectedRow(), 4);
+  EXPECT_EQ(form.findChild<ListGrid*>("VarGrid")->ColumnTexts(3), QStringList{U8("AYŞE IŞIK")});
+}
+
 TEST_F(DutyWindow, ChartShowsTotalsAndTheSelectedPlacesTeachers) {
   GiveDuty(school, 2, 1, 2);
   GiveDuty(school, 2, 1, 1);
@@ -192,6 +211,45 @@ TEST_F(DutyWindow, ProposalIsStoredOnlyWhenAccepted) {
   QTest::mouseClick(Child<QPushButton>(&form, "KabulBtn"), Qt::LeftButton);
   EXPECT_EQ(OnDisk().Duties.size(), 10u);
   EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+// A proposal answers the choices it was made from: a place, a day, the count or a
+// weight changed afterwards takes it back, and "Kabul Et" waits for a new one.
+TEST_F(DutyWindow, ChangedChoicesTakeTheProposalBack) {
+  for (int t = 1; t <= 2; ++t)
+    for (int cell : {1, 17, 33, 49, 65}) school.TeacherGridByNo(t)->occupant[cell - 1] = 1;
+  TNobetOneriForm form(context());
+  form.Prepare();
+  Activate(&form);
+  auto* kabul = Child<QPushButton>(&form, "KabulBtn");
+  auto* oner = Child<QPushButton>(&form, "OnerBtn");
+  auto* places = Child<QListWidget>(&form, "YerList");
+  auto* days = Child<QListWidget>(&form, "GunList");
+  auto* weights = Child<QTableWidget>(&form, "AgirlikGrid");
+  const std::vector<std::function<void()>> changes = {
+      [&] { places->item(1)->setCheckState(Qt::Unchecked); },
+      [&] { days->item(0)->setCheckState(Qt::Unchecked); },
+      [&] { Child<QSpinBox>(&form, "KisiSpin")->setValue(2); },
+      [&] { qobject_cast<QSpinBox*>(weights->cellWidget(0, 1))->setValue(0); },
+  };
+  for (std::size_t k = 0; k < changes.size(); ++k) {
+    QTest::mouseClick(oner, Qt::LeftButton);
+    ASSERT_TRUE(kabul->isEnabled()) << k;
+    changes[k]();
+    EXPECT_FALSE(kabul->isEnabled()) << k;
+    EXPECT_TRUE(form.proposal().duties.empty()) << k;
+    EXPECT_EQ(form.findChild<ListGrid*>("OneriGrid")->FilledRows(), 0) << k;
+  }
+  // Proposed again: BAHÇE only, Tuesday to Friday, two teachers a day, AYŞE alone.
+  QTest::mouseClick(oner, Qt::LeftButton);
+  QTest::mouseClick(kabul, Qt::LeftButton);
+  const School disk = OnDisk();
+  EXPECT_EQ(disk.Duties.size(), form.proposal().duties.size());
+  for (const TDutyRec& d : disk.Duties) {
+    EXPECT_EQ(d.place, 1);
+    EXPECT_NE(d.day, 1);
+    EXPECT_EQ(d.teacher, 2);
+  }
 }
 
 class Registry : public WindowRegistry {
