@@ -1,9 +1,11 @@
 #include "printing/printouts.h"
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include "printing/list_print.h"
+#include "printing/page_fit.h"
 #include "printing/sheet_print.h"
 #include "printing/timetable_print.h"
 
@@ -76,8 +78,10 @@ int FirstEntity(const School& school, Printout what) {
   }
 }
 
-void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id, Selection selection,
-                  const PrintOptions& options) {
+namespace {
+
+void Draw(Canvas& canvas, const School& school, Printout what, int id, Selection selection,
+          const PrintOptions& options) {
   const bool all = selection == Selection::kFromHere;
   switch (what) {
     case Printout::kTeacher:
@@ -98,6 +102,34 @@ void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id, S
     case Printout::kTeacherList: PrintTeacherList(canvas, school, options); break;
     case Printout::kDutyChart: PrintDutyChart(canvas, school, options); break;
   }
+}
+
+}  // namespace
+
+PrintLayout DrawPrintout(Canvas& canvas, const School& school, Printout what, int id,
+                         Selection selection, const PrintOptions& options) {
+  PrintLayout layout;
+  layout.scale = DrawFitted(canvas, [&](Canvas& fitted) {
+    layout.copiesApart = what == Printout::kTeacher && school.Settings.twoPerPage.get() != 0 &&
+                         !TwoCopiesFitOnePage(fitted, school, id, options);
+    Draw(fitted, school, what, id, selection, options);
+  });
+  return layout;
+}
+
+std::string PrintLayoutNote(const PrintLayout& layout) {
+  std::string note;
+  if (layout.copiesApart)
+    note =
+        "İki kopya bu kağıda alt alta sığmadığından her kopya ayrı sayfaya basılır; ikisi "
+        "bir sayfaya, Yazıcı özelliklerinden dikey ya da daha büyük kağıt seçilince sığar.";
+  if (layout.scale < 1.0) {
+    if (!note.empty()) note += " ";
+    note += "Kağıda sığması için %" +
+            std::to_string(static_cast<int>(std::floor(layout.scale * 100))) +
+            " boyutunda basılır.";
+  }
+  return note;
 }
 
 }  // namespace kalvodrin

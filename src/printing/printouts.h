@@ -48,9 +48,20 @@ bool EntityExists(const School& school, Printout what, int id);
 // The number of the first entity of the printout's collection, 0 when empty.
 int FirstEntity(const School& school, Printout what);
 
+// How a printout was fitted onto the paper it was drawn on.
+struct PrintLayout {
+  double scale = 1.0;        // below 1: drawn that much smaller to stay on the paper
+  bool copiesApart = false;  // a teacher's two copies went on a page each
+};
+
 // Draws the printout: one print job, or one per entity for kFromHere. `id` names the
-// teacher, class or classroom of a timetable printout and is ignored otherwise.
-void DrawPrintout(Canvas& canvas, const School& school, Printout what, int id, Selection selection,
-                  const PrintOptions& options = {});
+// teacher, class or classroom of a timetable printout and is ignored otherwise. No
+// element lies outside the canvas's page: what would is drawn smaller.
+PrintLayout DrawPrintout(Canvas& canvas, const School& school, Printout what, int id,
+                         Selection selection, const PrintOptions& options = {});
+
+// What the user should know of the layout before printing (UTF-8); empty when the
+// printout stands on the paper as laid out.
+std::string PrintLayoutNote(const PrintLayout& layout);
 
 }  // namespace kalvodrin

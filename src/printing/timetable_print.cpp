@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "printing/page_fit.h"
 #include "printing/print_facts.h"
 #include "printing/timetable_grid.h"
 
@@ -260,19 +261,40 @@ void ClassAndRoomSignature(ReportPrinter& p) {
 
 }  // namespace
 
+bool TwoCopiesFitOnePage(Canvas& canvas, const School& school, int teacher,
+                         const PrintOptions& options) {
+  const TTeacherRec* t = school.TeacherByNo(teacher);
+  const TTeacherGridRec* grid = school.TeacherGridByNo(teacher);
+  if (t == nullptr || grid == nullptr) return true;
+  MeasuringCanvas measuring(canvas);
+  ReportPrinter p(measuring, school, options);
+  p.PrintX = school.Settings.leftMargin.get();
+  TeacherPage(p, *t, *grid, false);
+  // The second copy starts half a page down: the first must end above it, and then
+  // the second ends above the page's foot.
+  return measuring.extent().bottom <= p.TimetablePage().height / 2;
+}
+
 void PrintTeacherTimetable(Canvas& canvas, const School& school, int teacher,
                            const PrintOptions& options) {
   const TTeacherRec* t = school.TeacherByNo(teacher);
   const TTeacherGridRec* grid = school.TeacherGridByNo(teacher);
   if (t == nullptr || grid == nullptr) return;
-  ReportPrinter p(canvas, school, options);
   const TSettingsRec& s = school.Settings;
+  const bool shareAPage =
+      s.twoPerPage.get() != 0 && TwoCopiesFitOnePage(canvas, school, teacher, options);
+  ReportPrinter p(canvas, school, options);
   p.PrintX = s.leftMargin.get();
   p.PageOffset = 0;
   canvas.BeginDoc();
-  if (s.twoPerPage.get() != 0) {
+  if (shareAPage) {
     TeacherPage(p, *t, *grid, false);
     p.PageOffset = p.TimetablePage().height / 2;
+    TeacherPage(p, *t, *grid, false);
+  } else if (s.twoPerPage.get() != 0) {
+    // Two copies one above the other would overlap on this paper: one a page.
+    TeacherPage(p, *t, *grid, false);
+    canvas.NewPage();
     TeacherPage(p, *t, *grid, false);
   } else {
     TeacherPage(p, *t, *grid, s.printLessonList.get() != 0);

@@ -10,8 +10,14 @@
 
 namespace kalvodrin {
 
+// With "two copies on a page" set, the copies stand one above the other when
+// TwoCopiesFitOnePage, else each on a page of its own.
 void PrintTeacherTimetable(Canvas& canvas, const School& school, int teacher,
                            const PrintOptions& options = {});
+// Whether a copy of the teacher's timetable ends within the upper half of the page the
+// canvas gives (true for an unknown teacher). Sets fonts on the canvas; draws nothing.
+bool TwoCopiesFitOnePage(Canvas& canvas, const School& school, int teacher,
+                         const PrintOptions& options = {});
 void PrintClassTimetable(Canvas& canvas, const School& school, int classNo,
                          const PrintOptions& options = {});
 void PrintRoomTimetable(Canvas& canvas, const School& school, int room,

@@ -97,16 +97,24 @@ TEST(TeacherTimetable, LessonListOnlyWithoutTwoPerPage) {
 
   // Two per page: the same page twice, the second half a page lower, no list.
   o.s.Settings.twoPerPage.set(1);
-  RecordingCanvas two = testing::Page(2000, 1400);
+  RecordingCanvas two = testing::Page(2000, 2000);
   PrintTeacherTimetable(two, o.s, o.teacher, kOptions);
   const auto titles = two.FindAll("HAFTALIK ÖĞRETMEN DERS PROGRAMI");
   ASSERT_EQ(titles.size(), 2u);
   EXPECT_EQ(titles[0].y, 30);
-  EXPECT_EQ(titles[1].y, 30 + 700);
+  EXPECT_EQ(titles[1].y, 30 + 1000);
   EXPECT_EQ(titles[1].page, 1);
   EXPECT_EQ(two.Find("H.D.S."), nullptr);
   EXPECT_EQ(two.FindAll("Aslını Teslim Aldım.").size(), 2u);
   EXPECT_EQ(two.Count(CanvasOp::Kind::kBeginDoc), 1);
+  // A page too low for two copies one above the other gets one, the other the next.
+  RecordingCanvas low = testing::Page(2000, 1400);
+  PrintTeacherTimetable(low, o.s, o.teacher, kOptions);
+  const auto apart = low.FindAll("HAFTALIK ÖĞRETMEN DERS PROGRAMI");
+  ASSERT_EQ(apart.size(), 2u);
+  EXPECT_EQ(apart[1].y, 30);
+  EXPECT_EQ(apart[1].page, 2);
+  EXPECT_EQ(low.Count(CanvasOp::Kind::kBeginDoc), 1);
 }
 
 TEST(TeacherTimetable, CellsShowEightCharactersOfTheClassAndTheRoomWithSheetRooms) {

@@ -1,9 +1,13 @@
 #include "gui/printing/print_service.h"
 
+#include <QLabel>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
+
+#include <algorithm>
 
 #include "core/school.h"
 #include "core/storage.h"
@@ -49,12 +53,11 @@ int HelpTopic(TimetableView view) {
 PrintService::PrintService(AppContext context, QWidget* parent)
     : context_(context), parent_(parent), printer_(std::make_unique<QPrinter>()) {
   context_.printing = this;
-  printer_->setPageOrientation(QPageLayout::Landscape);
   yazdir_ = new TYazdirForm(
       context_,
       [this] {
         QPageSetupDialog setup(printer_.get(), yazdir_);
-        setup.exec();
+        if (setup.exec() == QDialog::Accepted) paperSetByUser_ = true;
       },
       parent);
   yazici_ = new TYaziciForm(context_, parent);
@@ -63,21 +66,30 @@ PrintService::PrintService(AppContext context, QWidget* parent)
 PrintService::~PrintService() = default;
 
 bool PrintService::PreviewAndPrint(const QString& title, bool landscape,
-                                   const std::function<void(Canvas&)>& draw) {
-  printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+                                   const std::function<PrintLayout(Canvas&)>& draw) {
+  const auto preferred = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  if (!paperSetByUser_) printer_->setPageOrientation(preferred);
+  const QPageLayout::Orientation opened = printer_->pageLayout().orientation();
   printer_->setDocName(FromCp1254(context_.school.Settings.schoolName.view()) + " - " + title);
   QPrintPreviewDialog preview(printer_.get(), parent_);
   preview.setObjectName("PrintPreview");
   preview.setWindowTitle(title);
+  // Beside the preview's own buttons: how the printout was fitted to the paper, read
+  // again whenever the user turns the paper in the preview.
+  auto* note = new QLabel(&preview);
+  note->setObjectName("PreviewNote");
+  note->setWordWrap(true);
+  if (auto* bar = preview.findChild<QToolBar*>(); bar != nullptr) bar->addWidget(note);
   bool printed = false;
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&draw](QPrinter* printer) {
+                   [&draw, note](QPrinter* printer) {
                      QtCanvas canvas(*printer);
-                     draw(canvas);
+                     note->setText(U8(PrintLayoutNote(draw(canvas))));
                      canvas.Finish();
                    });
   if (onPreview) onPreview(preview);
   printed = preview.exec() == QDialog::Accepted;
+  if (printer_->pageLayout().orientation() != opened) paperSetByUser_ = true;
   return printed;
 }
 
@@ -88,8 +100,10 @@ bool PrintService::PrintFromTimetableWindow(TimetableView view, int selected) {
   const bool sheet = *choice == PrintChoice::kSheet;
   const Printout what = sheet ? SheetPrintout(view) : TimetablePrintout(view);
   const Selection selection = *choice == PrintChoice::kAll ? Selection::kFromHere : Selection::kOne;
-  const bool printed = PreviewAndPrint(U8(PrintoutTitle(what)), true, [&](Canvas& canvas) {
-    DrawPrintout(canvas, school, what, selected, selection);
+  // Upright paper takes two copies of a timetable on A4; the overview sheets want it
+  // turned. Each printout says in the preview how it was fitted.
+  const bool printed = PreviewAndPrint(U8(PrintoutTitle(what)), sheet, [&](Canvas& canvas) {
+    return DrawPrintout(canvas, school, what, selected, selection);
   });
   // The timetable windows read the settings afresh after printing.
   LoadSettings(school);
@@ -98,20 +112,26 @@ bool PrintService::PrintFromTimetableWindow(TimetableView view, int selected) {
 
 bool PrintService::PrintTeacherList() {
   return PreviewAndPrint(U8("ÖĞRETMEN LİSTESİ"), false, [this](Canvas& canvas) {
-    DrawPrintout(canvas, context_.school, Printout::kTeacherList, 0, Selection::kOne);
+    return DrawPrintout(canvas, context_.school, Printout::kTeacherList, 0, Selection::kOne);
   });
 }
 
 bool PrintService::PrintDutyChart() {
   return PreviewAndPrint(U8("ÖĞRETMEN NÖBET ÇİZELGESİ"), true, [this](Canvas& canvas) {
-    DrawPrintout(canvas, context_.school, Printout::kDutyChart, 0, Selection::kOne);
+    return DrawPrintout(canvas, context_.school, Printout::kDutyChart, 0, Selection::kOne);
   });
 }
 
 bool PrintService::PrintTeacherTimetables(const std::vector<int>& teachers) {
-  return PreviewAndPrint(U8("HAFTALIK ÖĞRETMEN DERS PROGRAMI"), true, [&](Canvas& canvas) {
-    for (int t : teachers)
-      DrawPrintout(canvas, context_.school, Printout::kTeacher, t, Selection::kOne);
+  return PreviewAndPrint(U8("HAFTALIK ÖĞRETMEN DERS PROGRAMI"), false, [&](Canvas& canvas) {
+    PrintLayout all;
+    for (int t : teachers) {
+      const PrintLayout one =
+          DrawPrintout(canvas, context_.school, Printout::kTeacher, t, Selection::kOne);
+      all.scale = std::min(all.scale, one.scale);
+      all.copiesApart = all.copiesApart || one.copiesApart;
+    }
+    return all;
   });
 }
 

@@ -12,6 +12,7 @@
 #include "gui/common/app_context.h"
 #include "gui/common/print_requests.h"
 #include "printing/canvas.h"
+#include "printing/printouts.h"
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -33,10 +34,14 @@ class PrintService : public PrintRequests {
   bool PrintTeacherTimetables(const std::vector<int>& teachers) override;
   void OpenPrinterSettings() override;
 
-  // Shows the preview of what `draw` draws, in landscape or portrait; the user prints
-  // from it. True when it was printed.
+  // Shows the preview of what `draw` draws, with what the user should know of its
+  // layout (PrintLayoutNote) in the label "PreviewNote"; the user prints from it.
+  // The paper stands as the printout prefers (`landscape` or upright) until the user
+  // turns it, in "Yazıcı özellikleri" or in the preview; from then on as the user
+  // set it. True when it was printed.
   bool PreviewAndPrint(const QString& title, bool landscape,
-                       const std::function<void(Canvas&)>& draw);
+                       const std::function<PrintLayout(Canvas&)>& draw);
+  bool paperSetByUser() const { return paperSetByUser_; }
 
   TYazdirForm& printDialog() { return *yazdir_; }
   TYaziciForm& printerSettings() { return *yazici_; }
@@ -51,6 +56,7 @@ class PrintService : public PrintRequests {
   std::unique_ptr<QPrinter> printer_;
   TYazdirForm* yazdir_;
   TYaziciForm* yazici_;
+  bool paperSetByUser_ = false;
 };
 
 }  // namespace kalvodrin

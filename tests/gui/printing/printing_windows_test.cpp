@@ -1,8 +1,12 @@
 // The printing windows driven as a user would: the print dialog's choice, the printer
 // settings stored and saved, previews of real printouts, and the teacher window's F9.
 #include <QCheckBox>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRadioButton>
 
 #include "gui/common/print_requests.h"
@@ -145,9 +149,10 @@ TEST_F(PrintingWindows, PreviewsShowThePrintoutsPages) {
   EXPECT_EQ(PreviewPages(service, [&] { return service.PrintTeacherTimetables({1, 3}); }), 2);
   EXPECT_EQ(PreviewPages(service, [&] { return service.PrintDutyChart(); }), 1);
 
-  // From a timetable window: "Tümü" from the second teacher gives two pages; the
-  // settings are read again from the file afterwards.
+  // From a timetable window: "Tümü" from the second teacher gives two pages (one
+  // copy each); the settings are read again from the file afterwards.
   school.Settings.fontSize.set(11);
+  school.Settings.twoPerPage.set(0);
   int pages = -1;
   OnNextModal([&](QDialog* d) {
     Child<QRadioButton>(d, "TumuRadio")->setChecked(true);
@@ -166,6 +171,65 @@ TEST_F(PrintingWindows, PreviewsShowThePrintoutsPages) {
   EXPECT_FALSE(service.PrintFromTimetableWindow(TimetableView::kTeacher, 2));
   EXPECT_EQ(pages, 2);
   EXPECT_EQ(school.Settings.fontSize.get(), 9);
+}
+
+// The paper stands as the printout prefers (upright for a timetable, turned for the
+// overview sheets) until the user turns it; from then on as the user set it. On a
+// turned A4 a teacher's two copies do not fit one above the other: each gets a page,
+// and the preview says so as soon as the paper is turned in it.
+TEST_F(PrintingWindows, ThePaperIsTurnedAsTheUserSetItAndThePreviewSaysHowItFits) {
+  TTeacherRec t{};
+  t.order = t.number = 1;
+  t.name.assign(ToRecordText(U8("AYŞE YILMAZ")));
+  school.Teachers.push_back(t);
+  TTeacherGridRec g{};
+  g.teacher = 1;
+  school.TeacherGrids.push_back(g);
+  school.ReindexAll();
+  PrintService service(context(), nullptr);
+  service.printer().setPageSize(QPageSize(QPageSize::A4));
+  struct Seen {
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    int pages = -1;
+    QString note;
+  };
+  const auto print = [&](bool sheet, bool turnPaper) {
+    Seen seen;
+    OnNextModal([&](QDialog* d) {
+      Child<QRadioButton>(d, sheet ? "CarsafRadio" : "SecimRadio")->setChecked(true);
+      service.onPreview = [&, d](QPrintPreviewDialog&) {
+        OnNextModal(
+            [&](QDialog* preview) {
+              auto* widget = preview->findChild<QPrintPreviewWidget*>();
+              widget->updatePreview();
+              seen.orientation = service.printer().pageLayout().orientation();
+              if (turnPaper)
+                for (QAction* a : preview->findChildren<QAction*>())
+                  if (a->text() == QPrintPreviewDialog::tr("Landscape")) a->trigger();
+              widget->updatePreview();
+              seen.pages = widget->pageCount();
+              seen.note = Child<QLabel>(preview, "PreviewNote")->text();
+              preview->reject();
+            },
+            d);
+      };
+      QTest::mouseClick(Child<QPushButton>(d, "YazdirBtn"), Qt::LeftButton);
+    });
+    service.PrintFromTimetableWindow(TimetableView::kTeacher, 1);
+    service.onPreview = nullptr;
+    return seen;
+  };
+  EXPECT_EQ(print(true, false).orientation, QPageLayout::Landscape);
+  const Seen upright = print(false, false);
+  EXPECT_EQ(upright.orientation, QPageLayout::Portrait);
+  EXPECT_EQ(upright.pages, 1);
+  EXPECT_EQ(upright.note, "");
+  EXPECT_FALSE(service.paperSetByUser());
+  const Seen turned = print(false, true);
+  EXPECT_TRUE(service.paperSetByUser());
+  EXPECT_EQ(turned.pages, 2);
+  EXPECT_TRUE(turned.note.contains(U8("ayrı sayfaya"))) << turned.note.toStdString();
+  EXPECT_EQ(print(false, false).orientation, QPageLayout::Landscape);  // stays as set
 }
 
 // Records what the teacher window asks of the printing.
