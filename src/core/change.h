@@ -33,6 +33,7 @@ enum class Outcome {
   kAlreadyGiven,      // the teacher already gives the lesson
   kAskAnother,        // the lesson has teachers: giving it to one more needs a yes
   kSnapshotMismatch,  // the kept timetables no longer fit the lessons as they are now
+  kBadStartTime,      // a lesson start time is not a clock time SS:DD (number = the hour)
 };
 
 struct Change {

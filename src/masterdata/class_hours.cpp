@@ -1,5 +1,6 @@
 #include "masterdata/class_hours.h"
 
+#include "core/turkish_text.h"
 #include "engine/counts.h"
 #include "masterdata/entry_text.h"
 
@@ -92,10 +93,27 @@ std::array<std::string, 16> StartTimeTexts(const School& school) {
   return texts;
 }
 
+bool IsStartTime(std::string_view text) {
+  if (text.empty()) return true;
+  if (text.size() != 5 || text[2] != ':') return false;
+  const std::optional<int> hours = DigitsValue(text.substr(0, 2), 2);
+  const std::optional<int> minutes = DigitsValue(text.substr(3, 2), 2);
+  return hours && minutes && *hours <= 23 && *minutes <= 59;
+}
+
 Change SaveStartTimes(School& school, const std::array<std::string, 16>& texts) {
-  for (std::size_t h = 0; h < texts.size(); ++h)
-    school.Settings.startTimes[h].assign(StoredText(texts[h], 5));
+  std::array<std::string, 16> stored;
+  for (std::size_t h = 0; h < texts.size(); ++h) {
+    stored[h] = StoredText(texts[h], 5);
+    if (!IsStartTime(stored[h])) return {Outcome::kBadStartTime, {}, static_cast<int>(h) + 1};
+  }
+  for (std::size_t h = 0; h < texts.size(); ++h) school.Settings.startTimes[h].assign(stored[h]);
   return {Outcome::kDone, {DataFile::kSettings}, 0};
+}
+
+std::string StartTimeNotice(int hour, std::string_view typed) {
+  return std::to_string(hour) + ". ders saatinin başlangıcı \"" + Cp1254ToUtf8(typed) +
+         "\" olamaz. Saat SS:DD biçiminde yazılır (saat 00-23, dakika 00-59), örneğin 08:30.";
 }
 
 }  // namespace kalvodrin

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/change.h"
 #include "core/pstr.h"
@@ -51,7 +52,14 @@ Change CopyClassHoursFromAbove(School& school, int classNo);
 
 // The start times of lesson hours 1..16, cp1254.
 std::array<std::string, 16> StartTimeTexts(const School& school);
-// Stores each text in Turkish capitals cut to 5 characters. Rewrites DUDIZIRQ.LOF.
+// True for an empty text (the hour has no start time) and for a clock time written
+// as the window shows it, "08:30": hours 00..23, minutes 00..59, two digits each.
+bool IsStartTime(std::string_view text);
+// Stores each text cut to 5 characters. Rewrites DUDIZIRQ.LOF. A text that is no
+// start time refuses the whole set with kBadStartTime, number = its lesson hour
+// (the first such); nothing is stored then.
 Change SaveStartTimes(School& school, const std::array<std::string, 16>& texts);
+// The notice for a refused start time: the hour, what was typed and the form wanted.
+std::string StartTimeNotice(int hour, std::string_view typed);
 
 }  // namespace kalvodrin

@@ -112,14 +112,37 @@ TEST(StartTimes, AreStoredCutToFiveCharacters) {
   std::array<std::string, 16> texts;
   texts[0] = "08:30";
   texts[1] = "09:20:00";
-  texts[15] = Cp("öğle");
+  texts[15] = "23:59";
   const Change c = SaveStartTimes(school, texts);
   EXPECT_EQ(c.files, FileSet{DataFile::kSettings});
   const auto stored = StartTimeTexts(school);
   EXPECT_EQ(stored[0], "08:30");
   EXPECT_EQ(stored[1], "09:20");
   EXPECT_EQ(stored[2], "");
-  EXPECT_EQ(Utf(stored[15]), "ÖĞLE");
+  EXPECT_EQ(stored[15], "23:59");
+}
+
+// A clock time is two digits of hour (00..23), a colon and two of minutes (00..59);
+// anything else refuses the whole set, naming the first hour, and stores nothing.
+TEST(StartTimes, OnlyClockTimesAreStored) {
+  for (const char* good : {"", "00:00", "23:59", "08:30", "19:05"})
+    EXPECT_TRUE(IsStartTime(good)) << good;
+  for (const char* bad :
+       {"2599", "0830", "24:00", "23:60", "8:30", "08.30", "08:3", "AB:CD", "-1:30", "08:30 "})
+    EXPECT_FALSE(IsStartTime(bad)) << bad;
+  School school;
+  std::array<std::string, 16> texts;
+  texts[0] = "08:30";
+  texts[4] = "2599";
+  texts[9] = Cp("öğle");
+  const Change c = SaveStartTimes(school, texts);
+  EXPECT_EQ(c.outcome, Outcome::kBadStartTime);
+  EXPECT_EQ(c.number, 5);
+  EXPECT_TRUE(c.files.empty());
+  EXPECT_EQ(StartTimeTexts(school)[0], "");
+  EXPECT_EQ(StartTimeNotice(5, "2599"),
+            "5. ders saatinin başlangıcı \"2599\" olamaz. Saat SS:DD biçiminde yazılır "
+            "(saat 00-23, dakika 00-59), örneğin 08:30.");
 }
 
 }  // namespace

@@ -86,8 +86,16 @@ bool TSaatlerForm::Open() {
 void TSaatlerForm::KaydetBtnClick() {
   std::array<std::string, 16> texts;
   for (std::size_t h = 0; h < texts.size(); ++h) texts[h] = ToRecordText(edits_[h]->text());
-  ApplyChange(context_, SaveStartTimes(context_.school, texts), RefusalOf(EntityKind::kClass));
-  accept();
+  const Change change = SaveStartTimes(context_.school, texts);
+  if (change.outcome == Outcome::kBadStartTime) {
+    // The window stays open on the box to mend; nothing was stored.
+    const auto box = static_cast<std::size_t>(change.number - 1);
+    context_.sil.Notice(U8(StartTimeNotice(change.number, texts[box])));
+    edits_[box]->setFocus(Qt::OtherFocusReason);
+    edits_[box]->selectAll();
+    return;
+  }
+  if (ApplyChange(context_, change, RefusalOf(EntityKind::kClass))) accept();
 }
 
 TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), context_(context) {
@@ -202,6 +210,9 @@ bool TGDSForm::eventFilter(QObject* watched, QEvent* event) {
 // what was stored on the way (a last hour of 17 passes through 1) is undone too.
 void TGDSForm::LeaveBox() {
   const int classNo = editedClass_;
+  // Kept aside: while the notice is up, the box clicked to leave this one may take
+  // the focus and note the class's hours as they stand, with the value on the way.
+  const ClassHours before = beforeTyping_;
   if (classNo == 0) return;
   ClassHourTexts texts;
   for (std::size_t i = 0; i < boxes_.size(); ++i) texts[i] = boxes_[i]->text().toStdString();
@@ -210,8 +221,9 @@ void TGDSForm::LeaveBox() {
   const Change check = CheckClassHours(*hours);
   if (check.done()) return;
   context_.sil.Notice(U8(NoticeText(check.outcome, EntityKind::kClass, check.day)));
-  ApplyChange(context_, SetClassHours(context_.school, classNo, beforeTyping_),
+  ApplyChange(context_, SetClassHours(context_.school, classNo, before),
               RefusalOf(EntityKind::kClass));
+  beforeTyping_ = before;
   ShowSelectedClass();
 }
 

@@ -100,6 +100,65 @@ TEST_F(HoursWindows, TypingOnAfterF5InABoxIsStored) {
   form.close();
 }
 
+// Every box, typed into and left with a click on the next one: the refused entry is
+// reported, and the box and the class go back to what they held before the typing,
+// though a value on the way ("2" of 27, "1" of 17) was stored while typing. The
+// notice takes the activation away and gives it back to the box clicked, which must
+// not make the value on the way the one to go back to.
+TEST_F(HoursWindows, ARefusedEntryLeftWithTheMouseRestoresTheBox) {
+  TGDSForm form(context());
+  Activate(&form);
+  const DayBytes firsts = school.ClassGridByNo(1)->firstHour;
+  for (int box = 1; box <= 10; ++box) {
+    const std::string name = "Edit" + std::to_string(box);
+    const std::string next = "Edit" + std::to_string(box % 10 + 1);
+    const QString before = Child(&form, name.c_str())->text();
+    Type(&form, name.c_str(), box % 2 == 1 ? "27" : "17");
+    lastMessage.clear();
+    AcceptNextMessage(lastMessage);
+    QTest::mouseClick(Child(&form, next.c_str()), Qt::LeftButton);
+    EXPECT_TRUE(lastMessage.endsWith(U8("Ders saati 16'dan büyük olamaz."))) << box;
+    EXPECT_EQ(Child(&form, name.c_str())->text(), before) << box;
+    EXPECT_EQ(school.ClassGridByNo(1)->firstHour, firsts) << box;
+    EXPECT_EQ(school.ClassGridByNo(1)->lastHour, (DayBytes{6, 6, 6, 6, 6})) << box;
+  }
+  EXPECT_EQ(OnDisk().ClassGridByNo(1)->firstHour, firsts);
+  EXPECT_EQ(LastHours(1), (DayBytes{6, 6, 6, 6, 6}));
+  form.close();
+}
+
+// "KAYDET" with a time that is no clock time names it and stores nothing; the window
+// stays open on that box, and saves once it is mended.
+TEST_F(HoursWindows, StartTimesRefuseWhatIsNoClockTime) {
+  TSaatlerForm form(context());
+  bool stayedOpen = false;
+  QWidget* focused = nullptr;
+  OnNextModal([&](QDialog* d) {
+    Type(d, "Edit1", "08:30");
+    Type(d, "Edit4", "2599");
+    OnNextModal(
+        [&](QDialog* notice) {
+          lastMessage = MessageText(notice);
+          notice->accept();
+        },
+        d);
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+    stayedOpen = d->isVisible();
+    focused = QApplication::focusWidget();
+    EXPECT_TRUE(OnDisk().Settings.startTimes[0].str().empty());
+    Type(d, "Edit4", "11:05");
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+  });
+  EXPECT_TRUE(form.Open());
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(focused, form.findChild<QLineEdit*>("Edit4"));
+  EXPECT_EQ(lastMessage, U8("4. ders saatinin başlangıcı \"2599\" olamaz. Saat SS:DD biçiminde "
+                            "yazılır (saat 00-23, dakika 00-59), örneğin 08:30."));
+  const School disk = OnDisk();
+  EXPECT_EQ(disk.Settings.startTimes[0].str(), "08:30");
+  EXPECT_EQ(disk.Settings.startTimes[3].str(), "11:05");
+}
+
 TEST_F(HoursWindows, StartTimesCancelStoresNothing) {
   TSaatlerForm form(context());
   OnNextModal([](QDialog* d) {
