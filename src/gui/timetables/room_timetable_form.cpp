@@ -24,6 +24,7 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
                        .cellKeyHint = U8("F8  HÜCRE KAPATIR AÇAR"),
                        .size = {1000, 480},
                        .helpPage = "130",
+                       .typedKeysAct = true,
                        .owners = TimetableRooms,
                        .lessons = TimetableRoomLessons,
                        .paintCell = PaintRoomCell,

@@ -168,13 +168,18 @@ void TOgrPrgForm::RemoveProgram() {
 }
 
 void TOgrPrgForm::HandToClassWindow() {
-  const TimetableSelection& s = selection();
+  const TimetableSelection s = selection();
   const HandOver back = classWindow_.OpenWith(HandOver{s.teacher, s.classNo, s.lesson});
   Activate();
   if (back.teacher != 0) {
     Select(back.teacher, back.classNo, back.lesson);
     lessons()->setFocus();
+    return;
   }
+  // Nothing handed back: the window stays on the lesson it handed over, its counts
+  // and grid read again since the class window may have placed hours.
+  Select(s.teacher, s.classNo, s.lesson);
+  lessons()->setFocus();
 }
 
 void TOgrPrgForm::ShowChanged() {

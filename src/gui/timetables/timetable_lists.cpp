@@ -46,9 +46,10 @@ void SaveTimetables(const AppContext& context) {
 void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& context,
                    int& selectedCell, const OwnerGridCommands& commands) {
   QObject::connect(grid, &TimetableGrid::CellActivated, window, commands.command);
-  QObject::connect(grid, &TimetableGrid::KeyTyped, window, [grid, commands] {
-    if (grid->CurrentCell() != 0) commands.command(grid->CurrentCell());
-  });
+  if (commands.typedKeysAct)
+    QObject::connect(grid, &TimetableGrid::KeyTyped, window, [grid, commands] {
+      if (grid->CurrentCell() != 0) commands.command(grid->CurrentCell());
+    });
   QObject::connect(grid, &QTableWidget::cellClicked, window, [grid, &selectedCell] {
     selectedCell = grid->CurrentCell();
     grid->RepaintAll();

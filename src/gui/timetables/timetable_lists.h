@@ -31,15 +31,18 @@ void FillLessons(ListGrid& grid, const std::vector<LessonRow>& rows, bool withRo
 // Writes DUDIZIRZ.LOF, DUDIZIRX.LOF and DUDIZIRY.LOF; a failure is shown as a notice.
 void SaveTimetables(const AppContext& context);
 
-// What the class and classroom windows do alike: a double click, Enter or any
-// character key on a data cell is the manual command there; a click makes the cell
-// the selected one (`selectedCell`, the window's own); F8 opens or closes the cell,
-// F2 prints, F4 writes the timetables and F1 opens the window's help page.
+// What the class and classroom windows do alike: a double click or Enter on a data
+// cell is the manual command there, and so is any character key where
+// `typedKeysAct` (the classroom window; elsewhere a stray key changes nothing); a
+// click makes the cell the selected one (`selectedCell`, the window's own); F8 opens
+// or closes the cell, F2 prints, F4 writes the timetables and F1 opens the window's
+// help page.
 struct OwnerGridCommands {
   std::function<void(int cell)> command;
   std::function<void()> toggle;
   std::function<void()> print;
   QString helpPage;
+  bool typedKeysAct = false;
 };
 void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& context,
                    int& selectedCell, const OwnerGridCommands& commands);

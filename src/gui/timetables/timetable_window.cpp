@@ -50,7 +50,7 @@ TimetableWindow::TimetableWindow(AppContext context, TimetableWindowSpec spec, Q
   if (!spec_.helpPage.isEmpty())
     BindOwnerGrid(this, grid_, context_, sel_.cell,
                   {[this](int cell) { CellCommand(cell); }, [this] { ToggleCell(); },
-                   [this] { Print(); }, spec_.helpPage});
+                   [this] { Print(); }, spec_.helpPage, spec_.typedKeysAct});
 }
 
 void TimetableWindow::BuildLists() {

@@ -72,6 +72,8 @@ struct TimetableWindowSpec {
   // The grid keys of the class and classroom windows (BindOwnerGrid) with this help
   // page; empty: the window binds its own keys.
   QString helpPage{};
+  // With the grid keys: a typed character key is the manual command too.
+  bool typedKeysAct = false;
   // The window's operations on the school.
   std::vector<OwnerRow> (*owners)(const School&) = nullptr;
   std::vector<LessonRow> (*lessons)(const School&, int owner) = nullptr;

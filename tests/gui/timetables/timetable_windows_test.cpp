@@ -106,6 +106,53 @@ TEST_F(TimetableWindowsTest, TeacherWindowHandsALessonToTheClassWindowAndBack) {
   EXPECT_EQ(windows.classes().OpenWith(HandOver{}).teacher, 0);
 }
 
+// Closed without "ÖĞRETMENE BAĞLAN", the class window leaves the teacher window on the
+// lesson it handed over (CAN's, not the first teacher's), with its counts read again.
+TEST_F(TimetableWindowsTest, ClosingTheClassWindowKeepsTheTeacherWindowsPlace) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  w.Select(can, a9, physics);
+  OnNextModal([&](QDialog* d) {
+    DoubleClick(Child<TimetableGrid>(d, "Grid"), CellIndex(2, 5));  // one FİZİK hour
+    d->reject();
+  });
+  w.HandToClassWindow();
+  EXPECT_EQ(ClassLesson(2, 5), physics);
+  EXPECT_EQ(w.selection().teacher, can);
+  EXPECT_EQ(w.selection().lesson, physics);
+  EXPECT_EQ(Child<ListGrid>(&w, "TeacherGrid")->SelectedRow(), 1);
+  EXPECT_EQ(Child<QLabel>(&w, "DersKalanLabel")->text(), "2");
+  w.reject();
+}
+
+// A typed key places or removes an hour in the classroom grid only; in the class
+// grid a stray key changes nothing, on a free cell or on a placed one.
+TEST_F(TimetableWindowsTest, TypedKeysActInTheClassroomGridOnly) {
+  TimetableWindows windows(context(), nullptr);
+  TSnfPrgForm& c = windows.classes();
+  Activate(&c);
+  c.Select(ayse, a9, math);
+  auto* grid = Child<TimetableGrid>(&c, "Grid");
+  Press(&c, grid, CellIndex(3, 3), Qt::Key_A);
+  EXPECT_EQ(ClassLesson(3, 3), 0);
+  Press(&c, grid, CellIndex(1, 1), Qt::Key_X);
+  EXPECT_EQ(ClassLesson(1, 1), math);
+  Press(&c, grid, CellIndex(3, 3), Qt::Key_Return);  // Enter places
+  EXPECT_EQ(ClassLesson(3, 3), math);
+  c.accept();
+
+  TRoomPrgForm& r = windows.rooms();
+  Activate(&r);
+  auto* roomGrid = Child<TimetableGrid>(&r, "Grid");
+  Press(&r, roomGrid, CellIndex(1, 1), Qt::Key_A);  // removes the hour there
+  EXPECT_EQ(ClassLesson(1, 1), 0);
+  Press(&r, roomGrid, CellIndex(5, 6), Qt::Key_A);
+  EXPECT_EQ(ClassLesson(5, 6), math);
+  ExpectConsistent();
+  r.accept();
+}
+
 // The teacher window's nine buttons share two rows, so the window keeps the width it
 // opens with and its lists on the left keep about a third of it, as in the class window.
 TEST_F(TimetableWindowsTest, TeacherButtonsLeaveTheListsTheirWidth) {
