@@ -80,7 +80,7 @@ int CompleteAndSave(School& school, const std::filesystem::path& folder,
             << " s\n";
   const int left = outcome.total - outcome.placedAfter;
   std::cout << (left == 0 ? std::string("Tebrikler dersleri yerleştirdiniz.")
-                          : "Yerleşmeyen " + std::to_string(left) + " ders saati kaldı.")
+                          : "Yerleşmeyen " + std::to_string(left) + " öğretmen saati kaldı.")
             << '\n';
   return 0;
 }

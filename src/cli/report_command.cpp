@@ -30,7 +30,7 @@ void PrintTable(const UnplacedReport& report) {
     std::cout << Pad(Cp1254ToUtf8(row.teacherName), 31)
               << Pad(Cp1254ToUtf8(row.classText), 14)
               << Pad(Cp1254ToUtf8(row.lessonName), 31) << row.remaining << '\n';
-  std::cout << "TOPLAM = " << report.total << '\n';
+  std::cout << "TOPLAM = " << report.total << " sınıf ders saati\n";
 }
 
 void PrintJson(const UnplacedReport& report) {

@@ -143,10 +143,10 @@ RunOutcome PlacementRun::EndRun() {
   // Placing and preparing write the timetables only: the settings relaxed on the way
   // are reloaded, and the teacher order is restored.
   outcome.files = {DataFile::kTeacherGrids, DataFile::kClassGrids, DataFile::kRoomGrids};
-  outcome.notice = outcome.placed == outcome.total
-                       ? "Tebrikler dersleri yerleştirdiniz."
-                       : "Yerleşmeyen " + std::to_string(outcome.unplaced()) +
-                             " ders saati kaldı.";
+  outcome.notice =
+      outcome.placed == outcome.total
+          ? "Tebrikler dersleri yerleştirdiniz."
+          : "Yerleşmeyen " + std::to_string(outcome.unplaced()) + " öğretmen saati kaldı.";
   return outcome;
 }
 

@@ -5,10 +5,11 @@ namespace kalvodrin {
 std::string CompletionNotice(const CompletionOutcome& o) {
   if (!o.refused.empty()) return o.refused;
   const int left = o.total - o.placedAfter;
-  return std::to_string(o.placedAfter - o.placedBefore) + " ders saati yerleşti, " +
+  // Counted as the teachers' hours are: the report of unplaced lessons counts by class.
+  return std::to_string(o.placedAfter - o.placedBefore) + " öğretmen saati yerleşti, " +
          std::to_string(o.movedHours) + " ders saatinin yeri değişti. " +
          (left == 0 ? std::string("Tebrikler dersleri yerleştirdiniz.")
-                    : "Yerleşmeyen " + std::to_string(left) + " ders saati kaldı.");
+                    : "Yerleşmeyen " + std::to_string(left) + " öğretmen saati kaldı.");
 }
 
 }  // namespace kalvodrin

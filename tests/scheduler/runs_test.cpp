@@ -94,7 +94,7 @@ TEST(WholeSchoolRun, StopEndsTheRunAndLeavesEverythingConsistent) {
   EXPECT_TRUE(outcome.stopped);
   EXPECT_GT(outcome.unplaced(), 0);
   EXPECT_EQ(outcome.notice,
-            "Yerleşmeyen " + std::to_string(outcome.unplaced()) + " ders saati kaldı.");
+            "Yerleşmeyen " + std::to_string(outcome.unplaced()) + " öğretmen saati kaldı.");
   EXPECT_EQ(CountTotals(t.school).placed, outcome.placed);
   EXPECT_EQ(Problems(t.school), "");
   EXPECT_TRUE(SameSettings(t.school.Settings, stored));
@@ -194,7 +194,7 @@ TEST(TeacherRun, PlacesOneTeacherAndReportsTheWholeSchool) {
   EXPECT_EQ(PlacedHours(t.school, 1, 2), 0);
   EXPECT_EQ(outcome.unplaced(), outcome.total - 15);
   EXPECT_EQ(outcome.notice,
-            "Yerleşmeyen " + std::to_string(outcome.total - 15) + " ders saati kaldı.");
+            "Yerleşmeyen " + std::to_string(outcome.total - 15) + " öğretmen saati kaldı.");
   EXPECT_EQ(Problems(t.school), "");
   EXPECT_TRUE(SameSettings(t.school.Settings, stored));
 }
@@ -222,7 +222,7 @@ TEST(BadInput, UnschedulableSchoolsEndWithTheNoticeAndConsistentGrids) {
   empty.Lesson(1, 3, {1, 1, 1}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
   empty.school.ClassLessonAt(1, 1)->pattern = {};
   EXPECT_EQ(PlacementRun(empty.school).RunWholeSchool().notice,
-            "Yerleşmeyen 3 ders saati kaldı.");
+            "Yerleşmeyen 3 öğretmen saati kaldı.");
   // A pattern that does not add up to the weekly hours.
   TestSchool odd;
   odd.Lesson(1, 5, {2, 2, 1}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
@@ -236,7 +236,7 @@ TEST(BadInput, UnschedulableSchoolsEndWithTheNoticeAndConsistentGrids) {
   closed.Give(1, 1, {1}).Give(1, 2, {2}).Done();
   closed.T(1).open.fill(0);
   outcome = PlacementRun(closed.school).RunWholeSchool();
-  EXPECT_EQ(outcome.notice, "Yerleşmeyen 2 ders saati kaldı.");
+  EXPECT_EQ(outcome.notice, "Yerleşmeyen 2 öğretmen saati kaldı.");
   EXPECT_EQ(PlacedHours(closed.school, 1, 2), 2);
   EXPECT_EQ(Problems(closed.school), "");
   // A class lesson whose teacher list is empty although a teacher lesson names it.
@@ -245,7 +245,7 @@ TEST(BadInput, UnschedulableSchoolsEndWithTheNoticeAndConsistentGrids) {
   orphan.school.ClassLessonAt(1, 1)->teacherCount = 0;
   const std::string damage = Problems(orphan.school);
   outcome = PlacementRun(orphan.school).RunWholeSchool();
-  EXPECT_EQ(outcome.notice, "Yerleşmeyen 2 ders saati kaldı.");
+  EXPECT_EQ(outcome.notice, "Yerleşmeyen 2 öğretmen saati kaldı.");
   EXPECT_EQ(Problems(orphan.school), damage);
 }
 

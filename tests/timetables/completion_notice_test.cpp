@@ -12,11 +12,11 @@ TEST(CompletionNotice, SaysWhatWasPlacedAndMovedAndWhatIsLeft) {
   o.placedAfter = 39;
   o.movedHours = 4;
   EXPECT_EQ(CompletionNotice(o),
-            "9 ders saati yerleşti, 4 ders saatinin yeri değişti. Yerleşmeyen 1 ders saati "
-            "kaldı.");
+            "9 öğretmen saati yerleşti, 4 ders saatinin yeri değişti. Yerleşmeyen 1 öğretmen "
+            "saati kaldı.");
   o.placedAfter = 40;
   EXPECT_EQ(CompletionNotice(o),
-            "10 ders saati yerleşti, 4 ders saatinin yeri değişti. Tebrikler dersleri "
+            "10 öğretmen saati yerleşti, 4 ders saatinin yeri değişti. Tebrikler dersleri "
             "yerleştirdiniz.");
   o.refused = "Ders programları tutarsız: x";
   EXPECT_EQ(CompletionNotice(o), "Ders programları tutarsız: x");

@@ -8,6 +8,7 @@
 
 #include "core/cells.h"
 #include "gui/common/focus_return.h"
+#include "gui/common/function_keys.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/timetable_grid.h"
@@ -98,6 +99,8 @@ TRaporForm::TRaporForm(AppContext context, QWidget* parent)
   resize(1180, 560);
 
   connect(grid_, &QTableWidget::currentCellChanged, this, [this] { ShowRow(); });
+  // The page says why this total and the runs' counts differ.
+  BindHelpKey(this, context_.help, "yerlesmeyen");
   connect(whyGrid_, &QTableWidget::currentCellChanged, this, [this] { ShowCell(); });
 }
 
@@ -116,7 +119,7 @@ void TRaporForm::Fill() {
                     FromCp1254(r.lessonName), QString::number(r.remaining)});
   grid_->SetRows(rows);
   grid_->SelectRow(0);
-  total_->setText("TOPLAM = " + QString::number(report_.total));
+  total_->setText("TOPLAM = " + QString::number(report_.total) + U8(" sınıf ders saati"));
   go_->setEnabled(report_.total != 0);
   bestFix_->setText(whyNot_.bestFix ? U8("En çok saati açan tek değişiklik (" +
                                          std::to_string(whyNot_.bestFixHours) +

@@ -1,6 +1,7 @@
 // The unplaced-lessons report and the changed-teachers window, opened from the
 // timetable windows as the user opens them, and what those windows select after.
 
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -72,6 +73,26 @@ class ReportWindowsTest : public TimetableWindowsTest {
   int b9 = 0, chemistry = 0;
 };
 
+// The report counts each teacher's hours in each class, the runs count the teachers'
+// hours: each count names its unit, and the report's F1 page tells the two apart.
+TEST_F(ReportWindowsTest, TheTotalNamesItsUnitAndF1ExplainsIt) {
+  TRaporForm report(context());
+  Activate(&report);
+  EXPECT_EQ(Child<QLabel>(&report, "ReportLabel")->text(), U8("TOPLAM = 10 sınıf ders saati"));
+  QString shown;
+  OnNextModal([&](QDialog* d) {
+    shown = help.currentPage();
+    d->reject();
+  });
+  Key(&report, Qt::Key_F1);
+  EXPECT_EQ(shown, "yerlesmeyen");
+  QFile page(":/help/yerlesmeyen.html");
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(page.readAll());
+  EXPECT_TRUE(text.contains(U8("sınıf ders saati")) && text.contains(U8("öğretmen saati")));
+  report.reject();
+}
+
 TEST_F(ReportWindowsTest, TeacherWindowGoesToTheReportRowChosen) {
   TimetableWindows windows(context(), nullptr);
   TOgrPrgForm& w = windows.teachers();
@@ -104,7 +125,7 @@ TEST_F(ReportWindowsTest, TeacherWindowGoesToTheReportRowChosen) {
   });
   QTest::mouseClick(Child<QPushButton>(&w, "RaporBtn"), Qt::LeftButton);
   EXPECT_EQ(title, U8("YERLEŞMEYEN DERSLER"));
-  EXPECT_EQ(total, "TOPLAM = 10");
+  EXPECT_EQ(total, U8("TOPLAM = 10 sınıf ders saati"));
   EXPECT_EQ(names, QStringList({U8("AYŞE"), U8("AYŞE"), U8("AYŞE"), "CAN"}));
   EXPECT_EQ(lessons, QStringList({U8("MATEMATİK"), U8("FİZİK"), U8("KİMYA"), U8("FİZİK")}));
   EXPECT_EQ(remaining, QStringList({"2", "3", "2", "3"}));
@@ -162,7 +183,7 @@ TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
   {
     TRaporForm r(context());
     Activate(&r);
-    EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), "TOPLAM = 1");
+    EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), U8("TOPLAM = 1 sınıf ders saati"));
     EXPECT_TRUE(Child<QPushButton>(&r, "GitBtn")->isEnabled());
     EXPECT_EQ(r.Chosen().lesson, chemistry);
     ASSERT_NE(r.SelectedWhyNot(), nullptr);
@@ -172,7 +193,7 @@ TEST_F(ReportWindowsTest, TheLastHourPlacedLeavesOnlyTheTotal) {
   UseSchool(b.Build());
   TRaporForm r(context());
   Activate(&r);
-  EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), "TOPLAM = 0");
+  EXPECT_EQ(Child<QLabel>(&r, "ReportLabel")->text(), U8("TOPLAM = 0 sınıf ders saati"));
   EXPECT_FALSE(Child<QPushButton>(&r, "GitBtn")->isEnabled());
   EXPECT_EQ(Child<ListGrid>(&r, "Grid")->FilledRows(), 0);
   EXPECT_EQ(Child<ListGrid>(&r, "Grid")->rowCount(), 1);  // one empty row under the header

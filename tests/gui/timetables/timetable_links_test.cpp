@@ -170,7 +170,7 @@ TEST_F(TimetableWindowsTest, TheRestIsPlacedByTheCompletionWhileHoursAreLeft) {
   const CompletionOutcome& done = w.lastCompletion();
   EXPECT_EQ(done.placedAfter, done.total);
   EXPECT_TRUE(notice.startsWith(QString::number(done.placedAfter - done.placedBefore) +
-                                U8(" ders saati yerleşti")))
+                                U8(" öğretmen saati yerleşti")))
       << notice.toStdString();
   EXPECT_TRUE(notice.contains(U8("Tebrikler")));
   EXPECT_FALSE(complete->isVisible());  // nothing is left

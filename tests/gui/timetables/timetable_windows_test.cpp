@@ -311,7 +311,7 @@ TEST_F(LongRunTest, SkipAndStopReachTheCompletionThroughTheEventLoop) {
   EXPECT_FALSE(w.running());
   EXPECT_EQ(w.panel().skipsDelivered(), 1);
   EXPECT_EQ(w.lastCompletion().stopped, w.panel().stopsDelivered() == 1);
-  EXPECT_TRUE(notice.contains(U8("ders saati yerleşti"))) << notice.toStdString();
+  EXPECT_TRUE(notice.contains(U8("öğretmen saati yerleşti"))) << notice.toStdString();
   const std::vector<std::string> problems = CheckConsistency(school);
   EXPECT_TRUE(problems.empty()) << problems.front();
   w.reject();
