@@ -25,7 +25,7 @@ struct RunOutcome {
   int placed = 0;  // of those, placed
   bool stopped = false;  // the run ended on the stop key
   // The closing notice, UTF-8: "Tebrikler dersleri yerleştirdiniz.",
-  // "Yerleşmeyen N ders saati kaldı." or the class check's text.
+  // "Yerleşmeyen N öğretmen saati kaldı." or the class check's text.
   std::string notice;
   // The data files the run changed, to be saved together; empty when it was refused.
   FileSet files;

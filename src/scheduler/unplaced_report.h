@@ -21,7 +21,7 @@ struct UnplacedRow {
 
 struct UnplacedReport {
   std::vector<UnplacedRow> rows;
-  int total = 0;  // shown as "TOPLAM = " + total
+  int total = 0;  // shown as "TOPLAM = " + total + " sınıf ders saati"
 };
 
 // Teachers in list order, each teacher's lessons in list order. A lesson given to two
