@@ -1,12 +1,16 @@
 // export: the placed timetables as a static website (html), one CSV table (csv) or
 // iCalendar files per teacher and class (ics), written into an output folder.
 
+#include <filesystem>
 #include <iostream>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "core/file_io.h"
 #include "export/csv_export.h"
 #include "export/html_export.h"
 #include "export/ics_export.h"
@@ -20,6 +24,7 @@ struct ExportArgs {
   std::string out;
   std::string startDate;  // ics: YYYY-MM-DD, default today
   int lessonMinutes = 40;
+  std::string separator = ";";  // csv
 };
 
 CalendarDate Today() {
@@ -27,6 +32,21 @@ CalendarDate Today() {
   std::tm local{};
   localtime_r(&now, &local);
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+// The calendars an earlier export left in the folder, by name: their events keep or
+// raise their SEQUENCE. Anything else there is not ours and is not read.
+std::map<std::string, std::string> PreviousCalendars(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> previous;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (!entry.is_regular_file(ec) || !name.ends_with(".ics")) continue;
+    std::optional<Bytes> bytes;
+    if (ReadWholeFile(entry.path(), bytes) && bytes)
+      previous[name] = std::string(bytes->begin(), bytes->end());
+  }
+  return previous;
 }
 
 int RunExport(const ExportArgs& args, FileSystem& disk) {
@@ -45,9 +65,11 @@ int RunExport(const ExportArgs& args, FileSystem& disk) {
   if (args.format == "html") {
     files = HtmlExport(school);
   } else if (args.format == "csv") {
-    files.push_back({std::string(kCsvFileName), TimetableCsv(school)});
+    files.push_back({std::string(kCsvFileName), TimetableCsv(school, args.separator.front())});
   } else {
-    IcsExport ics = CalendarExport(school, {start, args.lessonMinutes});
+    IcsOptions options{start, args.lessonMinutes, IcsStamp(std::time(nullptr)),
+                       PreviousCalendars(args.out)};
+    IcsExport ics = CalendarExport(school, options);
     if (ics.hoursWithoutStartTime > 0)
       std::cerr << "kalvodrin-cli: başlama saati girilmemiş " << ics.hoursWithoutStartTime
                 << " ders saati takvimlere konmadı\n";
@@ -69,6 +91,10 @@ void AddExportCommand(CLI::App& app, CommandContext& context) {
       ->required()
       ->check(CLI::IsMember({"html", "csv", "ics"}));
   command->add_option("--out", args->out, "Dosyaların yazılacağı klasör")->required();
+  command
+      ->add_option("--separator", args->separator,
+                   "csv: alan ayırıcı; ; (varsayılan, Türkçe hesap tabloları) ya da ,")
+      ->check(CLI::IsMember({";", ","}));
   command->add_option("--start-date", args->startDate,
                       "ics: ilk haftanın başladığı tarih, YYYY-AA-GG (varsayılan bugün)");
   command->add_option("--lesson-minutes", args->lessonMinutes, "ics: bir ders saatinin dakikası")

@@ -37,7 +37,12 @@ constexpr std::string_view kStyle =
     "th,td{border:1px solid #888;padding:0.25em;vertical-align:top}"
     "th{background:#eee}td.h{white-space:nowrap;text-align:center}"
     "td div+div{border-top:1px dotted #aaa}"
-    "ul{padding-left:1.2em}li{margin:0.2em 0}";
+    "ul{padding-left:1.2em}li{margin:0.2em 0}"
+    // A phone shows the week as one column: each hour, then its lessons day by day.
+    "@media (max-width:600px){table,tbody,tr,td{display:block;width:auto}"
+    "tr:first-child{display:none}td{border:0;border-bottom:1px solid #ccc}"
+    "td.h{text-align:left;font-weight:bold;background:#eee}td:empty{display:none}"
+    "td[data-day]::before{content:attr(data-day) \": \";font-weight:bold}}";
 
 // One cell's entries, each a few lines.
 using Entries = std::vector<std::vector<std::string>>;
@@ -57,8 +62,10 @@ std::string Page(std::string_view title, std::string_view body) {
   return html;
 }
 
+// A school without a name still needs a heading: an empty one is no heading at all.
 std::string SchoolName(const School& school) {
-  return Cp1254ToUtf8(school.Settings.schoolName.view());
+  const std::string name = Cp1254ToUtf8(school.Settings.schoolName.view());
+  return name.empty() ? "OKUL" : name;
 }
 
 // The last hour any class has, or any hour holds a lesson: the rows of every table.
@@ -80,7 +87,9 @@ std::string WeekTable(const School& school, const Week& week, int lastHour) {
                 school.Settings.startTimes[static_cast<std::size_t>(hour - 1)].view())) +
             "</td>";
     for (int day = 1; day <= kDays; ++day) {
-      html += "<td>";
+      const auto cell = week.find({hour, day});
+      html += cell == week.end() ? std::string("<td>")
+                                 : "<td data-day=\"" + std::string(DayName(day)) + "\">";
       const auto it = week.find({hour, day});
       if (it != week.end())
         for (const std::vector<std::string>& entry : it->second) {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <utility>
 
 #include "core/turkish_text.h"
 #include "export/placed_hours.h"
@@ -80,9 +83,54 @@ struct Event {
   std::string description;
 };
 
+// An earlier export's event: its SEQUENCE and its lines but UID, DTSTAMP and
+// SEQUENCE, in which a change shows.
+struct EarlierEvent {
+  int sequence = 0;
+  std::string body;
+};
+
+std::map<std::string, EarlierEvent> EarlierEvents(std::string_view ics) {
+  std::string text;
+  for (std::size_t i = 0; i < ics.size(); ++i) {
+    if (ics.compare(i, 3, "\r\n ") == 0) {
+      i += 2;  // a folded line goes on after the space
+      continue;
+    }
+    text += ics[i];
+  }
+  std::map<std::string, EarlierEvent> events;
+  std::string uid;
+  EarlierEvent event;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t to = text.find("\r\n", from);
+    if (to == std::string::npos) to = text.size();
+    const std::string_view line(text.data() + from, to - from);
+    from = to + 2;
+    if (line == "BEGIN:VEVENT") {
+      uid.clear();
+      event = {};
+    } else if (line == "END:VEVENT") {
+      if (!uid.empty()) events[uid] = event;
+    } else if (line.starts_with("UID:")) {
+      uid = line.substr(4);
+    } else if (line.starts_with("SEQUENCE:")) {
+      event.sequence = std::atoi(std::string(line.substr(9)).c_str());
+    } else if (!line.starts_with("DTSTAMP:")) {
+      event.body += std::string(line) + "\n";
+    }
+  }
+  return events;
+}
+
 std::string Calendar(const School& school, std::string_view name, std::string_view uidKey,
-                     const std::vector<Event>& events, const IcsOptions& options) {
-  const std::string stamp = DateText(options.start) + "T000000Z";
+                     const std::vector<Event>& events, const IcsOptions& options,
+                     std::string_view previous) {
+  const std::string stamp =
+      options.stamp.empty() ? DateText(options.start) + "T000000Z" : options.stamp;
+  const std::map<std::string, EarlierEvent> earlier = EarlierEvents(previous);
+  std::map<std::pair<int, int>, int> hoursSoFar;  // of each class and lesson
   std::string ics;
   const auto line = [&ics](std::string_view text) { ics += FoldIcsLine(text); };
   line("BEGIN:VCALENDAR");
@@ -97,24 +145,44 @@ std::string Calendar(const School& school, std::string_view name, std::string_vi
     if (begin < 0) continue;
     const int end = std::min(begin + options.lessonMinutes, 24 * 60 - 1);
     const CalendarDate date = AddDays(options.start, (h.day - startWeekday + 7) % 7);
+    const int nth = ++hoursSoFar[{h.classNo, h.lesson}];
+    const std::string uid = std::string(uidKey) + "-c" + std::to_string(h.classNo) + "-d" +
+                            std::to_string(h.lesson) + "-n" + std::to_string(nth) + "@" +
+                            SchoolSlug(school) + ".kalvodrin";
+    std::vector<std::string> body = {"DTSTART:" + DateText(date) + "T" + TimeText(begin),
+                                     "DTEND:" + DateText(date) + "T" + TimeText(end),
+                                     "RRULE:FREQ=WEEKLY", "SUMMARY:" + IcsText(e.summary)};
+    if (!e.description.empty()) body.push_back("DESCRIPTION:" + IcsText(e.description));
+    if (!h.roomNames.empty()) body.push_back("LOCATION:" + IcsText(JoinNames(h.roomNames)));
+    std::string joined;
+    for (const std::string& b : body) joined += b + "\n";
+    int sequence = 0;
+    if (const auto it = earlier.find(uid); it != earlier.end())
+      sequence = it->second.sequence + (it->second.body == joined ? 0 : 1);
     line("BEGIN:VEVENT");
-    line("UID:" + std::string(uidKey) + "-g" + std::to_string(h.day) + "-s" +
-         std::to_string(h.hour) + "-c" + std::to_string(h.classNo) + "@" + SchoolSlug(school) +
-         ".kalvodrin");
+    line("UID:" + uid);
     line("DTSTAMP:" + stamp);
-    line("DTSTART:" + DateText(date) + "T" + TimeText(begin));
-    line("DTEND:" + DateText(date) + "T" + TimeText(end));
-    line("RRULE:FREQ=WEEKLY");
-    line("SUMMARY:" + IcsText(e.summary));
-    if (!e.description.empty()) line("DESCRIPTION:" + IcsText(e.description));
-    if (!h.roomNames.empty()) line("LOCATION:" + IcsText(JoinNames(h.roomNames)));
+    line("SEQUENCE:" + std::to_string(sequence));
+    for (const std::string& b : body) line(b);
     line("END:VEVENT");
   }
   line("END:VCALENDAR");
   return ics;
 }
 
+std::string_view Previous(const IcsOptions& options, const std::string& stem) {
+  const auto it = options.previous.find(stem + ".ics");
+  return it == options.previous.end() ? std::string_view() : std::string_view(it->second);
+}
+
 }  // namespace
+
+std::string IcsStamp(std::time_t time) {
+  std::tm utc{};
+  gmtime_r(&time, &utc);
+  return DateText({utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday}) + "T" + Two(utc.tm_hour) +
+         Two(utc.tm_min) + Two(utc.tm_sec) + "Z";
+}
 
 bool ParseCalendarDate(std::string_view text, CalendarDate& date) {
   int y = 0, m = 0, d = 0;
@@ -188,16 +256,16 @@ IcsExport CalendarExport(const School& school, const IcsOptions& options) {
       if (std::find(h.teachers.begin(), h.teachers.end(), t.number) != h.teachers.end())
         events.push_back({&h, h.lessonName + " - " + h.className, JoinNames(h.teacherNames)});
     const std::string stem = TeacherFileStem(t.number);
-    result.files.push_back(
-        {stem + ".ics", Calendar(school, TeacherTitle(school, t.number), stem, events, options)});
+    result.files.push_back({stem + ".ics", Calendar(school, TeacherTitle(school, t.number), stem,
+                                                    events, options, Previous(options, stem))});
   }
   for (const TClassRec& c : school.Classes) {
     std::vector<Event> events;
     for (const PlacedHour& h : hours)
       if (h.classNo == c.number) events.push_back({&h, h.lessonName, JoinNames(h.teacherNames)});
     const std::string stem = ClassFileStem(c.number);
-    result.files.push_back(
-        {stem + ".ics", Calendar(school, ClassTitle(school, c.number), stem, events, options)});
+    result.files.push_back({stem + ".ics", Calendar(school, ClassTitle(school, c.number), stem,
+                                                    events, options, Previous(options, stem))});
   }
   return result;
 }

@@ -69,14 +69,27 @@ TEST(CsvExport, BomHeaderAndQuotedFields) {
   const std::string csv = TimetableCsv(x.s);
   ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);  // header + 3 hours
-  EXPECT_NE(csv.find("GÜN,SAAT,BAŞLAMA,SINIF,DERS,ÖĞRETMENLER,DERSLİKLER\r\n"), std::string::npos);
-  EXPECT_NE(csv.find("PAZARTESİ,1,08:30,9 A,ÇAĞDAŞ TARİH,\"ŞÜKRÜ & OĞUZ, İNCİ, GÜL\",Ö<1>\r\n"),
+  EXPECT_NE(csv.find("GÜN;SAAT;BAŞLAMA;SINIF;DERS;ÖĞRETMENLER;DERSLİKLER\r\n"), std::string::npos);
+  // A comma is no separator by default: a Turkish spreadsheet splits on ";".
+  EXPECT_NE(csv.find("PAZARTESİ;1;08:30;9 A;ÇAĞDAŞ TARİH;ŞÜKRÜ & OĞUZ, İNCİ, GÜL;Ö<1>\r\n"),
             std::string::npos)
       << csv;
-  EXPECT_NE(csv.find("CUMA,3,,9 A,MÜZİK,ŞÜKRÜ & OĞUZ,\r\n"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("CUMA;3;;9 A;MÜZİK;ŞÜKRÜ & OĞUZ;\r\n"), std::string::npos) << csv;
+  const std::string commas = TimetableCsv(x.s, ',');
+  EXPECT_NE(commas.find("PAZARTESİ,1,08:30,9 A,ÇAĞDAŞ TARİH,\"ŞÜKRÜ & OĞUZ, İNCİ, GÜL\",Ö<1>\r\n"),
+            std::string::npos)
+      << commas;
   EXPECT_EQ(CsvField("a\"b"), "\"a\"\"b\"");
   EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
+  EXPECT_EQ(CsvField("a;b"), "\"a;b\"");
+  EXPECT_EQ(CsvField("a,b"), "a,b");
+  EXPECT_EQ(CsvField("a,b", ','), "\"a,b\"");
   EXPECT_EQ(CsvField("ab"), "ab");
+  // Formulas are text: = + - @ first, also after a tab; not further in.
+  for (const char* formula : {"=1+2", "+1", "-1", "@SUM(A1)", "\t=1"})
+    EXPECT_EQ(CsvField(formula), "\"'" + std::string(formula) + "\"") << formula;
+  EXPECT_EQ(CsvField("a=1"), "a=1");
+  EXPECT_EQ(CsvField(""), "");
 }
 
 TEST(HtmlExport, EveryPageWellFormedAndLinkedFromTheIndex) {
