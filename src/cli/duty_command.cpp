@@ -27,19 +27,38 @@ struct DutyOptions {
   std::vector<std::string> weights;  // "TEACHER=WEIGHT"
 };
 
-// "12=2": teacher 12 takes twice the share of a teacher of weight 1.
-bool ParseWeight(const std::string& text, ProposalRequest& request) {
-  const std::size_t eq = text.find('=');
-  if (eq == std::string::npos) return false;
-  try {
-    const int teacher = std::stoi(text.substr(0, eq));
-    const int weight = std::stoi(text.substr(eq + 1));
-    if (teacher < 1 || teacher > 255 || weight < 0 || weight > kMaxDutyWeight) return false;
-    request.weights[static_cast<std::size_t>(teacher)] = weight;
-    return true;
-  } catch (const std::exception&) {
+// A teacher named by number or by name as stored (typed in any case); 0 when no
+// teacher of the school is.
+int TeacherNamed(const School& school, const std::string& text) {
+  if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) {
+    const int number = text.size() <= 3 ? std::stoi(text) : 0;
+    return school.TeacherByNo(number) != nullptr ? number : 0;
+  }
+  const std::string name = UserTextToCp1254(text);
+  for (const TTeacherRec& t : school.Teachers)
+    if (!name.empty() && t.name.view() == name) return t.number;
+  return 0;
+}
+
+// "12=2" or "AYŞE YILMAZ=2": the teacher takes twice the share of a teacher of weight
+// 1. Anything but a teacher of the school and one digit within the bounds is refused,
+// "12=2x" too: a typing slip must not become a weight.
+bool ParseWeight(const School& school, const std::string& text, ProposalRequest& request,
+                 std::string& problem) {
+  const std::size_t eq = text.rfind('=');
+  const std::string weightText = eq == std::string::npos ? "" : text.substr(eq + 1);
+  if (eq == std::string::npos || weightText.size() != 1 || weightText[0] < '0' ||
+      weightText[0] - '0' > kMaxDutyWeight) {
+    problem = "ağırlık ÖĞRETMEN=0.." + std::to_string(kMaxDutyWeight) + " olmalı: " + text;
     return false;
   }
+  const int teacher = TeacherNamed(school, text.substr(0, eq));
+  if (teacher == 0) {
+    problem = "böyle bir öğretmen yok: " + text.substr(0, eq);
+    return false;
+  }
+  request.weights[static_cast<std::size_t>(teacher)] = weightText[0] - '0';
+  return true;
 }
 
 std::string Pad(const std::string& text, std::size_t width) {
@@ -95,9 +114,13 @@ int RunDuty(const DutyOptions& o) {
   if (!o.places.empty()) request.places = o.places;
   if (!o.days.empty()) request.days = o.days;
   request.perSlot = o.perSlot;
-  for (const std::string& w : o.weights)
-    if (!ParseWeight(w, request))
-      return Fail("duty: ağırlık ÖĞRETMEN=0.." + std::to_string(kMaxDutyWeight) + " olmalı: " + w);
+  for (const int place : request.places)
+    if (school.DutyPlaceByNo(place) == nullptr)
+      return Fail("duty: " + std::to_string(place) + " numaralı nöbet yeri yok");
+  for (const std::string& w : o.weights) {
+    std::string problem;
+    if (!ParseWeight(school, w, request, problem)) return Fail("duty: " + problem);
+  }
   const DutyProposal proposal = ProposeDuties(school, request);
   if (o.json)
     PrintJson(school, proposal);
@@ -122,7 +145,8 @@ void AddDutyCommand(CLI::App& app, CommandContext& context) {
       ->check(CLI::Range(1, 7));
   command->add_option("--per-slot", o->perSlot, "Bir yerde bir günde nöbetçi sayısı")
       ->check(CLI::Range(1, 255));
-  command->add_option("--weight", o->weights, "ÖĞRETMEN=AĞIRLIK (0..9, varsayılan 1)");
+  command->add_option("--weight", o->weights,
+                      "ÖĞRETMEN=AĞIRLIK: öğretmen numarası ya da adı, ağırlık 0..9 (varsayılan 1)");
   command->callback([o, &context] { context.exitCode = RunDuty(*o); });
 }
 

@@ -75,6 +75,29 @@ TEST(CliCommands, ThoseNeedingASchoolRefuseAFolderWithoutOne) {
   EXPECT_EQ(Cli(temp, "check --folder " + Quoted(empty)).code, 0);
 }
 
+// duty --propose: a weight names a teacher by number or by name; an unknown teacher or
+// place, and a weight with anything after its digit, are errors.
+TEST(CliDuty, WeightsNameATeacherAndSlipsAreRefused) {
+  TempFolder temp;
+  const fs::path work = temp.path() / "okul";
+  fs::create_directories(work);
+  ASSERT_TRUE(SaveFiles(*testing::SampleSchool(work), FileSet::All()));
+  const std::string folder = " --folder " + Quoted(work);
+  EXPECT_EQ(Cli(temp, "duty --propose --weight 1=2" + folder).code, 0);
+  const CliRun byName = Cli(temp, "duty --propose --json --weight 'ayşe yılmaz=0'" + folder);
+  ASSERT_EQ(byName.code, 0) << byName.err;
+  EXPECT_NE(byName.out.find("\"weight\": 0"), std::string::npos) << byName.out;
+  for (const char* bad : {"1=2x", "9=1", "KİMSE=1", "1=10", "1", "=1"}) {
+    SCOPED_TRACE(bad);
+    const CliRun run = Cli(temp, "duty --propose --weight '" + std::string(bad) + "'" + folder);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+  }
+  const CliRun place = Cli(temp, "duty --propose --places 7" + folder);
+  EXPECT_EQ(place.code, 1);
+  EXPECT_NE(place.err.find("7 numaralı nöbet yeri yok"), std::string::npos) << place.err;
+}
+
 TEST(CliImport, ConvertsIntoANewFolderOnceAndReportsWhatItLeftOut) {
   TempFolder temp;
   const fs::path vel = temp.path() / "VEL";
