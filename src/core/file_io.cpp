@@ -28,14 +28,17 @@ Status ErrnoStatus(const std::filesystem::path& path, int error) {
 
 std::filesystem::path ResolveInFolder(const std::filesystem::path& folder,
                                       std::string_view name) {
+  LocalFileSystem disk;
+  return ResolveInFolder(folder, name, disk);
+}
+
+std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::string_view name,
+                                      FileSystem& disk) {
   std::filesystem::path exact = folder / std::string(name);
-  std::error_code ec;
-  if (std::filesystem::exists(exact, ec)) return exact;
+  if (disk.Exists(exact)) return exact;
   const std::string wanted = Upper(name);
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (Upper(it->path().filename().string()) == wanted) return it->path();
-  }
+  for (const std::string& found : disk.Names(folder))
+    if (Upper(found) == wanted) return folder / found;
   return exact;
 }
 
@@ -82,11 +85,19 @@ Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& conte
 }
 
 Status EnsureFolder(const std::filesystem::path& folder) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(folder, ec)) return Status::Ok();
-  std::filesystem::create_directories(folder, ec);
-  if (ec) return Status::Error(folder.string() + ": " + ec.message());
-  return Status::Ok();
+  LocalFileSystem disk;
+  return EnsureFolder(folder, disk);
+}
+
+Status EnsureFolder(const std::filesystem::path& folder, FileSystem& disk) {
+  return disk.MakeFolders(folder);
+}
+
+Status FolderThere(const std::filesystem::path& folder, FileSystem& disk) {
+  const Status found = disk.FindFolder(folder);
+  if (found) return found;
+  return Status::Error(folder.string() + ": " +
+                       (found.message().empty() ? std::string("klasör yok") : found.message()));
 }
 
 }  // namespace kalvodrin

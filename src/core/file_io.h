@@ -19,6 +19,8 @@ using Bytes = std::vector<uint8_t>;
 // exists, the name as given (upper-case for our files).
 std::filesystem::path ResolveInFolder(const std::filesystem::path& folder,
                                       std::string_view name);
+std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::string_view name,
+                                      FileSystem& disk);
 
 // Missing file: ok with an empty optional. Any other failure: an error status.
 Status ReadWholeFile(const std::filesystem::path& path, std::optional<Bytes>& content);
@@ -31,5 +33,10 @@ Status WriteFileAtomically(const std::filesystem::path& path, const Bytes& conte
 
 // Creates the folder and its parents when missing.
 Status EnsureFolder(const std::filesystem::path& folder);
+Status EnsureFolder(const std::filesystem::path& folder, FileSystem& disk);
+
+// Ok when the folder is there; otherwise the error names it and says why ("klasör yok"
+// when nothing is there).
+Status FolderThere(const std::filesystem::path& folder, FileSystem& disk);
 
 }  // namespace kalvodrin

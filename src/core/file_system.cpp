@@ -70,6 +70,20 @@ bool LocalFileSystem::IsFolder(const std::filesystem::path& path) {
   return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+Status LocalFileSystem::FindFolder(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return Status::Ok();
+  return Status::Error(ec ? ec.message() : std::string());
+}
+
+Status LocalFileSystem::MakeFolders(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return Status::Ok();
+  std::filesystem::create_directories(path, ec);
+  if (ec) return Status::Error(path.string() + ": " + ec.message());
+  return Status::Ok();
+}
+
 Status LocalFileSystem::Read(const std::filesystem::path& path, std::optional<Bytes>& content) {
   return ReadWholeFile(path, content);
 }

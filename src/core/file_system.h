@@ -28,6 +28,12 @@ class FileSystem {
   virtual bool Exists(const std::filesystem::path& path) = 0;
   // Whether a folder (not a link to one) stands at `path`.
   virtual bool IsFolder(const std::filesystem::path& path) = 0;
+  // Ok when a folder stands at `path`, itself or behind links. Otherwise an error whose
+  // message is empty when nothing (or no folder) is there, and the system's message
+  // when it could not look.
+  virtual Status FindFolder(const std::filesystem::path& path) = 0;
+  // Creates the folder and its missing parents; one already there is not an error.
+  virtual Status MakeFolders(const std::filesystem::path& path) = 0;
   // Missing file: ok with an empty optional.
   virtual Status Read(const std::filesystem::path& path, std::optional<Bytes>& content) = 0;
   // The names of the folder's entries; none when it cannot be read.
@@ -45,6 +51,8 @@ class LocalFileSystem : public FileSystem {
   Status Remove(const std::filesystem::path& path) override;
   bool Exists(const std::filesystem::path& path) override;
   bool IsFolder(const std::filesystem::path& path) override;
+  Status FindFolder(const std::filesystem::path& path) override;
+  Status MakeFolders(const std::filesystem::path& path) override;
   Status Read(const std::filesystem::path& path, std::optional<Bytes>& content) override;
   std::vector<std::string> Names(const std::filesystem::path& folder) override;
   void SyncFolder(const std::filesystem::path& folder) override;

@@ -14,20 +14,29 @@
 namespace kalvodrin {
 namespace {
 
-std::filesystem::path PathOf(const School& school, DataFile file) {
-  return ResolveInFolder(school.WorkFolder, InfoOf(file).name);
+std::filesystem::path PathOf(const School& school, DataFile file, FileSystem& disk) {
+  return ResolveInFolder(school.WorkFolder, InfoOf(file).name, disk);
+}
+
+std::vector<FileImage> ImagesOn(const School& school, const FileSet& files, FileSystem& disk) {
+  std::vector<FileImage> images;
+  for (const DataFileInfo& info : kDataFiles)
+    if (files.has(info.file))
+      images.push_back({PathOf(school, info.file, disk), DataFileImage(school, info.file)});
+  return images;
 }
 
 // How a load reads: whether it creates missing files, and the files of a save that a
 // crash stopped half-way, which a reader that must not write reads from their new
 // versions beside them (the folder as the next start will make it).
 struct ReadPlan {
+  FileSystem& disk;
   bool create = true;
   std::vector<std::string> pending;
 };
 
 std::filesystem::path ReadPathOf(const School& school, DataFile file, const ReadPlan& plan) {
-  std::filesystem::path path = PathOf(school, file);
+  std::filesystem::path path = PathOf(school, file, plan.disk);
   for (const std::string& name : plan.pending)
     if (path.filename() == name) path += std::string(kNewSuffix);
   return path;
@@ -53,11 +62,11 @@ Status ReadRecordFile(const School& school, DataFile file, Bytes& content, std::
                       const ReadPlan& plan) {
   std::optional<Bytes> read;
   const std::filesystem::path path = ReadPathOf(school, file, plan);
-  if (Status s = ReadWholeFile(path, read); !s) return s;
+  if (Status s = plan.disk.Read(path, read); !s) return s;
   if (!read) {
     content.clear();
     if (tail != nullptr) *tail = 0;
-    return plan.create ? WriteFileAtomically(path, {}) : Status::Ok();
+    return plan.create ? WriteFileAtomically(path, {}, plan.disk) : Status::Ok();
   }
   content = std::move(*read);
   if (tail != nullptr) *tail = content.size() % InfoOf(file).recordSize;
@@ -87,13 +96,13 @@ Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& default
                   std::size_t* tail, const ReadPlan& plan) {
   std::optional<Bytes> read;
   const std::filesystem::path path = ReadPathOf(school, file, plan);
-  if (Status s = ReadWholeFile(path, read); !s) return s;
+  if (Status s = plan.disk.Read(path, read); !s) return s;
   if (tail != nullptr) *tail = 0;
   if (!read) {
     Bytes bytes(sizeof(Rec));
     std::memcpy(bytes.data(), &defaults, sizeof(Rec));
     if (plan.create)
-      if (Status s = WriteFileAtomically(path, bytes); !s) return s;
+      if (Status s = WriteFileAtomically(path, bytes, plan.disk); !s) return s;
     target = defaults;
     return Status::Ok();
   }
@@ -146,7 +155,8 @@ Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, const Re
 }  // namespace
 
 Status LoadFile(School& school, DataFile file) {
-  return LoadFileNoting(school, file, nullptr, ReadPlan{});
+  LocalFileSystem disk;
+  return LoadFileNoting(school, file, nullptr, ReadPlan{disk, true, {}});
 }
 
 Bytes DataFileImage(const School& school, DataFile file) {
@@ -178,15 +188,12 @@ Status SaveFiles(const School& school, const FileSet& files) {
 }
 
 std::vector<FileImage> DataFileImages(const School& school, const FileSet& files) {
-  std::vector<FileImage> images;
-  for (const DataFileInfo& info : kDataFiles)
-    if (files.has(info.file))
-      images.push_back({PathOf(school, info.file), DataFileImage(school, info.file)});
-  return images;
+  LocalFileSystem disk;
+  return ImagesOn(school, files, disk);
 }
 
 Status SaveFiles(const School& school, const FileSet& files, FileSystem& disk) {
-  return SaveAllOrNothing(DataFileImages(school, files), disk);
+  return SaveAllOrNothing(ImagesOn(school, files, disk), disk);
 }
 
 namespace {
@@ -208,19 +215,24 @@ Status LoadAll(School& school, TailBytes* tails, const ReadPlan& plan) {
 }  // namespace
 
 Status LoadSchool(School& school, TailBytes* tails) {
-  if (Status s = EnsureFolder(school.WorkFolder); !s) return s;
   LocalFileSystem disk;
+  return LoadSchool(school, disk, tails);
+}
+
+Status LoadSchool(School& school, FileSystem& disk, TailBytes* tails) {
+  if (Status s = EnsureFolder(school.WorkFolder, disk); !s) return s;
   if (Status s = FinishHalfDoneSave(school.WorkFolder, disk); !s) return s;
-  return LoadAll(school, tails, ReadPlan{});
+  return LoadAll(school, tails, ReadPlan{disk, true, {}});
 }
 
 Status LoadSchoolWithoutWriting(School& school, TailBytes* tails) {
-  std::error_code ec;
-  if (!std::filesystem::is_directory(school.WorkFolder, ec))
-    return Status::Error(school.WorkFolder.string() + ": " +
-                         (ec ? ec.message() : std::string("klasör yok")));
   LocalFileSystem disk;
-  return LoadAll(school, tails, ReadPlan{false, PendingNewFiles(school.WorkFolder, disk)});
+  return LoadSchoolWithoutWriting(school, disk, tails);
+}
+
+Status LoadSchoolWithoutWriting(School& school, FileSystem& disk, TailBytes* tails) {
+  if (Status s = FolderThere(school.WorkFolder, disk); !s) return s;
+  return LoadAll(school, tails, ReadPlan{disk, false, PendingNewFiles(school.WorkFolder, disk)});
 }
 
 #define KALVODRIN_LOAD_SAVE(Name, File)                                              \

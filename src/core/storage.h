@@ -76,11 +76,13 @@ using TailBytes = std::array<std::size_t, kDataFileCount>;
 // half done, empties the school and loads every file in start-up order, then
 // reindexes. On failure the school is left as it was.
 Status LoadSchool(School& school, TailBytes* tails = nullptr);
+Status LoadSchool(School& school, FileSystem& disk, TailBytes* tails = nullptr);
 
 // LoadSchool for looking only (checks, exports, backups on read-only media): writes
 // nothing. A missing working folder is an error; a missing file loads as it would be
 // created (empty, or the default record) but is not created; a save a crash left half
 // done reads as the start-up would finish it.
 Status LoadSchoolWithoutWriting(School& school, TailBytes* tails = nullptr);
+Status LoadSchoolWithoutWriting(School& school, FileSystem& disk, TailBytes* tails = nullptr);
 
 }  // namespace kalvodrin

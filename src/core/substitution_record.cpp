@@ -184,7 +184,7 @@ std::string SubstitutionRecordText(const SubstitutionRecord& record) {
 
 Status LoadSubstitutionRecord(const std::filesystem::path& folder, FileSystem& disk,
                               SubstitutionRecord& record) {
-  std::filesystem::path path = ResolveInFolder(folder, kSubstitutionRecordName);
+  std::filesystem::path path = ResolveInFolder(folder, kSubstitutionRecordName, disk);
   // A save a crash stopped after it was decided is read as it will be finished.
   const std::vector<std::string> pending = PendingNewFiles(folder, disk);
   if (std::find(pending.begin(), pending.end(), path.filename()) != pending.end())
@@ -205,7 +205,8 @@ Status SaveSubstitutionRecord(const std::filesystem::path& folder, const Substit
                               FileSystem& disk) {
   const std::string text = SubstitutionRecordText(record);
   return SaveAllOrNothing(
-      {{ResolveInFolder(folder, kSubstitutionRecordName), Bytes(text.begin(), text.end())}}, disk);
+      {{ResolveInFolder(folder, kSubstitutionRecordName, disk), Bytes(text.begin(), text.end())}},
+      disk);
 }
 
 void ReplaceDay(SubstitutionRecord& record, const SchoolDate& date,

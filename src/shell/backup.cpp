@@ -157,17 +157,15 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
                             FileSystem& disk) {
   RestoreResult result;
   files.clear();
-  std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) {
+  if (Status s = FolderThere(folder, disk); !s) {
     result.problem = RestoreProblem::kFolderMissing;
-    result.status = Status::Error(folder.string() + ": " +
-                                  (ec ? ec.message() : std::string("klasör yok")));
+    result.status = s;
     return result;
   }
   const std::vector<std::string> pending = PendingNewFiles(folder, disk);
   for (const BackupFile& b : kBackupSet) {
     result.file = std::string(b.name);
-    std::filesystem::path path = ResolveInFolder(folder, b.name);
+    std::filesystem::path path = ResolveInFolder(folder, b.name, disk);
     if (std::find(pending.begin(), pending.end(), path.filename()) != pending.end())
       path += std::string(kNewSuffix);
     std::optional<Bytes> content;
@@ -196,8 +194,8 @@ RestoreResult ReadBackupSet(const std::filesystem::path& folder, NamedFiles& fil
     result.status = s;
     return result;
   }
-  if (disk.Exists(ResolveInFolder(folder, kSubstitutionRecordName)) || !record.entries.empty() ||
-      !record.termStarts.empty()) {
+  if (disk.Exists(ResolveInFolder(folder, kSubstitutionRecordName, disk)) ||
+      !record.entries.empty() || !record.termStarts.empty()) {
     const std::string text = SubstitutionRecordText(record);
     files.push_back({std::string(kSubstitutionRecordName), Bytes(text.begin(), text.end())});
   }
@@ -212,13 +210,13 @@ RestoreResult Restore(const std::filesystem::path& backupFolder,
   if (!result.ok()) return result;
   // An empty record need not make a file where there was none.
   if (files.back().name == kSubstitutionRecordName && files.back().bytes.empty() &&
-      !disk.Exists(ResolveInFolder(workFolder, kSubstitutionRecordName)))
+      !disk.Exists(ResolveInFolder(workFolder, kSubstitutionRecordName, disk)))
     files.pop_back();
   if (result.damage = DamageOf(files); !result.damage.empty()) {
     result.problem = RestoreProblem::kSetDamaged;
     return result;
   }
-  Status s = EnsureFolder(workFolder);
+  Status s = EnsureFolder(workFolder, disk);
   if (s) s = FinishHalfDoneSave(workFolder, disk);
   if (!s) {
     result.problem = RestoreProblem::kWriteFailed;

@@ -8,7 +8,8 @@ Status WriteTogether(const std::filesystem::path& folder, const NamedFiles& file
                      FileSystem& disk) {
   std::vector<FileImage> images;
   images.reserve(files.size());
-  for (const NamedFile& f : files) images.push_back({ResolveInFolder(folder, f.name), f.bytes});
+  for (const NamedFile& f : files)
+    images.push_back({ResolveInFolder(folder, f.name, disk), f.bytes});
   return SaveAllOrNothing(images, disk);
 }
 

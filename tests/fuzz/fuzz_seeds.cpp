@@ -1,5 +1,6 @@
-// Writes the seed corpus of every fuzz target from the bundled sample school and the
-// real schools of the benchmarks, so that the repository holds no corpus of its own:
+// Writes the seed corpus of every fuzz target from the first classes of the bundled
+// sample school and of the real schools of the benchmarks (small inputs run many times
+// faster than whole schools):
 //   fuzz_seeds OUT    makes OUT/<target>/ for each target.
 
 #include <algorithm>
@@ -61,28 +62,6 @@ std::vector<Bytes> PredecessorFiles(const School& s) {
   return files;
 }
 
-// The first two classes of the school with what they take, and those lessons' teachers:
-// a small school that the fuzzer mutates many times faster than a whole one.
-std::unique_ptr<School> FirstClasses(const School& whole) {
-  auto s = std::make_unique<School>(whole);
-  if (s->Classes.size() > 2) s->Classes.erase(s->Classes.begin() + 2, s->Classes.end());
-  const auto keptClass = [&](int c) { return s->ClassByNo(c) != nullptr; };
-  s->ReindexClasses();
-  std::erase_if(s->ClassLessons, [&](const auto& r) { return !keptClass(r.classNo); });
-  std::erase_if(s->TeacherLessons, [&](const auto& r) { return !keptClass(r.classNo); });
-  std::erase_if(s->ClassGrids, [&](const auto& r) { return !keptClass(r.classNo); });
-  std::erase_if(s->Teachers, [&](const auto& t) {
-    return std::none_of(s->TeacherLessons.begin(), s->TeacherLessons.end(),
-                        [&](const auto& r) { return r.teacher == t.number; });
-  });
-  s->ReindexTeachers();
-  std::erase_if(s->TeacherGrids,
-                [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
-  std::erase_if(s->Duties, [&](const auto& r) { return s->TeacherByNo(r.teacher) == nullptr; });
-  s->ReindexAll();
-  return s;
-}
-
 void Put(const fs::path& folder, const std::string& name, const Bytes& bytes) {
   fs::create_directories(folder);
   fuzz::WriteFileBytes(folder / name, bytes);
@@ -97,45 +76,34 @@ int main(int argc, char** argv) {
   }
   const fs::path out = argv[1];
   std::mt19937 random(1);
-  int schoolIndex = 0;
-  for (const fs::path& folder : fuzz::SeedSchools()) {
-    const std::string tag = folder.filename().string();
-    auto school = fuzz::LoadFolder(folder);
-    if (school == nullptr) {
-      std::fprintf(stderr, "fuzz_seeds: %s does not load\n", folder.c_str());
-      return 1;
-    }
-    std::vector<Bytes> files;
+  const std::vector<std::unique_ptr<School>>& schools = fuzz::SmallSchools();
+  for (std::size_t k = 0; k < schools.size(); ++k) {
+    const School& school = *schools[k];
+    const std::string tag = fuzz::SeedSchools()[k].filename().string();
     std::vector<Bytes> parts;
     for (std::size_t i = 0; i < kDataFileCount; ++i) {
-      files.push_back(fuzz::ReadFileBytes(folder / std::string(kDataFiles[i].name)));
-      Put(out / "data_file", tag + "-" + std::to_string(i), Picked(uint8_t(i), files[i]));
-      parts.push_back(Picked(uint8_t(i), files[i]));
+      const Bytes file = DataFileImage(school, kDataFiles[i].file);
+      Put(out / "data_file", tag + "-" + std::to_string(i), Picked(uint8_t(i), file));
+      parts.push_back(Picked(uint8_t(i), file));
     }
     Put(out / "folder", tag, fuzz::JoinParts(parts));
     // A save of two files stopped after its list was written and one file was put in
     // place: the old lessons set aside, the new teachers still beside the old ones.
-    parts.push_back(Picked(uint8_t(2 * kDataFileCount + 1), files[1]));
-    parts.push_back(Picked(uint8_t(kDataFileCount + 4), files[4]));
+    parts.push_back(
+        Picked(uint8_t(2 * kDataFileCount + 1), DataFileImage(school, DataFile::kLessons)));
+    parts.push_back(
+        Picked(uint8_t(kDataFileCount + 4), DataFileImage(school, DataFile::kTeachers)));
     const std::string list = "DERSLER.LOF\nOGRETMEN.LOF\n";
     parts.push_back(Picked(uint8_t(3 * kDataFileCount), Bytes(list.begin(), list.end())));
     Put(out / "folder", tag + "-half-saved", fuzz::JoinParts(parts));
-    const std::string json = SchoolJsonText(*school);
+    const std::string json = SchoolJsonText(school);
     Put(out / "from_json", tag + ".json", Bytes(json.begin(), json.end()));
-    const auto small = FirstClasses(*school);
-    const std::string smallJson = SchoolJsonText(*small);
-    Put(out / "from_json", tag + "-small.json", Bytes(smallJson.begin(), smallJson.end()));
-    std::vector<Bytes> smallParts;
-    for (std::size_t i = 0; i < kDataFileCount; ++i)
-      smallParts.push_back(Picked(uint8_t(i), DataFileImage(*small, kDataFiles[i].file)));
-    Put(out / "folder", tag + "-small", fuzz::JoinParts(smallParts));
-    Put(out / "import", tag, fuzz::JoinParts(PredecessorFiles(*school)));
-    for (int k = 0; k < 8; ++k) {
-      Bytes ops{uint8_t(schoolIndex)};
+    Put(out / "import", tag, fuzz::JoinParts(PredecessorFiles(school)));
+    for (int n = 0; n < 8; ++n) {
+      Bytes ops{uint8_t(k)};
       for (int i = 0; i < 400; ++i) ops.push_back(uint8_t(random()));
-      Put(out / "operations", tag + "-" + std::to_string(k), ops);
+      Put(out / "operations", tag + "-" + std::to_string(n), ops);
     }
-    ++schoolIndex;
   }
   return 0;
 }

@@ -1,13 +1,10 @@
 #include "fuzz_support.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <map>
 
 #include "core/damage_check.h"
 #include "core/duty_chart.h"
@@ -15,7 +12,9 @@
 #include "curriculum/curriculum_rows.h"
 #include "duty/duty_places.h"
 #include "duty/duty_rows.h"
+#include "engine/cascade.h"
 #include "engine/consistency.h"
+#include "engine/counts.h"
 #include "masterdata/list_rows.h"
 #include "scheduler/placement_run.h"
 #include "scheduler/unplaced_report.h"
@@ -25,29 +24,6 @@
 
 namespace kalvodrin::fuzz {
 namespace {
-
-// Removes the scratch folders when the process ends, however many targets made one.
-class ScratchFolders {
- public:
-  ~ScratchFolders() {
-    std::error_code ec;
-    for (const auto& [name, path] : folders_) std::filesystem::remove_all(path, ec);
-  }
-  const std::filesystem::path& Get(std::string_view name) {
-    auto it = folders_.find(std::string(name));
-    if (it != folders_.end()) return it->second;
-    const std::filesystem::path base = std::filesystem::exists("/dev/shm")
-                                           ? std::filesystem::path("/dev/shm")
-                                           : std::filesystem::temp_directory_path();
-    std::filesystem::path path =
-        base / ("kalvodrin-fuzz-" + std::to_string(getpid()) + "-" + std::string(name));
-    std::filesystem::create_directories(path);
-    return folders_.emplace(std::string(name), path).first->second;
-  }
-
- private:
-  std::map<std::string, std::filesystem::path> folders_;
-};
 
 class BudgetObserver : public RunObserver {
  public:
@@ -96,19 +72,6 @@ Bytes JoinParts(const std::vector<Bytes>& parts) {
   return out;
 }
 
-const std::filesystem::path& ScratchFolder(std::string_view name) {
-  static ScratchFolders folders;
-  const std::filesystem::path& path = folders.Get(name);
-  EmptyFolder(path);
-  return path;
-}
-
-void EmptyFolder(const std::filesystem::path& folder) {
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
-    std::filesystem::remove_all(entry.path(), ec);
-}
-
 Bytes ReadFileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -126,11 +89,46 @@ std::vector<std::filesystem::path> SeedSchools() {
           source / "bench/schools/na-havana-ps-2016"};
 }
 
-std::unique_ptr<School> LoadFolder(const std::filesystem::path& folder, TailBytes* tails) {
+std::unique_ptr<School> LoadFolder(FileSystem& disk, const std::filesystem::path& folder,
+                                   TailBytes* tails) {
   auto school = std::make_unique<School>();
   school->WorkFolder = folder;
-  if (!LoadSchoolWithoutWriting(*school, tails)) return nullptr;
+  if (!LoadSchoolWithoutWriting(*school, disk, tails)) return nullptr;
   return school;
+}
+
+std::unique_ptr<School> LoadFolder(const std::filesystem::path& folder, TailBytes* tails) {
+  LocalFileSystem disk;
+  return LoadFolder(disk, folder, tails);
+}
+
+std::unique_ptr<School> FirstClasses(const School& whole, std::size_t classes) {
+  auto s = std::make_unique<School>(whole);
+  // Through the deletions' own cascades, so that what is left is as consistent as the
+  // whole school was.
+  while (s->Classes.size() > classes) DeleteClass(*s, s->Classes.back().number);
+  std::vector<int> idle;
+  for (const TTeacherRec& t : s->Teachers)
+    if (std::none_of(s->TeacherLessons.begin(), s->TeacherLessons.end(),
+                     [&](const TTeacherLessonRec& r) { return r.teacher == t.number; }))
+      idle.push_back(t.number);
+  for (int teacher : idle) DeleteTeacher(*s, teacher);
+  CountAllHours(*s);  // the recount every caller of the cascades makes
+  return s;
+}
+
+const std::vector<std::unique_ptr<School>>& SmallSchools() {
+  static const std::vector<std::unique_ptr<School>> schools = [] {
+    std::vector<std::unique_ptr<School>> small;
+    for (const std::filesystem::path& folder : SeedSchools()) {
+      const std::unique_ptr<School> whole = LoadFolder(folder);
+      if (whole == nullptr) Fail("load", folder.string());
+      small.push_back(FirstClasses(*whole));
+      small.back()->WorkFolder = kWorkFolder;
+    }
+    return small;
+  }();
+  return schools;
 }
 
 std::vector<Bytes> SchoolImage(const School& school) {

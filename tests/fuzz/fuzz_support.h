@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/file_system.h"
 #include "core/school.h"
 #include "core/storage.h"
 
@@ -23,20 +24,28 @@ inline constexpr std::string_view kPartSeparator = "\n#KALVODRIN-PART#\n";
 std::vector<Bytes> SplitParts(const uint8_t* data, std::size_t size);
 Bytes JoinParts(const std::vector<Bytes>& parts);
 
-// An empty folder under /dev/shm (or the temporary folder), emptied again on every
-// call and removed when the process ends.
-const std::filesystem::path& ScratchFolder(std::string_view name);
-void EmptyFolder(const std::filesystem::path& folder);
-
 Bytes ReadFileBytes(const std::filesystem::path& file);
 void WriteFileBytes(const std::filesystem::path& file, const Bytes& bytes);
+
+// The working folder the targets give the programs, in a MemoryFileSystem.
+inline const std::filesystem::path kWorkFolder = "/okul";
 
 // The working folders the seeds and the operation sequences start from: the bundled
 // sample school and the real schools of the benchmarks.
 std::vector<std::filesystem::path> SeedSchools();
 
-// Loads the folder read-only; null when it cannot be loaded.
+// Loads the folder read-only (from the machine's disk when none is given); null when
+// it cannot be loaded.
+std::unique_ptr<School> LoadFolder(FileSystem& disk, const std::filesystem::path& folder,
+                                   TailBytes* tails = nullptr);
 std::unique_ptr<School> LoadFolder(const std::filesystem::path& folder, TailBytes* tails = nullptr);
+
+// The first `classes` classes of the school with what they take, and those lessons'
+// teachers: a small school that the fuzzer mutates many times faster than a whole one.
+std::unique_ptr<School> FirstClasses(const School& whole, std::size_t classes = 2);
+
+// The first classes of each seed school, loaded once: what the targets start from.
+const std::vector<std::unique_ptr<School>>& SmallSchools();
 
 // Every data file's bytes as SaveFile would write them.
 std::vector<Bytes> SchoolImage(const School& school);
