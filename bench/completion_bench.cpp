@@ -45,6 +45,7 @@ void Complete(benchmark::State& state, const School& original) {
   state.counters["moved"] = outcome.movedHours;
   state.counters["gaps"] = outcome.costsAfter.gapHours;
   state.counters["steps"] = static_cast<double>(outcome.steps);
+  state.counters["bent"] = static_cast<double>(outcome.bentRules.size());
 }
 
 void BM_CompleteRealSchool(benchmark::State& state, const std::string& name) {

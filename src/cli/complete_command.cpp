@@ -26,10 +26,11 @@ void PrintCosts(std::ostream& out, const char* label, const SoftCosts& c) {
   out << label << c.Weighted() << " (boşluk " << c.gapHours << ", aynı gün " << c.sameLessonDays
       << ", ardışık gün " << c.daysApart << ", aynı saat " << c.sameHours
       << ", aynı sınıfa iki ders " << c.teacherTwoLessons << ", ders grubu " << c.lessonGroups
-      << ", bina değişimi " << c.annexMoves << ", taşınan saat " << c.movedHours << ")\n";
+      << ", bina değişimi " << c.annexMoves << ", taşınan saat " << c.movedHours
+      << ", tek saatlik gün " << c.singleHourDays << ")\n";
 }
 
-std::string Report(const CompletionOutcome& o) {
+std::string Report(const School& school, const CompletionOutcome& o) {
   std::ostringstream out;
   out << "Tohum: " << o.seed << '\n'
       << "Yerleşen ders saati: " << o.placedBefore << '/' << o.total << " -> " << o.placedAfter
@@ -37,6 +38,8 @@ std::string Report(const CompletionOutcome& o) {
       << "Taşınan ders saati: " << o.movedHours << '\n';
   PrintCosts(out, "Yumuşak maliyet önce: ", o.costsBefore);
   PrintCosts(out, "Yumuşak maliyet sonra: ", o.costsAfter);
+  out << "Esnetilen kural: " << o.bentRules.size() << '\n';
+  for (const BentRule& rule : o.bentRules) out << "  " << BentRuleText(school, rule) << '\n';
   if (o.stopped) out << "Durduruldu.\n";
   if (o.timedOut) out << "Süre doldu.\n";
   return out.str();
@@ -71,7 +74,7 @@ int CompleteAndSave(School& school, const std::filesystem::path& folder,
   if (!outcome.refused.empty()) return Fail(outcome.refused);
   // The record of the seed goes with the timetables it made: a failure leaves both old
   // and the exit code can truthfully say that nothing was written.
-  const std::string report = Report(outcome);
+  const std::string report = Report(school, outcome);
   std::vector<FileImage> files = DataFileImages(school, outcome.files);
   files.push_back(
       {ResolveInFolder(folder, kCompletionRecordFile), Bytes(report.begin(), report.end())});

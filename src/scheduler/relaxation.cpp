@@ -44,4 +44,12 @@ bool RelaxationStep(TSettingsRec& s, int& relaxPasses, bool allPlaced) {
   return true;
 }
 
+TSettingsRec LoosestSettings(const TSettingsRec& settings) {
+  TSettingsRec s = settings;
+  int passes = 0;
+  while (RelaxationStep(s, passes, false)) {
+  }
+  return s;
+}
+
 }  // namespace kalvodrin

@@ -15,4 +15,8 @@ namespace kalvodrin {
 // gap up to the weekly gaps, else allows one more weekly gap.
 bool RelaxationStep(TSettingsRec& settings, int& relaxPasses, bool allPlaced);
 
+// The settings as the last relaxation step of a whole-school run that never places
+// everything leaves them: the loosest the run reaches.
+TSettingsRec LoosestSettings(const TSettingsRec& settings);
+
 }  // namespace kalvodrin

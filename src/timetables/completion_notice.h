@@ -1,7 +1,7 @@
 #pragma once
 // What the teacher window says after the completion search placed the hours a run
-// left: how many it placed and how many placed hours it moved, then the run's own
-// closing words.
+// left: how many it placed and how many placed hours it moved, which of the school's
+// rules it bent, then the run's own closing words.
 
 #include <string>
 
@@ -9,7 +9,7 @@
 
 namespace kalvodrin {
 
-// UTF-8. A refused completion says why.
-std::string CompletionNotice(const CompletionOutcome& outcome);
+// UTF-8. A refused completion says why; the rules it bent are named one by one.
+std::string CompletionNotice(const School& school, const CompletionOutcome& outcome);
 
 }  // namespace kalvodrin

@@ -6,20 +6,36 @@ namespace kalvodrin {
 namespace {
 
 TEST(CompletionNotice, SaysWhatWasPlacedAndMovedAndWhatIsLeft) {
+  const School school;
   CompletionOutcome o;
   o.total = 40;
   o.placedBefore = 30;
   o.placedAfter = 39;
   o.movedHours = 4;
-  EXPECT_EQ(CompletionNotice(o),
+  EXPECT_EQ(CompletionNotice(school, o),
             "9 öğretmen saati yerleşti, 4 ders saatinin yeri değişti. Yerleşmeyen 1 öğretmen "
             "saati kaldı.");
   o.placedAfter = 40;
-  EXPECT_EQ(CompletionNotice(o),
+  EXPECT_EQ(CompletionNotice(school, o),
             "10 öğretmen saati yerleşti, 4 ders saatinin yeri değişti. Tebrikler dersleri "
             "yerleştirdiniz.");
   o.refused = "Ders programları tutarsız: x";
-  EXPECT_EQ(CompletionNotice(o), "Ders programları tutarsız: x");
+  EXPECT_EQ(CompletionNotice(school, o), "Ders programları tutarsız: x");
+}
+
+// Each bent rule is named with its owner and amount.
+TEST(CompletionNotice, NamesEveryBentRule) {
+  const School school;  // no records: owners are named by number
+  CompletionOutcome o;
+  o.total = 40;
+  o.placedBefore = 30;
+  o.placedAfter = 40;
+  o.bentRules = {{BentRuleKind::kGaps, 3, 0, 0, 2},
+                 {BentRuleKind::kDaysApart, 0, 5, 7, 1}};
+  EXPECT_EQ(CompletionNotice(school, o),
+            "10 öğretmen saati yerleşti, 0 ders saatinin yeri değişti. Esnetilen kurallar: 3: "
+            "boşluk sınırı 2 saat aşıldı; 5 7: 1 kez arada gün bırakılmadı. Tebrikler dersleri "
+            "yerleştirdiniz.");
 }
 
 }  // namespace

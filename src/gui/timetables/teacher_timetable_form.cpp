@@ -247,7 +247,7 @@ CompletionOutcome TOgrPrgForm::CompleteRest() {
   options.observer = panel_;
   Busy("KALANLARI YERLEŞTİR",
        [&] { lastCompletion_ = CompleteTimetable(context().school, options); });
-  if (runNotices_) context().sil.Notice(U8(CompletionNotice(lastCompletion_)));
+  if (runNotices_) context().sil.Notice(U8(CompletionNotice(context().school, lastCompletion_)));
   return lastCompletion_;
 }
 

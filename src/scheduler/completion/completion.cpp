@@ -7,6 +7,7 @@
 #include "engine/locks.h"
 #include "engine/teacher_preparation.h"
 #include "scheduler/completion/completion_search.h"
+#include "scheduler/relaxation.h"
 
 namespace kalvodrin {
 
@@ -18,7 +19,12 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
     outcome.refused = "Ders programları tutarsız: " + problems.front();
     return outcome;
   }
+  // The limits are those of the loosest level the classic run reaches; the stored
+  // settings stay as they are.
+  const TSettingsRec stored = school.Settings;
+  school.Settings = LoosestSettings(stored);
   PrepareAllTeachers(school);
+  const std::vector<BentRule> bentBefore = ListBentRules(school);
   const std::vector<PlacedBlockRec> before = ListPlacedBlocks(school);
   const PlacementTotals totalsBefore = CountTotals(school);
   outcome.total = totalsBefore.toPlace;
@@ -34,6 +40,8 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
   for (const CompletionUnit& unit : search.model().units)
     if (unit.guidance && !unit.fixed && unit.start != 0) SetBlockOpen(school, unit.block, 0);
 
+  outcome.bentRules = NewlyBent(bentBefore, ListBentRules(school));
+  school.Settings = stored;
   outcome.placedAfter = CountTotals(school).placed;
   outcome.costsAfter = MeasureSoftCosts(school, before);
   outcome.movedHours = outcome.costsAfter.movedHours;

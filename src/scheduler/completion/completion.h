@@ -3,8 +3,12 @@
 // empty timetable) it places the hours still waiting, moving placed blocks out of the
 // way where it must, and then moves blocks to lower the soft costs. The hard rules are
 // never broken: class day windows of every class of a block, closed cells, no double
-// booking, common lessons in step, block lengths from the patterns, the teachers'
-// daily maximum, locked blocks and the guidance hour stay where they are.
+// booking, common lessons in step, block lengths from the patterns, locked blocks and
+// the guidance hour stay where they are. The school's own rules (the teachers' gap
+// limits and daily maximum, the same lesson on one day, days apart and different
+// hours where set) are limits too, as loose as the classic run's relaxation makes
+// them: the search bends one only when no timetable keeping them all is found, and
+// reports each it bent.
 //
 // Every change goes through the engine's place and remove with the change journal, one
 // move at a time, so the timetables are consistent after every move; a stop or the
@@ -16,6 +20,7 @@
 
 #include "core/data_files.h"
 #include "core/school.h"
+#include "scheduler/completion/bent_rules.h"
 #include "scheduler/completion/soft_costs.h"
 #include "scheduler/run_observer.h"
 
@@ -42,6 +47,9 @@ struct CompletionOutcome {
   int movedHours = 0;  // hours of blocks placed before that now stand elsewhere
   SoftCosts costsBefore;
   SoftCosts costsAfter;
+  // The school's rules the completion had to bend (beyond what the timetable bent
+  // before), with the amount; empty when it kept them all.
+  std::vector<BentRule> bentRules;
   long steps = 0;        // moves tried
   bool stopped = false;  // the observer stopped it
   bool timedOut = false;
@@ -50,7 +58,8 @@ struct CompletionOutcome {
   FileSet files;
 };
 
-// Prepares the teachers (as a run does) and completes the school's timetable.
+// Prepares the teachers (as a run does, with the settings as loose as the run's
+// relaxation makes them) and completes the school's timetable.
 CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& options);
 
 }  // namespace kalvodrin

@@ -121,7 +121,8 @@ CompletionModel::CompletionModel(const School& school)
       maxPerDay_(256, kHoursPerDay),
       twoLessons_(256, false),
       annex_(256, false),
-      lessonGroup_(256, 0) {
+      lessonGroup_(256, 0),
+      gapLimits_(256) {
   anyAnnex_ = school.Annex.any();
   groupRule_ = school.Settings.groupDifferentDays != 0;
   for (int c = 1; c <= 255; ++c) annex_[Ix(c)] = school.Annex.inAnnex(c);
@@ -129,6 +130,7 @@ CompletionModel::CompletionModel(const School& school)
   for (const TTeacherGridRec& t : school.TeacherGrids) {
     if (t.effective.maxHoursPerDay != 0) maxPerDay_[Ix(t.teacher)] = t.effective.maxHoursPerDay;
     twoLessons_[Ix(t.teacher)] = t.effective.sameClassDifferentDays != 0;
+    gapLimits_[Ix(t.teacher)] = GapLimitsOf(school, t);
     for (int c = 1; c <= kCells; ++c) teacherOpen_[Slot(t.teacher, c)] = t.open[At(c)] != 0;
   }
   BuildLessons(school);

@@ -68,6 +68,9 @@ class CompletionModel {
     return twoLessons_[static_cast<std::size_t>(teacher)];
   }
   int GroupOf(int lesson) const { return lessonGroup_[static_cast<std::size_t>(lesson)]; }
+  const GapLimits& GapLimitsOfTeacher(int teacher) const {
+    return gapLimits_[static_cast<std::size_t>(teacher)];
+  }
 
   // Mirror only: the unit takes its cells at `start` / gives them back.
   void Put(int unit, int start);
@@ -98,6 +101,7 @@ class CompletionModel {
   std::vector<bool> twoLessons_;
   std::vector<bool> annex_;
   std::vector<int> lessonGroup_;
+  std::vector<GapLimits> gapLimits_;
   bool anyAnnex_ = false;
   bool groupRule_ = false;
 };

@@ -202,11 +202,11 @@ CompletionSearch::Choice CompletionSearch::ChoosePlace(int unit) {
     if (here.takenOut.empty()) {
       const int day = DayOfCell(start);
       if (!known[Ix(day)]) {
-        before[Ix(day)] = UnitLocalCost(model_, unit, day, 0);
+        before[Ix(day)] = UnitLocalCost(model_, unit, day, 0, *weights_);
         known[Ix(day)] = true;
       }
       model_.Put(unit, start);
-      score = UnitLocalCost(model_, unit, day, 0) - before[Ix(day)] + rng_.Below(3);
+      score = UnitLocalCost(model_, unit, day, 0, *weights_) - before[Ix(day)] + rng_.Below(3);
       model_.Take(unit);
     } else {
       score = kPlaceWithConflicts;
@@ -328,6 +328,21 @@ void CompletionSearch::PlaceWaiting() {
   Save();
   const long units = static_cast<long>(model_.units.size());
   const long budget = options_.maxSteps > 0 ? options_.maxSteps : kStepsPerUnit * units + 100'000;
+  // First with the school's rules as limits; only when that leaves hours waiting may
+  // the chains bend them (the soft phase then mends what it can, and what stays bent is
+  // reported).
+  weights_ = &kKeepRulesWeights;
+  RunChains(budget);
+  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
+    weights_ = &kBendRulesWeights;
+    FillWaiting();
+    RunChains(budget);
+  }
+  weights_ = &kSoftWeights;
+}
+
+void CompletionSearch::RunChains(long budget) {
+  const long units = static_cast<long>(model_.units.size());
   const long patience = std::max(kMinPatience, kPatiencePerUnit * units);
   long lastGain = steps_;
   int returns = 0;
@@ -363,7 +378,9 @@ void CompletionSearch::PlaceWaiting() {
       if (++returns > kReturnsWithoutGain) break;
     }
   }
-  if (waitingWeight_ > best_.waiting) RestoreSaved();
+  // Ends where the fewest hours waited: moves that placed nothing more may have bent a
+  // rule for nothing.
+  if (waitingWeight_ >= best_.waiting) RestoreSaved();
 }
 
 // Moves the unit to the free place that lowers the soft costs most; false when none

@@ -67,6 +67,9 @@ class CompletionSearch {
   bool TryBetterPlace(int unit);
   bool TrySwap(int unit);
   void PlaceGuidanceFirst();
+  // Ejection chains until nothing waits, the budget is spent or the search stops
+  // gaining; ends on the best timetable found.
+  void RunChains(long budget);
   void Save();
   void RestoreSaved();
   void FillWaiting();
@@ -83,6 +86,8 @@ class CompletionSearch {
   std::vector<long> tabuUntil_;  // per unit and cell: do not go back there before
   std::vector<long> placedAt_;   // per unit: the step it was last placed
   Saved best_;
+  // What a free place costs while placing: the school's rules as limits first.
+  const SoftWeights* weights_ = &kKeepRulesWeights;
   int waitingWeight_ = 0;
   int initialWaiting_ = 0;
   long steps_ = 0;

@@ -21,6 +21,7 @@ void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day, Soft
       last = h;
     }
   if (first == 0) return;
+  if (first == last) ++costs.singleHourDays;
   // The lesson index of each hour, -1 when free or unknown.
   std::array<int, kHoursPerDay + 1> taught{};
   for (int h = first; h <= last; ++h) {
@@ -56,6 +57,17 @@ void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day, Soft
   }
 }
 
+int TeacherGapBreaches(const CompletionModel& model, int teacher) {
+  const GapLimits& limits = model.GapLimitsOfTeacher(teacher);
+  if (!limits.kept) return 0;
+  GapTally gaps(limits);
+  for (int d = 1; d <= kDays; ++d)
+    gaps.AddDay(
+        d, [&](int h) { return model.TeacherAt(teacher, CellIndex(d, h)) != kFreeCell; },
+        [&](int h) { return model.TeacherOpen(teacher, CellIndex(d, h)); });
+  return gaps.BreachHours();
+}
+
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs) {
   if (!model.GroupRule()) return;
   std::array<int, kHoursPerDay + 1> lessons{};
@@ -81,13 +93,17 @@ void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCo
 void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& costs) {
   const CompletionLesson& lesson = model.lessons[Ix(lessonIndex)];
   std::array<int, kDays + 2> perDay{};
+  std::array<int, kDays + 2> hoursPerDay{};
   for (int u : lesson.units) {
     const int start = model.units[Ix(u)].start;
-    if (start != 0) ++perDay[Ix(DayOfCell(start))];
+    if (start == 0) continue;
+    ++perDay[Ix(DayOfCell(start))];
+    hoursPerDay[Ix(DayOfCell(start))] += model.units[Ix(u)].block.length;
   }
   for (int d = 1; d <= kDays; ++d) {
     const int n = perDay[Ix(d)];
     if (n > 1) costs.sameLessonDays += n - 1;
+    costs.sameLessonBreaches += SameLessonBreach(lesson.rules, n, hoursPerDay[Ix(d)]);
     if (lesson.rules.daysApart && d < kDays && n > 0 && perDay[Ix(d + 1)] > 0) ++costs.daysApart;
   }
   if (lesson.rules.differentHours)
@@ -111,11 +127,13 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
   }
 }
 
-long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB) {
-  return PairLocalCost(model, unit, -1, dayA, dayB);
+long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB,
+                   const SoftWeights& weights) {
+  return PairLocalCost(model, unit, -1, dayA, dayB, weights);
 }
 
-long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA, int dayB) {
+long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA, int dayB,
+                   const SoftWeights& weights) {
   // The teachers, classes and lessons of the units, each once.
   std::array<int, 2 * kMaxListed> teachers{};
   std::array<int, 2 * kMaxListed> classes{};
@@ -140,13 +158,17 @@ long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA,
     for (int k = 0; k < nc; ++k) AddClassDayCosts(model, classes[Ix(k)], day, costs);
   }
   for (int k = 0; k < nl; ++k) AddLessonCosts(model, lessons[Ix(k)], costs);
-  return costs.Weighted();
+  if (weights.gapBreach != 0)
+    for (int k = 0; k < nt; ++k) costs.gapBreaches += TeacherGapBreaches(model, teachers[Ix(k)]);
+  return costs.Weighted(weights);
 }
 
 SoftCosts ModelSoftCosts(const CompletionModel& model, const School& school) {
   SoftCosts costs;
-  for (const TTeacherGridRec& t : school.TeacherGrids)
+  for (const TTeacherGridRec& t : school.TeacherGrids) {
     for (int d = 1; d <= kDays; ++d) AddTeacherDayCosts(model, t.teacher, d, costs);
+    costs.gapBreaches += TeacherGapBreaches(model, t.teacher);
+  }
   for (const TClassGridRec& c : school.ClassGrids)
     for (int d = 1; d <= kDays; ++d) AddClassDayCosts(model, c.classNo, d, costs);
   for (std::size_t i = 0; i < model.lessons.size(); ++i)

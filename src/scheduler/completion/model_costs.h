@@ -11,6 +11,8 @@ namespace kalvodrin {
 
 // Gap hours, further lessons of one class and building changes of the teacher's day.
 void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day, SoftCosts& costs);
+// Hours over the teacher's gap limits in the week.
+int TeacherGapBreaches(const CompletionModel& model, int teacher);
 // Further lessons of one lesson group on the class's day.
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs);
 // Same-day blocks, days in a row, same hours and moved hours of one lesson.
@@ -18,9 +20,12 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
 
 // What a move of `unit` can change, weighted: the days `dayA` and `dayB` (equal for a
 // move within one day, 0 for none) of its teachers and classes, and its lesson.
-long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB);
+// The teachers' gap limits are weekly: their whole weeks are read.
+long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB,
+                   const SoftWeights& weights = kSoftWeights);
 // The same for two units that trade places (`unitB` -1 for none).
-long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA, int dayB);
+long PairLocalCost(const CompletionModel& model, int unitA, int unitB, int dayA, int dayB,
+                   const SoftWeights& weights = kSoftWeights);
 
 // Every teacher, class and lesson of the model.
 SoftCosts ModelSoftCosts(const CompletionModel& model, const School& school);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 #include "core/cells.h"
@@ -33,6 +34,7 @@ void AddTeacherDay(const School& school, const TTeacherGridRec& t, int day, Soft
       last = h;
     }
   if (first == 0) return;
+  if (first == last) ++costs.singleHourDays;
   std::array<Taught, kHoursPerDay + 1> taught{};
   for (int h = first; h <= last; ++h) {
     const int cell = CellIndex(day, h);
@@ -84,10 +86,16 @@ void AddClassLesson(const School& school, const TClassGridRec& cg, int lesson, S
   const std::vector<DayBlock> blocks = BlocksOf(cg, lesson);
   const LessonRuleSwitches rules = RuleSwitchesOf(school, cg.classNo, lesson);
   std::array<int, kDays + 2> perDay{};
-  for (const DayBlock& b : blocks) ++perDay[static_cast<std::size_t>(b.day)];
+  std::array<int, kDays + 2> hoursPerDay{};
+  for (const DayBlock& b : blocks) {
+    ++perDay[static_cast<std::size_t>(b.day)];
+    hoursPerDay[static_cast<std::size_t>(b.day)] += b.length;
+  }
   for (int d = 1; d <= kDays; ++d) {
     const int n = perDay[static_cast<std::size_t>(d)];
     if (n > 1) costs.sameLessonDays += n - 1;
+    costs.sameLessonBreaches +=
+        SameLessonBreach(rules, n, hoursPerDay[static_cast<std::size_t>(d)]);
     if (rules.daysApart && d < kDays && n > 0 && perDay[static_cast<std::size_t>(d + 1)] > 0)
       ++costs.daysApart;
   }
@@ -134,7 +142,10 @@ long SoftCosts::Weighted(const SoftWeights& w) const {
          static_cast<long>(daysApart) * w.daysApart + static_cast<long>(sameHours) * w.sameHours +
          static_cast<long>(teacherTwoLessons) * w.teacherTwoLessons +
          static_cast<long>(lessonGroups) * w.lessonGroup +
-         static_cast<long>(annexMoves) * w.annexMove + static_cast<long>(movedHours) * w.movedHour;
+         static_cast<long>(annexMoves) * w.annexMove + static_cast<long>(movedHours) * w.movedHour +
+         static_cast<long>(singleHourDays) * w.singleHourDay +
+         static_cast<long>(gapBreaches) * w.gapBreach +
+         static_cast<long>(sameLessonBreaches) * w.sameLessonBreach;
 }
 
 int LeadClass(const School& school, int classNo, int lesson) {
@@ -166,17 +177,51 @@ std::vector<PlacedBlockRec> ListPlacedBlocks(const School& school) {
 }
 
 LessonRuleSwitches RuleSwitchesOf(const School& school, int classNo, int lesson) {
+  LessonRuleSwitches rules;
   const TClassLessonRec* cl = school.ClassLessonAt(classNo, lesson);
-  if (cl == nullptr || cl->blockCount != 2 || cl->teacherCount == 0) return {};
+  const TLessonRec* rec = school.LessonByNo(lesson);
+  if (cl == nullptr || rec == nullptr || cl->teacherCount == 0) return rules;
   const TTeacherGridRec* first = school.TeacherGridByNo(cl->teachers[0]);
-  if (first == nullptr) return {};
-  return {first->effective.dayBetweenDays != 0, first->effective.differentHours != 0};
+  const int weekly = rec->weeklyHours;
+  const bool threeADay = school.Settings.moreThanTwoPerDay == 1 && weekly > 6;
+  rules.oneBlockADay = weekly <= 7 && !threeADay;
+  const int blocks = std::max(1, static_cast<int>(cl->blockCount));
+  // Halves to the even number, as the run rounds.
+  const int share = static_cast<int>(std::nearbyint(static_cast<double>(weekly) / blocks));
+  rules.mostHoursADay =
+      std::max(threeADay ? 3 : 0, share + (first != nullptr ? first->sameDayAllowance : 0));
+  if (cl->blockCount != 2 || first == nullptr) return rules;
+  rules.daysApart = first->effective.dayBetweenDays != 0;
+  rules.differentHours = first->effective.differentHours != 0;
+  return rules;
+}
+
+GapLimits GapLimitsOf(const School& school, const TTeacherGridRec& t) {
+  GapLimits limits;
+  limits.perDay = school.Settings.gapLimitPerDay == 1;
+  limits.kept = t.effective.gapsAllowed == 0;
+  limits.weekGaps = t.effective.maxGapsPerWeek;
+  limits.longestGap = t.effective.maxGapBetweenLessons;
+  return limits;
+}
+
+int SameLessonBreach(const LessonRuleSwitches& rules, int blocks, int hours) {
+  if (rules.oneBlockADay) return std::max(0, blocks - 1);
+  return std::max(0, hours - rules.mostHoursADay);
 }
 
 SoftCosts MeasureSoftCosts(const School& school, const std::vector<PlacedBlockRec>& before) {
   SoftCosts costs;
-  for (const TTeacherGridRec& t : school.TeacherGrids)
-    for (int d = 1; d <= kDays; ++d) AddTeacherDay(school, t, d, costs);
+  for (const TTeacherGridRec& t : school.TeacherGrids) {
+    GapTally gaps(GapLimitsOf(school, t));
+    for (int d = 1; d <= kDays; ++d) {
+      AddTeacherDay(school, t, d, costs);
+      gaps.AddDay(
+          d, [&](int h) { return t.occupant[At(CellIndex(d, h))] != 0; },
+          [&](int h) { return t.open[At(CellIndex(d, h))] != 0; });
+    }
+    costs.gapBreaches += gaps.BreachHours();
+  }
   for (const TClassGridRec& cg : school.ClassGrids) {
     std::array<bool, 256> done{};
     for (int cell = 1; cell <= kCells; ++cell) {

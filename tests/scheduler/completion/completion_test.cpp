@@ -19,6 +19,7 @@
 #include "engine/teacher_preparation.h"
 #include "generator/sample_school.h"
 #include "hard_rule_check.h"
+#include "scheduler/completion/bent_rules.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/completion/completion_model.h"
 #include "scheduler/completion/completion_rng.h"
@@ -233,6 +234,67 @@ TEST(CompletionTest, GuidanceHourIsPlacedFirstAndNeverGivenUp) {
     }
 }
 
+// Teacher 1 gives lesson 3 to class 2, locked at Monday hour 1, and lesson 1 to class
+// 1, whose only day is Monday hours 1-3; lesson 2 of class 1 is locked at hour 2. Lesson
+// 1 can only go to hour 3, one gap after hour 1. With no gaps allowed the completion
+// places it all the same and names the bent rule; where gaps are free, or one is
+// allowed, nothing is bent.
+TEST(CompletionTest, ARuleBentToPlaceAnHourIsReportedWithItsAmount) {
+  auto bent = [](int gapsAllowed, int weeklyGaps) {
+    TestSchool t;
+    t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1).Class(2);
+    t.Teacher(1).Give(1, 1, {1}).Give(2, 3, {1}).Teacher(2).Give(1, 2, {2}).Done();
+    School& s = t.school;
+    s.Settings.gapsAllowed = static_cast<uint8_t>(gapsAllowed);
+    s.Settings.maxGapsPerWeek = static_cast<uint8_t>(weeklyGaps);
+    s.Settings.maxGapBetweenLessons = static_cast<uint8_t>(weeklyGaps);
+    s.Settings.autoRelax = 0;
+    TClassGridRec& c = t.C(1);
+    for (std::size_t d = 1; d < kDays; ++d) c.firstHour[d] = c.lastHour[d] = 0;
+    c.lastHour[0] = 3;
+    RecountClassFreeHours(s, 1);
+    EXPECT_TRUE(t.Put(2, 3, 1, 1, 1) && ToggleClassLock(s, CellIndex(1, 1), 2));
+    EXPECT_TRUE(t.Put(1, 2, 1, 1, 2) && ToggleClassLock(s, CellIndex(1, 2), 1));
+    const CompletionOutcome outcome = CompleteAndCheck(s, {});
+    EXPECT_EQ(t.At(1, 1, 3), 1);
+    return outcome.bentRules;
+  };
+  EXPECT_EQ(bent(0, 0), (std::vector<BentRule>{{BentRuleKind::kGaps, 1, 0, 0, 1}}));
+  EXPECT_EQ(bent(0, 1), std::vector<BentRule>{});
+  EXPECT_EQ(bent(1, 0), std::vector<BentRule>{});
+}
+
+// Where a timetable keeping every rule exists only by taking a block out, the
+// completion takes it out instead of bending a rule: every seed.
+TEST(CompletionTest, RulesAreKeptWhereTakingABlockOutKeepsThem) {
+  for (uint64_t seed = 1; seed <= 10; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    // Class 1's day is Monday hours 1-3. Teacher 1 has lesson 3 in class 2 locked at
+    // hour 1 and lesson 1 in class 1; teacher 2's lesson 2 stands at hour 2 by hand
+    // (it may move to hour 3). No gaps allowed: lesson 1 must take hour 2.
+    TestSchool t;
+    t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1).Class(2);
+    t.Teacher(1).Give(1, 1, {1}).Give(2, 3, {1}).Teacher(2).Give(1, 2, {2}).Done();
+    School& s = t.school;
+    s.Settings.maxGapsPerWeek = 0;
+    s.Settings.maxGapBetweenLessons = 0;
+    s.Settings.autoRelax = 0;
+    TClassGridRec& c = t.C(1);
+    for (std::size_t d = 1; d < kDays; ++d) c.firstHour[d] = c.lastHour[d] = 0;
+    c.lastHour[0] = 3;
+    RecountClassFreeHours(s, 1);
+    ASSERT_TRUE(t.Put(2, 3, 1, 1, 1) && ToggleClassLock(s, CellIndex(1, 1), 2));
+    ASSERT_TRUE(t.Put(1, 2, 1, 1, 2));
+    CompletionOptions options;
+    options.seed = seed;
+    const CompletionOutcome outcome = CompleteAndCheck(s, options);
+    EXPECT_EQ(outcome.placedAfter, outcome.total);
+    EXPECT_EQ(t.At(1, 1, 2), 1);
+    EXPECT_TRUE(outcome.bentRules.empty());
+    EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+  }
+}
+
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
@@ -353,8 +415,13 @@ TEST(CompletionTest, SoftCostsOfAHandMadeTimetable) {
   EXPECT_EQ(measured.sameLessonDays, 1);     // lesson 1 twice on Monday
   EXPECT_EQ(measured.teacherTwoLessons, 1);  // lessons 1 and 2 of one class
   EXPECT_EQ(measured.movedHours, 0);
-  EXPECT_EQ(measured.Weighted(),
-            2 * kSoftWeights.gapHour + kSoftWeights.sameLessonDay + kSoftWeights.teacherTwoLessons);
+  // Two gap hours keep the default limits (3 a week, none longer than 2); a lesson of 3
+  // weekly hours twice on one day bends the same-lesson rule.
+  EXPECT_EQ(measured.gapBreaches, 0);
+  EXPECT_EQ(measured.sameLessonBreaches, 1);
+  EXPECT_EQ(measured.Weighted(), 2 * kSoftWeights.gapHour + kSoftWeights.sameLessonDay +
+                                     kSoftWeights.teacherTwoLessons +
+                                     kSoftWeights.sameLessonBreach);
   EXPECT_EQ(ModelSoftCosts(CompletionModel(s), s), measured);
   ASSERT_EQ(RemoveBlock(s, 1, CellIndex(1, 6), 1, nullptr), RemoveOutcome::kRemoved);
   EXPECT_EQ(MeasureSoftCosts(s, before).movedHours, 1);
