@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
 
 #include "core/storage.h"
 #include "gui/common/help_window.h"
@@ -75,6 +76,50 @@ void BM_WindowRun(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WindowRun)->Unit(benchmark::kMillisecond);
+
+// The desktop's whole-school run on the real schools as a school presses the main button
+// and waits: nobody presses a key, the learning skip allowance ends the lessons the
+// classic run cannot place, and the completion places what is left. Counters: hours
+// placed by the run alone, placed in the end, lesson attempts skipped on their own.
+void BM_WindowRunRealSchool(benchmark::State& state, const std::string& name) {
+  School fresh;
+  fresh.WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / name;
+  if (!LoadSchoolWithoutWriting(fresh)) {
+    state.SkipWithError(("cannot read bench/schools/" + name).c_str());
+    return;
+  }
+  fresh.WorkFolder.clear();  // the run preferences at their defaults, nothing written
+  School school = fresh;
+  TSilForm sil;
+  THelpForm help;
+  TimetableWindows windows(AppContext{school, sil, help}, nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  w.SetRunNotices(false);
+  w.SetCompletionSeed(1);
+  w.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    state.PauseTiming();
+    school = fresh;
+    w.Activate();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(w.RunWholeSchool().placed);
+  }
+  state.counters["hours"] = w.lastRun().total;
+  state.counters["run_placed"] = w.lastRun().placed;
+  state.counters["placed"] =
+      w.lastCompletion().total != 0 ? w.lastCompletion().placedAfter : w.lastRun().placed;
+  state.counters["auto_skips"] = w.panel().autoSkips();
+  state.counters["bent"] = static_cast<double>(w.lastCompletion().bentRules.size());
+}
+BENCHMARK_CAPTURE(BM_WindowRunRealSchool, havana, std::string("na-havana-ps-2016"))
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_WindowRunRealSchool, eeblj, std::string("br-eeblj-diurno"))
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Iterations(1);
 
 }  // namespace
 }  // namespace kalvodrin

@@ -34,6 +34,11 @@ struct RunProgress {
 // each, joined by ":" (3725 -> "01:02:05").
 std::string ElapsedText(long seconds);
 
+// The skip allowance left as the run window counts it down: tenths of a second with a
+// decimal comma, rounded up so that "0,0 sn" shows only when it is used up
+// (4.21 -> "4,3 sn").
+std::string SkipCountdownText(double seconds);
+
 class RunObserver {
  public:
   virtual ~RunObserver() = default;

@@ -31,10 +31,12 @@ RunTimeLimits::RunTimeLimits(double skipAfter, double timeLimit, Now cpuNow, Now
       wallNow_(std::move(wallNow)),
       runStart_(wallNow_()),
       attemptStart_(cpuNow_()),
+      lastAsked_(attemptStart_),
       attemptAllowance_(skipAfter_) {}
 
 int RunTimeLimits::KeyFor(const RunProgress& progress) {
   const Clock::time_point cpu = cpuNow_();
+  lastAsked_ = cpu;
   if (progress.lessonAttempts != attempt_) {
     attempt_ = progress.lessonAttempts;
     attemptStart_ = cpu;
@@ -53,6 +55,13 @@ int RunTimeLimits::KeyFor(const RunProgress& progress) {
     return kSkipLesson;
   }
   return kNoStop;
+}
+
+double RunTimeLimits::AttemptSecondsLeft() const {
+  if (skipAfter_ <= Clock::duration::zero()) return -1.0;
+  if (attemptSkipped_) return 0.0;
+  const Clock::duration left = attemptAllowance_ - (lastAsked_ - attemptStart_);
+  return std::max(0.0, std::chrono::duration<double>(left).count());
 }
 
 }  // namespace kalvodrin

@@ -44,6 +44,11 @@ class RunTimeLimits {
   // allowance of its next attempt.
   int KeyFor(const RunProgress& progress);
 
+  // Processor seconds the current attempt had left before its skip at the last KeyFor
+  // (0 once skipped); negative when lessons are never skipped. What a run display
+  // counts down.
+  double AttemptSecondsLeft() const;
+
   // Whether the last kSkipLesson answer has not been asked about yet.
   bool TakeSkipNotice() {
     const bool skipped = skipped_;
@@ -61,6 +66,7 @@ class RunTimeLimits {
   Now wallNow_;
   Clock::time_point runStart_;
   Clock::time_point attemptStart_;
+  Clock::time_point lastAsked_;
   LessonKey attemptLesson_;
   Clock::duration attemptAllowance_;
   std::map<LessonKey, Clock::duration> allowances_;  // lessons skipped in this run

@@ -19,4 +19,11 @@ std::string CompletionNotice(const School& school, const CompletionOutcome& o) {
                     : "Yerleşmeyen " + std::to_string(left) + " öğretmen saati kaldı.");
 }
 
+std::string RunAndCompletionNotice(const School& school, int placedBefore, const RunOutcome& run,
+                                   const CompletionOutcome& completion) {
+  return "Otomatik dağıtım " + std::to_string(run.placed - placedBefore) +
+         " öğretmen ders saati yerleştirdi; kalanlar tamamlama aramasıyla yerleştirildi. " +
+         CompletionNotice(school, completion);
+}
+
 }  // namespace kalvodrin

@@ -6,10 +6,17 @@
 #include <string>
 
 #include "scheduler/completion/completion.h"
+#include "scheduler/placement_run.h"
 
 namespace kalvodrin {
 
 // UTF-8. A refused completion says why; the rules it bent are named one by one.
 std::string CompletionNotice(const School& school, const CompletionOutcome& outcome);
+
+// The closing notice of a whole-school run that went on with the completion: what the
+// run placed (from `placedBefore`), what the completion placed and moved, then the
+// completion's closing words.
+std::string RunAndCompletionNotice(const School& school, int placedBefore, const RunOutcome& run,
+                                   const CompletionOutcome& completion);
 
 }  // namespace kalvodrin

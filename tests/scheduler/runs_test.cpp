@@ -272,5 +272,14 @@ TEST(ElapsedText, TwoDigitsEach) {
   EXPECT_EQ(ElapsedText(36000 + 600), "10:10:00");
 }
 
+TEST(SkipCountdownText, TenthsRoundedUpWithADecimalComma) {
+  EXPECT_EQ(SkipCountdownText(5), "5,0 sn");
+  EXPECT_EQ(SkipCountdownText(4.21), "4,3 sn");
+  EXPECT_EQ(SkipCountdownText(0.01), "0,1 sn");  // not yet used up
+  EXPECT_EQ(SkipCountdownText(0), "0,0 sn");
+  EXPECT_EQ(SkipCountdownText(-1), "0,0 sn");
+  EXPECT_EQ(SkipCountdownText(12.5), "12,5 sn");
+}
+
 }  // namespace
 }  // namespace kalvodrin

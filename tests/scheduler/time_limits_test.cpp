@@ -130,5 +130,29 @@ TEST(RunTimeLimits, AttemptsOnProcessorTimeAndTheRunOnWallTime) {
   EXPECT_EQ(limits.KeyFor(p), kStopRun);
 }
 
+// What a run display counts down: the allowance left, a lesson skipped before starting
+// from its halved allowance, 0 once skipped, and -1 without a bound.
+TEST(RunTimeLimits, SecondsLeftCountDownFromEachAttemptsAllowance) {
+  FakeClock clock;
+  RunTimeLimits limits(5, 0, clock.Fn(), clock.Fn());
+  RunProgress p;
+  p.lessonAttempts = 1;
+  EXPECT_EQ(limits.KeyFor(p), kNoStop);
+  EXPECT_DOUBLE_EQ(limits.AttemptSecondsLeft(), 5);
+  clock.Advance(3.5);
+  EXPECT_EQ(limits.KeyFor(p), kNoStop);
+  EXPECT_DOUBLE_EQ(limits.AttemptSecondsLeft(), 1.5);
+  clock.Advance(1.5);
+  EXPECT_EQ(limits.KeyFor(p), kSkipLesson);
+  EXPECT_DOUBLE_EQ(limits.AttemptSecondsLeft(), 0);
+  p.lessonAttempts = 2;  // the same lesson again: half the time
+  EXPECT_EQ(limits.KeyFor(p), kNoStop);
+  EXPECT_DOUBLE_EQ(limits.AttemptSecondsLeft(), 2.5);
+
+  RunTimeLimits never(0, 0, clock.Fn(), clock.Fn());
+  EXPECT_EQ(never.KeyFor(p), kNoStop);
+  EXPECT_DOUBLE_EQ(never.AttemptSecondsLeft(), -1);
+}
+
 }  // namespace
 }  // namespace kalvodrin

@@ -23,19 +23,21 @@ TEST(CompletionNotice, SaysWhatWasPlacedAndMovedAndWhatIsLeft) {
   EXPECT_EQ(CompletionNotice(school, o), "Ders programları tutarsız: x");
 }
 
-// Each bent rule is named with its owner and amount.
-TEST(CompletionNotice, NamesEveryBentRule) {
+// Each bent rule is named with its owner and amount; the run's own share comes first.
+TEST(CompletionNotice, NamesEveryBentRuleAfterWhatTheRunPlaced) {
   const School school;  // no records: owners are named by number
   CompletionOutcome o;
   o.total = 40;
   o.placedBefore = 30;
   o.placedAfter = 40;
-  o.bentRules = {{BentRuleKind::kGaps, 3, 0, 0, 2},
-                 {BentRuleKind::kDaysApart, 0, 5, 7, 1}};
-  EXPECT_EQ(CompletionNotice(school, o),
-            "10 öğretmen saati yerleşti, 0 ders saatinin yeri değişti. Esnetilen kurallar: 3: "
-            "boşluk sınırı 2 saat aşıldı; 5 7: 1 kez arada gün bırakılmadı. Tebrikler dersleri "
-            "yerleştirdiniz.");
+  o.bentRules = {{BentRuleKind::kGaps, 3, 0, 0, 2}, {BentRuleKind::kDaysApart, 0, 5, 7, 1}};
+  RunOutcome run;
+  run.placed = 30;
+  EXPECT_EQ(RunAndCompletionNotice(school, 12, run, o),
+            "Otomatik dağıtım 18 öğretmen ders saati yerleştirdi; kalanlar tamamlama "
+            "aramasıyla yerleştirildi. 10 öğretmen saati yerleşti, 0 ders saatinin yeri değişti. "
+            "Esnetilen kurallar: 3: boşluk sınırı 2 saat aşıldı; 5 7: 1 kez arada gün "
+            "bırakılmadı. Tebrikler dersleri yerleştirdiniz.");
 }
 
 }  // namespace

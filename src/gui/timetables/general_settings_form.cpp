@@ -14,10 +14,12 @@
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/message_window.h"
 #include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/guidance_form.h"
 #include "gui/timetables/settings_fields.h"
+#include "scheduler/run_preferences.h"
 
 namespace kalvodrin {
 namespace {
@@ -111,6 +113,16 @@ TOtomatikForm::TOtomatikForm(AppContext context, QWidget* parent)
       layout->addWidget(under);
     }
   }
+  skipOnItsOwn_ =
+      new QCheckBox(U8("Bir dersin denemesi 5 saniyeyi aşınca ders kendiliğinden "
+                       "atlansın mı ?"));
+  skipOnItsOwn_->setObjectName("KendiligindenAtlaBox");
+  completeAfterRun_ =
+      new QCheckBox(U8("Dağıtım bitince kalan dersler tamamlama aramasıyla "
+                       "yerleştirilsin mi ?"));
+  completeAfterRun_->setObjectName("TamamlaBox");
+  layout->addWidget(skipOnItsOwn_);
+  layout->addWidget(completeAfterRun_);
   layout->addLayout(SaveAndCancel(this, "KAYDET", "İPTAL ET", [this] { KaydetBtnClick(); }));
   BindHelpKey(this, context_.help, "otomatik_ayarlar");
 }
@@ -120,6 +132,11 @@ void TOtomatikForm::showEvent(QShowEvent* event) {
   ReloadSettings(context_);
   for (std::size_t k = 0; k < boxes_.size(); ++k)
     boxes_[k]->setChecked(context_.school.Settings.autoOptions[k] != 0);
+  RunPreferences preferences;
+  if (!context_.school.WorkFolder.empty())
+    static_cast<void>(LoadRunPreferences(context_.school.WorkFolder, context_.Disk(), preferences));
+  skipOnItsOwn_->setChecked(preferences.skipOnItsOwn);
+  completeAfterRun_->setChecked(preferences.completeAfterRun);
 }
 
 void TOtomatikForm::KaydetBtnClick() {
@@ -127,7 +144,16 @@ void TOtomatikForm::KaydetBtnClick() {
     for (std::size_t k = 0; k < boxes_.size(); ++k)
       s.autoOptions[k] = boxes_[k]->isChecked() ? 1 : 0;
   });
-  if (stored) accept();
+  if (!stored) return;
+  if (!context_.school.WorkFolder.empty()) {
+    const RunPreferences preferences{skipOnItsOwn_->isChecked(), completeAfterRun_->isChecked()};
+    if (Status s = SaveRunPreferences(context_.school.WorkFolder, context_.Disk(), preferences);
+        !s) {
+      context_.sil.Notice(U8(s.message()));
+      return;
+    }
+  }
+  accept();
 }
 
 TAyrintilarForm::TAyrintilarForm(AppContext context, QWidget* parent)

@@ -35,6 +35,9 @@ class TOtomatikForm : public QDialog {
  private:
   AppContext context_;
   std::array<QCheckBox*, 9> boxes_{};
+  // The run's own preferences (DAGITIM.AYR), beside the settings record's.
+  QCheckBox* skipOnItsOwn_ = nullptr;
+  QCheckBox* completeAfterRun_ = nullptr;
 };
 
 class TAyrintilarForm : public QDialog {

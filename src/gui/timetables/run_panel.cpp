@@ -1,6 +1,7 @@
 #include "gui/timetables/run_panel.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,16 +10,13 @@
 #include <QVBoxLayout>
 
 #include "gui/common/qt_text.h"
+#include "scheduler/run_state.h"
 
 namespace kalvodrin {
 
 RunPanel::RunPanel(const School& school, QWidget* parent)
     : QWidget(parent),
       school_(school),
-      teacherLabel_(new QLabel),
-      lessonLabel_(new QLabel),
-      levelLabel_(new QLabel),
-      totalsLabel_(new QLabel),
       timeLabel_(new QLabel),
       gauge_(new QProgressBar),
       timer_(new QTimer(this)) {
@@ -32,9 +30,36 @@ RunPanel::RunPanel(const School& school, QWidget* parent)
   stop->setObjectName("DurdurBtn");
   connect(skip, &QPushButton::clicked, this, [this] { Skip(); });
   connect(stop, &QPushButton::clicked, this, [this] { Stop(); });
+  auto* fields = new QGridLayout;
+  teacherLabel_ = AddField(fields, 0, 0, "ADI SOYADI", "NameEd");
+  classLabel_ = AddField(fields, 1, 0, "DERSİN ADI", "SinifEd");
+  lessonLabel_ = new QLabel;
+  lessonLabel_->setObjectName("DersEd");
+  fields->addWidget(lessonLabel_, 1, 2, 1, 2);
+  weeklyLabel_ = AddField(fields, 2, 0, "HAFTALIK DERS SAATİ", "HDSEd");
+  int column = 1;
+  for (const char* heading : {"TOPLAM", "YERLEŞEN", "KALAN"})
+    fields->addWidget(new QLabel(U8(heading)), 3, column++);
+  fields->addWidget(new QLabel(U8("ÖĞRETMEN")), 4, 0);
+  fields->addWidget(new QLabel(U8("OKUL")), 5, 0);
+  auto value = [&](int row, int col, const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    fields->addWidget(label, row, col);
+    return label;
+  };
+  teacherTotal_ = value(4, 1, "SnlTopEd");
+  teacherPlaced_ = value(4, 2, "PutSnlTopEd");
+  teacherLeft_ = value(4, 3, "ReSnlTopEd");
+  total_ = value(5, 1, "GlbTeleTotalEd");
+  placed_ = value(5, 2, "GlbTlFlTotalEd");
+  left_ = value(5, 3, "ReGlbCountEd");
+  levelLabel_ = AddField(fields, 6, 0, "ARAMA DÜZEYİ", "SrcLevelEd");
+  orderLabel_ = AddField(fields, 6, 2, "SIRA", "OrderEd");
+  countdownLabel_ = AddField(fields, 7, 0, "DERS ATLANMASINA", "SkipCountdown");
   auto* texts = new QVBoxLayout;
-  for (QLabel* l : {teacherLabel_, lessonLabel_, levelLabel_, totalsLabel_, timeLabel_})
-    texts->addWidget(l);
+  texts->addLayout(fields);
+  texts->addWidget(timeLabel_);
   texts->addWidget(skip);
   texts->addWidget(stop);
   texts->addStretch();
@@ -50,7 +75,19 @@ RunPanel::RunPanel(const School& school, QWidget* parent)
   hide();
 }
 
-void RunPanel::Begin(std::function<void(bool)> display, std::function<void()> tick) {
+QLabel* RunPanel::AddField(QGridLayout* grid, int row, int column, const char* label,
+                           const char* name) {
+  grid->addWidget(new QLabel(U8(label)), row, column);
+  auto* value = new QLabel;
+  value->setObjectName(name);
+  grid->addWidget(value, row, column + 1);
+  return value;
+}
+
+void RunPanel::Begin(std::function<void(bool)> display, std::function<void()> tick,
+                     double skipSeconds) {
+  SetSkipSeconds(skipSeconds);
+  autoSkips_ = 0;
   display_ = std::move(display);
   tick_ = std::move(tick);
   progress_ = RunProgress{};
@@ -62,6 +99,13 @@ void RunPanel::Begin(std::function<void(bool)> display, std::function<void()> ti
   stops_ = 0;
   running_ = true;
   shown_ = false;
+}
+
+void RunPanel::SetSkipSeconds(double skipSeconds) {
+  if (skipSeconds > 0)
+    limits_.emplace(skipSeconds, 0.0);
+  else
+    limits_.reset();
 }
 
 void RunPanel::Reveal() {
@@ -93,8 +137,15 @@ int RunPanel::OnSearchStep(const RunProgress& progress) {
       QApplication::processEvents();
     }
   }
-  const int key = key_;
+  int key = key_;
   key_ = 0;
+  // The learning allowance stands in for the skip key; it reads the processor's clock,
+  // so it is asked every 64 steps only.
+  if (limits_ && (steps_ & 63u) == 0 && limits_->KeyFor(progress) == kSkipLesson && key == 0) {
+    key = kSkipLesson;
+    ++autoSkips_;
+    return key;
+  }
   if (key == 13) ++skips_;
   if (key == 27) ++stops_;
   return key;
@@ -110,15 +161,26 @@ void RunPanel::OnProgress(const RunProgress& progress) {
 void RunPanel::ShowProgress() {
   const RunProgress& p = progress_;
   const TTeacherRec* t = school_.TeacherByNo(p.teacher);
-  teacherLabel_->setText((t != nullptr ? FromCp1254(t->name.view()) : QString()) +
-                         QString("  %1/%2").arg(p.teacherOrdinal).arg(p.teacherCount));
+  teacherLabel_->setText(t != nullptr ? FromCp1254(t->name.view()) : QString());
   const TLessonRec* l = school_.LessonByNo(p.lesson);
   const TClassRec* c = school_.ClassByNo(p.classNo);
-  lessonLabel_->setText((c != nullptr ? FromCp1254(c->name.view()) + " " : QString()) +
-                        (l != nullptr ? FromCp1254(l->name.view()) : QString()));
-  levelLabel_->setText(U8("SEVİYE ") + QString::number(p.searchLevel));
-  totalsLabel_->setText(
-      U8("YERLEŞEN %1 / %2  KALAN %3").arg(p.placed).arg(p.total).arg(p.Remaining()));
+  classLabel_->setText(
+      c != nullptr ? FromCp1254(c->name.view()) + " " + FromCp1254(c->section.view()) : QString());
+  lessonLabel_->setText(l != nullptr ? FromCp1254(l->name.view()) : QString());
+  weeklyLabel_->setText(p.lesson != 0 ? QString::number(p.weeklyHours) : QString());
+  const bool teacherShown = p.teacher != 0;
+  teacherTotal_->setText(teacherShown ? QString::number(p.teacherTotal) : QString());
+  teacherPlaced_->setText(teacherShown ? QString::number(p.teacherPlaced) : QString());
+  teacherLeft_->setText(teacherShown ? QString::number(p.teacherTotal - p.teacherPlaced)
+                                     : QString());
+  levelLabel_->setText(QString::number(p.searchLevel));
+  orderLabel_->setText(
+      p.teacherCount > 0 ? QString("%1/%2").arg(p.teacherOrdinal).arg(p.teacherCount) : QString());
+  total_->setText(QString::number(p.total));
+  placed_->setText(QString::number(p.placed));
+  left_->setText(QString::number(p.Remaining()));
+  const double left = limits_ ? limits_->AttemptSecondsLeft() : -1.0;
+  countdownLabel_->setText(left >= 0 ? U8(SkipCountdownText(left)) : U8("kapalı"));
   gauge_->setMaximum(p.total > 0 ? p.total : 1);
   gauge_->setValue(p.total > 0 ? p.placed : 1);
 }

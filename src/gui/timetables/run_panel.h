@@ -10,10 +10,13 @@
 #include <QWidget>
 
 #include <chrono>
+#include <optional>
 
 #include "core/school.h"
 #include "scheduler/run_observer.h"
+#include "scheduler/run_time_limits.h"
 
+class QGridLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -32,7 +35,13 @@ class RunPanel : public QWidget, public RunObserver {
   // (grid disabled, its buttons hidden) and the one-second timer starts, `tick` running
   // on every tick. A run that ends sooner was never seen, and leaves the window as it
   // was.
-  void Begin(std::function<void(bool running)> display, std::function<void()> tick);
+  // With `skipSeconds` above 0 a lesson attempt is skipped on its own after that much
+  // processor time (halved for a lesson skipped before), as the command line does, and
+  // the panel counts it down.
+  void Begin(std::function<void(bool running)> display, std::function<void()> tick,
+             double skipSeconds = 0);
+  // Changes the skip allowance of the run under way (0 = none).
+  void SetSkipSeconds(double skipSeconds);
   // Ends the run: undoes what it showed.
   void End();
   bool running() const { return running_; }
@@ -42,6 +51,8 @@ class RunPanel : public QWidget, public RunObserver {
   // Skips and stops handed to the search since Begin.
   int skipsDelivered() const { return skips_; }
   int stopsDelivered() const { return stops_; }
+  // Lesson attempts the panel skipped on its own since Begin.
+  int autoSkips() const { return autoSkips_; }
 
   int OnSearchStep(const RunProgress& progress) override;
   void OnProgress(const RunProgress& progress) override;
@@ -59,15 +70,26 @@ class RunPanel : public QWidget, public RunObserver {
   void Reveal();
   void ShowProgress();
   void ShowElapsed();
+  QLabel* AddField(QGridLayout* grid, int row, int column, const char* label, const char* name);
 
   const School& school_;
-  QLabel* teacherLabel_;
-  QLabel* lessonLabel_;
-  QLabel* levelLabel_;
-  QLabel* totalsLabel_;
+  QLabel* teacherLabel_ = nullptr;  // "ADI SOYADI"
+  QLabel* classLabel_ = nullptr;    // "DERSİN ADI": class and section
+  QLabel* lessonLabel_ = nullptr;   //   and the lesson's name
+  QLabel* weeklyLabel_ = nullptr;   // "HAFTALIK DERS SAATİ"
+  QLabel* teacherTotal_ = nullptr;  // the teacher's "TOPLAM", "YERLEŞEN", "KALAN"
+  QLabel* teacherPlaced_ = nullptr;
+  QLabel* teacherLeft_ = nullptr;
+  QLabel* levelLabel_ = nullptr;  // "ARAMA DÜZEYİ"
+  QLabel* total_ = nullptr;       // the school's "TOPLAM", "YERLEŞEN", "KALAN"
+  QLabel* placed_ = nullptr;
+  QLabel* left_ = nullptr;
+  QLabel* orderLabel_ = nullptr;      // "SIRA"
+  QLabel* countdownLabel_ = nullptr;  // the skip allowance left
   QLabel* timeLabel_;
   QProgressBar* gauge_;
   QTimer* timer_;
+  std::optional<RunTimeLimits> limits_;
   std::function<void(bool)> display_;
   std::function<void()> tick_;
   RunProgress progress_;
@@ -77,6 +99,7 @@ class RunPanel : public QWidget, public RunObserver {
   int key_ = 0;
   int skips_ = 0;
   int stops_ = 0;
+  int autoSkips_ = 0;
   bool running_ = false;
   bool shown_ = false;
 };

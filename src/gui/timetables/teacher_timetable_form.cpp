@@ -212,7 +212,45 @@ void TOgrPrgForm::UndoChanges() {
 }
 
 RunOutcome TOgrPrgForm::RunWholeSchool() {
-  return Run("DERS DAĞITIMI YAP", [](PlacementRun& run) { return run.RunWholeSchool(); });
+  if (running()) return {};
+  const RunPreferences preferences = runPreferences();
+  const int placedBefore = CountTotals(context().school).placed;
+  lastCompletion_ = CompletionOutcome{};
+  bool completed = false;
+  // The run and the completion after it are one step of the edit history.
+  Busy(
+      "DERS DAĞITIMI YAP",
+      [&] {
+        PlacementRun placement(context().school, panel_);
+        lastRun_ = placement.RunWholeSchool();
+        // A run the user stopped stays stopped; one that ended by itself with hours
+        // left goes on, with the same panel, skip and stop, and no skip allowance (the
+        // completion has its own time limit).
+        if (!preferences.completeAfterRun || lastRun_.refused || lastRun_.stopped ||
+            lastRun_.unplaced() == 0)
+          return;
+        panel_->SetSkipSeconds(0);
+        CompletionOptions options;
+        options.seed = completionSeed_ != 0 ? completionSeed_ : std::random_device{}();
+        options.observer = panel_;
+        lastCompletion_ = CompleteTimetable(context().school, options);
+        completed = true;
+      },
+      preferences.skipOnItsOwn ? skipSeconds_ : 0);
+  if (runNotices_ && !lastRun_.notice.empty())
+    context().sil.Notice(U8(completed ? RunAndCompletionNotice(context().school, placedBefore,
+                                                               lastRun_, lastCompletion_)
+                                      : lastRun_.notice));
+  return lastRun_;
+}
+
+RunPreferences TOgrPrgForm::runPreferences() const {
+  RunPreferences preferences;
+  // An unreadable file leaves the defaults: the run is worth more than the setting.
+  if (!context().school.WorkFolder.empty())
+    static_cast<void>(
+        LoadRunPreferences(context().school.WorkFolder, context().Disk(), preferences));
+  return preferences;
 }
 
 RunOutcome TOgrPrgForm::RunForTeacher() {
@@ -232,10 +270,13 @@ RunOutcome TOgrPrgForm::RunHere() {
 
 RunOutcome TOgrPrgForm::Run(const char* name, const std::function<RunOutcome(PlacementRun&)>& run) {
   if (running()) return {};
-  Busy(name, [&] {
-    PlacementRun placement(context().school, panel_);
-    lastRun_ = run(placement);
-  });
+  Busy(
+      name,
+      [&] {
+        PlacementRun placement(context().school, panel_);
+        lastRun_ = run(placement);
+      },
+      runPreferences().skipOnItsOwn ? skipSeconds_ : 0);
   if (runNotices_ && !lastRun_.notice.empty()) context().sil.Notice(U8(lastRun_.notice));
   return lastRun_;
 }
@@ -251,8 +292,8 @@ CompletionOutcome TOgrPrgForm::CompleteRest() {
   return lastCompletion_;
 }
 
-void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work) {
-  SetRunning(true);
+void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work, double skipSeconds) {
+  SetRunning(true, skipSeconds);
   AsStep(name, work);
   SetRunning(false);
   // A run changes no list, only the timetables: counters and grid are enough.
@@ -260,9 +301,10 @@ void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work) {
   grid()->RepaintAll();
 }
 
-void TOgrPrgForm::SetRunning(bool running) {
+void TOgrPrgForm::SetRunning(bool running, double skipSeconds) {
   if (running)
-    panel_->Begin([this](bool busy) { ShowBusy(busy); }, [this] { grid()->RepaintHeaders(); });
+    panel_->Begin([this](bool busy) { ShowBusy(busy); }, [this] { grid()->RepaintHeaders(); },
+                  skipSeconds);
   else
     panel_->End();
 }

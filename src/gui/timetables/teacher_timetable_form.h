@@ -10,6 +10,7 @@
 #include "gui/timetables/timetable_window.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/placement_run.h"
+#include "scheduler/run_preferences.h"
 #include "timetables/timetable_commands.h"
 
 class QLabel;
@@ -41,6 +42,10 @@ class TOgrPrgForm : public TimetableWindow {
   void HandToClassWindow();
   void KeepSnapshot();
   void UndoChanges();
+  // The whole-school run; unless the run preferences turn them off, a lesson attempt is
+  // skipped on its own after the command line's learning allowance, and a run that
+  // ends by itself with hours left goes on with the completion search (lastCompletion
+  // then tells what it did; its `total` is 0 when it did not run).
   RunOutcome RunWholeSchool();
   RunOutcome RunForTeacher();
   RunOutcome RunHere();
@@ -61,9 +66,14 @@ class TOgrPrgForm : public TimetableWindow {
   const CompletionOutcome& lastCompletion() const { return lastCompletion_; }
   // The completion's seed; 0 (the default): a fresh one each time.
   void SetCompletionSeed(uint64_t seed) { completionSeed_ = seed; }
+  // The skip allowance of a lesson's first attempt when the preferences ask for one;
+  // tests shorten it.
+  void SetSkipSeconds(double seconds) { skipSeconds_ = seconds; }
   // Whether a run ends with its notice (the default); measurements turn it off.
   void SetRunNotices(bool shown) { runNotices_ = shown; }
   RunPanel& panel() const { return *panel_; }
+  // The run preferences of the working folder, read afresh for every run.
+  RunPreferences runPreferences() const;
 
  protected:
   bool locked() const override { return running(); }
@@ -74,9 +84,9 @@ class TOgrPrgForm : public TimetableWindow {
   void ShowCounters();
   RunOutcome Run(const char* name, const std::function<RunOutcome(PlacementRun&)>& run);
   // Does the work with the run display up, as one step of the edit history named
-  // `name`, then shows what it changed.
-  void Busy(const char* name, const std::function<void()>& work);
-  void SetRunning(bool running);
+  // `name`, then shows what it changed; `skipSeconds` is the skip allowance (0 = none).
+  void Busy(const char* name, const std::function<void()>& work, double skipSeconds = 0);
+  void SetRunning(bool running, double skipSeconds = 0);
   void ShowBusy(bool busy);
 
   TSnfPrgForm& classWindow_;
@@ -92,6 +102,7 @@ class TOgrPrgForm : public TimetableWindow {
   RunOutcome lastRun_;
   CompletionOutcome lastCompletion_;
   uint64_t completionSeed_ = 0;
+  double skipSeconds_ = kRunSkipSeconds;
   QPushButton* completeBtn_;
   std::function<void(int)> dutyOpener_;
   // Windows of their own, outside this window's children so that their controls'

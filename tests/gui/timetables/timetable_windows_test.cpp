@@ -14,6 +14,7 @@
 #include "gui/timetables/teacher_timetable_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
+#include "scheduler/run_preferences.h"
 #include "timetable_window_fixture.h"
 
 namespace kalvodrin::testing {
@@ -314,6 +315,67 @@ TEST_F(LongRunTest, SkipAndStopReachTheCompletionThroughTheEventLoop) {
   EXPECT_TRUE(notice.contains(U8("öğretmen saati yerleşti"))) << notice.toStdString();
   const std::vector<std::string> problems = CheckConsistency(school);
   EXPECT_TRUE(problems.empty()) << problems.front();
+  w.reject();
+}
+
+// Nobody presses a key: the skip allowance ends each lesson attempt the classic run
+// cannot finish, the run ends by itself, and the completion places what it left; one
+// closing notice tells both. The panel shows the allowance counting down meanwhile.
+TEST_F(LongRunTest, ARunNobodyWatchesEndsByItselfAndCompletesTheTimetable) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  w.SetCompletionSeed(1);
+  w.SetSkipSeconds(0.02);
+  Activate(&w);
+  QString countdown;
+  QTimer::singleShot(100, [&] { countdown = Child<QLabel>(&w, "SkipCountdown")->text(); });
+  QString notice;
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
+  EXPECT_FALSE(w.running());
+  EXPECT_FALSE(w.lastRun().stopped);
+  EXPECT_GT(w.panel().autoSkips(), 0);
+  EXPECT_EQ(w.panel().skipsDelivered(), 0);
+  EXPECT_TRUE(countdown.endsWith(" sn")) << countdown.toStdString();
+  ASSERT_GT(w.lastRun().unplaced(), 0);
+  EXPECT_EQ(w.lastCompletion().total, w.lastRun().total);
+  EXPECT_EQ(w.lastCompletion().placedAfter, w.lastCompletion().total);
+  EXPECT_TRUE(notice.startsWith(U8("Otomatik dağıtım "))) << notice.toStdString();
+  EXPECT_TRUE(notice.endsWith(U8("Tebrikler dersleri yerleştirdiniz."))) << notice.toStdString();
+  const std::vector<std::string> problems = CheckConsistency(school);
+  EXPECT_TRUE(problems.empty()) << problems.front();
+  w.reject();
+}
+
+// The preferences file turns each off. Without the skip allowance only the keys end a
+// lesson (the stop key here), and the panel says the countdown is off; without the
+// completion a run that ends by itself ends with its own notice.
+TEST_F(LongRunTest, ThePreferencesTurnTheSkipAndTheCompletionOff) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  ASSERT_TRUE(SaveRunPreferences(folder.path(), context().Disk(), {false, true}));
+  w.SetSkipSeconds(0.001);
+  QString countdown;
+  QTimer::singleShot(300, [&] {
+    countdown = Child<QLabel>(&w, "SkipCountdown")->text();
+    QTest::mouseClick(Child<QPushButton>(&w, "DurdurBtn"), Qt::LeftButton);
+  });
+  QString notice;
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
+  EXPECT_EQ(w.panel().autoSkips(), 0);
+  EXPECT_EQ(countdown, U8("kapalı"));
+  EXPECT_TRUE(w.lastRun().stopped);
+
+  ASSERT_TRUE(SaveRunPreferences(folder.path(), context().Disk(), {true, false}));
+  w.SetSkipSeconds(0.02);
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
+  EXPECT_FALSE(w.lastRun().stopped);
+  ASSERT_GT(w.lastRun().unplaced(), 0);
+  EXPECT_EQ(w.lastCompletion().total, 0);
+  EXPECT_TRUE(notice.startsWith(U8("Yerleşmeyen "))) << notice.toStdString();
   w.reject();
 }
 
