@@ -4,6 +4,7 @@
 
 #include "core/cells.h"
 #include "engine/block_operations.h"
+#include "scheduler/start_rules.h"
 
 namespace kalvodrin {
 
@@ -11,14 +12,6 @@ namespace {
 
 std::size_t At(int cell) { return static_cast<std::size_t>(cell - 1); }
 std::size_t DayAt(int day) { return static_cast<std::size_t>(day - 1); }
-
-// The last block of the lesson's own pattern, 0 when it has none.
-int LastPatternBlock(const TLessonRec& lesson) {
-  int last = 0;
-  for (uint8_t part : lesson.pattern)
-    if (part != 0) last = part;
-  return last;
-}
 
 }  // namespace
 
@@ -125,11 +118,11 @@ void PlacementSearch::Search(PlacementRequest& request, const StartCells& starts
     for (int hour = first; hour <= last - length + 1; ++hour) {
       const int cell = CellIndex(day, hour);
       if (request.fixedCell != 0 && request.fixedCell != cell) continue;
-      if (lesson->notAtHour != 0 && length >= 2 && hour == lesson->notAtHour) continue;
-      if (lesson->notAfterHour != 0 && hour + length - first > lesson->notAfterHour) {
+      const StartSkip skip = StartSkipAt(*lesson, length, hour, first, state_.blockAlign == 1, [&] {
         if (!earlyRoom) earlyRoom = EarlyHoursHaveRoom(request);
-        if (*earlyRoom) continue;
-      }
+        return *earlyRoom;
+      });
+      if (skip != StartSkip::kTried) continue;
       if (state_.searchDepth == 1) {
         state_.currentCell = cell;
         progress_.currentCell = cell;
@@ -144,30 +137,9 @@ void PlacementSearch::Search(PlacementRequest& request, const StartCells& starts
   }
 }
 
-// Whether the first teacher still has room for the block within the lesson's early
-// hours of the class's days, in which case a later start is not tried.
 bool PlacementSearch::EarlyHoursHaveRoom(const PlacementRequest& request) const {
-  const Block& block = request.block;
-  const TTeacherGridRec& teacher = *school_.TeacherGridByNo(block.teachers[0]);
-  if (teacher.bothShifts == 1) return false;
-  if (state_.searchDepth == 1 && request.fixedCell != 0) return false;
-  const TLessonRec& lesson = *school_.LessonByNo(block.lesson);
-  const TClassGridRec& cls = *school_.ClassGridByNo(block.classes[0]);
-  const bool perDay = LastPatternBlock(lesson) > 1;
-  int count = 0;
-  for (int day = 1; day <= kDays; ++day) {
-    if (perDay) count = 0;
-    const int first = cls.firstHour[DayAt(day)];
-    if (first == 0) continue;
-    const int last = std::min({first + lesson.notAfterHour - 1,
-                               static_cast<int>(cls.lastHour[DayAt(day)]), kHoursPerDay});
-    for (int hour = first; hour <= last; ++hour) {
-      const int cell = CellIndex(day, hour);
-      if (teacher.open[At(cell)] == 0 || teacher.occupant[At(cell)] != 0) continue;
-      if (++count >= block.length) return true;
-    }
-  }
-  return false;
+  return kalvodrin::EarlyHoursHaveRoom(school_, request.block,
+                                       state_.searchDepth == 1 && request.fixedCell != 0);
 }
 
 // The search walks the window of the class asked for; the other classes of a common
@@ -188,8 +160,6 @@ bool PlacementSearch::OtherClassWindowsHold(const Block& block) const {
 // answer the availability and freedom tests.
 bool PlacementSearch::TryCell(PlacementRequest& request, const StartCells& starts) {
   Block& block = request.block;
-  if (state_.blockAlign == 1 && block.length % 2 == 0 && block.startHour % 2 == 0)
-    return false;
   if (journal_.full()) return false;
   // Each start cell of a chain's first request gets the whole budget again: what a
   // failed nested repair keeps spent bounds the work under this cell only.

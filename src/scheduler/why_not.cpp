@@ -16,6 +16,7 @@
 #include "engine/slot_tests.h"
 #include "engine/teacher_preparation.h"
 #include "scheduler/block_sizes.h"
+#include "scheduler/start_rules.h"
 
 namespace kalvodrin {
 
@@ -176,6 +177,24 @@ std::string CellName(int cell) {
 
 }  // namespace
 
+std::optional<Reason> StartNeverTried(const School& prepared, int classNo, int lesson, int length,
+                                      int startCell) {
+  std::optional<Block> made = MakeBlock(prepared, classNo, lesson, length, startCell);
+  const TLessonRec* rec = prepared.LessonByNo(lesson);
+  const TClassGridRec* cg = prepared.ClassGridByNo(classNo);
+  if (!made || rec == nullptr || cg == nullptr || made->teacherCount == 0) return std::nullopt;
+  const int first = cg->firstHour[static_cast<std::size_t>(made->day - 1)];
+  switch (StartSkipAt(*rec, length, made->startHour, first, RunAlignsBlocks(prepared),
+                      [&] { return EarlyHoursHaveRoom(prepared, *made, false); })) {
+    case StartSkip::kTried: return std::nullopt;
+    case StartSkip::kNotAtHour: return Reason{Blocker::kNotAtHour};
+    case StartSkip::kNotAfterHour:
+      return Reason{Blocker::kNotAfterHour, Party::kNone, 0, 0, 0, lesson};
+    case StartSkip::kAlignedBlocks: return Reason{Blocker::kAlignedBlocks};
+  }
+  return std::nullopt;
+}
+
 std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length,
                               int startCell) {
   std::vector<Reason> out;
@@ -235,6 +254,11 @@ WhyNotReport BuildWhyNot(const School& school) {
             WhyNotCell cell{
                 day, hour,
                 ReasonsAt(*prepared, tl.classNo, tl.lesson, row.length, CellIndex(day, hour))};
+            // A start the run never tries is a reason of its own, listed first: whatever
+            // else is opened there, the run would not place the block at it.
+            if (const std::optional<Reason> never = StartNeverTried(
+                    *prepared, tl.classNo, tl.lesson, row.length, CellIndex(day, hour)))
+              cell.reasons.insert(cell.reasons.begin(), *never);
             if (cell.reasons.size() == 1) {
               const Reason& only = cell.reasons.front();
               if (!row.cheapestFix || FixCost(only) < FixCost(*row.cheapestFix))
@@ -279,6 +303,9 @@ const char* BlockerKey(Blocker kind) {
     case Blocker::kTwoLessonsOfOneClass: return "twoLessonsOfOneClass";
     case Blocker::kLessonGroupRule: return "lessonGroupRule";
     case Blocker::kAnnexRule: return "annexRule";
+    case Blocker::kAlignedBlocks: return "alignedBlocks";
+    case Blocker::kNotAtHour: return "notAtHour";
+    case Blocker::kNotAfterHour: return "notAfterHour";
   }
   return "";
 }
@@ -305,6 +332,13 @@ std::string ReasonText(const School& s, const Reason& r) {
     case Blocker::kTwoLessonsOfOneClass: return "Bir sınıfa aynı gün iki ders kuralı";
     case Blocker::kLessonGroupRule: return "Ders grubu kuralı";
     case Blocker::kAnnexRule: return "Ek bina kuralı";
+    case Blocker::kAlignedBlocks: return "Bloklar tek saatte başlar";
+    case Blocker::kNotAtHour: return "Dersin blokları bu saatte başlamaz";
+    case Blocker::kNotAfterHour: {
+      const TLessonRec* l = s.LessonByNo(r.lesson);
+      return "Ders günün ilk " + std::to_string(l != nullptr ? l->notAfterHour : 0) +
+             " saatinde bitmeli";
+    }
   }
   return {};
 }

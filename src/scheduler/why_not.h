@@ -27,6 +27,10 @@ enum class Blocker {
   kTwoLessonsOfOneClass,
   kLessonGroupRule,
   kAnnexRule,
+  // Starts the search never tries, whatever stands in the timetable; listed first.
+  kAlignedBlocks,  // aligned blocks: an even block starts at an odd hour only
+  kNotAtHour,      // the lesson's blocks never start at this hour
+  kNotAfterHour,   // the lesson should end within its early hours (`lesson`), which have room
 };
 
 enum class Party { kNone, kTeacher, kClass, kRoom };
@@ -71,6 +75,11 @@ struct WhyNotReport {
 
 // Read-only: the tests run on a prepared copy of the school.
 WhyNotReport BuildWhyNot(const School& school);
+
+// Why the search never tries the start, or nothing: the search's own test
+// (scheduler/start_rules.h) with the settings the run starts with.
+std::optional<Reason> StartNeverTried(const School& prepared, int classNo, int lesson, int length,
+                                      int startCell);
 
 // Every reason the block of `length` hours of `lesson` in `classNo` meets at
 // `startCell`, on a school whose teachers are prepared. Where blocks are in the way,

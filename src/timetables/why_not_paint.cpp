@@ -17,6 +17,9 @@ const char* RuleText(Blocker kind) {
     case Blocker::kTwoLessonsOfOneClass: return "2DRS";
     case Blocker::kLessonGroupRule: return "GRP";
     case Blocker::kAnnexRule: return "EK";
+    case Blocker::kAlignedBlocks: return "TEK";
+    case Blocker::kNotAtHour: return "BAŞ";
+    case Blocker::kNotAfterHour: return "GEÇ";
     default: return "";
   }
 }
