@@ -36,7 +36,7 @@ Status EnsureFolder(const std::filesystem::path& folder);
 Status EnsureFolder(const std::filesystem::path& folder, FileSystem& disk);
 
 // Ok when the folder is there; otherwise the error names it and says why ("klasör yok"
-// when nothing is there).
+// when a file stands there).
 Status FolderThere(const std::filesystem::path& folder, FileSystem& disk);
 
 }  // namespace kalvodrin

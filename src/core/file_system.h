@@ -28,9 +28,8 @@ class FileSystem {
   virtual bool Exists(const std::filesystem::path& path) = 0;
   // Whether a folder (not a link to one) stands at `path`.
   virtual bool IsFolder(const std::filesystem::path& path) = 0;
-  // Ok when a folder stands at `path`, itself or behind links. Otherwise an error whose
-  // message is empty when nothing (or no folder) is there, and the system's message
-  // when it could not look.
+  // Ok when a folder stands at `path`, itself or behind links. Otherwise an error with
+  // the system's reason ("No such file or directory"), empty when a file stands there.
   virtual Status FindFolder(const std::filesystem::path& path) = 0;
   // Creates the folder and its missing parents; one already there is not an error.
   virtual Status MakeFolders(const std::filesystem::path& path) = 0;
