@@ -3,6 +3,7 @@
 #include "gui/assignments/assignment_windows.h"
 #include "gui/duty/duty_windows.h"
 #include "gui/masterdata/master_data_windows.h"
+#include "gui/substitution/substitution_windows.h"
 #include "gui/timetables/timetable_windows.h"
 
 namespace kalvodrin {
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<AreaWindows>> CreateAreaWindows(AppContext context, 
   areas.push_back(std::make_unique<AssignmentWindows>(context, parent));
   areas.push_back(std::make_unique<TimetableWindows>(context, parent));
   areas.push_back(std::make_unique<DutyWindows>(context, parent));
+  areas.push_back(std::make_unique<SubstitutionWindows>(context, parent));
   return areas;
 }
 

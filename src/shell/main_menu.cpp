@@ -2,21 +2,18 @@
 
 namespace kalvodrin {
 
-const std::array<MainMenuEntry, 11> kMainMenu = {{
+const std::array<MainMenuEntry, 12> kMainMenu = {{
     {MainMenuItem::kLessonPool, "BİLGİ GİRİŞİ", "DERS HAVUZU", "DersHavuzuItem"},
     {MainMenuItem::kTeachers, "BİLGİ GİRİŞİ", "ÖĞRETMEN GİRİŞİ", "OgretmenGirisiItem"},
-    {MainMenuItem::kClassesAndRooms, "BİLGİ GİRİŞİ", "SINIF-DERSHANE GİRİŞİ",
-     "SinifDershaneItem"},
-    {MainMenuItem::kWeeklyHours, "BİLGİ GİRİŞİ", "DERS SAATLERİ GİRİŞİ",
-     "DersSaatleriItem"},
-    {MainMenuItem::kClassLessons, "DERS ATAMALARI", "SINIFLARA DERS ATAMA",
-     "SiniflaraDersItem"},
+    {MainMenuItem::kClassesAndRooms, "BİLGİ GİRİŞİ", "SINIF-DERSHANE GİRİŞİ", "SinifDershaneItem"},
+    {MainMenuItem::kWeeklyHours, "BİLGİ GİRİŞİ", "DERS SAATLERİ GİRİŞİ", "DersSaatleriItem"},
+    {MainMenuItem::kClassLessons, "DERS ATAMALARI", "SINIFLARA DERS ATAMA", "SiniflaraDersItem"},
     {MainMenuItem::kTeacherDistribution, "DERS ATAMALARI", "ÖĞRETMENLERE DERS ATAMA",
      "OgretmenlereDersItem"},
     {MainMenuItem::kTeacherTimetables, "PROGRAMLAR", "ÖĞRETMEN DERS PROGRAMLARI",
      "OgretmenProgramItem"},
-    {MainMenuItem::kClassTimetables, "PROGRAMLAR", "SINIF DERS PROGRAMLARI",
-     "SinifProgramItem"},
+    {MainMenuItem::kClassTimetables, "PROGRAMLAR", "SINIF DERS PROGRAMLARI", "SinifProgramItem"},
+    {MainMenuItem::kSubstitution, "PROGRAMLAR", "DERS GÖREVLENDİRME", "DersGorevlendirmeItem"},
     {MainMenuItem::kBackup, "YEDEKLEME", "YEDEK AL", "YedekAlItem"},
     {MainMenuItem::kCancelPlacements, "YEDEKLEME", "YAPILMIŞ DERS DAĞITIMLARINI İPTAL ET",
      "IptalEtItem"},
@@ -41,7 +38,7 @@ MenuDecision DecideMenuItem(const School& school, MainMenuItem item) {
       return openIf(!school.Teachers.empty() && !school.ClassLessons.empty());
     case MainMenuItem::kTeacherTimetables:
     case MainMenuItem::kClassTimetables:
-      return openIf(!school.TeacherLessons.empty());
+    case MainMenuItem::kSubstitution: return openIf(!school.TeacherLessons.empty());
     case MainMenuItem::kCancelPlacements:
       return openIf(!school.Teachers.empty() && !school.Classes.empty());
     default:

@@ -10,17 +10,18 @@
 namespace kalvodrin {
 
 enum class MainMenuItem {
-  kLessonPool,           // BİLGİ GİRİŞİ
+  kLessonPool,  // BİLGİ GİRİŞİ
   kTeachers,
   kClassesAndRooms,
   kWeeklyHours,
-  kClassLessons,         // DERS ATAMALARI
+  kClassLessons,  // DERS ATAMALARI
   kTeacherDistribution,
-  kTeacherTimetables,    // PROGRAMLAR
+  kTeacherTimetables,  // PROGRAMLAR
   kClassTimetables,
-  kBackup,               // YEDEKLEME
+  kSubstitution,  // the daily substitution plan
+  kBackup,        // YEDEKLEME
   kCancelPlacements,
-  kExit,                 // ÇIKIŞ
+  kExit,  // ÇIKIŞ
 };
 
 struct MainMenuEntry {
@@ -31,7 +32,7 @@ struct MainMenuEntry {
 };
 
 // In menu order; entries of one menu are adjacent.
-extern const std::array<MainMenuEntry, 11> kMainMenu;
+extern const std::array<MainMenuEntry, 12> kMainMenu;
 
 const MainMenuEntry& EntryOf(MainMenuItem item);
 

@@ -33,6 +33,7 @@
 #include "masterdata/masterdata_screens.h"
 #include "printing/printing_screens.h"
 #include "screen_capture.h"
+#include "substitution/substitution_screens.h"
 #include "timetables/timetables_screens.h"
 
 namespace kalvodrin {
@@ -203,6 +204,7 @@ int main(int argc, char** argv) {
   kalvodrin::RenderPrintingWindows(renderer.Saver(), root, argc == 3 ? argv[2] : nullptr);
   kalvodrin::RenderTimetableWindows(renderer.Saver(), root);
   kalvodrin::RenderDutyWindows(renderer.Saver(), root);
+  kalvodrin::RenderSubstitutionWindows(renderer.Saver(), root);
   std::error_code ec;
   std::filesystem::remove_all(root, ec);
   return renderer.failed() || renderer.saved() == 0 ? 1 : 0;

@@ -13,8 +13,11 @@
 //   Duty chart window ("Yazdır"): context.printing->PrintDutyChart();
 //   Changed teachers ("Yazdır"):  context.printing->PrintTeacherTimetables(numbers);
 //   General settings ("YAZICI AYARLARI"): context.printing->OpenPrinterSettings();
+//   Substitution plan ("Yazdır"):  context.printing->PrintSubstitutionSheet(sheet);
 
 #include <vector>
+
+#include "core/substitution_sheet.h"
 
 namespace kalvodrin {
 
@@ -29,6 +32,9 @@ class PrintRequests {
   virtual bool PrintDutyChart() = 0;
   // The weekly timetables of these teachers, in the order given, one document.
   virtual bool PrintTeacherTimetables(const std::vector<int>& teachers) = 0;
+  // The day's substitution sheet "DERS GÖREVLENDİRME ÇİZELGESİ", upright. Printers
+  // that have no such sheet print nothing.
+  virtual bool PrintSubstitutionSheet(const SubstitutionSheet& /*sheet*/) { return false; }
   // The printer settings window "YAZICI AYARLARI".
   virtual void OpenPrinterSettings() = 0;
 

@@ -17,6 +17,7 @@
 #include "gui/printing/printer_settings_form.h"
 #include "printing/printouts.h"
 #include "printing/qt/qt_canvas.h"
+#include "printing/substitution_print.h"
 
 namespace kalvodrin {
 namespace {
@@ -132,6 +133,13 @@ bool PrintService::PrintTeacherTimetables(const std::vector<int>& teachers) {
       all.copiesApart = all.copiesApart || one.copiesApart;
     }
     return all;
+  });
+}
+
+bool PrintService::PrintSubstitutionSheet(const SubstitutionSheet& sheet) {
+  return PreviewAndPrint(U8("DERS GÖREVLENDİRME ÇİZELGESİ"), false, [&](Canvas& canvas) {
+    kalvodrin::PrintSubstitutionSheet(canvas, context_.school, sheet);
+    return PrintLayout{};  // the sheet fits its columns to the page itself
   });
 }
 

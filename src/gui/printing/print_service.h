@@ -32,6 +32,7 @@ class PrintService : public PrintRequests {
   bool PrintTeacherList() override;
   bool PrintDutyChart() override;
   bool PrintTeacherTimetables(const std::vector<int>& teachers) override;
+  bool PrintSubstitutionSheet(const SubstitutionSheet& sheet) override;
   void OpenPrinterSettings() override;
 
   // Shows the preview of what `draw` draws, with what the user should know of its
