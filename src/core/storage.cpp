@@ -192,6 +192,11 @@ std::vector<FileImage> DataFileImages(const School& school, const FileSet& files
   return ImagesOn(school, files, disk);
 }
 
+std::vector<FileImage> DataFileImages(const School& school, const FileSet& files,
+                                      FileSystem& disk) {
+  return ImagesOn(school, files, disk);
+}
+
 Status SaveFiles(const School& school, const FileSet& files, FileSystem& disk) {
   return SaveAllOrNothing(ImagesOn(school, files, disk), disk);
 }

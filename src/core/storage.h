@@ -63,6 +63,7 @@ Bytes DataFileImage(const School& school, DataFile file);
 // The files SaveFiles writes for the set, for a save that puts other files beside
 // them in the same all-or-nothing step.
 std::vector<FileImage> DataFileImages(const School& school, const FileSet& files);
+std::vector<FileImage> DataFileImages(const School& school, const FileSet& files, FileSystem& disk);
 
 // Rewrites every file of the set, all or nothing (see file_set_save.h): on failure the
 // folder keeps every old file and the error says why. Every saver goes through here.

@@ -4,6 +4,7 @@
 
 #include "core/file_io.h"
 #include "core/file_set_save.h"
+#include "core/storage.h"
 
 namespace kalvodrin {
 namespace {
@@ -60,11 +61,27 @@ Status LoadRunPreferences(const std::filesystem::path& folder, FileSystem& disk,
   return Status::Ok();
 }
 
+namespace {
+
+FileImage RunPreferencesImage(const std::filesystem::path& folder,
+                              const RunPreferences& preferences) {
+  const std::string text = FormatRunPreferences(preferences);
+  return {ResolveInFolder(folder, kRunPreferencesFile), Bytes(text.begin(), text.end())};
+}
+
+}  // namespace
+
 Status SaveRunPreferences(const std::filesystem::path& folder, FileSystem& disk,
                           const RunPreferences& preferences) {
-  const std::string text = FormatRunPreferences(preferences);
-  return SaveAllOrNothing(
-      {{ResolveInFolder(folder, kRunPreferencesFile), Bytes(text.begin(), text.end())}}, disk);
+  return SaveAllOrNothing({RunPreferencesImage(folder, preferences)}, disk);
+}
+
+Status SaveSettingsAndRunPreferences(const School& school, FileSystem& disk,
+                                     const RunPreferences& preferences) {
+  std::vector<FileImage> files = DataFileImages(school, FileSet{DataFile::kSettings}, disk);
+  if (!school.WorkFolder.empty())
+    files.push_back(RunPreferencesImage(school.WorkFolder, preferences));
+  return SaveAllOrNothing(files, disk);
 }
 
 }  // namespace kalvodrin

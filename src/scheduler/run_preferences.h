@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/file_system.h"
+#include "core/school.h"
 #include "core/status.h"
 
 namespace kalvodrin {
@@ -40,5 +41,9 @@ Status LoadRunPreferences(const std::filesystem::path& folder, FileSystem& disk,
 // All or nothing: the old file stays whole when the save fails.
 Status SaveRunPreferences(const std::filesystem::path& folder, FileSystem& disk,
                           const RunPreferences& preferences);
+// The settings record and the run preferences both, or neither: one window stores them
+// with one button, so a failed save must not leave half of what it showed.
+Status SaveSettingsAndRunPreferences(const School& school, FileSystem& disk,
+                                     const RunPreferences& preferences);
 
 }  // namespace kalvodrin

@@ -140,18 +140,14 @@ void TOtomatikForm::showEvent(QShowEvent* event) {
 }
 
 void TOtomatikForm::KaydetBtnClick() {
-  const bool stored = StoreSettings(context_, [this](TSettingsRec& s) {
-    for (std::size_t k = 0; k < boxes_.size(); ++k)
-      s.autoOptions[k] = boxes_[k]->isChecked() ? 1 : 0;
-  });
-  if (!stored) return;
-  if (!context_.school.WorkFolder.empty()) {
-    const RunPreferences preferences{skipOnItsOwn_->isChecked(), completeAfterRun_->isChecked()};
-    if (Status s = SaveRunPreferences(context_.school.WorkFolder, context_.Disk(), preferences);
-        !s) {
-      context_.sil.Notice(U8(s.message()));
-      return;
-    }
+  const TSettingsRec before = context_.school.Settings;
+  for (std::size_t k = 0; k < boxes_.size(); ++k)
+    context_.school.Settings.autoOptions[k] = boxes_[k]->isChecked() ? 1 : 0;
+  const RunPreferences preferences{skipOnItsOwn_->isChecked(), completeAfterRun_->isChecked()};
+  if (Status s = SaveSettingsAndRunPreferences(context_.school, context_.Disk(), preferences); !s) {
+    context_.school.Settings = before;
+    context_.sil.Notice(U8(s.message()));
+    return;
   }
   accept();
 }
