@@ -13,6 +13,7 @@
 #include "gui/shell/backup_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
+#include "shell/backup_places.h"
 #include "shell/predecessor_import.h"
 
 namespace kalvodrin {
@@ -25,12 +26,13 @@ KalvodrinApp::KalvodrinApp(StartupOptions options, PredecessorImport* import)
   help_ = std::make_unique<THelpForm>();
   pathForm_ = std::make_unique<TPathForm>(*sil_, *help_);
   mainForm_ = std::make_unique<TKalvodrinForm>(context(), *pathForm_);
+  mainForm_->RememberGeometryIn(options_.dirs.configHome / "kalvodrin" / "pencere.ini");
   printing_ = std::make_unique<PrintService>(context(), mainForm_.get());
   areas_ = CreateAreaWindows(context(), mainForm_.get());
   for (const std::unique_ptr<AreaWindows>& area : areas_) area->Register(*mainForm_);
   // The backup window is the shell's own, like the working-folder window.
-  yedekForm_ = std::make_unique<TYedekForm>(
-      context(), MapStoredPath(kBackupFolder, options_.dirs), mainForm_.get());
+  yedekForm_ = std::make_unique<TYedekForm>(context(), MapStoredPath(kBackupFolder, options_.dirs),
+                                            ChosenBackupFolderFile(options_.dirs), mainForm_.get());
   mainForm_->SetOpener(MainMenuItem::kBackup, [this] { return yedekForm_->Open(); });
   QObject::connect(mainForm_.get(), &TKalvodrinForm::WorkFolderSaved, mainForm_.get(),
                    [this] { AfterWorkFolderSaved(); });

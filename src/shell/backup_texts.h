@@ -11,8 +11,9 @@
 namespace kalvodrin {
 
 enum class BackupPlace {
-  kWorkFolder,   // ComboBox1 item 0
-  kFixedFolder,  // item 1, kBackupFolder
+  kWorkFolder,    // ComboBox1 item 0
+  kFixedFolder,   // item 1, kBackupFolder
+  kChosenFolder,  // a folder the user chose, a USB stick for instance
 };
 
 inline constexpr std::string_view kBackupDoneNotice = "Yedek alma işlemi tamamlandı.";
@@ -26,10 +27,13 @@ inline constexpr std::string_view kNoBackupFolderNotice =
     " D Diskindeki Yedek klasörünü bulamıyor . Lüften D diskinde yedek klasörü açarak "
     "tekrar deneyiniz.";
 
-// The notice after a backup, done or not.
-std::string BackupNoticeText(BackupPlace place, const BackupResult& result);
+// The notice after a backup, done or not. `folder` is named where the user must act
+// on it (a chosen folder that is gone or read-only).
+std::string BackupNoticeText(BackupPlace place, const BackupResult& result,
+                             const std::string& folder = {});
 
 // The notice after a restore that changed nothing; empty after one that succeeded.
-std::string RestoreNoticeText(BackupPlace place, const RestoreResult& result);
+std::string RestoreNoticeText(BackupPlace place, const RestoreResult& result,
+                              const std::string& folder = {});
 
 }  // namespace kalvodrin

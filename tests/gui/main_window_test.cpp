@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -368,6 +369,21 @@ TEST_F(ProgramTest, F1OpensTheContentsInTheMainWindowAndTheWindowsPageElsewhere)
   EXPECT_TRUE(HelpPageExists("index"));
   app.help().Load(HelpTopicPage(139));  // a topic without a page shows the contents
   EXPECT_EQ(app.help().currentPage(), "index");
+}
+
+TEST_F(ProgramTest, MainWindowComesBackWhereAndAsLargeAsItWasLeft) {
+  const QRect left(30, 40, 620, 420);
+  {
+    KalvodrinApp app(Options());
+    ASSERT_TRUE(app.Start());
+    EXPECT_NE(app.mainForm().size(), left.size());
+    app.mainForm().setGeometry(left);
+    app.mainForm().close();
+  }
+  EXPECT_TRUE(std::filesystem::exists(root / "config" / "kalvodrin" / "pencere.ini"));
+  KalvodrinApp app(Options());
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(app.mainForm().geometry(), left);
 }
 
 }  // namespace

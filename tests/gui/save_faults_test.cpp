@@ -213,7 +213,7 @@ TEST_F(SaveFaults, BackupWindowBacksUpAndRestoresAllOrNothing) {
   TempFolder elsewhere;
   const fs::path backup = elsewhere.path();
   auto press = [&](AppContext c, const char* button) {
-    TYedekForm form(c, backup);
+    TYedekForm form(c, backup, backup / "secilen.txt");
     InModal([&] { form.Open(); },
             [&](QDialog* d) {
               d->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -15,17 +16,40 @@
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "shell/backup_places.h"
 
 namespace kalvodrin {
+namespace {
+
+// The item that opens the folder chooser carries no place of its own.
+constexpr int kChooseItem = -1;
+
+bool FolderExists(const std::filesystem::path& folder) {
+  std::error_code ec;
+  return std::filesystem::is_directory(folder, ec);
+}
+
+QString DefaultChooser(QWidget* parent, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, U8("Yedekleme klasörünü seçiniz"), start);
+}
+
+QString PathText(const std::filesystem::path& folder) {
+  return QString::fromStdString(folder.string());
+}
+
+}  // namespace
 
 TYedekForm::TYedekForm(AppContext context, std::filesystem::path fixedFolder,
-                       QWidget* parent)
-    : QDialog(parent), context_(context), fixedFolder_(std::move(fixedFolder)) {
+                       std::filesystem::path chosenFile, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      fixedFolder_(std::move(fixedFolder)),
+      chosenFile_(std::move(chosenFile)),
+      chooser_(DefaultChooser) {
   setObjectName("TYedekForm");
   setWindowTitle(U8("YEDEKLEME"));
   comboBox1_ = new QComboBox(this);
   comboBox1_->setObjectName("ComboBox1");
-  comboBox1_->addItems({U8("C:\\VORTELAMINKA\\"), U8("D:\\YEDEK\\")});
   comboBox1_->setToolTip(U8("C: (Sabit Disk)"));
   klasorLabel_ = new QLabel(this);
   klasorLabel_->setObjectName("KlasorLabel");
@@ -44,7 +68,8 @@ TYedekForm::TYedekForm(AppContext context, std::filesystem::path fixedFolder,
   connect(yedekleBtn_, &QPushButton::clicked, this, &TYedekForm::DosyalariYedekleBtnClick);
   connect(geriAlBtn_, &QPushButton::clicked, this, &TYedekForm::YedektenGeriAlBtnClick);
   connect(cikisBtn_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(comboBox1_, &QComboBox::currentIndexChanged, this, [this] { ShowFolder(); });
+  connect(comboBox1_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { PlaceChosen(index); });
   BindHelpKey(this, context_.help, HelpTopicPage(133));
 
   auto* buttons = new QHBoxLayout;
@@ -62,20 +87,80 @@ TYedekForm::TYedekForm(AppContext context, std::filesystem::path fixedFolder,
 }
 
 BackupPlace TYedekForm::place() const {
-  return comboBox1_->currentIndex() == 1 ? BackupPlace::kFixedFolder
-                                         : BackupPlace::kWorkFolder;
+  const int data = comboBox1_->currentData().toInt();
+  return data == kChooseItem ? BackupPlace::kWorkFolder : static_cast<BackupPlace>(data);
 }
 
 std::filesystem::path TYedekForm::FolderOf(BackupPlace place) const {
-  return place == BackupPlace::kFixedFolder ? fixedFolder_ : context_.school.WorkFolder;
+  switch (place) {
+    case BackupPlace::kFixedFolder: return fixedFolder_;
+    case BackupPlace::kChosenFolder: return chosenFolder_.value_or(std::filesystem::path());
+    case BackupPlace::kWorkFolder: break;
+  }
+  return context_.school.WorkFolder;
+}
+
+// The two fixed items keep their stored paths, each with the folder it stands for on
+// this machine; a remembered folder comes next, then the item that asks for another.
+void TYedekForm::FillPlaces() {
+  filling_ = true;
+  chosenFolder_ = ReadChosenBackupFolder(chosenFile_);
+  comboBox1_->clear();
+  const QString arrow = U8("   →   ");
+  comboBox1_->addItem(
+      U8("C:\\VORTELAMINKA\\") + arrow + PathText(FolderOf(BackupPlace::kWorkFolder)),
+      static_cast<int>(BackupPlace::kWorkFolder));
+  comboBox1_->addItem(U8("D:\\YEDEK\\") + arrow + PathText(fixedFolder_),
+                      static_cast<int>(BackupPlace::kFixedFolder));
+  if (chosenFolder_)
+    comboBox1_->addItem(U8("Seçilen klasör") + arrow + PathText(*chosenFolder_),
+                        static_cast<int>(BackupPlace::kChosenFolder));
+  comboBox1_->addItem(U8("Başka klasör…"), kChooseItem);
+  filling_ = false;
+}
+
+void TYedekForm::PlaceChosen(int index) {
+  if (filling_ || index < 0) return;
+  if (comboBox1_->itemData(index).toInt() == kChooseItem) {
+    ChooseFolder();
+    return;
+  }
+  lastPlaceIndex_ = index;
+  ShowFolder();
+}
+
+void TYedekForm::ChooseFolder() {
+  const std::filesystem::path start =
+      FolderChooserStart(chosenFolder_, qEnvironmentVariable("USER").toStdString(),
+                         qEnvironmentVariable("HOME").toStdString(), FolderExists);
+  const QString chosen = chooser_(this, PathText(start));
+  if (chosen.isEmpty()) {  // cancelled: the place stays what it was
+    filling_ = true;
+    comboBox1_->setCurrentIndex(lastPlaceIndex_);
+    filling_ = false;
+    ShowFolder();
+    return;
+  }
+  const std::filesystem::path folder = std::filesystem::path(chosen.toStdString());
+  if (Status s = SaveChosenBackupFolder(chosenFile_, folder, context_.Disk()); !s)
+    context_.sil.Notice(U8("Seçilen klasör hatırlanamadı: " + s.message()));
+  FillPlaces();
+  chosenFolder_ = folder;  // used now even when it could not be remembered
+  const int item = comboBox1_->findData(static_cast<int>(BackupPlace::kChosenFolder));
+  if (item < 0)
+    comboBox1_->insertItem(2, U8("Seçilen klasör   →   ") + PathText(folder),
+                           static_cast<int>(BackupPlace::kChosenFolder));
+  comboBox1_->setCurrentIndex(2);
 }
 
 void TYedekForm::ShowFolder() {
-  klasorLabel_->setText(U8("Klasör: ") + QString::fromStdString(FolderOf(place()).string()));
+  klasorLabel_->setText(U8("Klasör: ") + PathText(FolderOf(place())));
 }
 
 OpenOutcome TYedekForm::Open() {
   restored_ = false;
+  FillPlaces();
+  lastPlaceIndex_ = 0;
   comboBox1_->setCurrentIndex(0);
   ShowFolder();
   yedekleBtn_->setFocus(Qt::OtherFocusReason);
@@ -92,10 +177,15 @@ void TYedekForm::Busy(bool busy) {
 }
 
 void TYedekForm::DosyalariYedekleBtnClick() {
+  const std::filesystem::path folder = FolderOf(place());
   Busy(true);
-  const BackupResult result = Backup(context_.school, FolderOf(place()), context_.Disk());
+  BackupResult result;
+  if (place() == BackupPlace::kFixedFolder && !CreateFixedBackupFolder(folder))
+    result.folder = FolderState::kMissing;  // the drive is not ready
+  else
+    result = Backup(context_.school, folder, context_.Disk());
   Busy(false);
-  context_.sil.Notice(U8(BackupNoticeText(place(), result)));
+  context_.sil.Notice(U8(BackupNoticeText(place(), result, folder.string())));
 }
 
 // A restore that changed nothing leaves the program as it was; one that restored the
@@ -108,7 +198,7 @@ void TYedekForm::YedektenGeriAlBtnClick() {
       Restore(FolderOf(place()), context_.school.WorkFolder, context_.Disk());
   Busy(false);
   if (!result.ok()) {
-    context_.sil.Notice(U8(RestoreNoticeText(place(), result)));
+    context_.sil.Notice(U8(RestoreNoticeText(place(), result, FolderOf(place()).string())));
     if (result.problem != RestoreProblem::kUnfinished) return;
   }
   restored_ = true;

@@ -1,11 +1,13 @@
 #include "gui/shell/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "core/school.h"
@@ -110,6 +112,32 @@ QWidget* TKalvodrinForm::BuildCentre() {
 void TKalvodrinForm::SetOpener(MainMenuItem item, WindowOpener opener) {
   openers_[SlotOf(item)] = std::move(opener);
   RefreshStates();
+}
+
+namespace {
+
+constexpr const char* kGeometryKey = "anaPencere/konum";
+
+QString SettingsPath(const std::filesystem::path& file) {
+  return QString::fromStdString(file.string());
+}
+
+}  // namespace
+
+void TKalvodrinForm::RememberGeometryIn(const std::filesystem::path& file) {
+  geometryFile_ = file;
+  const QSettings stored(SettingsPath(file), QSettings::IniFormat);
+  // A geometry from another screen is fitted onto the screens there are now.
+  const QByteArray geometry = stored.value(kGeometryKey).toByteArray();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
+}
+
+void TKalvodrinForm::closeEvent(QCloseEvent* event) {
+  if (!geometryFile_.empty()) {
+    QSettings stored(SettingsPath(geometryFile_), QSettings::IniFormat);
+    stored.setValue(kGeometryKey, saveGeometry());
+  }
+  QMainWindow::closeEvent(event);
 }
 
 void TKalvodrinForm::SetStartup(const StartupResult& result) {

@@ -41,9 +41,16 @@ class TKalvodrinForm : public QMainWindow, public WindowRegistry {
   QAction* ActionOf(MainMenuItem item) const;
   bool HasWindow(MainMenuItem item) const;
 
+  // Where the window keeps its size and place between starts (an INI file of Qt's
+  // format); restores them from there at once when the file holds them.
+  void RememberGeometryIn(const std::filesystem::path& file);
+
  signals:
   // A new path was stored in YARDIM.LOF.
   void WorkFolderSaved();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenu();
@@ -59,6 +66,7 @@ class TKalvodrinForm : public QMainWindow, public WindowRegistry {
   QLabel* dizinLabel_ = nullptr;
   bool schoolLoaded_ = false;
   std::filesystem::path workFolderFile_;
+  std::filesystem::path geometryFile_;
   // What the working-folder window starts on: the folder in use until a new one is
   // saved, then the saved one (cp1254).
   std::string shownWorkFolder_;
