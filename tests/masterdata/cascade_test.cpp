@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "core/cells.h"
 #include "core/record_creation.h"
 #include "engine/consistency.h"
 #include "engine/counts.h"
 #include "engine/hour_operations.h"
 #include "masterdata/class_hours.h"
+#include "masterdata/deletion_loss.h"
 #include "masterdata/deletions.h"
 #include "masterdata/lessons.h"
 #include "school_builder.h"
@@ -199,6 +202,31 @@ TEST_F(PlacedSchool, WeeklyHoursOfAClassRecountItsTeachers) {
   EXPECT_EQ(ali.morningHours, 8);
   EXPECT_EQ(ali.afternoonHours, 4);
   EXPECT_EQ(CheckConsistency(school), std::vector<std::string>{});
+}
+
+// The delete question is told what goes before it is asked; the school it counts on
+// stays as it was.
+TEST_F(PlacedSchool, DeletionLossCountsWhatEachDeleteTakesWithIt) {
+  const TClassGridRec before = school.ClassGrids[0];
+  // MATEMATİK: three class lessons, Ali's three assignments, 9 A's two hours, 9 B's one.
+  EXPECT_EQ(CountDeletionLoss(school, EntityKind::kLesson, kMat), (DeletionLoss{3, 3, 3, 0, 0}));
+  // Veli: four assignments (FİZİK in two classes, the common BEDEN in both), the FİZİK
+  // hour of 9 A and the joint BEDEN hour in each of its two classes.
+  EXPECT_EQ(CountDeletionLoss(school, EntityKind::kTeacher, kVeli), (DeletionLoss{0, 4, 3, 0, 0}));
+  // 10 A has a lesson and a teacher but nothing placed.
+  EXPECT_EQ(CountDeletionLoss(school, EntityKind::kClass, k10A), (DeletionLoss{1, 1, 0, 0, 0}));
+  EXPECT_EQ(CountDeletionLoss(school, EntityKind::kRoom, kLab), (DeletionLoss{0, 0, 0, 0, 2}));
+  EXPECT_EQ(CountDeletionLoss(school, EntityKind::kLesson, 200), DeletionLoss{});
+  EXPECT_EQ(school.ClassLessons.size(), 7u);
+  EXPECT_EQ(ClassCell(k9A, 1, 1), kMat);
+  EXPECT_EQ(std::memcmp(&before, &school.ClassGrids[0], sizeof before), 0);
+
+  EXPECT_EQ(DeletionLossText({}), "");
+  EXPECT_EQ(DeletionLossText({3, 3, 1, 0, 0}),
+            "\nBirlikte silinecek:\n3 sınıf dersi\n3 öğretmene verilmiş ders"
+            "\n1 yerleşmiş sınıf ders saati");
+  EXPECT_EQ(DeletionLossText({0, 0, 0, 2, 1}),
+            "\nBirlikte silinecek:\n2 nöbet\n1 sınıf dersinin dersliği");
 }
 
 }  // namespace

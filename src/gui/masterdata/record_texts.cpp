@@ -1,5 +1,6 @@
 #include "gui/masterdata/record_texts.h"
 
+#include "masterdata/deletion_loss.h"
 #include "masterdata/duplicates.h"
 
 namespace kalvodrin {
@@ -9,8 +10,11 @@ RefusalText RefusalOf(EntityKind kind) {
 }
 
 RecordTexts TextsOf(EntityKind kind) {
+  // The question says what goes with the record, counted before it is asked.
   RecordTexts texts{RefusalOf(kind), [kind](const School& school, int number) {
-                      return DeleteConfirmText(school, kind, number);
+                      const std::string confirm = DeleteConfirmText(school, kind, number);
+                      if (confirm.empty()) return confirm;
+                      return confirm + DeletionLossText(CountDeletionLoss(school, kind, number));
                     }};
   // The name is the window's first field; a class's section its second.
   texts.duplicateQuestion = [kind](const School& school, const std::vector<std::string>& fields,
