@@ -57,14 +57,9 @@ void BM_HeadlessRunWithPanel(benchmark::State& state) {
 }
 BENCHMARK(BM_HeadlessRunWithPanel)->Unit(benchmark::kMillisecond);
 
-void BM_WindowRun(benchmark::State& state) {
-  const School fresh = LoadSample();
-  School school = fresh;
-  TSilForm sil;
-  THelpForm help;
-  TimetableWindows windows(AppContext{school, sil, help}, nullptr);
-  TOgrPrgForm& w = windows.teachers();
-  w.SetRunNotices(false);
+// Times the teacher window's whole-school run, each time on a fresh copy of the school.
+void TimeWholeSchoolRuns(benchmark::State& state, const School& fresh, School& school,
+                         TOgrPrgForm& w) {
   w.show();
   QApplication::processEvents();
   for (auto _ : state) {
@@ -74,6 +69,17 @@ void BM_WindowRun(benchmark::State& state) {
     state.ResumeTiming();
     benchmark::DoNotOptimize(w.RunWholeSchool().placed);
   }
+}
+
+void BM_WindowRun(benchmark::State& state) {
+  const School fresh = LoadSample();
+  School school = fresh;
+  TSilForm sil;
+  THelpForm help;
+  TimetableWindows windows(AppContext{school, sil, help}, nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  w.SetRunNotices(false);
+  TimeWholeSchoolRuns(state, fresh, school, w);
 }
 BENCHMARK(BM_WindowRun)->Unit(benchmark::kMillisecond);
 
@@ -96,15 +102,7 @@ void BM_WindowRunRealSchool(benchmark::State& state, const std::string& name) {
   TOgrPrgForm& w = windows.teachers();
   w.SetRunNotices(false);
   w.SetCompletionSeed(1);
-  w.show();
-  QApplication::processEvents();
-  for (auto _ : state) {
-    state.PauseTiming();
-    school = fresh;
-    w.Activate();
-    state.ResumeTiming();
-    benchmark::DoNotOptimize(w.RunWholeSchool().placed);
-  }
+  TimeWholeSchoolRuns(state, fresh, school, w);
   state.counters["hours"] = w.lastRun().total;
   state.counters["run_placed"] = w.lastRun().placed;
   state.counters["placed"] =
