@@ -40,6 +40,7 @@
 #include "masterdata/teachers.h"
 #include "scheduler/placement_run.h"
 #include "scheduler/step_limit.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {
@@ -208,8 +209,7 @@ int Main(int argc, char** argv) {
   const int trials = std::stoi(argv[1]);
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::stoul(argv[2])) : 1;
   const int maxDelayMs = argc > 3 ? std::stoi(argv[3]) : 150;
-  const fs::path root =
-      fs::temp_directory_path() / ("kalvodrin-kill-" + std::to_string(::getpid()));
+  const testing::TempFolder root;
   const fs::path folder = root / "okul";
   const fs::path journal = root / "journal.txt";
   fs::create_directories(folder);
@@ -238,8 +238,6 @@ int Main(int argc, char** argv) {
   std::cout << "trials " << f.trials << ", saves announced " << f.saves << ", killed mid-save "
             << f.midSave << ", torn " << f.torn << ", unreadable " << f.unreadable
             << ", inconsistent " << f.inconsistent << ", child errors " << f.childErrors << '\n';
-  std::error_code ec;
-  fs::remove_all(root, ec);
   const bool ok = f.torn == 0 && f.unreadable == 0 && f.inconsistent == 0 && f.childErrors == 0;
   return ok ? 0 : 1;
 }

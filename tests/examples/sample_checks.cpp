@@ -4,23 +4,19 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
 #include <tuple>
 #include <utility>
 
-#include <unistd.h>
-
 #include "core/cells.h"
 #include "core/data_files.h"
 #include "core/field_text.h"
 #include "core/storage.h"
 #include "core/turkish_text.h"
+#include "memory_file_system.h"
 
 namespace kalvodrin::testing {
 namespace {
@@ -337,21 +333,17 @@ Figures FiguresOf(const School& s) {
 }
 
 std::vector<std::string> FileImages(const School& school) {
-  static std::atomic<int> serial{0};
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("kalvodrin-sample-" + std::to_string(::getpid()) + "-" +
-                       std::to_string(serial++));
-  std::filesystem::create_directories(folder);
+  MemoryFileSystem disk;
   auto copy = std::make_unique<School>(school);
-  copy->WorkFolder = folder;
-  const Status saved = SaveFiles(*copy, FileSet::All());
+  copy->WorkFolder = "/okul";
+  static_cast<void>(disk.MakeFolders(copy->WorkFolder));
+  const Status saved = SaveFiles(*copy, FileSet::All(), disk);
   EXPECT_TRUE(saved.ok()) << saved.message();
   std::vector<std::string> images;
   for (const DataFileInfo& info : kDataFiles) {
-    std::ifstream in(folder / std::string(info.name), std::ios::binary);
-    images.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const Bytes bytes = disk.Get(copy->WorkFolder / std::string(info.name)).value_or(Bytes{});
+    images.emplace_back(bytes.begin(), bytes.end());
   }
-  std::filesystem::remove_all(folder);
   return images;
 }
 

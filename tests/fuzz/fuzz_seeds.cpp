@@ -14,6 +14,7 @@
 #include "core/school_json.h"
 #include "core/storage.h"
 #include "fuzz_support.h"
+#include "shell/backup.h"
 #include "vel_files.h"
 
 using namespace kalvodrin;
@@ -103,7 +104,23 @@ int main(int argc, char** argv) {
       Bytes ops{uint8_t(k)};
       for (int i = 0; i < 400; ++i) ops.push_back(uint8_t(random()));
       Put(out / "operations", tag + "-" + std::to_string(n), ops);
+      Bytes choices;
+      for (int i = 0; i < 200; ++i) choices.push_back(uint8_t(random()));
+      Put(out / "import_hostile", tag + "-" + std::to_string(n), choices);
+      Put(out / "completion", tag + "-" + std::to_string(n), choices);
     }
+    // The backup whole, and with its teachers still beside the old ones as a backup a
+    // crash stopped leaves them.
+    std::vector<Bytes> backup;
+    const NamedFiles images = BackupImages(school);
+    for (std::size_t i = 0; i < images.size(); ++i)
+      backup.push_back(Picked(uint8_t(i), images[i].bytes));
+    Put(out / "restore", tag, fuzz::JoinParts(backup));
+    backup.push_back(Picked(uint8_t(kBackupSet.size() + 5), images[5].bytes));
+    const std::string backupList = std::string(kBackupSet[5].name) + "\n";
+    backup.push_back(
+        Picked(uint8_t(3 * kBackupSet.size()), Bytes(backupList.begin(), backupList.end())));
+    Put(out / "restore", tag + "-half-saved", fuzz::JoinParts(backup));
   }
   return 0;
 }

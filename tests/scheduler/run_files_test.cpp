@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <random>
 
 #include "core/storage.h"
 #include "scheduler/placement_run.h"
+#include "school_files.h"
 #include "test_school.h"
 
 namespace kalvodrin {
@@ -25,17 +25,10 @@ std::string FileBytes(const fs::path& file) {
 
 class FolderRuns : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("kalvodrin-sched-" + std::to_string(std::random_device{}()));
-    fs::create_directories(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
   // Writes the school into a folder of its own and runs it from there.
   fs::path WriteAndRun(const School& built, const std::string& name) {
     auto school = std::make_unique<School>(built);
-    school->WorkFolder = root_ / name;
+    school->WorkFolder = root_.path() / name;
     fs::create_directories(school->WorkFolder);
     EXPECT_TRUE(SaveFiles(*school, FileSet::All()).ok());
     auto loaded = std::make_unique<School>();
@@ -48,7 +41,7 @@ class FolderRuns : public ::testing::Test {
     return school->WorkFolder;
   }
 
-  fs::path root_;
+  testing::TempFolder root_;
 };
 
 TEST_F(FolderRuns, TwoRunsOfOneFolderWriteTheSameTimetableFiles) {
