@@ -67,40 +67,100 @@ void SlotReasons(const School& school, const Block& b, std::vector<Reason>& out)
   }
   // A teacher whose every cell of the day is closed has no usable window that day;
   // the closed cells say that better than "outside a window".
-  bool windowHolds = WindowTest(school, b);
-  // The other classes of a common lesson may keep a shorter day.
-  for (int i = 1; i < b.classCount && windowHolds; ++i) {
-    const TClassGridRec* cg = school.ClassGridByNo(b.classes[static_cast<std::size_t>(i)]);
-    const std::size_t d = static_cast<std::size_t>(b.day - 1);
-    windowHolds = cg != nullptr && cg->firstHour[d] != 0 && b.startHour >= cg->firstHour[d] &&
-                  b.startHour + b.length - 1 <= cg->lastHour[d];
-  }
+  const bool windowHolds = WindowTest(school, b);
   out.insert(out.end(), closed.begin(), closed.end());
   if (!windowHolds && closed.empty()) out.push_back({Blocker::kOutsideWindow});
-}
-
-// Which teachers of the block are over their daily maximum, each asked on its own.
-void DailyMaximumReasons(const School& school, const Block& b, const RuleParams& params,
-                         std::vector<Reason>& out) {
-  for (int i = 0; i < b.teacherCount; ++i) {
-    Block one = b;
-    one.teacherCount = 1;
-    one.teachers[0] = b.teachers[static_cast<std::size_t>(i)];
-    if (!DailyMaximumRule(school, one, params))
-      out.push_back({Blocker::kDailyMaximum, Party::kTeacher, one.teachers[0]});
+  if (!windowHolds) return;
+  // The other classes of a common lesson may keep a shorter day: each is named with
+  // its last hour that day.
+  const std::size_t d = static_cast<std::size_t>(b.day - 1);
+  for (int i = 1; i < b.classCount; ++i) {
+    const int no = b.classes[static_cast<std::size_t>(i)];
+    const TClassGridRec* cg = school.ClassGridByNo(no);
+    if (cg == nullptr) continue;
+    const bool inside = cg->firstHour[d] != 0 && b.startHour >= cg->firstHour[d] &&
+                        b.startHour + b.length - 1 <= cg->lastHour[d];
+    if (inside) continue;
+    Reason r{Blocker::kOutsideWindow, Party::kClass, no, b.startCell};
+    r.amount = cg->firstHour[d] != 0 ? cg->lastHour[d] : 0;
+    out.push_back(r);
   }
 }
 
-// The rules as the run takes them from the settings, before any relaxation.
-void RuleReasons(const School& school, const Block& b, std::vector<Reason>& out) {
+Block OneTeacher(const Block& b, int i) {
+  Block one = b;
+  one.teacherCount = 1;
+  one.teachers[0] = b.teachers[static_cast<std::size_t>(i)];
+  return one;
+}
+
+// How many hours more a day the teacher must be given for the block to pass its daily
+// maximum: 0 when no raise of the maximum alone would do (the even spread of its hours
+// over the week holds it then). Asked with the teacher's value raised for a moment.
+int HoursMoreADay(School& school, const Block& one, const RuleParams& params) {
+  TTeacherGridRec& t = *school.TeacherGridByNo(one.teachers[0]);
+  const uint8_t was = t.effective.maxHoursPerDay;
+  int more = 0;
+  for (int k = 1; k <= kHoursPerDay && more == 0; ++k) {
+    t.effective.maxHoursPerDay = static_cast<uint8_t>(std::min(was + k, 255));
+    if (DailyMaximumRule(school, one, params)) more = k;
+  }
+  t.effective.maxHoursPerDay = was;
+  return more;
+}
+
+// Which of the school's two switches for more hours of a lesson on one day would let
+// the block in: kJoinSingles (two single hours joined into a double), kThreeADay (up to
+// three hours a day), both, or 0 when neither would. Asked with them set for a moment.
+int SameLessonSwitchesNeeded(School& school, const Block& b, const RuleParams& params) {
+  TSettingsRec& set = school.Settings;
+  const uint8_t merge = set.mergeOnePlusOne;
+  const uint8_t more = set.moreThanTwoPerDay;
+  int needed = 0;
+  for (int tried : {kJoinSingles, kThreeADay, kJoinSingles | kThreeADay}) {
+    set.mergeOnePlusOne = (tried & kJoinSingles) != 0 ? 1 : merge;
+    set.moreThanTwoPerDay = (tried & kThreeADay) != 0 ? 1 : more;
+    if (SameLessonRule(school, b, params)) {
+      needed = tried;
+      break;
+    }
+  }
+  set.mergeOnePlusOne = merge;
+  set.moreThanTwoPerDay = more;
+  return needed;
+}
+
+// The rules as the run takes them from the settings, before any relaxation. The daily
+// maximum and the gaps are each teacher's own; the rules a lesson's first teacher
+// switches on name that teacher, whose setting would let the block in.
+void RuleReasons(School& school, const Block& b, std::vector<Reason>& out) {
   const RuleParams params;
-  DailyMaximumReasons(school, b, params, out);
-  if (!GapRule(school, b, params)) out.push_back({Blocker::kGapRule});
-  if (!SameLessonRule(school, b, params)) out.push_back({Blocker::kSameLessonRule});
-  if (!DaysApartRule(school, b, params)) out.push_back({Blocker::kDaysApart});
-  if (!DifferentHoursRule(school, b, params)) out.push_back({Blocker::kDifferentHours});
-  if (!OneTeacherTwoLessonsRule(school, b, params)) out.push_back({Blocker::kTwoLessonsOfOneClass});
-  if (!LessonGroupRule(school, b, params)) out.push_back({Blocker::kLessonGroupRule});
+  const int first = b.teacherCount > 0 ? b.teachers[0] : 0;
+  const Party firstParty = first != 0 ? Party::kTeacher : Party::kNone;
+  for (int i = 0; i < b.teacherCount; ++i) {
+    const Block one = OneTeacher(b, i);
+    if (DailyMaximumRule(school, one, params)) continue;
+    Reason r{Blocker::kDailyMaximum, Party::kTeacher, one.teachers[0]};
+    r.amount = HoursMoreADay(school, one, params);
+    out.push_back(r);
+  }
+  for (int i = 0; i < b.teacherCount; ++i) {
+    const Block one = OneTeacher(b, i);
+    if (!GapRule(school, one, params))
+      out.push_back({Blocker::kGapRule, Party::kTeacher, one.teachers[0]});
+  }
+  if (!SameLessonRule(school, b, params)) {
+    Reason r{Blocker::kSameLessonRule};
+    r.amount = SameLessonSwitchesNeeded(school, b, params);
+    out.push_back(r);
+  }
+  if (!DaysApartRule(school, b, params)) out.push_back({Blocker::kDaysApart, firstParty, first});
+  if (!DifferentHoursRule(school, b, params))
+    out.push_back({Blocker::kDifferentHours, firstParty, first});
+  if (!OneTeacherTwoLessonsRule(school, b, params))
+    out.push_back({Blocker::kTwoLessonsOfOneClass, firstParty, first});
+  if (!LessonGroupRule(school, b, params))
+    out.push_back({Blocker::kLessonGroupRule, firstParty, first});
   if (!AnnexRule(school, b, params)) out.push_back({Blocker::kAnnexRule});
 }
 
@@ -131,17 +191,37 @@ bool TakeOutBlocksInTheWay(School& school, const Block& b, ChangeJournal& journa
   return true;
 }
 
-// Cheaper fixes come first: opening one cell costs least, then one more hour a day,
-// then moving one block; a rule is a setting of the whole school.
-int FixCost(const Reason& r) {
+// Cheaper fixes come first: opening one cell costs least, then more hours a day, then
+// moving one block, then a teacher's setting, then a setting of the whole school or a
+// class's day. Nothing when no single change is known to let the block in.
+std::optional<int> FixCost(const Reason& r) {
   switch (r.kind) {
     case Blocker::kCellClosed: return 0;
-    case Blocker::kDailyMaximum: return 1;
+    case Blocker::kDailyMaximum:
+      if (r.amount == 0) return std::nullopt;
+      return 1;
     case Blocker::kTeacherBusy:
     case Blocker::kClassBusy:
     case Blocker::kRoomBusy: return 2;
-    default: return 3;
+    case Blocker::kGapRule:
+    case Blocker::kDaysApart:
+    case Blocker::kDifferentHours:
+    case Blocker::kTwoLessonsOfOneClass:
+    case Blocker::kLessonGroupRule:
+      if (r.party != Party::kTeacher) return std::nullopt;
+      return 3;
+    case Blocker::kSameLessonRule:
+      if (r.amount == 0) return std::nullopt;
+      return 4;
+    case Blocker::kOutsideWindow:
+      if (r.party != Party::kClass) return std::nullopt;
+      return 4;
+    case Blocker::kAnnexRule: return std::nullopt;
+    case Blocker::kAlignedBlocks:
+    case Blocker::kNotAtHour:
+    case Blocker::kNotAfterHour: return 4;
   }
+  return std::nullopt;
 }
 
 std::string Utf8(const std::string& cp1254) { return Cp1254ToUtf8(cp1254); }
@@ -171,6 +251,13 @@ std::string PartyName(const School& s, const Reason& r) {
   }
   return {};
 }
+// "bir", "iki", ... for the small counts a fix names; digits beyond nine.
+std::string CountWord(int n) {
+  static const char* const kWords[] = {"sıfır", "bir",  "iki",  "üç",    "dört",
+                                       "beş",   "altı", "yedi", "sekiz", "dokuz"};
+  return n >= 0 && n <= 9 ? kWords[n] : std::to_string(n);
+}
+
 std::string CellName(int cell) {
   return std::to_string(DayOfCell(cell)) + ". gün " + std::to_string(HourOfCell(cell)) + ". saat";
 }
@@ -227,8 +314,8 @@ WhyNotReport BuildWhyNot(const School& school) {
   PrepareAllTeachers(*prepared);
   WhyNotReport report;
   // A fix, and the rows whose next block it would let in.
-  std::map<std::tuple<int, int, int, int, int, int>, std::set<std::size_t>> lets;
-  std::map<std::tuple<int, int, int, int, int, int>, Reason> fixes;
+  std::map<std::tuple<int, int, int, int, int, int, int>, std::set<std::size_t>> lets;
+  std::map<std::tuple<int, int, int, int, int, int, int>, Reason> fixes;
   for (const TTeacherRec& teacher : prepared->Teachers) {
     for (const TTeacherLessonRec& tl : prepared->TeacherLessons) {
       if (tl.teacher != teacher.number) continue;
@@ -259,13 +346,13 @@ WhyNotReport BuildWhyNot(const School& school) {
             if (const std::optional<Reason> never = StartNeverTried(
                     *prepared, tl.classNo, tl.lesson, row.length, CellIndex(day, hour)))
               cell.reasons.insert(cell.reasons.begin(), *never);
-            if (cell.reasons.size() == 1) {
+            if (cell.reasons.size() == 1 && FixCost(cell.reasons.front())) {
               const Reason& only = cell.reasons.front();
-              if (!row.cheapestFix || FixCost(only) < FixCost(*row.cheapestFix))
+              if (!row.cheapestFix || *FixCost(only) < *FixCost(*row.cheapestFix))
                 row.cheapestFix = only;
               const auto key =
                   std::make_tuple(static_cast<int>(only.kind), static_cast<int>(only.party),
-                                  only.owner, only.cell, only.classNo, only.lesson);
+                                  only.owner, only.cell, only.classNo, only.lesson, only.amount);
               lets[key].insert(report.rows.size());
               fixes[key] = only;
             }
@@ -277,10 +364,18 @@ WhyNotReport BuildWhyNot(const School& school) {
     }
   }
   for (const auto& [key, rows] : lets) {
+    // A class hour is counted once: the rows of a lesson's second teacher and of the
+    // other classes of its common lesson wait for the same block.
+    std::set<std::pair<int, int>> blocks;
     int hours = 0;
-    for (std::size_t r : rows) hours += report.rows[r].length;
+    for (std::size_t r : rows) {
+      const WhyNotRow& row = report.rows[r];
+      const TClassLessonRec* cl = prepared->ClassLessonAt(row.classNo, row.lesson);
+      const int unit = cl != nullptr && cl->commonGroup != 0 ? -cl->commonGroup : row.classNo;
+      if (blocks.insert({unit, row.lesson}).second) hours += row.length;
+    }
     if (hours > report.bestFixHours || (hours == report.bestFixHours && report.bestFix &&
-                                        FixCost(fixes[key]) < FixCost(*report.bestFix))) {
+                                        *FixCost(fixes[key]) < *FixCost(*report.bestFix))) {
       report.bestFixHours = hours;
       report.bestFix = fixes[key];
     }
@@ -314,6 +409,8 @@ std::string ReasonText(const School& s, const Reason& r) {
   const std::string in = r.classNo != 0
                              ? " (" + ClassName(s, r.classNo) + " " + LessonName(s, r.lesson) + ")"
                              : std::string();
+  // A rule of one teacher's names the teacher.
+  const std::string whose = r.party == Party::kTeacher ? ": " + PartyName(s, r) : std::string();
   switch (r.kind) {
     case Blocker::kTeacherBusy:
       return "Öğretmen dolu: " + PartyName(s, r) + ", " + CellName(r.cell) + in;
@@ -323,14 +420,18 @@ std::string ReasonText(const School& s, const Reason& r) {
     case Blocker::kRoomBusy:
       return "Derslik dolu: " + PartyName(s, r) + ", " + CellName(r.cell) + in;
     case Blocker::kCellClosed: return "Kapalı saat: " + PartyName(s, r) + ", " + CellName(r.cell);
-    case Blocker::kOutsideWindow: return "Ders saatleri dışında";
+    case Blocker::kOutsideWindow:
+      if (r.party != Party::kClass) return "Ders saatleri dışında";
+      return "Ders saatleri dışında: " + PartyName(s, r) + ", " +
+             std::to_string(DayOfCell(r.cell)) + ". gün " +
+             (r.amount != 0 ? "son ders " + std::to_string(r.amount) + ". saat" : "dersi yok");
     case Blocker::kDailyMaximum: return "Günlük en çok ders: " + PartyName(s, r);
-    case Blocker::kGapRule: return "Boş saat kuralı";
+    case Blocker::kGapRule: return "Boş saat kuralı" + whose;
     case Blocker::kSameLessonRule: return "Aynı ders aynı gün kuralı";
-    case Blocker::kDaysApart: return "Günler arası kuralı";
-    case Blocker::kDifferentHours: return "Farklı saatler kuralı";
-    case Blocker::kTwoLessonsOfOneClass: return "Bir sınıfa aynı gün iki ders kuralı";
-    case Blocker::kLessonGroupRule: return "Ders grubu kuralı";
+    case Blocker::kDaysApart: return "Günler arası kuralı" + whose;
+    case Blocker::kDifferentHours: return "Farklı saatler kuralı" + whose;
+    case Blocker::kTwoLessonsOfOneClass: return "Bir sınıfa aynı gün iki ders kuralı" + whose;
+    case Blocker::kLessonGroupRule: return "Ders grubu kuralı" + whose;
     case Blocker::kAnnexRule: return "Ek bina kuralı";
     case Blocker::kAlignedBlocks: return "Bloklar tek saatte başlar";
     case Blocker::kNotAtHour: return "Dersin blokları bu saatte başlamaz";
@@ -346,14 +447,35 @@ std::string ReasonText(const School& s, const Reason& r) {
 std::string FixText(const School& s, const Reason& r) {
   switch (r.kind) {
     case Blocker::kCellClosed: return "Saati açın: " + PartyName(s, r) + ", " + CellName(r.cell);
-    case Blocker::kDailyMaximum: return "Günde bir saat daha verin: " + PartyName(s, r);
+    case Blocker::kDailyMaximum:
+      return "Günde " + CountWord(r.amount) + " saat daha verin: " + PartyName(s, r);
     case Blocker::kTeacherBusy:
     case Blocker::kClassBusy:
     case Blocker::kRoomBusy:
       return "Dersi taşıyın: " + ClassName(s, r.classNo) + " " + LessonName(s, r.lesson) + ", " +
              CellName(r.cell);
-    default: return "Ayarı gevşetin: " + ReasonText(s, r);
+    case Blocker::kGapRule: return "Boş saate izin verin: " + PartyName(s, r);
+    case Blocker::kDaysApart:
+    case Blocker::kDifferentHours:
+    case Blocker::kTwoLessonsOfOneClass:
+    case Blocker::kLessonGroupRule:
+      if (r.party == Party::kTeacher) return "Öğretmenin ayarını gevşetin: " + ReasonText(s, r);
+      break;
+    case Blocker::kSameLessonRule: {
+      std::string text = "Ayarı açın: ";
+      if ((r.amount & kJoinSingles) != 0) text += "1 + 1 ders 2 biçiminde birleşebilsin";
+      if (r.amount == (kJoinSingles | kThreeADay)) text += "; ";
+      if ((r.amount & kThreeADay) != 0) text += "bir güne 2 den fazla ders verilebilsin";
+      return text;
+    }
+    case Blocker::kOutsideWindow:
+      if (r.party == Party::kClass)
+        return "Ders saatlerini uzatın: " + PartyName(s, r) + ", " +
+               std::to_string(DayOfCell(r.cell)) + ". gün";
+      break;
+    default: break;
   }
+  return "Ayarı gevşetin: " + ReasonText(s, r);
 }
 
 }  // namespace kalvodrin

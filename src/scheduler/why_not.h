@@ -35,13 +35,24 @@ enum class Blocker {
 
 enum class Party { kNone, kTeacher, kClass, kRoom };
 
+// The school's switches a same-lesson reason needs (its `amount`, or-ed together).
+inline constexpr int kJoinSingles = 1;  // two single hours may join into a double hour
+inline constexpr int kThreeADay = 2;    // a lesson of more than 6 hours may have 3 a day
+
+// A teacher's rule (daily maximum, gaps, the rules its first teacher switches on) names
+// that teacher; outside the day of another class of a common lesson names that class,
+// the block's start and that class's last hour that day.
 struct Reason {
   Blocker kind = Blocker::kOutsideWindow;
-  Party party = Party::kNone;  // whose cell is busy or closed, whose daily maximum
+  Party party = Party::kNone;  // whose cell, rule or day it is
   int owner = 0;               // that teacher, class or room
-  int cell = 0;                // the busy or closed cell
+  int cell = 0;                // the busy or closed cell; outside a day: the start
   int classNo = 0;             // busy: the class of the lesson in the way
   int lesson = 0;              // busy: the lesson in the way
+  // Daily maximum: the hours more a day the block needs. Same lesson: the switches
+  // (kJoinSingles, kThreeADay) that let it in. 0 there: no such change would do.
+  // Outside another class's day: its last hour that day, 0 when it has none.
+  int amount = 0;
 
   bool operator==(const Reason&) const = default;
 };
@@ -60,8 +71,9 @@ struct WhyNotRow {
   int length = 0;  // the next block to place, 0 when its pattern is used up
   std::vector<WhyNotCell> cells;
   // The cheapest single change that opens a cell for the next block: of the cells
-  // with one reason, the first whose reason is cheapest (open a cell, allow one more
-  // hour a day, move one block, then the rules).
+  // with one reason that a known change removes, the first whose reason is cheapest
+  // (open a cell, allow more hours a day, move one block, a teacher's setting, then
+  // the school's settings and a class's day).
   std::optional<Reason> cheapestFix;
 };
 

@@ -146,9 +146,22 @@ TEST_F(WhyNotTest, ClosedCellsAndWindows) {
   r = At(s, C("9 A"), L("GEOMETRİ"), 4, 5);
   ASSERT_EQ(Keys(r), "cellClosed");
   EXPECT_EQ(r[0].party, Party::kClass);
-  // The common lesson's other class ends its day an hour earlier.
-  EXPECT_EQ(Keys(At(s, C("9 A"), L("BEDEN"), 1, 6)), "outsideWindow");
+  // The common lesson's other class ends its day an hour earlier: named with its last
+  // hour, and lengthening its day is the fix.
+  r = At(s, C("9 A"), L("BEDEN"), 1, 6);
+  ASSERT_EQ(Keys(r), "outsideWindow");
+  EXPECT_EQ(r[0].party, Party::kClass);
+  EXPECT_EQ(r[0].owner, C("9 B"));
+  EXPECT_EQ(r[0].amount, 5);
+  EXPECT_EQ(ReasonText(s, r[0]), "Ders saatleri dışında: 9 B, 1. gün son ders 5. saat");
+  EXPECT_EQ(FixText(s, r[0]), "Ders saatlerini uzatın: 9 B, 1. gün");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("BEDEN"), 1, 5)), "");
+  // A class with no lessons that day is named so.
+  s.ClassGridByNo(C("9 B"))->firstHour[2] = 0;
+  s.ClassGridByNo(C("9 B"))->lastHour[2] = 0;
+  r = At(s, C("9 A"), L("BEDEN"), 3, 1);
+  ASSERT_EQ(Keys(r), "outsideWindow");
+  EXPECT_EQ(ReasonText(s, r[0]), "Ders saatleri dışında: 9 B, 3. gün dersi yok");
 }
 
 TEST_F(WhyNotTest, EachRuleOnItsOwn) {
@@ -279,6 +292,118 @@ TEST_F(WhyNotTest, MovingTheBlockInTheWayLetsTheHourIn) {
   ASSERT_EQ(RemoveBlock(s, 1, row->cheapestFix->cell, C("9 C"), nullptr), RemoveOutcome::kRemoved);
   PlacementRun(s).RunAtCell(ayse, C("9 A"), L("MATEMATİK"), row->cheapestFix->cell);
   EXPECT_EQ(PlacedHours(s, C("9 A"), L("MATEMATİK")), 2);
+}
+
+// Only the cells at the given starts are open for the teacher.
+void OpenOnly(School& s, int teacher, std::initializer_list<std::pair<int, int>> hours) {
+  auto& open = s.TeacherGridByNo(teacher)->open;
+  open.fill(0);
+  for (auto [day, hour] : hours) open[static_cast<std::size_t>(CellIndex(day, hour) - 1)] = 1;
+}
+
+// A start the run never tries, where it is the only thing in the way: DENİZ can come
+// only there, the run leaves the hour out, and once the lesson or the setting is
+// changed the run places the block at that start.
+TEST_F(WhyNotTest, StartsNeverTriedAreTheOnlyBlockerAndTheirFixWorks) {
+  b.In("9 A").Lesson("RESİM", 2, "2").Teacher("DENİZ").Teach();
+  b.Lesson("ÇİZİM", 1, "1").Teach();
+  const int deniz = b.TeacherNo("DENİZ");
+  const auto check = [&](School& s, int lesson, int day, int hour, const char* key, auto fix) {
+    OpenOnly(s, deniz, {{day, hour}, {day, hour + 1}});
+    EXPECT_EQ(Keys(At(s, C("9 A"), lesson, day, hour)), key);
+    auto tried = std::make_unique<School>(s);
+    PlacementRun(*tried).RunForTeacher(deniz);
+    EXPECT_EQ(PlacedHours(*tried, C("9 A"), lesson), 0) << key;
+    fix(s);
+    EXPECT_EQ(Keys(At(s, C("9 A"), lesson, day, hour)), "") << key;
+    PlacementRun(s).RunForTeacher(deniz);
+    EXPECT_EQ(
+        s.ClassGridByNo(C("9 A"))->occupant[static_cast<std::size_t>(CellIndex(day, hour) - 1)],
+        lesson)
+        << key;
+  };
+  {
+    School s = b.Build();  // aligned blocks: RESİM's 2 hours only at odd starts
+    check(s, L("RESİM"), 2, 2, "alignedBlocks", [](School& x) { x.Settings.alignedBlocks = 0; });
+  }
+  {
+    School s = b.Build();
+    s.Settings.alignedBlocks = 0;
+    s.LessonByNo(L("RESİM"))->notAtHour = 3;
+    check(s, L("RESİM"), 4, 3, "notAtHour",
+          [this](School& x) { x.LessonByNo(L("RESİM"))->notAtHour = 0; });
+  }
+  // ÇİZİM should end within the day's first 2 hours, and DENİZ is free early on Friday,
+  // but 9 A is closed there: the run never tries Monday's third hour.
+  School s = b.Build();
+  s.LessonByNo(L("ÇİZİM"))->notAfterHour = 2;
+  auto& open = s.ClassGridByNo(C("9 A"))->open;
+  for (int h = 1; h <= 2; ++h) open[static_cast<std::size_t>(CellIndex(5, h) - 1)] = 0;
+  OpenOnly(s, deniz, {{1, 3}, {5, 1}, {5, 2}});
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("ÇİZİM"), 1, 3)), "notAfterHour");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("ÇİZİM"), 5, 1)), "cellClosed");
+  auto tried = std::make_unique<School>(s);
+  PlacementRun(*tried).RunForTeacher(deniz);
+  EXPECT_EQ(PlacedHours(*tried, C("9 A"), L("ÇİZİM")), 0);
+  s.LessonByNo(L("ÇİZİM"))->notAfterHour = 0;
+  PlacementRun(s).RunForTeacher(deniz);
+  EXPECT_EQ(PlacedHours(s, C("9 A"), L("ÇİZİM")), 1);
+}
+
+// A day at the teacher's maximum: a 2-hour block needs two hours more that day, a single
+// hour one; the named amount is what lets the block in, one less is not enough. DENİZ's
+// other two hours cannot move: their classes are open only where they stand.
+TEST_F(WhyNotTest, DailyMaximumFixNamesTheHoursNeeded) {
+  b.Settings().maxHoursPerDay = 2;
+  b.Settings().alignedBlocks = 0;
+  b.In("9 A").Lesson("RESİM", 2, "2").Teacher("DENİZ").Teach();
+  b.Lesson("ÇİZİM", 1, "1").Teach();
+  b.In("9 B").Lesson("RESİM", 1, "1").Teach("DENİZ", "9 B", "RESİM");
+  b.In("9 C").Lesson("RESİM", 1, "1").Teach("DENİZ", "9 C", "RESİM");
+  b.Place("9 B", "RESİM", 1, 1, 1).Place("9 C", "RESİM", 1, 1, 2);
+  School s = b.Build();
+  const int deniz = b.TeacherNo("DENİZ");
+  for (TTeacherGridRec& t : s.TeacherGrids) t.special.maxHoursPerDay = 2;
+  for (int c : {C("9 B"), C("9 C")}) {
+    auto& open = s.ClassGridByNo(c)->open;
+    open.fill(0);
+    open[static_cast<std::size_t>(CellIndex(1, c == C("9 B") ? 1 : 2) - 1)] = 1;
+  }
+  std::vector<Reason> r = At(s, C("9 A"), L("RESİM"), 1, 3);
+  ASSERT_EQ(Keys(r), "dailyMaximum");
+  EXPECT_EQ(r[0].amount, 2);
+  EXPECT_EQ(FixText(s, r[0]), "Günde iki saat daha verin: DENİZ");
+  r = At(s, C("9 A"), L("ÇİZİM"), 1, 3);
+  ASSERT_EQ(Keys(r), "dailyMaximum");
+  EXPECT_EQ(FixText(s, r[0]), "Günde bir saat daha verin: DENİZ");
+  for (int more : {1, 2}) {
+    auto copy = std::make_unique<School>(s);
+    copy->TeacherGridByNo(deniz)->special.maxHoursPerDay = static_cast<uint8_t>(2 + more);
+    PlacementRun(*copy).RunAtCell(deniz, C("9 A"), L("RESİM"), CellIndex(1, 3));
+    EXPECT_EQ(PlacedHours(*copy, C("9 A"), L("RESİM")), more == 2 ? 2 : 0);
+  }
+}
+
+// A lesson of two teachers taken by two classes together waits for one block: the fix
+// that lets it in counts its hour once, not once per teacher and class.
+TEST_F(WhyNotTest, EachClassHourIsCountedOnce) {
+  b.In("9 A").Lesson("BEDEN", 1, "1").In("9 B").Lesson("BEDEN", 1, "1");
+  b.Common({"9 A", "9 B"}, "BEDEN").Teacher("EMRE").Teach().Teacher("FATMA").Teach();
+  b.Settings().alignedBlocks = 0;  // no start of KİMYA's is then left out
+  School s = b.Build();
+  OpenOnly(s, b.TeacherNo("EMRE"), {});
+  const WhyNotReport report = BuildWhyNot(s);
+  int rows = 0;
+  for (const WhyNotRow& row : report.rows) rows += row.lesson == L("BEDEN") ? 1 : 0;
+  EXPECT_EQ(rows, 4);  // each teacher's row in each class
+  ASSERT_TRUE(report.bestFix.has_value());
+  EXPECT_EQ(report.bestFix->owner, b.TeacherNo("EMRE"));
+  EXPECT_EQ(report.bestFixHours, 1);
+  // Two lessons behind the same closed cell are two hours.
+  b.In("9 C").Lesson("BEDEN", 1, "1").Teach("EMRE", "9 C", "BEDEN");
+  School t = b.Build();
+  OpenOnly(t, b.TeacherNo("EMRE"), {});
+  EXPECT_EQ(BuildWhyNot(t).bestFixHours, 2);
 }
 
 }  // namespace
