@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/kalvodrin_app.h"
+#include "gui/common/qt_translations.h"
 #include "shell/predecessor_import.h"
 #include "shell/predecessor_records.h"
 
@@ -35,6 +36,7 @@ std::optional<std::optional<std::filesystem::path>> FolderArgument(const QString
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kalvodrin"));
+  kalvodrin::InstallQtTurkish(app);
   const auto folder = FolderArgument(QApplication::arguments());
   if (!folder) {
     std::fputs("kullanım: kalvodrin [--folder DİZİN]\n", stderr);

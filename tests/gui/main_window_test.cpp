@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
+#include "gui/common/qt_translations.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/path_window.h"
 #include "gui_test_support.h"
@@ -384,6 +386,17 @@ TEST_F(ProgramTest, MainWindowComesBackWhereAndAsLargeAsItWasLeft) {
   KalvodrinApp app(Options());
   ASSERT_TRUE(app.Start());
   EXPECT_EQ(app.mainForm().geometry(), left);
+}
+
+TEST(QtTurkish, QtsOwnDialogsSpeakTurkishWhenTheTranslationsAreInstalled) {
+  QTranslator* turkish = InstallQtTurkish(*QCoreApplication::instance());
+  if (turkish == nullptr) GTEST_SKIP() << "qt6-translations-l10n is not installed";
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), U8("İptal"));
+  EXPECT_EQ(QLocale().language(), QLocale::Turkish);
+  QCoreApplication::removeTranslator(turkish);
+  delete turkish;
+  QLocale::setDefault(QLocale::c());
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
 
 }  // namespace

@@ -9,13 +9,14 @@
 
 #include "gui/common/apply_change.h"
 #include "gui/common/enter_moves.h"
+#include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/save_reason.h"
-#include "gui/common/focus_return.h"
 
 namespace kalvodrin {
 
@@ -44,7 +45,16 @@ EditWindow::EditWindow(AppContext context, EditWindowSpec spec, QWidget* parent)
   connect(kaydetBtn_, &QPushButton::clicked, this, &EditWindow::KaydetBtnClick);
   connect(iptalBtn_, &QPushButton::clicked, this, &QDialog::reject);
   enterMoves_ = new EnterMoves(this, [this] { KaydetBtnClick(); });
-  if (spec_.helpTopic != 0) BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
+  auto* keys = new KeyLine(this);
+  keys->Bind({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("Kaydet"),
+             [this] { KaydetBtnClick(); });
+  keys->Show("Enter", U8("Sonraki alan"));
+  if (spec_.helpTopic != 0) {
+    BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
+    keys->Show("F1", U8("Yardım"));
+  }
+  keys->Show("Esc", U8("İptal"));
+  main->addWidget(keys);
 }
 
 QLineEdit* EditWindow::AddField(const QString& objectName, const QString& label,

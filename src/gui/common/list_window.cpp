@@ -17,6 +17,7 @@
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -62,6 +63,7 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   enterMoves_ = new EnterMoves(this, [this] { KaydetBtnClick(); });
   duzeltBtn_ = Button(this, "DuzeltBtn", spec_.duzeltCaption);
   silBtn_ = Button(this, "SilBtn", spec_.silCaption);
+  keyLine_ = new KeyLine(this);
   BuildLayout();
 
   connect(kaydetBtn_, &QPushButton::clicked, this, &ListWindow::KaydetBtnClick);
@@ -69,14 +71,28 @@ ListWindow::ListWindow(AppContext context, ListWindowSpec spec, QWidget* parent)
   connect(silBtn_, &QPushButton::clicked, this, &ListWindow::SilBtnClick);
   if (spec_.editFromGrid)
     connect(grid_, &ListGrid::EditRequested, this, [this](int) { DuzeltBtnClick(); });
-  BindKey(this, spec_.saveKey, [this] { KaydetBtnClick(); });
-  BindKey(this, spec_.deleteKey, [this] { SilBtnClick(); });
-  if (spec_.helpTopic != 0) BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
+  BindKeys();
+}
+
+void ListWindow::BindKeys() {
+  QList<QKeySequence> save{spec_.saveKey, QKeySequence(Qt::CTRL | Qt::Key_S)};
+  const QKeySequence f2(Qt::Key_F2);
+  if (spec_.saveKey != f2 && spec_.deleteKey != f2) save.insert(1, f2);
+  keyLine_->Bind(save, U8("Kaydet"), [this] { KaydetBtnClick(); });
+  if (spec_.editFromGrid) keyLine_->Show(U8("Enter"), U8("Düzelt"));
+  keyLine_->BindIn(grid_, {QKeySequence(Qt::Key_Delete)}, U8("Sil"), [this] { SilBtnClick(); },
+                   {spec_.deleteKey});
   if (spec_.ordered) {
-    BindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { MoveSelected(MoveDirection::kUp); });
-    BindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Down),
-            [this] { MoveSelected(MoveDirection::kDown); });
+    keyLine_->Bind({QKeySequence(Qt::CTRL | Qt::Key_Up)}, U8("Yukarı"),
+                   [this] { MoveSelected(MoveDirection::kUp); });
+    keyLine_->Bind({QKeySequence(Qt::CTRL | Qt::Key_Down)}, U8("Aşağı"),
+                   [this] { MoveSelected(MoveDirection::kDown); });
   }
+  if (spec_.helpTopic != 0) {
+    BindHelpKey(this, context_.help, HelpTopicPage(spec_.helpTopic));
+    keyLine_->Show("F1", U8("Yardım"));
+  }
+  keyLine_->Show("Esc", U8("Kapat"));
 }
 
 void ListWindow::BuildLayout() {
@@ -107,6 +123,7 @@ void ListWindow::BuildLayout() {
   count->addWidget(countLabel_);
   count->addStretch(1);
   main_->addLayout(count);
+  main_->addWidget(keyLine_);
 }
 
 void ListWindow::SetEntryPanel(QWidget* panel, const std::vector<QLineEdit*>& entries) {
@@ -165,8 +182,11 @@ void ListWindow::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) FormActivate();
 }
 
+// A reopened window starts clean: what was typed for a record that was never saved
+// belonged to the last visit, not to this one.
 void ListWindow::FormActivate() {
   if (spec_.sortBeforeFill != nullptr) spec_.sortBeforeFill(context_.school);
+  ClearEntries();
   Refill();
   SetTabOrder();
   FocusFirstEntry();

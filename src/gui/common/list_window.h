@@ -13,6 +13,8 @@
 //   F5 / delete   after confirmation; the same row stays selected while it exists,
 //                 else the new last row; an emptied list sends the focus to the entries
 //   Ctrl+Up/Down  reorder; the selection moves with the record
+//   Ctrl+S saves as F2 does (F2 too where the save key is another), Del in the grid
+//   deletes as F5 does; the keys are listed in one line at the foot of the window
 // Typing into the grid opens the incremental search box where the window has one.
 
 #include <QDialog>
@@ -40,6 +42,7 @@ namespace kalvodrin {
 
 class EditWindow;
 class EnterMoves;
+class KeyLine;
 class ListGrid;
 class SearchBox;
 struct School;
@@ -105,8 +108,11 @@ class ListWindow : public QDialog {
   void Refill();
   void UpdateButtons();
   const AppContext& context() const { return context_; }
+  // The window's key line; a window lists the keys it adds there.
+  KeyLine* keyLine() const { return keyLine_; }
 
  private:
+  void BindKeys();
   void FormActivate();
   void SetTabOrder();
   void BuildLayout();
@@ -132,6 +138,7 @@ class ListWindow : public QDialog {
   std::vector<QLineEdit*> entries_;
   std::vector<QString> entryLabels_;
   EnterMoves* enterMoves_;
+  KeyLine* keyLine_;
   EditWindow* editWindow_ = nullptr;
 };
 

@@ -11,12 +11,15 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 #include "core/field_text.h"
 #include "core/school.h"
 #include "duty/duties.h"
 #include "duty/duty_rows.h"
 #include "gui/common/apply_change.h"
+#include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 
@@ -63,8 +66,8 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   kisiSpin_->setObjectName("KisiSpin");
   kisiSpin_->setRange(1, 255);
   agirlikGrid_->setObjectName("AgirlikGrid");
-  agirlikGrid_->setColumnCount(2);
-  agirlikGrid_->setHorizontalHeaderLabels({U8("ÖĞRETMENİN ADI"), U8("AĞIRLIK")});
+  agirlikGrid_->setColumnCount(3);
+  agirlikGrid_->setHorizontalHeaderLabels({U8("ÖĞRETMENİN ADI"), U8("AĞIRLIK"), U8("TOPLAM")});
   agirlikGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   agirlikGrid_->verticalHeader()->hide();
   oneriGrid_->setObjectName("OneriGrid");
@@ -94,6 +97,13 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   perSlot->addWidget(kisiSpin_);
   perSlot->addStretch();
   perSlot->addWidget(onerBtn);
+  // Without placed lessons no teacher can be proposed, and an empty proposal must not
+  // read as a fault of the window.
+  auto* note = new QLabel(U8("Nöbet yalnız öğretmenin ders programında yerleşmiş dersi "
+                             "olan günlere önerilir. TOPLAM: verilmiş ve önerilen nöbetler."),
+                          this);
+  note->setObjectName("NotLabel");
+  note->setWordWrap(true);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ozetLabel_, 1);
   buttons->addWidget(kabulBtn_);
@@ -101,8 +111,18 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   auto* main = new QVBoxLayout(this);
   main->addLayout(choices, 2);
   main->addLayout(perSlot);
+  main->addWidget(note);
   main->addWidget(oneriGrid_, 3);
   main->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Show("Enter", U8("Öner"));
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("Kabul Et"), [this] {
+    if (kabulBtn_->isEnabled()) KabulBtnClick();
+  });
+  keys->Bind({QKeySequence(Qt::Key_F1)}, U8("Yardım"),
+             [this] { context_.help.ShowPage("nobet_onerisi"); });
+  keys->Show("Esc", U8("İptal"));
+  main->addWidget(keys);
   connect(onerBtn, &QPushButton::clicked, this, [this] { OnerBtnClick(); });
   connect(kabulBtn_, &QPushButton::clicked, this, [this] { KabulBtnClick(); });
   connect(iptalBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -134,6 +154,7 @@ void TNobetOneriForm::Prepare() {
     weight->setValue(1);
     connect(weight, &QSpinBox::valueChanged, this, [this] { ChoicesChanged(); });
     agirlikGrid_->setCellWidget(row, 1, weight);
+    agirlikGrid_->setItem(row, 2, new QTableWidgetItem);
     ++row;
   }
   kisiSpin_->setValue(1);
@@ -141,6 +162,7 @@ void TNobetOneriForm::Prepare() {
   oneriGrid_->SetRows({});
   ozetLabel_->clear();
   kabulBtn_->setEnabled(false);
+  ShowTotals();
 }
 
 bool TNobetOneriForm::Propose() {
@@ -169,6 +191,7 @@ void TNobetOneriForm::OnerBtnClick() {
     rows.push_back({Name(school.DutyPlaceByNo(d.place)->name.view()), U8(DayName(d.day)),
                     Name(school.TeacherByNo(d.teacher)->name.view())});
   oneriGrid_->SetRows(rows);
+  ShowTotals();
   ozetLabel_->setText(U8("Önerilen nöbet: %1   Karşılanamayan: %2   Aynı yer tekrarı: %3")
                           .arg(proposal_.duties.size())
                           .arg(proposal_.unfilled)
@@ -184,6 +207,24 @@ void TNobetOneriForm::ChoicesChanged() {
   oneriGrid_->SetRows({});
   ozetLabel_->setText(U8("Seçimler değişti: yeni öneri için \"Öner\" düğmesine basın."));
   kabulBtn_->setEnabled(false);
+  ShowTotals();
+}
+
+// Each teacher's duties as they would be after accepting: those given and, once
+// there is a proposal, those it adds.
+void TNobetOneriForm::ShowTotals() {
+  std::array<int, 256> total{};
+  for (const TDutyRec& d : context_.school.Duties) ++total[d.teacher];
+  for (const ProposedDuty& d : proposal_.duties) ++total[static_cast<std::size_t>(d.teacher)];
+  for (int row = 0; row < agirlikGrid_->rowCount(); ++row) {
+    const QTableWidgetItem* name = agirlikGrid_->item(row, 0);
+    QTableWidgetItem* cell = agirlikGrid_->item(row, 2);
+    if (name == nullptr || cell == nullptr) continue;  // a row still being filled
+    const int teacher = name->data(Qt::UserRole).toInt();
+    cell->setText(QString::number(total[static_cast<std::size_t>(teacher)]));
+    cell->setFlags(Qt::ItemIsEnabled);
+    cell->setTextAlignment(Qt::AlignCenter);
+  }
 }
 
 void TNobetOneriForm::KabulBtnClick() {

@@ -39,6 +39,7 @@ class TNobetOneriForm : public QDialog {
   ProposalRequest RequestFromChoices() const;
   // Drops the proposal shown when a place, day, count or weight changes.
   void ChoicesChanged();
+  void ShowTotals();
 
   AppContext context_;
   QListWidget* yerList_;

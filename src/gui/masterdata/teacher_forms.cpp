@@ -8,6 +8,7 @@
 #include "core/ordering.h"
 #include "core/school.h"
 #include "gui/common/function_keys.h"
+#include "gui/common/key_line.h"
 #include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/record_texts.h"
@@ -78,7 +79,8 @@ TOgretmenForm::TOgretmenForm(AppContext context, QWidget* parent)
   yazdirBtn_ = AddButton("YazdirBtn", U8("YAZDIR(F9)"));
   yazdirBtn_->setEnabled(context.printing != nullptr);
   connect(yazdirBtn_, &QPushButton::clicked, this, [this] { YazdirBtnClick(); });
-  BindKey(this, Qt::Key_F9, [this] { YazdirBtnClick(); });
+  keyLine()->Bind({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_P)}, U8("Yazdır"),
+                  [this] { YazdirBtnClick(); });
   nobetBtn_ = AddButton("NobetBtn", U8("Nöbet"));
   nobetBtn_->setEnabled(false);
   connect(nobetBtn_, &QPushButton::clicked, this, [this] {

@@ -1,6 +1,8 @@
 #include "gui/printing/print_dialog.h"
 
 #include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,12 +12,21 @@
 
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/qt_text.h"
 
 namespace kalvodrin {
+namespace {
+
+QString DefaultChooser(QWidget* parent, const QString& suggested) {
+  return QFileDialog::getSaveFileName(parent, U8("PDF olarak kaydet"), suggested,
+                                      U8("PDF dosyası (*.pdf)"));
+}
+
+}  // namespace
 
 TYazdirForm::TYazdirForm(AppContext context, std::function<void()> printerSetup, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), chooser_(DefaultChooser) {
   setObjectName("TYazdirForm");
   setWindowTitle(U8("YAZDIR"));
   auto* layout = new QVBoxLayout(this);
@@ -41,22 +52,41 @@ TYazdirForm::TYazdirForm(AppContext context, std::function<void()> printerSetup,
   auto* yazdir = new QPushButton(U8("YAZDIR"), this);
   auto* iptal = new QPushButton(U8("İPTALET"), this);
   auto* printer = new QPushButton(U8("Yazıcı özellikleri"), this);
+  auto* pdf = new QPushButton(U8("PDF olarak kaydet…"), this);
   yazdir->setObjectName("YazdirBtn");
   iptal->setObjectName("IptalBtn");
   printer->setObjectName("YaziciBtn");
+  pdf->setObjectName("PdfBtn");
   yazdir->setDefault(true);
-  for (QPushButton* b : {yazdir, iptal, printer}) buttons->addWidget(b);
+  for (QPushButton* b : {yazdir, pdf, iptal, printer}) buttons->addWidget(b);
   layout->addLayout(buttons);
+  connect(pdf, &QPushButton::clicked, this, &TYazdirForm::PdfBtnClick);
   connect(yazdir, &QPushButton::clicked, this, &QDialog::accept);
   connect(iptal, &QPushButton::clicked, this, &QDialog::reject);
   connect(printer, &QPushButton::clicked, this, [setup = std::move(printerSetup)] {
     if (setup) setup();
   });
-  BindKey(this, Qt::Key_F1, [this] { context_.help.ShowTopic(helpTopic_); });
+  auto* keys = new KeyLine(this);
+  keys->Show("Enter", U8("Yazdır"));
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("PDF olarak kaydet"),
+             [this] { PdfBtnClick(); });
+  keys->Bind({QKeySequence(Qt::Key_F1)}, U8("Yardım"),
+             [this] { context_.help.ShowTopic(helpTopic_); });
+  keys->Show("Esc", U8("İptal"));
+  layout->addWidget(keys);
+}
+
+void TYazdirForm::PdfBtnClick() {
+  QString file = chooser_(this, QDir::home().filePath("ders_programi.pdf"));
+  if (file.isEmpty()) return;
+  if (!file.endsWith(".pdf", Qt::CaseInsensitive)) file += ".pdf";
+  pdfFile_ = file;
+  accept();
 }
 
 std::optional<PrintChoice> TYazdirForm::Ask(int helpTopic) {
   helpTopic_ = helpTopic;
+  pdfFile_.clear();
   if (exec() != QDialog::Accepted) return std::nullopt;
   return choice();
 }

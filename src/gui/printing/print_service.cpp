@@ -8,14 +8,17 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/school.h"
 #include "core/storage.h"
 #include "core/turkish_text.h"
+#include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/printing/print_dialog.h"
 #include "gui/printing/printer_settings_form.h"
 #include "printing/printouts.h"
+#include "printing/qt/pdf_output.h"
 #include "printing/qt/qt_canvas.h"
 #include "printing/substitution_print.h"
 
@@ -94,6 +97,24 @@ bool PrintService::PreviewAndPrint(const QString& title, bool landscape,
   return printed;
 }
 
+bool PrintService::SaveAsPdf(const QString& file, const QString& title, bool landscape,
+                             const std::function<PrintLayout(Canvas&)>& draw) {
+  // The paper and orientation the printer would get, so the file is what would print.
+  const auto preferred = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  if (!paperSetByUser_) printer_->setPageOrientation(preferred);
+  const QPageLayout layout = printer_->pageLayout();
+  PdfPage page;
+  page.paper = layout.pageSize().id() == QPageSize::A3 ? PdfPage::Paper::kA3 : PdfPage::Paper::kA4;
+  page.landscape = layout.orientation() == QPageLayout::Landscape;
+  page.title =
+      (FromCp1254(context_.school.Settings.schoolName.view()) + " - " + title).toStdString();
+  const Status s = WritePdf(
+      std::filesystem::path(file.toStdString()), page, [&draw](Canvas& canvas) { draw(canvas); },
+      context_.Disk());
+  if (!s) context_.sil.Notice(U8("PDF dosyası yazılamadı: " + s.message()));
+  return s.ok();
+}
+
 bool PrintService::PrintFromTimetableWindow(TimetableView view, int selected) {
   const std::optional<PrintChoice> choice = yazdir_->Ask(HelpTopic(view));
   if (!choice) return false;
@@ -103,9 +124,13 @@ bool PrintService::PrintFromTimetableWindow(TimetableView view, int selected) {
   const Selection selection = *choice == PrintChoice::kAll ? Selection::kFromHere : Selection::kOne;
   // Upright paper takes two copies of a timetable on A4; the overview sheets want it
   // turned. Each printout says in the preview how it was fitted.
-  const bool printed = PreviewAndPrint(U8(PrintoutTitle(what)), sheet, [&](Canvas& canvas) {
+  const auto draw = [&](Canvas& canvas) {
     return DrawPrintout(canvas, school, what, selected, selection);
-  });
+  };
+  const QString title = U8(PrintoutTitle(what));
+  const QString pdf = yazdir_->pdfFile();
+  const bool printed =
+      pdf.isEmpty() ? PreviewAndPrint(title, sheet, draw) : SaveAsPdf(pdf, title, sheet, draw);
   // The timetable windows read the settings afresh after printing.
   LoadSettings(school);
   return printed;

@@ -44,6 +44,12 @@ class PrintService : public PrintRequests {
                        const std::function<PrintLayout(Canvas&)>& draw);
   bool paperSetByUser() const { return paperSetByUser_; }
 
+  // Writes what `draw` draws into a PDF file on the printer's paper, standing as
+  // for the preview, without a preview; a failure is shown with the system's
+  // message. True when written.
+  bool SaveAsPdf(const QString& file, const QString& title, bool landscape,
+                 const std::function<PrintLayout(Canvas&)>& draw);
+
   TYazdirForm& printDialog() { return *yazdir_; }
   TYaziciForm& printerSettings() { return *yazici_; }
   QPrinter& printer() { return *printer_; }

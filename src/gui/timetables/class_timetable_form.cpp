@@ -5,7 +5,7 @@
 
 #include "engine/counts.h"
 #include "gui/common/focus_return.h"
-#include "gui/common/function_keys.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/placement_style_form.h"
@@ -35,7 +35,8 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
                        .lessons = TimetableClassLessons,
                        .paintCell = PaintClassCell,
                        .cellCommand = ClassCellCommand,
-                       .toggleCell = ToggleClassCell},
+                       .toggleCell = ToggleClassCell,
+                       .legend = ClassLegend},
                       parent),
       roomWindow_(roomWindow),
       total_(AddCounter("TOPLAM", "ToplamLabel")),
@@ -47,8 +48,8 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
   AddButton("YERLEŞMEYEN DERSLER", "RaporBtn", [this] { OpenReport(); });
   AddButton("DERSHANE", "DershaneBtn", [this] { OpenRooms(); });
   AddButton("ÇIKIŞ", "CikisBtn", [this] { accept(); });
-  BindKey(this, QKeySequence(Qt::Key_F9), [this] { OpenRooms(); });
-  BindKey(this, QKeySequence(Qt::Key_F11), [this] { OpenReport(); });
+  keyLine()->Bind({QKeySequence(Qt::Key_F9)}, U8("Dershane"), [this] { OpenRooms(); });
+  keyLine()->Bind({QKeySequence(Qt::Key_F11)}, U8("Yerleşmeyen dersler"), [this] { OpenReport(); });
   handBackAction_ = AddLessonAction("ÖĞRETMENE BAĞLAN", [this] { HandBack(); });
   AddLessonAction("YERLEŞTİRME BİÇİMİ", [this] { OpenPlacementStyle(); });
 }

@@ -29,7 +29,8 @@ TRoomPrgForm::TRoomPrgForm(AppContext context, QWidget* parent)
                        .lessons = TimetableRoomLessons,
                        .paintCell = PaintRoomCell,
                        .cellCommand = RoomCellCommand,
-                       .toggleCell = ToggleRoomCell},
+                       .toggleCell = ToggleRoomCell,
+                       .legend = RoomLegend},
                       parent) {
   setObjectName("TRoomPrgForm");
   AddPrintButton("YAZDIR", "YazdirBtn");

@@ -10,7 +10,8 @@
 #include "engine/counts.h"
 #include "gui/common/apply_change.h"
 #include "gui/common/focus_return.h"
-#include "gui/common/function_keys.h"
+#include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -53,7 +54,8 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
                        .lessons = TimetableTeacherLessons,
                        .paintCell = PaintTeacherCell,
                        .cellCommand = TeacherCellCommand,
-                       .toggleCell = ToggleTeacherCell},
+                       .toggleCell = ToggleTeacherCell,
+                       .legend = TeacherLegend},
                       parent),
       classWindow_(classWindow),
       panel_(new RunPanel(context.school)),
@@ -89,22 +91,31 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
   });
 
   // A running search owns the window: only its two buttons act, so every key asks.
-  const auto key = [this](Qt::Key k, void (TOgrPrgForm::*command)()) {
-    BindKey(this, QKeySequence(k), [this, command] {
+  const auto key = [this](QList<QKeySequence> keys, const char* meaning,
+                          void (TOgrPrgForm::*command)()) {
+    keyLine()->Bind(keys, U8(meaning), [this, command] {
       if (!running()) (this->*command)();
     });
   };
-  key(Qt::Key_F1, &TOgrPrgForm::ShowOverlay);
-  key(Qt::Key_F2, &TOgrPrgForm::ToggleCell);
-  key(Qt::Key_F4, &TOgrPrgForm::Save);
-  key(Qt::Key_F5, &TOgrPrgForm::RemoveProgram);
-  key(Qt::Key_F9, &TOgrPrgForm::Print);
-  key(Qt::Key_F10, &TOgrPrgForm::OpenTeacherSettings);
+  keyLine()->Show(U8("Çift tık / Enter"), U8("Yerleştir / kaldır"));
+  key({QKeySequence(Qt::Key_F1)}, "Saat yükü göster/gizle", &TOgrPrgForm::ShowOverlay);
+  key({QKeySequence(Qt::Key_F2)}, "Hücre aç/kapat", &TOgrPrgForm::ToggleCell);
+  key({QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_S)}, "Kaydet", &TOgrPrgForm::Save);
+  key({QKeySequence(Qt::Key_F5)}, "Programı sil", &TOgrPrgForm::RemoveProgram);
+  key({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_P)}, "Yazdır",
+      &TOgrPrgForm::Print);
+  key({QKeySequence(Qt::Key_F10)}, "Özel ayarlar", &TOgrPrgForm::OpenTeacherSettings);
+  // F1 keeps its load overlay here, so the window's help has a key of its own.
+  key({QKeySequence(Qt::SHIFT | Qt::Key_F1)}, "Yardım", &TOgrPrgForm::ShowHelp);
 
   grid()->setContextMenuPolicy(Qt::CustomContextMenu);
   auto* gridMenu = new QMenu(this);
   gridMenu->setObjectName("GridPopup");
   gridMenu->addAction(U8("BURAYA YERLEŞTİR"), this, [this] { RunHere(); });
+  // What F2 does, for a user who works with the mouse.
+  gridMenu->addAction(U8("HÜCREYİ KAPAT / AÇ   F2"), this, [this] {
+    if (!running()) ToggleCell();
+  });
   gridMenu->addAction(U8("SAKLA"), this, [this] { KeepSnapshot(); });
   gridMenu->addAction(U8("DEĞİŞENLERİ GÖSTER"), this, [this] { ShowChanged(); });
   gridMenu->addAction(U8("DEĞİŞİKLERİ GERİ AL"), this, [this] { UndoChanges(); });
@@ -150,11 +161,19 @@ CellPaint TOgrPrgForm::Paint(int row, int column) const {
   return TimetableWindow::Paint(row, column);
 }
 
+// A second F1 takes the overlay away again, so the timetable's colours come back
+// without a click that might place a lesson.
 void TOgrPrgForm::ShowOverlay() {
-  load_ = LoadOverlay(context().school, selection().teacher);
-  overlay_ = true;
+  if (overlay_) {
+    overlay_ = false;
+  } else {
+    load_ = LoadOverlay(context().school, selection().teacher);
+    overlay_ = true;
+  }
   grid()->RepaintAll();
 }
+
+void TOgrPrgForm::ShowHelp() { context().help.ShowPage("ogretmen_programi"); }
 
 void TOgrPrgForm::RemoveProgram() {
   const TTeacherRec* t = context().school.TeacherByNo(selection().teacher);

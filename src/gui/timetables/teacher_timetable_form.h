@@ -37,6 +37,7 @@ class TOgrPrgForm : public TimetableWindow {
   // The commands of this window, for the buttons, keys and menus, beside the ones
   // every timetable window has.
   void ShowOverlay();
+  void ShowHelp();
   void RemoveProgram();
   void Save();
   void HandToClassWindow();

@@ -2,6 +2,7 @@
 
 #include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/timetable_grid.h"
@@ -43,7 +44,7 @@ void SaveTimetables(const AppContext& context) {
   ApplyChange(context, Change{Outcome::kDone, TimetableFiles(), 0, 0}, {});
 }
 
-void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& context,
+void BindOwnerGrid(QWidget* window, KeyLine& keys, TimetableGrid* grid, const AppContext& context,
                    int& selectedCell, const OwnerGridCommands& commands) {
   QObject::connect(grid, &TimetableGrid::CellActivated, window, commands.command);
   if (commands.typedKeysAct)
@@ -54,10 +55,14 @@ void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& conte
     selectedCell = grid->CurrentCell();
     grid->RepaintAll();
   });
-  BindKey(window, QKeySequence(Qt::Key_F8), commands.toggle);
-  BindKey(window, QKeySequence(Qt::Key_F2), commands.print);
-  BindKey(window, QKeySequence(Qt::Key_F4), [context] { SaveTimetables(context); });
+  keys.Show(U8("Çift tık / Enter"), U8("Yerleştir / kaldır"));
+  keys.Bind({QKeySequence(Qt::Key_F8)}, U8("Hücre aç/kapat"), commands.toggle);
+  keys.Bind({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_P)}, U8("Yazdır"),
+            commands.print);
+  keys.Bind({QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("Kaydet"),
+            [context] { SaveTimetables(context); });
   BindHelpKey(window, context.help, commands.helpPage);
+  keys.Show("F1", U8("Yardım"));
 }
 
 }  // namespace kalvodrin

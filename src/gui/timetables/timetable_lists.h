@@ -16,6 +16,7 @@ class QWidget;
 
 namespace kalvodrin {
 
+class KeyLine;
 class ListGrid;
 class TimetableGrid;
 
@@ -35,8 +36,9 @@ void SaveTimetables(const AppContext& context);
 // cell is the manual command there, and so is any character key where
 // `typedKeysAct` (the classroom window; elsewhere a stray key changes nothing); a
 // click makes the cell the selected one (`selectedCell`, the window's own); F8 opens
-// or closes the cell, F2 prints, F4 writes the timetables and F1 opens the window's
-// help page.
+// or closes the cell, F2 (and Ctrl+P) prints, F4 (and Ctrl+S) writes the timetables
+// and F1 opens the window's help page. The keys are bound through the window's key
+// line.
 struct OwnerGridCommands {
   std::function<void(int cell)> command;
   std::function<void()> toggle;
@@ -44,7 +46,7 @@ struct OwnerGridCommands {
   QString helpPage;
   bool typedKeysAct = false;
 };
-void BindOwnerGrid(QWidget* window, TimetableGrid* grid, const AppContext& context,
+void BindOwnerGrid(QWidget* window, KeyLine& keys, TimetableGrid* grid, const AppContext& context,
                    int& selectedCell, const OwnerGridCommands& commands);
 
 }  // namespace kalvodrin

@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/search_box.h"
 #include "gui/timetables/block_drag.h"
+#include "gui/timetables/colour_legend_bar.h"
 #include "gui/timetables/history_buttons.h"
 #include "gui/timetables/report_form.h"
 #include "gui/timetables/timetable_grid.h"
@@ -35,7 +37,8 @@ TimetableWindow::TimetableWindow(AppContext context, TimetableWindowSpec spec, Q
       counters_(new QGridLayout),
       buttons_(new QWidget),
       buttonGrid_(new QGridLayout(buttons_)),
-      right_(new QVBoxLayout) {
+      right_(new QVBoxLayout),
+      keyLine_(new KeyLine(this)) {
   setWindowTitle(spec_.caption);
   BuildLists();
   grid_->SetPainter([this](int row, int column) { return Paint(row, column); });
@@ -48,9 +51,13 @@ TimetableWindow::TimetableWindow(AppContext context, TimetableWindowSpec spec, Q
   connect(ownerGrid_, &QTableWidget::currentCellChanged, this, [this] { FillLessons(); });
   connect(teleGrid_, &QTableWidget::currentCellChanged, this, [this] { ReadSelection(); });
   if (!spec_.helpPage.isEmpty())
-    BindOwnerGrid(this, grid_, context_, sel_.cell,
+    BindOwnerGrid(this, *keyLine_, grid_, context_, sel_.cell,
                   {[this](int cell) { CellCommand(cell); }, [this] { ToggleCell(); },
                    [this] { Print(); }, spec_.helpPage, spec_.typedKeysAct});
+  // Keys the history and the grid handle themselves.
+  keyLine_->Show("Ctrl+Z", U8("Geri al"));
+  keyLine_->Show("Ctrl+Y", U8("Yinele"));
+  keyLine_->Show("F6", U8("Bloğu taşı"));
 }
 
 void TimetableWindow::BuildLists() {
@@ -81,14 +88,18 @@ void TimetableWindow::BuildLayout() {
   left->addWidget(ownerGrid_, spec_.ownerStretch);
   left->addWidget(teleGrid_, spec_.lessonStretch);
   right_->addWidget(grid_);
+  if (spec_.legend != nullptr) right_->addWidget(new ColourLegendBar(spec_.legend(), this));
   right_->addLayout(counters_);
   right_->addWidget(new QLabel(spec_.cellKeyHint));
   right_->addWidget(dragInfo_);
   right_->addWidget(historyButtons_);
   right_->addWidget(buttons_);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left, 1);
-  layout->addLayout(right_, 2);
+  auto* sides = new QHBoxLayout;
+  sides->addLayout(left, 1);
+  sides->addLayout(right_, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(sides, 1);
+  layout->addWidget(keyLine_);
   resize(spec_.size);
 }
 
@@ -105,6 +116,11 @@ QPushButton* TimetableWindow::AddButton(const char* caption, const char* name,
                                         std::function<void()> command) {
   auto* b = new QPushButton(U8(caption));
   b->setObjectName(name);
+  // A button shown only sometimes keeps its place empty when hidden, so that the
+  // others, "ÇIKIŞ" among them, never move under the pointer.
+  QSizePolicy keepPlace = b->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  b->setSizePolicy(keepPlace);
   const int perRow = spec_.buttonsPerRow > 0 ? spec_.buttonsPerRow : buttonCount_ + 1;
   buttonGrid_->addWidget(b, buttonCount_ / perRow, buttonCount_ % perRow);
   ++buttonCount_;

@@ -21,6 +21,7 @@
 #include "gui/common/app_context.h"
 #include "gui/common/print_requests.h"
 #include "timetables/cell_paint.h"
+#include "timetables/colour_legend.h"
 #include "timetables/timetable_rows.h"
 
 class QAction;
@@ -35,6 +36,7 @@ namespace kalvodrin {
 class BlockDrag;
 class EditHistory;
 class HistoryButtons;
+class KeyLine;
 class ListGrid;
 class TimetableGrid;
 
@@ -80,6 +82,8 @@ struct TimetableWindowSpec {
   CellPaint (*paintCell)(const School&, const TimetableSelection&, int cell) = nullptr;
   Change (*cellCommand)(School&, const TimetableSelection&, int cell) = nullptr;
   Change (*toggleCell)(School&, const TimetableSelection&, int cell) = nullptr;
+  // What the grid's colours mean, shown under it.
+  std::vector<LegendEntry> (*legend)() = nullptr;
 };
 
 class TimetableWindow : public QDialog {
@@ -147,6 +151,8 @@ class TimetableWindow : public QDialog {
   // The kind of timetable the window's owner has.
   GridKind kind() const;
   QWidget* buttons() const { return buttons_; }
+  // The window's keys, listed in one line at its foot.
+  KeyLine* keyLine() const { return keyLine_; }
 
  private:
   void BuildLists();
@@ -166,6 +172,7 @@ class TimetableWindow : public QDialog {
   QWidget* buttons_;
   QGridLayout* buttonGrid_;
   QVBoxLayout* right_;
+  KeyLine* keyLine_;
   QMenu* lessonMenu_ = nullptr;
   int counterCount_ = 0;
   int buttonCount_ = 0;

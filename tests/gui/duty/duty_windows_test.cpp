@@ -252,6 +252,37 @@ TEST_F(DutyWindow, ChangedChoicesTakeTheProposalBack) {
   }
 }
 
+TEST_F(DutyWindow, ProposalShowsEachTeachersTotalItsHelpAndWhyDaysMayStayEmpty) {
+  // Ali teaches Monday only and has a duty already; Ayşe teaches Monday to Friday.
+  school.TeacherGridByNo(1)->occupant[0] = 1;
+  for (int cell : {1, 17, 33, 49, 65}) school.TeacherGridByNo(2)->occupant[cell - 1] = 1;
+  school.Duties.push_back({1, 3, 1});
+  TNobetOneriForm form(context());
+  form.Prepare();
+  Activate(&form);
+  EXPECT_TRUE(Child<QLabel>(&form, "NotLabel")->text().contains(U8("yerleşmiş dersi")));
+  auto* weights = Child<QTableWidget>(&form, "AgirlikGrid");
+  ASSERT_EQ(weights->columnCount(), 3);
+  EXPECT_EQ(weights->horizontalHeaderItem(2)->text(), "TOPLAM");
+  EXPECT_EQ(weights->item(0, 2)->text(), "1");  // the duty given before
+  EXPECT_EQ(weights->item(1, 2)->text(), "0");
+  QTest::mouseClick(Child<QPushButton>(&form, "OnerBtn"), Qt::LeftButton);
+  int proposedAli = 0;
+  for (const ProposedDuty& d : form.proposal().duties) proposedAli += d.teacher == 1 ? 1 : 0;
+  EXPECT_EQ(weights->item(0, 2)->text(), QString::number(1 + proposedAli));
+  EXPECT_EQ(weights->item(1, 2)->text(),
+            QString::number(static_cast<int>(form.proposal().duties.size()) - proposedAli));
+  EXPECT_TRUE(HelpPageExists("nobet_onerisi"));
+  QString page;
+  OnNextModal([&](QDialog* d) {
+    page = help.currentPage();
+    d->reject();
+  });
+  Key(&form, Qt::Key_F1);
+  EXPECT_EQ(page, "nobet_onerisi");
+  form.reject();
+}
+
 class Registry : public WindowRegistry {
  public:
   void SetOpener(MainMenuItem, WindowOpener) override {}

@@ -9,6 +9,11 @@
 #include <QPrinter>
 #include <QRadioButton>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "gui/common/print_requests.h"
 #include "gui/masterdata/teacher_forms.h"
 #include "gui/printing/print_dialog.h"
@@ -232,6 +237,59 @@ TEST_F(PrintingWindows, ThePaperIsTurnedAsTheUserSetItAndThePreviewSaysHowItFits
   EXPECT_EQ(print(false, false).orientation, QPageLayout::Landscape);  // stays as set
 }
 
+// The text of a PDF file as pdftotext reads it; empty when it cannot.
+std::string PdfText(const std::filesystem::path& pdf) {
+  const std::filesystem::path text = pdf.string() + ".txt";
+  const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
+  if (std::system(command.c_str()) != 0) return {};
+  std::ifstream in(text);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(PrintingWindows, PdfFromThePrintDialogIsWhatThePrinterWouldGetWithoutAPreview) {
+  for (int k = 1; k <= 2; ++k) {
+    TTeacherRec t{};
+    t.order = static_cast<uint8_t>(k);
+    t.number = static_cast<uint8_t>(k);
+    t.name.assign(ToRecordText(U8("ÖĞRETMEN ") + QString::number(k)));
+    school.Teachers.push_back(t);
+    TTeacherGridRec g{};
+    g.teacher = static_cast<uint8_t>(k);
+    school.TeacherGrids.push_back(g);
+  }
+  school.ReindexAll();
+  PrintService service(context(), nullptr);
+  QString suggested;
+  service.printDialog().SetFileChooser([&](QWidget*, const QString& name) {
+    suggested = name;
+    return QString::fromStdString((folder.path() / "program").string());  // no suffix typed
+  });
+  int previews = 0;
+  service.onPreview = [&](QPrintPreviewDialog&) { ++previews; };
+  OnNextModal([](QDialog* d) {
+    Child<QRadioButton>(d, "TumuRadio")->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(d, "PdfBtn"), Qt::LeftButton);
+  });
+  EXPECT_TRUE(service.PrintFromTimetableWindow(TimetableView::kTeacher, 1));
+  EXPECT_EQ(previews, 0);
+  EXPECT_TRUE(suggested.endsWith(".pdf"));
+  const std::filesystem::path pdf = folder.path() / "program.pdf";
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  const std::string text = PdfText(pdf);
+  EXPECT_NE(text.find("ÖĞRETMEN 1"), std::string::npos) << text;
+  EXPECT_NE(text.find("ÖĞRETMEN 2"), std::string::npos);
+
+  // A cancelled chooser leaves the dialog open; the next print goes to the printer.
+  service.printDialog().SetFileChooser([](QWidget*, const QString&) { return QString(); });
+  OnNextModal([](QDialog* d) {
+    QTest::mouseClick(Child<QPushButton>(d, "PdfBtn"), Qt::LeftButton);
+    EXPECT_TRUE(d->isVisible());
+    QTest::mouseClick(Child<QPushButton>(d, "IptalBtn"), Qt::LeftButton);
+  });
+  EXPECT_FALSE(service.PrintFromTimetableWindow(TimetableView::kTeacher, 1));
+  EXPECT_TRUE(service.printDialog().pdfFile().isEmpty());
+}
+
 // Records what the teacher window asks of the printing.
 class CountingPrints : public PrintRequests {
  public:
@@ -252,7 +310,8 @@ TEST_F(PrintingWindows, TeacherWindowPrintsTheListWithF9AndItsButton) {
   ASSERT_TRUE(form.yazdirBtn()->isEnabled());
   Key(&form, Qt::Key_F9);
   QTest::mouseClick(form.yazdirBtn(), Qt::LeftButton);
-  EXPECT_EQ(prints.lists, 2);
+  Key(&form, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(prints.lists, 3);
 }
 
 }  // namespace

@@ -164,6 +164,7 @@ TEST_F(TimetableWindowsTest, TheRestIsPlacedByTheCompletionWhileHoursAreLeft) {
   Activate(&w);
   auto* complete = Child<QPushButton>(&w, "TamamlaBtn");
   ASSERT_TRUE(complete->isVisible());  // MATEMATİK, FİZİK and KİMYA wait
+  const QRect exit = Child<QPushButton>(&w, "CikisBtn")->geometry();
   QString notice;
   AcceptNextMessage(notice);
   QTest::mouseClick(complete, Qt::LeftButton);
@@ -174,6 +175,7 @@ TEST_F(TimetableWindowsTest, TheRestIsPlacedByTheCompletionWhileHoursAreLeft) {
       << notice.toStdString();
   EXPECT_TRUE(notice.contains(U8("Tebrikler")));
   EXPECT_FALSE(complete->isVisible());  // nothing is left
+  EXPECT_EQ(Child<QPushButton>(&w, "CikisBtn")->geometry(), exit);  // its place kept
   EXPECT_EQ(Child<QLabel>(&w, "KalanLabel")->text(), "0");
   ExpectConsistent();
   // One hour taken away brings the button back.

@@ -1,0 +1,68 @@
+// What the three timetable windows tell the user about themselves: the colour legend
+// under the grid, the key line, the keys every window shares, and the teacher
+// window's help beside its load overlay.
+
+#include <QLabel>
+
+#include <filesystem>
+
+#include "gui/common/key_line.h"
+#include "gui/timetables/class_timetable_form.h"
+#include "gui/timetables/colour_legend_bar.h"
+#include "gui/timetables/room_timetable_form.h"
+#include "gui/timetables/teacher_timetable_form.h"
+#include "gui/timetables/timetable_windows.h"
+#include "timetable_window_fixture.h"
+#include "timetables/colour_legend.h"
+
+namespace kalvodrin::testing {
+namespace {
+
+TEST_F(TimetableWindowsTest, EachWindowShowsItsLegendAndKeysAndSavesWithCtrlS) {
+  TimetableWindows windows(context(), nullptr);
+  const std::filesystem::path grids = folder.path() / "DUDIZIRZ.LOF";
+  for (const auto& [window, legend] :
+       {std::pair<QDialog*, std::size_t>{&windows.teachers(), TeacherLegend().size()},
+        {&windows.classes(), ClassLegend().size()},
+        {&windows.rooms(), RoomLegend().size()}}) {
+    Activate(window);
+    auto* bar = Child<ColourLegendBar>(window, "Legend");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->findChildren<QLabel*>("LegendSample").size(), static_cast<qsizetype>(legend));
+    const QString keys = Child<KeyLine>(window, "KeyLine")->text();
+    EXPECT_TRUE(keys.contains("Ctrl+S")) << keys.toStdString();
+    EXPECT_TRUE(keys.contains("Ctrl+P")) << keys.toStdString();
+    std::filesystem::remove(grids);
+    Key(window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(std::filesystem::exists(grids)) << window->objectName().toStdString();
+    window->reject();
+  }
+}
+
+TEST_F(TimetableWindowsTest, SecondF1HidesTheLoadAndShiftF1OpensTheTeacherWindowsHelp) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  Key(&w, Qt::Key_F1);
+  EXPECT_TRUE(w.overlayShown());
+  Key(&w, Qt::Key_F1);
+  EXPECT_FALSE(w.overlayShown());
+  Key(&w, Qt::Key_F1);
+  EXPECT_TRUE(w.overlayShown());
+
+  EXPECT_TRUE(HelpPageExists("ogretmen_programi"));
+  QString shown;
+  OnNextModal([&](QDialog* d) {
+    shown = help.currentPage();
+    d->reject();
+  });
+  Key(&w, Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_EQ(shown, "ogretmen_programi");
+  EXPECT_TRUE(w.overlayShown());  // the help leaves the overlay as it was
+  const QString keys = Child<KeyLine>(&w, "KeyLine")->text();
+  EXPECT_TRUE(keys.contains("Shift+F1")) << keys.toStdString();
+  w.reject();
+}
+
+}  // namespace
+}  // namespace kalvodrin::testing
