@@ -38,12 +38,27 @@ void WriteLessons(School& school) {
   }
 }
 
+// What a school writes for its class: "9-A" as the name, the only text the teacher
+// timetable shows of a class, so that 9-A and 9-B differ there; the section holds
+// the track of the upper grades ("SAY" science, "EA" equal weight), as in the
+// school's own lists.
+std::string ClassName(const ClassPlan& c) { return std::to_string(c.grade) + "-" + c.section; }
+
+std::string TrackSection(const ClassPlan& c) {
+  switch (c.track) {
+    case Track::kScience: return "SAY";
+    case Track::kEqualWeight: return "EA";
+    case Track::kGeneral: break;
+  }
+  return "";
+}
+
 // Each class with its timetable and its daily hour window.
 void WriteClasses(const SchoolPlan& plan, School& school) {
   for (std::size_t i = 0; i < plan.classes.size(); ++i) {
     const ClassPlan& c = plan.classes[i];
     const int number = static_cast<int>(i) + 1;
-    AddClass(school, number, Cp(std::to_string(c.grade)), Cp(c.section));
+    AddClass(school, number, Cp(ClassName(c)), Cp(TrackSection(c)));
     TClassGridRec& grid = NewClassGrid(school, number);
     int first = c.afternoon ? kAfternoonFirstHour : kMorningFirstHour;
     int last = c.afternoon ? kAfternoonLastHour : kMorningLastHour;
