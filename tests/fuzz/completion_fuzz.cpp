@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const CompletionOutcome outcome = CompleteTimetable(s, options);
   if (!outcome.refused.empty()) fuzz::Fail("completion refused", outcome.refused);
   ExpectConsistent(s, "the completion");
-  if (const auto broken = CheckHardRules(s, *before); !broken.empty())
+  if (const auto broken = CheckHardRules(s, *before, outcome.bentRules); !broken.empty())
     fuzz::Fail("the completion broke a hard rule", broken.front());
   if (outcome.placedAfter < outcome.placedBefore || CountTotals(s).placed != outcome.placedAfter)
     fuzz::Fail("completion", "the placed hours it reports are not what the timetable holds");

@@ -8,7 +8,10 @@
 // limits and daily maximum, the same lesson on one day, days apart and different
 // hours where set) are limits too, as loose as the classic run's relaxation makes
 // them: the search bends one only when no timetable keeping them all is found, and
-// reports each it bent.
+// reports each it bent. A lesson's own rules are kept by taking the lesson's other
+// blocks out of the way; when that leaves hours waiting, teachers' days may first hold
+// one hour over the daily maximum, and only then are the lesson's rules and the gaps
+// bent.
 //
 // Every change goes through the engine's place and remove with the change journal, one
 // move at a time, so the timetables are consistent after every move; a stop or the

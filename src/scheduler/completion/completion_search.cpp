@@ -37,6 +37,10 @@ constexpr int kTabuTenure = 12;
 constexpr long kPatiencePerUnit = 40;
 constexpr long kMinPatience = 4'000;
 constexpr int kReturnsWithoutGain = 6;
+// While the school's rules are kept, fewer and shorter: a school that cannot keep them
+// all should not wait long for the search to find out.
+constexpr int kReturnsWhileKeeping = 1;
+constexpr long kPatienceDivisorWhileKeeping = 16;
 constexpr long kStepsPerUnit = 4'000;
 
 // A place is looked at for blocks that can step aside only when at most this many
@@ -117,7 +121,7 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) con
         if (h.block.teachers[Ix(j)] == t) hours -= h.block.length;
     }
     // A day that would be too long gives up other blocks of the teacher too.
-    const int most = std::max(model_.MaxPerDay(t), b.length);
+    const int most = std::max(model_.MaxPerDay(t) + dailyExtra_, b.length);
     const int from = rng_.Below(kHoursPerDay);
     for (int i = 0; i < kHoursPerDay && hours > most; ++i) {
       const int holder = model_.TeacherAt(t, CellIndex(day, (from + i) % kHoursPerDay + 1));
@@ -128,6 +132,49 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) con
       hours -= x.block.length;
     }
     if (hours > most) return false;
+  }
+  return !keepRules_ || LessonRuleConflicts(unit, start, out);
+}
+
+bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>& out) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  const CompletionLesson& lesson = model_.lessons[Ix(u.lessonIndex)];
+  const LessonRuleSwitches& rules = lesson.rules;
+  const int day = DayOfCell(start);
+  const int hour = HourOfCell(start);
+  auto take = [&](int x) {
+    if (std::find(out.begin(), out.end(), x) != out.end()) return true;
+    const CompletionUnit& h = model_.units[Ix(x)];
+    if (h.fixed || h.guidance) return false;
+    out.push_back(x);
+    return true;
+  };
+  // The lesson's blocks on the day, those already in the way left out.
+  int hours = u.block.length;
+  std::vector<int> sameDay;
+  for (int x : lesson.units) {
+    const CompletionUnit& h = model_.units[Ix(x)];
+    if (x == unit || h.start == 0) continue;
+    const int d = DayOfCell(h.start);
+    const bool inTheWay = std::find(out.begin(), out.end(), x) != out.end();
+    if (d == day && !inTheWay) {
+      sameDay.push_back(x);
+      hours += h.block.length;
+    }
+    if (rules.daysApart && (d == day - 1 || d == day + 1) && !take(x)) return false;
+    if (rules.differentHours && d != day) {
+      const int from = std::max(hour, HourOfCell(h.start));
+      const int to = std::min(hour + u.block.length, HourOfCell(h.start) + h.block.length);
+      if (from < to && !take(x)) return false;
+    }
+  }
+  // The same lesson on one day: one block, or at most its hours a day.
+  const std::size_t from = sameDay.empty() ? 0 : Ix(rng_.Below(static_cast<int>(sameDay.size())));
+  for (std::size_t i = 0; i < sameDay.size(); ++i) {
+    if (SameLessonBreach(rules, static_cast<int>(sameDay.size() - i) + 1, hours) == 0) break;
+    const int x = sameDay[(from + i) % sameDay.size()];
+    if (!take(x)) return false;
+    hours -= model_.units[Ix(x)].block.length;
   }
   return true;
 }
@@ -332,18 +379,31 @@ void CompletionSearch::PlaceWaiting() {
   // the chains bend them (the soft phase then mends what it can, and what stays bent is
   // reported).
   weights_ = &kKeepRulesWeights;
-  RunChains(budget);
+  RunChains(budget, /*briefly=*/true);
+  // A longer teacher's day is bent before the lessons' own rules: an hour more a day
+  // changes no lesson's shape.
   if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
+    dailyExtra_ = 1;
+    FillWaiting();
+    RunChains(budget, /*briefly=*/true);
+  }
+  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
+    keepRules_ = false;
     weights_ = &kBendRulesWeights;
     FillWaiting();
-    RunChains(budget);
+    RunChains(budget, /*briefly=*/false);
   }
   weights_ = &kSoftWeights;
+  // Lowering the soft costs moves no block into a day over the maximum, and moving
+  // blocks out of such days mends it.
+  dailyExtra_ = 0;
 }
 
-void CompletionSearch::RunChains(long budget) {
+void CompletionSearch::RunChains(long budget, bool briefly) {
   const long units = static_cast<long>(model_.units.size());
-  const long patience = std::max(kMinPatience, kPatiencePerUnit * units);
+  const long patience = std::max(kMinPatience, kPatiencePerUnit * units) /
+                        (briefly ? kPatienceDivisorWhileKeeping : 1);
+  const int mostReturns = briefly ? kReturnsWhileKeeping : kReturnsWithoutGain;
   long lastGain = steps_;
   int returns = 0;
   while (!waiting_.empty() || !parked_.empty()) {
@@ -375,7 +435,7 @@ void CompletionSearch::RunChains(long budget) {
     } else if (steps_ - lastGain > patience) {
       RestoreSaved();
       lastGain = steps_;
-      if (++returns > kReturnsWithoutGain) break;
+      if (++returns > mostReturns) break;
     }
   }
   // Ends where the fewest hours waited: moves that placed nothing more may have bent a

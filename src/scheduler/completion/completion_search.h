@@ -53,6 +53,10 @@ class CompletionSearch {
   // The blocks in the way of the unit at `start`; false when the place is impossible
   // (a fixed block in the way, or a teacher's day would be too long).
   bool Conflicts(int unit, int start, std::vector<int>& out) const;
+  // While the school's rules are kept: adds the blocks of the unit's own lesson that
+  // the same-lesson, days-apart and different-hours rules would not let stand beside
+  // it at `start`; false when a fixed one is among them.
+  bool LessonRuleConflicts(int unit, int start, std::vector<int>& out) const;
   Choice ChoosePlace(int unit);
   long TakeOutScore(int unit) const;
   bool StandsWhereItStood(int unit) const;
@@ -68,8 +72,9 @@ class CompletionSearch {
   bool TrySwap(int unit);
   void PlaceGuidanceFirst();
   // Ejection chains until nothing waits, the budget is spent or the search stops
-  // gaining; ends on the best timetable found.
-  void RunChains(long budget);
+  // gaining (`briefly`: sooner, while the school's rules are all kept); ends on the best
+  // timetable found.
+  void RunChains(long budget, bool briefly);
   void Save();
   void RestoreSaved();
   void FillWaiting();
@@ -88,6 +93,12 @@ class CompletionSearch {
   Saved best_;
   // What a free place costs while placing: the school's rules as limits first.
   const SoftWeights* weights_ = &kKeepRulesWeights;
+  // The lesson's own rules are kept as conflicts: blocks they would not let stand
+  // beside a place are taken out of the way. Off once the search has to bend them.
+  bool keepRules_ = true;
+  // Hours a teacher's day may hold over its daily maximum: raised by one only when the
+  // maximum as it is leaves hours waiting.
+  int dailyExtra_ = 0;
   int waitingWeight_ = 0;
   int initialWaiting_ = 0;
   long steps_ = 0;
