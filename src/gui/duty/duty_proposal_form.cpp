@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "core/field_text.h"
 #include "core/school.h"
@@ -70,6 +71,10 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   agirlikGrid_->setHorizontalHeaderLabels({U8("ÖĞRETMENİN ADI"), U8("AĞIRLIK"), U8("TOPLAM")});
   agirlikGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   agirlikGrid_->verticalHeader()->hide();
+  // The weights are typed into their own boxes; Tab goes from one box to the next
+  // instead of wandering over the names.
+  agirlikGrid_->setFocusPolicy(Qt::NoFocus);
+  agirlikGrid_->setTabKeyNavigation(false);
   oneriGrid_->setObjectName("OneriGrid");
   oneriGrid_->SetColumns({U8("NÖBET YERİ"), U8("GÜN"), U8("ÖĞRETMENİN ADI")}, {});
   ozetLabel_->setObjectName("OzetLabel");
@@ -123,6 +128,15 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
              [this] { context_.help.ShowPage("nobet_onerisi"); });
   keys->Show("Esc", U8("İptal"));
   main->addWidget(keys);
+  // Tab follows the window from top to bottom: places, days, the weights (put in
+  // by Prepare), the count, "Öner", the proposal, "Kabul Et".
+  for (auto [from, to] : {std::pair<QWidget*, QWidget*>{yerList_, gunList_},
+                          {gunList_, kisiSpin_},
+                          {kisiSpin_, onerBtn},
+                          {onerBtn, oneriGrid_},
+                          {oneriGrid_, kabulBtn_},
+                          {kabulBtn_, iptalBtn}})
+    setTabOrder(from, to);
   connect(onerBtn, &QPushButton::clicked, this, [this] { OnerBtnClick(); });
   connect(kabulBtn_, &QPushButton::clicked, this, [this] { KabulBtnClick(); });
   connect(iptalBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -144,6 +158,7 @@ void TNobetOneriForm::Prepare() {
                std::find(defaults.days.begin(), defaults.days.end(), day) != defaults.days.end());
   agirlikGrid_->setRowCount(static_cast<int>(school.Teachers.size()));
   int row = 0;
+  QWidget* before = gunList_;
   for (const TTeacherRec& t : school.Teachers) {
     auto* name = new QTableWidgetItem(Name(t.name.view()));
     name->setData(Qt::UserRole, static_cast<int>(t.number));
@@ -154,9 +169,12 @@ void TNobetOneriForm::Prepare() {
     weight->setValue(1);
     connect(weight, &QSpinBox::valueChanged, this, [this] { ChoicesChanged(); });
     agirlikGrid_->setCellWidget(row, 1, weight);
+    setTabOrder(before, weight);
+    before = weight;
     agirlikGrid_->setItem(row, 2, new QTableWidgetItem);
     ++row;
   }
+  setTabOrder(before, kisiSpin_);
   kisiSpin_->setValue(1);
   proposal_ = {};
   oneriGrid_->SetRows({});

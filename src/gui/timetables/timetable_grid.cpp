@@ -79,6 +79,9 @@ TimetableGrid::TimetableGrid(QWidget* parent) : QTableWidget(kRows, kColumns, pa
   setColumnWidth(0, DayColumnWidth());
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
+  // The arrow keys move the cursor; Tab goes on to the window's next control, as in
+  // every list, so the buttons beside the grid can be reached from the keyboard.
+  setTabKeyNavigation(false);
   setItemDelegate(new PaintDelegate(this));
   for (int r = 0; r < kRows; ++r)
     for (int c = 0; c < kColumns; ++c) {

@@ -252,6 +252,26 @@ TEST_F(DutyWindow, ChangedChoicesTakeTheProposalBack) {
   }
 }
 
+// From the keyboard the window is walked top to bottom: the places, the days, each
+// teacher's weight box, the count, then "Öner"; the names between are not stops.
+TEST_F(DutyWindow, TabWalksThePlacesDaysEachWeightAndTheCountToPropose) {
+  TNobetOneriForm form(context());
+  form.Prepare();
+  Activate(&form);
+  auto* weights = Child<QTableWidget>(&form, "AgirlikGrid");
+  Child<QListWidget>(&form, "YerList")->setFocus(Qt::TabFocusReason);
+  const std::vector<QWidget*> stops = {
+      Child<QListWidget>(&form, "GunList"), weights->cellWidget(0, 1), weights->cellWidget(1, 1),
+      Child<QSpinBox>(&form, "KisiSpin"), Child<QPushButton>(&form, "OnerBtn")};
+  for (QWidget* stop : stops) {
+    Key(&form, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), stop) << stop->objectName().toStdString();
+  }
+  Key(&form, Qt::Key_Space);  // proposes: the summary line tells what came of it
+  EXPECT_TRUE(Child<QLabel>(&form, "OzetLabel")->text().startsWith(U8("Önerilen nöbet")));
+  form.reject();
+}
+
 TEST_F(DutyWindow, ProposalShowsEachTeachersTotalItsHelpAndWhyDaysMayStayEmpty) {
   // Ali teaches Monday only and has a duty already; Ayşe teaches Monday to Friday.
   school.TeacherGridByNo(1)->occupant[0] = 1;

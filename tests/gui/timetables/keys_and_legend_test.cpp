@@ -11,6 +11,7 @@
 #include "gui/timetables/colour_legend_bar.h"
 #include "gui/timetables/room_timetable_form.h"
 #include "gui/timetables/teacher_timetable_form.h"
+#include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "timetable_window_fixture.h"
 #include "timetables/colour_legend.h"
@@ -32,6 +33,15 @@ TEST_F(TimetableWindowsTest, EachWindowShowsItsLegendAndKeysAndSavesWithCtrlS) {
     const QString keys = Child<KeyLine>(window, "KeyLine")->text();
     EXPECT_TRUE(keys.contains("Ctrl+S")) << keys.toStdString();
     EXPECT_TRUE(keys.contains("Ctrl+P")) << keys.toStdString();
+    // The arrow keys move the grid's cursor; Tab leaves the grid for the next control.
+    auto* grid = Child<TimetableGrid>(window, "Grid");
+    grid->setFocus(Qt::TabFocusReason);
+    grid->SetCurrentCell(1);
+    Key(window, Qt::Key_Right);
+    EXPECT_EQ(grid->CurrentCell(), 2);
+    Key(window, Qt::Key_Tab);
+    EXPECT_FALSE(grid->hasFocus()) << window->objectName().toStdString();
+    EXPECT_EQ(grid->CurrentCell(), 2);
     std::filesystem::remove(grids);
     Key(window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(std::filesystem::exists(grids)) << window->objectName().toStdString();
