@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <random>
 
 #include "cli_run.h"
@@ -10,6 +12,7 @@
 #include "core/storage.h"
 #include "fault_runs.h"
 #include "substitution/day_plan.h"
+#include "substitution/plan_texts.h"
 
 namespace kalvodrin {
 namespace {
@@ -115,6 +118,85 @@ TEST_F(PlacedSample, TheTeacherOnDutyComesFirstWhenFree) {
     }
   }
   EXPECT_GT(checked, 3);
+}
+
+// Whether some class has a lesson hour then: the hours a substitute can be asked for.
+bool SchoolHour(const School& school, int weekday, int hour) {
+  return std::any_of(school.ClassGrids.begin(), school.ClassGrids.end(), [&](const auto& c) {
+    const auto d = static_cast<std::size_t>(weekday - 1);
+    return c.firstHour[d] <= hour && hour <= c.lastHour[d];
+  });
+}
+
+// How much a teacher could have been asked over the term: the school hours of every
+// day of it at which the teacher was free (no lesson, cell open, not away), and the
+// daily maximum those hours were bounded by.
+std::pair<int, int> FreeHoursOfTerm(const School& school, int teacher,
+                                    const std::vector<DayRequest>& days) {
+  const TTeacherGridRec& g = *school.TeacherGridByNo(teacher);
+  int free = 0;
+  for (const DayRequest& d : days) {
+    const int weekday = WeekdayOf(d.date);
+    for (int hour = 1; hour <= kHoursPerDay; ++hour) {
+      const auto cell = static_cast<std::size_t>(CellIndex(weekday, hour) - 1);
+      if (SchoolHour(school, weekday, hour) && g.occupant[cell] == 0 && g.open[cell] != 0 &&
+          !IsAbsent(d.absences, teacher, hour))
+        ++free;
+    }
+  }
+  return {free, DailyMaximum(school, teacher)};
+}
+
+// Twenty school days of four weeks with two or three teachers away each day (some for
+// a few hours), a third of the staff at weight 2: among teachers who were free for as
+// many school hours of the term under the same daily maximum, every term count
+// divided by its weight stays within one of their mean. (No two teachers of the
+// sample are free at exactly the same hours; the built school of proposal_test.cpp
+// holds that stricter case.)
+TEST_F(PlacedSample, TwentyRandomDaysKeepEveryWeightedShareWithinOneOfItsPeers) {
+  const School& school = *school_;
+  std::mt19937 rng(2028);
+  std::array<int, 256> weights = DayRequest::AllWeights(1);
+  for (const TTeacherRec& t : school.Teachers)
+    if (t.number % 3 == 0) weights[t.number] = 2;
+  SubstitutionRecord record;
+  std::vector<DayRequest> days;
+  for (int schoolDay = 0; schoolDay < 20; ++schoolDay) {
+    DayRequest request = Request({2027, 2, 1 + schoolDay / 5 * 7 + schoolDay % 5}, {});
+    ASSERT_EQ(WeekdayOf(request.date), 1 + schoolDay % 5);
+    request.weights = weights;
+    const int away = 2 + static_cast<int>(rng() % 2);
+    for (int k = 0; k < away; ++k) {
+      const TTeacherRec& t = school.Teachers[rng() % school.Teachers.size()];
+      std::vector<int> hours;
+      if (rng() % 3 == 0)
+        for (int h = 1; h <= 8; ++h)
+          if (rng() % 2 == 0) hours.push_back(h);
+      request.absences.push_back({t.number, hours});
+    }
+    const DayPlan plan = ProposeDay(school, record, request);
+    ReplaceDay(record, request.date, PlanEntries(school, plan));
+    days.push_back(std::move(request));
+  }
+  const std::array<int, 256> counts = TermCounts(record);
+  std::map<std::pair<int, int>, std::vector<int>> peers;
+  for (const TTeacherRec& t : school.Teachers)
+    peers[FreeHoursOfTerm(school, t.number, days)].push_back(t.number);
+  int compared = 0, hours = 0;
+  for (const auto& [key, group] : peers) {
+    if (group.size() < 2) continue;
+    double mean = 0;
+    for (int t : group) mean += static_cast<double>(counts[t]) / weights[t] / group.size();
+    for (int t : group) {
+      EXPECT_LE(std::abs(static_cast<double>(counts[t]) / weights[t] - mean), 1.0)
+          << TeacherNameOf(school, t);
+      ++compared;
+      hours += counts[t];
+    }
+  }
+  // Most of the staff has peers, and enough hours were given for the spread to tell.
+  EXPECT_GE(compared, 25);
+  EXPECT_GE(hours, 60);
 }
 
 TEST_F(PlacedSample, TheCommandLineWritesNothingUntilToldToSave) {
