@@ -4,6 +4,7 @@
 
 #include "cli_run.h"
 #include "core/storage.h"
+#include "folder_check.h"
 #include "school_files.h"
 #include "vel_files.h"
 
@@ -40,15 +41,19 @@ TEST(CliBackup, BackupThenRestoreGivesTheSameFilesAndATornSetRestoresNothing) {
   const CliRun restored = Cli(temp, "restore --folder " + Quoted(work) + from);
   ASSERT_EQ(restored.code, 0) << restored.err;
   EXPECT_EQ(ReadBytes(work / "DUDIZIRZ.LOF"), grids);
+  testing::ExpectCheckClean(work);
 
+  // Over a school of nothing, a torn set restores nothing.
   Bytes torn = ReadBytes(backup / "OGRETMEN.YDK");
   torn.pop_back();
   WriteBytes(backup / "OGRETMEN.YDK", torn);
-  WriteBytes(work / "DUDIZIRZ.LOF", Bytes{});
+  ASSERT_TRUE(SaveFiles(*testing::NewSchool(work), FileSet::All()));
   const CliRun refused = Cli(temp, "restore --folder " + Quoted(work) + from);
   EXPECT_EQ(refused.code, 1);
   EXPECT_NE(refused.err.find("OGRETMEN.YDK dosyası bozuk"), std::string::npos) << refused.err;
   EXPECT_TRUE(ReadBytes(work / "DUDIZIRZ.LOF").empty());
+  EXPECT_TRUE(ReadBytes(work / "DERSLER.LOF").empty());
+  testing::ExpectCheckClean(work);
   EXPECT_EQ(Cli(temp, "restore --folder " + Quoted(work)).code, 2);  // --from missing
 }
 
@@ -124,8 +129,7 @@ TEST(CliImport, ConvertsIntoANewFolderOnceAndReportsWhatItLeftOut) {
   EXPECT_EQ(fs::file_size(work / "DERSLER.LOF"), 48u);
   EXPECT_EQ(fs::file_size(work / "DUDIZIR2.LOF"), 42u);
   EXPECT_EQ(fs::file_size(work / "LESSON.PRG"), 48u);
-  const CliRun check = Cli(temp, "check --folder " + Quoted(work));
-  EXPECT_EQ(check.code, 0) << check.out;
+  testing::ExpectCheckClean(work);
 
   const CliRun again = Cli(temp, args);
   EXPECT_EQ(again.code, 1);

@@ -11,6 +11,7 @@
 #include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
+#include "folder_check.h"
 #include "gui/common/qt_text.h"
 #include "gui/shell/backup_window.h"
 #include "gui/shell/main_window.h"
@@ -73,6 +74,7 @@ TEST_F(BackupWindowTest, BackupIntoTheWorkingFolderThenRestoreEndsTheProgram) {
   EXPECT_EQ(backupNotice, U8("Yedek alma işlemi tamamlandı."));
   EXPECT_EQ(std::filesystem::file_size(work / "DERSLER.YDK"), 48u);
   EXPECT_EQ(std::filesystem::file_size(work / "DERSLER.LOF"), 48u);  // restored
+  testing::ExpectCheckClean(work);
   EXPECT_TRUE(exitNotice.startsWith(U8("Ayarlarınız düzenlenmesi için")));
   EXPECT_FALSE(app.mainForm().isVisible());
 }
@@ -165,6 +167,7 @@ TEST_F(BackupWindowTest, ChosenFolderIsRememberedAcrossStartsAndServesTheRestore
   EXPECT_TRUE(remembered.endsWith(QString::fromStdString(usb.string())));
   EXPECT_EQ(afterCancel, 2);
   EXPECT_EQ(std::filesystem::file_size(work / "DERSLER.LOF"), 48u);  // restored from it
+  testing::ExpectCheckClean(work);
 }
 
 }  // namespace

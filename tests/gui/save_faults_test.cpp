@@ -13,6 +13,7 @@
 #include "curriculum/class_lessons.h"
 #include "duty/duties.h"
 #include "fault_runs.h"
+#include "folder_check.h"
 #include "gui/assignments/class_lessons_form.h"
 #include "gui/assignments/common_lessons_form.h"
 #include "gui/assignments/copy_form.h"
@@ -239,7 +240,10 @@ TEST_F(SaveFaults, BackupWindowBacksUpAndRestoresAllOrNothing) {
   PutSchoolBack();
   school.Lessons.back().name.assign("DEGISIK");
   pressPlainly("DosyalariYedekleBtn");
-  Check([&](AppContext c) { press(c, "YedektenGeriAlBtn"); });
+  Check([&](AppContext c) {
+    press(c, "YedektenGeriAlBtn");
+    testing::ExpectCheckClean(folder.path());
+  });
 }
 
 // Class lessons, common lessons and copying. Class 9 A is given room for one more

@@ -6,13 +6,13 @@
 
 #include <map>
 
-#include "core/damage_check.h"
 #include "core/file_set_save.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
 #include "core/substitution_record.h"
 #include "fault_runs.h"
 #include "faulty_file_system.h"
+#include "folder_check.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -42,6 +42,16 @@ class BackupTest : public ::testing::Test {
     WriteBytes(work / "YARDIM.LOF", Bytes{3, 'A', 'B', 'C'});
   }
 
+  // Another school in the working folder, one class with its timetable, as a restore
+  // finds it.
+  std::unique_ptr<School> SaveOtherSchool() {
+    auto other = testing::NewSchool(work);
+    AddClass(*other, 5, "12", "F");
+    NewClassGrid(*other, 5);
+    EXPECT_TRUE(SaveFiles(*other, FileSet::All()));
+    return other;
+  }
+
   TempFolder root;
   std::filesystem::path work = root.path() / "okul";
   std::filesystem::path backup = root.path() / "yedek";
@@ -67,6 +77,7 @@ TEST_F(BackupTest, BackupThenRestoreGivesTheDataFilesByteForByte) {
 
   const RestoreResult r = Restore(backup, work);
   ASSERT_TRUE(r.ok()) << RestoreProblemText(r);
+  testing::ExpectCheckClean(work);
   const FolderBytes after = Snapshot(work);
   EXPECT_EQ(after.size(), before.size());  // nothing left beside them
   for (const auto& [name, bytes] : after) {
@@ -85,15 +96,14 @@ TEST_F(BackupTest, EmptySchoolBacksUpAsEmptyFilesInTheWorkingFolderItself) {
   }
   // Restored from the same folder, the school's files become empty.
   ASSERT_TRUE(Restore(work, work).ok());
+  testing::ExpectCheckClean(work);
   EXPECT_EQ(std::filesystem::file_size(work / "DERSLER.LOF"), 0u);
   EXPECT_GT(std::filesystem::file_size(work / "DUDIZIRQ.LOF"), 0u);
 }
 
 TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
   ASSERT_TRUE(Backup(*school, backup).ok());
-  auto other = testing::NewSchool(work);
-  AddClass(*other, 5, "12", "F");
-  ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+  const auto other = SaveOtherSchool();
   const FolderBytes before = Snapshot(work);
 
   // One byte short of a whole number of records, and one byte over.
@@ -109,6 +119,7 @@ TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
     EXPECT_EQ(r.file, "DUDIZIRZ.YDK");
     EXPECT_NE(RestoreProblemText(r).find("DUDIZIRZ.YDK dosyası bozuk"), std::string::npos);
     EXPECT_EQ(Snapshot(work), before);
+    testing::ExpectCheckClean(work);
   }
   WriteBytes(grids, bytes);
 
@@ -118,6 +129,7 @@ TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
   EXPECT_EQ(r.problem, RestoreProblem::kFileMissing);
   EXPECT_EQ(RestoreProblemText(r), "DUDIZIRY.YDK dosyası bulunamadı.");
   EXPECT_EQ(Snapshot(work), before);
+  testing::ExpectCheckClean(work);
 
   const RestoreResult none = Restore(root.path() / "yok", work);
   EXPECT_EQ(none.problem, RestoreProblem::kFolderMissing);
@@ -145,6 +157,7 @@ TEST_F(BackupTest, DamagedBackupSetIsRefusedBeforeAnythingIsReplaced) {
       << text;
   EXPECT_NE(text.find("Hiçbir dosya geri alınmadı"), std::string::npos);
   EXPECT_EQ(Snapshot(work), before);
+  testing::ExpectCheckClean(work);
   WriteBytes(backup / "DERSLER.YDK", lessons);
 
   Bytes stranger = teacherLessons;
@@ -155,9 +168,11 @@ TEST_F(BackupTest, DamagedBackupSetIsRefusedBeforeAnythingIsReplaced) {
   text = RestoreProblemText(r);
   EXPECT_NE(text.find("DUDIZIR6.YDK, kayıt 1"), std::string::npos) << text;
   EXPECT_EQ(Snapshot(work), before);
+  testing::ExpectCheckClean(work);
 
   WriteBytes(backup / "DUDIZIR6.YDK", teacherLessons);
   ASSERT_TRUE(Restore(backup, work).ok());
+  testing::ExpectCheckClean(work);
 }
 
 // Whichever step of the write fails, the folder holds the whole old set (and nothing
@@ -193,13 +208,12 @@ TEST_F(BackupTest, FailureAtAnyStepOfABackupKeepsTheOldBackupWhole) {
 
 TEST_F(BackupTest, FailureAtAnyStepOfARestoreLeavesTheDataFilesAsTheyWere) {
   ASSERT_TRUE(Backup(*school, backup).ok());
-  auto other = testing::NewSchool(work);
-  AddClass(*other, 5, "12", "F");
-  ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+  const auto other = SaveOtherSchool();
   const FolderBytes before = Snapshot(work);
   testing::FaultyFileSystem counting;
   TempFolder scratch;
   ASSERT_TRUE(Restore(backup, scratch.path(), counting).ok());
+  testing::ExpectCheckClean(scratch.path());
 
   int failed = 0;
   for (int step = 0; step < counting.steps(); ++step) {
@@ -208,12 +222,14 @@ TEST_F(BackupTest, FailureAtAnyStepOfARestoreLeavesTheDataFilesAsTheyWere) {
       EXPECT_EQ(ReadBytes(work / "DUDIZIRZ.LOF"), ReadBytes(backup / "DUDIZIRZ.YDK"));
       testing::FaultyFileSystem tidy;
       ASSERT_TRUE(FinishHalfDoneSave(work, tidy));
+      testing::ExpectCheckClean(work);
       ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
       ASSERT_EQ(Snapshot(work), before);
       continue;
     }
     ++failed;
     EXPECT_EQ(Snapshot(work), before) << "step " << step;
+    testing::ExpectCheckClean(work);
   }
   EXPECT_GE(failed, 2 * 13);  // every write and every move into place
 }
@@ -241,6 +257,7 @@ TEST_F(BackupTest, TheSubstitutionRecordTravelsBesideTheThirteenFiles) {
   ASSERT_TRUE(SaveSubstitutionRecord(work, later, disk).ok());
   const Bytes laterBytes = ReadBytes(recordFile);
   ASSERT_TRUE(Restore(backup, work).ok());
+  testing::ExpectCheckClean(work);
   EXPECT_EQ(ReadBytes(recordFile), saved);
 
   // Every step of a restore failing in turn: the data files and the record are all old
@@ -251,6 +268,7 @@ TEST_F(BackupTest, TheSubstitutionRecordTravelsBesideTheThirteenFiles) {
       {work}, testing::Keeping::kTogether, [&] { testing::PutBack(work, laterWork); },
       [&](FileSystem& faulty) {
         const RestoreResult r = Restore(backup, work, faulty);
+        testing::ExpectCheckClean(work);
         return r.ok() ? std::string() : r.status.message();
       });
   EXPECT_GT(runs.failed, 2 * 14);
@@ -263,10 +281,12 @@ TEST_F(BackupTest, TheSubstitutionRecordTravelsBesideTheThirteenFiles) {
   EXPECT_EQ(damaged.problem, RestoreProblem::kRecordDamaged);
   EXPECT_NE(RestoreProblemText(damaged).find("satır 1"), std::string::npos);
   EXPECT_EQ(Snapshot(work), before);
+  testing::ExpectCheckClean(work);
 
   // A backup made before the record existed leaves the working folder's record alone.
   std::filesystem::remove(backup / std::string(kSubstitutionRecordName));
   ASSERT_TRUE(Restore(backup, work).ok());
+  testing::ExpectCheckClean(work);
   EXPECT_EQ(ReadBytes(recordFile), laterBytes);
 
   // A damaged record in the working folder is not backed up: the old backup stays.
@@ -307,9 +327,7 @@ void PutBack(const std::filesystem::path& folder, const FolderBytes& files) {
 // start ends it with the backup's files, undamaged.
 TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
   ASSERT_TRUE(Backup(*school, backup).ok());
-  auto other = testing::NewSchool(work);
-  AddClass(*other, 5, "12", "F");
-  ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+  const auto other = SaveOtherSchool();
   const FolderBytes before = Snapshot(work);
   testing::FaultyFileSystem counting;
   TempFolder scratch;
@@ -325,6 +343,7 @@ TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
     if (r.problem == RestoreProblem::kWriteFailed) {
       EXPECT_NE(text.find("Hiçbir dosya geri alınmadı"), std::string::npos) << text;
       for (const auto& [name, bytes] : before) EXPECT_EQ(ReadBytes(work / name), bytes) << name;
+      testing::ExpectCheckClean(work);
       continue;
     }
     if (r.problem == RestoreProblem::kUnfinished) {
@@ -344,7 +363,7 @@ TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
       EXPECT_EQ(ReadBytes(work / std::string(InfoOf(b.file).name)),
                 ReadBytes(backup / std::string(b.name)))
           << b.name;
-    EXPECT_TRUE(FindDamage(*started, TailBytes{}).empty());
+    testing::ExpectCheckClean(work);
   }
   EXPECT_GT(unfinished, 0);
 }

@@ -13,6 +13,7 @@
 #include "core/pattern.h"
 #include "core/record_creation.h"
 #include "core/turkish_text.h"
+#include "engine/hour_operations.h"
 
 namespace kalvodrin::testing {
 
@@ -95,9 +96,9 @@ std::unique_ptr<School> SampleSchool(const std::filesystem::path& folder) {
   s.ReindexTeacherGrids();
   s.ReindexClassGrids();
   s.ReindexRoomGrids();
-  const auto cell = static_cast<std::size_t>(CellIndex(1, 1) - 1);
-  s.TeacherGridByNo(1)->occupant[cell] = 1;
-  s.ClassGridByNo(1)->occupant[cell] = 1;
+  // Placed as a window places it, counters and block planes with it, so that the
+  // school passes the consistency check as saved, backed up and restored.
+  EXPECT_TRUE(PlaceOneHour(s, CellIndex(1, 1), 1, 1));
   s.Annex.bytes[1] = 1;
   s.Settings.schoolName.assign(Cp("ATATÜRK LİSESİ"));
   s.Settings.startTimes[0].assign("08:30");
