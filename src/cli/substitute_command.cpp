@@ -185,6 +185,7 @@ struct FreeOptions {
   int hour = 0;
   std::string date;
   bool json = false;
+  std::string pdf;
 };
 
 int RunFree(const FreeOptions& o, FileSystem& disk) {
@@ -202,6 +203,18 @@ int RunFree(const FreeOptions& o, FileSystem& disk) {
   }
   if (query.weekday < 1 || query.weekday > kDays) return Fail("free: gün 1..5 olmalı");
   const std::vector<Candidate> free = FreeTeachers(school, record, query);
+#ifdef KALVODRIN_HAVE_PDF
+  if (!o.pdf.empty()) {
+    PdfPage page;
+    page.landscape = false;
+    page.title = Cp1254ToUtf8(school.Settings.schoolName.view()) + " - BOŞ ÖĞRETMENLER";
+    const FreeTeachersSheet sheet = FreeSheetOf(school, query, free);
+    if (Status s = WritePdf(
+            o.pdf, page, [&](Canvas& canvas) { PrintFreeTeachers(canvas, school, sheet); }, disk);
+        !s)
+      return Fail(s.message());
+  }
+#endif
   if (o.json) {
     nlohmann::json list = nlohmann::json::array();
     for (const Candidate& c : free) list.push_back(CandidateJson(school, c));
@@ -242,6 +255,9 @@ void AddSubstituteCommands(CLI::App& app, CommandContext& context) {
   free->add_option("--hour", f->hour, "Saat 1..16")->required()->check(CLI::Range(1, 16));
   free->add_option("--date", f->date, "Tarih, YYYY-AA-GG: o gün kaydedilen görevler sayılır");
   free->add_flag("--json", f->json, "JSON olarak yaz");
+#ifdef KALVODRIN_HAVE_PDF
+  free->add_option("--pdf", f->pdf, "Boş öğretmenler listesini PDF olarak yaz");
+#endif
   free->callback([f, &context] { context.exitCode = RunFree(*f, context.disk); });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The substitution sheet ("DERS GÖREVLENDİRME ÇİZELGESİ") as the texts it prints: the
-// substitution area fills it from a day's plan, the printing area draws it, and
-// neither needs the other.
+// The substitution sheet ("DERS GÖREVLENDİRME ÇİZELGESİ") and the list of teachers free
+// at an hour ("BOŞ ÖĞRETMENLER") as the texts they print: the substitution area fills
+// them, the printing area draws them, and neither needs the other.
 
 #include <string>
 #include <vector>
@@ -20,6 +20,19 @@ struct SubstitutionSheet {
   std::string date;     // "09.12.2026"
   std::string dayName;  // "ÇARŞAMBA"
   std::vector<SubstitutionSheetRow> rows;
+};
+
+// The teachers free at one hour of a day, best first, with what ranks each there.
+struct FreeTeachersRow {  // UTF-8 texts
+  std::string teacher;
+  std::string notes;  // "NÖBETÇİ, OKULDA, 2 SAAT"
+};
+
+struct FreeTeachersSheet {
+  std::string date;  // "09.12.2026"; empty when only the weekday was asked
+  std::string dayName;
+  int hour = 0;
+  std::vector<FreeTeachersRow> rows;
 };
 
 }  // namespace kalvodrin

@@ -70,17 +70,36 @@ std::string SubstituteText(const School& school, const PlanRow& row) {
   return "— " + std::string(NoneFreeText(row.why));
 }
 
+namespace {
+
+// "09.12.2026", as the printed sheets show a date.
+std::string PrintedDate(const SchoolDate& d) {
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d.%02d.%04d", d.day, d.month, d.year);
+  return date;
+}
+
+}  // namespace
+
 SubstitutionSheet SheetOf(const School& school, const DayPlan& plan) {
   SubstitutionSheet sheet;
-  char date[16];
-  std::snprintf(date, sizeof date, "%02d.%02d.%04d", plan.date.day, plan.date.month,
-                plan.date.year);
-  sheet.date = date;
+  sheet.date = PrintedDate(plan.date);
   sheet.dayName = std::string(DayName(plan.weekday));
   for (const PlanRow& row : plan.rows)
     sheet.rows.push_back({std::to_string(row.lesson.hour), ClassesText(school, row.lesson),
                           LessonNameOf(school, row.lesson.lesson), AbsentText(school, row.lesson),
                           SubstituteText(school, row)});
+  return sheet;
+}
+
+FreeTeachersSheet FreeSheetOf(const School& school, const FreeQuery& query,
+                              const std::vector<Candidate>& free) {
+  FreeTeachersSheet sheet;
+  if (query.date) sheet.date = PrintedDate(*query.date);
+  sheet.dayName = std::string(DayName(query.weekday));
+  sheet.hour = query.hour;
+  for (const Candidate& c : free)
+    sheet.rows.push_back({TeacherNameOf(school, c.teacher), CandidateNotes(c)});
   return sheet;
 }
 

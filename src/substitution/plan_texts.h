@@ -31,6 +31,10 @@ std::string SubstituteText(const School& school, const PlanRow& row);
 // The sheet of the plan for printing: every row, the kept and the uncovered too.
 SubstitutionSheet SheetOf(const School& school, const DayPlan& plan);
 
+// The free-teacher list of the query for printing, in the order given.
+FreeTeachersSheet FreeSheetOf(const School& school, const FreeQuery& query,
+                              const std::vector<Candidate>& free);
+
 // "2,3" or "1-4" into hours 1..16; empty optional for anything else.
 std::optional<std::vector<int>> ParseHours(std::string_view text);
 

@@ -1,5 +1,6 @@
 // The substitution sheet: every row in its columns, long names cut at whole letters,
-// a new page with the heading again where the rows run out, the signature lines.
+// a new page with the heading again where the rows run out, the signature lines. The
+// free-teacher list in the same layout.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -75,6 +76,49 @@ TEST(SubstitutionSheetPrint, LongTextsAreCutAtWholeLettersAndRowsGoOnToANewPage)
   EXPECT_EQ(rows, 60);
   EXPECT_GE(pages.size(), 2u);
   EXPECT_EQ(headings, static_cast<int>(pages.size()));
+}
+
+// Ranked first to last under the date and hour, each row's notes in the column after
+// its name; past a page the heading comes again and the ranking goes on; an hour with
+// nobody free says so.
+TEST(FreeTeachersPrint, TeachersStandInRankingOrderWithTheirNotes) {
+  const School school = SchoolBuilder().Build();
+  FreeTeachersSheet sheet{"09.12.2026", "ÇARŞAMBA", 3, {}};
+  for (int k = 1; k <= 40; ++k)
+    sheet.rows.push_back({"ÖĞRETMEN " + std::to_string(k), k == 1 ? "NÖBETÇİ, 0 SAAT" : "1 SAAT"});
+  RecordingCanvas canvas = testing::Page(2000, 1400);
+  PrintFreeTeachers(canvas, school, sheet, kOptions);
+  ASSERT_NE(canvas.Find("BOŞ ÖĞRETMENLER"), nullptr);
+  ASSERT_NE(canvas.Find("Boş olanlar : 09.12.2026  ÇARŞAMBA  3. saat"), nullptr);
+  const CanvasOp* first = canvas.Find("ÖĞRETMEN 1");
+  const CanvasOp* notes = canvas.Find("NÖBETÇİ, 0 SAAT");
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(notes, nullptr);
+  EXPECT_EQ(notes->y, first->y);
+  EXPECT_GT(notes->x, first->x);
+  bool ranked = false;  // "1" before the first name, on its line
+  for (const CanvasOp& op : canvas.FindAll("1"))
+    ranked = ranked || (op.y == first->y && op.x < first->x);
+  EXPECT_TRUE(ranked);
+  int previousPage = 0, previousY = 0, headings = 0;
+  std::set<int> pages;
+  for (int k = 1; k <= 40; ++k) {
+    const CanvasOp* row = canvas.Find("ÖĞRETMEN " + std::to_string(k));
+    ASSERT_NE(row, nullptr) << k;
+    EXPECT_TRUE(row->page > previousPage || row->y > previousY) << k;
+    EXPECT_LE(row->y, 1400);
+    previousPage = row->page;
+    previousY = row->y;
+    pages.insert(row->page);
+  }
+  for (const CanvasOp& op : canvas.Texts()) headings += op.text == "ÖĞRETMENİN ADI" ? 1 : 0;
+  EXPECT_GE(pages.size(), 2u);
+  EXPECT_EQ(headings, static_cast<int>(pages.size()));
+
+  RecordingCanvas none = testing::Page(2000, 2800);
+  PrintFreeTeachers(none, school, {"", "PAZARTESİ", 8, {}}, kOptions);
+  EXPECT_NE(none.Find("Boş olanlar : PAZARTESİ  8. saat"), nullptr);
+  EXPECT_NE(none.Find("Bu saatte boş öğretmen yok."), nullptr);
 }
 
 }  // namespace

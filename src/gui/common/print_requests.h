@@ -14,6 +14,7 @@
 //   Changed teachers ("Yazdır"):  context.printing->PrintTeacherTimetables(numbers);
 //   General settings ("YAZICI AYARLARI"): context.printing->OpenPrinterSettings();
 //   Substitution plan ("Yazdır"):  context.printing->PrintSubstitutionSheet(sheet);
+//   Free teachers ("Listeyi Yazdır"): context.printing->PrintFreeTeachers(sheet);
 
 #include <vector>
 
@@ -35,6 +36,8 @@ class PrintRequests {
   // The day's substitution sheet "DERS GÖREVLENDİRME ÇİZELGESİ", upright. Printers
   // that have no such sheet print nothing.
   virtual bool PrintSubstitutionSheet(const SubstitutionSheet& /*sheet*/) { return false; }
+  // The teachers free at an hour, "BOŞ ÖĞRETMENLER", upright, in the sheet's layout.
+  virtual bool PrintFreeTeachers(const FreeTeachersSheet& /*sheet*/) { return false; }
   // The printer settings window "YAZICI AYARLARI".
   virtual void OpenPrinterSettings() = 0;
 

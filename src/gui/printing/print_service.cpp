@@ -168,6 +168,13 @@ bool PrintService::PrintSubstitutionSheet(const SubstitutionSheet& sheet) {
   });
 }
 
+bool PrintService::PrintFreeTeachers(const FreeTeachersSheet& sheet) {
+  return PreviewAndPrint(U8("BOŞ ÖĞRETMENLER"), false, [&](Canvas& canvas) {
+    kalvodrin::PrintFreeTeachers(canvas, context_.school, sheet);
+    return PrintLayout{};
+  });
+}
+
 void PrintService::OpenPrinterSettings() { yazici_->Open(); }
 
 }  // namespace kalvodrin

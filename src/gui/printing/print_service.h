@@ -33,6 +33,7 @@ class PrintService : public PrintRequests {
   bool PrintDutyChart() override;
   bool PrintTeacherTimetables(const std::vector<int>& teachers) override;
   bool PrintSubstitutionSheet(const SubstitutionSheet& sheet) override;
+  bool PrintFreeTeachers(const FreeTeachersSheet& sheet) override;
   void OpenPrinterSettings() override;
 
   // Shows the preview of what `draw` draws, with what the user should know of its

@@ -58,7 +58,8 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
       bosList_(new QListWidget(this)),
       kaydetBtn_(Button(this, "Kaydet", "KaydetBtn")),
       yazdirBtn_(Button(this, "Yazdır", "YazdirBtn")),
-      pdfBtn_(Button(this, "PDF", "PdfBtn")) {
+      pdfBtn_(Button(this, "PDF", "PdfBtn")),
+      bosYazdirBtn_(Button(this, "Listeyi Yazdır", "BosYazdirBtn")) {
   setObjectName("TGorevlendirmeForm");
   setWindowTitle(U8("DERS GÖREVLENDİRME"));
   tarihEdit_->setObjectName("TarihEdit");
@@ -91,6 +92,8 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
   auto* yeniDonemBtn = Button(this, "YENİ DÖNEM", "YeniDonemBtn");
   auto* kapatBtn = Button(this, "Kapat", "KapatBtn");
   yazdirBtn_->setEnabled(context_.printing != nullptr);
+  bosYazdirBtn_->setEnabled(context_.printing != nullptr);
+  auto* bosPdfBtn = Button(this, "Liste PDF", "BosPdfBtn");
 
   auto* top = new QHBoxLayout;
   top->addWidget(new QLabel(U8("TARİH"), this));
@@ -108,6 +111,10 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
   freeHead->addWidget(bosSaatSpin_);
   free->addLayout(freeHead);
   free->addWidget(bosList_, 1);
+  auto* freeButtons = new QHBoxLayout;
+  freeButtons->addWidget(bosYazdirBtn_);
+  freeButtons->addWidget(bosPdfBtn);
+  free->addLayout(freeButtons);
   auto* middle = new QHBoxLayout;
   middle->addLayout(left, 2);
   middle->addWidget(planGrid_, 5);
@@ -127,6 +134,8 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
   connect(kaydetBtn_, &QPushButton::clicked, this, [this] { KaydetBtnClick(); });
   connect(yazdirBtn_, &QPushButton::clicked, this, [this] { YazdirBtnClick(); });
   connect(pdfBtn_, &QPushButton::clicked, this, [this] { PdfBtnClick(); });
+  connect(bosYazdirBtn_, &QPushButton::clicked, this, [this] { BosYazdirBtnClick(); });
+  connect(bosPdfBtn, &QPushButton::clicked, this, [this] { BosPdfBtnClick(); });
   connect(yeniDonemBtn, &QPushButton::clicked, this, [this] { YeniDonemBtnClick(); });
   connect(kapatBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(tarihEdit_, &QDateEdit::dateChanged, this, [this] { RefreshFreeTeachers(); });
@@ -284,15 +293,29 @@ void TGorevlendirmeForm::YazdirBtnClick() {
 }
 
 void TGorevlendirmeForm::PdfBtnClick() {
+  const SubstitutionSheet sheet = SheetOf(context_.school, plan_);
+  WriteUprightPdf("DERS GÖREVLENDİRME",
+                  [&](Canvas& canvas) { PrintSubstitutionSheet(canvas, context_.school, sheet); });
+}
+
+void TGorevlendirmeForm::BosYazdirBtnClick() {
+  if (context_.printing != nullptr) context_.printing->PrintFreeTeachers(FreeSheetNow());
+}
+
+void TGorevlendirmeForm::BosPdfBtnClick() {
+  const FreeTeachersSheet sheet = FreeSheetNow();
+  WriteUprightPdf("BOŞ ÖĞRETMENLER",
+                  [&](Canvas& canvas) { PrintFreeTeachers(canvas, context_.school, sheet); });
+}
+
+void TGorevlendirmeForm::WriteUprightPdf(const std::string& title,
+                                         const std::function<void(Canvas&)>& draw) {
   const std::filesystem::path file = choosePdfFile();
   if (file.empty()) return;
   PdfPage page;
   page.landscape = false;
-  page.title = Cp1254ToUtf8(context_.school.Settings.schoolName.view()) + " - DERS GÖREVLENDİRME";
-  const SubstitutionSheet sheet = SheetOf(context_.school, plan_);
-  const Status s = WritePdf(
-      file, page, [&](Canvas& canvas) { PrintSubstitutionSheet(canvas, context_.school, sheet); },
-      context_.Disk());
+  page.title = Cp1254ToUtf8(context_.school.Settings.schoolName.view()) + " - " + title;
+  const Status s = WritePdf(file, page, draw, context_.Disk());
   if (!s) context_.sil.Notice(U8("PDF yazılamadı.\n") + QString::fromStdString(s.message()));
 }
 
@@ -317,10 +340,8 @@ void TGorevlendirmeForm::YeniDonemBtnClick() {
   RefreshFreeTeachers();
 }
 
-void TGorevlendirmeForm::RefreshFreeTeachers() {
-  bosList_->clear();
+FreeQuery TGorevlendirmeForm::FreeQueryNow(std::vector<Candidate>& free) const {
   const SchoolDate date = Date();
-  gunLabel_->setText(U8(DayName(WeekdayOf(date))));
   FreeQuery query{WeekdayOf(date), bosSaatSpin_->value(), date, {}};
   // The plan on screen counts as given, saved or not.
   SubstitutionRecord withPlan = record_;
@@ -328,7 +349,22 @@ void TGorevlendirmeForm::RefreshFreeTeachers() {
     query.absences = plan_.context.absences;
     ReplaceDay(withPlan, date, PlanEntries(context_.school, plan_));
   }
-  for (const Candidate& c : FreeTeachers(context_.school, withPlan, query))
+  free = FreeTeachers(context_.school, withPlan, query);
+  return query;
+}
+
+FreeTeachersSheet TGorevlendirmeForm::FreeSheetNow() const {
+  std::vector<Candidate> free;
+  const FreeQuery query = FreeQueryNow(free);
+  return FreeSheetOf(context_.school, query, free);
+}
+
+void TGorevlendirmeForm::RefreshFreeTeachers() {
+  bosList_->clear();
+  gunLabel_->setText(U8(DayName(WeekdayOf(Date()))));
+  std::vector<Candidate> free;
+  FreeQueryNow(free);
+  for (const Candidate& c : free)
     bosList_->addItem(
         U8(TeacherNameOf(context_.school, c.teacher) + "  (" + CandidateNotes(c) + ")"));
 }

@@ -3,7 +3,8 @@
 // are away on a date (the whole day, or the hours typed beside them), asks for a
 // proposal, changes any substitute from the ranked candidates of its hour, saves the
 // plan into the term record and prints the sheet. "Boş öğretmenler" lists the teachers
-// free at an hour of the date. Every decision is the substitution area's; the window
+// free at an hour of the date, printed or written as PDF in the sheet's layout. Every
+// decision is the substitution area's; the window
 // shows the plan and calls it.
 
 #include <QDialog>
@@ -12,6 +13,7 @@
 #include <functional>
 
 #include "core/substitution_record.h"
+#include "core/substitution_sheet.h"
 #include "gui/common/app_context.h"
 #include "substitution/day_plan.h"
 
@@ -24,6 +26,8 @@ class QSpinBox;
 class QTableWidget;
 
 namespace kalvodrin {
+
+class Canvas;
 
 class TGorevlendirmeForm : public QDialog {
   Q_OBJECT
@@ -41,10 +45,12 @@ class TGorevlendirmeForm : public QDialog {
   void KaydetBtnClick();
   void YazdirBtnClick();
   void PdfBtnClick();
+  void BosYazdirBtnClick();
+  void BosPdfBtnClick();
   void YeniDonemBtnClick();
   void RefreshFreeTeachers();
 
-  // Where "PDF" writes; asks with a file dialog unless a test sets it.
+  // Where "PDF" and "Liste PDF" write; asks with a file dialog unless a test sets it.
   std::function<std::filesystem::path()> choosePdfFile;
 
   const DayPlan& plan() const { return plan_; }
@@ -58,6 +64,11 @@ class TGorevlendirmeForm : public QDialog {
   std::vector<Absence> Absences(bool& ok);
   void ShowPlan();
   void SubstituteChosen(int row, QComboBox* box);
+  // The free-teacher query of the date and hour shown, with the plan on screen counted,
+  // and the teachers it finds.
+  FreeQuery FreeQueryNow(std::vector<Candidate>& free) const;
+  FreeTeachersSheet FreeSheetNow() const;
+  void WriteUprightPdf(const std::string& title, const std::function<void(Canvas&)>& draw);
 
   AppContext context_;
   QDateEdit* tarihEdit_;
@@ -71,6 +82,7 @@ class TGorevlendirmeForm : public QDialog {
   QPushButton* kaydetBtn_;
   QPushButton* yazdirBtn_;
   QPushButton* pdfBtn_;
+  QPushButton* bosYazdirBtn_;
   SubstitutionRecord record_;
   bool recordRead_ = false;
   DayPlan plan_;

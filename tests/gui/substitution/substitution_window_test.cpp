@@ -1,15 +1,19 @@
 // The substitution window driven with the mouse: two absences ticked (one for some
 // hours only), a proposal, one substitute changed, the plan saved into the term record
-// and the sheet written as PDF.
+// and the sheet written as PDF; the teachers free at an hour printed and written as PDF.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QStyleOptionViewItem>
 #include <QTableWidget>
 
 #include "core/substitution_record.h"
+#include "gui/common/print_requests.h"
 #include "gui/substitution/substitution_form.h"
+#include "substitution/plan_texts.h"
 #include "substitution_school.h"
 #include "window_fixture.h"
 
@@ -128,6 +132,65 @@ TEST_F(SubstitutionWindow, BadHoursAreRefusedAndChangeNothing) {
   form.OnerBtnClick();
   EXPECT_TRUE(lastMessage.contains(U8("saatler 1..16")));
   EXPECT_TRUE(form.plan().rows.empty());
+}
+
+// Keeps the free-teacher list the window hands to the printer.
+class FreeListPrints : public PrintRequests {
+ public:
+  bool PrintFromTimetableWindow(TimetableView, int) override { return false; }
+  bool PrintTeacherList() override { return false; }
+  bool PrintDutyChart() override { return false; }
+  bool PrintTeacherTimetables(const std::vector<int>&) override { return false; }
+  bool PrintFreeTeachers(const FreeTeachersSheet& sheet) override {
+    printed.push_back(sheet);
+    return true;
+  }
+  void OpenPrinterSettings() override {}
+  std::vector<FreeTeachersSheet> printed;
+};
+
+// The list printed is the list on screen, the proposal on screen counted: ALİ KAYA is
+// away and the teacher given his first hour is no longer free then.
+TEST_F(SubstitutionWindow, FreeTeachersArePrintedAsListedAndWrittenAsPdf) {
+  FreeListPrints prints;
+  AppContext c = context();
+  c.printing = &prints;
+  TGorevlendirmeForm form(c);
+  ASSERT_TRUE(form.Prepare());
+  Activate(&form);
+  form.tarihEdit()->setDate(QDate(2026, 12, 7));
+  Child<QSpinBox>(&form, "BosSaatSpin")->setValue(1);
+  auto* list = Child<QListWidget>(&form, "BosList");
+  const int freeBefore = list->count();
+  QTableWidget* absent = form.gelmeyenGrid();
+  absent->item(RowOf(absent, U8("ALİ KAYA")), 0)->setCheckState(Qt::Checked);
+  QTest::mouseClick(Child<QPushButton>(&form, "OnerBtn"), Qt::LeftButton);
+  const int substitute = form.plan().rows.at(0).substitute;
+  ASSERT_NE(substitute, 0);
+  ASSERT_EQ(list->count(), freeBefore - 1);
+
+  QTest::mouseClick(Child<QPushButton>(&form, "BosYazdirBtn"), Qt::LeftButton);
+  ASSERT_EQ(prints.printed.size(), 1u);
+  const FreeTeachersSheet& sheet = prints.printed.front();
+  EXPECT_EQ(sheet.date, "07.12.2026");
+  EXPECT_EQ(sheet.dayName, "PAZARTESİ");
+  EXPECT_EQ(sheet.hour, 1);
+  ASSERT_EQ(static_cast<int>(sheet.rows.size()), list->count());
+  for (int r = 0; r < list->count(); ++r)
+    EXPECT_TRUE(
+        list->item(r)->text().startsWith(U8(sheet.rows[static_cast<std::size_t>(r)].teacher)))
+        << r;
+  for (const FreeTeachersRow& row : sheet.rows) {
+    EXPECT_NE(row.teacher, "ALİ KAYA");
+    EXPECT_NE(row.teacher, TeacherNameOf(school, substitute));
+  }
+
+  const std::filesystem::path pdf = folder.path() / "bos.pdf";
+  form.choosePdfFile = [&] { return pdf; };
+  QTest::mouseClick(Child<QPushButton>(&form, "BosPdfBtn"), Qt::LeftButton);
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_GT(std::filesystem::file_size(pdf), 500u);
+  form.close();
 }
 
 }  // namespace
