@@ -209,7 +209,15 @@ void TOgrPrgForm::ShowChanged() {
 
 void TOgrPrgForm::OpenGeneralSettings() { ExecReturningFocus(*generalSettings_); }
 
-void TOgrPrgForm::OpenTeacherSettings() { teacherSettings_->OpenFor(selection().teacher); }
+// The teacher's own settings live in the teacher's timetable record: storing them is a
+// step of the history like any other change of the record, else the next undo would
+// find the record changed outside it and drop every step before.
+void TOgrPrgForm::OpenTeacherSettings() {
+  const TTeacherRec* t = context().school.TeacherByNo(selection().teacher);
+  if (t == nullptr) return;
+  AsStep("ÖZEL AYARLAR: " + FromCp1254(t->name.view()).toStdString(),
+         [this] { teacherSettings_->OpenFor(selection().teacher); });
+}
 
 void TOgrPrgForm::OpenPlacementStyle() {
   placementStyle_->OpenFor(selection().classNo, selection().lesson);

@@ -1,9 +1,10 @@
 // Undo and redo in the timetable windows and the cancel window: one history for all
 // of them, the step's name on the buttons, the keys and the buttons pressed with the
 // mouse, and every kind of change taken back whole (hours, cells, runs, completion,
-// a snapshot put back, every placement cancelled).
+// a snapshot put back, every placement cancelled, a teacher's own settings).
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "core/cells.h"
@@ -127,6 +128,45 @@ TEST_F(TimetableWindowsTest, RunsCompletionSnapshotAndCancellingAreEachOneStep) 
   f.reject();
   while (windows.history().canUndo()) ASSERT_TRUE(windows.history().Undo(school, context().Disk()).done());
   EXPECT_EQ(GridImage(school), start);
+}
+
+// The teacher's own settings are kept in the teacher's timetable record: storing them
+// is a step, and the steps before it can still be undone. Leaving the window without
+// storing adds no step.
+TEST_F(TimetableWindowsTest, ATeachersOwnSettingsAreAStepAndKeepTheStepsBefore) {
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  w.Select(ayse, a9, physics);
+  auto* undo = Child<QPushButton>(&w, "GeriAlBtn");
+  const auto start = GridImage(school);
+  DoubleClick(Child<TimetableGrid>(&w, "Grid"), CellIndex(2, 3));
+  const auto placed = GridImage(school);
+  ASSERT_NE(placed, start);
+  const QString hourStep = undo->text();
+
+  OnNextModal([](QDialog* d) { d->reject(); });
+  ClickButton(&w, "OzelBtn");
+  EXPECT_EQ(undo->text(), hourStep);
+
+  const int dailyMax = school.TeacherGridByNo(ayse)->special.maxHoursPerDay;
+  OnNextModal([&](QDialog* d) {
+    auto* edit = Child<QLineEdit>(d, "Edit8");
+    edit->clear();
+    TypeText(edit, QString::number(dailyMax == 3 ? 4 : 3));
+    QTest::mouseClick(Child<QPushButton>(d, "KaydetBtn"), Qt::LeftButton);
+  });
+  ClickButton(&w, "OzelBtn");
+  ASSERT_NE(school.TeacherGridByNo(ayse)->special.maxHoursPerDay, dailyMax);
+  EXPECT_TRUE(undo->text().startsWith(U8("Geri al: ÖZEL AYARLAR: "))) << undo->text().toStdString();
+
+  Key(&w, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(school.TeacherGridByNo(ayse)->special.maxHoursPerDay, dailyMax);
+  EXPECT_EQ(GridImage(school), placed);
+  EXPECT_EQ(undo->text(), hourStep);
+  Key(&w, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(GridImage(school), start);
+  w.accept();
 }
 
 }  // namespace
