@@ -2,6 +2,7 @@
 // duty window of a teacher, the help pages, and the kept snapshot of the timetables.
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 
@@ -111,6 +112,28 @@ TEST_F(TimetableWindowsTest, F1OpensEachWindowsHelpPage) {
     Key(window, Qt::Key_F1);
     EXPECT_EQ(shown, page);
     window->reject();
+  }
+}
+
+QString HelpText(const QString& page) {
+  QFile file(":/help/" + page + ".html");
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Dragging and undo are told once, on a page of their own, and every timetable
+// window's help and the contents lead to it (the teacher window's page where it has
+// one).
+TEST(TimetableHelp, EveryTimetableWindowsPageLeadsToDraggingAndUndo) {
+  const QString page = HelpText("surukle_geri_al");
+  for (const char* told : {"sürükle", "yeşil", "sarı", "kırmızı", "nedenini söyler", "yer değiştir",
+                           "Kilitli", "F6", "Esc", "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z",
+                           "Geri al: 9-A MATEMATİK", "DERS DAĞITIMI YAP", "iptali", "ortaktır"})
+    EXPECT_TRUE(page.contains(U8(told))) << told;
+  QStringList leading = {"index", "128", "130", "132"};
+  if (HelpPageExists("ogretmen_programi")) leading << "ogretmen_programi";
+  for (const QString& from : leading) {
+    const QString text = HelpText(from);
+    EXPECT_TRUE(text.contains("href=\"surukle_geri_al.html\"")) << from.toStdString();
   }
 }
 
