@@ -373,6 +373,7 @@ void CompletionSearch::PlaceWaiting() {
   PlaceGuidanceFirst();
   FillWaiting();
   Save();
+  const Saved start = best_;
   const long units = static_cast<long>(model_.units.size());
   const long budget = options_.maxSteps > 0 ? options_.maxSteps : kStepsPerUnit * units + 100'000;
   // First with the school's rules as limits; only when that leaves hours waiting may
@@ -387,11 +388,31 @@ void CompletionSearch::PlaceWaiting() {
     FillWaiting();
     RunChains(budget, /*briefly=*/true);
   }
+  // Where the lessons' rules cannot all be kept, they become light costs: first from
+  // the timetable that kept them, briefly; failing that the chains start again from the
+  // timetable as it was, with the rules as heavy costs instead of blocks to take out,
+  // then as light ones. The closest to a whole timetable is kept.
   if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
     keepRules_ = false;
     weights_ = &kBendRulesWeights;
     FillWaiting();
+    RunChains(budget, /*briefly=*/true);
+  }
+  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
+    const Saved kept = best_;
+    best_ = start;
+    RestoreSaved();
+    weights_ = &kKeepRulesWeights;
     RunChains(budget, /*briefly=*/false);
+    if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
+      weights_ = &kBendRulesWeights;
+      FillWaiting();
+      RunChains(budget, /*briefly=*/false);
+    }
+    if (kept.waiting < best_.waiting) {
+      best_ = kept;
+      RestoreSaved();
+    }
   }
   weights_ = &kSoftWeights;
   // Lowering the soft costs moves no block into a day over the maximum, and moving
