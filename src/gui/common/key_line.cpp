@@ -7,8 +7,12 @@
 namespace kalvodrin {
 
 QString KeyLineText(const std::vector<KeyLineItem>& items) {
+  // A narrow window wraps the line between two keys, never inside one: "F5" at the
+  // end of a line and "Programı sil" at the start of the next read as two keys.
+  const QChar unbroken(0x00A0);
   QStringList parts;
-  for (const KeyLineItem& item : items) parts << item.keys + " " + item.meaning;
+  for (const KeyLineItem& item : items)
+    parts << QString(item.keys + " " + item.meaning).replace(' ', unbroken);
   return parts.join(QString::fromUtf8("  ·  "));
 }
 

@@ -24,6 +24,7 @@ struct KeyLineItem {
 };
 
 // The line's text: the items in order, each its keys and meaning, joined by " · ".
+// The spaces within an item do not break, so a wrapped line breaks between items.
 QString KeyLineText(const std::vector<KeyLineItem>& items);
 
 // The keys as the line shows them, the same on every desktop language: "F2 / Ctrl+S".

@@ -70,6 +70,9 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   agirlikGrid_->setColumnCount(3);
   agirlikGrid_->setHorizontalHeaderLabels({U8("ÖĞRETMENİN ADI"), U8("AĞIRLIK"), U8("TOPLAM")});
   agirlikGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  agirlikGrid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  agirlikGrid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  agirlikGrid_->setWordWrap(false);  // a name is read on one line
   agirlikGrid_->verticalHeader()->hide();
   // The weights are typed into their own boxes; Tab goes from one box to the next
   // instead of wandering over the names.
@@ -97,6 +100,10 @@ TNobetOneriForm::TNobetOneriForm(AppContext context, QWidget* parent)
   choices->addWidget(yerList_, 1, 0);
   choices->addWidget(gunList_, 1, 1);
   choices->addWidget(agirlikGrid_, 1, 2);
+  // The weights carry the teachers' names beside them: they get the most room.
+  choices->setColumnStretch(0, 2);
+  choices->setColumnStretch(1, 2);
+  choices->setColumnStretch(2, 3);
   auto* perSlot = new QHBoxLayout;
   perSlot->addWidget(new QLabel(U8("Bir yerde bir günde nöbetçi sayısı"), this));
   perSlot->addWidget(kisiSpin_);

@@ -15,11 +15,11 @@ constexpr int kPerRow = 3;
 QLabel* Sample(const LegendEntry& entry, const QPalette& palette, QWidget* parent) {
   auto* sample = new QLabel(U8("  Aa  "), parent);
   sample->setObjectName("LegendSample");
-  sample->setAutoFillBackground(true);
-  QPalette colours = sample->palette();
-  colours.setColor(QPalette::Window, ToQColor(entry.cell, palette));
-  colours.setColor(QPalette::WindowText, ToQColor(entry.font, palette));
-  sample->setPalette(colours);
+  // Framed like a grid cell, so that a sample in the window's own grey (the hours
+  // outside the class's day) still shows as a cell.
+  sample->setStyleSheet(
+      QString("QLabel { background: %1; color: %2; border: 1px solid #808080; }")
+          .arg(ToQColor(entry.cell, palette).name(), ToQColor(entry.font, palette).name()));
   QFont font = sample->font();
   font.setBold(true);
   sample->setFont(font);

@@ -25,10 +25,19 @@ class SharedKeys : public WindowFixture {
   }
 };
 
+// A wrapped key line breaks between two keys only: inside an item no space breaks.
+TEST(KeyLineTextTest, BreaksOnlyBetweenItems) {
+  const QString line = KeyLineText({{"F5", U8("Programı sil")}, {"F2 / Ctrl+S", "Kaydet"}});
+  const QStringList items = line.split(U8("  ·  "));
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0], U8("F5\u00a0Programı\u00a0sil"));
+  EXPECT_EQ(items[1], U8("F2\u00a0/\u00a0Ctrl+S\u00a0Kaydet"));
+}
+
 TEST_F(SharedKeys, ListWindowSavesWithCtrlSDeletesWithDelInTheListOnlyAndSaysWhatGoes) {
   TDerslerForm form(context());
   Activate(&form);
-  const QString keys = Child<KeyLine>(&form, "KeyLine")->text();
+  const QString keys = Child<KeyLine>(&form, "KeyLine")->text().replace(QChar(0x00A0), ' ');
   EXPECT_TRUE(keys.contains(U8("F2 / Ctrl+S Kaydet"))) << keys.toStdString();
   EXPECT_TRUE(keys.contains(U8("F5 / Del Sil"))) << keys.toStdString();
 
