@@ -67,9 +67,9 @@ foreach(i RANGE ${last})
 endforeach()
 message(STATUS "the sheet shows all ${rows} affected hours")
 
-# The teachers free at hour 3 that day, printed in the same layout: the heading, the
-# date and hour, and every teacher --json lists, in its order.
-set(free --folder ${WORK}/school --date 2026-12-09 --hour 3)
+# The teachers free at hour 3 of the next day, printed in the same layout: the heading,
+# the date and hour, and every teacher --json lists, in its order.
+set(free --folder ${WORK}/school --date 2026-12-10 --hour 3)
 run_cli(free ${free} --json)
 set(listed "${cli_out}")
 run_cli(free ${free} --pdf ${WORK}/free.pdf)
@@ -79,7 +79,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "pdftotext failed on the free-teacher list")
 endif()
 file(READ ${WORK}/free.txt text)
-foreach(expected "BOŞ ÖĞRETMENLER" "09.12.2026" "ÇARŞAMBA" "3. saat" "ÖĞRETMENİN ADI" "AÇIKLAMA")
+foreach(expected "BOŞ ÖĞRETMENLER" "Boş olanlar : 10.12.2026" "PERŞEMBE" "3. saat" "ÖĞRETMENİN ADI"
+        "AÇIKLAMA")
   string(FIND "${text}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the free-teacher list lacks '${expected}':\n${text}")
