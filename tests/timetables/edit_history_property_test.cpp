@@ -98,9 +98,16 @@ class Editor {
   std::string Edit() {
     const int cell = Cell();
     const TimetableSelection sel = AnySelection(cell);
-    switch (Pick(14)) {
+    switch (Pick(15)) {
       case 12:
       case 13: return Drag(cell);
+      case 14: {
+        // A teacher's own settings, as ÖZEL AYARLAR stores them into the timetable record.
+        TeacherRules& own = school_.TeacherGridByNo(sel.teacher)->special;
+        own.maxHoursPerDay = static_cast<uint8_t>(1 + Pick(8));
+        own.gapsAllowed = static_cast<uint8_t>(Pick(2));
+        return "own settings";
+      }
       case 0:
       case 1: TeacherCellCommand(school_, sel, cell); return "teacher cell";
       case 2:
