@@ -7,11 +7,11 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "core/pick_rows.h"
 #include "core/school.h"
 #include "curriculum/class_lessons.h"
 #include "curriculum/curriculum_rows.h"
 #include "curriculum/curriculum_texts.h"
-#include "core/pick_rows.h"
 #include "gui/assignments/common_lessons_form.h"
 #include "gui/assignments/copy_form.h"
 #include "gui/assignments/grid_panels.h"
@@ -20,6 +20,7 @@
 #include "gui/common/focus_colouring.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -74,12 +75,18 @@ TSnfDrsForm::TSnfDrsForm(AppContext context, QWidget* parent)
   connect(copyBtn, &QPushButton::clicked, this, &TSnfDrsForm::CopyBtnClick);
   connect(cikisBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(qApp, &QApplication::focusChanged, this, [this] { UpdateDelBtn(); });
-  BindKey(this, Qt::Key_F5, [this] { DelBtnClick(); });
-  BindKey(this, Qt::Key_F8, [this] { DerslikBtnClick(); });
-  BindKey(this, Qt::Key_F4, [this] {
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter"), U8("Dersi sınıfa ver"));
+  keys->BindIn(clLeGrid_, {QKeySequence(Qt::Key_Delete)}, U8("Seçili dersi sil"),
+               [this] { DelBtnClick(); }, {QKeySequence(Qt::Key_F5)});
+  keys->Bind({QKeySequence(Qt::Key_F8)}, U8("Dershane"), [this] { DerslikBtnClick(); });
+  keys->Bind({QKeySequence(Qt::Key_F4)}, U8("Sınıflar arası kopyala (sınıf listesinde)"), [this] {
     if (classGrid_->hasFocus()) CopyBtnClick();
   });
   BindHelpKey(this, context_.help, HelpTopicPage(112));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
   new FocusColouring({classGrid_, lessonGrid_, clLeGrid_});
   ortakForm_ = new TOrtakForm(context_, this);
   kopyalaForm_ = new TKopyalaForm(context_, this);

@@ -15,6 +15,7 @@
 #include "gui/common/focus_colouring.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -70,10 +71,17 @@ TOgrDrsForm::TOgrDrsForm(AppContext context, QWidget* parent) : QDialog(parent),
   connect(nullBtn, &QPushButton::clicked, this, &TOgrDrsForm::NullBtnClick);
   connect(cikisBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(qApp, &QApplication::focusChanged, this, [this] { UpdateDelBtn(); });
-  BindKey(this, Qt::Key_F5, [this] {
-    if (delBtn_->isEnabled()) DelBtnClick();
-  });
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter"), U8("Dersi öğretmene ver"));
+  keys->BindIn(teleGrid_, {QKeySequence(Qt::Key_Delete)}, U8("Öğretmenin dersini sil"),
+               [this] {
+                 if (delBtn_->isEnabled()) DelBtnClick();
+               },
+               {QKeySequence(Qt::Key_F5)});
   BindHelpKey(this, context_.help, HelpTopicPage(116));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
   new FocusColouring({teacherGrid_, classGrid_, clLeGrid_, teleGrid_});
   bfoForm_ = new TBFOForm(context_, this);
   bosDersForm_ = new TBosDersForm(context_, this);

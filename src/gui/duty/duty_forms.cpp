@@ -13,6 +13,7 @@
 #include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -126,11 +127,17 @@ TNobetVerForm::TNobetVerForm(AppContext context, QWidget* parent)
   connect(oneriBtn, &QPushButton::clicked, this, [this] { OneriBtnClick(); });
   connect(temizleBtn, &QPushButton::clicked, this, [this] { TemizleBtnClick(); });
   connect(kapatBtn, &QPushButton::clicked, this, &QDialog::accept);
-  BindKey(this, QKeySequence(Qt::Key_F7), [this] {
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter (yer, gün)"), U8("Nöbet ver"));
+  // The duty removed is the one selected in the list that has the focus.
+  keys->Bind({QKeySequence(Qt::Key_F7), QKeySequence(Qt::Key_Delete)}, U8("Nöbeti sil"), [this] {
     if (nobetGrid_->hasFocus()) DelBtnClick();
     if (varGrid_->hasFocus()) Del2BtnClick();
   });
   BindHelpKey(this, context_.help, HelpTopicPage(137));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
   resize(1000, 560);
 }
 

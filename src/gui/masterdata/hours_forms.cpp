@@ -12,14 +12,15 @@
 #include "core/field_text.h"
 #include "core/school.h"
 #include "gui/common/apply_change.h"
+#include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/masterdata/record_texts.h"
-#include "gui/common/focus_return.h"
 #include "masterdata/class_hours.h"
 #include "masterdata/list_rows.h"
 
@@ -111,9 +112,13 @@ TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), conte
   saatlerBtn->setAutoDefault(false);
   days->addWidget(saatlerBtn, 8, 0, 1, 3);
   days->setRowStretch(9, 1);
-  auto* main = new QHBoxLayout(this);
-  main->addWidget(grid_, 1);
-  main->addLayout(days);
+  auto* sides = new QHBoxLayout;
+  sides->addWidget(grid_, 1);
+  sides->addLayout(days);
+  auto* keys = new KeyLine(this);
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(sides, 1);
+  main->addWidget(keys);
 
   for (QLineEdit* box : boxes_) {
     box->installEventFilter(this);
@@ -121,9 +126,13 @@ TGDSForm::TGDSForm(AppContext context, QWidget* parent) : QDialog(parent), conte
   }
   connect(grid_, &QTableWidget::itemSelectionChanged, this, &TGDSForm::ShowSelectedClass);
   connect(saatlerBtn, &QPushButton::clicked, this, &TGDSForm::SaatlerBtnClick);
-  BindKey(this, Qt::Key_F5, [this] { CopyFromAbove(); });
-  BindKey(this, Qt::Key_F9, [this] { SaatlerBtnClick(); });
+  keys->Show(U8("Yazınca"), U8("Kaydedilir"));
+  keys->Bind({QKeySequence(Qt::Key_F5)}, U8("Üstteki sınıftan kopyala"),
+             [this] { CopyFromAbove(); });
+  keys->Bind({QKeySequence(Qt::Key_F9)}, U8("Derse giriş saatleri"), [this] { SaatlerBtnClick(); });
   BindHelpKey(this, context_.help, HelpTopicPage(111));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
   saatlerForm_ = new TSaatlerForm(context_, this);
   resize(620, 440);
 }

@@ -5,7 +5,11 @@
 #include <QLabel>
 
 #include "engine/counts.h"
+#include "gui/assignments/class_lessons_form.h"
+#include "gui/assignments/teacher_lessons_form.h"
 #include "gui/common/key_line.h"
+#include "gui/duty/duty_forms.h"
+#include "gui/masterdata/hours_forms.h"
 #include "gui/masterdata/lesson_forms.h"
 #include "school_builder.h"
 #include "window_fixture.h"
@@ -110,6 +114,41 @@ TEST_F(SharedKeys, EditWindowSavesWithF2AndCtrlS) {
     EXPECT_EQ(FromCp1254(OnDisk().Lessons[0].name.view()), U8(name));
   }
   form.reject();
+}
+
+// The windows that store what is chosen at once name their keys in the same line;
+// in the class lessons Del removes only from the class's own list.
+TEST_F(SharedKeys, AssignmentHoursAndDutyWindowsNameTheirKeysAndDelRemovesOnlyFromItsList) {
+  TSnfDrsForm classLessons(context());
+  TOgrDrsForm teacherLessons(context());
+  TGDSForm hours(context());
+  TNobetVerForm duties(context());
+  for (QDialog* window :
+       std::initializer_list<QDialog*>{&classLessons, &teacherLessons, &hours, &duties}) {
+    Activate(window);
+    const QString keys = Child<KeyLine>(window, "KeyLine")->text().replace(QChar(0x00A0), ' ');
+    EXPECT_TRUE(keys.contains("F1 ")) << keys.toStdString();
+    EXPECT_TRUE(keys.contains("Esc Kapat")) << keys.toStdString();
+    window->reject();
+  }
+  Activate(&classLessons);
+  auto* pool = Child<ListGrid>(&classLessons, "LessonGrid");
+  pool->setFocus(Qt::OtherFocusReason);
+  pool->SelectRow(0);
+  {
+    ModalCounter asked;
+    Key(&classLessons, Qt::Key_Delete);
+    EXPECT_EQ(asked.count(), 0);
+  }
+  EXPECT_EQ(school.ClassLessons.size(), 1u);
+  auto* given = Child<ListGrid>(&classLessons, "ClLeGrid");
+  given->setFocus(Qt::OtherFocusReason);
+  given->SelectRow(0);
+  AnswerNextConfirmation(true);
+  Key(&classLessons, Qt::Key_Delete);
+  EXPECT_TRUE(lastMessage.contains(U8("MATEMATİK"))) << lastMessage.toStdString();
+  EXPECT_EQ(OnDisk().ClassLessons.size(), 0u);
+  classLessons.reject();
 }
 
 }  // namespace
