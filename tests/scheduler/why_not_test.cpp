@@ -184,13 +184,23 @@ TEST_F(WhyNotTest, EachRuleOnItsOwn) {
     return s;
   };
   School s = placed([](SchoolBuilder& x) { x.Place("9 B", "FİZİK", 1, 1, 1); });
-  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "gapRule");
+  std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 1, 3);
+  ASSERT_EQ(Keys(r), "gapRule");
+  EXPECT_EQ(FixText(s, r[0]), "Boş saate izin verin: AYŞE");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "");
   s = placed(
       [](SchoolBuilder& x) { x.Place("9 B", "FİZİK", 1, 1, 1).Place("9 C", "TARİH", 1, 1, 2); });
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "dailyMaximum");
   s = placed([](SchoolBuilder& x) { x.Place("9 A", "MATEMATİK", 1, 1, 1); });
-  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 1, 2)), "sameLessonRule");
+  r = At(s, C("9 A"), L("MATEMATİK"), 1, 2);
+  ASSERT_EQ(Keys(r), "sameLessonRule");
+  // Joined to the hour before it the two make a double hour, where the school allows
+  // that; apart on the day nothing lets a lesson of 2 hours have both.
+  EXPECT_EQ(r[0].amount, kJoinSingles);
+  EXPECT_EQ(FixText(s, r[0]), "Ayarı açın: 1 + 1 ders 2 biçiminde birleşebilsin");
+  r = At(s, C("9 A"), L("MATEMATİK"), 1, 4);
+  ASSERT_EQ(Keys(r), "gapRule sameLessonRule");
+  EXPECT_EQ(r[1].amount, 0);
   EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 2, 3)), "daysApart");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 3, 1)), "differentHours");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 3, 2)), "");
@@ -373,6 +383,8 @@ TEST_F(WhyNotTest, DailyMaximumFixNamesTheHoursNeeded) {
   ASSERT_EQ(Keys(r), "dailyMaximum");
   EXPECT_EQ(r[0].amount, 2);
   EXPECT_EQ(FixText(s, r[0]), "Günde iki saat daha verin: DENİZ");
+  // Cheaper than moving the hours in the way at Monday's first two hours.
+  EXPECT_EQ(RowOf(BuildWhyNot(s), C("9 A"), L("RESİM"))->cheapestFix, r[0]);
   r = At(s, C("9 A"), L("ÇİZİM"), 1, 3);
   ASSERT_EQ(Keys(r), "dailyMaximum");
   EXPECT_EQ(FixText(s, r[0]), "Günde bir saat daha verin: DENİZ");

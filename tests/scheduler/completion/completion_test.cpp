@@ -331,6 +331,32 @@ TEST(CompletionTest, ALongerTeacherDayIsBentBeforeALessonsOwnRule) {
     }
 }
 
+// Class 1's days are Monday to Thursday, one hour each, Thursday's locked for lesson 3.
+// Lesson 1 (1+1) wants a free day between its hours and stands on Tuesday by hand:
+// its second hour cannot keep that beside it, so the completion takes the first out
+// and puts the two on Monday and Wednesday, lesson 2 on Tuesday; nothing is bent.
+TEST(CompletionTest, ALessonsOwnBlockIsTakenOutToKeepADayBetween) {
+  for (uint64_t seed = 1; seed <= 5; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    t.Lesson(1, 2, {1, 1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1, 1, 1);
+    t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Teacher(3).Give(1, 3, {3}).Done();
+    School& s = t.school;
+    s.Settings.dayBetweenDays = 1;
+    s.Settings.autoRelax = 0;
+    t.C(1).firstHour[4] = t.C(1).lastHour[4] = 0;
+    RecountClassFreeHours(s, 1);
+    ASSERT_TRUE(t.Put(1, 3, 1, 4, 1) && ToggleClassLock(s, CellIndex(4, 1), 1));
+    ASSERT_TRUE(t.Put(1, 1, 1, 2, 1));
+    CompletionOptions options;
+    options.seed = seed;
+    const CompletionOutcome outcome = CompleteAndCheck(s, options);
+    EXPECT_EQ(outcome.placedAfter, outcome.total);
+    EXPECT_EQ(outcome.bentRules, std::vector<BentRule>{});
+    EXPECT_EQ(t.At(1, 2, 1), 2);
+  }
+}
+
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
