@@ -31,8 +31,9 @@ if(NOT rc EQUAL 0)
 endif()
 file(READ ${WORK}/sheet.txt text)
 
-foreach(expected "DERS GÖREVLENDİRME ÇİZELGESİ" "09.12.2026" "ÇARŞAMBA" "GELMEYEN ÖĞRETMEN"
-        "GÖREVLİ ÖĞRETMEN" "İMZA")
+# The date is read from its own line: the title's corner shows the day of printing.
+foreach(expected "DERS GÖREVLENDİRME ÇİZELGESİ" "Görev Tarihi : 09.12.2026" "ÇARŞAMBA"
+        "GELMEYEN ÖĞRETMEN" "GÖREVLİ ÖĞRETMEN" "İMZA")
   string(FIND "${text}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the sheet lacks '${expected}':\n${text}")
