@@ -91,6 +91,9 @@ TimetableGrid::TimetableGrid(QWidget* parent) : QTableWidget(kRows, kColumns, pa
       setItem(r, c, item);
     }
   setCurrentCell(1, 1);
+  // All five days stay in sight however much the window holds below the grid (the
+  // run panel, the legend): the search's place is shown on the day headers.
+  setMinimumHeight(verticalHeader()->length() + 2 * frameWidth());
   connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
     if (row >= 1 && column >= 1) emit CellActivated(CellIndex(row, column));
   });

@@ -42,6 +42,11 @@ TEST_F(TimetableWindowsTest, EachWindowShowsItsLegendAndKeysAndSavesWithCtrlS) {
     Key(window, Qt::Key_Tab);
     EXPECT_FALSE(grid->hasFocus()) << window->objectName().toStdString();
     EXPECT_EQ(grid->CurrentCell(), 2);
+    // However little room the window has, the grid shows all five days whole.
+    window->resize(window->width(), 200);
+    QApplication::processEvents();
+    EXPECT_LE(grid->rowViewportPosition(5) + grid->rowHeight(5), grid->viewport()->height())
+        << window->objectName().toStdString();
     std::filesystem::remove(grids);
     Key(window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(std::filesystem::exists(grids)) << window->objectName().toStdString();
