@@ -16,6 +16,7 @@
 #include "gui/common/focus_colouring.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -60,9 +61,15 @@ TOrtakForm::TOrtakForm(AppContext context, QWidget* parent) : QDialog(parent), c
   connect(delBtn_, &QPushButton::clicked, this, &TOrtakForm::DelBtnClick);
   connect(cikisBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(qApp, &QApplication::focusChanged, this, [this] { UpdateDelBtn(); });
-  BindKey(this, Qt::Key_F5, [this] { NewBtnClick(); });
-  BindKey(this, Qt::Key_F7, [this] { DelBtnClick(); });
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter"), U8("Sınıfın dersini ortak derse kat"));
+  keys->Bind({QKeySequence(Qt::Key_F5)}, U8("Yeni ortak ders"), [this] { NewBtnClick(); });
+  keys->BindIn(commonGrid_, {QKeySequence(Qt::Key_Delete)}, U8("Sınıfı ortak dersten çıkar"),
+               [this] { DelBtnClick(); }, {QKeySequence(Qt::Key_F7)});
   BindHelpKey(this, context_.help, HelpTopicPage(114));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
   new FocusColouring({classGrid_, clLeGrid_, cmnGrid_, commonGrid_});
   resize(900, 480);
 }

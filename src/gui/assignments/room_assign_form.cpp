@@ -11,6 +11,7 @@
 #include "gui/common/focus_colouring.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "staffing/classrooms.h"
@@ -52,10 +53,17 @@ TSnfRoomForm::TSnfRoomForm(AppContext context, QWidget* parent)
   connect(delBtn_, &QPushButton::clicked, this, &TSnfRoomForm::DelBtnClick);
   connect(cikisBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(qApp, &QApplication::focusChanged, this, [this] { UpdateDelBtn(); });
-  BindKey(this, Qt::Key_F5, [this] {
-    if (delBtn_->isEnabled()) DelBtnClick();
-  });
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter"), U8("Ekle"));
+  keys->BindIn(roomGrid_, {QKeySequence(Qt::Key_Delete)}, U8("Sil"),
+               [this] {
+                 if (delBtn_->isEnabled()) DelBtnClick();
+               },
+               {QKeySequence(Qt::Key_F5)});
   BindHelpKey(this, context_.help, HelpTopicPage(113));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
   new FocusColouring({grid_, roomGrid_});
   resize(560, 420);
 }

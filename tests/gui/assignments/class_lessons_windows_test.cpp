@@ -139,8 +139,14 @@ TEST_F(ClassLessonWindows, CopyAndCommonLessons) {
   EXPECT_EQ(disk.ClassLessonAt(2, 2)->commonGroup, 1);
 
   // Taking one member out leaves a group of one, dissolved when the window closes.
+  // Del in the members' list asks the same as F7; answered "İPTALET" it keeps both.
   OnNextModal([&](QDialog* d) {
     Child<ListGrid>(d, "CommonGrid")->setFocus();
+    AnswerNextConfirmation(false);
+    Key(d, Qt::Key_Delete);
+    EXPECT_EQ(lastMessage, U8("9 A sınıfı BEDEN dersi 1 nolu ortak ders grubundan silinecek ?"));
+    EXPECT_EQ(Child<ListGrid>(d, "CommonGrid")->FilledRows(), 2);
+    lastMessage.clear();
     AnswerNextConfirmation(true);
     Key(d, Qt::Key_F7);
     d->accept();
