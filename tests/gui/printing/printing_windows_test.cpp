@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -246,6 +247,20 @@ std::string PdfText(const std::filesystem::path& pdf) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// "upright" or "turned" as pdfinfo reads the first page's size; empty when it cannot.
+std::string PdfPaper(const std::filesystem::path& pdf) {
+  const std::filesystem::path info = pdf.string() + ".info";
+  const std::string command = "pdfinfo '" + pdf.string() + "' > '" + info.string() + "'";
+  if (std::system(command.c_str()) != 0) return {};
+  std::ifstream in(info);
+  for (std::string line; std::getline(in, line);) {
+    double width = 0, height = 0;
+    if (std::sscanf(line.c_str(), "Page size: %lf x %lf", &width, &height) == 2)
+      return width > height ? "turned" : "upright";
+  }
+  return {};
+}
+
 TEST_F(PrintingWindows, PdfFromThePrintDialogIsWhatThePrinterWouldGetWithoutAPreview) {
   for (int k = 1; k <= 2; ++k) {
     TTeacherRec t{};
@@ -278,6 +293,15 @@ TEST_F(PrintingWindows, PdfFromThePrintDialogIsWhatThePrinterWouldGetWithoutAPre
   const std::string text = PdfText(pdf);
   EXPECT_NE(text.find("ÖĞRETMEN 1"), std::string::npos) << text;
   EXPECT_NE(text.find("ÖĞRETMEN 2"), std::string::npos);
+  // The paper stands as for the printer: upright for a timetable, turned for the
+  // overview sheet, while the user has not turned it.
+  EXPECT_EQ(PdfPaper(pdf), "upright");
+  OnNextModal([](QDialog* d) {
+    Child<QRadioButton>(d, "CarsafRadio")->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(d, "PdfBtn"), Qt::LeftButton);
+  });
+  EXPECT_TRUE(service.PrintFromTimetableWindow(TimetableView::kTeacher, 1));
+  EXPECT_EQ(PdfPaper(pdf), "turned");
 
   // A cancelled chooser leaves the dialog open; the next print goes to the printer.
   service.printDialog().SetFileChooser([](QWidget*, const QString&) { return QString(); });
