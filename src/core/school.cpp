@@ -9,23 +9,33 @@ TClassLessonRec* ClassLessonList::at(int classNo, int lesson) {
 
 const TClassLessonRec* ClassLessonList::at(int classNo, int lesson) const {
   if (classNo < 1 || classNo > 255 || lesson < 1 || lesson > 255) return nullptr;
-  const int slot = slots_[static_cast<std::size_t>(key(classNo, lesson))] - 1;
-  if (slot >= 0 && static_cast<std::size_t>(slot) < size()) {
-    const TClassLessonRec& r = (*this)[static_cast<std::size_t>(slot)];
-    if (r.classNo == classNo && r.lesson == lesson) return &r;
+  const int page = pageOf_[static_cast<std::size_t>(classNo)] - 1;
+  if (page >= 0 && static_cast<std::size_t>(page) < pages_.size()) {
+    const int slot = pages_[static_cast<std::size_t>(page)][static_cast<std::size_t>(lesson)] - 1;
+    if (slot >= 0 && static_cast<std::size_t>(slot) < size()) {
+      const TClassLessonRec& r = (*this)[static_cast<std::size_t>(slot)];
+      if (r.classNo == classNo && r.lesson == lesson) return &r;
+    }
   }
+  // A record changed since the last reindex is still found, only slower.
   for (const TClassLessonRec& r : *this)
     if (r.classNo == classNo && r.lesson == lesson) return &r;
   return nullptr;
 }
 
 void ClassLessonList::reindex() {
-  for (const uint16_t k : filled_) slots_[k] = 0;
-  filled_.clear();
+  pageOf_.fill(0);
+  pages_.clear();
   for (std::size_t i = 0; i < size(); ++i) {
-    const auto k = static_cast<uint16_t>(key((*this)[i].classNo, (*this)[i].lesson));
-    slots_[k] = static_cast<int32_t>(i + 1);
-    filled_.push_back(k);
+    const TClassLessonRec& r = (*this)[i];
+    if (r.classNo == 0 || r.lesson == 0) continue;  // damaged: at() never asks for these
+    uint8_t& page = pageOf_[r.classNo];
+    if (page == 0) {
+      pages_.emplace_back();
+      pages_.back().fill(0);
+      page = static_cast<uint8_t>(pages_.size());
+    }
+    pages_[page - 1u][r.lesson] = static_cast<uint16_t>(i + 1);
   }
 }
 

@@ -24,12 +24,12 @@ class ClassLessonList : public std::vector<TClassLessonRec> {
   void reindex();
 
  private:
-  static int key(int classNo, int lesson) { return classNo << 8 | lesson; }
-  // Position + 1 of the class lesson with each key, 0 for none. Clearing all 65536
-  // slots on every reindex cost more than the rest of it, so a reindex clears only
-  // the slots the one before it filled.
-  std::array<int32_t, 256 * 256> slots_{};
-  std::vector<uint16_t> filled_;
+  // Position + 1 of each class lesson, 0 for none: one page of 256 lessons for each
+  // class that has class lessons, found through pageOf_ (page + 1 by class number, 0
+  // for none). A whole table of 256 x 256 slots was 256 KiB to clear or copy with
+  // every School; the pages hold only the classes there are.
+  std::array<uint8_t, 256> pageOf_{};
+  std::vector<std::array<uint16_t, 256>> pages_;
 };
 
 struct School {

@@ -295,7 +295,7 @@ std::string SchoolJsonText(const School& school) {
 Status SchoolFromJson(const nlohmann::ordered_json& json, School& school) {
   if (Status s = ReadHeader(json); !s) return s;
   std::string error;
-  // A fresh school on the heap: its class-lesson index alone is 256 KiB.
+  // A fresh school: nothing of `school` changes until the whole text is read.
   auto read = std::make_unique<School>();
   Reader r(json, "", error);
   r.Known("format");

@@ -205,7 +205,6 @@ namespace {
 
 // Loads every file into a new school and moves it into `school` when all loaded.
 Status LoadAll(School& school, TailBytes* tails, const ReadPlan& plan) {
-  // On the heap: the class-lesson index alone is 256 KiB.
   auto loaded = std::make_unique<School>();
   loaded->WorkFolder = school.WorkFolder;
   TailBytes found{};

@@ -179,5 +179,45 @@ TEST(Lookups, NeverAnswerFromAStaleSlot) {
   EXPECT_EQ(s.ClassLessonAt(0, 1), nullptr);
 }
 
+// The class-lesson index keeps a page for each class there is: the edges of the
+// numbers, a copy that is changed alone, damaged numbers and records moved without a
+// reindex all answer as a search of the records would.
+TEST(Lookups, ClassLessonIndexAnswersAsASearchWould) {
+  auto school = NewSchool();
+  School& s = *school;
+  const auto add = [&](int classNo, int lesson) {
+    TClassLessonRec r{};
+    r.classNo = static_cast<uint8_t>(classNo);
+    r.lesson = static_cast<uint8_t>(lesson);
+    s.ClassLessons.push_back(r);
+  };
+  add(255, 255);
+  add(1, 1);
+  add(255, 1);
+  add(0, 7);  // damaged: no class 0
+  add(9, 0);  // damaged: no lesson 0
+  s.ReindexClassLessons();
+  EXPECT_EQ(s.ClassLessonAt(255, 255), &s.ClassLessons[0]);
+  EXPECT_EQ(s.ClassLessonAt(1, 1), &s.ClassLessons[1]);
+  EXPECT_EQ(s.ClassLessonAt(255, 1), &s.ClassLessons[2]);
+  EXPECT_EQ(s.ClassLessonAt(1, 255), nullptr);
+  EXPECT_EQ(s.ClassLessonAt(2, 1), nullptr);  // a class without a page
+  EXPECT_EQ(s.ClassLessonAt(0, 7), nullptr);
+  EXPECT_EQ(s.ClassLessonAt(9, 0), nullptr);
+  EXPECT_EQ(s.ClassLessonAt(256, 1), nullptr);
+  EXPECT_EQ(s.ClassLessonAt(1, 256), nullptr);
+
+  const School copy = s;
+  s.ClassLessons.erase(s.ClassLessons.begin());  // no reindex: every slot one off
+  EXPECT_EQ(s.ClassLessonAt(1, 1), &s.ClassLessons[0]);
+  EXPECT_EQ(s.ClassLessonAt(255, 255), nullptr);
+  EXPECT_EQ(copy.ClassLessonAt(255, 255), &copy.ClassLessons[0]);
+  s.ReindexClassLessons();
+  EXPECT_EQ(s.ClassLessonAt(255, 1), &s.ClassLessons[1]);
+  s.ClassLessons.clear();
+  s.ReindexClassLessons();
+  EXPECT_EQ(s.ClassLessonAt(1, 1), nullptr);
+}
+
 }  // namespace
 }  // namespace kalvodrin

@@ -33,7 +33,7 @@ std::string Cp(std::string_view utf8);
 Bytes ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const Bytes& bytes);
 
-// Heap-allocated: a School holds a 256 KiB index.
+// An empty school on the heap, working in `folder`.
 std::unique_ptr<School> NewSchool(const std::filesystem::path& folder = {});
 
 // Two lesson groups, four lessons, two classes, a classroom, two teachers, their class
