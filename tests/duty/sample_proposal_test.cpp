@@ -7,35 +7,18 @@
 #include <filesystem>
 #include <map>
 
-#include "cli_run.h"
 #include "core/storage.h"
 #include "duty/duties.h"
 #include "duty/duty_places.h"
 #include "duty/duty_proposal.h"
 #include "duty_test_support.h"
+#include "scheduled_sample.h"
 #include "school_files.h"
 
 namespace kalvodrin {
 namespace {
 
-class ScheduledSample : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    folder_ = new testing::TempFolder;
-    std::filesystem::copy(KALVODRIN_SAMPLE_DIR, Folder());
-    const testing::TempFolder temp;
-    ASSERT_EQ(Cli(temp, "schedule --folder " + Quoted(Folder())).code, 0);
-  }
-  static void TearDownTestSuite() {
-    delete folder_;
-    folder_ = nullptr;
-  }
-  static std::filesystem::path Folder() { return folder_->path(); }
-
-  static testing::TempFolder* folder_;
-};
-
-testing::TempFolder* ScheduledSample::folder_ = nullptr;
+using ScheduledSample = testing::ScheduledSampleTest;
 
 TEST_F(ScheduledSample, SixPlacesOnFiveDaysAreSharedFairly) {
   School school;

@@ -14,6 +14,7 @@
 #include "export/placed_hours.h"
 #include "school_builder.h"
 #include "school_files.h"
+#include "two_lesson_school.h"
 #include "well_formed.h"
 
 namespace kalvodrin {
@@ -25,19 +26,9 @@ using testing::XmlProblem;
 
 // 9-A has ÇAĞDAŞ TARİH (2 hours, Monday 1-2, taught by ŞÜKRÜ & İNCİ together, in
 // room Ö<1>) and MÜZİK (1 hour, Friday 3, no room, no start time for hour 3).
-struct Small {
-  SchoolBuilder b;
-  School s;
-  Small() {
-    b.Room("Ö<1>");
-    b.Class("9", "A").Lesson("ÇAĞDAŞ TARİH", 2, "2").InRoom("Ö<1>");
-    b.Teacher("ŞÜKRÜ & OĞUZ").Teach().Teacher("İNCİ, GÜL").Teach();
-    b.Lesson("MÜZİK", 1, "1").Teach("ŞÜKRÜ & OĞUZ", "9 A", "MÜZİK");
-    b.Place("9 A", "ÇAĞDAŞ TARİH", 2, 1, 1).Place("9 A", "MÜZİK", 1, 5, 3);
-    s = b.Build();
+struct Small : TwoLessonSchool {
+  Small() : TwoLessonSchool({"Ö<1>", "ÇAĞDAŞ TARİH", "ŞÜKRÜ & OĞUZ", "İNCİ, GÜL", "MÜZİK", 5, 3}) {
     s.Settings.schoolName.assign(UserTextToCp1254("ŞEHİT \"ÖZEL\" LİSESİ"));
-    s.Settings.startTimes[0].assign("08:30");
-    s.Settings.startTimes[1].assign("09:20");
     s.Settings.startTimes[2].assign("");
   }
 };

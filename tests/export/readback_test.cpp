@@ -19,6 +19,7 @@
 #include "export/placed_hours.h"
 #include "school_builder.h"
 #include "school_files.h"
+#include "two_lesson_school.h"
 
 namespace kalvodrin {
 namespace {
@@ -53,19 +54,8 @@ void Write(const fs::path& file, const std::string& text) {
 
 // Names a spreadsheet would take for formulas or split: a lesson "=1+2", a teacher
 // "@ALİ; VELİ" and one "-NUR, \"AY\"", a classroom "+LAB".
-struct Tricky {
-  SchoolBuilder b;
-  School s;
-  Tricky() {
-    b.Room("+LAB");
-    b.Class("9", "A").Lesson("=1+2", 2, "2").InRoom("+LAB");
-    b.Teacher("@ALİ; VELİ").Teach().Teacher("-NUR, \"AY\"").Teach();
-    b.Lesson("TARİH", 1, "1").Teach("@ALİ; VELİ", "9 A", "TARİH");
-    b.Place("9 A", "=1+2", 2, 1, 1).Place("9 A", "TARİH", 1, 3, 2);
-    s = b.Build();
-    s.Settings.startTimes[0].assign("08:30");
-    s.Settings.startTimes[1].assign("09:20");
-  }
+struct Tricky : TwoLessonSchool {
+  Tricky() : TwoLessonSchool({"+LAB", "=1+2", "@ALİ; VELİ", "-NUR, \"AY\"", "TARİH", 3, 2}) {}
 };
 
 // What each row should read as: a field that begins as a formula keeps a leading

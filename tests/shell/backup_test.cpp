@@ -4,8 +4,6 @@
 
 #include <unistd.h>
 
-#include <map>
-
 #include "core/file_set_save.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
@@ -23,14 +21,10 @@ using testing::SampleSchool;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-using FolderBytes = std::map<std::string, Bytes>;
+using FolderBytes = testing::FolderImage;
+using testing::PutBack;
 
-FolderBytes Snapshot(const std::filesystem::path& folder) {
-  FolderBytes files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    files[entry.path().filename().string()] = ReadBytes(entry.path());
-  return files;
-}
+FolderBytes Snapshot(const std::filesystem::path& folder) { return testing::ImageOf(folder); }
 
 class BackupTest : public ::testing::Test {
  protected:
@@ -52,10 +46,23 @@ class BackupTest : public ::testing::Test {
     return other;
   }
 
+  // The school backed up, then another school saved over it in the working folder,
+  // for a restore to bring the first back. Returns the steps a restore takes.
+  int BackUpThenSaveAnother() {
+    EXPECT_TRUE(Backup(*school, backup).ok());
+    savedOver = SaveOtherSchool();
+    testing::FaultyFileSystem counting;
+    const TempFolder scratch;
+    EXPECT_TRUE(Restore(backup, scratch.path(), counting).ok());
+    testing::ExpectCheckClean(scratch.path());
+    return counting.steps();
+  }
+
   TempFolder root;
   std::filesystem::path work = root.path() / "okul";
   std::filesystem::path backup = root.path() / "yedek";
   std::unique_ptr<School> school;
+  std::unique_ptr<School> savedOver;  // by BackUpThenSaveAnother
 };
 
 TEST_F(BackupTest, BackupThenRestoreGivesTheDataFilesByteForByte) {
@@ -207,23 +214,18 @@ TEST_F(BackupTest, FailureAtAnyStepOfABackupKeepsTheOldBackupWhole) {
 }
 
 TEST_F(BackupTest, FailureAtAnyStepOfARestoreLeavesTheDataFilesAsTheyWere) {
-  ASSERT_TRUE(Backup(*school, backup).ok());
-  const auto other = SaveOtherSchool();
+  const int steps = BackUpThenSaveAnother();
   const FolderBytes before = Snapshot(work);
-  testing::FaultyFileSystem counting;
-  TempFolder scratch;
-  ASSERT_TRUE(Restore(backup, scratch.path(), counting).ok());
-  testing::ExpectCheckClean(scratch.path());
 
   int failed = 0;
-  for (int step = 0; step < counting.steps(); ++step) {
+  for (int step = 0; step < steps; ++step) {
     testing::FaultyFileSystem disk(step);
     if (Restore(backup, work, disk).ok()) {  // only tidying up failed
       EXPECT_EQ(ReadBytes(work / "DUDIZIRZ.LOF"), ReadBytes(backup / "DUDIZIRZ.YDK"));
       testing::FaultyFileSystem tidy;
       ASSERT_TRUE(FinishHalfDoneSave(work, tidy));
       testing::ExpectCheckClean(work);
-      ASSERT_TRUE(SaveFiles(*other, FileSet::All()));
+      ASSERT_TRUE(SaveFiles(*savedOver, FileSet::All()));
       ASSERT_EQ(Snapshot(work), before);
       continue;
     }
@@ -315,26 +317,16 @@ TEST_F(BackupTest, BackupLeavesTheUsersOwnFilesInTheFolderAlone) {
   }
 }
 
-void PutBack(const std::filesystem::path& folder, const FolderBytes& files) {
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    std::filesystem::remove(entry.path());
-  for (const auto& [name, bytes] : files) WriteBytes(folder / name, bytes);
-}
-
 // A disk that drops out fails two steps in a row at every step of a restore. A restore
 // that changed nothing says so; one left half done says which files are restored and
 // which wait, the old school in memory can no longer be saved over it, and the next
 // start ends it with the backup's files, undamaged.
 TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
-  ASSERT_TRUE(Backup(*school, backup).ok());
-  const auto other = SaveOtherSchool();
+  const int steps = BackUpThenSaveAnother();
   const FolderBytes before = Snapshot(work);
-  testing::FaultyFileSystem counting;
-  TempFolder scratch;
-  ASSERT_TRUE(Restore(backup, scratch.path(), counting).ok());
 
   int unfinished = 0;
-  for (int step = 0; step < counting.steps(); ++step) {
+  for (int step = 0; step < steps; ++step) {
     SCOPED_TRACE(step);
     PutBack(work, before);
     testing::FaultyFileSystem disk(step, testing::WriteFault::kWrite, 2);
@@ -352,7 +344,7 @@ TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
       EXPECT_NE(text.find("yarım kaldı"), std::string::npos) << text;
       EXPECT_NE(text.find("Yenisi henüz yerine konmayan dosyalar: "), std::string::npos);
       const Bytes list = ReadBytes(work / "KAYIT.LST");
-      EXPECT_FALSE(SaveFiles(*other, FileSet::All()));
+      EXPECT_FALSE(SaveFiles(*savedOver, FileSet::All()));
       EXPECT_EQ(ReadBytes(work / "KAYIT.LST"), list);
     } else {
       ASSERT_TRUE(r.ok()) << text;

@@ -11,19 +11,13 @@
 #include <random>
 
 #include "core/cells.h"
+#include "day_request.h"
 #include "school_builder.h"
 #include "school_files.h"
 #include "substitution/day_plan.h"
 
 namespace kalvodrin {
 namespace {
-
-DayRequest Request(SchoolDate date, std::vector<Absence> absences) {
-  DayRequest request;
-  request.date = date;
-  request.absences = std::move(absences);
-  return request;
-}
 
 const SchoolDate kMonday{2026, 12, 7};
 

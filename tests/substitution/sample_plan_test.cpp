@@ -7,46 +7,26 @@
 #include <map>
 #include <random>
 
-#include "cli_run.h"
 #include "core/cells.h"
 #include "core/storage.h"
+#include "day_request.h"
 #include "fault_runs.h"
+#include "scheduled_sample.h"
 #include "substitution/day_plan.h"
 #include "substitution/plan_texts.h"
 
 namespace kalvodrin {
 namespace {
 
-DayRequest Request(SchoolDate date, std::vector<Absence> absences) {
-  DayRequest request;
-  request.date = date;
-  request.absences = std::move(absences);
-  return request;
-}
-
-class PlacedSample : public ::testing::Test {
+class PlacedSample : public testing::ScheduledSampleTest {
  protected:
-  static void SetUpTestSuite() {
-    folder_ = new testing::TempFolder;
-    std::filesystem::copy(KALVODRIN_SAMPLE_DIR, Folder());
-    const testing::TempFolder temp;
-    ASSERT_EQ(Cli(temp, "schedule --folder " + Quoted(Folder())).code, 0);
-  }
-  static void TearDownTestSuite() {
-    delete folder_;
-    folder_ = nullptr;
-  }
-  static std::filesystem::path Folder() { return folder_->path(); }
   void SetUp() override {
     school_ = testing::NewSchool(Folder());
     ASSERT_TRUE(LoadSchool(*school_).ok());
   }
 
-  static testing::TempFolder* folder_;
   std::unique_ptr<School> school_;
 };
-
-testing::TempFolder* PlacedSample::folder_ = nullptr;
 
 // The weekday's date in the week of Monday 7 December 2026.
 SchoolDate DateOf(int weekday) { return {2026, 12, 6 + weekday}; }

@@ -21,6 +21,7 @@
 #include "engine/teacher_preparation.h"
 #include "generator/sample_school.h"
 #include "hard_rule_check.h"
+#include "random_partial_timetable.h"
 #include "scheduler/completion/bent_rules.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/completion/completion_model.h"
@@ -59,6 +60,37 @@ CompletionOutcome CompleteAndCheck(School& school, const CompletionOptions& opti
   EXPECT_GE(outcome.placedAfter, outcome.placedBefore);
   EXPECT_EQ(CountTotals(school).placed, outcome.placedAfter);
   return outcome;
+}
+
+// Teacher 1 gives lesson 1 to class 1 and lesson 2 to class 2 and may teach two hours
+// a day.
+void OneTeacherTwoHoursADay(TestSchool& t, int firstHours, const PatternBytes& firstPattern,
+                            int secondHours, const PatternBytes& secondPattern) {
+  t.Lesson(1, firstHours, firstPattern)
+      .Lesson(2, secondHours, secondPattern)
+      .Class(1)
+      .Class(2)
+      .Teacher(1)
+      .Give(1, 1, {1})
+      .Give(2, 2, {1})
+      .Done();
+  t.school.Settings.maxHoursPerDay = 2;
+  t.T(1).special.maxHoursPerDay = 2;
+}
+
+// Class 1's day is Monday hours 1-3. Teacher 1 has lesson 3 in class 2 locked at hour
+// 1 and lesson 1 in class 1; teacher 2 has lesson 2 in class 1. No automatic
+// relaxation.
+void MondayMorningWithALockedFirstHour(TestSchool& t) {
+  t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1).Class(2);
+  t.Teacher(1).Give(1, 1, {1}).Give(2, 3, {1}).Teacher(2).Give(1, 2, {2}).Done();
+  School& s = t.school;
+  s.Settings.autoRelax = 0;
+  TClassGridRec& c = t.C(1);
+  for (std::size_t d = 1; d < kDays; ++d) c.firstHour[d] = c.lastHour[d] = 0;
+  c.lastHour[0] = 3;
+  RecountClassFreeHours(s, 1);
+  EXPECT_TRUE(t.Put(2, 3, 1, 1, 1) && ToggleClassLock(s, CellIndex(1, 1), 2));
 }
 
 TEST(CompletionTest, GeneratedSchoolIsCompletedFromEmpty) {
@@ -244,18 +276,11 @@ TEST(CompletionTest, GuidanceHourIsPlacedFirstAndNeverGivenUp) {
 TEST(CompletionTest, ARuleBentToPlaceAnHourIsReportedWithItsAmount) {
   auto bent = [](int gapsAllowed, int weeklyGaps) {
     TestSchool t;
-    t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1).Class(2);
-    t.Teacher(1).Give(1, 1, {1}).Give(2, 3, {1}).Teacher(2).Give(1, 2, {2}).Done();
+    MondayMorningWithALockedFirstHour(t);
     School& s = t.school;
     s.Settings.gapsAllowed = static_cast<uint8_t>(gapsAllowed);
     s.Settings.maxGapsPerWeek = static_cast<uint8_t>(weeklyGaps);
     s.Settings.maxGapBetweenLessons = static_cast<uint8_t>(weeklyGaps);
-    s.Settings.autoRelax = 0;
-    TClassGridRec& c = t.C(1);
-    for (std::size_t d = 1; d < kDays; ++d) c.firstHour[d] = c.lastHour[d] = 0;
-    c.lastHour[0] = 3;
-    RecountClassFreeHours(s, 1);
-    EXPECT_TRUE(t.Put(2, 3, 1, 1, 1) && ToggleClassLock(s, CellIndex(1, 1), 2));
     EXPECT_TRUE(t.Put(1, 2, 1, 1, 2) && ToggleClassLock(s, CellIndex(1, 2), 1));
     const CompletionOutcome outcome = CompleteAndCheck(s, {});
     EXPECT_EQ(t.At(1, 1, 3), 1);
@@ -271,21 +296,13 @@ TEST(CompletionTest, ARuleBentToPlaceAnHourIsReportedWithItsAmount) {
 TEST(CompletionTest, RulesAreKeptWhereTakingABlockOutKeepsThem) {
   for (uint64_t seed = 1; seed <= 10; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    // Class 1's day is Monday hours 1-3. Teacher 1 has lesson 3 in class 2 locked at
-    // hour 1 and lesson 1 in class 1; teacher 2's lesson 2 stands at hour 2 by hand
-    // (it may move to hour 3). No gaps allowed: lesson 1 must take hour 2.
+    // Teacher 2's lesson 2 stands at hour 2 by hand (it may move to hour 3). No gaps
+    // allowed: lesson 1 must take hour 2.
     TestSchool t;
-    t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1).Class(2);
-    t.Teacher(1).Give(1, 1, {1}).Give(2, 3, {1}).Teacher(2).Give(1, 2, {2}).Done();
+    MondayMorningWithALockedFirstHour(t);
     School& s = t.school;
     s.Settings.maxGapsPerWeek = 0;
     s.Settings.maxGapBetweenLessons = 0;
-    s.Settings.autoRelax = 0;
-    TClassGridRec& c = t.C(1);
-    for (std::size_t d = 1; d < kDays; ++d) c.firstHour[d] = c.lastHour[d] = 0;
-    c.lastHour[0] = 3;
-    RecountClassFreeHours(s, 1);
-    ASSERT_TRUE(t.Put(2, 3, 1, 1, 1) && ToggleClassLock(s, CellIndex(1, 1), 2));
     ASSERT_TRUE(t.Put(1, 2, 1, 1, 2));
     CompletionOptions options;
     options.seed = seed;
@@ -360,17 +377,8 @@ TEST(CompletionTest, ALessonsOwnBlockIsTakenOutToKeepADayBetween) {
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
-  t.Lesson(1, 5, {1, 1, 1, 1, 1})
-      .Lesson(2, 5, {1, 1, 1, 1, 1})
-      .Class(1)
-      .Class(2)
-      .Teacher(1)
-      .Give(1, 1, {1})
-      .Give(2, 2, {1})
-      .Done();
+  OneTeacherTwoHoursADay(t, 5, {1, 1, 1, 1, 1}, 5, {1, 1, 1, 1, 1});
   School& s = t.school;
-  s.Settings.maxHoursPerDay = 2;
-  s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
   const CompletionOutcome outcome = CompleteAndCheck(s, {});
   EXPECT_EQ(outcome.placedAfter, 10);
   for (int d = 0; d < kDays; ++d) EXPECT_EQ(s.TeacherGridByNo(1)->placedPerDay[d], 2);
@@ -379,20 +387,11 @@ TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
 TEST(CompletionTest, TeacherDayAtItsMaximumGivesUpABlockFirst) {
   // Class 2 has lessons on Monday only; the teacher's Monday is full with lesson 1.
   TestSchool t;
-  t.Lesson(1, 2, {2})
-      .Lesson(2, 1, {1})
-      .Class(1)
-      .Class(2)
-      .Teacher(1)
-      .Give(1, 1, {1})
-      .Give(2, 2, {1})
-      .Done();
+  OneTeacherTwoHoursADay(t, 2, {2}, 1, {1});
   School& s = t.school;
   TClassGridRec& mondayOnly = *s.ClassGridByNo(2);
   for (std::size_t d = 1; d < kDays; ++d) mondayOnly.firstHour[d] = mondayOnly.lastHour[d] = 0;
   RecountClassFreeHours(s, 2);
-  s.Settings.maxHoursPerDay = 2;
-  s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
   std::optional<Block> full = MakeBlock(s, 1, 1, 2, CellIndex(1, 1));
   ASSERT_TRUE(full && PlaceBlock(s, *full, nullptr));
   const CompletionOutcome outcome = CompleteAndCheck(s, {});
@@ -406,18 +405,10 @@ TEST(CompletionTest, DailyMaximumIsRaisedOnlyAsFarAsShortDaysNeed) {
   // Two lessons of one teacher; Thursday and Friday have one open hour each.
   auto mostPerDay = [](int secondLessonHours) {
     TestSchool t;
-    t.Lesson(1, 5, {1, 1, 1, 1, 1})
-        .Lesson(2, secondLessonHours,
-                secondLessonHours == 6 ? PatternBytes{2, 1, 1, 1, 1} : PatternBytes{1, 1, 1, 1, 1})
-        .Class(1)
-        .Class(2)
-        .Teacher(1)
-        .Give(1, 1, {1})
-        .Give(2, 2, {1})
-        .Done();
+    OneTeacherTwoHoursADay(
+        t, 5, {1, 1, 1, 1, 1}, secondLessonHours,
+        secondLessonHours == 6 ? PatternBytes{2, 1, 1, 1, 1} : PatternBytes{1, 1, 1, 1, 1});
     School& s = t.school;
-    s.Settings.maxHoursPerDay = 2;
-    s.TeacherGridByNo(1)->special.maxHoursPerDay = 2;
     for (int d = 4; d <= 5; ++d)
       for (int h = 2; h <= kHoursPerDay; ++h)
         SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(d, h), 0);
@@ -587,36 +578,11 @@ TEST(CompletionPropertyTest, RandomPartialTimetablesNeverBreakAHardRule) {
     CompletionRng rng(seed * 7919);
     auto school = Generated(1 + rng.Below(5), static_cast<uint32_t>(seed));
     School& s = *school;
-    // Close a few free cells of random owners.
-    for (int k = rng.Below(12); k > 0; --k) {
-      const int cell = 1 + rng.Below(kCells);
-      if (rng.Below(2) == 0 && !s.TeacherGrids.empty())
-        SetCellOpen(s, GridKind::kTeacher,
-                    s.TeacherGrids[static_cast<std::size_t>(
-                                       rng.Below(static_cast<int>(s.TeacherGrids.size())))]
-                        .teacher,
-                    cell, 0);
-      else
-        SetCellOpen(
-            s, GridKind::kClass,
-            s.ClassGrids[static_cast<std::size_t>(rng.Below(static_cast<int>(s.ClassGrids.size())))]
-                .classNo,
-            cell, 0);
-    }
-    // Place random blocks of random class lessons where they fit, and lock some.
-    for (int k = 10 + rng.Below(40); k > 0; --k) {
-      const TClassLessonRec& cl = s.ClassLessons[static_cast<std::size_t>(
-          rng.Below(static_cast<int>(s.ClassLessons.size())))];
-      const std::vector<int> lengths = WaitingBlockLengths(s, cl.classNo, cl.lesson);
-      if (lengths.empty() || cl.teacherCount == 0) continue;
-      std::optional<Block> b =
-          MakeBlock(s, cl.classNo, cl.lesson, lengths.front(), 1 + rng.Below(kCells));
-      if (!b || !BlockFitsDay(*b) || !WindowTest(s, *b) || !AvailabilityTest(s, *b) ||
-          !FreedomTest(s, *b))
-        continue;
-      ASSERT_TRUE(PlaceBlock(s, *b, nullptr));
-      if (rng.Below(4) == 0) ToggleClassLock(s, b->startCell, b->classes[0]);
-    }
+    const int closures = rng.Below(12);
+    const int tries = 10 + rng.Below(40);
+    ASSERT_EQ(MakeRandomPartialTimetable(
+                  s, [&](int n) { return rng.Below(n); }, closures, tries),
+              0);
     ASSERT_EQ(CheckConsistency(s), std::vector<std::string>{});
     CompletionOptions options;
     options.seed = seed;
