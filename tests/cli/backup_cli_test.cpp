@@ -108,18 +108,7 @@ TEST(CliImport, ConvertsIntoANewFolderOnceAndReportsWhatItLeftOut) {
   const fs::path vel = temp.path() / "VEL";
   const fs::path work = temp.path() / "okul";
   fs::create_directories(vel);
-  Bytes lessons, classes, teachers, classLessons, teacherLessons;
-  testing::VelLesson(lessons, 1, "FIZIK", "FIZ", 3, 0, 21);
-  testing::VelClass(classes, 7, "9", "A");
-  testing::VelTeacher(teachers, 4, "ALI VELI", "FIZIK", "", "");
-  testing::VelClassLesson(classLessons, 7, 1, 0, 21);
-  testing::VelClassLesson(classLessons, 8, 1, 0, 21);  // class 8 does not exist
-  testing::VelTeacherLesson(teacherLessons, 4, 7, 1);
-  WriteBytes(vel / "LESSON.PRG", lessons);
-  WriteBytes(vel / "CLASS.PRG", classes);
-  WriteBytes(vel / "TEACHER.PRG", teachers);
-  WriteBytes(vel / "CLLE.PRG", classLessons);
-  WriteBytes(vel / "TELE.PRG", teacherLessons);
+  testing::WriteOneClassVelFolder(vel, true);  // class 8 does not exist
 
   const std::string args = "import --folder " + Quoted(work) + " --from " + Quoted(vel);
   const CliRun run = Cli(temp, args);

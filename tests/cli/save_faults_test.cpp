@@ -123,17 +123,7 @@ TEST_F(CliSaveFaults, BackupRestoreAndImportWriteTheirSetOrNothing) {
   const fs::path target = temp.path() / "aktarilan";
   fs::create_directories(vel);
   fs::create_directories(target);
-  Bytes lessons, classes, teachers, classLessons, teacherLessons;
-  testing::VelLesson(lessons, 1, "FIZIK", "FIZ", 3, 0, 21);
-  testing::VelClass(classes, 7, "9", "A");
-  testing::VelTeacher(teachers, 4, "ALI VELI", "FIZIK", "", "");
-  testing::VelClassLesson(classLessons, 7, 1, 0, 21);
-  testing::VelTeacherLesson(teacherLessons, 4, 7, 1);
-  WriteBytes(vel / "LESSON.PRG", lessons);
-  WriteBytes(vel / "CLASS.PRG", classes);
-  WriteBytes(vel / "TEACHER.PRG", teachers);
-  WriteBytes(vel / "CLLE.PRG", classLessons);
-  WriteBytes(vel / "TELE.PRG", teacherLessons);
+  testing::WriteOneClassVelFolder(vel);
   Check({"import", "--folder", Folder(target), "--from", Folder(vel)}, {target}, Keeping::kTogether,
         Made::kSchool);
 }

@@ -28,8 +28,8 @@ struct TwoLessonSchool {
     b.Class("9", "A").Lesson(n.firstLesson, 2, "2").InRoom(n.room);
     b.Teacher(n.firstTeacher).Teach().Teacher(n.secondTeacher).Teach();
     b.Lesson(n.secondLesson, 1, "1").Teach(n.firstTeacher, "9 A", n.secondLesson);
-    b.Place("9 A", n.firstLesson, 2, 1, 1).Place("9 A", n.secondLesson, 1, n.secondDay,
-                                                 n.secondHour);
+    b.Place("9 A", n.firstLesson, 2, 1, 1)
+        .Place("9 A", n.secondLesson, 1, n.secondDay, n.secondHour);
     s = b.Build();
     s.Settings.startTimes[0].assign("08:30");
     s.Settings.startTimes[1].assign("09:20");

@@ -3,9 +3,11 @@
 // do not read them back through the structs they test.
 
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 
 #include "core/file_io.h"
+#include "school_files.h"
 
 namespace kalvodrin::testing {
 
@@ -97,6 +99,25 @@ void VelTeacherGrid(Bytes& out, int teacher, Available available, Occupied occup
   for (int cell = 1; cell <= 80; ++cell) out.push_back(available(cell));
   for (int cell = 1; cell <= 80; ++cell) out.push_back(occupied(cell));
   PutFill(out, 524 - 199);
+}
+
+// The predecessor's five files of one class, 9 A (number 7), taking FIZIK (lesson 1,
+// 3 hours as 2+1) from ALI VELI (teacher 4), written into `folder`; with
+// `strayClassLesson` the class lessons also name class 8, which is not there.
+inline void WriteOneClassVelFolder(const std::filesystem::path& folder,
+                                   bool strayClassLesson = false) {
+  Bytes lessons, classes, teachers, classLessons, teacherLessons;
+  VelLesson(lessons, 1, "FIZIK", "FIZ", 3, 0, 21);
+  VelClass(classes, 7, "9", "A");
+  VelTeacher(teachers, 4, "ALI VELI", "FIZIK", "", "");
+  VelClassLesson(classLessons, 7, 1, 0, 21);
+  if (strayClassLesson) VelClassLesson(classLessons, 8, 1, 0, 21);
+  VelTeacherLesson(teacherLessons, 4, 7, 1);
+  WriteBytes(folder / "LESSON.PRG", lessons);
+  WriteBytes(folder / "CLASS.PRG", classes);
+  WriteBytes(folder / "TEACHER.PRG", teachers);
+  WriteBytes(folder / "CLLE.PRG", classLessons);
+  WriteBytes(folder / "TELE.PRG", teacherLessons);
 }
 
 }  // namespace kalvodrin::testing
