@@ -74,7 +74,14 @@ TSaatlerForm::TSaatlerForm(AppContext context, QWidget* parent)
   main->addLayout(buttons);
   connect(kaydet, &QPushButton::clicked, this, &TSaatlerForm::KaydetBtnClick);
   connect(iptal, &QPushButton::clicked, this, &QDialog::reject);
+  auto* keys = new KeyLine(this);
+  keys->Bind({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("Kaydet"),
+             [this] { KaydetBtnClick(); });
+  keys->Show("Enter", U8("Kaydet"));
   BindHelpKey(this, context_.help, HelpTopicPage(134));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("İptal"));
+  main->addWidget(keys);
 }
 
 bool TSaatlerForm::Open() {

@@ -14,6 +14,7 @@
 #include "core/storage.h"
 #include "core/turkish_text.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 
@@ -73,6 +74,12 @@ TYaziciForm::TYaziciForm(AppContext context, QWidget* parent) : QDialog(parent),
   layout->addLayout(buttons);
   connect(kaydet, &QPushButton::clicked, this, [this] { KaydetBtnClick(); });
   connect(iptal, &QPushButton::clicked, this, &QDialog::reject);
+  auto* keys = new KeyLine(this);
+  keys->Bind({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("Ayarları kaydet"),
+             [this] { KaydetBtnClick(); });
+  keys->Show("Enter", U8("Kaydet (yazı tipi alanında: yazı tipi seç)"));
+  keys->Show("Esc", U8("İptal"));
+  layout->addWidget(keys);
 }
 
 TYaziciForm::Group TYaziciForm::AddGroup(const QString& title, int firstEdit, int checkBox,

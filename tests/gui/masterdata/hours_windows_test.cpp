@@ -169,6 +169,24 @@ TEST_F(HoursWindows, StartTimesCancelStoresNothing) {
   EXPECT_EQ(OnDisk().Settings.startTimes[2].str(), "");
 }
 
+// Ctrl+S saves and closes as "KAYDET" does; Esc leaves as "İPTALET" does.
+TEST_F(HoursWindows, StartTimesSaveWithCtrlSAndLeaveWithEsc) {
+  TSaatlerForm form(context());
+  OnNextModal([](QDialog* d) {
+    Type(d, "Edit2", "09:15");
+    Key(d, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(form.Open());
+  EXPECT_EQ(OnDisk().Settings.startTimes[1].str(), "");
+  OnNextModal([](QDialog* d) {
+    Type(d, "Edit2", "09:15");
+    Key(d, Qt::Key_S, Qt::ControlModifier);
+    if (d->isVisible()) d->reject();  // not saved: the check below says so
+  });
+  EXPECT_TRUE(form.Open());
+  EXPECT_EQ(OnDisk().Settings.startTimes[1].str(), "09:15");
+}
+
 using EmptySchool = WindowFixture;
 
 TEST_F(EmptySchool, WeeklyHoursWithoutAClassShowTheNoticeInstead) {

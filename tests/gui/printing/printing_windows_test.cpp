@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "gui/common/key_line.h"
 #include "gui/common/print_requests.h"
 #include "gui/masterdata/teacher_forms.h"
 #include "gui/printing/print_dialog.h"
@@ -86,6 +87,20 @@ TEST_F(PrintingWindows, PrinterSettingsShowStoreAndSave) {
   EXPECT_TRUE(lastMessage.contains(U8("FONT BÜYÜKLÜĞÜ"))) << lastMessage.toStdString();
   EXPECT_EQ(OnDisk().Settings.topMargin.get(), 55);
   EXPECT_EQ(school.Settings.fontSize.get(), 9);
+}
+
+// Ctrl+S saves from any field, the font fields too, and says so in the key line.
+TEST_F(PrinterSettingsKeys, CtrlSSavesFromAnyField) {
+  TYaziciForm form(context());
+  OnNextModal([&](QDialog* d) {
+    EXPECT_TRUE(Child<KeyLine>(d, "KeyLine")->text().contains("Ctrl+S"));
+    Type(d, "Edit2", "37");
+    Child(d, "Edit6")->setFocus();
+    Key(d, Qt::Key_S, Qt::ControlModifier);
+    if (d->isVisible()) d->reject();  // not saved: the checks below say so
+  });
+  EXPECT_EQ(form.Open(), QDialog::Accepted);
+  EXPECT_EQ(OnDisk().Settings.leftMargin.get(), 37);
 }
 
 TEST_F(PrinterSettingsKeys, EnterSavesExceptInTheFontFieldsWhichOpenTheFontDialog) {
