@@ -196,16 +196,57 @@ long CompletionSearch::TakeOutScore(int unit) const {
   return score;
 }
 
+bool CompletionSearch::FreeAt(int unit, int start) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  const Block& b = u.block;
+  const int last = start + b.length - 1;
+  for (int c = start; c <= last; ++c) {
+    for (int k = 0; k < b.teacherCount; ++k)
+      if (model_.TeacherAt(b.teachers[Ix(k)], c) != kFreeCell) return false;
+    for (int k = 0; k < b.classCount; ++k)
+      if (model_.ClassAt(b.classes[Ix(k)], c) != kFreeCell) return false;
+    for (int k = 0; k < b.roomCount; ++k)
+      if (model_.RoomAt(b.rooms[Ix(k)], c) != kFreeCell) return false;
+  }
+  const int day = DayOfCell(start);
+  for (int k = 0; k < b.teacherCount; ++k) {
+    const int t = b.teachers[Ix(k)];
+    if (model_.Load(t, day) + b.length > std::max(model_.MaxPerDay(t) + dailyExtra_, b.length))
+      return false;
+  }
+  if (!keepRules_) return true;
+  const CompletionLesson& lesson = model_.lessons[Ix(u.lessonIndex)];
+  const LessonRuleSwitches& rules = lesson.rules;
+  const int hour = HourOfCell(start);
+  int blocks = 1;
+  int hours = b.length;
+  for (int x : lesson.units) {
+    const CompletionUnit& h = model_.units[Ix(x)];
+    if (x == unit || h.start == 0) continue;
+    const int d = DayOfCell(h.start);
+    if (d == day) {
+      ++blocks;
+      hours += h.block.length;
+    } else if (rules.daysApart && (d == day - 1 || d == day + 1)) {
+      return false;
+    } else if (rules.differentHours) {
+      const int from = std::max(hour, HourOfCell(h.start));
+      const int to = std::min(hour + b.length, HourOfCell(h.start) + h.block.length);
+      if (from < to) return false;
+    }
+  }
+  // A block alone on its day stands even when longer than the hours a day allow.
+  return blocks == 1 || SameLessonBreach(rules, blocks, hours) == 0;
+}
+
 // A free place for the waiting unit, the first from a random point of its places.
 int CompletionSearch::FreePlaceFor(int unit) const {
   const std::vector<uint8_t>& domain = model_.units[Ix(unit)].domain;
   if (domain.empty()) return 0;
   const std::size_t from = Ix(rng_.Below(static_cast<int>(domain.size())));
-  std::vector<int> conflicts;
   for (std::size_t i = 0; i < domain.size(); ++i) {
     const int start = domain[(from + i) % domain.size()];
-    conflicts.clear();
-    if (Conflicts(unit, start, conflicts) && conflicts.empty()) return start;
+    if (FreeAt(unit, start)) return start;
   }
   return 0;
 }
@@ -473,10 +514,8 @@ bool CompletionSearch::TryBetterPlace(int unit) {
   model_.Take(unit);
   long bestGain = 0;
   int bestStart = 0;
-  std::vector<int> conflicts;
   for (uint8_t start : u.domain) {
-    conflicts.clear();
-    if (start == from || !Conflicts(unit, start, conflicts) || !conflicts.empty()) continue;
+    if (start == from || !FreeAt(unit, start)) continue;
     const int day = DayOfCell(start);
     model_.Put(unit, start);
     const long there = UnitLocalCost(model_, unit, fromDay, day);
@@ -515,7 +554,6 @@ bool CompletionSearch::TrySwap(int unit) {
   const int from = u.start;
   long bestGain = 0;
   int partner = -1;
-  std::vector<int> conflicts;
   auto allowed = [&](const CompletionUnit& x, int start) {
     return std::binary_search(x.domain.begin(), x.domain.end(), static_cast<uint8_t>(start));
   };
@@ -533,12 +571,11 @@ bool CompletionSearch::TrySwap(int unit) {
     const long here = PairLocalCost(model_, unit, other, dayA, dayB);
     model_.Take(unit);
     model_.Take(other);
-    conflicts.clear();
-    bool fits = Conflicts(unit, to, conflicts) && conflicts.empty();
+    bool fits = FreeAt(unit, to);
     long there = here;
     if (fits) {
       model_.Put(unit, to);
-      fits = Conflicts(other, from, conflicts) && conflicts.empty();
+      fits = FreeAt(other, from);
       if (fits) {
         model_.Put(other, from);
         there = PairLocalCost(model_, unit, other, dayA, dayB);

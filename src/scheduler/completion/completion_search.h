@@ -63,6 +63,10 @@ class CompletionSearch {
   // Where the blocks in the way could go at once, with the unit at `start`; false when
   // one of them has no free place.
   bool Relocate(int unit, int start, Choice& choice);
+  // Whether the unit could stand at `start` with nothing taken out of its way: what
+  // Conflicts decides with an empty list, without building one (most places are
+  // looked at only to be refused).
+  bool FreeAt(int unit, int start) const;
   int FreePlaceFor(int unit) const;
   // Takes the blocks out, places the unit and the blocks that have a free place,
   // through the engine and in the mirror; false (nothing changed) when the engine

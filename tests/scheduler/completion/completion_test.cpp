@@ -384,6 +384,32 @@ TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   for (int d = 0; d < kDays; ++d) EXPECT_EQ(s.TeacherGridByNo(1)->placedPerDay[d], 2);
 }
 
+TEST(CompletionTest, GapIsClosedByFillingADayUpToItsMaximum) {
+  // Monday hours 1 and 4 leave the teacher two gap hours; a move next to the other hour
+  // makes the day exactly full, and the other days are closed.
+  for (int most : {2, 1}) {
+    SCOPED_TRACE("daily maximum " + std::to_string(most));
+    TestSchool t;
+    OneTeacherTwoHoursADay(t, 1, {1}, 1, {1});
+    School& s = t.school;
+    t.T(1).special.maxHoursPerDay = most;
+    for (int d = 2; d <= kDays; ++d)
+      for (int h = 1; h <= kHoursPerDay; ++h)
+        SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(d, h), 0);
+    for (int h = 5; h <= kHoursPerDay; ++h)
+      SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(1, h), 0);
+    PrepareAllTeachers(s);
+    for (auto [classNo, hour] : {std::pair{1, 1}, std::pair{2, 4}}) {
+      std::optional<Block> b = MakeBlock(s, classNo, classNo, 1, CellIndex(1, hour));
+      ASSERT_TRUE(b && PlaceBlock(s, *b, nullptr));
+    }
+    const CompletionOutcome outcome = CompleteAndCheck(s, {});
+    EXPECT_EQ(outcome.placedAfter, 2);
+    // A maximum of one was raised to the two hours the week needs on its only day.
+    EXPECT_EQ(outcome.costsAfter.gapHours, 0);
+  }
+}
+
 TEST(CompletionTest, TeacherDayAtItsMaximumGivesUpABlockFirst) {
   // Class 2 has lessons on Monday only; the teacher's Monday is full with lesson 1.
   TestSchool t;
