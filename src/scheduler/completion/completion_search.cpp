@@ -42,6 +42,11 @@ constexpr int kReturnsWithoutGain = 6;
 constexpr int kReturnsWhileKeeping = 1;
 constexpr long kPatienceDivisorWhileKeeping = 16;
 constexpr long kStepsPerUnit = 4'000;
+// Short runs from the timetable as it was before the long search; a run that leaves at
+// most this many hours waiting (as the totals count them) was unlucky rather than held
+// by the rules, and the next starts afresh before any of the lessons' own rules is bent.
+constexpr int kShortRuns = 4;
+constexpr int kUnluckyWaiting = 2;
 
 // A place is looked at for blocks that can step aside only when at most this many
 // are in its way.
@@ -417,30 +422,42 @@ void CompletionSearch::PlaceWaiting() {
   const Saved start = best_;
   const long units = static_cast<long>(model_.units.size());
   const long budget = options_.maxSteps > 0 ? options_.maxSteps : kStepsPerUnit * units + 100'000;
-  // First with the school's rules as limits; only when that leaves hours waiting may
-  // the chains bend them (the soft phase then mends what it can, and what stays bent is
-  // reported).
-  weights_ = &kKeepRulesWeights;
-  RunChains(budget, /*briefly=*/true);
-  // A longer teacher's day is bent before the lessons' own rules: an hour more a day
-  // changes no lesson's shape.
-  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
-    dailyExtra_ = 1;
-    FillWaiting();
-    RunChains(budget, /*briefly=*/true);
+  // Short runs from the timetable as it was, each with the stream where the last left
+  // it: on a school where the rules can all be kept, most runs end whole within a few
+  // thousand moves and a few end an hour short, which a fresh run mends far sooner than
+  // a long search from the stuck timetable. The lessons' own rules are bent only where a
+  // run leaves more than that waiting, or in the last run.
+  Saved kept = best_;
+  bool keptRules = true;
+  auto keep = [&](bool first) {
+    if (first || best_.waiting < kept.waiting) {
+      kept = best_;
+      keptRules = keepRules_;
+    }
+    return kept.waiting == 0 || Interrupted() || steps_ >= budget;
+  };
+  for (int run = 0; run < kShortRuns; ++run) {
+    if (run > 0) {
+      best_ = start;
+      RestoreSaved();
+      keepRules_ = true;
+      dailyExtra_ = 0;
+    }
+    RunKeepingRules(budget);
+    if (keep(run == 0)) break;
+    if (waitingWeight_ <= kUnluckyWaiting && run + 1 < kShortRuns) continue;
+    RunBendingRules(budget);
+    if (keep(false)) break;
   }
-  // Where the lessons' rules cannot all be kept, they become light costs: first from
-  // the timetable that kept them, briefly; failing that the chains start again from the
-  // timetable as it was, with the rules as heavy costs instead of blocks to take out,
-  // then as light ones. The closest to a whole timetable is kept.
+  best_ = kept;
+  RestoreSaved();
+  keepRules_ = keptRules;
+  // Failing those, the chains start again from the timetable as it was, with the rules
+  // as heavy costs instead of blocks to take out, then as light ones, long. The closest
+  // to a whole timetable is kept.
   if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
     keepRules_ = false;
-    weights_ = &kBendRulesWeights;
-    FillWaiting();
-    RunChains(budget, /*briefly=*/true);
-  }
-  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
-    const Saved kept = best_;
+    dailyExtra_ = 1;
     best_ = start;
     RestoreSaved();
     weights_ = &kKeepRulesWeights;
@@ -459,6 +476,31 @@ void CompletionSearch::PlaceWaiting() {
   // Lowering the soft costs moves no block into a day over the maximum, and moving
   // blocks out of such days mends it.
   dailyExtra_ = 0;
+}
+
+void CompletionSearch::RunKeepingRules(long budget) {
+  // First with the school's rules as limits; only when that leaves hours waiting may
+  // the chains bend them (the soft phase then mends what it can, and what stays bent is
+  // reported).
+  weights_ = &kKeepRulesWeights;
+  RunChains(budget, /*briefly=*/true);
+  // A longer teacher's day is bent before the lessons' own rules: an hour more a day
+  // changes no lesson's shape.
+  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
+    dailyExtra_ = 1;
+    FillWaiting();
+    RunChains(budget, /*briefly=*/true);
+  }
+}
+
+// Where the lessons' rules cannot all be kept, they become light costs, from the
+// timetable that kept them.
+void CompletionSearch::RunBendingRules(long budget) {
+  if (waitingWeight_ == 0 || Interrupted() || steps_ >= budget) return;
+  keepRules_ = false;
+  weights_ = &kBendRulesWeights;
+  FillWaiting();
+  RunChains(budget, /*briefly=*/true);
 }
 
 void CompletionSearch::RunChains(long budget, bool briefly) {

@@ -79,6 +79,11 @@ class CompletionSearch {
   // gaining (`briefly`: sooner, while the school's rules are all kept); ends on the best
   // timetable found.
   void RunChains(long budget, bool briefly);
+  // Briefly with the rules kept, then from there with a teacher's day one hour longer
+  // while hours still wait.
+  void RunKeepingRules(long budget);
+  // Briefly with the lessons' own rules bent, from where the last run ended.
+  void RunBendingRules(long budget);
   void Save();
   void RestoreSaved();
   void FillWaiting();
