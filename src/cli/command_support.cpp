@@ -52,6 +52,13 @@ std::string FirstDataFileIn(const std::filesystem::path& folder) {
   return "";
 }
 
+std::string Pad(const std::string& text, std::size_t width) {
+  std::size_t chars = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0u) != 0x80u) ++chars;
+  return chars >= width ? text + ' ' : text + std::string(width - chars, ' ');
+}
+
 int Fail(std::string_view message) {
   std::cerr << "kalvodrin-cli: " << message << '\n';
   return 1;

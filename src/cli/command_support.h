@@ -40,6 +40,10 @@ Status OpenSchool(const std::string& given, FolderUse use, OpenedSchool& opened)
 // The first data file present in the folder, or "" when it holds none.
 std::string FirstDataFileIn(const std::filesystem::path& folder);
 
+// The text followed by spaces up to `width` characters (UTF-8 counted as letters, so
+// Turkish names line up), and at least one space, for the columns of a table.
+std::string Pad(const std::string& text, std::size_t width);
+
 // Prints "kalvodrin-cli: message" on stderr and gives exit code 1.
 int Fail(std::string_view message);
 

@@ -61,13 +61,6 @@ bool ParseWeight(const School& school, const std::string& text, ProposalRequest&
   return true;
 }
 
-std::string Pad(const std::string& text, std::size_t width) {
-  std::size_t chars = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0u) != 0x80u) ++chars;
-  return chars >= width ? text + ' ' : text + std::string(width - chars, ' ');
-}
-
 void PrintTable(const School& school, const DutyProposal& p) {
   std::cout << Pad("NÖBET YERİ", 26) << Pad("GÜN", 11) << "ÖĞRETMENİN ADI\n";
   for (const ProposedDuty& d : p.duties)

@@ -15,14 +15,6 @@
 namespace kalvodrin::cli {
 namespace {
 
-// Pads UTF-8 text with blanks to `width` characters.
-std::string Pad(const std::string& text, std::size_t width) {
-  std::size_t chars = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0u) != 0x80u) ++chars;
-  return chars >= width ? text + ' ' : text + std::string(width - chars, ' ');
-}
-
 void PrintTable(const UnplacedReport& report) {
   std::cout << Pad("ADI SOYADI", 31) << Pad("SINIFI", 14) << Pad("DERSİN ADI", 31)
             << "KALAN\n";

@@ -74,13 +74,6 @@ bool ParseAbsent(const School& school, const std::string& text, std::vector<Abse
   }
 }
 
-std::string Pad(const std::string& text, std::size_t width) {
-  std::size_t chars = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0u) != 0x80u) ++chars;
-  return chars >= width ? text + ' ' : text + std::string(width - chars, ' ');
-}
-
 void PrintTable(const School& school, const DayPlan& plan) {
   std::cout << SchoolDateText(plan.date) << " " << DayName(plan.weekday) << "\n";
   std::cout << Pad("SAAT", 6) << Pad("SINIF", 12) << Pad("DERS", 24) << Pad("GELMEYEN", 26)
