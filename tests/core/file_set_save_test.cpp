@@ -267,6 +267,23 @@ TEST(SetSaveRecovery, TouchesOnlyItsOwnFiles) {
   EXPECT_EQ(Differences(ImageOf(folder), users), "");
 }
 
+// A save that put every file in place and left only tidying up does not hold the
+// folder: the next save ends it as a start would, leaving nothing of it behind.
+TEST(SetSaveRecovery, ASaveLeftOnlyTidyingUpIsEndedByTheNextSave) {
+  TempFolder temp;
+  const fs::path folder = temp.path() / "okul";
+  fs::create_directories(folder);
+  LocalFileSystem disk;
+  EXPECT_TRUE(PendingNewFiles(folder, disk).empty());  // no list at all
+  WriteBytes(folder / "A.LOF", Bytes(4, 2));           // the new file, in place
+  WriteBytes(folder / "A.LOF.ESKI", Bytes(4, 1));      // the old one, set aside
+  WriteBytes(folder / "KAYIT.LST", Bytes{'A', '.', 'L', 'O', 'F', '\n'});
+  EXPECT_TRUE(PendingNewFiles(folder, disk).empty());
+  const Status saved = SaveAllOrNothing({{folder / "B.LOF", Bytes(3, 7)}}, disk);
+  ASSERT_TRUE(saved) << saved.message();
+  EXPECT_EQ(Differences(ImageOf(folder), {{"A.LOF", Bytes(4, 2)}, {"B.LOF", Bytes(3, 7)}}), "");
+}
+
 // A folder of the user's where the save would put or leave a file of its own: the save
 // is refused before anything is written, naming it, and the folder stays as it was;
 // the next start is not stopped by it. A file there is simply replaced.
