@@ -160,6 +160,10 @@ TEST(RemoveAllDuties, EmptiesTheFileAndEveryCounterAlsoAfterAReload) {
   EXPECT_TRUE(again.Duties.empty());
   EXPECT_TRUE(CountersMatchRecords(again));
   EXPECT_EQ(RemoveAllDuties(school).outcome, Outcome::kUnchanged);
+  // A counter left without any duty is cleared all the same.
+  school.DutyPlaceByNo(1)->perDay[0] = 2;
+  EXPECT_EQ(RemoveAllDuties(school).outcome, Outcome::kDone);
+  EXPECT_EQ(school.DutyPlaceByNo(1)->perDay[0], 0);
 }
 
 }  // namespace
