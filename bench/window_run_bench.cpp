@@ -57,6 +57,16 @@ void BM_HeadlessRunWithPanel(benchmark::State& state) {
 }
 BENCHMARK(BM_HeadlessRunWithPanel)->Unit(benchmark::kMillisecond);
 
+// The teacher window over a copy of a school, its closing notices off.
+struct RunWindow {
+  explicit RunWindow(const School& fresh) : school(fresh) { w.SetRunNotices(false); }
+  School school;
+  TSilForm sil;
+  THelpForm help;
+  TimetableWindows windows{AppContext{school, sil, help}, nullptr};
+  TOgrPrgForm& w = windows.teachers();
+};
+
 // Times the teacher window's whole-school run, each time on a fresh copy of the school.
 void TimeWholeSchoolRuns(benchmark::State& state, const School& fresh, School& school,
                          TOgrPrgForm& w) {
@@ -73,13 +83,8 @@ void TimeWholeSchoolRuns(benchmark::State& state, const School& fresh, School& s
 
 void BM_WindowRun(benchmark::State& state) {
   const School fresh = LoadSample();
-  School school = fresh;
-  TSilForm sil;
-  THelpForm help;
-  TimetableWindows windows(AppContext{school, sil, help}, nullptr);
-  TOgrPrgForm& w = windows.teachers();
-  w.SetRunNotices(false);
-  TimeWholeSchoolRuns(state, fresh, school, w);
+  RunWindow run(fresh);
+  TimeWholeSchoolRuns(state, fresh, run.school, run.w);
 }
 BENCHMARK(BM_WindowRun)->Unit(benchmark::kMillisecond);
 
@@ -95,14 +100,10 @@ void BM_WindowRunRealSchool(benchmark::State& state, const std::string& name) {
     return;
   }
   fresh.WorkFolder.clear();  // the run preferences at their defaults, nothing written
-  School school = fresh;
-  TSilForm sil;
-  THelpForm help;
-  TimetableWindows windows(AppContext{school, sil, help}, nullptr);
-  TOgrPrgForm& w = windows.teachers();
-  w.SetRunNotices(false);
+  RunWindow run(fresh);
+  TOgrPrgForm& w = run.w;
   w.SetCompletionSeed(1);
-  TimeWholeSchoolRuns(state, fresh, school, w);
+  TimeWholeSchoolRuns(state, fresh, run.school, w);
   state.counters["hours"] = w.lastRun().total;
   state.counters["run_placed"] = w.lastRun().placed;
   state.counters["placed"] =
