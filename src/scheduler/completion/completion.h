@@ -9,9 +9,10 @@
 // hours where set) are limits too, as loose as the classic run's relaxation makes
 // them: the search bends one only when no timetable keeping them all is found, and
 // reports each it bent. A lesson's own rules are kept by taking the lesson's other
-// blocks out of the way; when that leaves hours waiting, teachers' days may first hold
-// one hour over the daily maximum, and only then are the lesson's rules and the gaps
-// bent.
+// blocks out of the way; a lesson whose places cover too few days bends the same-lesson
+// rule only as far as that forces. When hours are left waiting, the days of their
+// teachers may first hold one hour over the daily maximum (then every teacher's), and
+// only then are the rules of their lessons bent (then every lesson's), and the gaps.
 //
 // Every change goes through the engine's place and remove with the change journal, one
 // move at a time, so the timetables are consistent after every move; a stop or the

@@ -136,6 +136,7 @@ CompletionModel::CompletionModel(const School& school)
   BuildLessons(school);
   BuildDomains(school);
   RaiseDailyMaxima(school);
+  CountForcedBreaches();
   for (std::size_t u = 0; u < units.size(); ++u)
     if (units[u].start != 0) {
       const int start = units[u].start;
@@ -244,6 +245,26 @@ void CompletionModel::RaiseDailyMaxima(const School& school) {
       return sum >= t.weeklyHours;
     };
     while (most < kHoursPerDay && !holds(most)) ++most;
+  }
+}
+
+// The days a lesson's blocks can stand on (where they stand, or their places) against
+// what the same-lesson rule lets a day hold: one block, or at most its hours a day.
+void CompletionModel::CountForcedBreaches() {
+  for (CompletionLesson& lesson : lessons) {
+    std::array<bool, kDays + 1> days{};
+    int hours = 0;
+    for (int x : lesson.units) {
+      const CompletionUnit& unit = units[Ix(x)];
+      hours += unit.block.length;
+      if (unit.start != 0) days[Ix(DayOfCell(unit.start))] = true;
+      for (uint8_t start : unit.domain) days[Ix(DayOfCell(start))] = true;
+    }
+    const int open = static_cast<int>(std::count(days.begin(), days.end(), true));
+    const int blocks = static_cast<int>(lesson.units.size());
+    lesson.forcedBreach = lesson.rules.oneBlockADay
+                              ? std::max(0, blocks - open)
+                              : std::max(0, hours - open * lesson.rules.mostHoursADay);
   }
 }
 

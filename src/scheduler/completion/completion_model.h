@@ -37,6 +37,10 @@ struct CompletionLesson {
   LessonRuleSwitches rules;
   std::vector<int> units;
   std::vector<std::pair<int, int>> originals;  // start and length before the search
+  // How far the same-lesson rule must bend (summed over the days) because the places
+  // of the lesson's blocks cover too few days to keep it: a teacher open on two days
+  // gives a lesson of four single hours at least two second hours on a day.
+  int forcedBreach = 0;
 };
 
 // A cell that some block holds which no unit stands for (it cannot be resolved to a
@@ -90,6 +94,7 @@ class CompletionModel {
   void BuildLessons(const School& school);
   void BuildDomains(const School& school);
   void RaiseDailyMaxima(const School& school);
+  void CountForcedBreaches();
   void MarkForeignCells(const School& school);
 
   std::vector<int> teacherAt_;

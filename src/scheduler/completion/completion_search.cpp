@@ -58,6 +58,12 @@ constexpr int kChainBreak = 4;
 // Rounds of the soft phase over every movable block.
 constexpr int kSoftRounds = 12;
 
+// The same-lesson rule as a day of the lesson bends it: a block alone on its day
+// stands even when longer than the hours a day allow.
+int DayBreach(const LessonRuleSwitches& rules, int blocks, int hours) {
+  return blocks <= 1 ? 0 : SameLessonBreach(rules, blocks, hours);
+}
+
 }  // namespace
 
 CompletionSearch::CompletionSearch(School& school, const CompletionOptions& options,
@@ -68,7 +74,9 @@ CompletionSearch::CompletionSearch(School& school, const CompletionOptions& opti
       rng_(options.seed),
       journal_(std::make_unique<ChangeJournal>()),
       tabuUntil_(model_.units.size() * 81, 0),
-      placedAt_(model_.units.size(), -1000) {
+      placedAt_(model_.units.size(), -1000),
+      lessonBent_(model_.lessons.size(), 0),
+      teacherExtra_(256, 0) {
   const auto limit = std::chrono::duration<double>(std::max(0.0, options.timeLimitSeconds));
   deadline_ = std::chrono::steady_clock::now() +
               std::chrono::duration_cast<std::chrono::steady_clock::duration>(limit);
@@ -126,7 +134,7 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) con
         if (h.block.teachers[Ix(j)] == t) hours -= h.block.length;
     }
     // A day that would be too long gives up other blocks of the teacher too.
-    const int most = std::max(model_.MaxPerDay(t) + dailyExtra_, b.length);
+    const int most = std::max(MostPerDay(t), b.length);
     const int from = rng_.Below(kHoursPerDay);
     for (int i = 0; i < kHoursPerDay && hours > most; ++i) {
       const int holder = model_.TeacherAt(t, CellIndex(day, (from + i) % kHoursPerDay + 1));
@@ -138,7 +146,7 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) con
     }
     if (hours > most) return false;
   }
-  return !keepRules_ || LessonRuleConflicts(unit, start, out);
+  return !KeepsRulesOf(u.lessonIndex) || LessonRuleConflicts(unit, start, out);
 }
 
 bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>& out) const {
@@ -154,9 +162,12 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
     out.push_back(x);
     return true;
   };
-  // The lesson's blocks on the day, those already in the way left out.
+  // The lesson's blocks on the day, those already in the way left out, and what the
+  // other days already bend of the same-lesson rule.
   int hours = u.block.length;
   std::vector<int> sameDay;
+  std::array<int, kDays + 1> blocksOn{};
+  std::array<int, kDays + 1> hoursOn{};
   for (int x : lesson.units) {
     const CompletionUnit& h = model_.units[Ix(x)];
     if (x == unit || h.start == 0) continue;
@@ -166,6 +177,10 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
       sameDay.push_back(x);
       hours += h.block.length;
     }
+    if (d != day && !inTheWay) {
+      ++blocksOn[Ix(d)];
+      hoursOn[Ix(d)] += h.block.length;
+    }
     if (rules.daysApart && (d == day - 1 || d == day + 1) && !take(x)) return false;
     if (rules.differentHours && d != day) {
       const int from = std::max(hour, HourOfCell(h.start));
@@ -173,15 +188,52 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
       if (from < to && !take(x)) return false;
     }
   }
-  // The same lesson on one day: one block, or at most its hours a day.
+  int elsewhere = 0;
+  for (int d = 1; d <= kDays; ++d) elsewhere += DayBreach(rules, blocksOn[Ix(d)], hoursOn[Ix(d)]);
+  // The same lesson on one day: one block, or at most its hours a day, beyond what the
+  // lesson's places force.
   const std::size_t from = sameDay.empty() ? 0 : Ix(rng_.Below(static_cast<int>(sameDay.size())));
   for (std::size_t i = 0; i < sameDay.size(); ++i) {
-    if (SameLessonBreach(rules, static_cast<int>(sameDay.size() - i) + 1, hours) == 0) break;
+    const int here = SameLessonBreach(rules, static_cast<int>(sameDay.size() - i) + 1, hours);
+    if (here == 0 || here + elsewhere <= lesson.forcedBreach) break;
     const int x = sameDay[(from + i) % sameDay.size()];
     if (!take(x)) return false;
     hours -= model_.units[Ix(x)].block.length;
   }
   return true;
+}
+
+long CompletionSearch::BentRulesCostAt(int unit, int start,
+                                       const std::vector<int>& takenOut) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  if (KeepsRulesOf(u.lessonIndex)) return 0;
+  const CompletionLesson& lesson = model_.lessons[Ix(u.lessonIndex)];
+  const LessonRuleSwitches& rules = lesson.rules;
+  const int day = DayOfCell(start);
+  const int hour = HourOfCell(start);
+  int blocks = 0;
+  int hours = 0;
+  long cost = 0;
+  for (int x : lesson.units) {
+    const CompletionUnit& h = model_.units[Ix(x)];
+    if (x == unit || h.start == 0 ||
+        std::find(takenOut.begin(), takenOut.end(), x) != takenOut.end())
+      continue;
+    const int d = DayOfCell(h.start);
+    if (d == day) {
+      ++blocks;
+      hours += h.block.length;
+    } else if (rules.daysApart && (d == day - 1 || d == day + 1)) {
+      cost += weights_->daysApart;
+    } else if (rules.differentHours) {
+      const int from = std::max(hour, HourOfCell(h.start));
+      const int to = std::min(hour + u.block.length, HourOfCell(h.start) + h.block.length);
+      if (from < to) cost += static_cast<long>(weights_->sameHours) * (to - from);
+    }
+  }
+  const int added = SameLessonBreach(rules, blocks + 1, hours + u.block.length) -
+                    SameLessonBreach(rules, blocks, hours);
+  return cost + static_cast<long>(weights_->sameLessonBreach) * added;
 }
 
 bool CompletionSearch::StandsWhereItStood(int unit) const {
@@ -216,32 +268,37 @@ bool CompletionSearch::FreeAt(int unit, int start) const {
   const int day = DayOfCell(start);
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[Ix(k)];
-    if (model_.Load(t, day) + b.length > std::max(model_.MaxPerDay(t) + dailyExtra_, b.length))
-      return false;
+    if (model_.Load(t, day) + b.length > std::max(MostPerDay(t), b.length)) return false;
   }
-  if (!keepRules_) return true;
+  if (!KeepsRulesOf(u.lessonIndex)) return true;
   const CompletionLesson& lesson = model_.lessons[Ix(u.lessonIndex)];
   const LessonRuleSwitches& rules = lesson.rules;
   const int hour = HourOfCell(start);
-  int blocks = 1;
-  int hours = b.length;
+  std::array<int, kDays + 1> blocksOn{};
+  std::array<int, kDays + 1> hoursOn{};
+  blocksOn[Ix(day)] = 1;
+  hoursOn[Ix(day)] = b.length;
   for (int x : lesson.units) {
     const CompletionUnit& h = model_.units[Ix(x)];
     if (x == unit || h.start == 0) continue;
     const int d = DayOfCell(h.start);
-    if (d == day) {
-      ++blocks;
-      hours += h.block.length;
-    } else if (rules.daysApart && (d == day - 1 || d == day + 1)) {
-      return false;
-    } else if (rules.differentHours) {
+    ++blocksOn[Ix(d)];
+    hoursOn[Ix(d)] += h.block.length;
+    if (d == day) continue;
+    if (rules.daysApart && (d == day - 1 || d == day + 1)) return false;
+    if (rules.differentHours) {
       const int from = std::max(hour, HourOfCell(h.start));
       const int to = std::min(hour + b.length, HourOfCell(h.start) + h.block.length);
       if (from < to) return false;
     }
   }
-  // A block alone on its day stands even when longer than the hours a day allow.
-  return blocks == 1 || SameLessonBreach(rules, blocks, hours) == 0;
+  // A block alone on its day stands even when longer than the hours a day allow; a
+  // lesson whose places cover too few days may bend the rule as far as that forces.
+  const int here = DayBreach(rules, blocksOn[Ix(day)], hoursOn[Ix(day)]);
+  if (here == 0) return true;
+  int total = 0;
+  for (int d = 1; d <= kDays; ++d) total += DayBreach(rules, blocksOn[Ix(d)], hoursOn[Ix(d)]);
+  return total <= lesson.forcedBreach;
 }
 
 // A free place for the waiting unit, the first from a random point of its places.
@@ -302,7 +359,7 @@ CompletionSearch::Choice CompletionSearch::ChoosePlace(int unit) {
       score = UnitLocalCost(model_, unit, day, 0, *weights_) - before[Ix(day)] + rng_.Below(3);
       model_.Take(unit);
     } else {
-      score = kPlaceWithConflicts;
+      score = kPlaceWithConflicts + BentRulesCostAt(unit, start, here.takenOut);
       for (int x : here.takenOut) score += TakeOutScore(x);
       if (tabuUntil_[Ix(unit) * 81 + start] > steps_) score += kTabuPlace;
       // Blocks that can step aside to a free place leave nothing waiting: such a place
@@ -428,36 +485,42 @@ void CompletionSearch::PlaceWaiting() {
   // a long search from the stuck timetable. The lessons' own rules are bent only where a
   // run leaves more than that waiting, or in the last run.
   Saved kept = best_;
-  bool keptRules = true;
+  std::vector<char> keptBent = lessonBent_;
   auto keep = [&](bool first) {
     if (first || best_.waiting < kept.waiting) {
       kept = best_;
-      keptRules = keepRules_;
+      keptBent = lessonBent_;
     }
     return kept.waiting == 0 || Interrupted() || steps_ >= budget;
   };
+  std::vector<int> shortBefore;
   for (int run = 0; run < kShortRuns; ++run) {
     if (run > 0) {
       best_ = start;
       RestoreSaved();
-      keepRules_ = true;
-      dailyExtra_ = 0;
+      KeepAllRules();
     }
     RunKeepingRules(budget);
     if (keep(run == 0)) break;
-    if (waitingWeight_ <= kUnluckyWaiting && run + 1 < kShortRuns) continue;
+    // The same class left short again: its hours do not fit its days as the rules
+    // stand, and a fresh run would only find that once more.
+    const std::vector<int> shortNow = ClassesWaiting();
+    const bool again = std::any_of(shortNow.begin(), shortNow.end(), [&](int c) {
+      return std::find(shortBefore.begin(), shortBefore.end(), c) != shortBefore.end();
+    });
+    shortBefore = shortNow;
+    if (waitingWeight_ <= kUnluckyWaiting && !again && run + 1 < kShortRuns) continue;
     RunBendingRules(budget);
     if (keep(false)) break;
   }
   best_ = kept;
   RestoreSaved();
-  keepRules_ = keptRules;
+  lessonBent_ = keptBent;
   // Failing those, the chains start again from the timetable as it was, with the rules
   // as heavy costs instead of blocks to take out, then as light ones, long. The closest
   // to a whole timetable is kept.
   if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
-    keepRules_ = false;
-    dailyExtra_ = 1;
+    BendAll();
     best_ = start;
     RestoreSaved();
     weights_ = &kKeepRulesWeights;
@@ -470,12 +533,48 @@ void CompletionSearch::PlaceWaiting() {
     if (kept.waiting < best_.waiting) {
       best_ = kept;
       RestoreSaved();
+      lessonBent_ = keptBent;
     }
   }
   weights_ = &kSoftWeights;
   // Lowering the soft costs moves no block into a day over the maximum, and moving
   // blocks out of such days mends it.
-  dailyExtra_ = 0;
+  std::fill(teacherExtra_.begin(), teacherExtra_.end(), 0);
+}
+
+std::vector<int> CompletionSearch::ClassesWaiting() const {
+  std::vector<int> classes;
+  for (const CompletionUnit& u : model_.units)
+    if (u.start == 0 && !u.domain.empty()) classes.push_back(u.block.classes[0]);
+  return classes;
+}
+
+void CompletionSearch::KeepAllRules() {
+  std::fill(lessonBent_.begin(), lessonBent_.end(), 0);
+  std::fill(teacherExtra_.begin(), teacherExtra_.end(), 0);
+}
+
+void CompletionSearch::BendAll() {
+  std::fill(lessonBent_.begin(), lessonBent_.end(), 1);
+  std::fill(teacherExtra_.begin(), teacherExtra_.end(), 1);
+}
+
+bool CompletionSearch::BendForWaiting(bool teacherDays) {
+  bool more = false;
+  for (const CompletionUnit& u : model_.units) {
+    if (u.start != 0 || u.domain.empty()) continue;
+    if (teacherDays) {
+      for (int k = 0; k < u.block.teacherCount; ++k) {
+        int& extra = teacherExtra_[Ix(u.block.teachers[Ix(k)])];
+        more = more || extra == 0;
+        extra = 1;
+      }
+    } else {
+      more = more || lessonBent_[Ix(u.lessonIndex)] == 0;
+      lessonBent_[Ix(u.lessonIndex)] = 1;
+    }
+  }
+  return more;
 }
 
 void CompletionSearch::RunKeepingRules(long budget) {
@@ -485,22 +584,29 @@ void CompletionSearch::RunKeepingRules(long budget) {
   weights_ = &kKeepRulesWeights;
   RunChains(budget, /*briefly=*/true);
   // A longer teacher's day is bent before the lessons' own rules: an hour more a day
-  // changes no lesson's shape.
-  if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
-    dailyExtra_ = 1;
+  // changes no lesson's shape. First only for the teachers of the hours still waiting,
+  // then for every teacher.
+  for (int round = 0; round < 2; ++round) {
+    if (waitingWeight_ == 0 || Interrupted() || steps_ >= budget) return;
+    if (round == 0 && !BendForWaiting(/*teacherDays=*/true)) continue;
+    if (round == 1) std::fill(teacherExtra_.begin(), teacherExtra_.end(), 1);
     FillWaiting();
     RunChains(budget, /*briefly=*/true);
   }
 }
 
 // Where the lessons' rules cannot all be kept, they become light costs, from the
-// timetable that kept them.
+// timetable that kept them: first only the rules of the lessons whose hours wait, then
+// of those still waiting, then of every lesson.
 void CompletionSearch::RunBendingRules(long budget) {
-  if (waitingWeight_ == 0 || Interrupted() || steps_ >= budget) return;
-  keepRules_ = false;
   weights_ = &kBendRulesWeights;
-  FillWaiting();
-  RunChains(budget, /*briefly=*/true);
+  for (int round = 0; round < 3; ++round) {
+    if (waitingWeight_ == 0 || Interrupted() || steps_ >= budget) return;
+    if (round == 2 || !BendForWaiting(/*teacherDays=*/false))
+      std::fill(lessonBent_.begin(), lessonBent_.end(), 1);
+    FillWaiting();
+    RunChains(budget, /*briefly=*/true);
+  }
 }
 
 void CompletionSearch::RunChains(long budget, bool briefly) {
@@ -659,6 +765,9 @@ bool CompletionSearch::TrySwap(int unit) {
 void CompletionSearch::LowerSoftCosts() {
   progress_.searchLevel = 2;
   phaseSkipped_ = false;  // a skip ended the placing; this phase starts afresh
+  // No move bends a lesson's own rule further: a block goes only where the rules let
+  // it stand, which a block leaving a day that bends them always may.
+  std::fill(lessonBent_.begin(), lessonBent_.end(), 0);
   std::vector<int> order;
   for (std::size_t u = 0; u < model_.units.size(); ++u)
     if (model_.units[u].start != 0 && !model_.units[u].fixed && !model_.units[u].guidance)

@@ -58,6 +58,9 @@ class CompletionSearch {
   // it at `start`; false when a fixed one is among them.
   bool LessonRuleConflicts(int unit, int start, std::vector<int>& out) const;
   Choice ChoosePlace(int unit);
+  // What the rules of a lesson the search had to bend cost at a place with the blocks
+  // in its way taken out: 0 while they are kept as conflicts.
+  long BentRulesCostAt(int unit, int start, const std::vector<int>& takenOut) const;
   long TakeOutScore(int unit) const;
   bool StandsWhereItStood(int unit) const;
   // Where the blocks in the way could go at once, with the unit at `start`; false when
@@ -84,6 +87,19 @@ class CompletionSearch {
   void RunKeepingRules(long budget);
   // Briefly with the lessons' own rules bent, from where the last run ended.
   void RunBendingRules(long budget);
+  bool KeepsRulesOf(int lessonIndex) const {
+    return lessonBent_[static_cast<std::size_t>(lessonIndex)] == 0;
+  }
+  int MostPerDay(int teacher) const {
+    return model_.MaxPerDay(teacher) + teacherExtra_[static_cast<std::size_t>(teacher)];
+  }
+  // The (lead) classes of the units waiting that have somewhere to go.
+  std::vector<int> ClassesWaiting() const;
+  void KeepAllRules();
+  void BendAll();
+  // Bends the lessons' own rules (or the daily maximum of the teachers) of the units
+  // waiting; false when they were all bent already.
+  bool BendForWaiting(bool teacherDays);
   void Save();
   void RestoreSaved();
   void FillWaiting();
@@ -102,12 +118,13 @@ class CompletionSearch {
   Saved best_;
   // What a free place costs while placing: the school's rules as limits first.
   const SoftWeights* weights_ = &kKeepRulesWeights;
-  // The lesson's own rules are kept as conflicts: blocks they would not let stand
-  // beside a place are taken out of the way. Off once the search has to bend them.
-  bool keepRules_ = true;
-  // Hours a teacher's day may hold over its daily maximum: raised by one only when the
-  // maximum as it is leaves hours waiting.
-  int dailyExtra_ = 0;
+  // Per lesson: its own rules (same lesson on one day, days apart, different hours) are
+  // no longer kept as conflicts, where the search had to bend them; the rest still
+  // take the blocks in their way out.
+  std::vector<char> lessonBent_;
+  // Per teacher: hours a day may hold over the daily maximum, raised by one only for
+  // the teachers whose hours the maximum as it is leaves waiting (then for all).
+  std::vector<int> teacherExtra_;
   int waitingWeight_ = 0;
   int initialWaiting_ = 0;
   long steps_ = 0;

@@ -54,10 +54,12 @@ inline constexpr SoftWeights kKeepRulesWeights{.daysApart = 2'000'000,
                                                .sameHours = 2'000'000,
                                                .gapBreach = 2'000'000,
                                                .sameLessonBreach = 2'000'000};
-// Placing when no timetable keeping every rule was found: the rules weigh as any other
-// soft cost, so that every hour gets in.
+// Placing when no timetable keeping every rule was found: a lesson's bent rule costs
+// more than every soft cost together but less than sending blocks back to wait, so that
+// every hour gets in with as few bends as the chains find; the gaps weigh as any other
+// soft cost.
 inline constexpr SoftWeights kBendRulesWeights{
-    .daysApart = 4, .sameHours = 2, .gapBreach = 0, .sameLessonBreach = 0};
+    .daysApart = 200'000, .sameHours = 200'000, .gapBreach = 0, .sameLessonBreach = 200'000};
 
 struct SoftCosts {
   int gapHours = 0;

@@ -374,6 +374,55 @@ TEST(CompletionTest, ALessonsOwnBlockIsTakenOutToKeepADayBetween) {
   }
 }
 
+// Lesson 1 (1+1+1, teacher 1) may have one hour a day, but teacher 1 is open on only
+// one, two or three days; lesson 2 (1+1, teacher 2) has the whole week. The rule bends
+// as far as the days force (two, one, no second hours on a day) and no further, every
+// seed; lesson 2 keeps it.
+TEST(CompletionTest, ALessonOnTooFewDaysBendsTheSameLessonRuleOnlyAsFarAsForced) {
+  for (const int openDays : {1, 2, 3})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE("days " + std::to_string(openDays) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      t.Lesson(1, 3, {1, 1, 1}).Lesson(2, 2, {1, 1}).Class(1);
+      t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Done();
+      School& s = t.school;
+      for (int d = openDays + 1; d <= kDays; ++d)
+        for (int h = 1; h <= kHoursPerDay; ++h)
+          SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(d, h), 0);
+      const int forced = 3 - openDays;
+      PrepareAllTeachers(s);
+      {
+        const CompletionModel model(s);
+        for (const CompletionLesson& lesson : model.lessons)
+          EXPECT_EQ(lesson.forcedBreach, lesson.lesson == 1 ? forced : 0);
+      }
+      CompletionOptions options;
+      options.seed = seed;
+      const CompletionOutcome outcome = CompleteAndCheck(s, options);
+      EXPECT_EQ(outcome.placedAfter, 5);
+      std::vector<BentRule> wanted;
+      if (forced > 0) wanted.push_back({BentRuleKind::kSameLessonDay, 0, 1, 1, forced});
+      EXPECT_EQ(outcome.bentRules, wanted);
+    }
+}
+
+// A lesson of more than 7 weekly hours may have more than one block a day, as many hours
+// as its daily share allows: open on one day only, it bends by the hours over that.
+TEST(CompletionTest, ForcedBendOfALongLessonCountsTheHoursADayMayHold) {
+  TestSchool t;
+  t.Lesson(1, 8, {2, 2, 2, 2}).Class(1).Teacher(1).Give(1, 1, {1}).Done();
+  School& s = t.school;
+  for (int d = 2; d <= kDays; ++d)
+    for (int h = 1; h <= kHoursPerDay; ++h)
+      SetCellOpen(s, GridKind::kTeacher, 1, CellIndex(d, h), 0);
+  PrepareAllTeachers(s);
+  const CompletionModel model(s);
+  ASSERT_EQ(model.lessons.size(), 1u);
+  const CompletionLesson& lesson = model.lessons[0];
+  ASSERT_FALSE(lesson.rules.oneBlockADay);
+  EXPECT_EQ(lesson.forcedBreach, std::max(0, 8 - lesson.rules.mostHoursADay));
+}
+
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
