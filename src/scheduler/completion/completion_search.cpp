@@ -530,7 +530,8 @@ void CompletionSearch::PlaceWaiting() {
       FillWaiting();
       RunChains(budget, /*briefly=*/false);
     }
-    if (kept.waiting < best_.waiting) {
+    // As complete as the short runs left it: their timetable, which bent less.
+    if (kept.waiting <= best_.waiting) {
       best_ = kept;
       RestoreSaved();
       lessonBent_ = keptBent;

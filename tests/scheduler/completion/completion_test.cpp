@@ -423,6 +423,33 @@ TEST(CompletionTest, ForcedBendOfALongLessonCountsTheHoursADayMayHold) {
   EXPECT_EQ(lesson.forcedBreach, std::max(0, 8 - lesson.rules.mostHoursADay));
 }
 
+// Class 1 has one hour a week for two lessons: one hour always waits. Teacher 3 gives
+// class 2 two single hours and may teach one a day. However long the search tries, a
+// day of two hours for teacher 3 places nothing more, so the completion keeps the
+// timetable that kept the maximum.
+TEST(CompletionTest, ABendThatPlacesNothingMoreIsNotKept) {
+  for (uint64_t seed = 1; seed <= 10; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Lesson(4, 1, {1});
+    t.Class(1, 1, 1).Class(2, 1, 6);
+    t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2});
+    t.Teacher(3).Give(2, 3, {3}).Give(2, 4, {3}).Done();
+    School& s = t.school;
+    for (std::size_t d = 1; d < kDays; ++d) t.C(1).firstHour[d] = t.C(1).lastHour[d] = 0;
+    for (std::size_t d = 2; d < kDays; ++d) t.C(2).firstHour[d] = t.C(2).lastHour[d] = 0;
+    RecountClassFreeHours(s, 1);
+    RecountClassFreeHours(s, 2);
+    s.Settings.maxHoursPerDay = 1;
+    t.T(3).special.maxHoursPerDay = 1;
+    CompletionOptions options;
+    options.seed = seed;
+    const CompletionOutcome outcome = CompleteAndCheck(s, options);
+    EXPECT_EQ(outcome.total - outcome.placedAfter, 1);
+    EXPECT_EQ(outcome.bentRules, std::vector<BentRule>{});
+  }
+}
+
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
   // Ten hours for a teacher who may teach two a day: every day exactly full.
   TestSchool t;
