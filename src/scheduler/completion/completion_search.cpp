@@ -526,7 +526,7 @@ void CompletionSearch::PlaceWaiting() {
     weights_ = &kKeepRulesWeights;
     RunChains(budget, /*briefly=*/false);
     if (waitingWeight_ > 0 && !Interrupted() && steps_ < budget) {
-      weights_ = &kBendRulesWeights;
+      weights_ = &kLastResortWeights;
       FillWaiting();
       RunChains(budget, /*briefly=*/false);
     }

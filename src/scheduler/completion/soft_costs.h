@@ -60,6 +60,10 @@ inline constexpr SoftWeights kKeepRulesWeights{.daysApart = 2'000'000,
 // soft cost.
 inline constexpr SoftWeights kBendRulesWeights{
     .daysApart = 200'000, .sameHours = 200'000, .gapBreach = 0, .sameLessonBreach = 200'000};
+// The last resort, long, when bending as few rules as the chains find still left hours
+// waiting: the rules weigh as any other soft cost, so that every hour gets in.
+inline constexpr SoftWeights kLastResortWeights{
+    .daysApart = 4, .sameHours = 2, .gapBreach = 0, .sameLessonBreach = 0};
 
 struct SoftCosts {
   int gapHours = 0;
