@@ -112,11 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     return 0;
   }
   const auto before = std::make_unique<School>(s);
-  StopAfter stop(1 + in.Byte());
+  // Up to 64 moves and 128 steps: the fuzzer tries many short runs rather than a few
+  // long ones, each of which costs several times more.
+  StopAfter stop(1 + in.Byte() / 4);
   CompletionOptions options;
   options.seed = in.Byte();
   options.timeLimitSeconds = 600;  // the moves end it, not the clock: the same input, the same run
-  options.maxSteps = 1 + in.Byte() * 2;
+  options.maxSteps = 1 + in.Byte() / 2;
   options.observer = &stop;
   const CompletionOutcome outcome = CompleteTimetable(s, options);
   if (!outcome.refused.empty()) fuzz::Fail("completion refused", outcome.refused);

@@ -72,6 +72,13 @@ class Choices {
 // after `runSteps` search steps. Crashes and sanitizer reports are the findings.
 void ExerciseLoadedSchool(School& school, const TailBytes& tails, bool json, long runSteps);
 
+// Only the damage and consistency checks of the above. The other uses cost several
+// times what loading does, and libFuzzer pays again for every branch an input reaches;
+// the targets for reading files give them one input in kExerciseEvery, told by its
+// size, and the checks alone to the rest.
+void CheckLoadedSchool(const School& school, const TailBytes& tails);
+inline constexpr std::size_t kExerciseEvery = 4;
+
 // Stops the run (as the stop key would) after so many search steps in all.
 long RunWithStepBudget(School& school, long steps, int teacher = 0, int classNo = 0, int lesson = 0,
                        int cell = 0);
