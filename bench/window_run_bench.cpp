@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/file_system.h"
 #include "core/storage.h"
 #include "gui/common/help_window.h"
 #include "gui/common/message_window.h"
@@ -19,6 +20,7 @@
 #include "gui/timetables/teacher_timetable_form.h"
 #include "gui/timetables/timetable_windows.h"
 #include "scheduler/placement_run.h"
+#include "scheduler/run_preferences.h"
 #include "timetables/timetable_commands.h"
 
 namespace kalvodrin {
@@ -89,36 +91,63 @@ void BM_WindowRun(benchmark::State& state) {
 BENCHMARK(BM_WindowRun)->Unit(benchmark::kMillisecond);
 
 // The desktop's whole-school run on the real schools as a school presses the main button
-// and waits: nobody presses a key, the learning skip allowance ends the lessons the
-// classic run cannot place, and the completion places what is left. Counters: hours
-// placed by the run alone, placed in the end, lesson attempts skipped on their own.
-void BM_WindowRunRealSchool(benchmark::State& state, const std::string& name) {
+// and waits: nobody presses a key. With the completion on (the default) the classic run
+// gives way to it as soon as it stalls; with it off, the learning skip allowance ends
+// the lessons the classic run cannot place. The run preferences are read from a
+// folder of their own that holds nothing else; nothing is written. Counters: hours
+// placed by the run alone, placed in the end, lesson attempts skipped on their own,
+// whether the run handed over, rules the completion bent.
+void BM_WindowRunRealSchool(benchmark::State& state, const std::string& name,
+                            bool completeAfterRun) {
   School fresh;
   fresh.WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / name;
   if (!LoadSchoolWithoutWriting(fresh)) {
     state.SkipWithError(("cannot read bench/schools/" + name).c_str());
     return;
   }
-  fresh.WorkFolder.clear();  // the run preferences at their defaults, nothing written
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("window_run_bench-" + std::to_string(QCoreApplication::applicationPid()));
+  std::filesystem::create_directories(folder);
+  LocalFileSystem disk;
+  RunPreferences preferences;
+  preferences.completeAfterRun = completeAfterRun;
+  if (!SaveRunPreferences(folder, disk, preferences)) {
+    state.SkipWithError("cannot write the run preferences");
+    return;
+  }
+  fresh.WorkFolder = folder;
   RunWindow run(fresh);
   TOgrPrgForm& w = run.w;
   w.SetCompletionSeed(1);
   TimeWholeSchoolRuns(state, fresh, run.school, w);
+  std::filesystem::remove_all(folder);
   state.counters["hours"] = w.lastRun().total;
   state.counters["run_placed"] = w.lastRun().placed;
   state.counters["placed"] =
       w.lastCompletion().total != 0 ? w.lastCompletion().placedAfter : w.lastRun().placed;
   state.counters["auto_skips"] = w.panel().autoSkips();
+  state.counters["handed_over"] = w.handedOver() ? 1 : 0;
   state.counters["bent"] = static_cast<double>(w.lastCompletion().bentRules.size());
 }
-BENCHMARK_CAPTURE(BM_WindowRunRealSchool, havana, std::string("na-havana-ps-2016"))
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Iterations(1);
-BENCHMARK_CAPTURE(BM_WindowRunRealSchool, eeblj, std::string("br-eeblj-diurno"))
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->Iterations(1);
+
+// The two shared schools and the others of bench/schools (see its README), each with
+// the completion on and off.
+void RegisterRealSchools() {
+  const std::pair<const char*, const char*> schools[] = {
+      {"havana", "na-havana-ps-2016"}, {"eeblj", "br-eeblj-diurno"}};
+  for (const auto& [label, folder] : schools)
+    for (const bool complete : {true, false})
+      benchmark::RegisterBenchmark(
+          (std::string("BM_WindowRunRealSchool/") + label + (complete ? "" : "_no_completion"))
+              .c_str(),
+          [folder = std::string(folder), complete](benchmark::State& state) {
+            BM_WindowRunRealSchool(state, folder, complete);
+          })
+          ->Unit(benchmark::kMillisecond)
+          ->MeasureProcessCPUTime()
+          ->Iterations(1);
+}
 
 }  // namespace
 }  // namespace kalvodrin
@@ -126,6 +155,7 @@ BENCHMARK_CAPTURE(BM_WindowRunRealSchool, eeblj, std::string("br-eeblj-diurno"))
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  kalvodrin::RegisterRealSchools();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

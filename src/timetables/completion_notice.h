@@ -14,9 +14,10 @@ namespace kalvodrin {
 std::string CompletionNotice(const School& school, const CompletionOutcome& outcome);
 
 // The closing notice of a whole-school run that went on with the completion: what the
-// run placed (from `placedBefore`), what the completion placed and moved, then the
-// completion's closing words.
+// run placed (from `placedBefore`) and whether it gave way when it stalled
+// (`handedOver`), what the completion placed and moved, the rules it bent or that it
+// bent none, then the closing words.
 std::string RunAndCompletionNotice(const School& school, int placedBefore, const RunOutcome& run,
-                                   const CompletionOutcome& completion);
+                                   const CompletionOutcome& completion, bool handedOver);
 
 }  // namespace kalvodrin

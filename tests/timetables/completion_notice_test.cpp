@@ -23,8 +23,10 @@ TEST(CompletionNotice, SaysWhatWasPlacedAndMovedAndWhatIsLeft) {
   EXPECT_EQ(CompletionNotice(school, o), "Ders programları tutarsız: x");
 }
 
-// Each bent rule is named with its owner and amount; the run's own share comes first.
-TEST(CompletionNotice, NamesEveryBentRuleAfterWhatTheRunPlaced) {
+// The one-button run's notice: what the run placed and how it ended, what the
+// completion placed and moved, each bent rule with its owner and amount or that none
+// was bent, and what is left.
+TEST(CompletionNotice, TellsTheRunAndTheCompletionAndNamesEveryBentRule) {
   const School school;  // no records: owners are named by number
   CompletionOutcome o;
   o.total = 40;
@@ -33,11 +35,23 @@ TEST(CompletionNotice, NamesEveryBentRuleAfterWhatTheRunPlaced) {
   o.bentRules = {{BentRuleKind::kGaps, 3, 0, 0, 2}, {BentRuleKind::kDaysApart, 0, 5, 7, 1}};
   RunOutcome run;
   run.placed = 30;
-  EXPECT_EQ(RunAndCompletionNotice(school, 12, run, o),
-            "Otomatik dağıtım 18 öğretmen ders saati yerleştirdi; kalanlar tamamlama "
-            "aramasıyla yerleştirildi. 10 öğretmen saati yerleşti, 0 ders saatinin yeri değişti. "
-            "Esnetilen kurallar: 3: boşluk sınırı 2 saat aşıldı; 5 7: 1 kez arada gün "
-            "bırakılmadı. Tebrikler dersleri yerleştirdiniz.");
+  EXPECT_EQ(RunAndCompletionNotice(school, 12, run, o, false),
+            "Otomatik dağıtım 18 öğretmen ders saati yerleştirdi; kalanlar için tamamlama "
+            "araması çalıştı. Tamamlama araması 10 öğretmen saati yerleştirdi, 0 ders saatinin "
+            "yerini değiştirdi. Esnetilen kurallar: 3: boşluk sınırı 2 saat aşıldı; 5 7: 1 kez "
+            "arada gün bırakılmadı. Tebrikler dersleri yerleştirdiniz.");
+  o.bentRules.clear();
+  o.placedAfter = 39;
+  o.movedHours = 6;
+  EXPECT_EQ(RunAndCompletionNotice(school, 0, run, o, true),
+            "Otomatik dağıtım 30 öğretmen ders saati yerleştirdi, ilerleyemeyince tamamlama "
+            "aramasına devretti. Tamamlama araması 9 öğretmen saati yerleştirdi, 6 ders "
+            "saatinin yerini değiştirdi. Okulun kurallarından hiçbirini esnetmedi. Yerleşmeyen "
+            "1 öğretmen saati kaldı.");
+  o.refused = "Ders programları tutarsız: x";
+  EXPECT_EQ(RunAndCompletionNotice(school, 0, run, o, true),
+            "Otomatik dağıtım 30 öğretmen ders saati yerleştirdi, ilerleyemeyince tamamlama "
+            "aramasına devretti. Ders programları tutarsız: x");
 }
 
 }  // namespace

@@ -85,9 +85,11 @@ QLabel* RunPanel::AddField(QGridLayout* grid, int row, int column, const char* l
 }
 
 void RunPanel::Begin(std::function<void(bool)> display, std::function<void()> tick,
-                     double skipSeconds) {
+                     double skipSeconds, std::optional<HandOverBudget> handOver) {
   SetSkipSeconds(skipSeconds);
+  SetHandOver(handOver);
   autoSkips_ = 0;
+  handedOver_ = false;
   display_ = std::move(display);
   tick_ = std::move(tick);
   progress_ = RunProgress{};
@@ -106,6 +108,13 @@ void RunPanel::SetSkipSeconds(double skipSeconds) {
     limits_.emplace(skipSeconds, 0.0);
   else
     limits_.reset();
+}
+
+void RunPanel::SetHandOver(std::optional<HandOverBudget> budget) {
+  if (budget)
+    handOver_.emplace(*budget);
+  else
+    handOver_.reset();
 }
 
 void RunPanel::Reveal() {
@@ -139,6 +148,12 @@ int RunPanel::OnSearchStep(const RunProgress& progress) {
   }
   int key = key_;
   key_ = 0;
+  // Asked at every step, in steps, so that a school hands over at the same point on
+  // every machine; it beats a skip of the same step, never the user's stop.
+  if (handOver_ && handOver_->Due(progress) && key != kStopRun) {
+    handedOver_ = true;
+    return kStopRun;
+  }
   // The learning allowance stands in for the skip key; it reads the processor's clock,
   // so it is asked every 64 steps only.
   if (limits_ && (steps_ & 63u) == 0 && limits_->KeyFor(progress) == kSkipLesson && key == 0) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "core/school.h"
+#include "scheduler/run_hand_over.h"
 #include "scheduler/run_observer.h"
 #include "scheduler/run_time_limits.h"
 
@@ -38,10 +39,14 @@ class RunPanel : public QWidget, public RunObserver {
   // With `skipSeconds` above 0 a lesson attempt is skipped on its own after that much
   // processor time (halved for a lesson skipped before), as the command line does, and
   // the panel counts it down.
+  // With a hand-over budget the run is stopped once it stalls (see RunHandOver), for the
+  // completion search to go on from there; handedOver() tells that stop from the key's.
   void Begin(std::function<void(bool running)> display, std::function<void()> tick,
-             double skipSeconds = 0);
+             double skipSeconds = 0, std::optional<HandOverBudget> handOver = std::nullopt);
   // Changes the skip allowance of the run under way (0 = none).
   void SetSkipSeconds(double skipSeconds);
+  // Changes the hand-over of the run under way (none: the run is never handed over).
+  void SetHandOver(std::optional<HandOverBudget> budget);
   // Ends the run: undoes what it showed.
   void End();
   bool running() const { return running_; }
@@ -53,6 +58,8 @@ class RunPanel : public QWidget, public RunObserver {
   int stopsDelivered() const { return stops_; }
   // Lesson attempts the panel skipped on its own since Begin.
   int autoSkips() const { return autoSkips_; }
+  // Whether the run was stopped to hand over to the completion since Begin.
+  bool handedOver() const { return handedOver_; }
 
   int OnSearchStep(const RunProgress& progress) override;
   void OnProgress(const RunProgress& progress) override;
@@ -90,6 +97,7 @@ class RunPanel : public QWidget, public RunObserver {
   QProgressBar* gauge_;
   QTimer* timer_;
   std::optional<RunTimeLimits> limits_;
+  std::optional<RunHandOver> handOver_;
   std::function<void(bool)> display_;
   std::function<void()> tick_;
   RunProgress progress_;
@@ -100,6 +108,7 @@ class RunPanel : public QWidget, public RunObserver {
   int skips_ = 0;
   int stops_ = 0;
   int autoSkips_ = 0;
+  bool handedOver_ = false;
   bool running_ = false;
   bool shown_ = false;
 };

@@ -243,30 +243,42 @@ RunOutcome TOgrPrgForm::RunWholeSchool() {
   const RunPreferences preferences = runPreferences();
   const int placedBefore = CountTotals(context().school).placed;
   lastCompletion_ = CompletionOutcome{};
+  handedOver_ = false;
   bool completed = false;
+  // Where the run may end lessons on its own and the completion follows, the run gives
+  // way to the completion as soon as it stalls: the completion places what is left far
+  // faster than the classic run's deeper levels would. Where the user asked for the
+  // classic run's own way (keys only), it keeps its way to the end.
+  std::optional<HandOverBudget> handOver;
+  if (preferences.skipOnItsOwn && preferences.completeAfterRun) handOver = handOverBudget_;
   // The run and the completion after it are one step of the edit history.
   Busy(
       "DERS DAĞITIMI YAP",
       [&] {
         PlacementRun placement(context().school, panel_);
         lastRun_ = placement.RunWholeSchool();
-        // A run the user stopped stays stopped; one that ended by itself with hours
-        // left goes on, with the same panel, skip and stop, and no skip allowance (the
-        // completion has its own time limit).
+        // Giving way is not the user's stop, though it ends the run the same way.
+        handedOver_ = panel_->handedOver();
+        if (handedOver_) lastRun_.stopped = false;
+        // A run the user stopped stays stopped; one that ended by itself or gave way
+        // with hours left goes on, with the same panel, skip and stop, and no skip
+        // allowance (the completion has its own time limit).
         if (!preferences.completeAfterRun || lastRun_.refused || lastRun_.stopped ||
             lastRun_.unplaced() == 0)
           return;
         panel_->SetSkipSeconds(0);
+        panel_->SetHandOver(std::nullopt);
         CompletionOptions options;
         options.seed = completionSeed_ != 0 ? completionSeed_ : std::random_device{}();
         options.observer = panel_;
         lastCompletion_ = CompleteTimetable(context().school, options);
         completed = true;
       },
-      preferences.skipOnItsOwn ? skipSeconds_ : 0);
+      preferences.skipOnItsOwn ? skipSeconds_ : 0, handOver);
   if (runNotices_ && !lastRun_.notice.empty())
     context().sil.Notice(U8(completed ? RunAndCompletionNotice(context().school, placedBefore,
-                                                               lastRun_, lastCompletion_)
+                                                               lastRun_, lastCompletion_,
+                                                               handedOver_)
                                       : lastRun_.notice));
   return lastRun_;
 }
@@ -319,8 +331,9 @@ CompletionOutcome TOgrPrgForm::CompleteRest() {
   return lastCompletion_;
 }
 
-void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work, double skipSeconds) {
-  SetRunning(true, skipSeconds);
+void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work, double skipSeconds,
+                       std::optional<HandOverBudget> handOver) {
+  SetRunning(true, skipSeconds, handOver);
   AsStep(name, work);
   SetRunning(false);
   // A run changes no list, only the timetables: counters and grid are enough.
@@ -328,10 +341,11 @@ void TOgrPrgForm::Busy(const char* name, const std::function<void()>& work, doub
   grid()->RepaintAll();
 }
 
-void TOgrPrgForm::SetRunning(bool running, double skipSeconds) {
+void TOgrPrgForm::SetRunning(bool running, double skipSeconds,
+                             std::optional<HandOverBudget> handOver) {
   if (running)
     panel_->Begin([this](bool busy) { ShowBusy(busy); }, [this] { grid()->RepaintHeaders(); },
-                  skipSeconds);
+                  skipSeconds, handOver);
   else
     panel_->End();
 }

@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "gui/timetables/timetable_window.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/placement_run.h"
+#include "scheduler/run_hand_over.h"
 #include "scheduler/run_preferences.h"
 #include "timetables/timetable_commands.h"
 
@@ -46,7 +48,8 @@ class TOgrPrgForm : public TimetableWindow {
   // The whole-school run; unless the run preferences turn them off, a lesson attempt is
   // skipped on its own after the command line's learning allowance, and a run that
   // ends by itself with hours left goes on with the completion search (lastCompletion
-  // then tells what it did; its `total` is 0 when it did not run).
+  // then tells what it did; its `total` is 0 when it did not run). With both on, the
+  // run hands over to the completion as soon as it stalls (handedOver()).
   RunOutcome RunWholeSchool();
   RunOutcome RunForTeacher();
   RunOutcome RunHere();
@@ -65,11 +68,15 @@ class TOgrPrgForm : public TimetableWindow {
 
   const RunOutcome& lastRun() const { return lastRun_; }
   const CompletionOutcome& lastCompletion() const { return lastCompletion_; }
+  // Whether the last whole-school run gave way to the completion when it stalled.
+  bool handedOver() const { return handedOver_; }
   // The completion's seed; 0 (the default): a fresh one each time.
   void SetCompletionSeed(uint64_t seed) { completionSeed_ = seed; }
   // The skip allowance of a lesson's first attempt when the preferences ask for one;
   // tests shorten it.
   void SetSkipSeconds(double seconds) { skipSeconds_ = seconds; }
+  // When a whole-school run with the completion after it gives way; tests change it.
+  void SetHandOverBudget(HandOverBudget budget) { handOverBudget_ = budget; }
   // Whether a run ends with its notice (the default); measurements turn it off.
   void SetRunNotices(bool shown) { runNotices_ = shown; }
   RunPanel& panel() const { return *panel_; }
@@ -86,8 +93,10 @@ class TOgrPrgForm : public TimetableWindow {
   RunOutcome Run(const char* name, const std::function<RunOutcome(PlacementRun&)>& run);
   // Does the work with the run display up, as one step of the edit history named
   // `name`, then shows what it changed; `skipSeconds` is the skip allowance (0 = none).
-  void Busy(const char* name, const std::function<void()>& work, double skipSeconds = 0);
-  void SetRunning(bool running, double skipSeconds = 0);
+  void Busy(const char* name, const std::function<void()>& work, double skipSeconds = 0,
+            std::optional<HandOverBudget> handOver = std::nullopt);
+  void SetRunning(bool running, double skipSeconds = 0,
+                  std::optional<HandOverBudget> handOver = std::nullopt);
   void ShowBusy(bool busy);
 
   TSnfPrgForm& classWindow_;
@@ -102,6 +111,8 @@ class TOgrPrgForm : public TimetableWindow {
   bool runNotices_ = true;
   RunOutcome lastRun_;
   CompletionOutcome lastCompletion_;
+  bool handedOver_ = false;
+  HandOverBudget handOverBudget_;
   uint64_t completionSeed_ = 0;
   double skipSeconds_ = kRunSkipSeconds;
   QPushButton* completeBtn_;

@@ -15,6 +15,7 @@
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "scheduler/run_preferences.h"
+#include "timetables/timetable_commands.h"
 #include "timetable_window_fixture.h"
 
 namespace kalvodrin::testing {
@@ -259,6 +260,7 @@ class LongRunTest : public ::testing::Test {
 TEST_F(LongRunTest, SkipAndStopReachAWholeSchoolRunThroughTheEventLoop) {
   TimetableWindows windows(context(), nullptr);
   TOgrPrgForm& w = windows.teachers();
+  w.SetHandOverBudget({0, 0});  // the classic run, however long it stalls
   Activate(&w);
   auto* grid = Child<TimetableGrid>(&w, "Grid");
   bool disabledWhileRunning = false, buttonsHidden = false, panelShown = false;
@@ -318,32 +320,48 @@ TEST_F(LongRunTest, SkipAndStopReachTheCompletionThroughTheEventLoop) {
   w.reject();
 }
 
-// Nobody presses a key: the skip allowance ends each lesson attempt the classic run
-// cannot finish, the run ends by itself, and the completion places what it left; one
-// closing notice tells both. The panel shows the allowance counting down meanwhile.
-TEST_F(LongRunTest, ARunNobodyWatchesEndsByItselfAndCompletesTheTimetable) {
+// Nobody presses a key: the classic run gives way to the completion as soon as it
+// stalls, and the completion places what it left; one closing notice tells both. The
+// point of the hand-over is counted in search steps, so the run hands over with the
+// same hours placed every time.
+TEST_F(LongRunTest, ARunNobodyWatchesHandsOverToTheCompletionWhenItStalls) {
   TimetableWindows windows(context(), nullptr);
   TOgrPrgForm& w = windows.teachers();
   w.SetCompletionSeed(1);
-  w.SetSkipSeconds(0.02);
   Activate(&w);
-  QString countdown;
-  QTimer::singleShot(100, [&] { countdown = Child<QLabel>(&w, "SkipCountdown")->text(); });
   QString notice;
   AcceptNextMessage(notice);
   QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
   EXPECT_FALSE(w.running());
+  EXPECT_TRUE(w.handedOver());
   EXPECT_FALSE(w.lastRun().stopped);
-  EXPECT_GT(w.panel().autoSkips(), 0);
-  EXPECT_EQ(w.panel().skipsDelivered(), 0);
-  EXPECT_TRUE(countdown.endsWith(" sn")) << countdown.toStdString();
+  EXPECT_EQ(w.panel().skipsDelivered() + w.panel().stopsDelivered(), 0);
+  const int handedAt = w.lastRun().placed;
   ASSERT_GT(w.lastRun().unplaced(), 0);
-  EXPECT_EQ(w.lastCompletion().total, w.lastRun().total);
+  EXPECT_EQ(w.lastCompletion().placedBefore, handedAt);
   EXPECT_EQ(w.lastCompletion().placedAfter, w.lastCompletion().total);
-  EXPECT_TRUE(notice.startsWith(U8("Otomatik dağıtım "))) << notice.toStdString();
+  EXPECT_TRUE(notice.contains(U8("ilerleyemeyince tamamlama aramasına devretti")))
+      << notice.toStdString();
   EXPECT_TRUE(notice.endsWith(U8("Tebrikler dersleri yerleştirdiniz."))) << notice.toStdString();
   const std::vector<std::string> problems = CheckConsistency(school);
   EXPECT_TRUE(problems.empty()) << problems.front();
+
+  // Again from empty, on the same school: the same hours placed when it gives way. A
+  // budget of the whole run only hands over there, with more placed.
+  CancelPlacements(school, ResetOptions{});
+  w.Activate();
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
+  EXPECT_TRUE(w.handedOver());
+  EXPECT_EQ(w.lastRun().placed, handedAt);
+  CancelPlacements(school, ResetOptions{});
+  w.Activate();
+  w.SetHandOverBudget({0, 2'000});
+  AcceptNextMessage(notice);
+  QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
+  EXPECT_TRUE(w.handedOver());
+  EXPECT_LT(w.lastRun().placed, handedAt) << handedAt;
+  EXPECT_EQ(w.lastCompletion().placedAfter, w.lastCompletion().total);
   w.reject();
 }
 
@@ -368,11 +386,18 @@ TEST_F(LongRunTest, ThePreferencesTurnTheSkipAndTheCompletionOff) {
   EXPECT_EQ(countdown, U8("kapalı"));
   EXPECT_TRUE(w.lastRun().stopped);
 
+  // Without the completion the run does not give way: the skip allowance ends each
+  // lesson attempt it cannot finish, counted down on the panel, and the run ends by itself.
   ASSERT_TRUE(SaveRunPreferences(folder.path(), context().Disk(), {true, false}));
   w.SetSkipSeconds(0.02);
+  QTimer::singleShot(100, [&] { countdown = Child<QLabel>(&w, "SkipCountdown")->text(); });
   AcceptNextMessage(notice);
   QTest::mouseClick(Child<QPushButton>(&w, "DagitBtn"), Qt::LeftButton);
   EXPECT_FALSE(w.lastRun().stopped);
+  EXPECT_FALSE(w.handedOver());
+  EXPECT_GT(w.panel().autoSkips(), 0);
+  EXPECT_EQ(w.panel().skipsDelivered(), 0);
+  EXPECT_TRUE(countdown.endsWith(" sn")) << countdown.toStdString();
   ASSERT_GT(w.lastRun().unplaced(), 0);
   EXPECT_EQ(w.lastCompletion().total, 0);
   EXPECT_TRUE(notice.startsWith(U8("Yerleşmeyen "))) << notice.toStdString();
