@@ -38,8 +38,8 @@ class RunHandOver {
 
  private:
   HandOverBudget budget_;
-  int mostPlaced_ = -1;     // the most hours the run had placed at a step so far
-  long placedAtStep_ = 0;   // the step at which it reached them
+  int mostPlaced_ = -1;    // the most hours the run had placed at a step so far
+  long placedAtStep_ = 0;  // the step at which it reached them
   bool handedOver_ = false;
 };
 

@@ -12,8 +12,8 @@ namespace {
 TEST(HandOverDue, EachBoundHandsOverAtItsStepAndNotOneBefore) {
   const HandOverBudget budget{100, 1000};
   EXPECT_FALSE(HandOverDue(999, 99, budget));
-  EXPECT_TRUE(HandOverDue(999, 100, budget));   // stalled long enough
-  EXPECT_TRUE(HandOverDue(1000, 0, budget));    // searched long enough in all
+  EXPECT_TRUE(HandOverDue(999, 100, budget));  // stalled long enough
+  EXPECT_TRUE(HandOverDue(1000, 0, budget));   // searched long enough in all
   EXPECT_FALSE(HandOverDue(1000, 100, {0, 0}));
   EXPECT_FALSE(HandOverDue(5000, 99, {100, 0}));
   EXPECT_TRUE(HandOverDue(5000, 100, {100, 0}));

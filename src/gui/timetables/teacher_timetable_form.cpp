@@ -276,10 +276,10 @@ RunOutcome TOgrPrgForm::RunWholeSchool() {
       },
       preferences.skipOnItsOwn ? skipSeconds_ : 0, handOver);
   if (runNotices_ && !lastRun_.notice.empty())
-    context().sil.Notice(U8(completed ? RunAndCompletionNotice(context().school, placedBefore,
-                                                               lastRun_, lastCompletion_,
-                                                               handedOver_)
-                                      : lastRun_.notice));
+    context().sil.Notice(U8(completed
+                                ? RunAndCompletionNotice(context().school, placedBefore, lastRun_,
+                                                         lastCompletion_, handedOver_)
+                                : lastRun_.notice));
   return lastRun_;
 }
 

@@ -15,8 +15,8 @@
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "scheduler/run_preferences.h"
-#include "timetables/timetable_commands.h"
 #include "timetable_window_fixture.h"
+#include "timetables/timetable_commands.h"
 
 namespace kalvodrin::testing {
 namespace {
