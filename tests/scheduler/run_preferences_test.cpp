@@ -7,15 +7,15 @@
 
 #include "faulty_file_system.h"
 #include "scheduler/run_preferences.h"
+#include "school_files.h"
 
 namespace kalvodrin {
 namespace {
 
 TEST(RunPreferences, RoundTripsEveryValueAndDefaultsWithoutAFile) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "kalvodrin_run_preferences";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  // A folder of this test's own: two runs of the suite at once do not share it.
+  const testing::TempFolder temp;
+  const std::filesystem::path& folder = temp.path();
   LocalFileSystem disk;
   RunPreferences read{false, false};
   ASSERT_TRUE(LoadRunPreferences(folder, disk, read));
@@ -34,7 +34,6 @@ TEST(RunPreferences, RoundTripsEveryValueAndDefaultsWithoutAFile) {
     ASSERT_TRUE(LoadRunPreferences(folder, disk, read));
     EXPECT_EQ(read, (RunPreferences{true, true})) << "step " << step;
   }
-  std::filesystem::remove_all(folder);
 }
 
 TEST(RunPreferences, UnknownLinesAndValuesKeepTheDefaults) {
