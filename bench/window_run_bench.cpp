@@ -134,8 +134,9 @@ void BM_WindowRunRealSchool(benchmark::State& state, const std::string& name,
 // The two shared schools and the others of bench/schools (see its README), each with
 // the completion on and off.
 void RegisterRealSchools() {
-  const std::pair<const char*, const char*> schools[] = {{"havana", "na-havana-ps-2016"},
-                                                         {"eeblj", "br-eeblj-diurno"}};
+  const std::pair<const char*, const char*> schools[] = {
+      {"havana", "na-havana-ps-2016"}, {"eeblj", "br-eeblj-diurno"},   {"spain", "es-1-school"},
+      {"medgidia", "ro-cbs-2019"},     {"tgmures", "ro-tgmures-2007"}, {"budapest", "hu-vmg-2018"}};
   for (const auto& [label, folder] : schools)
     for (const bool complete : {true, false})
       benchmark::RegisterBenchmark(
