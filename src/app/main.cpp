@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/kalvodrin_app.h"
+#include "gui/common/capital_marks_style.h"
 #include "gui/common/qt_translations.h"
 #include "shell/predecessor_import.h"
 #include "shell/predecessor_records.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kalvodrin"));
   kalvodrin::InstallQtTurkish(app);
+  kalvodrin::InstallCapitalMarksStyle();
   const auto folder = FolderArgument(QApplication::arguments());
   if (!folder) {
     std::fputs("kullanım: kalvodrin [--folder DİZİN]\n", stderr);

@@ -5,13 +5,18 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 namespace kalvodrin::testing {
 
@@ -96,5 +101,58 @@ class ModalCounter {
   QTimer timer_;
   int count_ = 0;
 };
+
+// Whether a row of pixels of the image, from `left` to before `right`, carries ink: a
+// colour that stands out from `ground`.
+inline bool InkInRow(const QImage& image, int y, int left, int right, QColor ground) {
+  for (int x = left; x < right; ++x)
+    if (std::abs(qGray(image.pixel(x, y)) - qGray(ground.rgb())) > 12) return true;
+  return false;
+}
+
+// The texts of the visible labels of `window` whose letters were cut at the top, joined
+// by " | ". Text drawn over the
+// upper edge of a label is clipped there, leaving ink in the label's first row of
+// pixels; text that fits leaves that row empty. Labels painting a background of their
+// own (the colour samples) are left out.
+inline std::string LabelsCutAtTheTop(QWidget* window) {
+  QStringList cut;
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (!label->isVisible() || label->text().isEmpty() || label->height() == 0 ||
+        label->styleSheet().contains("background"))
+      continue;
+    const QImage image = label->grab().toImage();
+    const QColor ground = label->palette().color(label->backgroundRole());
+    if (InkInRow(image, 0, 0, image.width(), ground)) cut << label->text();
+  }
+  return cut.join(" | ").toStdString();
+}
+
+// The texts of the visible labels of `window` given less height than their text needs
+// (squeezed by a window too small for them), joined by " | ".
+inline std::string LabelsSqueezed(QWidget* window) {
+  QStringList squeezed;
+  for (QLabel* label : window->findChildren<QLabel*>())
+    if (label->isVisible() && label->height() < label->minimumSizeHint().height())
+      squeezed << label->text();
+  return squeezed.join(" | ").toStdString();
+}
+
+// The rows of the list whose letters were cut at the top of the row, as for labels;
+// the selected and current rows, drawn with a frame or a highlight, are left out.
+inline std::string RowsCutAtTheTop(QListWidget* list) {
+  QStringList cut;
+  const QImage image = list->viewport()->grab().toImage();
+  for (int i = 0; i < list->count(); ++i) {
+    QListWidgetItem* item = list->item(i);
+    const QRect row = list->visualItemRect(item);
+    if (item->isSelected() || i == list->currentRow() || row.top() < 0 ||
+        row.bottom() >= image.height())
+      continue;
+    if (InkInRow(image, row.top(), row.left(), row.right(), list->palette().color(QPalette::Base)))
+      cut << item->text();
+  }
+  return cut.join(" | ").toStdString();
+}
 
 }  // namespace kalvodrin::testing

@@ -23,6 +23,7 @@
 #include "assignments/assignments_screens.h"
 #include "core/storage.h"
 #include "duty/duty_screens.h"
+#include "gui/common/capital_marks_style.h"
 #include "gui/common/focus_colouring.h"
 #include "gui/common/help_window.h"
 #include "gui/common/list_grid.h"
@@ -187,6 +188,7 @@ void RenderListGrid(Renderer& r) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  kalvodrin::InstallCapitalMarksStyle();
   if (argc != 2 && argc != 3) {
     std::fputs("usage: kalvodrin_screenshot_renderer OUTPUT_FOLDER [SCHOOL_FOLDER]\n", stderr);
     return 2;

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -122,7 +123,20 @@ void RunPanel::Reveal() {
   if (display_) display_(true);
   ShowElapsed();
   show();
+  GrowWindowToFit();
   timer_->start();
+}
+
+void RunPanel::GrowWindowToFit() {
+  // The window was sized for the buttons the panel stands in for; its wrapped key
+  // line at the window's width can leave less height than the panel's rows need, and
+  // a row squeezed below its text loses the top of its letters.
+  QWidget* w = window();
+  QLayout* layout = w->layout();
+  if (layout == nullptr || !layout->hasHeightForWidth()) return;
+  layout->activate();
+  const int needed = layout->totalHeightForWidth(w->width());
+  if (needed > w->height()) w->resize(w->width(), needed);
 }
 
 void RunPanel::End() {

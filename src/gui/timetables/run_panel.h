@@ -75,6 +75,8 @@ class RunPanel : public QWidget, public RunObserver {
 
  private:
   void Reveal();
+  // Makes the window tall enough for the panel's rows beside the rest of the window.
+  void GrowWindowToFit();
   void ShowProgress();
   void ShowElapsed();
   QLabel* AddField(QGridLayout* grid, int row, int column, const char* label, const char* name);
