@@ -12,6 +12,7 @@
 #include "core/record_creation.h"
 #include "core/storage.h"
 #include "folder_check.h"
+#include "gui/common/key_line.h"
 #include "gui/common/qt_text.h"
 #include "gui/shell/backup_window.h"
 #include "gui/shell/main_window.h"
@@ -60,6 +61,8 @@ TEST_F(BackupWindowTest, BackupIntoTheWorkingFolderThenRestoreEndsTheProgram) {
   OnNextModal([&](QDialog* window) {
     EXPECT_EQ(window->objectName(), "TYedekForm");
     EXPECT_EQ(window->findChild<QComboBox*>("ComboBox1")->currentIndex(), 0);
+    const QString keys = window->findChild<KeyLine*>("KeyLine")->text();
+    EXPECT_TRUE(keys.contains("F1") && keys.contains("Esc")) << keys.toStdString();
     backupNotice = ClickForNotice(window, "DosyalariYedekleBtn");
     std::filesystem::resize_file(work / "DERSLER.LOF", 0);  // the school moves on
     OnNextModal(

@@ -19,6 +19,7 @@
 #include "app/kalvodrin_app.h"
 #include "core/record_creation.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "gui/common/qt_translations.h"
@@ -371,6 +372,24 @@ TEST_F(ProgramTest, F1OpensTheContentsInTheMainWindowAndTheWindowsPageElsewhere)
   EXPECT_TRUE(HelpPageExists("index"));
   app.help().Load(HelpTopicPage(139));  // a topic without a page shows the contents
   EXPECT_EQ(app.help().currentPage(), "index");
+}
+
+// The main window's key line names the two ways in by keys, and both act: Alt with the
+// letter underlined in a menu's name opens that menu; F1 is tested above.
+TEST_F(ProgramTest, TheMainWindowsKeyLineListsKeysThatOpenItsMenusAndHelp) {
+  KalvodrinApp app(Options());
+  ASSERT_TRUE(app.Start());
+  TKalvodrinForm& form = app.mainForm();
+  Activate(&form);
+  const QString keys = form.findChild<KeyLine*>("KeyLine")->text();
+  EXPECT_TRUE(keys.contains("F1")) << keys.toStdString();
+  EXPECT_TRUE(keys.contains("Alt+")) << keys.toStdString();
+  QMenu* first = form.menuBar()->actions().front()->menu();
+  EXPECT_TRUE(first->title().startsWith("&B")) << first->title().toStdString();
+  EXPECT_FALSE(first->isVisible());
+  QTest::keyClick(&form, Qt::Key_B, Qt::AltModifier);
+  EXPECT_TRUE(first->isVisible());
+  first->hide();
 }
 
 TEST_F(ProgramTest, MainWindowComesBackWhereAndAsLargeAsItWasLeft) {

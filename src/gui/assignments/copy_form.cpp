@@ -12,6 +12,7 @@
 #include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 
@@ -39,6 +40,11 @@ TKopyalaForm::TKopyalaForm(AppContext context, QWidget* parent)
   main->addWidget(label1_);
   main->addWidget(label2_);
   main->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter"), U8("Kopyala"));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("İptal"));
+  main->addWidget(keys);
   connect(grid_, &QTableWidget::itemSelectionChanged, this, &TKopyalaForm::ShowLabels);
   connect(grid_, &ListGrid::EditRequested, this, [this](int) { OkBtnClick(); });
   connect(okBtn, &QPushButton::clicked, this, &TKopyalaForm::OkBtnClick);

@@ -8,12 +8,13 @@ namespace kalvodrin {
 
 QString KeyLineText(const std::vector<KeyLineItem>& items) {
   // A narrow window wraps the line between two keys, never inside one: "F5" at the
-  // end of a line and "Programı sil" at the start of the next read as two keys.
+  // end of a line and "Programı sil" at the start of the next read as two keys. The
+  // dot stays with the item before it, so that no line starts with a dot.
   const QChar unbroken(0x00A0);
   QStringList parts;
   for (const KeyLineItem& item : items)
     parts << QString(item.keys + " " + item.meaning).replace(' ', unbroken);
-  return parts.join(QString::fromUtf8("  ·  "));
+  return parts.join(QString(unbroken) + unbroken + QString::fromUtf8("·  "));
 }
 
 QString KeysText(const QList<QKeySequence>& keys) {

@@ -14,6 +14,7 @@
 #include "core/duty_chart.h"
 #include "core/field_text.h"
 #include "core/school.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
@@ -57,6 +58,12 @@ TBosYerForm::TBosYerForm(AppContext context, QWidget* parent)
   main->addWidget(grid_, 3);
   main->addLayout(days, 2);
   main->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_P)}, U8("Yazdır"), [this] {
+    if (print_) print_();
+  });
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
   connect(grid_, &QTableWidget::itemSelectionChanged, this, [this] { FillLists(); });
   connect(yazdirBtn_, &QPushButton::clicked, this, [this] {
     if (print_) print_();

@@ -14,6 +14,7 @@
 #include "core/school.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 #include "shell/backup_places.h"
@@ -83,6 +84,10 @@ TYedekForm::TYedekForm(AppContext context, std::filesystem::path fixedFolder,
   layout->addWidget(klasorLabel_);
   layout->addWidget(animate_);
   layout->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Çıkış"));
+  layout->addWidget(keys);
   setMinimumWidth(520);
 }
 

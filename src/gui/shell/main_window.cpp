@@ -14,6 +14,7 @@
 #include "core/turkish_text.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/mnemonics.h"
 #include "gui/common/qt_text.h"
@@ -47,7 +48,7 @@ TKalvodrinForm::TKalvodrinForm(AppContext context, TPathForm& pathForm, QWidget*
   BuildMenu();
   setCentralWidget(BuildCentre());
   THelpForm* help = &context_.help;
-  BindKey(this, QKeySequence(Qt::Key_F1), [help] { help->ShowContents(); });
+  keyLine_->Bind({QKeySequence(Qt::Key_F1)}, U8("Yardım"), [help] { help->ShowContents(); });
   resize(760, 420);
   RefreshStates();
 }
@@ -106,6 +107,10 @@ QWidget* TKalvodrinForm::BuildCentre() {
   layout->addStretch();
   layout->addWidget(dizinLabel_);
   layout->addLayout(buttons);
+  // The menus open with Alt and the letter underlined in their names.
+  keyLine_ = new KeyLine(this);
+  keyLine_->Show(U8("Alt+altı çizili harf"), U8("Menü"));
+  layout->addWidget(keyLine_);
   return centre;
 }
 

@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace kalvodrin {
 
+class KeyLine;
 class TPathForm;
 struct StartupResult;
 
@@ -63,6 +64,7 @@ class TKalvodrinForm : public QMainWindow, public WindowRegistry {
   std::array<WindowOpener, kMainMenu.size()> openers_{};
   QPushButton* dersHavuzuBtn_ = nullptr;
   QLabel* okulLabel_ = nullptr;
+  KeyLine* keyLine_ = nullptr;
   QLabel* dizinLabel_ = nullptr;
   bool schoolLoaded_ = false;
   std::filesystem::path workFolderFile_;

@@ -18,6 +18,7 @@
 #include "core/turkish_text.h"
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/print_requests.h"
 #include "gui/common/qt_text.h"
@@ -129,6 +130,14 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
   main->addLayout(top);
   main->addLayout(middle, 1);
   main->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_S)}, U8("Kaydet"), [this] { KaydetBtnClick(); });
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_P)}, U8("Yazdır"), [this] {
+    if (yazdirBtn_->isEnabled()) YazdirBtnClick();
+  });
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  main->addWidget(keys);
 
   connect(onerBtn, &QPushButton::clicked, this, [this] { OnerBtnClick(); });
   connect(kaydetBtn_, &QPushButton::clicked, this, [this] { KaydetBtnClick(); });
@@ -141,7 +150,6 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
   connect(tarihEdit_, &QDateEdit::dateChanged, this, [this] { RefreshFreeTeachers(); });
   connect(bosSaatSpin_, &QSpinBox::valueChanged, this, [this] { RefreshFreeTeachers(); });
   BindHelpKey(this, context_.help, "gorevlendirme");
-  BindKey(this, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { KaydetBtnClick(); });
   choosePdfFile = [this] {
     const QString file = QFileDialog::getSaveFileName(this, U8("PDF olarak kaydet"),
                                                       "gorevlendirme.pdf", "PDF (*.pdf)");

@@ -8,6 +8,7 @@
 
 #include "gui/common/apply_change.h"
 #include "gui/common/function_keys.h"
+#include "gui/common/key_line.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/history_buttons.h"
 #include "timetables/edit_history.h"
@@ -47,6 +48,13 @@ TBosaltForm::TBosaltForm(AppContext context, QWidget* parent)
   layout->addLayout(buttons);
   layout->addWidget(historyButtons_);
   BindHelpKey(this, context.help, "132");
+  auto* keys = new KeyLine(this);
+  keys->Show("Enter", U8("Tamam"));
+  keys->Show("Ctrl+Z", U8("Geri al"));
+  keys->Show("Ctrl+Y", U8("Yinele"));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("İptal"));
+  layout->addWidget(keys);
 }
 
 void TBosaltForm::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "core/snapshot.h"
 #include "gui/common/focus_return.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/print_requests.h"
@@ -49,6 +50,13 @@ TDegisikForm::TDegisikForm(AppContext context, QWidget* parent)
   layout->addLayout(words);
   layout->addWidget(grid_, 1);
   layout->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter"), U8("Öğretmene git"));
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_P)}, U8("Yazdır"), [this] {
+    if (print_->isEnabled()) print_->click();
+  });
+  keys->Show("Esc", U8("Kapat"));
+  layout->addWidget(keys);
   resize(300, 400);
 }
 

@@ -124,7 +124,8 @@ TOtomatikForm::TOtomatikForm(AppContext context, QWidget* parent)
   layout->addWidget(skipOnItsOwn_);
   layout->addWidget(completeAfterRun_);
   layout->addLayout(SaveAndCancel(this, "KAYDET", "İPTAL ET", [this] { KaydetBtnClick(); }));
-  BindHelpKey(this, context_.help, "otomatik_ayarlar");
+  layout->addWidget(SettingsKeyLine(this, context_.help, "otomatik_ayarlar", U8("Kaydet"),
+                                    [this] { KaydetBtnClick(); }));
 }
 
 void TOtomatikForm::showEvent(QShowEvent* event) {
@@ -166,7 +167,8 @@ TAyrintilarForm::TAyrintilarForm(AppContext context, QWidget* parent)
   connect(AddButton(buttons, U8("Otomatik"), "OtomatikBtn"), &QPushButton::clicked, this,
           [this] { ExecReturningFocus(*automatic_); });
   layout->addLayout(buttons);
-  BindHelpKey(this, context_.help, "ayrintilar");
+  layout->addWidget(SettingsKeyLine(this, context_.help, "ayrintilar", U8("Kaydet"),
+                                    [this] { KaydetBtnClick(); }));
 }
 
 void TAyrintilarForm::showEvent(QShowEvent* event) {
@@ -237,7 +239,8 @@ TAyarlarForm::TAyarlarForm(AppContext context, QWidget* parent)
   layout->addLayout(grid);
   layout->addLayout(names);
   layout->addLayout(buttons);
-  BindHelpKey(this, context_.help, "ayarlar");
+  layout->addWidget(
+      SettingsKeyLine(this, context_.help, "ayarlar", U8("Kaydet"), [this] { KaydetBtnClick(); }));
 }
 
 void TAyarlarForm::showEvent(QShowEvent* event) {

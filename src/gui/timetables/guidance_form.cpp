@@ -17,6 +17,7 @@
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -98,8 +99,10 @@ TRehberlikForm::TRehberlikForm(AppContext context, QWidget* parent)
   resize(760, 420);
 
   connect(grid_, &ListGrid::EditRequested, this, [this] { ChooseSelectedLesson(); });
-  BindKey(this, QKeySequence(Qt::Key_F7), [this] { Clear(); });
-  BindHelpKey(this, context_.help, HelpTopicPage(123));
+  KeyLine* keys = SettingsKeyLine(this, context_.help, HelpTopicPage(123), U8("Tamam"),
+                                  [this] { TamamClick(); });
+  keys->Bind({QKeySequence(Qt::Key_F7)}, U8("Rehberlik dersini kaldır"), [this] { Clear(); });
+  right->addWidget(keys);
 }
 
 void TRehberlikForm::showEvent(QShowEvent* event) {

@@ -57,7 +57,11 @@ TNewLFForm::TNewLFForm(AppContext context, QWidget* parent)
   layout->addLayout(buttons);
   for (QLineEdit* f : {edit4_, edit5_})
     connect(f, &QLineEdit::textChanged, this, [this] { CheckEntry(); });
-  BindHelpKey(this, context_.help, "yerlestirme_bicimi");
+  // Saving waits, as the button does, for an entry that can be stored.
+  layout->addWidget(
+      SettingsKeyLine(this, context_.help, "yerlestirme_bicimi", U8("Kaydet"), [this] {
+        if (kaydet_->isEnabled()) KaydetBtnClick();
+      }));
 }
 
 int TNewLFForm::OpenFor(int classNo, int lesson) {

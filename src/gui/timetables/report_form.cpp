@@ -9,6 +9,7 @@
 #include "core/cells.h"
 #include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "gui/timetables/timetable_grid.h"
@@ -86,6 +87,11 @@ TRaporForm::TRaporForm(AppContext context, QWidget* parent)
   left->addWidget(grid_, 1);
   left->addLayout(buttons);
   left->addWidget(bestFix_);
+  auto* keys = new KeyLine(this);
+  keys->Show("Alt+Y", U8("Yerleşmeyen derse git"));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Kapat"));
+  left->addWidget(keys);
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(U8("DERSİN SIRADAKİ SAATİ NEDEN YERLEŞMİYOR")));
   right->addWidget(whyGrid_);

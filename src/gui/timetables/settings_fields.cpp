@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 #include "core/storage.h"
+#include "gui/common/function_keys.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
 
@@ -27,6 +29,16 @@ QLineEdit* AddQuestion(QGridLayout* grid, int row, const QString& text, const ch
   grid->addWidget(field, row, 1);
   if (!recommended.isEmpty()) grid->addWidget(new QLabel(recommended), row, 2);
   return field;
+}
+
+KeyLine* SettingsKeyLine(QDialog* window, THelpForm& help, const QString& page,
+                         const QString& saveMeaning, std::function<void()> save) {
+  auto* keys = new KeyLine(window);
+  keys->Bind({QKeySequence(Qt::CTRL | Qt::Key_S)}, saveMeaning, std::move(save));
+  BindHelpKey(window, help, page);
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("İptal"));
+  return keys;
 }
 
 QPushButton* AddButton(QBoxLayout* row, const QString& caption, const char* name) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "gui/common/app_context.h"
+#include "gui/common/key_line.h"
 #include "scheduler/settings_entry.h"
 
 class QBoxLayout;
@@ -25,6 +26,11 @@ QLineEdit* AddQuestion(QGridLayout* grid, int row, const QString& text, const ch
 
 // A button of the window's button row.
 QPushButton* AddButton(QBoxLayout* row, const QString& caption, const char* name);
+
+// The key line of a settings window: Ctrl+S saves as its save button does, F1 opens
+// the help `page`, Esc closes without saving. The caller puts it at the foot.
+KeyLine* SettingsKeyLine(QDialog* window, THelpForm& help, const QString& page,
+                         const QString& saveMeaning, std::function<void()> save);
 
 // Shows the texts in the fields, in order.
 template <typename Texts, typename Fields>

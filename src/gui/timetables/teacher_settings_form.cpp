@@ -49,7 +49,8 @@ TOzelForm::TOzelForm(AppContext context, QWidget* parent)
   layout->addWidget(specialNameLab_);
   layout->addLayout(grid);
   layout->addLayout(buttons);
-  BindHelpKey(this, context_.help, "ozel_ayarlar");
+  layout->addWidget(SettingsKeyLine(this, context_.help, "ozel_ayarlar", U8("Kaydet"),
+                                    [this] { KaydetBtnClick(); }));
 }
 
 int TOzelForm::OpenFor(int teacher) {

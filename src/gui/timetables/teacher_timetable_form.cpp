@@ -40,8 +40,10 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
                        .ownerNameWidth = 170,
                        .ownerSearchName = "SearchEd",
                        .lessonGridName = "TeleGrid",
-                       .lessonColumns = {{"SINIF", "class"},
-                                         {U8("BÖLÜM"), "section"},
+                       // Class and section are short: the lesson's name gets the room
+                       // to show whole beside them.
+                       .lessonColumns = {{"SINIF", "class", 55},
+                                         {U8("BÖLÜM"), "section", 60},
                                          {U8("DERSİN ADI"), "lesson", 170},
                                          {"HDS", "hours"}},
                        .ownerStretch = 2,

@@ -12,6 +12,7 @@
 #include "core/record_creation.h"
 #include "duty/duties.h"
 #include "duty/duty_places.h"
+#include "gui/common/key_line.h"
 #include "gui/common/window_registry.h"
 #include "gui/duty/duty_chart_form.h"
 #include "gui/duty/duty_forms.h"
@@ -301,6 +302,41 @@ TEST_F(DutyWindow, ProposalShowsEachTeachersTotalItsHelpAndWhyDaysMayStayEmpty) 
   Key(&form, Qt::Key_F1);
   EXPECT_EQ(page, "nobet_onerisi");
   form.reject();
+}
+
+// "NÖBET YERLERİ", "GÜNLER", "KORİDOR", "ALİ VELİ": the dots over the capitals stay
+// whole in the labels and list rows of the proposal and of the chart, and the chart's
+// key line prints with Ctrl+P as its button does.
+TEST_F(DutyWindow, CapitalsKeepTheirMarksAndTheChartPrintsWithCtrlP) {
+  TNobetOneriForm form(context());
+  form.Prepare();
+  Activate(&form);
+  EXPECT_EQ(LabelsCutAtTheTop(&form), "");
+  for (QListWidget* list : form.findChildren<QListWidget*>())
+    EXPECT_EQ(RowsCutAtTheTop(list), "") << list->objectName().toStdString();
+  form.reject();
+
+  GiveDuty(school, 1, 1, 1);
+  GiveDuty(school, 1, 1, 2);
+  TNobetVerForm duties(context());
+  Activate(&duties);
+  duties.yerGrid()->SelectRow(0);
+  int printed = 0;
+  QString keys;
+  OnNextModal([&](QDialog* d) {
+    auto* chart = qobject_cast<TBosYerForm*>(d);
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(LabelsCutAtTheTop(chart), "");
+    EXPECT_EQ(chart->dayList(1)->count(), 2);
+    EXPECT_EQ(RowsCutAtTheTop(chart->dayList(1)), "");
+    keys = Child<KeyLine>(chart, "KeyLine")->text();
+    chart->SetPrinter([&printed] { ++printed; });
+    Key(chart, Qt::Key_P, Qt::ControlModifier);
+    Key(chart, Qt::Key_Escape);
+  });
+  QTest::mouseClick(Child<QPushButton>(&duties, "CizelgeBtn"), Qt::LeftButton);
+  EXPECT_TRUE(keys.contains("Ctrl+P"));
+  EXPECT_EQ(printed, 1);
 }
 
 class Registry : public WindowRegistry {

@@ -29,10 +29,12 @@ class SharedKeys : public WindowFixture {
   }
 };
 
-// A wrapped key line breaks between two keys only: inside an item no space breaks.
+// A wrapped key line breaks between two keys only: inside an item no space breaks,
+// and the dot between two items stays at the end of a line, never starts one.
 TEST(KeyLineTextTest, BreaksOnlyBetweenItems) {
   const QString line = KeyLineText({{"F5", U8("Programı sil")}, {"F2 / Ctrl+S", "Kaydet"}});
-  const QStringList items = line.split(U8("  ·  "));
+  EXPECT_FALSE(line.contains(U8(" ·"))) << line.toStdString();
+  const QStringList items = line.split(U8("\u00a0\u00a0·  "));
   ASSERT_EQ(items.size(), 2);
   EXPECT_EQ(items[0], U8("F5\u00a0Programı\u00a0sil"));
   EXPECT_EQ(items[1], U8("F2\u00a0/\u00a0Ctrl+S\u00a0Kaydet"));

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include "core/substitution_record.h"
+#include "gui/common/key_line.h"
 #include "gui/common/print_requests.h"
 #include "gui/substitution/substitution_form.h"
 #include "substitution/plan_texts.h"
@@ -145,8 +146,13 @@ class FreeListPrints : public PrintRequests {
     printed.push_back(sheet);
     return true;
   }
+  bool PrintSubstitutionSheet(const SubstitutionSheet&) override {
+    ++sheets;
+    return true;
+  }
   void OpenPrinterSettings() override {}
   std::vector<FreeTeachersSheet> printed;
+  int sheets = 0;
 };
 
 // The list printed is the list on screen, the proposal on screen counted: ALİ KAYA is
@@ -190,6 +196,12 @@ TEST_F(SubstitutionWindow, FreeTeachersArePrintedAsListedAndWrittenAsPdf) {
   QTest::mouseClick(Child<QPushButton>(&form, "BosPdfBtn"), Qt::LeftButton);
   ASSERT_TRUE(std::filesystem::exists(pdf));
   EXPECT_GT(std::filesystem::file_size(pdf), 500u);
+  // Ctrl+P, listed in the key line, prints the plan as "Yazdır" does; the free list
+  // stays printed once.
+  EXPECT_TRUE(Child<KeyLine>(&form, "KeyLine")->text().contains("Ctrl+P"));
+  Key(&form, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(prints.sheets, 1);
+  EXPECT_EQ(prints.printed.size(), 1u);
   form.close();
 }
 

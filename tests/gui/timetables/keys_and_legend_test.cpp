@@ -3,13 +3,16 @@
 // window's help beside its load overlay.
 
 #include <QLabel>
+#include <QPushButton>
 
 #include <filesystem>
 
 #include "gui/common/key_line.h"
+#include "gui/timetables/cancel_form.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/colour_legend_bar.h"
 #include "gui/timetables/room_timetable_form.h"
+#include "gui/timetables/run_panel.h"
 #include "gui/timetables/teacher_timetable_form.h"
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
@@ -77,6 +80,36 @@ TEST_F(TimetableWindowsTest, SecondF1HidesTheLoadAndShiftF1OpensTheTeacherWindow
   const QString keys = Child<KeyLine>(&w, "KeyLine")->text();
   EXPECT_TRUE(keys.contains("Shift+F1")) << keys.toStdString();
   w.reject();
+}
+
+// The cancel window's keys: Esc leaves every placement, Enter cancels them as "TAMAM".
+TEST_F(TimetableWindowsTest, TheCancelWindowListsItsKeysAndTheyAct) {
+  TimetableWindows windows(context(), nullptr);
+  TBosaltForm& f = windows.cancel();
+  Activate(&f);
+  const QString keys = Child<KeyLine>(&f, "KeyLine")->text();
+  for (const char* shown : {"Enter", "Ctrl+Z", "F1", "Esc"})
+    EXPECT_TRUE(keys.contains(shown)) << shown;
+  Key(&f, Qt::Key_Escape);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_EQ(ClassLesson(1, 1), math);
+  Activate(&f);
+  Key(&f, Qt::Key_Return);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_EQ(ClassLesson(1, 1), 0);
+}
+
+// "DAHA ÖNCE ... TÜM", "ARAMA DÜZEYİ", "DERSİN ADI": the dots over the capitals stay
+// whole in every label of the cancel window and of the run panel.
+TEST_F(TimetableWindowsTest, LabelsKeepTheMarksOverTheirCapitals) {
+  TimetableWindows windows(context(), nullptr);
+  Activate(&windows.cancel());
+  EXPECT_EQ(LabelsCutAtTheTop(&windows.cancel()), "");
+  windows.cancel().reject();
+  RunPanel panel(school);
+  panel.show();
+  QApplication::processEvents();
+  EXPECT_EQ(LabelsCutAtTheTop(&panel), "");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/cells.h"
 #include "core/file_io.h"
 #include "core/snapshot.h"
+#include "gui/common/key_line.h"
 #include "gui/timetables/changed_form.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/report_form.h"
@@ -288,6 +289,48 @@ TEST_F(ReportWindowsTest, NothingToPrintWithoutAChangeOrAPrinter) {
   TDegisikForm noPrinter(context());
   Activate(&noPrinter);
   EXPECT_FALSE(Child<QPushButton>(&noPrinter, "YazdirBtn")->isEnabled());
+}
+
+// The keys each of the two windows lists in its key line do what the line says: Ctrl+P
+// prints only when the print button would, Enter goes to the teacher chosen, Alt+Y
+// leaves the report for the lesson chosen, Esc closes without going anywhere.
+TEST_F(ReportWindowsTest, TheKeysTheReportAndChangedWindowsListAct) {
+  ASSERT_TRUE(TakeSnapshot(school).ok());
+  RecordingPrints prints;
+  AppContext with = context();
+  with.printing = &prints;
+  TDegisikForm unchanged(with);
+  Activate(&unchanged);
+  Key(&unchanged, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(prints.printed.empty());
+  unchanged.hide();
+
+  school.TeacherGridByNo(can)->occupant[CellIndex(5, 5) - 1] = static_cast<uint8_t>(a9);
+  TDegisikForm changed(with);
+  Activate(&changed);
+  const QString keys = Child<KeyLine>(&changed, "KeyLine")->text();
+  for (const char* shown : {"Enter", "Ctrl+P", "Esc"}) EXPECT_TRUE(keys.contains(shown)) << shown;
+  Key(&changed, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(prints.printed, (std::vector<int>{can}));
+  Key(&changed, Qt::Key_Escape);
+  EXPECT_EQ(changed.result(), QDialog::Rejected);
+  Activate(&changed);
+  Key(&changed, Qt::Key_Return);
+  EXPECT_FALSE(changed.isVisible());
+  EXPECT_EQ(changed.result(), QDialog::Accepted);
+  EXPECT_EQ(changed.ChosenTeacher(), can);
+
+  TRaporForm report(context());
+  Activate(&report);
+  EXPECT_TRUE(Child<KeyLine>(&report, "KeyLine")->text().contains("Alt+Y"));
+  Key(&report, Qt::Key_Escape);
+  EXPECT_EQ(report.result(), QDialog::Rejected);
+  Activate(&report);
+  ASSERT_TRUE(Child<QPushButton>(&report, "GitBtn")->isEnabled());
+  Key(&report, Qt::Key_Y, Qt::AltModifier);
+  // A button's letter key presses it as a click does, after showing it pressed.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !report.isVisible(); }, 2000));
+  EXPECT_EQ(report.result(), QDialog::Accepted);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "core/turkish_text.h"
+#include "gui/common/key_line.h"
 #include "gui/timetables/class_timetable_form.h"
 #include "gui/timetables/general_settings_form.h"
 #include "gui/timetables/guidance_form.h"
@@ -269,6 +270,77 @@ TEST_F(SettingsWindowsTest, GuidanceLessonIsChosenStoredAndCleared) {
     Click(d, "BitBtn2");
   });
   EXPECT_EQ(school.Settings.guidanceLesson, 0);
+}
+
+// Every settings window lists Ctrl+S, F1 and Esc; Ctrl+S stores what was typed as the
+// window's save button does, Esc leaves without storing, F1 opens the window's page.
+TEST_F(SettingsWindowsTest, EverySettingsWindowListsItsKeysAndTheyAct) {
+  const auto listsItsKeys = [](QDialog* d) {
+    const QString keys = Child<KeyLine>(d, "KeyLine")->text();
+    for (const char* shown : {"Ctrl+S", "F1", "Esc"})
+      EXPECT_TRUE(keys.contains(shown)) << d->objectName().toStdString() << " " << shown;
+  };
+  TAyarlarForm general(context());
+  Activate(&general);
+  listsItsKeys(&general);
+  Type(&general, "Edit8", "5");
+  Key(&general, Qt::Key_Escape);
+  EXPECT_NE(OnDisk().Settings.maxHoursPerDay, 5);
+  Activate(&general);
+  QString page;
+  OnNextModal([&](QDialog* d) {
+    page = help.currentPage();
+    d->reject();
+  });
+  Key(&general, Qt::Key_F1);
+  EXPECT_EQ(page, "ayarlar");
+  Type(&general, "Edit8", "5");
+  Key(&general, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(OnDisk().Settings.maxHoursPerDay, 5);
+  EXPECT_FALSE(general.isVisible());
+
+  Activate(&general);
+  Open(&general, "BitBtn4", [&](QDialog* details) {
+    listsItsKeys(details);
+    Type(details, "Edit1", "E");
+    Open(details, "OtomatikBtn", [&](QDialog* automatic) {
+      listsItsKeys(automatic);
+      Child<QCheckBox>(automatic, "CheckBox1")->setChecked(false);
+      Key(automatic, Qt::Key_S, Qt::ControlModifier);
+    });
+    Key(details, Qt::Key_S, Qt::ControlModifier);
+  });
+  EXPECT_EQ(OnDisk().Settings.mergeOnePlusOne, 1);
+  EXPECT_EQ(OnDisk().Settings.autoOptions[0], 0);
+
+  // The placement style stores only a pattern its button would store.
+  TimetableWindows windows(context(), nullptr);
+  TOgrPrgForm& w = windows.teachers();
+  Activate(&w);
+  w.Select(ayse, a9, math);
+  bool stayedOnWrongSum = false;
+  OnNextModal([&](QDialog* d) {
+    listsItsKeys(d);
+    Type(d, "Edit5", "3+2");
+    Key(d, Qt::Key_S, Qt::ControlModifier);
+    stayedOnWrongSum = d->isVisible();
+    Type(d, "Edit5", "3+1");
+    Key(d, Qt::Key_S, Qt::ControlModifier);
+  });
+  w.OpenPlacementStyle();
+  EXPECT_TRUE(stayedOnWrongSum);
+  EXPECT_EQ(OnDisk().ClassLessonAt(a9, math)->pattern, (std::array<uint8_t, 5>{3, 1, 0, 0, 0}));
+  // The teacher's own settings, on F10.
+  OnNextModal(
+      [&](QDialog* d) {
+        listsItsKeys(d);
+        Type(d, "Edit8", "7");
+        Key(d, Qt::Key_S, Qt::ControlModifier);
+      },
+      &w);
+  Key(&w, Qt::Key_F10);
+  EXPECT_EQ(school.TeacherGridByNo(ayse)->special.maxHoursPerDay, 7);
+  w.reject();
 }
 
 }  // namespace
