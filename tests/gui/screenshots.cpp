@@ -3,7 +3,8 @@
 // Each modal window is captured through the program's own code path (from inside its
 // exec()), so what is saved is what the user sees. With a school folder (the bundled
 // sample), a copy of it is loaded and every main-menu item that has a window is opened
-// on it, so windows added later are rendered without changes here.
+// on it, so windows added later are rendered without changes here. A window rendered
+// without its key line fails the run.
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include "gui/common/capital_marks_style.h"
 #include "gui/common/focus_colouring.h"
 #include "gui/common/help_window.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
@@ -46,6 +48,10 @@ class Renderer {
 
   void Save(QWidget* widget, const QString& name) {
     QApplication::processEvents();
+    if (LacksKeyLine(widget, name)) {
+      std::fprintf(stderr, "%s shows no key line\n", qPrintable(name));
+      failed_ = true;
+    }
     const QString file = folder_ + "/" + name + ".png";
     if (widget->grab().save(file)) {
       std::printf("%s\n", qPrintable(file));
@@ -54,6 +60,17 @@ class Renderer {
       std::fprintf(stderr, "could not write %s\n", qPrintable(file));
       failed_ = true;
     }
+  }
+
+  // Every window of the program lists its keys at its foot. Menus are no windows;
+  // the shared message window has only its two buttons; the print preview is Qt's;
+  // the list demonstration is no window of the program.
+  static bool LacksKeyLine(QWidget* widget, const QString& name) {
+    if (qobject_cast<QMenu*>(widget) != nullptr || widget->objectName() == "TSilForm" ||
+        widget->inherits("QPrintPreviewDialog") || name == "list_grid_with_search")
+      return false;
+    const KeyLine* keys = widget->findChild<KeyLine*>("KeyLine");
+    return keys == nullptr || !keys->isVisible() || keys->items().empty();
   }
 
   SaveWindow Saver() {

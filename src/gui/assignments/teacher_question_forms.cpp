@@ -12,6 +12,7 @@
 #include "gui/common/function_keys.h"
 #include "gui/common/help_window.h"
 #include "gui/common/key_filters.h"
+#include "gui/common/key_line.h"
 #include "gui/common/list_grid.h"
 #include "gui/common/qt_text.h"
 #include "staffing/staffing_rows.h"
@@ -42,6 +43,11 @@ TBosDersForm::TBosDersForm(AppContext context, QWidget* parent)
     if (gitBtn_->isEnabled()) accept();
   });
   BindHelpKey(this, context_.help, HelpTopicPage(117));
+  auto* keys = new KeyLine(this);
+  keys->Show(U8("Çift tık / Enter / Ctrl+Right"), U8("Atamaya git"));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("Çıkış"));
+  main->addWidget(keys);
   resize(420, 420);
 }
 
@@ -92,6 +98,12 @@ TBFOForm::TBFOForm(AppContext context, QWidget* parent) : QDialog(parent) {
   connect(kaydet, &QPushButton::clicked, this, &QDialog::accept);
   connect(iptal, &QPushButton::clicked, this, &QDialog::reject);
   BindHelpKey(this, context.help, HelpTopicPage(118));
+  auto* keys = new KeyLine(this);
+  keys->Show("E / H", U8("Cevap"));
+  keys->Show("Enter", U8("Kaydet"));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("İptal"));
+  main->addWidget(keys);
   resize(440, 240);
 }
 

@@ -7,8 +7,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "gui/common/qt_text.h"
 #include "gui/common/focus_return.h"
+#include "gui/common/key_line.h"
+#include "gui/common/qt_text.h"
 
 namespace kalvodrin {
 
@@ -39,6 +40,9 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(helpText_);
   layout->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Show("Esc", U8("Kapat"));
+  layout->addWidget(keys);
 }
 
 void THelpForm::Load(const QString& page) {

@@ -7,10 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/common/focus_return.h"
 #include "gui/common/function_keys.h"
+#include "gui/common/key_line.h"
 #include "gui/common/message_window.h"
 #include "gui/common/qt_text.h"
-#include "gui/common/focus_return.h"
 #include "shell/work_folder_text.h"
 
 namespace kalvodrin {
@@ -45,6 +46,11 @@ TPathForm::TPathForm(TSilForm& sil, THelpForm& help, QWidget* parent, FileSystem
   layout->addWidget(pathEd_);
   layout->addWidget(example);
   layout->addLayout(buttons);
+  auto* keys = new KeyLine(this);
+  keys->Show("Enter", U8("Tamam"));
+  keys->Show("F1", U8("Yardım"));
+  keys->Show("Esc", U8("İptal"));
+  layout->addWidget(keys);
 }
 
 void TPathForm::Prepare(const std::string& stored) {
