@@ -232,7 +232,9 @@ std::string TeacherName(const School& s, int no) {
 }
 std::string ClassName(const School& s, int no) {
   const TClassRec* c = s.ClassByNo(no);
-  return c ? Utf8(c->name.str() + " " + c->section.str()) : "?";
+  if (c == nullptr) return "?";
+  // A class named whole without a section ("9-A") reads "9-A, 2. gün", not "9-A , 2. gün".
+  return Utf8(c->section.empty() ? c->name.str() : c->name.str() + " " + c->section.str());
 }
 std::string LessonName(const School& s, int no) {
   const TLessonRec* l = s.LessonByNo(no);

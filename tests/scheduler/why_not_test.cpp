@@ -59,6 +59,21 @@ class WhyNotTest : public ::testing::Test {
   SchoolBuilder b;
 };
 
+// A class named whole, with no section, is named without a blank after it; a class
+// with a section keeps the blank between the two.
+TEST_F(WhyNotTest, AClassWithoutASectionIsNamedWithoutATrailingBlank) {
+  b.Class("10-FEN").In("10-FEN").Lesson("FELSEFE", 1, "1").Teach("CAN", "10-FEN", "FELSEFE");
+  b.Place("10-FEN", "FELSEFE", 1, 1, 1);
+  const School s = b.Build();
+  const Reason busy{Blocker::kClassBusy, Party::kClass, C("10-FEN"),
+                    CellIndex(1, 1),     C("10-FEN"),   L("FELSEFE")};
+  EXPECT_EQ(ReasonText(s, busy), "Sınıf dolu: 10-FEN, 1. gün 1. saat (FELSEFE)");
+  EXPECT_EQ(FixText(s, busy), "Dersi taşıyın: 10-FEN FELSEFE, 1. gün 1. saat");
+  const Reason withSection{Blocker::kClassBusy, Party::kClass, C("9 B"),
+                           CellIndex(1, 1),     C("9 B"),      L("FİZİK")};
+  EXPECT_EQ(ReasonText(s, withSection), "Sınıf dolu: 9 B, 1. gün 1. saat (FİZİK)");
+}
+
 TEST_F(WhyNotTest, EmptySchoolHasNoBlockers) {
   const School s = b.Build();
   const WhyNotReport report = BuildWhyNot(s);
