@@ -26,6 +26,7 @@
 #include "scheduler/completion/completion.h"
 #include "scheduler/completion/completion_model.h"
 #include "scheduler/completion/completion_rng.h"
+#include "scheduler/completion/completion_search.h"
 #include "scheduler/completion/model_costs.h"
 #include "scheduler/placement_run.h"
 #include "scheduler/run_state.h"
@@ -448,6 +449,39 @@ TEST(CompletionTest, ABendThatPlacesNothingMoreIsNotKept) {
     EXPECT_EQ(outcome.total - outcome.placedAfter, 1);
     EXPECT_EQ(outcome.bentRules, std::vector<BentRule>{});
   }
+}
+
+// Class 1 has hour 1 of every day. Lesson 1 (1+1) wants a free day between its hours
+// and stands on Wednesday by hand; lesson 2 (1+1+1) stands on Monday, Thursday and
+// Friday. The only free hour, Tuesday, is beside Wednesday: the placing (before any
+// soft move could mend it) moves lesson 2 or lesson 1's own Wednesday hour rather than
+// leave lesson 1 on days in a row; without a free day asked for, Tuesday is taken as it
+// is.
+TEST(CompletionTest, PlacingTakesALessonsOwnHourOutToKeepADayBetween) {
+  for (const bool dayBetween : {true, false})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE((dayBetween ? "a day between, seed " : "no day between, seed ") +
+                   std::to_string(seed));
+      TestSchool t;
+      t.Lesson(1, 2, {1, 1}).Lesson(2, 3, {1, 1, 1}).Class(1, 1, 1);
+      t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Done();
+      School& s = t.school;
+      s.Settings.dayBetweenDays = dayBetween ? 1 : 0;
+      s.Settings.autoRelax = 0;
+      ASSERT_TRUE(t.Put(1, 1, 1, 3, 1));
+      for (int day : {1, 4, 5}) ASSERT_TRUE(t.Put(1, 2, 1, day, 1));
+      PrepareAllTeachers(s);
+      CompletionOptions options;
+      options.seed = seed;
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.PlaceWaiting();
+      EXPECT_EQ(CountTotals(s).placed, 5);
+      EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+      if (!dayBetween) {
+        EXPECT_EQ(t.At(1, 2, 1), 1);
+        EXPECT_EQ(t.At(1, 3, 1), 1);
+      }
+    }
 }
 
 TEST(CompletionTest, FullTeacherDaysAreFilledWithoutPassingTheMaximum) {
