@@ -9,6 +9,7 @@
 #include "gui/assignments/common_lessons_form.h"
 #include "gui/assignments/copy_form.h"
 #include "gui/assignments/room_assign_form.h"
+#include "gui/common/key_line.h"
 #include "school_builder.h"
 #include "window_fixture.h"
 
@@ -92,6 +93,30 @@ TEST_F(ClassLessonWindows, GiveRemoveAndClassroomsByKeyboard) {
   EXPECT_EQ(form.focusWidget(), Child<ListGrid>(&form, "ClLeGrid"));
   Child<ListGrid>(&form, "LessonGrid")->setFocus();
   EXPECT_FALSE(Child<QPushButton>(&form, "DelBtn")->isEnabled());
+}
+
+// The copy window's keys, as its key line lists them: Esc leaves the target as it
+// was, Enter on the source class copies as "TAMAM" does.
+TEST_F(ClassLessonWindows, TheCopyWindowCopiesOnEnterAndNothingOnEsc) {
+  TSnfDrsForm form(context());
+  Activate(&form);
+  Pick(&form, "LessonGrid", 1, U8("TARİH"));
+  Key(&form, Qt::Key_Return);
+  Pick(&form, "ClassGrid", 2, "B");
+  QString keys;
+  OnNextModal(
+      [&](QDialog* d) {
+        keys = Child<KeyLine>(d, "KeyLine")->text();
+        Key(d, Qt::Key_Escape);
+      },
+      &form);
+  Key(&form, Qt::Key_F4);
+  EXPECT_TRUE(keys.contains("Enter") && keys.contains("Esc")) << keys.toStdString();
+  EXPECT_EQ(LessonsOnDisk(2), QStringList());
+  Pick(&form, "ClassGrid", 2, "B");
+  OnNextModal([](QDialog* d) { Key(d, Qt::Key_Return); }, &form);
+  Key(&form, Qt::Key_F4);
+  EXPECT_EQ(LessonsOnDisk(2), QStringList{U8("TARİH")});
 }
 
 TEST_F(ClassLessonWindows, CopyAndCommonLessons) {
