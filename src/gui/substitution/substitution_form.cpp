@@ -155,7 +155,8 @@ TGorevlendirmeForm::TGorevlendirmeForm(AppContext context, QWidget* parent)
                                                       "gorevlendirme.pdf", "PDF (*.pdf)");
     return std::filesystem::path(file.toStdString());
   };
-  resize(1180, 640);
+  // Wide enough for a candidate's whole description in the substitute's box.
+  resize(1260, 640);
 }
 
 bool TGorevlendirmeForm::Prepare() {

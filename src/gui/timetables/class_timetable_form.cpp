@@ -24,7 +24,7 @@ TSnfPrgForm::TSnfPrgForm(AppContext context, TRoomPrgForm& roomWindow, QWidget* 
                        .ownerSearchName = "ClSearchEd",
                        .lessonGridName = "ClTeleGrid",
                        .lessonColumns = {{U8("DERSİN ADI"), "lesson", 170},
-                                         {"HDS", "hours"},
+                                         {"HDS", "hours", 40},
                                          {U8("ÖĞRETMEN"), "teacher", 160}},
                        .lessonSearchColumn = 3,
                        .lessonSearchName = "LeSearched",

@@ -45,7 +45,7 @@ TOgrPrgForm::TOgrPrgForm(AppContext context, TSnfPrgForm& classWindow, QWidget* 
                        .lessonColumns = {{"SINIF", "class", 55},
                                          {U8("BÖLÜM"), "section", 60},
                                          {U8("DERSİN ADI"), "lesson", 170},
-                                         {"HDS", "hours"}},
+                                         {"HDS", "hours", 40}},
                        .ownerStretch = 2,
                        .lessonStretch = 1,
                        .cellKeyHint = U8("F2  HÜCRE KAPATIR AÇAR"),
