@@ -315,6 +315,10 @@ Status SchoolFromJsonText(std::string_view text, School& school) {
     json = Json::parse(text);
   } catch (const Json::parse_error& e) {
     return Status::Error(std::string("JSON sözdizimi hatası: ") + e.what());
+  } catch (const Json::out_of_range& e) {
+    // A number past what a double holds is not a syntax error to the parser, but it is
+    // bad input all the same: refused, never thrown past the caller.
+    return Status::Error(std::string("JSON'da okunamayan sayı: ") + e.what());
   }
   return SchoolFromJson(json, school);
 }

@@ -185,5 +185,19 @@ TEST(SchoolJson, SyntaxErrorsSayWhere) {
   EXPECT_FALSE(SchoolFromJsonText("[]", *school));
 }
 
+// A number past what a double holds is refused like a syntax error, the school left as
+// it was; the reader threw it past the caller (found by the fuzzer).
+TEST(SchoolJson, ANumberTooLargeIsRefusedNotThrown) {
+  auto school = testing::SampleSchool();
+  const Bytes before = DataFileImage(*school, DataFile::kLessons);
+  for (const char* text : {"9e999", "{\"format\": -1e400}", "[1, 2e5000]"}) {
+    Status s = Status::Ok();
+    ASSERT_NO_THROW(s = SchoolFromJsonText(text, *school)) << text;
+    EXPECT_FALSE(s) << text;
+    EXPECT_NE(s.message().find("JSON"), std::string::npos) << s.message();
+  }
+  EXPECT_EQ(before, DataFileImage(*school, DataFile::kLessons));
+}
+
 }  // namespace
 }  // namespace kalvodrin
