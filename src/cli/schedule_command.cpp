@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/command_support.h"
@@ -39,8 +40,12 @@ int RunSchedule(const std::string& given, ScheduleOptions options, FileSystem& d
   School& school = *opened.school;
   if (teacher != 0 && school.TeacherGridByNo(teacher) == nullptr)
     return Fail(std::to_string(teacher) + " numaralı öğretmen yok");
+  // With the completion after it, a whole-school run that may skip lessons on its own
+  // gives way to the completion as soon as it stalls, as the desktop's main button does.
+  std::optional<HandOverBudget> handOver;
+  if (options.complete && teacher == 0 && options.skipAfter > 0) handOver = HandOverBudget{};
   ScheduleProgress bar(school, std::cerr, isatty(fileno(stderr)) == 1,
-                       RunTimeLimits(options.skipAfter, options.timeLimit));
+                       RunTimeLimits(options.skipAfter, options.timeLimit), handOver);
   PlacementRun run(school, &bar);
   const RunOutcome outcome =
       teacher != 0 ? run.RunForTeacher(teacher) : run.RunWholeSchool();

@@ -22,9 +22,11 @@ long SecondsSince(const RunProgress& p) {
 
 }  // namespace
 
-ScheduleProgress::ScheduleProgress(const School& school, std::ostream& out,
-                                   bool terminal, RunTimeLimits limits)
-    : school_(school), out_(out), terminal_(terminal), limits_(std::move(limits)) {}
+ScheduleProgress::ScheduleProgress(const School& school, std::ostream& out, bool terminal,
+                                   RunTimeLimits limits, std::optional<HandOverBudget> handOver)
+    : school_(school), out_(out), terminal_(terminal), limits_(std::move(limits)) {
+  if (handOver) handOver_.emplace(*handOver);
+}
 
 std::string ScheduleProgress::Bar(int placed, int total, int width) {
   const int filled =
@@ -35,8 +37,17 @@ std::string ScheduleProgress::Bar(int placed, int total, int width) {
          std::string(static_cast<std::size_t>(width - filled), '.') + "]";
 }
 
-// The clock is read every 64 steps only: the search calls this at every step.
+// The clock is read every 64 steps only: the search calls this at every step. The
+// hand-over counts steps, so it is asked at every one: a school hands over at the same
+// step on every machine.
 int ScheduleProgress::OnSearchStep(const RunProgress& progress) {
+  if (handOver_ && handOver_->Due(progress)) {
+    if (terminal_) out_ << '\n';
+    out_ << "Dağıtım ilerlemiyor: kalanlar tamamlama aramasına bırakıldı ("
+         << ElapsedText(SecondsSince(progress)) << ")\n"
+         << std::flush;
+    return kStopRun;
+  }
   if ((++steps_ & 63u) != 0) return kNoStop;
   const int key = limits_.KeyFor(progress);
   if (limits_.TakeSkipNotice()) SaySkipped(progress);

@@ -4,9 +4,11 @@
 // bounds is said in a line of its own.
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 
 #include "core/school.h"
+#include "scheduler/run_hand_over.h"
 #include "scheduler/run_observer.h"
 #include "scheduler/run_time_limits.h"
 
@@ -15,9 +17,10 @@ namespace kalvodrin::cli {
 class ScheduleProgress : public RunObserver {
  public:
   // `terminal`: redraw one line in place; otherwise print a line when the search level
-  // changes, at most one every few seconds.
-  ScheduleProgress(const School& school, std::ostream& out, bool terminal,
-                   RunTimeLimits limits);
+  // changes, at most one every few seconds. With a hand-over budget the run is stopped
+  // once it stalls (see RunHandOver), for the completion to go on, and a line says so.
+  ScheduleProgress(const School& school, std::ostream& out, bool terminal, RunTimeLimits limits,
+                   std::optional<HandOverBudget> handOver = std::nullopt);
 
   int OnSearchStep(const RunProgress& progress) override;
   void OnProgress(const RunProgress& progress) override;
@@ -37,6 +40,7 @@ class ScheduleProgress : public RunObserver {
   std::ostream& out_;
   bool terminal_;
   RunTimeLimits limits_;
+  std::optional<RunHandOver> handOver_;
   unsigned steps_ = 0;
   bool stopSaid_ = false;
   int lineLevel_ = -1;

@@ -10,10 +10,11 @@ bool HandOverDue(long runSteps, long stalledSteps, const HandOverBudget& budget)
 bool RunHandOver::Due(const RunProgress& progress) {
   if (handedOver_) return false;
   // Only a new highest count is progress: a repair that takes hours out and puts them
-  // back has placed nothing.
+  // back has placed nothing. What was placed when the run began is no progress of it:
+  // its stall counts from its first step.
   if (progress.placed > mostPlaced_) {
+    if (mostPlaced_ >= 0) placedAtStep_ = progress.searchSteps;
     mostPlaced_ = progress.placed;
-    placedAtStep_ = progress.searchSteps;
   }
   handedOver_ = HandOverDue(progress.searchSteps, progress.searchSteps - placedAtStep_, budget_);
   return handedOver_;

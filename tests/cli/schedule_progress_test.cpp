@@ -64,5 +64,25 @@ TEST(ScheduleProgressLog, SaysWhichLessonWasSkipped) {
   EXPECT_NE(out.str().find("Ders atlandı: MATEMATİK"), std::string::npos) << out.str();
 }
 
+// With the completion after the run, the run is stopped once it stalls and a line says
+// so, at the step the budget names however fast the machine; without it, never.
+TEST(ScheduleProgressLog, HandsOverAtTheStallOnlyWhenGivenABudget) {
+  School school;
+  std::ostringstream out;
+  ScheduleProgress handing(school, out, false, RunTimeLimits(0, 0), HandOverBudget{100, 0});
+  ScheduleProgress keeping(school, out, false, RunTimeLimits(0, 0));
+  RunProgress p;
+  p.started = std::chrono::steady_clock::now();
+  for (p.searchSteps = 1; p.searchSteps < 100; ++p.searchSteps) {
+    ASSERT_EQ(handing.OnSearchStep(p), kNoStop) << p.searchSteps;
+    ASSERT_EQ(keeping.OnSearchStep(p), kNoStop);
+  }
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(handing.OnSearchStep(p), kStopRun);
+  EXPECT_EQ(keeping.OnSearchStep(p), kNoStop);
+  EXPECT_EQ(out.str().rfind("Dağıtım ilerlemiyor: kalanlar tamamlama aramasına bırakıldı", 0), 0u)
+      << out.str();
+}
+
 }  // namespace
 }  // namespace kalvodrin::cli

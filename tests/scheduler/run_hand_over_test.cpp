@@ -30,17 +30,24 @@ RunProgress At(long step, int placed) {
 
 TEST(RunHandOver, AnHourPlacedStartsTheStallAgainButAHourPutBackDoesNot) {
   RunHandOver handOver({10, 0});
-  EXPECT_FALSE(handOver.Due(At(1, 0)));
-  EXPECT_FALSE(handOver.Due(At(10, 0)));  // 9 steps since the first
-  EXPECT_FALSE(handOver.Due(At(11, 2)));  // an hour placed: the stall starts again
-  EXPECT_FALSE(handOver.Due(At(15, 1)));  // a repair took one out...
-  EXPECT_FALSE(handOver.Due(At(18, 2)));  // ...and put it back: no progress
+  EXPECT_FALSE(handOver.Due(At(1, 5)));   // placed before the run: no progress of it
+  EXPECT_FALSE(handOver.Due(At(9, 5)));   // 9 steps from the start
+  EXPECT_FALSE(handOver.Due(At(10, 6)));  // an hour placed: the stall starts again
+  EXPECT_FALSE(handOver.Due(At(15, 5)));  // a repair took one out...
+  EXPECT_FALSE(handOver.Due(At(18, 6)));  // ...and put it back: no progress
+  EXPECT_FALSE(handOver.Due(At(19, 6)));
   EXPECT_FALSE(handOver.handedOver());
-  EXPECT_TRUE(handOver.Due(At(21, 2)));
+  EXPECT_TRUE(handOver.Due(At(20, 6)));
   EXPECT_TRUE(handOver.handedOver());
   // Once: the run is stopped by then, and the completion must not be stopped again.
-  EXPECT_FALSE(handOver.Due(At(22, 2)));
+  EXPECT_FALSE(handOver.Due(At(21, 6)));
   EXPECT_TRUE(handOver.handedOver());
+}
+
+TEST(RunHandOver, ARunThatPlacesNothingHandsOverAtItsStallBudget) {
+  RunHandOver handOver({10, 0});
+  for (long step = 1; step < 10; ++step) ASSERT_FALSE(handOver.Due(At(step, 0))) << step;
+  EXPECT_TRUE(handOver.Due(At(10, 0)));
 }
 
 TEST(RunHandOver, ARunThatKeepsPlacingHandsOverAtItsWholeBudget) {
