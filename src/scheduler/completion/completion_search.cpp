@@ -165,7 +165,9 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
   // The lesson's blocks on the day, those already in the way left out, and what the
   // other days already bend of the same-lesson rule.
   int hours = u.block.length;
-  std::vector<int> sameDay;
+  // Kept between calls: this runs for every place of every move.
+  std::vector<int>& sameDay = sameDayScratch_;
+  sameDay.clear();
   std::array<int, kDays + 1> blocksOn{};
   std::array<int, kDays + 1> hoursOn{};
   for (int x : lesson.units) {
@@ -257,11 +259,12 @@ bool CompletionSearch::FreeAt(int unit, int start) const {
   const CompletionUnit& u = model_.units[Ix(unit)];
   const Block& b = u.block;
   const int last = start + b.length - 1;
+  // The class first: its days are the fullest, so most places fail there soonest.
   for (int c = start; c <= last; ++c) {
-    for (int k = 0; k < b.teacherCount; ++k)
-      if (model_.TeacherAt(b.teachers[Ix(k)], c) != kFreeCell) return false;
     for (int k = 0; k < b.classCount; ++k)
       if (model_.ClassAt(b.classes[Ix(k)], c) != kFreeCell) return false;
+    for (int k = 0; k < b.teacherCount; ++k)
+      if (model_.TeacherAt(b.teachers[Ix(k)], c) != kFreeCell) return false;
     for (int k = 0; k < b.roomCount; ++k)
       if (model_.RoomAt(b.rooms[Ix(k)], c) != kFreeCell) return false;
   }
@@ -303,12 +306,16 @@ bool CompletionSearch::FreeAt(int unit, int start) const {
 
 // A free place for the waiting unit, the first from a random point of its places.
 int CompletionSearch::FreePlaceFor(int unit) const {
-  const std::vector<uint8_t>& domain = model_.units[Ix(unit)].domain;
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  const std::vector<uint8_t>& domain = u.domain;
   if (domain.empty()) return 0;
+  const int classNo = u.block.classes[0];
   const std::size_t from = Ix(rng_.Below(static_cast<int>(domain.size())));
   for (std::size_t i = 0; i < domain.size(); ++i) {
     const int start = domain[(from + i) % domain.size()];
-    if (FreeAt(unit, start)) return start;
+    // Most starts are taken in the class already: a look at its first cell spares
+    // the whole check.
+    if (model_.ClassAt(classNo, start) == kFreeCell && FreeAt(unit, start)) return start;
   }
   return 0;
 }
