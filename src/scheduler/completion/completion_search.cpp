@@ -310,14 +310,18 @@ int CompletionSearch::FreePlaceFor(int unit) const {
   const std::vector<uint8_t>& domain = u.domain;
   if (domain.empty()) return 0;
   const int classNo = u.block.classes[0];
+  // Most starts are taken in the class already: a look at its first cell spares the
+  // whole check. Round from a random point, without a division per start.
   const std::size_t from = Ix(rng_.Below(static_cast<int>(domain.size())));
-  for (std::size_t i = 0; i < domain.size(); ++i) {
-    const int start = domain[(from + i) % domain.size()];
-    // Most starts are taken in the class already: a look at its first cell spares
-    // the whole check.
-    if (model_.ClassAt(classNo, start) == kFreeCell && FreeAt(unit, start)) return start;
-  }
-  return 0;
+  auto seek = [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+      const int start = domain[i];
+      if (model_.ClassAt(classNo, start) == kFreeCell && FreeAt(unit, start)) return start;
+    }
+    return 0;
+  };
+  if (const int start = seek(from, domain.size()); start != 0) return start;
+  return seek(0, from);
 }
 
 bool CompletionSearch::Relocate(int unit, int start, Choice& choice) {
