@@ -147,6 +147,23 @@ TEST_F(WhyNotTest, BusyParticipantsNameWhatIsInTheWay) {
             (Reason{Blocker::kCellClosed, Party::kTeacher, ayse, CellIndex(5, 6)}));
 }
 
+// One block in the way of both hours of a 2-hour block is one reason, named at its
+// first hour; a second block in the way is a second reason.
+TEST_F(WhyNotTest, ABlockInTheWayOfSeveralHoursIsOneReason) {
+  b.In("9 B").Lesson("RESİM", 2, "2").Teach("AYŞE", "9 B", "RESİM");
+  b.Place("9 B", "RESİM", 2, 1, 1);
+  School s = b.Build();
+  std::vector<Reason> r = At(s, C("9 A"), L("KİMYA"), 1, 1);
+  ASSERT_EQ(Keys(r), "teacherBusy");
+  EXPECT_EQ(r[0].cell, CellIndex(1, 1));
+  EXPECT_EQ(r[0].lesson, L("RESİM"));
+  b.Place("9 B", "FİZİK", 1, 2, 3).Place("9 C", "TARİH", 1, 2, 4);
+  s = b.Build();
+  r = At(s, C("9 A"), L("KİMYA"), 2, 3);
+  ASSERT_EQ(Keys(r), "teacherBusy teacherBusy");
+  EXPECT_EQ(r[1].lesson, L("TARİH"));
+}
+
 TEST_F(WhyNotTest, ClosedCellsAndWindows) {
   b.In("9 A").Lesson("BEDEN", 1, "1").In("9 B").Lesson("BEDEN", 1, "1").Hours(1, 5);
   b.Common({"9 A", "9 B"}, "BEDEN").Teacher("EMRE").Teach();
