@@ -40,8 +40,8 @@ FixTrials ExpectFixesWork(const char* name, RunObserver& skip) {
               run.unplaced(), named, trials.worked(), trials.without.size(),
               Describe(*school, trials).c_str());
   EXPECT_GT(named, 0) << name;
-  return trials;
   EXPECT_GE(trials.worked() * 100, named * 95) << name;
+  return trials;
 }
 
 // Each lesson attempt skipped after a count of search steps, so that the same hours
