@@ -164,6 +164,23 @@ TEST_F(WhyNotTest, ABlockInTheWayOfSeveralHoursIsOneReason) {
   EXPECT_EQ(r[1].lesson, L("TARİH"));
 }
 
+// A lesson whose pattern is placed whole while hours are left (a pattern that does not
+// add up to the weekly hours) has no next block: its row names no start hours.
+TEST_F(WhyNotTest, ARowWithoutANextBlockHasNoCells) {
+  b.In("9 A").Lesson("RESİM", 3, "2+1").Teacher("AYŞE").Teach();
+  b.Place("9 A", "RESİM", 1, 1, 1);
+  School s = b.Build();
+  auto& pattern = s.ClassLessonAt(C("9 A"), L("RESİM"))->pattern;
+  pattern.fill(0);
+  pattern[0] = 1;
+  const WhyNotReport report = BuildWhyNot(s);
+  const WhyNotRow* row = RowOf(report, C("9 A"), L("RESİM"));
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->length, 0);
+  EXPECT_TRUE(row->cells.empty());
+  EXPECT_EQ(RowOf(report, C("9 A"), L("GEOMETRİ"))->cells.size(), 30u);
+}
+
 TEST_F(WhyNotTest, ClosedCellsAndWindows) {
   b.In("9 A").Lesson("BEDEN", 1, "1").In("9 B").Lesson("BEDEN", 1, "1").Hours(1, 5);
   b.Common({"9 A", "9 B"}, "BEDEN").Teacher("EMRE").Teach();
@@ -420,6 +437,12 @@ TEST_F(WhyNotTest, DailyMaximumFixNamesTheHoursNeeded) {
   r = At(s, C("9 A"), L("ÇİZİM"), 1, 3);
   ASSERT_EQ(Keys(r), "dailyMaximum");
   EXPECT_EQ(FixText(s, r[0]), "Günde bir saat daha verin: DENİZ");
+  // Counts are words up to nine, digits from ten.
+  Reason many = r[0];
+  many.amount = 9;
+  EXPECT_EQ(FixText(s, many), "Günde dokuz saat daha verin: DENİZ");
+  many.amount = 10;
+  EXPECT_EQ(FixText(s, many), "Günde 10 saat daha verin: DENİZ");
   for (int more : {1, 2}) {
     auto copy = std::make_unique<School>(s);
     copy->TeacherGridByNo(deniz)->special.maxHoursPerDay = static_cast<uint8_t>(2 + more);
