@@ -250,7 +250,12 @@ TEST_F(WhyNotTest, EachRuleOnItsOwn) {
   r = At(s, C("9 A"), L("MATEMATİK"), 1, 4);
   ASSERT_EQ(Keys(r), "gapRule sameLessonRule");
   EXPECT_EQ(r[1].amount, 0);
-  EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 2, 3)), "daysApart");
+  r = At(s, C("9 A"), L("MATEMATİK"), 2, 3);
+  ASSERT_EQ(Keys(r), "daysApart");
+  // The lesson's teacher switches the rule on: the fix is that teacher's setting.
+  EXPECT_EQ(r[0].party, Party::kTeacher);
+  EXPECT_EQ(r[0].owner, b.TeacherNo("AYŞE"));
+  EXPECT_EQ(FixText(s, r[0]).rfind("Öğretmenin ayarını gevşetin: ", 0), 0u) << FixText(s, r[0]);
   EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 3, 1)), "differentHours");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 3, 2)), "");
   // A second lesson of the teacher's in the class that day is still let in, a third not.
