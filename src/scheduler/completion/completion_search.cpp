@@ -504,23 +504,48 @@ void CompletionSearch::PlaceWaiting() {
     }
     return kept.waiting == 0 || Interrupted() || steps_ >= budget;
   };
+  // A run that ends an hour or two short is tried again afresh, with every rule kept
+  // and no longer days: where the rules can all be kept, such a retry has ended whole
+  // in that first part or not at all, and the longer days that follow would only
+  // repeat the short run. A retry that does not end whole is dropped, and the search
+  // goes on from the short run.
   std::vector<int> shortBefore;
+  bool retry = false;
+  Saved shortRun;
+  std::vector<int> shortExtra;
   for (int run = 0; run < kShortRuns; ++run) {
     if (run > 0) {
       best_ = start;
       RestoreSaved();
       KeepAllRules();
     }
-    RunKeepingRules(budget);
+    std::vector<int> shortNow;
+    if (retry) {
+      weights_ = &kKeepRulesWeights;
+      RunChains(budget, /*briefly=*/true);
+      if (waitingWeight_ > 0) {
+        shortNow = ClassesWaiting();
+        best_ = shortRun;
+        RestoreSaved();
+        teacherExtra_ = shortExtra;
+      }
+    } else {
+      RunKeepingRules(budget);
+      shortNow = ClassesWaiting();
+    }
     if (keep(run == 0)) break;
     // The same class left short again: its hours do not fit its days as the rules
     // stand, and a fresh run would only find that once more.
-    const std::vector<int> shortNow = ClassesWaiting();
     const bool again = std::any_of(shortNow.begin(), shortNow.end(), [&](int c) {
       return std::find(shortBefore.begin(), shortBefore.end(), c) != shortBefore.end();
     });
-    shortBefore = shortNow;
-    if (waitingWeight_ <= kUnluckyWaiting && !again && run + 1 < kShortRuns) continue;
+    if (!retry) shortBefore = shortNow;
+    retry = waitingWeight_ <= kUnluckyWaiting && !again && run + 1 < kShortRuns;
+    if (retry) {
+      shortRun = best_;
+      shortExtra = teacherExtra_;
+      continue;
+    }
     RunBendingRules(budget);
     if (keep(false)) break;
   }
