@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "../test_school.h"
 #include "core/cells.h"
@@ -743,6 +746,45 @@ TEST(CompletionTest, RealSchoolIsCompletedWithoutBendingALessonsOwnRule) {
   for (const BentRule& r : outcome.bentRules)
     EXPECT_TRUE(r.kind == BentRuleKind::kGaps || r.kind == BentRuleKind::kDailyMaximum)
         << BentRuleText(*school, r);
+}
+
+// Completes a bench school with the seed; returns the outcome and how many of the
+// lessons' own rules (not a teacher's gaps or day) it bent.
+std::pair<CompletionOutcome, long> CompleteBenchSchool(const std::string& name, uint64_t seed) {
+  auto school = std::make_unique<School>();
+  school->WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / name;
+  EXPECT_TRUE(LoadSchoolWithoutWriting(*school).ok());
+  CompletionOptions options;
+  options.seed = seed;
+  options.timeLimitSeconds = 600;  // the search ends it, not the clock
+  const CompletionOutcome outcome = CompleteAndCheck(*school, options);
+  const long ownRules =
+      std::count_if(outcome.bentRules.begin(), outcome.bentRules.end(), [](const BentRule& r) {
+        return r.kind != BentRuleKind::kGaps && r.kind != BentRuleKind::kDailyMaximum;
+      });
+  return {outcome, ownRules};
+}
+
+// On the Spanish school the first run of seed 1 ends an hour short and the retry with
+// every rule kept ends whole: that timetable is the one kept (dropped, the search
+// bent rules from the short run and still left the hour out).
+TEST(CompletionTest, RetryThatEndsWholeIsKept) {
+  const auto [outcome, ownRules] = CompleteBenchSchool("es-1-school", 1);
+  EXPECT_EQ(outcome.placedAfter, outcome.total);
+  EXPECT_EQ(ownRules, 0);
+}
+
+// On the Romanian school the first run of both seeds ends an hour short, and the retry
+// ends short too: the search goes back to the first run whole and bends from there.
+// Bending instead from a whole fresh run, as it once did, bent a lesson's own rule 6
+// and 33 times.
+TEST(CompletionTest, DroppedRetryGoesOnFromTheShortRunWhole) {
+  for (const uint64_t seed : {uint64_t{1}, uint64_t{3}}) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const auto [outcome, ownRules] = CompleteBenchSchool("ro-cbs-2019", seed);
+    EXPECT_EQ(outcome.placedAfter, outcome.total);
+    EXPECT_LE(ownRules, 4);
+  }
 }
 
 }  // namespace
