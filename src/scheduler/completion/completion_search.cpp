@@ -325,7 +325,10 @@ int CompletionSearch::FreePlaceFor(int unit) const {
 }
 
 bool CompletionSearch::Relocate(int unit, int start, Choice& choice) {
-  std::vector<std::pair<int, int>> undo;  // blocks taken from the mirror, with their starts
+  // Blocks taken from the mirror, with their starts; kept allocated, as this runs for
+  // many places of every move.
+  std::vector<std::pair<int, int>>& undo = relocateUndo_;
+  undo.clear();
   for (int x : choice.takenOut) {
     undo.emplace_back(x, model_.units[Ix(x)].start);
     model_.Take(x);

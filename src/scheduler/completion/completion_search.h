@@ -110,6 +110,7 @@ class CompletionSearch {
   // Drawn from while judging places too, which does not change the timetable.
   mutable CompletionRng rng_;
   mutable std::vector<int> sameDayScratch_;  // LessonRuleConflicts' list, kept allocated
+  std::vector<std::pair<int, int>> relocateUndo_;  // Relocate's list, kept allocated
   std::unique_ptr<ChangeJournal> journal_;
   std::chrono::steady_clock::time_point deadline_;
   std::vector<int> waiting_;     // a stack: the blocks just taken out are placed next
