@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/cells.h"
 #include "duty/duties.h"
 #include "duty/duty_places.h"
 #include "duty/duty_proposal.h"
@@ -39,12 +40,30 @@ int CountOf(const DutyProposal& p, int teacher) {
                     [&](const ProposedDuty& d) { return d.teacher == teacher; }));
 }
 
+// Only duties of one day trade places: every place keeps its one teacher each day.
+void ExpectOnePerPlaceAndDay(const DutyProposal& p, int places, int days) {
+  for (int place = 1; place <= places; ++place)
+    for (int day = 1; day <= days; ++day)
+      EXPECT_EQ(
+          std::count_if(p.duties.begin(), p.duties.end(),
+                        [&](const ProposedDuty& d) { return d.place == place && d.day == day; }),
+          1)
+          << "place " << place << " day " << day;
+}
+
 TEST(DutyProposal, OnlyOnDaysWithLessonsAndOncePerDay) {
   // T1 teaches Monday to Wednesday, T2 every day, T3 Thursday only, T4 never.
   School school = SchoolWith({{1, 2, 3}, {1, 2, 3, 4, 5}, {4}, {}}, {"A", "B"});
   EXPECT_TRUE(TeachesOn(school, 3, 4));
   EXPECT_FALSE(TeachesOn(school, 3, 3));
   EXPECT_FALSE(TeachesOn(school, 2, 6));
+  // The first and the last hour of a day count.
+  School edges = SchoolWith({{}, {}}, {"A"});
+  edges.TeacherGridByNo(1)->occupant[static_cast<std::size_t>(CellIndex(3, 1) - 1)] = 1;
+  edges.TeacherGridByNo(2)->occupant[static_cast<std::size_t>(CellIndex(3, kHoursPerDay) - 1)] = 1;
+  EXPECT_TRUE(TeachesOn(edges, 1, 3));
+  EXPECT_TRUE(TeachesOn(edges, 2, 3));
+  EXPECT_FALSE(TeachesOn(edges, 2, 2));
   const DutyProposal p = ProposeDuties(school, DefaultProposalRequest(school));
   for (const ProposedDuty& d : p.duties) {
     EXPECT_TRUE(TeachesOn(school, d.teacher, d.day)) << d.teacher << " on " << d.day;
@@ -79,6 +98,7 @@ TEST(DutyProposal, EqualWeightsGiveCountsWithinOneAndAvoidRepeatedPlaces) {
     EXPECT_LE(CountOf(p, t), 2);
   }
   EXPECT_EQ(p.repeatedPlaces, 0);
+  ExpectOnePerPlaceAndDay(p, 2, 5);
   // Listed by place, then day.
   EXPECT_TRUE(std::is_sorted(p.duties.begin(), p.duties.end(), [](const auto& a, const auto& b) {
     return std::pair(a.place, a.day) < std::pair(b.place, b.day);
@@ -99,6 +119,7 @@ TEST(DutyProposal, TwoTeachersOnTwoPlacesTradePlacesOnTheSecondDay) {
     std::sort(places.begin(), places.end());
     EXPECT_EQ(places, (std::vector<int>{1, 2})) << "teacher " << t;
   }
+  ExpectOnePerPlaceAndDay(p, 2, 2);
 }
 
 TEST(DutyProposal, WeightsShareDutiesInProportionAndZeroLeavesATeacherOut) {
