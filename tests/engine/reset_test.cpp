@@ -91,5 +91,17 @@ TEST_F(ResetTest, AnHourClosedForSomeParticipantsStaysForAll) {
   EXPECT_TRUE(CheckConsistency(school).empty());
 }
 
+// Closing a cell by hand: only cells of the week and grids that exist, nothing else
+// written.
+TEST_F(ResetTest, ClosingACellRefusesCellsOutsideTheWeek) {
+  const auto before = school.TeacherGridByNo(eda)->open;
+  for (int cell : {0, kCells + 1})
+    EXPECT_FALSE(SetCellOpen(school, GridKind::kTeacher, eda, cell, 0)) << cell;
+  EXPECT_FALSE(SetCellOpen(school, GridKind::kTeacher, 250, 1, 0));
+  EXPECT_EQ(school.TeacherGridByNo(eda)->open, before);
+  ASSERT_TRUE(SetCellOpen(school, GridKind::kTeacher, eda, kCells, 0));
+  EXPECT_EQ(school.TeacherGridByNo(eda)->open[kCells - 1], 0);
+}
+
 }  // namespace
 }  // namespace kalvodrin
