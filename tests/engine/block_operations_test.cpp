@@ -168,5 +168,17 @@ TEST_F(BlockOperationsTest, MakeBlockCopiesTheLessonAndRefusesUnknownOnes) {
   EXPECT_FALSE(MakeBlock(school, a, math, 0).has_value());
 }
 
+// Bytes past a list's count (left by a removal or a damaged file) are no participants.
+TEST_F(BlockOperationsTest, ABlockTakesOnlyTheListedTeachersAndRooms) {
+  TClassLessonRec& cl = *school.ClassLessonAt(a, math);
+  cl.teachers[1] = static_cast<uint8_t>(can);
+  cl.rooms[1] = static_cast<uint8_t>(lab + 1);
+  const Block block = At(a, math, 2, 1, 1);
+  ASSERT_EQ(block.teacherCount, 1);
+  EXPECT_EQ(block.teachers[0], ali);
+  ASSERT_EQ(block.roomCount, 1);
+  EXPECT_EQ(block.rooms[0], lab);
+}
+
 }  // namespace
 }  // namespace kalvodrin
