@@ -42,8 +42,10 @@ int RunSchedule(const std::string& given, ScheduleOptions options, FileSystem& d
     return Fail(std::to_string(teacher) + " numaralı öğretmen yok");
   // With the completion after it, a whole-school run that may skip lessons on its own
   // gives way to the completion as soon as it stalls, as the desktop's main button does.
-  std::optional<HandOverBudget> handOver;
-  if (options.complete && teacher == 0 && options.skipAfter > 0) handOver = HandOverBudget{};
+  const std::optional<HandOverBudget> handOver =
+      HandOverFor({.wholeSchool = teacher == 0,
+                   .skipsOnItsOwn = options.skipAfter > 0,
+                   .completionFollows = options.complete});
   ScheduleProgress bar(school, std::cerr, isatty(fileno(stderr)) == 1,
                        RunTimeLimits(options.skipAfter, options.timeLimit), handOver);
   PlacementRun run(school, &bar);

@@ -7,6 +7,11 @@ bool HandOverDue(long runSteps, long stalledSteps, const HandOverBudget& budget)
          (budget.runSteps > 0 && runSteps >= budget.runSteps);
 }
 
+std::optional<HandOverBudget> HandOverFor(const HandOverCase& run, HandOverBudget budget) {
+  if (run.wholeSchool && run.skipsOnItsOwn && run.completionFollows) return budget;
+  return std::nullopt;
+}
+
 bool RunHandOver::Due(const RunProgress& progress) {
   if (handedOver_) return false;
   // Only a new highest count is progress: a repair that takes hours out and puts them

@@ -10,6 +10,8 @@
 // every machine, however loaded, so the one-button run gives the same timetable for the
 // same seed. A step costs 2-4 microseconds of processor time on the real schools.
 
+#include <optional>
+
 #include "scheduler/run_observer.h"
 
 namespace kalvodrin {
@@ -27,6 +29,19 @@ struct HandOverBudget {
 // Whether a run that has taken `runSteps` search steps, `stalledSteps` of them since it
 // last placed an hour, should hand over now. A bound of 0 never hands over.
 bool HandOverDue(long runSteps, long stalledSteps, const HandOverBudget& budget);
+
+// What a run asks for, as far as giving way to the completion goes.
+struct HandOverCase {
+  bool wholeSchool = true;        // a run over the whole school, not one teacher's
+  bool skipsOnItsOwn = true;      // the run may end a lesson's attempt on its own
+  bool completionFollows = true;  // the completion goes on with what the run leaves
+};
+
+// Returns `budget` where the run should give way to the completion once it stalls: a
+// whole-school run that may end lessons on its own, with the completion after it.
+// Otherwise none: a run the user steers by keys alone keeps the classic way to the end,
+// a teacher's run is short, and without the completion nothing would place the rest.
+std::optional<HandOverBudget> HandOverFor(const HandOverCase& run, HandOverBudget budget = {});
 
 // Follows a run step by step and says when it should hand over: once, at that step.
 class RunHandOver {

@@ -1,6 +1,6 @@
 // When a whole-school run gives way to the completion: after a stretch of search steps
 // without a new hour placed, or after its whole budget of steps, once; a bound of 0
-// never hands over.
+// never hands over; and only a run that may skip on its own with the completion after it.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,19 @@ TEST(HandOverDue, EachBoundHandsOverAtItsStepAndNotOneBefore) {
   EXPECT_FALSE(HandOverDue(5000, 99, {100, 0}));
   EXPECT_TRUE(HandOverDue(5000, 100, {100, 0}));
   EXPECT_FALSE(HandOverDue(999, 5000, {0, 1000}));
+}
+
+TEST(HandOverFor, OnlyAWholeSchoolRunThatSkipsOnItsOwnWithTheCompletionAfterGivesWay) {
+  const HandOverBudget budget{123, 4567};
+  const std::optional<HandOverBudget> given = HandOverFor({true, true, true}, budget);
+  ASSERT_TRUE(given.has_value());
+  EXPECT_EQ(given->stallSteps, 123);
+  EXPECT_EQ(given->runSteps, 4567);
+  EXPECT_EQ(HandOverFor({}).value().stallSteps, HandOverBudget{}.stallSteps);
+  // Each condition alone withheld keeps the classic run to its end.
+  EXPECT_FALSE(HandOverFor({.wholeSchool = false}, budget));
+  EXPECT_FALSE(HandOverFor({.skipsOnItsOwn = false}, budget));
+  EXPECT_FALSE(HandOverFor({.completionFollows = false}, budget));
 }
 
 // Steps of a run: `placed` hours at step `step`.

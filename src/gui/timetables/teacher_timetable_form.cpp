@@ -247,12 +247,12 @@ RunOutcome TOgrPrgForm::RunWholeSchool() {
   lastCompletion_ = CompletionOutcome{};
   handedOver_ = false;
   bool completed = false;
-  // Where the run may end lessons on its own and the completion follows, the run gives
-  // way to the completion as soon as it stalls: the completion places what is left far
-  // faster than the classic run's deeper levels would. Where the user asked for the
-  // classic run's own way (keys only), it keeps its way to the end.
-  std::optional<HandOverBudget> handOver;
-  if (preferences.skipOnItsOwn && preferences.completeAfterRun) handOver = handOverBudget_;
+  // The completion places what a stalled run leaves far faster than the classic run's
+  // deeper levels would; the preferences say whether the run may give way to it.
+  const std::optional<HandOverBudget> handOver =
+      HandOverFor({.skipsOnItsOwn = preferences.skipOnItsOwn,
+                   .completionFollows = preferences.completeAfterRun},
+                  handOverBudget_);
   // The run and the completion after it are one step of the edit history.
   Busy(
       "DERS DAĞITIMI YAP",
