@@ -378,6 +378,74 @@ TEST(CompletionTest, ALessonsOwnBlockIsTakenOutToKeepADayBetween) {
   }
 }
 
+// Class 1 has hour 1 of every day. Lesson 1 (1+1, teacher 1) wants a free day between
+// its hours and has one locked on Monday (or Friday). Teacher 1 may teach one hour a day
+// and gives class 2 a locked hour on the three days away from it, so the only place
+// within the maximum is beside the locked hour, Tuesday (or Thursday), and free. The
+// completion refuses it and gives teacher 1 a longer day instead, every seed.
+TEST(CompletionTest, AFreePlaceBesideTheLessonsOtherDayIsRefusedForALongerDay) {
+  for (const int lockedDay : {1, 5})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE("locked on day " + std::to_string(lockedDay) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      t.Lesson(1, 2, {1, 1}).Lesson(2, 3, {1, 1, 1}).Class(1, 1, 1).Class(2, 2, 2);
+      t.Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Done();
+      School& s = t.school;
+      s.Settings.dayBetweenDays = 1;
+      s.Settings.autoRelax = 0;
+      s.Settings.maxHoursPerDay = 1;
+      t.T(1).special.maxHoursPerDay = 1;
+      const int beside = lockedDay == 1 ? 2 : 4;
+      ASSERT_TRUE(t.Put(1, 1, 1, lockedDay, 1) && ToggleClassLock(s, CellIndex(lockedDay, 1), 1));
+      for (int d = 1; d <= kDays; ++d)
+        if (d != lockedDay && d != beside) {
+          ASSERT_TRUE(t.Put(2, 2, 1, d, 2) && ToggleClassLock(s, CellIndex(d, 2), 2));
+        }
+      CompletionOptions options;
+      options.seed = seed;
+      const CompletionOutcome outcome = CompleteAndCheck(s, options);
+      EXPECT_EQ(outcome.placedAfter, outcome.total);
+      EXPECT_EQ(t.At(1, beside, 1), 0);
+      EXPECT_EQ(outcome.bentRules,
+                (std::vector<BentRule>{{BentRuleKind::kDailyMaximum, 1, 0, 0, 1}}));
+    }
+}
+
+// Class 1 has hour 1 of every day. Lesson 1 (1+1) wants a free day between its hours:
+// one is locked on Monday (or Friday), the other stands on Wednesday by hand. Lesson 2's
+// teacher is open only on Wednesday, and lesson 3 is locked on the last free day away
+// from the locked hour. Lesson 1's Wednesday hour steps aside for lesson 2, to the free
+// day away from its locked hour, never to the free day beside it, every seed.
+TEST(CompletionTest, ABlockSteppingAsideKeepsTheDayBetween) {
+  for (const int lockedDay : {1, 5})
+    for (uint64_t seed = 1; seed <= 10; ++seed) {
+      SCOPED_TRACE("locked on day " + std::to_string(lockedDay) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      t.Lesson(1, 2, {1, 1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1, 1, 1);
+      t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Teacher(3).Give(1, 3, {3}).Done();
+      School& s = t.school;
+      s.Settings.dayBetweenDays = 1;
+      s.Settings.autoRelax = 0;
+      const int farthest = 6 - lockedDay;  // lesson 3's
+      const int away = lockedDay == 1 ? 4 : 2;
+      for (int d = 1; d <= kDays; ++d)
+        if (d != 3) SetCellOpen(s, GridKind::kTeacher, 2, CellIndex(d, 1), 0);
+      ASSERT_TRUE(t.Put(1, 1, 1, lockedDay, 1) && ToggleClassLock(s, CellIndex(lockedDay, 1), 1));
+      ASSERT_TRUE(t.Put(1, 3, 1, farthest, 1) && ToggleClassLock(s, CellIndex(farthest, 1), 1));
+      ASSERT_TRUE(t.Put(1, 1, 1, 3, 1));
+      PrepareAllTeachers(s);
+      CompletionOptions options;
+      options.seed = seed;
+      // The placing alone: the soft phase would mend a lesson left on days in a row.
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.PlaceWaiting();
+      EXPECT_EQ(CountTotals(s).placed, 4);
+      EXPECT_EQ(t.At(1, 3, 1), 2);
+      EXPECT_EQ(t.At(1, away, 1), 1);
+      EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+    }
+}
+
 // Lesson 1 (1+1+1, teacher 1) may have one hour a day, but teacher 1 is open on only
 // one, two or three days; lesson 2 (1+1, teacher 2) has the whole week. The rule bends
 // as far as the days force (two, one, no second hours on a day) and no further, every
