@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cells.h"
+#include "engine/change_journal.h"
 #include "engine/consistency.h"
 #include "engine/locks.h"
 #include "grid_image.h"
@@ -124,6 +125,30 @@ TEST_F(HourOperationsTest, LockingAPlacedBlockLocksItForEveryParticipant) {
   EXPECT_EQ(school.TeacherGridByNo(ece)->open[CellIndex(5, 1) - 1], 1);
   EXPECT_FALSE(ToggleTeacherLock(school, 81, ece));
   EXPECT_FALSE(ToggleTeacherLock(school, 1, 99));
+}
+
+// A lock is all or nothing: a journal one entry short of the whole block (two hours
+// of two teachers, the room and the class) refuses and changes nothing.
+TEST_F(HourOperationsTest, LockingNeedsJournalRoomForEveryHourOfEveryParticipant) {
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(2, 3), c, chem));
+  ASSERT_TRUE(PlaceOneHour(school, CellIndex(2, 4), c, chem));
+  ChangeJournal journal;
+  JournalEntry filler;
+  filler.cell = 1;
+  while (journal.room() > 7) journal.Record(filler);
+  const auto before = GridImage(school);
+  EXPECT_FALSE(ToggleClassLock(school, CellIndex(2, 3), c, &journal));
+  EXPECT_EQ(GridImage(school), before);
+  EXPECT_EQ(journal.room(), 7);
+  journal.Truncate(journal.count() - 1);
+  EXPECT_TRUE(ToggleClassLock(school, CellIndex(2, 3), c, &journal));
+  EXPECT_TRUE(journal.full());
+  EXPECT_EQ(school.RoomGridByNo(lab)->open[CellIndex(2, 4) - 1], 0);
+  // A free cell needs one entry.
+  journal.Truncate(journal.count() - 1);
+  EXPECT_TRUE(ToggleClassLock(school, CellIndex(5, 1), c, &journal));
+  EXPECT_FALSE(ToggleClassLock(school, CellIndex(5, 1), c, &journal));
+  EXPECT_EQ(school.ClassGridByNo(c)->open[CellIndex(5, 1) - 1], 0);
 }
 
 TEST_F(HourOperationsTest, OperationsOnDamagedCellsRefuseAndChangeNothing) {
