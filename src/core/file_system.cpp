@@ -105,4 +105,18 @@ void LocalFileSystem::SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+Status LocalFileSystem::TryNewFile(const std::filesystem::path& path, int& error) {
+  error = 0;
+  // O_EXCL: a file of someone else's that happens to have the name is never opened,
+  // let alone removed.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    error = errno;
+    return ErrnoStatus(path, error);
+  }
+  ::close(fd);
+  ::unlink(path.c_str());
+  return Status::Ok();
+}
+
 }  // namespace kalvodrin

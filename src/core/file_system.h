@@ -39,6 +39,11 @@ class FileSystem {
   virtual std::vector<std::string> Names(const std::filesystem::path& folder) = 0;
   // Puts the folder's entries (created, renamed, removed files) on disk.
   virtual void SyncFolder(const std::filesystem::path& folder) = 0;
+  // Makes an empty file where nothing stands and removes it again: whether new files
+  // can be made in its folder. On failure `error` is the system's error number
+  // (ENOENT: no folder there, EROFS: a read-only disk, EEXIST: something stands at
+  // `path`, ...); either way nothing is left behind.
+  virtual Status TryNewFile(const std::filesystem::path& path, int& error) = 0;
 };
 
 // The machine's own file system.
@@ -55,6 +60,7 @@ class LocalFileSystem : public FileSystem {
   Status Read(const std::filesystem::path& path, std::optional<Bytes>& content) override;
   std::vector<std::string> Names(const std::filesystem::path& folder) override;
   void SyncFolder(const std::filesystem::path& folder) override;
+  Status TryNewFile(const std::filesystem::path& path, int& error) override;
 };
 
 }  // namespace kalvodrin

@@ -1,8 +1,5 @@
 #include "shell/backup.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -94,27 +91,20 @@ std::vector<std::string> DamageOf(const NamedFiles& files) {
 
 }  // namespace
 
-FolderState ProbeBackupFolder(const std::filesystem::path& folder, Status& status) {
+FolderState ProbeBackupFolder(const std::filesystem::path& folder, FileSystem& disk,
+                              Status& status) {
   status = Status::Ok();
-  std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) {
-    if (!ec || ec == std::errc::no_such_file_or_directory) return FolderState::kMissing;
-    status = Status::Error(folder.string() + ": " + ec.message());
-    return FolderState::kFailed;
-  }
   std::random_device rd;
   const std::filesystem::path probe =
       folder / (".kalvodrin-yedek-" + std::to_string(rd()) + ".tmp");
-  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    const int error = errno;
-    status = ErrnoStatus(folder, error);
-    if (error == EROFS || error == EACCES || error == EPERM) return FolderState::kReadOnly;
-    return FolderState::kFailed;
-  }
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return FolderState::kWritable;
+  int error = 0;
+  if (disk.TryNewFile(probe, error)) return FolderState::kWritable;
+  // No folder there, or a file where the folder or one of its parents should be: the
+  // drive or stick it stands for is most often simply not in.
+  if (error == ENOENT || error == ENOTDIR) return FolderState::kMissing;
+  status = ErrnoStatus(folder, error);
+  if (error == EROFS || error == EACCES || error == EPERM) return FolderState::kReadOnly;
+  return FolderState::kFailed;
 }
 
 NamedFiles BackupImages(const School& school) {
@@ -135,7 +125,7 @@ Status SubstitutionRecordImage(const School& school, FileSystem& disk, NamedFile
 
 BackupResult Backup(const School& school, const std::filesystem::path& folder, FileSystem& disk) {
   BackupResult result;
-  result.folder = ProbeBackupFolder(folder, result.status);
+  result.folder = ProbeBackupFolder(folder, disk, result.status);
   if (result.folder != FolderState::kWritable) return result;
   NamedFiles files = BackupImages(school);
   NamedFile record;

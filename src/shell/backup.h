@@ -46,8 +46,9 @@ enum class FolderState {
 
 // Whether backup files can be written into the folder. Tries with a scratch file of
 // its own, so that no file of an earlier backup is touched before the new one is
-// complete.
-FolderState ProbeBackupFolder(const std::filesystem::path& folder, Status& status);
+// complete. The status carries the system's reason when read-only or failed.
+FolderState ProbeBackupFolder(const std::filesystem::path& folder, FileSystem& disk,
+                              Status& status);
 
 // The thirteen backup files of the school in memory.
 NamedFiles BackupImages(const School& school);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,12 @@ std::vector<std::string> Script(FileSystem& disk, const fs::path& root) {
   std::sort(names.begin(), names.end());
   for (const std::string& name : names) step("entry " + name, true);
   step("x holds y only", disk.Names(root / "x") == std::vector<std::string>{"y"});
+  int error = 0;
+  for (const char* name : {"new", "c", "x", "none/new", "c/new"}) {
+    const bool made = disk.TryNewFile(root / name, error).ok();
+    step(std::string("try a new file ") + name + ": " + std::strerror(error), made);
+  }
+  step("the new file is left", disk.Exists(root / "new"));
   step("remove c", disk.Remove(root / "c").ok());
   step("c exists", disk.Exists(root / "c"));
   return log;

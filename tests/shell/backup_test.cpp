@@ -4,6 +4,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
 #include "core/file_set_save.h"
 #include "core/record_creation.h"
 #include "core/storage.h"
@@ -11,6 +15,7 @@
 #include "fault_runs.h"
 #include "faulty_file_system.h"
 #include "folder_check.h"
+#include "memory_file_system.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -360,13 +365,56 @@ TEST_F(BackupTest, TwoFailuresInARowAtEveryStepOfARestoreAreReportedAsTheyEnd) {
   EXPECT_GT(unfinished, 0);
 }
 
+// A disk that refuses every new file with one error: a write-protected stick, a folder
+// without permission, a failing drive.
+class RefusingDisk : public testing::MemoryFileSystem {
+ public:
+  explicit RefusingDisk(int error) : error_(error) {}
+  Status TryNewFile(const std::filesystem::path& path, int& error) override {
+    error = error_;
+    return Status::Error(path.string() + ": " + std::strerror(error_));
+  }
+
+ private:
+  int error_;
+};
+
 TEST_F(BackupTest, BackupFolderThatIsMissingOrReadOnlyGetsNoFile) {
   Status status = Status::Ok();
   EXPECT_EQ(Backup(*school, root.path() / "yok").folder, FolderState::kMissing);
   EXPECT_FALSE(std::filesystem::exists(root.path() / "yok"));
+  // A file where the folder, or a folder above it, should be.
+  WriteBytes(root.path() / "dosya", Bytes{1});
+  EXPECT_EQ(Backup(*school, root.path() / "dosya").folder, FolderState::kMissing);
+  EXPECT_EQ(Backup(*school, root.path() / "dosya" / "alt").folder, FolderState::kMissing);
+  EXPECT_EQ(ReadBytes(root.path() / "dosya"), Bytes{1});
 
-  EXPECT_EQ(ProbeBackupFolder(backup, status), FolderState::kWritable);
+  LocalFileSystem machine;
+  EXPECT_EQ(ProbeBackupFolder(backup, machine, status), FolderState::kWritable);
+  EXPECT_TRUE(status.ok());
   EXPECT_TRUE(std::filesystem::is_empty(backup));  // the probe cleans up after itself
+
+  const std::pair<int, FolderState> cases[] = {
+      {EROFS, FolderState::kReadOnly}, {EACCES, FolderState::kReadOnly},
+      {EPERM, FolderState::kReadOnly}, {EIO, FolderState::kFailed},
+      {EEXIST, FolderState::kFailed},  {ENOENT, FolderState::kMissing},
+      {ENOTDIR, FolderState::kMissing}};
+  for (const auto& [error, state] : cases) {
+    SCOPED_TRACE(std::strerror(error));
+    RefusingDisk disk(error);
+    ASSERT_TRUE(disk.MakeFolders("/yedek").ok());
+    const BackupResult r = Backup(*school, "/yedek", disk);
+    EXPECT_EQ(r.folder, state);
+    EXPECT_FALSE(r.ok());
+    // A folder that is not there needs no reason; the others carry the system's.
+    if (state == FolderState::kMissing) {
+      EXPECT_TRUE(r.status.ok());
+    } else {
+      EXPECT_EQ(r.status.message(), std::string("/yedek: ") + std::strerror(error));
+    }
+    EXPECT_TRUE(disk.files().empty());
+  }
+  // And the machine's own refusal, where it refuses.
   if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
   std::filesystem::permissions(backup, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::owner_exec);

@@ -1,5 +1,6 @@
 #include "memory_file_system.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace kalvodrin::testing {
@@ -87,6 +88,17 @@ Status MemoryFileSystem::MakeFolders(const std::filesystem::path& path) {
   }
   folders_.insert(missing.begin(), missing.end());
   return Status::Ok();
+}
+
+Status MemoryFileSystem::TryNewFile(const std::filesystem::path& path, int& error) {
+  const std::string key = Key(path);
+  const std::string parent = ParentOf(key);
+  error = files_.count(key) != 0 || folders_.count(key) != 0 ? EEXIST
+          : files_.count(parent) != 0                        ? ENOTDIR
+          : folders_.count(parent) == 0                      ? ENOENT
+                                                             : 0;
+  if (error == 0) return Status::Ok();
+  return Error(path, error == EEXIST ? kFileThere : error == ENOTDIR ? kNotFolder : kNoEntry);
 }
 
 Status MemoryFileSystem::Read(const std::filesystem::path& path, std::optional<Bytes>& content) {

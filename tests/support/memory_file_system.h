@@ -30,6 +30,7 @@ class MemoryFileSystem : public FileSystem {
   Status Read(const std::filesystem::path& path, std::optional<Bytes>& content) override;
   std::vector<std::string> Names(const std::filesystem::path& folder) override;
   void SyncFolder(const std::filesystem::path&) override {}
+  Status TryNewFile(const std::filesystem::path& path, int& error) override;
 
   // Puts a file there as it is, making its folders; for setting up a test.
   void Put(const std::filesystem::path& path, Bytes content);
