@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cells.h"
+#include "engine/block.h"
 #include "engine/change_journal.h"
 #include "engine/consistency.h"
 #include "engine/locks.h"
@@ -149,6 +150,40 @@ TEST_F(HourOperationsTest, LockingNeedsJournalRoomForEveryHourOfEveryParticipant
   EXPECT_TRUE(ToggleClassLock(school, CellIndex(5, 1), c, &journal));
   EXPECT_FALSE(ToggleClassLock(school, CellIndex(5, 1), c, &journal));
   EXPECT_EQ(school.ClassGridByNo(c)->open[CellIndex(5, 1) - 1], 0);
+}
+
+// The guidance hour closes every hour of its block for the teachers and the class;
+// the rooms stay as they were, and so does the hour after the block.
+TEST_F(HourOperationsTest, ClosingABlockClosesEachOfItsHoursForTeachersAndClasses) {
+  const std::optional<Block> block = MakeBlock(school, c, chem, 2, CellIndex(3, 2));
+  ASSERT_TRUE(block);
+  ChangeJournal journal;
+  JournalEntry filler;
+  filler.cell = 1;
+  while (journal.room() > 5) journal.Record(filler);  // 2 hours x 3 owners is 6
+  const auto before = GridImage(school);
+  EXPECT_FALSE(SetBlockOpen(school, *block, 0, &journal));
+  EXPECT_EQ(GridImage(school), before);
+  journal.Truncate(journal.count() - 1);
+  ASSERT_TRUE(SetBlockOpen(school, *block, 0, &journal));
+  for (int hour = 2; hour <= 4; ++hour) {
+    SCOPED_TRACE("hour " + std::to_string(hour));
+    const std::size_t at = static_cast<std::size_t>(CellIndex(3, hour) - 1);
+    const int closed = hour <= 3 ? 0 : 1;
+    EXPECT_EQ(school.TeacherGridByNo(ece)->open[at], closed);
+    EXPECT_EQ(school.TeacherGridByNo(fuat)->open[at], closed);
+    EXPECT_EQ(school.ClassGridByNo(c)->open[at], closed);
+    EXPECT_EQ(school.RoomGridByNo(lab)->open[at], 1);
+  }
+  // A teacher without a timetable, or a block running past the day, closes nothing.
+  Block ghost = *block;
+  ghost.teachers[1] = 99;
+  const auto closed = GridImage(school);
+  EXPECT_FALSE(SetBlockOpen(school, ghost, 1));
+  Block late = *block;
+  SetBlockStart(late, CellIndex(3, kHoursPerDay));
+  EXPECT_FALSE(SetBlockOpen(school, late, 0));
+  EXPECT_EQ(GridImage(school), closed);
 }
 
 TEST_F(HourOperationsTest, OperationsOnDamagedCellsRefuseAndChangeNothing) {
