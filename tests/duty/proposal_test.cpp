@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <map>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/cells.h"
 #include "duty/duties.h"
@@ -173,6 +177,92 @@ TEST(DutyProposal, MoreTeachersPerPlaceAndUnknownPlacesAndDaysAreIgnored) {
   p = ProposeDuties(school, r);
   EXPECT_EQ(p.duties.size(), 3u);
   EXPECT_EQ(p.unfilled, 1);
+  // Saturday and Sunday are days a duty can be asked for, though no one can take it.
+  r.perSlot = 1;
+  r.days = {0, 6, 7, 8};
+  p = ProposeDuties(school, r);
+  EXPECT_TRUE(p.duties.empty());
+  EXPECT_EQ(p.unfilled, 2);
+}
+
+// One teacher for one place on one, two and three days: the place repeats none, one
+// and two extra times, duties already given included.
+TEST(DutyProposal, RepeatedPlacesCountEachTimeBeyondTheFirst) {
+  School school = SchoolWith({{1, 2, 3}}, {"A"});
+  ProposalRequest r = DefaultProposalRequest(school);
+  for (int days = 1; days <= 3; ++days) {
+    r.days.clear();
+    for (int d = 1; d <= days; ++d) r.days.push_back(d);
+    const DutyProposal p = ProposeDuties(school, r);
+    EXPECT_EQ(p.duties.size(), static_cast<std::size_t>(days));
+    EXPECT_EQ(p.repeatedPlaces, days - 1) << days << " days";
+  }
+  GiveDuty(school, 1, 1, 1);
+  r.days = {2, 3};
+  EXPECT_EQ(ProposeDuties(school, r).repeatedPlaces, 2);
+}
+
+using PlaceTally = std::map<std::pair<int, int>, int>;  // (teacher, place) -> duties
+
+int RepeatsIn(const PlaceTally& tally) {
+  int repeats = 0;
+  for (const auto& [key, n] : tally) repeats += std::max(n - 1, 0);
+  return repeats;
+}
+
+// Seeded small schools, some duties given already: no two new duties of one day at two
+// places could trade places and leave fewer repeated places.
+TEST(DutyProposal, NoTradeWithinADayLowersTheRepeatedPlaces) {
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    const auto pick = [&](int low, int high) {
+      return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    SchoolBuilder b;
+    b.Class("9", "A");
+    const int teachers = pick(2, 5);
+    for (int n = 1; n <= teachers; ++n) {
+      const std::string lesson = "DERS" + std::to_string(n);
+      std::vector<int> days;
+      for (int day = 1; day <= 5; ++day)
+        if (pick(0, 3) != 0) days.push_back(day);
+      std::string pattern = "1";
+      for (std::size_t h = 1; h < std::max<std::size_t>(days.size(), 1); ++h) pattern += "+1";
+      b.Lesson(lesson, std::max(static_cast<int>(days.size()), 1), pattern)
+          .Teacher("T" + std::to_string(n))
+          .Teach();
+      for (int day : days) b.Place("9 A", lesson, 1, day, n);
+    }
+    School school = b.Build();
+    const int places = pick(2, 3);
+    for (int p = 1; p <= places; ++p) SaveNewDutyPlace(school, "YER" + std::to_string(p));
+    for (int given = pick(0, 2); given > 0; --given)
+      GiveDuty(school, pick(1, places), pick(1, 5), pick(1, teachers));
+    const DutyProposal p = ProposeDuties(school, DefaultProposalRequest(school));
+
+    PlaceTally tally;
+    std::map<std::pair<int, int>, int> atPlaceOnDay;
+    for (const TDutyRec& d : school.Duties) ++tally[{d.teacher, d.place}];
+    for (const ProposedDuty& d : p.duties) {
+      ++tally[{d.teacher, d.place}];
+      const int there = ++atPlaceOnDay[std::pair(d.place, d.day)];
+      EXPECT_EQ(there + DutiesAt(school, d.place, d.day), 1)
+          << "place " << d.place << " day " << d.day;
+    }
+    EXPECT_EQ(p.repeatedPlaces, RepeatsIn(tally));
+    for (const ProposedDuty& x : p.duties)
+      for (const ProposedDuty& y : p.duties) {
+        if (x.day != y.day || x.place >= y.place) continue;
+        PlaceTally traded = tally;
+        --traded[{x.teacher, x.place}];
+        ++traded[{x.teacher, y.place}];
+        --traded[{y.teacher, y.place}];
+        ++traded[{y.teacher, x.place}];
+        EXPECT_GE(RepeatsIn(traded), RepeatsIn(tally))
+            << "T" << x.teacher << " and T" << y.teacher << " on day " << x.day;
+      }
+  }
 }
 
 }  // namespace
