@@ -106,6 +106,53 @@ TEST_F(Groups, ASixteenthMemberIsRefused) {
   EXPECT_EQ(t.ClassLessonAt(16, 1)->commonGroup, 0);
 }
 
+TEST_F(Groups, The255thGroupIsTheLastAndUnknownNumbersAreRefused) {
+  for (int n = 1; n <= 254; ++n) {
+    ASSERT_EQ(NewCommonGroup(s).number, n);
+    s.CommonGroupByNo(n)->count = 2;  // closed: no open group is offered instead
+  }
+  const Change last = NewCommonGroup(s);
+  EXPECT_EQ(last.outcome, Outcome::kDone);
+  EXPECT_EQ(last.number, 255);
+  s.CommonGroupByNo(255)->count = 2;
+  const Change none = NewCommonGroup(s);
+  EXPECT_EQ(none.outcome, Outcome::kFull);
+  EXPECT_EQ(CurriculumNotice(none), "En çok 255 ortak ders grubu açılabilir.");
+  EXPECT_EQ(s.CommonGroups.size(), 255u);
+  EXPECT_EQ(Add(256, a, mat), Outcome::kNotFound);
+  EXPECT_EQ(Add(1, a, 99), Outcome::kNotFound);
+  EXPECT_EQ(RemoveFromCommonGroup(s, a, mat).outcome, Outcome::kNotFound);  // in no group
+  EXPECT_EQ(RemoveFromCommonGroup(s, a, 99).outcome, Outcome::kNotFound);
+  EXPECT_TRUE(CommonMemberRows(s, 256).empty());
+}
+
+// A group record may name a class lesson that is gone (a damaged file set): it has no
+// teachers to refuse for, and its hours, none, differ from any real lesson's.
+TEST_F(Groups, AMemberWhoseClassLessonIsGoneCountsAsUntaughtWithoutHours) {
+  const int g = NewCommonGroup(s).number;
+  ASSERT_EQ(Add(g, a, mat), Outcome::kDone);
+  s.CommonGroupByNo(g)->lessons[0] = 77;
+  EXPECT_EQ(Add(g, bb, mat), Outcome::kOtherHours);
+  EXPECT_EQ(CommonMemberRows(s, g)[0].cells[5], "0");
+}
+
+// The classroom column names a lesson's first classroom, and nothing for a number that
+// names no classroom.
+TEST_F(Groups, TheClassroomColumnNamesTheFirstClassroomOnly) {
+  const int kim = b.LessonNo("KİMYA");
+  const auto roomOf = [&](int lesson) {
+    for (const ListRow& row : ClassLessonRows(s, a))
+      if (row.number == lesson) return row.cells.back();
+    return std::string("?");
+  };
+  EXPECT_EQ(roomOf(kim), "");
+  AttachRoom(s, b.RoomNo("LAB"), a, kim);
+  EXPECT_EQ(roomOf(kim), "LAB");
+  s.ClassLessonAt(a, kim)->rooms[0] = 77;
+  EXPECT_EQ(roomOf(kim), "");
+  EXPECT_EQ(roomOf(mat), "");
+}
+
 TEST_F(Groups, ARemovedMemberMayJoinAnotherGroupAndSmallGroupsDissolveOnClosing) {
   const int g = NewCommonGroup(s).number;
   for (int k : {a, bb, c}) ASSERT_EQ(Add(g, k, mat), Outcome::kDone);

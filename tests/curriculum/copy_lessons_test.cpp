@@ -39,6 +39,7 @@ TEST(CopyLessons, AddsWhatTheTargetLacksInTheSourcesOrderWithoutCapacityCheck) {
   EXPECT_EQ(CopyClassLessons(s, a, a).outcome, Outcome::kUnchanged);
   EXPECT_EQ(CopyClassLessons(s, b.ClassNo("9 C"), a).outcome, Outcome::kUnchanged);
   EXPECT_EQ(CopyClassLessons(s, a, 99).outcome, Outcome::kNotFound);
+  EXPECT_EQ(CopyClassLessons(s, 99, a).outcome, Outcome::kNotFound);
 }
 
 TEST(CopyLessons, TheProposedSourceIsTheClassAboveOrTheFirstItself) {

@@ -68,6 +68,26 @@ TEST(DutyGrids, TwoTeachersAtOnePlaceAndDayShowTogetherWithTheirCount) {
             "ALİ VELİ adındaki öğretmenden ÇARŞAMBA günü, KORİDOR nöbeti silinecek !");
 }
 
+// A damaged file set can hold duties of a teacher or place whose record is gone: the
+// rows leave them out rather than show a duty no one can open.
+TEST(DutyGrids, DutiesOfGoneTeachersOrPlacesAreLeftOutOfTheRows) {
+  School school = TwoTeachersTwoPlaces();
+  ASSERT_TRUE(GiveDuty(school, 1, 2, 1).done());
+  TDutyRec goneTeacher = school.Duties[0];
+  goneTeacher.teacher = 9;
+  TDutyRec gonePlace = school.Duties[0];
+  gonePlace.place = 9;
+  school.Duties.push_back(goneTeacher);
+  school.Duties.push_back(gonePlace);
+  EXPECT_EQ(OnDutyRows(school, 1, 2).size(), 1u);
+  EXPECT_EQ(TeacherDutyRows(school, 1).size(), 1u);
+  EXPECT_TRUE(OnDutyRows(school, 9, 2).empty());
+  EXPECT_TRUE(TeacherDutyRows(school, 9).empty());
+  EXPECT_EQ(DeleteDutyPlaceConfirmText(school, 9), "");
+  EXPECT_EQ(DeleteDutyPlaceConfirmText(school, 1), "BAHÇE Nöbet Yeri silinecek !");
+  EXPECT_EQ(DutyPlaceName(school, 9), "");
+}
+
 TEST(DutyNames, InUtf8AndEmptyForANumberWithoutARecord) {
   const School school = TwoTeachersTwoPlaces();
   EXPECT_EQ(TeacherNameUtf8(school, 2), "AYŞE IŞIK");

@@ -60,7 +60,10 @@ TEST(DutyProposal, OnlyOnDaysWithLessonsAndOncePerDay) {
   School school = SchoolWith({{1, 2, 3}, {1, 2, 3, 4, 5}, {4}, {}}, {"A", "B"});
   EXPECT_TRUE(TeachesOn(school, 3, 4));
   EXPECT_FALSE(TeachesOn(school, 3, 3));
+  EXPECT_TRUE(TeachesOn(school, 2, 5));
   EXPECT_FALSE(TeachesOn(school, 2, 6));
+  EXPECT_FALSE(TeachesOn(school, 2, 0));
+  EXPECT_FALSE(TeachesOn(school, 9, 1));  // no such teacher
   // The first and the last hour of a day count.
   School edges = SchoolWith({{}, {}}, {"A"});
   edges.TeacherGridByNo(1)->occupant[static_cast<std::size_t>(CellIndex(3, 1) - 1)] = 1;

@@ -60,6 +60,25 @@ TEST_F(Rooms, ACommonLessonGetsAndLosesItsRoomInEveryMember) {
   EXPECT_EQ(DetachRoomFromClassLesson(s, a, bed, 1).outcome, Outcome::kNotFound);
 }
 
+// All members or none: a member with fifteen classrooms already, or one whose class
+// lesson is gone, keeps the classroom from every member.
+TEST_F(Rooms, ACommonLessonTakesAClassroomOnlyWhenEveryMemberCan) {
+  TClassLessonRec& other = *s.ClassLessonAt(bb, bed);
+  other.roomCount = 14;
+  for (std::size_t k = 0; k < 14; ++k) other.rooms[k] = static_cast<uint8_t>(100 + k);
+  ASSERT_TRUE(AttachRoomToClassLesson(s, a, bed, 1).done());
+  EXPECT_EQ(other.roomCount, 15);
+  const Change full = AttachRoomToClassLesson(s, a, bed, 2);
+  EXPECT_EQ(full.outcome, Outcome::kListFull);
+  EXPECT_EQ(s.ClassLessonAt(a, bed)->roomCount, 1);
+  EXPECT_EQ(other.roomCount, 15);
+
+  s.CommonGroupByNo(other.commonGroup)->lessons[1] = 77;
+  EXPECT_EQ(AttachRoomToClassLesson(s, a, bed, 2).outcome, Outcome::kNotFound);
+  EXPECT_EQ(s.ClassLessonAt(a, bed)->roomCount, 1);
+  EXPECT_TRUE(LessonRoomRows(s, a, 99).empty());
+}
+
 TEST_F(Rooms, AttachingIsRefusedWhilePlacedDetachingFreesOnlyTheRoomsCells) {
   ASSERT_TRUE(AttachRoomToClassLesson(s, a, fiz, 2).done());
   School placed = s;

@@ -97,6 +97,29 @@ TEST(GiveLesson, ACommonLessonGoesToEveryMemberAndCountsOnce) {
   EXPECT_EQ(ShiftText(s, b.ClassNo("9 A")), "SABAH");
 }
 
+// A group record naming a class lesson that is gone (a damaged file set) keeps the
+// lesson from every member: a common lesson is never given to some classes only.
+TEST(GiveLesson, ACommonLessonWithAGoneMemberIsRefusedWhole) {
+  SchoolBuilder b;
+  b.Teacher("ALİ");
+  b.Class("9", "A").Lesson("BEDEN", 2, "2");
+  b.Class("9", "B").Lesson("BEDEN", 2, "2");
+  b.Common({"9 A", "9 B"}, "BEDEN");
+  School s = b.Build();
+  const int a = b.ClassNo("9 A");
+  const int bed = b.LessonNo("BEDEN");
+  s.CommonGroupByNo(s.ClassLessonAt(a, bed)->commonGroup)->lessons[1] = 77;
+  EXPECT_EQ(GiveLessonToTeacher(s, 1, a, bed).outcome, Outcome::kNotFound);
+  EXPECT_TRUE(s.TeacherLessons.empty());
+  EXPECT_EQ(s.ClassLessonAt(a, bed)->teacherCount, 0);
+  // Unknown numbers read as nothing.
+  const TeacherTotals none = CountTeacherTotals(s, 9);
+  EXPECT_EQ(none.lessons + none.morning + none.afternoon + none.total, 0);
+  EXPECT_EQ(ShiftText(s, 99), "SABAH");
+  EXPECT_EQ(CurrentTeachersText(s, a, 99), "");
+  EXPECT_EQ(TakeLessonFromTeacher(s, 1, a, bed).outcome, Outcome::kNotFound);
+}
+
 TEST(TakeLesson, RemovesEveryMembersEntryAndPlacedHoursEverywhere) {
   SchoolBuilder b;
   b.Teacher("ALİ").Room("SALON");
@@ -133,6 +156,7 @@ TEST(TakeLesson, TheCursorStaysOrMovesUpByTheEntriesRemoved) {
   EXPECT_EQ(RowAfterTakeAway(6, 4, 3), 3);
   EXPECT_EQ(RowAfterTakeAway(3, 1, 3), 1);   // one row left
   EXPECT_EQ(RowAfterTakeAway(1, 0, 1), 0);   // none left
+  EXPECT_EQ(RowAfterTakeAway(0, 4, 1), 1);   // no row was chosen
 }
 
 TEST(Unassigned, ListsClassLessonsWithoutTeachersAndTheirHours) {
