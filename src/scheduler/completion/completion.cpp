@@ -33,6 +33,7 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
 
   CompletionSearch search(school, options, totalsBefore.placed);
   search.PlaceWaiting();
+  search.MendGapLimits();
   search.LowerSoftCosts();
 
   // A guidance hour the search placed is closed under it, as the classic run does, so

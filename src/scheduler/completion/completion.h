@@ -13,6 +13,10 @@
 // rule only as far as that forces. When hours are left waiting, the days of their
 // teachers may first hold one hour over the daily maximum (then every teacher's), and
 // only then are the rules of their lessons bent (then every lesson's), and the gaps.
+// Where a teacher's gaps end over the limits, the search takes out blocks at the ends
+// of that teacher's days and places them again with the limits kept, keeping the
+// result only when every hour is back in, no other teacher went further over and
+// fewer teachers (or as many by fewer hours) are over.
 //
 // Every change goes through the engine's place and remove with the change journal, one
 // move at a time, so the timetables are consistent after every move; a stop or the

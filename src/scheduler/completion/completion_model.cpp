@@ -119,6 +119,11 @@ CompletionModel::CompletionModel(const School& school)
       teacherOpen_(256 * 81, false),
       load_(256 * 6, 0),
       maxPerDay_(256, kHoursPerDay),
+      waitingHours_(256, 0),
+      dayGaps_(256 * 6),
+      gapsStale_(256 * 6, true),
+      held_(256 * 6, 0),
+      openHours_(256 * 6, 0),
       twoLessons_(256, false),
       annex_(256, false),
       lessonGroup_(256, 0),
@@ -131,12 +136,16 @@ CompletionModel::CompletionModel(const School& school)
     if (t.effective.maxHoursPerDay != 0) maxPerDay_[Ix(t.teacher)] = t.effective.maxHoursPerDay;
     twoLessons_[Ix(t.teacher)] = t.effective.sameClassDifferentDays != 0;
     gapLimits_[Ix(t.teacher)] = GapLimitsOf(school, t);
-    for (int c = 1; c <= kCells; ++c) teacherOpen_[Slot(t.teacher, c)] = t.open[At(c)] != 0;
+    for (int c = 1; c <= kCells; ++c) {
+      teacherOpen_[Slot(t.teacher, c)] = t.open[At(c)] != 0;
+      if (t.open[At(c)] != 0) openHours_[DaySlot(t.teacher, DayOfCell(c))] |= 1U << HourOfCell(c);
+    }
   }
   BuildLessons(school);
   BuildDomains(school);
   RaiseDailyMaxima(school);
   CountForcedBreaches();
+  for (std::size_t u = 0; u < units.size(); ++u) CountWaiting(static_cast<int>(u), 1);
   for (std::size_t u = 0; u < units.size(); ++u)
     if (units[u].start != 0) {
       const int start = units[u].start;
@@ -275,6 +284,7 @@ void CompletionModel::MarkForeignCells(const School& school) {
       if (t.occupant[At(c)] != 0 && teacherAt_[Slot(t.teacher, c)] == kFreeCell) {
         teacherAt_[Slot(t.teacher, c)] = kForeignBlock;
         ++load_[DaySlot(t.teacher, DayOfCell(c))];
+        held_[DaySlot(t.teacher, DayOfCell(c))] |= 1U << HourOfCell(c);
       }
   for (const TClassGridRec& g : school.ClassGrids)
     for (int c = 1; c <= kCells; ++c)
@@ -292,6 +302,10 @@ void CompletionModel::Mark(int unit, int start, int value, int loadStep) {
   for (int k = 0; k < b.teacherCount; ++k) {
     load_[DaySlot(b.teachers[Ix(k)], day)] += loadStep * b.length;
     for (int c = start; c < start + b.length; ++c) teacherAt_[Slot(b.teachers[Ix(k)], c)] = value;
+    const uint32_t bits = ((1U << b.length) - 1) << HourOfCell(start);
+    uint32_t& held = held_[DaySlot(b.teachers[Ix(k)], day)];
+    held = value == kFreeCell ? held & ~bits : held | bits;
+    gapsStale_[DaySlot(b.teachers[Ix(k)], day)] = true;
   }
   for (int k = 0; k < b.classCount; ++k)
     for (int c = start; c < start + b.length; ++c) classAt_[Slot(b.classes[Ix(k)], c)] = value;
@@ -304,6 +318,7 @@ void CompletionModel::Put(int unit, int start) {
   u.start = start;
   SetBlockStart(u.block, start);
   Mark(unit, start, unit, 1);
+  CountWaiting(unit, -1);
 }
 
 void CompletionModel::Take(int unit) {
@@ -311,6 +326,24 @@ void CompletionModel::Take(int unit) {
   if (u.start == 0) return;
   Mark(unit, u.start, kFreeCell, -1);
   u.start = 0;
+  CountWaiting(unit, 1);
+}
+
+CompletionModel::DayGaps CompletionModel::CountDayGaps(int teacher, int day, uint32_t held) const {
+  GapTally gaps(gapLimits_[Ix(teacher)]);
+  const uint32_t open = OpenHours(teacher, day);
+  gaps.AddDay(
+      day, [&](int h) { return (held >> h & 1U) != 0; },
+      [&](int h) { return (open >> h & 1U) != 0; });
+  return {gaps.HoursOn(day), gaps.TooLong()};
+}
+
+// A unit with nowhere to go never gets placed: its hours cannot fill a teacher's gap.
+void CompletionModel::CountWaiting(int unit, int step) {
+  const CompletionUnit& u = units[Ix(unit)];
+  if (u.domain.empty()) return;
+  for (int k = 0; k < u.block.teacherCount; ++k)
+    waitingHours_[Ix(u.block.teachers[Ix(k)])] += step * u.block.length;
 }
 
 int CompletionModel::WaitingWeight() const {

@@ -65,6 +65,8 @@ class CompletionModel {
   // maximum, raised where the teacher's days could not hold the weekly hours.
   int Load(int teacher, int day) const { return load_[DaySlot(teacher, day)]; }
   int MaxPerDay(int teacher) const { return maxPerDay_[static_cast<std::size_t>(teacher)]; }
+  // Hours of the teacher's blocks still waiting that have somewhere to go.
+  int WaitingHours(int teacher) const { return waitingHours_[static_cast<std::size_t>(teacher)]; }
   bool InAnnex(int classNo) const { return annex_[static_cast<std::size_t>(classNo)]; }
   bool AnyAnnex() const { return anyAnnex_; }
   bool GroupRule() const { return groupRule_; }
@@ -75,6 +77,27 @@ class CompletionModel {
   const GapLimits& GapLimitsOfTeacher(int teacher) const {
     return gapLimits_[static_cast<std::size_t>(teacher)];
   }
+
+  // The teacher's gaps on the day as the mirror stands: gap hours, and hours of gaps
+  // beyond the longest the teacher's limits allow.
+  struct DayGaps {
+    int hours = 0;
+    int tooLong = 0;
+  };
+  DayGaps GapsOn(int teacher, int day) const {
+    // Counted when asked: most moves are never asked about the gaps.
+    const std::size_t slot = DaySlot(teacher, day);
+    if (gapsStale_[slot]) {
+      dayGaps_[slot] = CountDayGaps(teacher, day, held_[slot]);
+      gapsStale_[slot] = false;
+    }
+    return dayGaps_[slot];
+  }
+  // The teacher's day as bits (bit h for hour h): the hours held, the hours open.
+  uint32_t HeldHours(int teacher, int day) const { return held_[DaySlot(teacher, day)]; }
+  uint32_t OpenHours(int teacher, int day) const { return openHours_[DaySlot(teacher, day)]; }
+  // The gaps of a teacher's day held as `held`.
+  DayGaps CountDayGaps(int teacher, int day, uint32_t held) const;
 
   // Mirror only: the unit takes its cells at `start` / gives them back.
   void Put(int unit, int start);
@@ -91,6 +114,7 @@ class CompletionModel {
     return static_cast<std::size_t>(owner) * 6 + static_cast<std::size_t>(day);
   }
   void Mark(int unit, int start, int value, int loadStep);
+  void CountWaiting(int unit, int step);
   void BuildLessons(const School& school);
   void BuildDomains(const School& school);
   void RaiseDailyMaxima(const School& school);
@@ -103,6 +127,11 @@ class CompletionModel {
   std::vector<bool> teacherOpen_;
   std::vector<int> load_;
   std::vector<int> maxPerDay_;
+  std::vector<int> waitingHours_;
+  mutable std::vector<DayGaps> dayGaps_;
+  mutable std::vector<bool> gapsStale_;
+  std::vector<uint32_t> held_;
+  std::vector<uint32_t> openHours_;
   std::vector<bool> twoLessons_;
   std::vector<bool> annex_;
   std::vector<int> lessonGroup_;

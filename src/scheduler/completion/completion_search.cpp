@@ -55,6 +55,20 @@ constexpr std::size_t kMostToStepAside = 2;
 // One pick in this many takes a random waiting block instead of the last one taken out.
 constexpr int kChainBreak = 4;
 
+// A teacher's gap limits not kept as limits (while placing, where they are heavy costs
+// of a free place instead): as many hours over as the chains need.
+constexpr int kGapsBent = kCells;
+
+// Mending the teachers' gaps over the limits: tries that may fail per teacher before
+// the next; moves of one try without fewer hours waiting before it gives up (the
+// blocks taken out fit back soon or not at all); and, per unit, moves and teachers'
+// gaps judged in all (a school of lessons with three teachers judges three times as
+// many per move).
+constexpr int kMendTries = 3;
+constexpr long kMendPatience = 50;
+constexpr long kMendStepsPerUnit = 80;
+constexpr long kMendChecksPerUnit = 1500;
+
 // Rounds of the soft phase over every movable block.
 constexpr int kSoftRounds = 12;
 
@@ -76,7 +90,8 @@ CompletionSearch::CompletionSearch(School& school, const CompletionOptions& opti
       tabuUntil_(model_.units.size() * 81, 0),
       placedAt_(model_.units.size(), -1000),
       lessonBent_(model_.lessons.size(), 0),
-      teacherExtra_(256, 0) {
+      teacherExtra_(256, 0),
+      gapAllowance_(256, kGapsBent) {
   const auto limit = std::chrono::duration<double>(std::max(0.0, options.timeLimitSeconds));
   deadline_ = std::chrono::steady_clock::now() +
               std::chrono::duration_cast<std::chrono::steady_clock::duration>(limit);
@@ -103,7 +118,7 @@ bool CompletionSearch::Interrupted() {
   return stopped_ || timedOut_ || phaseSkipped_;
 }
 
-bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) const {
+bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out, bool gaps) const {
   const CompletionUnit& u = model_.units[Ix(unit)];
   const Block& b = u.block;
   const int last = start + b.length - 1;
@@ -146,7 +161,93 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out) con
     }
     if (hours > most) return false;
   }
-  return !KeepsRulesOf(u.lessonIndex) || LessonRuleConflicts(unit, start, out);
+  if (KeepsRulesOf(u.lessonIndex) && !LessonRuleConflicts(unit, start, out)) return false;
+  return !gaps || GapConflicts(unit, start, out);
+}
+
+bool CompletionSearch::GapsWithin(int teacher, int unit, int start,
+                                  const std::vector<int>& out) const {
+  const int excess = TeacherGapExcess(model_, teacher, unit, start, out);
+  // Over already (a timetable made by hand, or a bend kept from a longer search): no
+  // further.
+  return excess <= gapAllowance_[Ix(teacher)] || excess <= TeacherGapExcess(model_, teacher);
+}
+
+bool CompletionSearch::TakeOutDayEnds(int teacher, int unit, int start, int ceiling,
+                                      std::vector<int>& out) const {
+  const int length = unit >= 0 ? model_.units[Ix(unit)].block.length : 0;
+  const int day = unit >= 0 ? DayOfCell(start) : 0;
+  int excess = TeacherGapExcess(model_, teacher, unit, start, out);
+  // Taking out the first or last block of one of the teacher's days shortens a gap
+  // beside it (or none), and its hours wait: the one that mends most goes.
+  const int from = rng_.Below(kDays);
+  while (excess > ceiling) {
+    int best = -1;
+    int bestExcess = excess;
+    for (int i = 0; i < kDays; ++i) {
+      const int d = (from + i) % kDays + 1;
+      int firstHolder = -1;
+      int lastHolder = -1;
+      for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int cell = CellIndex(d, h);
+        if (d == day && cell >= start && cell < start + length) {
+          if (firstHolder == -1) firstHolder = unit;
+          lastHolder = unit;
+          continue;
+        }
+        const int holder = model_.TeacherAt(teacher, cell);
+        if (holder == kFreeCell || std::find(out.begin(), out.end(), holder) != out.end()) continue;
+        if (firstHolder == -1) firstHolder = holder;
+        lastHolder = holder;
+      }
+      for (int x : {firstHolder, lastHolder}) {
+        if (x < 0 || x == unit) continue;
+        const CompletionUnit& h = model_.units[Ix(x)];
+        if (h.fixed || h.guidance) continue;
+        out.push_back(x);
+        const int e = TeacherGapExcess(model_, teacher, unit, start, out);
+        out.pop_back();
+        if (e < bestExcess) {
+          bestExcess = e;
+          best = x;
+        }
+      }
+    }
+    if (best < 0) return false;
+    out.push_back(best);
+    excess = bestExcess;
+  }
+  return true;
+}
+
+bool CompletionSearch::GapConflicts(int unit, int start, std::vector<int>& out) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  // The guidance hour has its one cell; it is placed whatever the gaps.
+  if (u.guidance) return true;
+  const Block& b = u.block;
+  bool any = false;
+  for (int k = 0; k < b.teacherCount; ++k) {
+    const int t = b.teachers[Ix(k)];
+    if (!model_.GapLimitsOfTeacher(t).kept || gapAllowance_[Ix(t)] >= kGapsBent) continue;
+    any = true;
+    ++gapChecks_;
+    if (TeacherGapExcess(model_, t, unit, start, out) <= gapAllowance_[Ix(t)]) continue;
+    const int ceiling = std::max(gapAllowance_[Ix(t)], TeacherGapExcess(model_, t));
+    if (!TakeOutDayEnds(t, unit, start, ceiling, out)) return false;
+  }
+  if (!any) return true;
+  // The blocks taken out of other teachers' days: their hours wait, which makes up for
+  // the gaps they leave, unless two gaps join into one too long.
+  for (int x : out) {
+    const Block& h = model_.units[Ix(x)].block;
+    for (int k = 0; k < h.teacherCount; ++k) {
+      const int t = h.teachers[Ix(k)];
+      if (!model_.GapLimitsOfTeacher(t).kept || gapAllowance_[Ix(t)] >= kGapsBent) continue;
+      ++gapChecks_;
+      if (!GapsWithin(t, unit, start, out)) return false;
+    }
+  }
+  return true;
 }
 
 bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>& out) const {
@@ -273,7 +374,22 @@ bool CompletionSearch::FreeAt(int unit, int start) const {
     const int t = b.teachers[Ix(k)];
     if (model_.Load(t, day) + b.length > std::max(MostPerDay(t), b.length)) return false;
   }
-  if (!KeepsRulesOf(u.lessonIndex)) return true;
+  if (KeepsRulesOf(u.lessonIndex) && !LessonRulesLetStand(unit, start)) return false;
+  if (u.guidance) return true;
+  static const std::vector<int> kNothingOut;
+  for (int k = 0; k < b.teacherCount; ++k) {
+    const int t = b.teachers[Ix(k)];
+    if (model_.GapLimitsOfTeacher(t).kept && gapAllowance_[Ix(t)] < kGapsBent &&
+        !GapsWithin(t, unit, start, kNothingOut))
+      return false;
+  }
+  return true;
+}
+
+bool CompletionSearch::LessonRulesLetStand(int unit, int start) const {
+  const CompletionUnit& u = model_.units[Ix(unit)];
+  const Block& b = u.block;
+  const int day = DayOfCell(start);
   const CompletionLesson& lesson = model_.lessons[Ix(u.lessonIndex)];
   const LessonRuleSwitches& rules = lesson.rules;
   const int hour = HourOfCell(start);
@@ -358,10 +474,19 @@ CompletionSearch::Choice CompletionSearch::ChoosePlace(int unit) {
   Choice here;
   std::array<long, kDays + 1> before{};
   std::array<bool, kDays + 1> known{};
+  auto withConflicts = [&](int start) {
+    long score = kPlaceWithConflicts + BentRulesCostAt(unit, start, here.takenOut);
+    for (int x : here.takenOut) score += TakeOutScore(x);
+    if (tabuUntil_[Ix(unit) * 81 + start] > steps_) score += kTabuPlace;
+    return score;
+  };
   for (uint8_t start : u.domain) {
     here.takenOut.clear();
     here.moved.clear();
-    if (!Conflicts(unit, start, here.takenOut)) continue;
+    // The gap limits take longest to judge: where they are kept, they are asked only of
+    // a place that could still be the best.
+    if (!Conflicts(unit, start, here.takenOut, /*gaps=*/!gapsKept_)) continue;
+    bool gapsAsked = !gapsKept_;
     long score = 0;
     if (here.takenOut.empty()) {
       const int day = DayOfCell(start);
@@ -372,10 +497,20 @@ CompletionSearch::Choice CompletionSearch::ChoosePlace(int unit) {
       model_.Put(unit, start);
       score = UnitLocalCost(model_, unit, day, 0, *weights_) - before[Ix(day)] + rng_.Below(3);
       model_.Take(unit);
-    } else {
-      score = kPlaceWithConflicts + BentRulesCostAt(unit, start, here.takenOut);
-      for (int x : here.takenOut) score += TakeOutScore(x);
-      if (tabuUntil_[Ix(unit) * 81 + start] > steps_) score += kTabuPlace;
+      if (!gapsAsked) {
+        if (score >= best.score || !GapConflicts(unit, start, here.takenOut)) continue;
+        gapsAsked = true;
+      }
+    }
+    if (!here.takenOut.empty()) {
+      score = withConflicts(start);
+      if (!gapsAsked) {
+        // Stepping aside takes off at most half the mark of a place with conflicts.
+        if (score - kPlaceWithConflicts / 2 >= best.score) continue;
+        const std::size_t inTheWay = here.takenOut.size();
+        if (!GapConflicts(unit, start, here.takenOut)) continue;
+        if (here.takenOut.size() != inTheWay) score = withConflicts(start);
+      }
       // Blocks that can step aside to a free place leave nothing waiting: such a place
       // is better than any that sends blocks back to wait.
       if (here.takenOut.size() <= kMostToStepAside && best.score >= kPlaceWithConflicts &&
@@ -597,6 +732,7 @@ void CompletionSearch::KeepAllRules() {
 void CompletionSearch::BendAll() {
   std::fill(lessonBent_.begin(), lessonBent_.end(), 1);
   std::fill(teacherExtra_.begin(), teacherExtra_.end(), 1);
+  std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
 }
 
 bool CompletionSearch::BendForWaiting(bool teacherDays) {
@@ -649,10 +785,11 @@ void CompletionSearch::RunBendingRules(long budget) {
   }
 }
 
-void CompletionSearch::RunChains(long budget, bool briefly) {
+void CompletionSearch::RunChains(long budget, bool briefly, long patienceOverride) {
   const long units = static_cast<long>(model_.units.size());
-  const long patience = std::max(kMinPatience, kPatiencePerUnit * units) /
-                        (briefly ? kPatienceDivisorWhileKeeping : 1);
+  const long patience = patienceOverride > 0 ? patienceOverride
+                                             : std::max(kMinPatience, kPatiencePerUnit * units) /
+                                                   (briefly ? kPatienceDivisorWhileKeeping : 1);
   const int mostReturns = briefly ? kReturnsWhileKeeping : kReturnsWithoutGain;
   long lastGain = steps_;
   int returns = 0;
@@ -802,12 +939,89 @@ bool CompletionSearch::TrySwap(int unit) {
   return true;
 }
 
+void CompletionSearch::TakeOut(const std::vector<int>& out) {
+  const int mark = journal_->Mark();
+  for (int x : out) {
+    const CompletionUnit& h = model_.units[Ix(x)];
+    if (RemoveBlock(school_, h.block.length, h.start, h.block.classes[0], journal_.get()) !=
+        RemoveOutcome::kRemoved) {
+      RollBack(school_, *journal_, mark);
+      return;
+    }
+  }
+  journal_->Clear();
+  for (int x : out) {
+    waitingWeight_ += model_.units[Ix(x)].weight;
+    model_.Take(x);
+    waiting_.push_back(x);
+  }
+}
+
+CompletionSearch::GapStanding CompletionSearch::MeasureGaps() const {
+  GapStanding standing;
+  for (const TTeacherGridRec& t : school_.TeacherGrids) {
+    const int over = TeacherGapExcess(model_, t.teacher);
+    standing.teachers += over > 0 ? 1 : 0;
+    standing.hours += over;
+  }
+  return standing;
+}
+
+void CompletionSearch::MendGapLimits() {
+  if (waitingWeight_ != 0 || Interrupted()) return;
+  progress_.searchLevel = 2;
+  const long units = static_cast<long>(model_.units.size());
+  const long budget = steps_ + kMendStepsPerUnit * units;
+  const long checks = gapChecks_ + kMendChecksPerUnit * units;
+  weights_ = &kKeepRulesWeights;
+  KeepAllRules();
+  gapsKept_ = true;
+  std::vector<int> over;
+  for (const TTeacherGridRec& t : school_.TeacherGrids)
+    if (TeacherGapExcess(model_, t.teacher) > 0) over.push_back(t.teacher);
+  for (std::size_t i = over.size(); i > 1; --i)
+    std::swap(over[i - 1], over[Ix(rng_.Below(static_cast<int>(i)))]);
+  for (int teacher : over) {
+    for (int failed = 0; failed < kMendTries;) {
+      if (Interrupted() || steps_ >= budget || gapChecks_ >= checks) break;
+      const int now = TeacherGapExcess(model_, teacher);
+      if (now == 0) break;
+      // This teacher's gaps must come an hour nearer the limits, and no other
+      // teacher's may go further over than they are; kept only with every hour placed
+      // and fewer teachers over, or as many by fewer hours.
+      for (const TTeacherGridRec& t : school_.TeacherGrids)
+        gapAllowance_[Ix(t.teacher)] = TeacherGapExcess(model_, t.teacher);
+      gapAllowance_[Ix(teacher)] = now - 1;
+      const GapStanding was = MeasureGaps();
+      Save();
+      const Saved whole = best_;
+      std::vector<int> out;
+      if (!TakeOutDayEnds(teacher, -1, 0, now - 1, out)) break;
+      TakeOut(out);
+      Save();
+      RunChains(budget, /*briefly=*/true, kMendPatience);
+      const GapStanding is = MeasureGaps();
+      if (waitingWeight_ == 0 &&
+          (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours)))
+        continue;
+      best_ = whole;
+      RestoreSaved();
+      ++failed;
+    }
+  }
+  std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
+  gapsKept_ = false;
+}
+
 void CompletionSearch::LowerSoftCosts() {
   progress_.searchLevel = 2;
   phaseSkipped_ = false;  // a skip ended the placing; this phase starts afresh
   // No move bends a lesson's own rule further: a block goes only where the rules let
-  // it stand, which a block leaving a day that bends them always may.
+  // it stand, which a block leaving a day that bends them always may. No teacher's gaps
+  // go further over the limits than the placing left them.
   std::fill(lessonBent_.begin(), lessonBent_.end(), 0);
+  for (const TTeacherGridRec& t : school_.TeacherGrids)
+    gapAllowance_[Ix(t.teacher)] = TeacherGapExcess(model_, t.teacher);
   std::vector<int> order;
   for (std::size_t u = 0; u < model_.units.size(); ++u)
     if (model_.units[u].start != 0 && !model_.units[u].fixed && !model_.units[u].guidance)

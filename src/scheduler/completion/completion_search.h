@@ -26,6 +26,11 @@ class CompletionSearch {
   CompletionSearch(School& school, const CompletionOptions& options, int placedBefore);
 
   void PlaceWaiting();
+  // Where the placing left a teacher's gaps over the limits: takes out blocks at the
+  // ends of that teacher's days and lets the chains place them again, with no rule
+  // bent further and that teacher one hour nearer the limits; kept only when every hour
+  // gets back in.
+  void MendGapLimits();
   void LowerSoftCosts();
 
   const CompletionModel& model() const { return model_; }
@@ -51,12 +56,25 @@ class CompletionSearch {
 
   bool Interrupted();
   // The blocks in the way of the unit at `start`; false when the place is impossible
-  // (a fixed block in the way, or a teacher's day would be too long).
-  bool Conflicts(int unit, int start, std::vector<int>& out) const;
+  // (a fixed block in the way, or a teacher's day would be too long), with `gaps`
+  // GapConflicts too.
+  bool Conflicts(int unit, int start, std::vector<int>& out, bool gaps = true) const;
   // While the school's rules are kept: adds the blocks of the unit's own lesson that
   // the same-lesson, days-apart and different-hours rules would not let stand beside
   // it at `start`; false when a fixed one is among them.
   bool LessonRuleConflicts(int unit, int start, std::vector<int>& out) const;
+  // While the teachers' gap limits are kept: adds blocks at the ends of the days of the
+  // unit's teachers until the unit at `start` leaves none of them further over the
+  // limits than the hours still waiting could mend; false when that cannot be done, or
+  // when the blocks in the way leave another teacher over (see TeacherGapExcess).
+  bool GapConflicts(int unit, int start, std::vector<int>& out) const;
+  // Adds the first or last blocks of the teacher's days to `out` until the teacher is
+  // at most `ceiling` over (with `unit` at `start`; -1 for none); false when no block
+  // left to take out mends it.
+  bool TakeOutDayEnds(int teacher, int unit, int start, int ceiling, std::vector<int>& out) const;
+  // Whether the teacher's gaps with the unit at `start` and `out` taken out stay
+  // within what the teacher may have: the allowance, or what the teacher has already.
+  bool GapsWithin(int teacher, int unit, int start, const std::vector<int>& out) const;
   Choice ChoosePlace(int unit);
   // What the rules of a lesson the search had to bend cost at a place with the blocks
   // in its way taken out: 0 while they are kept as conflicts.
@@ -70,6 +88,9 @@ class CompletionSearch {
   // Conflicts decides with an empty list, without building one (most places are
   // looked at only to be refused).
   bool FreeAt(int unit, int start) const;
+  // The lesson's own rules of FreeAt: whether they let the unit stand at `start` beside
+  // the lesson's other blocks.
+  bool LessonRulesLetStand(int unit, int start) const;
   int FreePlaceFor(int unit) const;
   // Takes the blocks out, places the unit and the blocks that have a free place,
   // through the engine and in the mirror; false (nothing changed) when the engine
@@ -79,9 +100,9 @@ class CompletionSearch {
   bool TrySwap(int unit);
   void PlaceGuidanceFirst();
   // Ejection chains until nothing waits, the budget is spent or the search stops
-  // gaining (`briefly`: sooner, while the school's rules are all kept); ends on the best
-  // timetable found.
-  void RunChains(long budget, bool briefly);
+  // gaining (`briefly`: sooner, while the school's rules are all kept; or after
+  // `patienceOverride` moves without gain, when set); ends on the best timetable found.
+  void RunChains(long budget, bool briefly, long patienceOverride = 0);
   // Briefly with the rules kept, then from there with a teacher's day one hour longer
   // while hours still wait.
   void RunKeepingRules(long budget);
@@ -100,6 +121,14 @@ class CompletionSearch {
   // Bends the lessons' own rules (or the daily maximum of the teachers) of the units
   // waiting; false when they were all bent already.
   bool BendForWaiting(bool teacherDays);
+  // Teachers over their gap limits and the hours over, in all.
+  struct GapStanding {
+    int teachers = 0;
+    int hours = 0;
+  };
+  GapStanding MeasureGaps() const;
+  // Takes the placed units out (through the engine and the mirror); they wait.
+  void TakeOut(const std::vector<int>& out);
   void Save();
   void RestoreSaved();
   void FillWaiting();
@@ -127,6 +156,12 @@ class CompletionSearch {
   // Per teacher: hours a day may hold over the daily maximum, raised by one only for
   // the teachers whose hours the maximum as it is leaves waiting (then for all).
   std::vector<int> teacherExtra_;
+  // Per teacher: hours the gaps may go over the limits beyond what the hours still
+  // waiting could mend; 0 while the limits are kept, kGapsBent (the placing) where
+  // they are costs only.
+  std::vector<int> gapAllowance_;
+  bool gapsKept_ = false;       // some teacher's gap limits are kept (while mending)
+  mutable long gapChecks_ = 0;  // teachers' gaps judged, the measure of the mending's work
   int waitingWeight_ = 0;
   int initialWaiting_ = 0;
   long steps_ = 0;

@@ -68,6 +68,59 @@ int TeacherGapBreaches(const CompletionModel& model, int teacher) {
   return gaps.BreachHours();
 }
 
+int TeacherGapExcess(const CompletionModel& model, int teacher, int unit, int start,
+                     const std::vector<int>& takenOut) {
+  const GapLimits& limits = model.GapLimitsOfTeacher(teacher);
+  if (!limits.kept) return 0;
+  int waiting = model.WaitingHours(teacher);
+  auto teaches = [&](int x) {
+    const Block& b = model.units[Ix(x)].block;
+    return std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, teacher) !=
+           b.teachers.begin() + b.teacherCount;
+  };
+  auto bits = [&](int x, int at) {
+    return ((1U << model.units[Ix(x)].block.length) - 1) << HourOfCell(at);
+  };
+  // The days the change touches, held as they would be; the others as the mirror
+  // counted them.
+  std::array<uint32_t, kDays + 1> held{};
+  std::array<bool, kDays + 1> touched{};
+  auto touch = [&](int day) {
+    if (!touched[Ix(day)]) held[Ix(day)] = model.HeldHours(teacher, day);
+    touched[Ix(day)] = true;
+  };
+  for (int x : takenOut)
+    if (teaches(x)) {
+      const int at = model.units[Ix(x)].start;
+      waiting += model.units[Ix(x)].block.length;
+      touch(DayOfCell(at));
+      held[Ix(DayOfCell(at))] &= ~bits(x, at);
+    }
+  if (unit >= 0 && teaches(unit)) {
+    waiting -= model.units[Ix(unit)].block.length;
+    touch(DayOfCell(start));
+    held[Ix(DayOfCell(start))] |= bits(unit, start);
+  }
+  // Never more over than the gap hours the week could hold: most places are judged
+  // while many hours still wait, and need no count.
+  int most = 0;
+  for (int d = 1; d <= kDays; ++d)
+    most += touched[Ix(d)] ? kHoursPerDay : model.GapsOn(teacher, d).hours;
+  if (most <= waiting) return 0;
+  GapTally gaps(limits);
+  for (int d = 1; d <= kDays; ++d) {
+    const CompletionModel::DayGaps day =
+        touched[Ix(d)] ? model.CountDayGaps(teacher, d, held[Ix(d)]) : model.GapsOn(teacher, d);
+    gaps.AddCounted(d, day.hours, day.tooLong);
+  }
+  return std::max(0, gaps.BreachHours() - waiting);
+}
+
+int TeacherGapExcess(const CompletionModel& model, int teacher) {
+  static const std::vector<int> kNone;
+  return TeacherGapExcess(model, teacher, -1, 0, kNone);
+}
+
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs) {
   if (!model.GroupRule()) return;
   std::array<int, kHoursPerDay + 1> lessons{};

@@ -4,6 +4,8 @@
 // only the days and the lesson it touches, so the search compares those alone. The
 // sums over the whole school equal MeasureSoftCosts on the school the mirror follows.
 
+#include <vector>
+
 #include "scheduler/completion/completion_model.h"
 #include "scheduler/completion/soft_costs.h"
 
@@ -13,6 +15,15 @@ namespace kalvodrin {
 void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day, SoftCosts& costs);
 // Hours over the teacher's gap limits in the week.
 int TeacherGapBreaches(const CompletionModel& model, int teacher);
+// Hours over the teacher's gap limits that the teacher's hours still waiting could not
+// mend, each filling one gap hour: 0 while the limits can still be kept. Taking a
+// block out of the middle of a day adds as many gap hours as hours waiting, so only
+// placing can raise it. Here with `unit` (waiting) standing at `start` and the units
+// of `takenOut` gone.
+int TeacherGapExcess(const CompletionModel& model, int teacher, int unit, int start,
+                     const std::vector<int>& takenOut);
+// The same for the mirror as it stands.
+int TeacherGapExcess(const CompletionModel& model, int teacher);
 // Further lessons of one lesson group on the class's day.
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs);
 // Same-day blocks, days in a row, same hours and moved hours of one lesson.

@@ -150,6 +150,13 @@ class GapTally {
     perDay_[static_cast<std::size_t>(day)] += hours;
     if (hours > limits_.longestGap) tooLong_ += hours - limits_.longestGap;
   }
+  // A day counted before: its gap hours and the hours of its gaps over the longest.
+  void AddCounted(int day, int hours, int tooLong) {
+    perDay_[static_cast<std::size_t>(day)] += hours;
+    tooLong_ += tooLong;
+  }
+  int HoursOn(int day) const { return perDay_[static_cast<std::size_t>(day)]; }
+  int TooLong() const { return tooLong_; }
   int BreachHours() const {
     if (!limits_.kept) return 0;
     int over = 0;
