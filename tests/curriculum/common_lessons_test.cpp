@@ -12,6 +12,7 @@
 #include "engine/class_lesson_lists.h"
 #include "engine/consistency.h"
 #include "engine/counts.h"
+#include "list_checks.h"
 #include "school_builder.h"
 
 namespace kalvodrin {
@@ -216,6 +217,22 @@ TEST_F(Groups, RemovingATaughtUnplacedMemberRecountsItsTeachers) {
   Add(g, a, mat);
   Add(g, bb, mat);
   EXPECT_FALSE(RemoveFromCommonGroup(s, a, mat).files.has(DataFile::kTeacherGrids));
+}
+
+TEST_F(Groups, EveryListHasACellPerColumnAndEveryRefusalItsOwnMessage) {
+  const int g = NewCommonGroup(s).number;
+  ASSERT_EQ(Add(g, a, mat), Outcome::kDone);
+  ASSERT_EQ(Add(g, bb, mat), Outcome::kDone);
+  AttachRoom(s, b.RoomNo("LAB"), a, b.LessonNo("KİMYA"));
+  testing::ExpectRowsFitColumns(PoolColumns(), PoolRows(s));
+  testing::ExpectRowsFitColumns(ClassLessonColumns(), ClassLessonRows(s, a));
+  testing::ExpectRowsFitColumns(CommonGroupColumns(), CommonGroupRows(s));
+  testing::ExpectRowsFitColumns(CommonMemberColumns(), CommonMemberRows(s, g));
+  testing::ExpectOwnMessages(
+      [](Outcome o) { return CurriculumNotice(Refused(o)); },
+      {Outcome::kOverCapacity, Outcome::kInGroup, Outcome::kHasTeachers, Outcome::kGroupHasTeachers,
+       Outcome::kSameClass, Outcome::kOtherHours, Outcome::kHasRooms, Outcome::kOtherLesson,
+       Outcome::kListFull, Outcome::kFull, Outcome::kNotFound});
 }
 
 }  // namespace

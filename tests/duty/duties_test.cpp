@@ -7,6 +7,7 @@
 #include "duty/duty_places.h"
 #include "duty/duty_rows.h"
 #include "duty_test_support.h"
+#include "list_checks.h"
 #include "school_files.h"
 
 namespace kalvodrin {
@@ -86,6 +87,20 @@ TEST(DutyGrids, DutiesOfGoneTeachersOrPlacesAreLeftOutOfTheRows) {
   EXPECT_EQ(DeleteDutyPlaceConfirmText(school, 9), "");
   EXPECT_EQ(DeleteDutyPlaceConfirmText(school, 1), "BAHÇE Nöbet Yeri silinecek !");
   EXPECT_EQ(DutyPlaceName(school, 9), "");
+}
+
+TEST(DutyGrids, EveryListHasACellPerColumnAndEveryRefusalItsOwnMessage) {
+  School school = TwoTeachersTwoPlaces();
+  ASSERT_TRUE(GiveDuty(school, 2, 3, 1).done());
+  testing::ExpectRowsFitColumns(DutyTeacherColumns(), DutyTeacherRows(school));
+  testing::ExpectRowsFitColumns(TeacherDutyColumns(), TeacherDutyRows(school, 1));
+  testing::ExpectRowsFitColumns(OnDutyColumns(), OnDutyRows(school, 2, 3));
+  testing::ExpectRowsFitColumns(DutyPlacePickColumns(), DutyPlacePickRows(school));
+  testing::ExpectRowsFitColumns(DayColumns(), DayRows(school, 2));
+  testing::ExpectRowsFitColumns(DutyPlaceColumns(), DutyPlaceRows(school));
+  testing::ExpectOwnMessages(DutyPlaceNoticeText,
+                             {Outcome::kInvalid, Outcome::kFull, Outcome::kNotFound});
+  testing::ExpectOwnMessages(DutyNoticeText, {Outcome::kInvalid, Outcome::kNotFound});
 }
 
 TEST(DutyNames, InUtf8AndEmptyForANumberWithoutARecord) {

@@ -7,10 +7,13 @@
 #include "engine/cell_writes.h"
 #include "engine/consistency.h"
 #include "engine/hour_operations.h"
+#include "list_checks.h"
 #include "school_builder.h"
 #include "staffing/classrooms.h"
+#include "staffing/members.h"
 #include "staffing/staffing_rows.h"
 #include "staffing/staffing_texts.h"
+#include "staffing/teacher_lessons.h"
 
 namespace kalvodrin {
 namespace {
@@ -77,6 +80,47 @@ TEST_F(Rooms, ACommonLessonTakesAClassroomOnlyWhenEveryMemberCan) {
   EXPECT_EQ(AttachRoomToClassLesson(s, a, bed, 2).outcome, Outcome::kNotFound);
   EXPECT_EQ(s.ClassLessonAt(a, bed)->roomCount, 1);
   EXPECT_TRUE(LessonRoomRows(s, a, 99).empty());
+}
+
+// Numbers that name no record are refused and change nothing, and texts and rows read
+// them as empty: a damaged file set may hold any of them.
+TEST_F(Rooms, UnknownNumbersAreRefusedAndReadAsNothing) {
+  EXPECT_EQ(AttachRoomToClassLesson(s, a, 99, 1).outcome, Outcome::kNotFound);
+  EXPECT_EQ(AttachRoomToClassLesson(s, a, fiz, 99).outcome, Outcome::kNotFound);
+  EXPECT_EQ(DetachRoomFromClassLesson(s, a, 99, 1).outcome, Outcome::kNotFound);
+  EXPECT_EQ(GiveLessonToTeacher(s, 1, a, 99).outcome, Outcome::kNotFound);
+  EXPECT_EQ(GiveLessonToTeacher(s, 9, a, fiz).outcome, Outcome::kNotFound);
+  EXPECT_EQ(TakeLessonFromTeacher(s, 1, a, 99).outcome, Outcome::kNotFound);
+  EXPECT_EQ(s.ClassLessonAt(a, fiz)->roomCount, 0);
+  EXPECT_EQ(s.ClassLessonAt(a, fiz)->teacherCount, 1);
+  const std::vector<ClassLessonKey> alone = MembersOf(s, 99, 98);
+  ASSERT_EQ(alone.size(), 1u);
+  EXPECT_EQ(alone[0].classNo, 99);
+  EXPECT_EQ(alone[0].lesson, 98);
+  EXPECT_EQ(TakeAwayConfirm(s, 9, 99, 99), " adındaki öğretmenden,   sınıfının  Dersi silinecek !");
+  EXPECT_EQ(LessonRoomsTitle(s, 99, 99), "  sınıfı  dersinin okutulduğu derslikler");
+  // A classroom number naming no classroom, and a lesson record that is gone.
+  ASSERT_TRUE(AttachRoomToClassLesson(s, a, fiz, 1).done());
+  s.ClassLessonAt(a, fiz)->rooms[0] = 77;
+  const std::vector<ListRow> rows = LessonRoomRows(s, a, fiz);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"77", ""}));
+  s.ClassLessonAt(a, fiz)->lesson = 99;
+  EXPECT_EQ(CountRoomLoads(s)[77], 0);
+}
+
+TEST_F(Rooms, EveryListHasACellPerColumnAndEveryRefusalItsOwnMessage) {
+  ASSERT_TRUE(AttachRoomToClassLesson(s, a, fiz, 2).done());
+  testing::ExpectRowsFitColumns(TeacherPickColumns(), TeacherPickRows(s));
+  testing::ExpectRowsFitColumns(TeacherLessonColumns(), TeacherLessonRows(s, 1));
+  testing::ExpectRowsFitColumns(UnassignedColumns(), UnassignedRows(s));
+  testing::ExpectRowsFitColumns(RoomLoadColumns(), RoomLoadRows(s));
+  testing::ExpectRowsFitColumns(LessonRoomColumns(), LessonRoomRows(s, a, fiz));
+  testing::ExpectOwnMessages(
+      [](Outcome o) { return TeacherLessonNotice(Refused(o)); },
+      {Outcome::kPlaced, Outcome::kAlreadyGiven, Outcome::kListFull, Outcome::kNotFound});
+  testing::ExpectOwnMessages([](Outcome o) { return ClassroomNotice(Refused(o)); },
+                             {Outcome::kPlaced, Outcome::kListFull, Outcome::kNotFound});
 }
 
 TEST_F(Rooms, AttachingIsRefusedWhilePlacedDetachingFreesOnlyTheRoomsCells) {
