@@ -15,6 +15,7 @@
 #include "scheduler/placement_run.h"
 #include "scheduler/why_not.h"
 #include "school_files.h"
+#include "why_fix_trials.h"
 
 namespace kalvodrin {
 namespace {
@@ -43,32 +44,6 @@ int CloseTeacherDay(School& school, int teacher) {
   return hours;
 }
 
-// Makes the change a fix names, on the school: opens the cell, takes the block in the
-// way out, or gives the teacher one more hour a day. False for a rule of the school.
-bool Apply(School& school, const Reason& fix) {
-  switch (fix.kind) {
-    case Blocker::kCellClosed: {
-      auto& open = fix.party == Party::kTeacher ? school.TeacherGridByNo(fix.owner)->open
-                   : fix.party == Party::kClass ? school.ClassGridByNo(fix.owner)->open
-                                                : school.RoomGridByNo(fix.owner)->open;
-      open[At(fix.cell)] = 1;
-      return true;
-    }
-    case Blocker::kTeacherBusy:
-    case Blocker::kClassBusy:
-    case Blocker::kRoomBusy: {
-      const TClassGridRec& g = *school.ClassGridByNo(fix.classNo);
-      return RemoveBlock(school, g.blockLen[At(fix.cell)], g.blockStart[At(fix.cell)], fix.classNo,
-                         nullptr) == RemoveOutcome::kRemoved;
-    }
-    case Blocker::kDailyMaximum:
-      school.TeacherGridByNo(fix.owner)->special.maxHoursPerDay =
-          static_cast<uint8_t>(school.TeacherGridByNo(fix.owner)->effective.maxHoursPerDay + 1);
-      return true;
-    default: return false;
-  }
-}
-
 // For every row with a cheapest fix: made on a copy of the school, it lets a run at a
 // start hour it was the only blocker of place the row's next block.
 void ExpectEveryCheapestFixLetsTheHourIn(const School& school) {
@@ -81,7 +56,7 @@ void ExpectEveryCheapestFixLetsTheHourIn(const School& school) {
       if (cell.reasons.size() == 1 && cell.reasons.front() == *row.cheapestFix) start = &cell;
     ASSERT_NE(start, nullptr);
     auto copy = std::make_unique<School>(school);
-    if (!Apply(*copy, *row.cheapestFix)) continue;
+    if (!ApplyFix(*copy, *row.cheapestFix)) continue;
     ++fixes;
     const int before = PlacedHours(*copy, row.classNo, row.lesson);
     PlacementRun(*copy).RunAtCell(row.teacher, row.classNo, row.lesson,

@@ -2,7 +2,8 @@
 // Whether the why-not's cheapest fixes work: for every lesson left, the change the
 // report names is made on a copy of the school and a run at the start hour it was the
 // only blocker of must place the lesson's next block. Shared by the quick test over the
-// real schools and the longer trial after a timed run (scripts/why-fixes).
+// real schools, the longer trial after a timed run (scripts/why-fixes) and the command
+// line's why-not test.
 
 #include <string>
 #include <vector>
