@@ -152,9 +152,9 @@ int PreviewPages(PrintService& service, const std::function<bool()>& print) {
   return pages;
 }
 
-TEST_F(PrintingWindows, PreviewsShowThePrintoutsPages) {
-  school.Settings.schoolName.assign(ToRecordText(U8("Işıklı Lisesi")));
-  for (int k = 1; k <= 3; ++k) {
+// Adds the teachers ÖĞRETMEN 1 to ÖĞRETMEN `count`, each with an empty timetable.
+void AddTeachers(School& school, int count) {
+  for (int k = 1; k <= count; ++k) {
     TTeacherRec t{};
     t.order = static_cast<uint8_t>(k);
     t.number = static_cast<uint8_t>(k);
@@ -165,6 +165,11 @@ TEST_F(PrintingWindows, PreviewsShowThePrintoutsPages) {
     school.TeacherGrids.push_back(g);
   }
   school.ReindexAll();
+}
+
+TEST_F(PrintingWindows, PreviewsShowThePrintoutsPages) {
+  school.Settings.schoolName.assign(ToRecordText(U8("Işıklı Lisesi")));
+  AddTeachers(school, 3);
   PrintService service(context(), nullptr);
   EXPECT_EQ(PreviewPages(service, [&] { return service.PrintTeacherList(); }), 1);
   EXPECT_EQ(PreviewPages(service, [&] { return service.PrintTeacherTimetables({1, 3}); }), 2);
@@ -277,17 +282,7 @@ std::string PdfPaper(const std::filesystem::path& pdf) {
 }
 
 TEST_F(PrintingWindows, PdfFromThePrintDialogIsWhatThePrinterWouldGetWithoutAPreview) {
-  for (int k = 1; k <= 2; ++k) {
-    TTeacherRec t{};
-    t.order = static_cast<uint8_t>(k);
-    t.number = static_cast<uint8_t>(k);
-    t.name.assign(ToRecordText(U8("ÖĞRETMEN ") + QString::number(k)));
-    school.Teachers.push_back(t);
-    TTeacherGridRec g{};
-    g.teacher = static_cast<uint8_t>(k);
-    school.TeacherGrids.push_back(g);
-  }
-  school.ReindexAll();
+  AddTeachers(school, 2);
   PrintService service(context(), nullptr);
   QString suggested;
   service.printDialog().SetFileChooser([&](QWidget*, const QString& name) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <functional>
 
 #include "core/cells.h"
 #include "core/file_io.h"
@@ -69,6 +70,26 @@ class ReportWindowsTest : public TimetableWindowsTest {
     });
     Trigger(w, "DEĞİŞENLERİ GÖSTER");
     return seen;
+  }
+
+  // The changed-teachers window after a snapshot, printing into `prints`: first with
+  // nothing changed since, then after CAN's Friday hour 5 went to 9 A. Each is shown in
+  // turn to its check and hidden after it.
+  void ChangedWindowBeforeAndAfterAChange(RecordingPrints& prints,
+                                          const std::function<void(TDegisikForm&)>& unchanged,
+                                          const std::function<void(TDegisikForm&)>& changed) {
+    ASSERT_TRUE(TakeSnapshot(school).ok());
+    AppContext with = context();
+    with.printing = &prints;
+    TDegisikForm before(with);
+    Activate(&before);
+    unchanged(before);
+    before.hide();
+    school.TeacherGridByNo(can)->occupant[CellIndex(5, 5) - 1] = static_cast<uint8_t>(a9);
+    TDegisikForm after(with);
+    Activate(&after);
+    changed(after);
+    after.hide();
   }
 
   int b9 = 0, chemistry = 0;
@@ -271,21 +292,17 @@ TEST_F(ReportWindowsTest, ChangedTeachersSinceTheSnapshotAndItsRestore) {
 }
 
 TEST_F(ReportWindowsTest, NothingToPrintWithoutAChangeOrAPrinter) {
-  ASSERT_TRUE(TakeSnapshot(school).ok());
   RecordingPrints prints;
-  AppContext with = context();
-  with.printing = &prints;
-  TDegisikForm unchanged(with);
-  Activate(&unchanged);
-  EXPECT_FALSE(Child<QPushButton>(&unchanged, "YazdirBtn")->isEnabled());
-  EXPECT_EQ(unchanged.ChosenTeacher(), 0);
-  unchanged.hide();
-  school.TeacherGridByNo(can)->occupant[CellIndex(5, 5) - 1] = static_cast<uint8_t>(a9);
-  TDegisikForm changed(with);
-  Activate(&changed);
-  EXPECT_TRUE(Child<QPushButton>(&changed, "YazdirBtn")->isEnabled());
-  EXPECT_EQ(changed.ChosenTeacher(), can);
-  changed.hide();
+  ChangedWindowBeforeAndAfterAChange(
+      prints,
+      [&](TDegisikForm& unchanged) {
+        EXPECT_FALSE(Child<QPushButton>(&unchanged, "YazdirBtn")->isEnabled());
+        EXPECT_EQ(unchanged.ChosenTeacher(), 0);
+      },
+      [&](TDegisikForm& changed) {
+        EXPECT_TRUE(Child<QPushButton>(&changed, "YazdirBtn")->isEnabled());
+        EXPECT_EQ(changed.ChosenTeacher(), can);
+      });
   TDegisikForm noPrinter(context());
   Activate(&noPrinter);
   EXPECT_FALSE(Child<QPushButton>(&noPrinter, "YazdirBtn")->isEnabled());
@@ -295,30 +312,27 @@ TEST_F(ReportWindowsTest, NothingToPrintWithoutAChangeOrAPrinter) {
 // prints only when the print button would, Enter goes to the teacher chosen, Alt+Y
 // leaves the report for the lesson chosen, Esc closes without going anywhere.
 TEST_F(ReportWindowsTest, TheKeysTheReportAndChangedWindowsListAct) {
-  ASSERT_TRUE(TakeSnapshot(school).ok());
   RecordingPrints prints;
-  AppContext with = context();
-  with.printing = &prints;
-  TDegisikForm unchanged(with);
-  Activate(&unchanged);
-  Key(&unchanged, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_TRUE(prints.printed.empty());
-  unchanged.hide();
-
-  school.TeacherGridByNo(can)->occupant[CellIndex(5, 5) - 1] = static_cast<uint8_t>(a9);
-  TDegisikForm changed(with);
-  Activate(&changed);
-  const QString keys = Child<KeyLine>(&changed, "KeyLine")->text();
-  for (const char* shown : {"Enter", "Ctrl+P", "Esc"}) EXPECT_TRUE(keys.contains(shown)) << shown;
-  Key(&changed, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_EQ(prints.printed, (std::vector<int>{can}));
-  Key(&changed, Qt::Key_Escape);
-  EXPECT_EQ(changed.result(), QDialog::Rejected);
-  Activate(&changed);
-  Key(&changed, Qt::Key_Return);
-  EXPECT_FALSE(changed.isVisible());
-  EXPECT_EQ(changed.result(), QDialog::Accepted);
-  EXPECT_EQ(changed.ChosenTeacher(), can);
+  ChangedWindowBeforeAndAfterAChange(
+      prints,
+      [&](TDegisikForm& unchanged) {
+        Key(&unchanged, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_TRUE(prints.printed.empty());
+      },
+      [&](TDegisikForm& changed) {
+        const QString keys = Child<KeyLine>(&changed, "KeyLine")->text();
+        for (const char* shown : {"Enter", "Ctrl+P", "Esc"})
+          EXPECT_TRUE(keys.contains(shown)) << shown;
+        Key(&changed, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(prints.printed, (std::vector<int>{can}));
+        Key(&changed, Qt::Key_Escape);
+        EXPECT_EQ(changed.result(), QDialog::Rejected);
+        Activate(&changed);
+        Key(&changed, Qt::Key_Return);
+        EXPECT_FALSE(changed.isVisible());
+        EXPECT_EQ(changed.result(), QDialog::Accepted);
+        EXPECT_EQ(changed.ChosenTeacher(), can);
+      });
 
   TRaporForm report(context());
   Activate(&report);
