@@ -13,6 +13,29 @@ function(run_cli)
   set(cli_out "${out}" PARENT_SCOPE)
 endfunction()
 
+# Runs the subcommand with ARGS and --json, its answer in `json_out`, then with --pdf
+# into WORK/NAME.pdf, whose text pdftotext reads back into `pdf_text`; fails unless the
+# text holds each of HEADINGS. WHAT names the printout in the messages.
+function(pdf_and_json command name)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "WHAT" "ARGS;HEADINGS")
+  run_cli(${command} ${arg_ARGS} --json)
+  set(json_out "${cli_out}" PARENT_SCOPE)
+  run_cli(${command} ${arg_ARGS} --pdf ${WORK}/${name}.pdf)
+  execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/${name}.pdf ${WORK}/${name}.txt
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "pdftotext failed on the ${arg_WHAT}")
+  endif()
+  file(READ ${WORK}/${name}.txt text)
+  foreach(expected IN LISTS arg_HEADINGS)
+    string(FIND "${text}" "${expected}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "the ${arg_WHAT} lacks '${expected}':\n${text}")
+    endif()
+  endforeach()
+  set(pdf_text "${text}" PARENT_SCOPE)
+endfunction()
+
 if(NOT PDFTOTEXT)
   message(FATAL_ERROR "pdftotext (poppler-utils) is needed: run scripts/setup-deps")
 endif()
@@ -20,25 +43,13 @@ file(REMOVE_RECURSE ${WORK})
 file(COPY ${SAMPLE}/ DESTINATION ${WORK}/school)
 run_cli(schedule --folder ${WORK}/school)
 
-set(day --folder ${WORK}/school --date 2026-12-09 --absent 1 --absent 2 --absent 5:3-5)
-run_cli(substitute ${day} --json)
-set(plan "${cli_out}")
-run_cli(substitute ${day} --pdf ${WORK}/sheet.pdf)
-execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/sheet.pdf ${WORK}/sheet.txt
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "pdftotext failed on the sheet")
-endif()
-file(READ ${WORK}/sheet.txt text)
-
 # The date is read from its own line: the title's corner shows the day of printing.
-foreach(expected "DERS GÖREVLENDİRME ÇİZELGESİ" "Görev Tarihi : 09.12.2026" "ÇARŞAMBA"
-        "GELMEYEN ÖĞRETMEN" "GÖREVLİ ÖĞRETMEN" "İMZA")
-  string(FIND "${text}" "${expected}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the sheet lacks '${expected}':\n${text}")
-  endif()
-endforeach()
+pdf_and_json(substitute sheet WHAT sheet
+  ARGS --folder ${WORK}/school --date 2026-12-09 --absent 1 --absent 2 --absent 5:3-5
+  HEADINGS "DERS GÖREVLENDİRME ÇİZELGESİ" "Görev Tarihi : 09.12.2026" "ÇARŞAMBA"
+           "GELMEYEN ÖĞRETMEN" "GÖREVLİ ÖĞRETMEN" "İMZA")
+set(plan "${json_out}")
+set(text "${pdf_text}")
 
 # Every row of the plan has a line of its own: its hour, its class and the start of its
 # lesson's name on one line.
@@ -70,23 +81,12 @@ message(STATUS "the sheet shows all ${rows} affected hours")
 
 # The teachers free at hour 3 of the next day, printed in the same layout: the heading,
 # the date and hour, and every teacher --json lists, in its order.
-set(free --folder ${WORK}/school --date 2026-12-10 --hour 3)
-run_cli(free ${free} --json)
-set(listed "${cli_out}")
-run_cli(free ${free} --pdf ${WORK}/free.pdf)
-execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/free.pdf ${WORK}/free.txt
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "pdftotext failed on the free-teacher list")
-endif()
-file(READ ${WORK}/free.txt text)
-foreach(expected "BOŞ ÖĞRETMENLER" "Boş olanlar : 10.12.2026" "PERŞEMBE" "3. saat" "ÖĞRETMENİN ADI"
-        "AÇIKLAMA")
-  string(FIND "${text}" "${expected}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the free-teacher list lacks '${expected}':\n${text}")
-  endif()
-endforeach()
+pdf_and_json(free free WHAT "free-teacher list"
+  ARGS --folder ${WORK}/school --date 2026-12-10 --hour 3
+  HEADINGS "BOŞ ÖĞRETMENLER" "Boş olanlar : 10.12.2026" "PERŞEMBE" "3. saat" "ÖĞRETMENİN ADI"
+           "AÇIKLAMA")
+set(listed "${json_out}")
+set(text "${pdf_text}")
 string(JSON count LENGTH "${listed}" free)
 if(count LESS 3)
   message(FATAL_ERROR "only ${count} teachers are free; the test means little")
