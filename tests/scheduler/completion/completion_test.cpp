@@ -66,6 +66,24 @@ CompletionOutcome CompleteAndCheck(School& school, const CompletionOptions& opti
   return outcome;
 }
 
+// CompleteAndCheck with the seed and the other options as they come.
+CompletionOutcome CompleteWithSeed(School& school, uint64_t seed) {
+  CompletionOptions options;
+  options.seed = seed;
+  return CompleteAndCheck(school, options);
+}
+
+// Prepares the teachers and runs the placing phase alone with the seed, before any
+// soft move could mend what it left. Returns the hours placed then.
+int PlaceOnly(School& school, uint64_t seed) {
+  PrepareAllTeachers(school);
+  CompletionOptions options;
+  options.seed = seed;
+  CompletionSearch search(school, options, CountTotals(school).placed);
+  search.PlaceWaiting();
+  return CountTotals(school).placed;
+}
+
 // Teacher 1 gives lesson 1 to class 1 and lesson 2 to class 2 and may teach two hours
 // a day.
 void OneTeacherTwoHoursADay(TestSchool& t, int firstHours, const PatternBytes& firstPattern,
@@ -385,9 +403,7 @@ TEST(CompletionTest, TheLongerDaysOfTheShortRunStayAfterAFailedRetry) {
       if (d != 1) t.C(3).firstHour[d] = t.C(3).lastHour[d] = 0;
     RecountClassFreeHours(s, 3);
     ASSERT_TRUE(t.Put(3, 4, 2, 2, 1));
-    CompletionOptions options;
-    options.seed = seed;
-    const CompletionOutcome outcome = CompleteAndCheck(s, options);
+    const CompletionOutcome outcome = CompleteWithSeed(s, seed);
     EXPECT_EQ(outcome.placedAfter, outcome.total);
     EXPECT_EQ(t.At(1, 1, 1), 2);
     EXPECT_EQ(t.At(1, 1, 2), 2);
@@ -398,6 +414,16 @@ TEST(CompletionTest, TheLongerDaysOfTheShortRunStayAfterAFailedRetry) {
   }
 }
 
+// Class 1 has hour 1 of every day. Lesson 1 (1+1, teacher 1) wants a free day between
+// its hours; lessons 2 and 3 are single hours of teachers 2 and 3. No automatic
+// relaxation.
+void OneHourDaysWithADayBetween(TestSchool& t) {
+  t.Lesson(1, 2, {1, 1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1, 1, 1);
+  t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Teacher(3).Give(1, 3, {3}).Done();
+  t.school.Settings.dayBetweenDays = 1;
+  t.school.Settings.autoRelax = 0;
+}
+
 // Class 1's days are Monday to Thursday, one hour each, Thursday's locked for lesson 3.
 // Lesson 1 (1+1) wants a free day between its hours and stands on Tuesday by hand:
 // its second hour cannot keep that beside it, so the completion takes the first out
@@ -406,11 +432,8 @@ TEST(CompletionTest, ALessonsOwnBlockIsTakenOutToKeepADayBetween) {
   for (uint64_t seed = 1; seed <= 5; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     TestSchool t;
-    t.Lesson(1, 2, {1, 1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1, 1, 1);
-    t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Teacher(3).Give(1, 3, {3}).Done();
+    OneHourDaysWithADayBetween(t);
     School& s = t.school;
-    s.Settings.dayBetweenDays = 1;
-    s.Settings.autoRelax = 0;
     t.C(1).firstHour[4] = t.C(1).lastHour[4] = 0;
     RecountClassFreeHours(s, 1);
     ASSERT_TRUE(t.Put(1, 3, 1, 4, 1) && ToggleClassLock(s, CellIndex(4, 1), 1));
@@ -447,9 +470,7 @@ TEST(CompletionTest, AFreePlaceBesideTheLessonsOtherDayIsRefusedForALongerDay) {
         if (d != lockedDay && d != beside) {
           ASSERT_TRUE(t.Put(2, 2, 1, d, 2) && ToggleClassLock(s, CellIndex(d, 2), 2));
         }
-      CompletionOptions options;
-      options.seed = seed;
-      const CompletionOutcome outcome = CompleteAndCheck(s, options);
+      const CompletionOutcome outcome = CompleteWithSeed(s, seed);
       EXPECT_EQ(outcome.placedAfter, outcome.total);
       EXPECT_EQ(t.At(1, beside, 1), 0);
       EXPECT_EQ(outcome.bentRules,
@@ -467,11 +488,8 @@ TEST(CompletionTest, ABlockSteppingAsideKeepsTheDayBetween) {
     for (uint64_t seed = 1; seed <= 10; ++seed) {
       SCOPED_TRACE("locked on day " + std::to_string(lockedDay) + ", seed " + std::to_string(seed));
       TestSchool t;
-      t.Lesson(1, 2, {1, 1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1, 1, 1);
-      t.Teacher(1).Give(1, 1, {1}).Teacher(2).Give(1, 2, {2}).Teacher(3).Give(1, 3, {3}).Done();
+      OneHourDaysWithADayBetween(t);
       School& s = t.school;
-      s.Settings.dayBetweenDays = 1;
-      s.Settings.autoRelax = 0;
       const int farthest = 6 - lockedDay;  // lesson 3's
       const int away = lockedDay == 1 ? 4 : 2;
       for (int d = 1; d <= kDays; ++d)
@@ -479,13 +497,8 @@ TEST(CompletionTest, ABlockSteppingAsideKeepsTheDayBetween) {
       ASSERT_TRUE(t.Put(1, 1, 1, lockedDay, 1) && ToggleClassLock(s, CellIndex(lockedDay, 1), 1));
       ASSERT_TRUE(t.Put(1, 3, 1, farthest, 1) && ToggleClassLock(s, CellIndex(farthest, 1), 1));
       ASSERT_TRUE(t.Put(1, 1, 1, 3, 1));
-      PrepareAllTeachers(s);
-      CompletionOptions options;
-      options.seed = seed;
       // The placing alone: the soft phase would mend a lesson left on days in a row.
-      CompletionSearch search(s, options, CountTotals(s).placed);
-      search.PlaceWaiting();
-      EXPECT_EQ(CountTotals(s).placed, 4);
+      EXPECT_EQ(PlaceOnly(s, seed), 4);
       EXPECT_EQ(t.At(1, 3, 1), 2);
       EXPECT_EQ(t.At(1, away, 1), 1);
       EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
@@ -587,12 +600,7 @@ TEST(CompletionTest, PlacingTakesALessonsOwnHourOutToKeepADayBetween) {
       s.Settings.autoRelax = 0;
       ASSERT_TRUE(t.Put(1, 1, 1, 3, 1));
       for (int day : {1, 4, 5}) ASSERT_TRUE(t.Put(1, 2, 1, day, 1));
-      PrepareAllTeachers(s);
-      CompletionOptions options;
-      options.seed = seed;
-      CompletionSearch search(s, options, CountTotals(s).placed);
-      search.PlaceWaiting();
-      EXPECT_EQ(CountTotals(s).placed, 5);
+      EXPECT_EQ(PlaceOnly(s, seed), 5);
       EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
       if (!dayBetween) {
         EXPECT_EQ(t.At(1, 2, 1), 1);
