@@ -2,20 +2,14 @@
 # its files; a bad date or format is a usage error that writes nothing.
 #   cmake -DCLI=<kalvodrin-cli> -DSAMPLE=<examples/sample-school> -DWORK=<scratch> -P this
 
-function(run_cli expected_rc)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                  ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "kalvodrin-cli ${ARGN}: exit ${rc}, wanted ${expected_rc}\n${out}\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/cli_run.cmake)
 
 file(REMOVE_RECURSE ${WORK})
 file(COPY ${SAMPLE}/ DESTINATION ${WORK}/school)
-run_cli(0 schedule --folder ${WORK}/school)
-run_cli(0 export --folder ${WORK}/school --format html --out ${WORK}/html)
-run_cli(0 export --folder ${WORK}/school --format csv --out ${WORK}/csv)
-run_cli(0 export --folder ${WORK}/school --format ics --out ${WORK}/ics --start-date 2026-09-07)
+run_cli(0 out schedule --folder ${WORK}/school)
+run_cli(0 out export --folder ${WORK}/school --format html --out ${WORK}/html)
+run_cli(0 out export --folder ${WORK}/school --format csv --out ${WORK}/csv)
+run_cli(0 out export --folder ${WORK}/school --format ics --out ${WORK}/ics --start-date 2026-09-07)
 foreach(file html/index.html html/ogretmen-001.html html/sinif-001.html html/derslik-001.html
         csv/ders-programi.csv ics/ogretmen-001.ics ics/sinif-001.ics)
   if(NOT EXISTS ${WORK}/${file})
@@ -28,8 +22,8 @@ if(at EQUAL -1)
   message(FATAL_ERROR "index.html lacks the school's name")
 endif()
 
-run_cli(2 export --folder ${WORK}/school --format ics --out ${WORK}/bad --start-date 2026-02-30)
-run_cli(2 export --folder ${WORK}/school --format pdf --out ${WORK}/bad)
+run_cli(2 out export --folder ${WORK}/school --format ics --out ${WORK}/bad --start-date 2026-02-30)
+run_cli(2 out export --folder ${WORK}/school --format pdf --out ${WORK}/bad)
 if(EXISTS ${WORK}/bad)
   message(FATAL_ERROR "a refused export wrote files")
 endif()

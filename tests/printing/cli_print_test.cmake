@@ -4,13 +4,7 @@
 #   cmake -DCLI=<kalvodrin-cli> -DSAMPLE=<examples/sample-school> -DWORK=<scratch>
 #         -DPDFTOPPM=<pdftoppm> -DPDFTOTEXT=<pdftotext> -P this
 
-function(run_cli expected_rc)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                  ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "kalvodrin-cli ${ARGN}: exit ${rc}, wanted ${expected_rc}\n${out}\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/cli_run.cmake)
 
 if(NOT PDFTOPPM OR NOT PDFTOTEXT)
   message(FATAL_ERROR "pdftoppm and pdftotext (poppler-utils) are needed: run scripts/setup-deps")
@@ -18,7 +12,7 @@ endif()
 
 file(REMOVE_RECURSE ${WORK})
 file(COPY ${SAMPLE}/ DESTINATION ${WORK}/school)
-run_cli(0 schedule --folder ${WORK}/school)
+run_cli(0 out schedule --folder ${WORK}/school)
 
 # Each printout with texts its pages must hold.
 set(expect_teacher "GÜLAY ŞEN" "PZT." "Aslını Teslim Aldım.")
@@ -34,9 +28,9 @@ foreach(what teacher class room sheet-teachers sheet-classes sheet-rooms teacher
         duty-chart)
   set(pdf ${WORK}/${what}.pdf)
   if(what MATCHES "^(teacher|class|room)$")
-    run_cli(0 print --folder ${WORK}/school --what ${what} --all --pdf ${pdf})
+    run_cli(0 out print --folder ${WORK}/school --what ${what} --all --pdf ${pdf})
   else()
-    run_cli(0 print --folder ${WORK}/school --what ${what} --pdf ${pdf})
+    run_cli(0 out print --folder ${WORK}/school --what ${what} --pdf ${pdf})
   endif()
   execute_process(COMMAND ${PDFTOPPM} -r 20 -f 1 -l 1 -png ${pdf} ${WORK}/${what}
                   RESULT_VARIABLE rc ERROR_VARIABLE err)
@@ -58,7 +52,7 @@ foreach(what teacher class room sheet-teachers sheet-classes sheet-rooms teacher
 endforeach()
 
 # One teacher alone is a shorter document than all of them.
-run_cli(0 print --folder ${WORK}/school --what teacher --id 1 --pdf ${WORK}/one.pdf)
+run_cli(0 out print --folder ${WORK}/school --what teacher --id 1 --pdf ${WORK}/one.pdf)
 file(SIZE ${WORK}/one.pdf one_size)
 file(SIZE ${WORK}/teacher.pdf all_size)
 if(NOT one_size LESS all_size)
@@ -66,10 +60,10 @@ if(NOT one_size LESS all_size)
 endif()
 
 # Usage errors and unknown entities write nothing.
-run_cli(2 print --folder ${WORK}/school --what teacher --pdf ${WORK}/none.pdf)
-run_cli(1 print --folder ${WORK}/school --what class --id 254 --pdf ${WORK}/none.pdf)
-run_cli(1 print --folder ${WORK}/school --what poster --pdf ${WORK}/none.pdf)
-run_cli(1 print --folder ${WORK}/school --what duty-chart --pdf ${WORK}/no/such/dir.pdf)
+run_cli(2 out print --folder ${WORK}/school --what teacher --pdf ${WORK}/none.pdf)
+run_cli(1 out print --folder ${WORK}/school --what class --id 254 --pdf ${WORK}/none.pdf)
+run_cli(1 out print --folder ${WORK}/school --what poster --pdf ${WORK}/none.pdf)
+run_cli(1 out print --folder ${WORK}/school --what duty-chart --pdf ${WORK}/no/such/dir.pdf)
 if(EXISTS ${WORK}/none.pdf OR EXISTS ${WORK}/no)
   message(FATAL_ERROR "a refused print wrote a file")
 endif()

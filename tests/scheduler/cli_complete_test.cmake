@@ -4,14 +4,7 @@
 # of the seed; the report must name the seed and the hours; check must find nothing;
 # a bad time limit is a usage error that writes nothing.
 
-function(run_cli expected_rc out_var)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                  ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "kalvodrin-cli ${ARGN}: exit ${rc}, wanted ${expected_rc}\n${out}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/cli_run.cmake)
 
 set(files DUDIZIRZ.LOF DUDIZIRX.LOF DUDIZIRY.LOF TAMAMLAMA.TXT)
 file(REMOVE_RECURSE ${WORK})

@@ -4,14 +4,7 @@
 # timetable files; the report must total the notice's hours; check must find nothing;
 # an unknown teacher must fail with exit code 1 and write nothing.
 
-function(run_cli expected_rc out_var)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                  ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "kalvodrin-cli ${ARGN}: exit ${rc}, wanted ${expected_rc}\n${out}\n${err}")
-  endif()
-  set(${out_var} "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/cli_run.cmake)
 
 file(REMOVE_RECURSE ${WORK})
 foreach(copy a b)

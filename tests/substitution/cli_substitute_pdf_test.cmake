@@ -4,23 +4,16 @@
 #   cmake -DCLI=<kalvodrin-cli> -DSAMPLE=<examples/sample-school> -DWORK=<scratch>
 #         -DPDFTOTEXT=<pdftotext> -P this
 
-function(run_cli)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                  ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "kalvodrin-cli ${ARGN}: exit ${rc}\n${out}\n${err}")
-  endif()
-  set(cli_out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/cli_run.cmake)
 
 # Runs the subcommand with ARGS and --json, its answer in `json_out`, then with --pdf
 # into WORK/NAME.pdf, whose text pdftotext reads back into `pdf_text`; fails unless the
 # text holds each of HEADINGS. WHAT names the printout in the messages.
 function(pdf_and_json command name)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "WHAT" "ARGS;HEADINGS")
-  run_cli(${command} ${arg_ARGS} --json)
-  set(json_out "${cli_out}" PARENT_SCOPE)
-  run_cli(${command} ${arg_ARGS} --pdf ${WORK}/${name}.pdf)
+  run_cli(0 json ${command} ${arg_ARGS} --json)
+  set(json_out "${json}" PARENT_SCOPE)
+  run_cli(0 out ${command} ${arg_ARGS} --pdf ${WORK}/${name}.pdf)
   execute_process(COMMAND ${PDFTOTEXT} -layout ${WORK}/${name}.pdf ${WORK}/${name}.txt
                   RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
@@ -41,7 +34,7 @@ if(NOT PDFTOTEXT)
 endif()
 file(REMOVE_RECURSE ${WORK})
 file(COPY ${SAMPLE}/ DESTINATION ${WORK}/school)
-run_cli(schedule --folder ${WORK}/school)
+run_cli(0 out schedule --folder ${WORK}/school)
 
 # The date is read from its own line: the title's corner shows the day of printing.
 pdf_and_json(substitute sheet WHAT sheet
