@@ -35,6 +35,7 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
   search.PlaceWaiting();
   search.MendGapLimits();
   search.LowerSoftCosts();
+  search.MendSingleHourDays();
 
   // A guidance hour the search placed is closed under it, as the classic run does, so
   // that later work leaves it at its fixed hour.

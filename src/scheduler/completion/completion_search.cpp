@@ -68,6 +68,10 @@ constexpr int kMendTries = 3;
 constexpr long kMendPatience = 50;
 constexpr long kMendStepsPerUnit = 80;
 constexpr long kMendChecksPerUnit = 1500;
+// Settling teachers' lone hours elsewhere: the same, with twice the teachers' gaps
+// judged (each try looks at every teacher's week).
+constexpr long kSettleStepsPerUnit = 80;
+constexpr long kSettleChecksPerUnit = 3000;
 
 // Rounds of the soft phase over every movable block.
 constexpr int kSoftRounds = 12;
@@ -356,6 +360,13 @@ long CompletionSearch::TakeOutScore(int unit) const {
   return score;
 }
 
+bool CompletionSearch::Barred(int unit, int start) const {
+  if (barredTeacher_ == 0 || DayOfCell(start) != barredDay_) return false;
+  const Block& b = model_.units[Ix(unit)].block;
+  return std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, barredTeacher_) !=
+         b.teachers.begin() + b.teacherCount;
+}
+
 bool CompletionSearch::FreeAt(int unit, int start) const {
   const CompletionUnit& u = model_.units[Ix(unit)];
   const Block& b = u.block;
@@ -432,7 +443,9 @@ int CompletionSearch::FreePlaceFor(int unit) const {
   auto seek = [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
       const int start = domain[i];
-      if (model_.ClassAt(classNo, start) == kFreeCell && FreeAt(unit, start)) return start;
+      if (model_.ClassAt(classNo, start) == kFreeCell && !Barred(unit, start) &&
+          FreeAt(unit, start))
+        return start;
     }
     return 0;
   };
@@ -481,6 +494,7 @@ CompletionSearch::Choice CompletionSearch::ChoosePlace(int unit) {
     return score;
   };
   for (uint8_t start : u.domain) {
+    if (Barred(unit, start)) continue;
     here.takenOut.clear();
     here.moved.clear();
     // The gap limits take longest to judge: where they are kept, they are asked only of
@@ -1008,6 +1022,62 @@ void CompletionSearch::MendGapLimits() {
       RestoreSaved();
       ++failed;
     }
+  }
+  std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
+  gapsKept_ = false;
+}
+
+void CompletionSearch::MendSingleHourDays() {
+  if (waitingWeight_ != 0 || Interrupted()) return;
+  progress_.searchLevel = 2;
+  const long units = static_cast<long>(model_.units.size());
+  const long budget = steps_ + kSettleStepsPerUnit * units;
+  const long checks = gapChecks_ + kSettleChecksPerUnit * units;
+  weights_ = &kKeepRulesWeights;
+  KeepAllRules();
+  gapsKept_ = true;
+  // The lone hours of the teachers' days, with the teacher.
+  std::vector<std::pair<int, int>> lone;
+  for (const TTeacherGridRec& t : school_.TeacherGrids)
+    for (int d = 1; d <= kDays; ++d) {
+      int holder = -1;
+      int hours = 0;
+      for (int h = 1; h <= kHoursPerDay; ++h) {
+        const int x = model_.TeacherAt(t.teacher, CellIndex(d, h));
+        if (x == kFreeCell) continue;
+        ++hours;
+        holder = x;
+      }
+      if (hours != 1 || holder < 0) continue;
+      const CompletionUnit& u = model_.units[Ix(holder)];
+      if (!u.fixed && !u.guidance) lone.emplace_back(holder, t.teacher);
+    }
+  for (std::size_t i = lone.size(); i > 1; --i)
+    std::swap(lone[i - 1], lone[Ix(rng_.Below(static_cast<int>(i)))]);
+  for (const auto& [unit, teacher] : lone) {
+    if (Interrupted() || steps_ >= budget || gapChecks_ >= checks) break;
+    // Still that teacher's only hour of the day (an earlier try may have moved it)?
+    const int day = DayOfCell(model_.units[Ix(unit)].start);
+    if (model_.Load(teacher, day) != model_.units[Ix(unit)].block.length) continue;
+    for (const TTeacherGridRec& t : school_.TeacherGrids)
+      gapAllowance_[Ix(t.teacher)] = TeacherGapExcess(model_, t.teacher);
+    const SoftCosts was = ModelSoftCosts(model_, school_);
+    Save();
+    const Saved whole = best_;
+    // None of the teacher's hours may take that day: the hour would only come back,
+    // or another of the teacher's hours take its place.
+    barredTeacher_ = teacher;
+    barredDay_ = day;
+    TakeOut({unit});
+    Save();
+    RunChains(budget, /*briefly=*/true, kMendPatience);
+    barredTeacher_ = 0;
+    if (waitingWeight_ == 0) {
+      const SoftCosts is = ModelSoftCosts(model_, school_);
+      if (is.singleHourDays <= was.singleHourDays && is.Weighted() < was.Weighted()) continue;
+    }
+    best_ = whole;
+    RestoreSaved();
   }
   std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
   gapsKept_ = false;

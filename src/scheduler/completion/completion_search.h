@@ -31,6 +31,10 @@ class CompletionSearch {
   // bent further and that teacher one hour nearer the limits; kept only when every hour
   // gets back in.
   void MendGapLimits();
+  // A teacher's day of a single hour: takes that hour out and lets the chains place it
+  // (and what it takes out) again with every rule kept; kept only with every hour back
+  // in, fewer such days and lower soft costs.
+  void MendSingleHourDays();
   void LowerSoftCosts();
 
   const CompletionModel& model() const { return model_; }
@@ -88,6 +92,8 @@ class CompletionSearch {
   // Conflicts decides with an empty list, without building one (most places are
   // looked at only to be refused).
   bool FreeAt(int unit, int start) const;
+  // Whether the unit is kept off `start`'s day (see barredTeacher_).
+  bool Barred(int unit, int start) const;
   // The lesson's own rules of FreeAt: whether they let the unit stand at `start` beside
   // the lesson's other blocks.
   bool LessonRulesLetStand(int unit, int start) const;
@@ -160,6 +166,10 @@ class CompletionSearch {
   // waiting could mend; 0 while the limits are kept, kGapsBent (the placing) where
   // they are costs only.
   std::vector<int> gapAllowance_;
+  // A teacher whose hours may not go to a day (0 = none), while a lone hour of that
+  // day is settled elsewhere.
+  int barredTeacher_ = 0;
+  int barredDay_ = 0;
   bool gapsKept_ = false;       // some teacher's gap limits are kept (while mending)
   mutable long gapChecks_ = 0;  // teachers' gaps judged, the measure of the mending's work
   int waitingWeight_ = 0;

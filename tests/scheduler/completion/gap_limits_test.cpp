@@ -5,16 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../test_school.h"
 #include "core/cells.h"
 #include "engine/consistency.h"
+#include "engine/counts.h"
+#include "engine/locks.h"
 #include "engine/teacher_preparation.h"
 #include "hard_rule_check.h"
 #include "scheduler/completion/bent_rules.h"
 #include "scheduler/completion/completion.h"
 #include "scheduler/completion/completion_model.h"
+#include "scheduler/completion/completion_search.h"
 #include "scheduler/completion/model_costs.h"
 
 namespace kalvodrin {
@@ -102,6 +106,52 @@ TEST(GapLimitsTest, GapsOverTheLimitsAreMendedWhereAnotherTimetableKeepsThem) {
     EXPECT_EQ(outcome.placedAfter, 6);
     EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
     EXPECT_TRUE(outcome.bentRules.empty());
+  }
+}
+
+// Classes 1 and 2 have Monday and Tuesday hours 1-2, each full with single hours of
+// one teacher: class 1 lessons 4 (teacher 4), 2 (teacher 2), 1 (teacher 1), 3 (teacher
+// 3); class 2 lessons 5 (teacher 1), 6 (teacher 3), 7 (teacher 2), 8 (teacher 5, closed
+// on Monday). Teacher 1 comes in on both days for one hour; lesson 1 cannot move to
+// Monday on its own (class 1's Monday is full, and teacher 2 cannot trade into
+// Tuesday's first hour), but a chain that takes class 1's blocks round can.
+TEST(GapLimitsTest, ATeachersLoneHourGoesToAnotherOfTheTeachersDaysByAChain) {
+  for (uint64_t seed = 1; seed <= 10; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    for (int l = 1; l <= 8; ++l) t.Lesson(l, 1, {1});
+    t.Class(1, 1, 2).Class(2, 1, 2);
+    t.Teacher(1).Give(1, 1, {1}).Give(2, 5, {1});
+    t.Teacher(2).Give(1, 2, {2}).Give(2, 7, {2});
+    t.Teacher(3).Give(1, 3, {3}).Give(2, 6, {3});
+    t.Teacher(4).Give(1, 4, {4}).Teacher(5).Give(2, 8, {5}).Done();
+    School& s = t.school;
+    s.Settings.autoRelax = 0;
+    s.Settings.gapsAllowed = 1;
+    for (int c : {1, 2}) {
+      for (std::size_t d = 2; d < kDays; ++d) t.C(c).firstHour[d] = t.C(c).lastHour[d] = 0;
+      RecountClassFreeHours(s, c);
+    }
+    for (int h = 1; h <= kHoursPerDay; ++h)
+      SetCellOpen(s, GridKind::kTeacher, 5, CellIndex(1, h), 0);
+    for (auto [lesson, day, hour] : {std::tuple{4, 1, 1}, {2, 1, 2}, {1, 2, 1}, {3, 2, 2}})
+      ASSERT_TRUE(t.Put(1, lesson, 1, day, hour));
+    for (auto [lesson, day, hour] : {std::tuple{5, 1, 1}, {6, 1, 2}, {7, 2, 1}, {8, 2, 2}})
+      ASSERT_TRUE(t.Put(2, lesson, 1, day, hour));
+    PrepareAllTeachers(s);
+    const School before = s;
+    const int singleBefore = MeasureSoftCosts(s, {}).singleHourDays;
+    CompletionOptions options;
+    options.seed = seed;
+    // The settling alone, without the soft phase's moves and trades.
+    CompletionSearch search(s, options, CountTotals(s).placed);
+    search.MendSingleHourDays();
+    EXPECT_EQ(CheckConsistency(s), std::vector<std::string>{});
+    EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
+    EXPECT_EQ(CountTotals(s).placed, 8);
+    const TTeacherGridRec& first = t.T(1);
+    EXPECT_TRUE(first.placedPerDay[0] == 2 || first.placedPerDay[1] == 2);
+    EXPECT_LT(MeasureSoftCosts(s, {}).singleHourDays, singleBefore);
   }
 }
 
