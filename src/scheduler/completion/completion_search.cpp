@@ -977,6 +977,7 @@ CompletionSearch::GapStanding CompletionSearch::MeasureGaps() const {
     const int over = TeacherGapExcess(model_, t.teacher);
     standing.teachers += over > 0 ? 1 : 0;
     standing.hours += over;
+    for (int d = 1; d <= kDays; ++d) standing.singleHourDays += model_.Load(t.teacher, d) == 1;
   }
   return standing;
 }
@@ -1015,7 +1016,7 @@ void CompletionSearch::MendGapLimits() {
       Save();
       RunChains(budget, /*briefly=*/true, kMendPatience);
       const GapStanding is = MeasureGaps();
-      if (waitingWeight_ == 0 &&
+      if (waitingWeight_ == 0 && is.singleHourDays <= was.singleHourDays &&
           (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours)))
         continue;
       best_ = whole;

@@ -127,10 +127,12 @@ class CompletionSearch {
   // Bends the lessons' own rules (or the daily maximum of the teachers) of the units
   // waiting; false when they were all bent already.
   bool BendForWaiting(bool teacherDays);
-  // Teachers over their gap limits and the hours over, in all.
+  // Teachers over their gap limits and the hours over, in all, and the teachers' days
+  // of a single hour.
   struct GapStanding {
     int teachers = 0;
     int hours = 0;
+    int singleHourDays = 0;
   };
   GapStanding MeasureGaps() const;
   // Takes the placed units out (through the engine and the mirror); they wait.
