@@ -39,26 +39,27 @@ class TeachingIndex {
 
 void CheckClassLesson(const School& school, const TeachingIndex& teaching,
                       const TClassLessonRec& cl, Report& report) {
-  const std::string who = "sınıf " + Num(cl.classNo) + " ders " + Num(cl.lesson) + ": ";
-  if (school.ClassByNo(cl.classNo) == nullptr) report.Add(who + "sınıf yok");
-  if (school.LessonByNo(cl.lesson) == nullptr) report.Add(who + "ders havuzda yok");
-  if (cl.teacherCount > kMaxListed) report.Add(who + "öğretmen sayısı 15'ten büyük");
-  if (cl.roomCount > kMaxListed) report.Add(who + "derslik sayısı 15'ten büyük");
+  // Each record's name is made only for a line written, as in the grid checks.
+  const auto who = [&] { return "sınıf " + Num(cl.classNo) + " ders " + Num(cl.lesson) + ": "; };
+  if (school.ClassByNo(cl.classNo) == nullptr) report.Add(who() + "sınıf yok");
+  if (school.LessonByNo(cl.lesson) == nullptr) report.Add(who() + "ders havuzda yok");
+  if (cl.teacherCount > kMaxListed) report.Add(who() + "öğretmen sayısı 15'ten büyük");
+  if (cl.roomCount > kMaxListed) report.Add(who() + "derslik sayısı 15'ten büyük");
   for (int k = 0; k < std::min<int>(cl.teacherCount, kMaxListed); ++k) {
     const int t = cl.teachers[static_cast<std::size_t>(k)];
     if (school.TeacherByNo(t) == nullptr)
-      report.Add(who + "öğretmen " + Num(t) + " yok");
+      report.Add(who() + "öğretmen " + Num(t) + " yok");
     else if (!teaching.Has(t, cl.classNo, cl.lesson))
-      report.Add(who + "öğretmen " + Num(t) + " listede, ders dağıtımında yok");
+      report.Add(who() + "öğretmen " + Num(t) + " listede, ders dağıtımında yok");
   }
   for (int k = 0; k < std::min<int>(cl.roomCount, kMaxListed); ++k) {
     const int r = cl.rooms[static_cast<std::size_t>(k)];
-    if (school.RoomByNo(r) == nullptr) report.Add(who + "derslik " + Num(r) + " yok");
+    if (school.RoomByNo(r) == nullptr) report.Add(who() + "derslik " + Num(r) + " yok");
   }
   if (cl.commonGroup == 0) return;
   const TCommonGroupRec* g = school.CommonGroupByNo(cl.commonGroup);
   if (g == nullptr) {
-    report.Add(who + "ortak ders grubu " + Num(cl.commonGroup) + " yok");
+    report.Add(who() + "ortak ders grubu " + Num(cl.commonGroup) + " yok");
     return;
   }
   bool member = false;
@@ -66,42 +67,46 @@ void CheckClassLesson(const School& school, const TeachingIndex& teaching,
     member = member || (g->classes[static_cast<std::size_t>(k)] == cl.classNo &&
                         g->lessons[static_cast<std::size_t>(k)] == cl.lesson);
   if (!member)
-    report.Add(who + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
+    report.Add(who() + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
 }
 
 void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& report) {
-  const std::string who = "ortak ders grubu " + Num(g.number) + ": ";
-  if (g.count > kMaxListed) report.Add(who + "üye sayısı 15'ten büyük");
+  const auto who = [&] { return "ortak ders grubu " + Num(g.number) + ": "; };
+  if (g.count > kMaxListed) report.Add(who() + "üye sayısı 15'ten büyük");
   for (int k = 0; k < std::min<int>(g.count, kMaxListed); ++k) {
     const int c = g.classes[static_cast<std::size_t>(k)];
     const int l = g.lessons[static_cast<std::size_t>(k)];
     const TClassLessonRec* cl = school.ClassLessonAt(c, l);
     if (cl == nullptr)
-      report.Add(who + "üye sınıf " + Num(c) + " ders " + Num(l) + " sınıf dersi değil");
+      report.Add(who() + "üye sınıf " + Num(c) + " ders " + Num(l) + " sınıf dersi değil");
     else if (cl->commonGroup != g.number)
-      report.Add(who + "üye sınıf " + Num(c) + " ders " + Num(l) + " başka gruba bağlı");
+      report.Add(who() + "üye sınıf " + Num(c) + " ders " + Num(l) + " başka gruba bağlı");
   }
 }
 
 void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl,
                         Report& report) {
-  const std::string who = "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " +
-                          Num(tl.classNo) + ", ders " + Num(tl.lesson) + "): ";
-  if (school.TeacherByNo(tl.teacher) == nullptr) report.Add(who + "öğretmen yok");
+  const auto who = [&] {
+    return "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " + Num(tl.classNo) +
+           ", ders " + Num(tl.lesson) + "): ";
+  };
+  if (school.TeacherByNo(tl.teacher) == nullptr) report.Add(who() + "öğretmen yok");
   const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);
   if (cl == nullptr)
-    report.Add(who + "sınıf dersi yok");
+    report.Add(who() + "sınıf dersi yok");
   else if (!Lists(cl->teachers, cl->teacherCount, tl.teacher))
-    report.Add(who + "öğretmen sınıf dersinin listesinde yok");
+    report.Add(who() + "öğretmen sınıf dersinin listesinde yok");
 }
 
 void CheckDuties(const School& school, Report& report) {
   for (const TDutyRec& d : school.Duties) {
-    const std::string who = "nöbet (yer " + Num(d.place) + ", gün " + Num(d.day) +
-                            ", öğretmen " + Num(d.teacher) + "): ";
-    if (school.DutyPlaceByNo(d.place) == nullptr) report.Add(who + "nöbet yeri yok");
-    if (school.TeacherByNo(d.teacher) == nullptr) report.Add(who + "öğretmen yok");
-    if (d.day < 1 || d.day > 7) report.Add(who + "gün 1..7 dışında");
+    const auto who = [&] {
+      return "nöbet (yer " + Num(d.place) + ", gün " + Num(d.day) + ", öğretmen " +
+             Num(d.teacher) + "): ";
+    };
+    if (school.DutyPlaceByNo(d.place) == nullptr) report.Add(who() + "nöbet yeri yok");
+    if (school.TeacherByNo(d.teacher) == nullptr) report.Add(who() + "öğretmen yok");
+    if (d.day < 1 || d.day > 7) report.Add(who() + "gün 1..7 dışında");
   }
 }
 

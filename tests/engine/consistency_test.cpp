@@ -98,17 +98,20 @@ TEST_F(ConsistencyTest, NumbersThatNameNothingAreReported) {
   TClassLessonRec& cl = *school.ClassLessonAt(c, physics);
   cl.rooms[1] = 42;
   cl.roomCount = 2;
-  EXPECT_TRUE(Reports({"derslik 42 yok"}));
+  // Each line names the record it is about in full.
+  const std::string classLesson =
+      "sınıf " + std::to_string(c) + " ders " + std::to_string(physics) + ": ";
+  EXPECT_TRUE(Reports({classLesson + "derslik 42 yok"}));
   cl.roomCount = 1;
   school.TeacherLessons.push_back(
       {9, static_cast<uint8_t>(c), static_cast<uint8_t>(physics)});
   EXPECT_TRUE(Reports({"öğretmen 9", "öğretmen yok"}));
   school.TeacherLessons.pop_back();
   cl.commonGroup = 5;
-  EXPECT_TRUE(Reports({"ortak ders grubu 5 yok"}));
+  EXPECT_TRUE(Reports({classLesson + "ortak ders grubu 5 yok"}));
   cl.commonGroup = 0;
   school.Duties.push_back({3, 1, 1});
-  EXPECT_TRUE(Reports({"nöbet yeri yok"}));
+  EXPECT_TRUE(Reports({"nöbet (yer 3, gün 1, öğretmen 1): nöbet yeri yok"}));
   school.Duties.clear();
   school.ClassGrids.push_back(school.ClassGrids.front());
   school.ClassGrids.back().classNo = 30;
