@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "core/cells.h"
 #include "engine/counts.h"
@@ -158,10 +159,13 @@ CompletionModel::CompletionModel(const School& school)
 // Lessons and their units: first every block the timetables hold, then the blocks
 // still waiting, lesson by lesson in the order of the teachers' lessons.
 void CompletionModel::BuildLessons(const School& school) {
-  std::vector<int> indexOf(256 * 256, -1);
+  // By class * 256 + lesson: a table of every pair was a quarter of a megabyte to
+  // clear for a few hundred lessons at most.
+  std::unordered_map<int, int> indexOf;
   auto lessonIndex = [&](int classNo, int lesson) {
-    int& slot = indexOf[Ix(classNo * 256 + lesson)];
-    if (slot < 0) {
+    const auto [at, fresh] = indexOf.try_emplace(classNo * 256 + lesson, 0);
+    int& slot = at->second;
+    if (fresh) {
       slot = static_cast<int>(lessons.size());
       CompletionLesson l;
       l.classNo = classNo;
