@@ -79,8 +79,7 @@ void CheckParticipants(const School& school, const TClassGridRec& g, int cell,
     if (m == nullptr)
       report.Add(at() + "ortak dersin sınıfı " + Num(c) + " programı yok");
     else if (m->occupant[At(cell)] != b.lesson || !SameLink(LinkAt(*m, cell), link))
-      report.Add(at() + "ortak dersin sınıfı " + Num(c) +
-                 " aynı dersi aynı blokta tutmuyor");
+      report.Add(at() + "ortak dersin sınıfı " + Num(c) + " aynı dersi aynı blokta tutmuyor");
   }
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[static_cast<std::size_t>(k)];

@@ -66,8 +66,7 @@ void CheckClassLesson(const School& school, const TeachingIndex& teaching,
   for (int k = 0; k < std::min<int>(g->count, kMaxListed); ++k)
     member = member || (g->classes[static_cast<std::size_t>(k)] == cl.classNo &&
                         g->lessons[static_cast<std::size_t>(k)] == cl.lesson);
-  if (!member)
-    report.Add(who() + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
+  if (!member) report.Add(who() + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
 }
 
 void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& report) {
@@ -87,8 +86,8 @@ void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& re
 void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl,
                         Report& report) {
   const auto who = [&] {
-    return "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " + Num(tl.classNo) +
-           ", ders " + Num(tl.lesson) + "): ";
+    return "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " + Num(tl.classNo) + ", ders " +
+           Num(tl.lesson) + "): ";
   };
   if (school.TeacherByNo(tl.teacher) == nullptr) report.Add(who() + "öğretmen yok");
   const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);
@@ -101,8 +100,8 @@ void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl,
 void CheckDuties(const School& school, Report& report) {
   for (const TDutyRec& d : school.Duties) {
     const auto who = [&] {
-      return "nöbet (yer " + Num(d.place) + ", gün " + Num(d.day) + ", öğretmen " +
-             Num(d.teacher) + "): ";
+      return "nöbet (yer " + Num(d.place) + ", gün " + Num(d.day) + ", öğretmen " + Num(d.teacher) +
+             "): ";
     };
     if (school.DutyPlaceByNo(d.place) == nullptr) report.Add(who() + "nöbet yeri yok");
     if (school.TeacherByNo(d.teacher) == nullptr) report.Add(who() + "öğretmen yok");
