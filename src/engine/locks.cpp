@@ -40,8 +40,9 @@ bool SetLessonBlockOpen(School& school, int classNo, int cell, int first, int la
   return true;
 }
 
-// The lock toggle shared by the three owners: `classNo` is the class whose lesson the
-// owner holds at the cell (0 for a free cell).
+// The lock toggle shared by the three owners. The lesson at an occupied cell is found
+// through a class: `classNo` for a class's own timetable, 0 for a teacher's or a
+// room's, whose cells hold the class.
 template <typename Grid>
 bool Toggle(School& school, Grid* grid, int cell, int classNo, ChangeJournal* journal,
             void (*open)(Grid&, int, uint8_t, ChangeJournal*)) {
@@ -55,15 +56,14 @@ bool Toggle(School& school, Grid* grid, int cell, int classNo, ChangeJournal* jo
   int first = 0;
   int last = 0;
   if (!BlockExtent(grid->blockLen, grid->blockStart, cell, first, last)) return false;
-  return SetLessonBlockOpen(school, classNo, cell, first, last, value, journal);
+  const int owner = classNo != 0 ? classNo : grid->occupant[At(cell)];
+  return SetLessonBlockOpen(school, owner, cell, first, last, value, journal);
 }
 
 }  // namespace
 
 bool ToggleTeacherLock(School& school, int cell, int teacher, ChangeJournal* journal) {
-  TTeacherGridRec* g = school.TeacherGridByNo(teacher);
-  const int classNo = g != nullptr && IsCell(cell) ? g->occupant[At(cell)] : 0;
-  return Toggle(school, g, cell, classNo, journal, cells::OpenTeacher);
+  return Toggle(school, school.TeacherGridByNo(teacher), cell, 0, journal, cells::OpenTeacher);
 }
 
 bool ToggleClassLock(School& school, int cell, int classNo, ChangeJournal* journal) {
@@ -72,9 +72,7 @@ bool ToggleClassLock(School& school, int cell, int classNo, ChangeJournal* journ
 }
 
 bool ToggleRoomLock(School& school, int cell, int room, ChangeJournal* journal) {
-  TRoomGridRec* g = school.RoomGridByNo(room);
-  const int classNo = g != nullptr && IsCell(cell) ? g->occupant[At(cell)] : 0;
-  return Toggle(school, g, cell, classNo, journal, cells::OpenRoom);
+  return Toggle(school, school.RoomGridByNo(room), cell, 0, journal, cells::OpenRoom);
 }
 
 bool SetCellOpen(School& school, GridKind kind, int number, int cell, uint8_t value,
