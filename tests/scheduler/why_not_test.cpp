@@ -272,6 +272,56 @@ TEST_F(WhyNotTest, EachRuleOnItsOwn) {
   EXPECT_EQ(Keys(At(s, C("9 B"), L("FİZİK"), 4, 2)), "");
 }
 
+// The rules are asked with the blocks in the way taken out: a teacher busy at the hour
+// is the one reason there, though the hour in the way would make three that day.
+TEST_F(WhyNotTest, ABlockInTheWayDoesNotCountAgainstTheRules) {
+  b.Settings().maxHoursPerDay = 2;
+  b.Place("9 B", "FİZİK", 1, 1, 1).Place("9 C", "TARİH", 1, 1, 2);
+  School s = b.Build();
+  for (TTeacherGridRec& t : s.TeacherGrids) t.special = TeacherRules{0, 0, 0, 1, 1, 1, 1, 2};
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "teacherBusy");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "dailyMaximum");
+  // The class busy with the group's double hour: a third hour of the group that day
+  // only where the double hour is not in the way.
+  SchoolBuilder group = b;
+  group.Settings().groupDifferentDays = 1;
+  group.Place("9 A", "KİMYA", 2, 1, 3);
+  s = group.Build();
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("BİYOLOJİ"), 1, 3)), "classBusy");
+  EXPECT_EQ(Keys(At(s, C("9 A"), L("BİYOLOJİ"), 1, 5)), "lessonGroupRule");
+}
+
+// A same-lesson reason that no setting lifts is no fix: the row's cheapest fix is the
+// setting that joins the two hours, never an empty "switch on".
+TEST_F(WhyNotTest, ASameLessonReasonNoSettingLiftsIsNoFix) {
+  b.Place("9 A", "MATEMATİK", 1, 1, 1);
+  School s = b.Build();
+  ASSERT_EQ(Keys(At(s, C("9 A"), L("MATEMATİK"), 1, 3)), "sameLessonRule");
+  EXPECT_EQ(At(s, C("9 A"), L("MATEMATİK"), 1, 3)[0].amount, 0);
+  const WhyNotReport report = BuildWhyNot(s);
+  const WhyNotRow* row = RowOf(report, C("9 A"), L("MATEMATİK"));
+  ASSERT_NE(row, nullptr);
+  ASSERT_TRUE(row->cheapestFix.has_value());
+  EXPECT_EQ(row->cheapestFix->kind, Blocker::kSameLessonRule);
+  EXPECT_EQ(row->cheapestFix->amount, kJoinSingles);
+}
+
+// A day a damaged file gives a last hour but no first hour has no start to try.
+TEST_F(WhyNotTest, ADayWithoutAFirstHourHasNoCells) {
+  School s = b.Build();
+  s.ClassGridByNo(C("9 A"))->firstHour[1] = 0;
+  const WhyNotReport report = BuildWhyNot(s);
+  const WhyNotRow* row = RowOf(report, C("9 A"), L("GEOMETRİ"));
+  ASSERT_NE(row, nullptr);
+  int cells = 0;
+  for (const WhyNotCell& cell : row->cells) {
+    EXPECT_NE(cell.day, 2);
+    EXPECT_GE(cell.hour, 1);
+    ++cells;
+  }
+  EXPECT_EQ(cells, 4 * 6);
+}
+
 // Every cell of the teacher is closed: each cell has the one reason, and opening the
 // cell named as the cheapest fix lets a run at that cell place the hour.
 TEST_F(WhyNotTest, CheapestFixLetsTheHourIn) {
