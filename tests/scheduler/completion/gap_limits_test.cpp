@@ -109,6 +109,35 @@ TEST(GapLimitsTest, GapsOverTheLimitsAreMendedWhereAnotherTimetableKeepsThem) {
   }
 }
 
+// Teacher 1 gives class 1 lesson 1 at Monday hour 1 and class 2 lesson 3, locked at
+// Monday hour 3: a gap at hour 2, where teacher 2's lesson 2 stands locked in class 1.
+// Class 1 also has Tuesday hour 1. Moving lesson 1 there keeps the gap limits but
+// gives teachers 1 and 2 a day of one hour each instead of teacher 2 alone: the
+// mending keeps the gap.
+TEST(GapLimitsTest, MendingTheGapsKeepsNoResultWithMoreSingleHourDays) {
+  TestSchool t;
+  t.Lesson(1, 1, {1}).Lesson(2, 1, {1}).Lesson(3, 1, {1}).Class(1, 1, 2).Class(2, 3, 3);
+  t.Teacher(1).Give(1, 1, {1}).Give(2, 3, {1}).Teacher(2).Give(1, 2, {2}).Done();
+  School& s = t.school;
+  s.Settings.autoRelax = 0;
+  s.Settings.maxGapsPerWeek = 0;
+  s.Settings.maxGapBetweenLessons = 0;
+  for (int c : {1, 2}) {
+    for (std::size_t d = 1; d < kDays; ++d) t.C(c).firstHour[d] = t.C(c).lastHour[d] = 0;
+    if (c == 1) t.C(c).firstHour[1] = t.C(c).lastHour[1] = 1;
+    RecountClassFreeHours(s, c);
+  }
+  ASSERT_TRUE(t.Put(1, 1, 1, 1, 1));
+  ASSERT_TRUE(t.Put(1, 2, 1, 1, 2) && ToggleClassLock(s, CellIndex(1, 2), 1));
+  ASSERT_TRUE(t.Put(2, 3, 1, 1, 3) && ToggleClassLock(s, CellIndex(1, 3), 2));
+  PrepareAllTeachers(s);
+  ASSERT_EQ(ListBentRules(s), (std::vector<BentRule>{{BentRuleKind::kGaps, 1, 0, 0, 1}}));
+  CompletionSearch search(s, {}, CountTotals(s).placed);
+  search.MendGapLimits();
+  EXPECT_EQ(t.At(1, 1, 1), 1);
+  EXPECT_EQ(ListBentRules(s), (std::vector<BentRule>{{BentRuleKind::kGaps, 1, 0, 0, 1}}));
+}
+
 // Classes 1 and 2 have Monday and Tuesday hours 1-2, each full with single hours of
 // one teacher: class 1 lessons 4 (teacher 4), 2 (teacher 2), 1 (teacher 1), 3 (teacher
 // 3); class 2 lessons 5 (teacher 1), 6 (teacher 3), 7 (teacher 2), 8 (teacher 5, closed
