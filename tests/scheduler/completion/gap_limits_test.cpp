@@ -109,6 +109,43 @@ TEST(GapLimitsTest, GapsOverTheLimitsAreMendedWhereAnotherTimetableKeepsThem) {
   }
 }
 
+// Class 1 has Monday hours 1-4: lesson 4 of teacher 3 at hour 1, lesson 1 of teacher
+// 1 at hour 2 and lesson 2 of teachers 2 and 4 at hour 3. Teacher 1 also has class 2's
+// lesson 3 locked at hour 4, and allows no gap. Mending takes lesson 1 out; hour 1
+// (lesson 4 stepping aside) is looked at first and costs less than hour 3, but leaves
+// a gap of two, so lesson 1 takes hour 3 and lesson 2 steps aside.
+TEST(GapLimitsTest, MendingPlacesWhereTheTeachersGapsKeepTheLimitsNotWhereItCostsLeast) {
+  for (uint64_t seed = 1; seed <= 5; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
+    t.Class(1, 1, 4).Class(2, 4, 4);
+    t.Teacher(1).Teacher(2).Teacher(3).Teacher(4);
+    t.Give(1, 1, {1}).Give(2, 3, {1}).Give(1, 2, {2, 4}).Give(1, 4, {3}).Done();
+    School& s = t.school;
+    s.Settings.autoRelax = 0;
+    s.Settings.maxGapsPerWeek = 0;
+    s.Settings.maxGapBetweenLessons = 0;
+    for (int teacher : {2, 3, 4}) t.T(teacher).special.gapsAllowed = 1;
+    for (int c : {1, 2}) {
+      for (std::size_t d = 1; d < kDays; ++d) t.C(c).firstHour[d] = t.C(c).lastHour[d] = 0;
+      RecountClassFreeHours(s, c);
+    }
+    for (auto [lesson, hour] : {std::pair{4, 1}, std::pair{1, 2}, std::pair{2, 3}})
+      ASSERT_TRUE(t.Put(1, lesson, 1, 1, hour));
+    ASSERT_TRUE(t.Put(2, 3, 1, 1, 4) && ToggleClassLock(s, CellIndex(1, 4), 2));
+    PrepareAllTeachers(s);
+    ASSERT_EQ(ListBentRules(s), (std::vector<BentRule>{{BentRuleKind::kGaps, 1, 0, 0, 1}}));
+    CompletionOptions options;
+    options.seed = seed;
+    CompletionSearch search(s, options, CountTotals(s).placed);
+    search.MendGapLimits();
+    EXPECT_EQ(t.At(1, 1, 3), 1);
+    EXPECT_EQ(t.At(1, 1, 1), 4);
+    EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+  }
+}
+
 // Teacher 1 gives class 1 lesson 1 at Monday hour 1 and class 2 lesson 3, locked at
 // Monday hour 3: a gap at hour 2, where teacher 2's lesson 2 stands locked in class 1.
 // Class 1 also has Tuesday hour 1. Moving lesson 1 there keeps the gap limits but
