@@ -3,10 +3,15 @@
 // its options; when it runs it leaves its exit code in the context: 0 done, 1 the
 // work could not be done (the reason on stderr, nothing written).
 
-#include <CLI/CLI.hpp>
 #include <string>
 
 #include "core/file_system.h"
+
+// CLI11 costs seconds of compiling in every file that includes it; the program's entry
+// and the tests that only call RunCli need the name alone.
+namespace CLI {
+class App;
+}
 
 namespace kalvodrin::cli {
 
