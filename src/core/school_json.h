@@ -5,7 +5,9 @@
 // same record bytes, except the undefined bytes after a text's length (written as
 // zero) and the grids' link slots.
 
-#include <nlohmann/json.hpp>
+// Only the names: the whole JSON library costs seconds of compiling in every file that
+// reads this header, and most of them only pass text.
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
