@@ -1,0 +1,1 @@
+// The test programs' shared precompiled headers are built for this file.
