@@ -20,6 +20,7 @@
 #include "gui/timetables/timetable_grid.h"
 #include "gui/timetables/timetable_windows.h"
 #include "scheduler/placement_run.h"
+#include "scheduler/run_preferences.h"
 #include "settings_screens.h"
 
 namespace kalvodrin {
@@ -131,12 +132,16 @@ void RenderTimetableWindows(const SaveWindow& save, const std::filesystem::path&
   }
   School school;
   if (!LoadCopy(school, KALVODRIN_SCREENSHOT_LONG_RUN, root / "tt-long")) return;
-  TimetableWindows windows(AppContext{school, sil, help}, nullptr);
+  // Without the completion the run does not give way within a second, so two seconds
+  // into it the panel still shows a run with something to show; then the run stops.
+  // The timer belongs to the window, so a run that ends sooner takes it along.
+  const AppContext context{school, sil, help};
+  if (!SaveRunPreferences(school.WorkFolder, context.Disk(), {true, false}).ok()) return;
+  TimetableWindows windows(context, nullptr);
   TOgrPrgForm& w = windows.teachers();
   w.show();
   QApplication::processEvents();
-  // Two seconds into the run the panel has something to show; then the run stops.
-  QTimer::singleShot(2000, [&] {
+  QTimer::singleShot(2000, &w, [&] {
     save(&w, "timetables_teacher_running");
     w.findChild<QPushButton*>("DurdurBtn")->click();
   });
