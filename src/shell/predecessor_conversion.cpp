@@ -1,6 +1,7 @@
 #include "shell/predecessor_conversion.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstring>
 #include <set>
 #include <string_view>
@@ -91,11 +92,15 @@ class Converter {
   void Report(std::string_view file, std::size_t record, const std::string& text) {
     report_.push_back(std::string(file) + ", kayıt " + to_string(record) + ": " + text);
   }
-  // False, reported, when the number cannot be given to a record of this kind.
-  template <typename List>
-  bool FreshNumber(const List& list, std::string_view file, std::size_t record,
+  // False, reported, when the number cannot be given to a record of this kind: it is 0
+  // or among the numbers given so far, `taken`. Asking the school's list instead meant
+  // indexing it again after every record: a file's worth of work for each record.
+  bool FreshNumber(std::bitset<256>& taken, std::string_view file, std::size_t record,
                    std::string_view kind, int number) {
-    if (number != 0 && list.find(number) == nullptr) return true;
+    if (number != 0 && !taken.test(static_cast<std::size_t>(number))) {
+      taken.set(static_cast<std::size_t>(number));
+      return true;
+    }
     Report(file, record,
            std::string(kind) + " " + to_string(number) +
                (number == 0 ? ": numara 0 olamaz, aktarılmadı"
@@ -144,37 +149,39 @@ PatternBytes Converter::Pattern(int32_t value, int weeklyHours, std::string_view
 }
 
 void Converter::Lessons(const std::vector<VelLessonRec>& records) {
+  std::bitset<256> taken;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelLessonRec& v = records[i];
-    if (!FreshNumber(school_->Lessons, kVelLessons, i + 1, "ders", v.number)) continue;
+    if (!FreshNumber(taken, kVelLessons, i + 1, "ders", v.number)) continue;
     const std::string who = "ders " + to_string(v.number) + " (" + Utf8(v.name) + ")";
     const std::string_view name = Text(v.name, "ad", kVelLessons, i + 1, who);
     const std::string_view shortName = Text(v.shortName, "kısa ad", kVelLessons, i + 1, who);
     const PatternBytes pattern = Pattern(v.pattern.get(), v.weeklyHours, kVelLessons, i + 1, who);
     AddLesson(*school_, v.number, name, shortName, 0, v.weeklyHours, pattern, v.divisible);
-    school_->ReindexLessons();
   }
+  school_->ReindexLessons();
   copies_[0] = ImageOf<TLessonRec>(school_->Lessons);
 }
 
 void Converter::Classes(const std::vector<VelClassRec>& records) {
+  std::bitset<256> taken;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelClassRec& v = records[i];
-    if (!FreshNumber(school_->Classes, kVelClasses, i + 1, "sınıf", v.number)) continue;
+    if (!FreshNumber(taken, kVelClasses, i + 1, "sınıf", v.number)) continue;
     const std::string who = "sınıf " + to_string(v.number);
     const std::string_view name = Text(v.name, "ad", kVelClasses, i + 1, who);
     const std::string_view section = Text(v.section, "şube", kVelClasses, i + 1, who);
     AddClass(*school_, v.number, name, section).order = v.number;
-    school_->ReindexClasses();
   }
+  school_->ReindexClasses();
   copies_[1] = ImageOf<TClassRec>(school_->Classes);
 }
 
 void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
+  std::bitset<256> taken;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelTeacherRec& v = records[i];
-    if (!FreshNumber(school_->Teachers, kVelTeachers, i + 1, "öğretmen", v.number))
-      continue;
+    if (!FreshNumber(taken, kVelTeachers, i + 1, "öğretmen", v.number)) continue;
     const std::string who = "öğretmen " + to_string(v.number) + " (" + Utf8(v.name) + ")";
     const std::string_view name = Text(v.name, "ad", kVelTeachers, i + 1, who);
     const std::string_view branch = Text(v.branch, "branş", kVelTeachers, i + 1, who);
@@ -182,8 +189,8 @@ void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
         Text(v.classTeacherOf, "sınıf öğretmenliği", kVelTeachers, i + 1, who);
     const std::string_view club = Text(v.club, "kulüp", kVelTeachers, i + 1, who);
     AddTeacher(*school_, v.number, name, branch, classTeacherOf, club).order = v.number;
-    school_->ReindexTeachers();
   }
+  school_->ReindexTeachers();
   copies_[2] = ImageOf<TTeacherRec>(school_->Teachers);
 }
 
