@@ -20,6 +20,7 @@
 #include "scheduler/completion/completion_model.h"
 #include "scheduler/completion/completion_search.h"
 #include "scheduler/completion/model_costs.h"
+#include "scheduler/completion/soft_costs.h"
 
 namespace kalvodrin {
 namespace {
@@ -38,6 +39,29 @@ TestSchool ThreeHoursOnMonday() {
   RecountClassFreeHours(s, 1);
   PrepareAllTeachers(s);
   return t;
+}
+
+// The day's gaps counted from bits agree with the count gap by gap for every way the
+// teacher's Monday can be held, with hours 3 and 9 closed and the longest gap one hour.
+TEST(GapLimitsTest, DayGapsFromBitsAgreeWithTheCountGapByGap) {
+  TestSchool t = ThreeHoursOnMonday();
+  TTeacherGridRec& teacher = t.T(1);
+  teacher.open[static_cast<std::size_t>(CellIndex(1, 3) - 1)] = 0;
+  teacher.open[static_cast<std::size_t>(CellIndex(1, 9) - 1)] = 0;
+  const CompletionModel model(t.school);
+  const uint32_t open = model.OpenHours(1, 1);
+  ASSERT_EQ(open >> 3 & 1U, 0U);
+  ASSERT_EQ(open >> 4 & 1U, 1U);
+  for (uint32_t held = 0; held < (1U << kHoursPerDay); ++held) {
+    const uint32_t bits = held << 1;
+    GapTally tally(GapLimitsOf(t.school, teacher));
+    tally.AddDay(
+        1, [&](int h) { return (bits >> h & 1U) != 0; },
+        [&](int h) { return (open >> h & 1U) != 0; });
+    const CompletionModel::DayGaps day = model.CountDayGaps(1, 1, bits);
+    ASSERT_EQ(day.hours, tally.HoursOn(1)) << bits;
+    ASSERT_EQ(day.tooLong, tally.TooLong()) << bits;
+  }
 }
 
 TEST(GapLimitsTest, HoursStillWaitingMayMendGapsUpToTheirNumber) {
