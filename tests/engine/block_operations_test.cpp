@@ -113,6 +113,11 @@ TEST_F(BlockOperationsTest, FullJournalRefusesAPlacementThatWouldNotFit) {
   EXPECT_TRUE(PlaceBlock(school, block, &journal));
   EXPECT_TRUE(journal.full());
   EXPECT_FALSE(journal.Record(filler));
+  // A mark past the entries or below zero truncates nothing.
+  const int all = journal.count();
+  journal.Truncate(all + 1);
+  journal.Truncate(-1);
+  EXPECT_EQ(journal.count(), all);
 }
 
 TEST_F(BlockOperationsTest, RemoveBlockOutcomes) {

@@ -17,6 +17,7 @@
 #include "engine/block_operations.h"
 #include "engine/class_lesson_lists.h"
 #include "engine/consistency.h"
+#include "engine/counts.h"
 #include "engine/hour_operations.h"
 #include "school_builder.h"
 #include "school_files.h"
@@ -113,6 +114,21 @@ TEST_F(CascadeTest, EveryKindOfDeletionLeavesNoDanglingNumber) {
     deletion(copy);
     EXPECT_TRUE(Consistent(copy));
   }
+}
+
+// Every duty goes with its counters, at each place; a group that is not there, a class
+// that is not there and lesson 0 (a free cell) change and count nothing.
+TEST_F(CascadeTest, AllDutiesGoWithTheirCountersAndUnknownNumbersCountNothing) {
+  School copy = school;
+  DeleteAllDuties(copy);
+  EXPECT_TRUE(copy.Duties.empty());
+  for (uint8_t n : copy.DutyPlaceByNo(1)->perDay) EXPECT_EQ(n, 0);
+  DeleteCommonGroup(school, 99);
+  ASSERT_NE(school.CommonGroupByNo(1), nullptr);
+  EXPECT_EQ(PlacedHours(school, b.ClassNo("9 A"), b.LessonNo("BEDEN")), 2);
+  EXPECT_TRUE(Consistent(school));
+  EXPECT_EQ(PlacedHours(school, 99, b.LessonNo("BEDEN")), 0);
+  EXPECT_EQ(PlacedHours(school, b.ClassNo("9 A"), 0), 0);
 }
 
 TEST_F(CascadeTest, DeletingATeacherTakesItsHoursOutOfEveryTimetable) {
