@@ -97,6 +97,13 @@ TEST_F(BlockOperationsTest, PlaceBlockRefusesWithoutChangingAnything) {
   twice.teachers[1] = twice.teachers[0];
   twice.teacherCount = 2;
   EXPECT_FALSE(PlaceBlock(school, twice, &journal));
+  // More participants than a list holds, or fewer than none.
+  Block many = At(a, math, 1, 3, 1);
+  many.teacherCount = kMaxListed + 1;
+  EXPECT_FALSE(PlaceBlock(school, many, &journal));
+  Block negative = At(a, math, 1, 3, 1);
+  negative.teacherCount = -1;
+  EXPECT_FALSE(PlaceBlock(school, negative, &journal));
   EXPECT_EQ(GridImage(school), before);
   EXPECT_EQ(journal.count(), count);
 }

@@ -131,6 +131,22 @@ TEST_F(CascadeTest, AllDutiesGoWithTheirCountersAndUnknownNumbersCountNothing) {
   EXPECT_EQ(PlacedHours(school, b.ClassNo("9 A"), 0), 0);
 }
 
+// A lesson placed without teachers has its hours in the class alone; the last cell of
+// the week is one of them like any other.
+TEST(CascadeHours, DeletingATeacherlessClassLessonFreesTheWeeksLastCellToo) {
+  SchoolBuilder b;
+  b.Class("9", "A").Hours(1, kHoursPerDay).Lesson("BEDEN", 2, "1+1");
+  b.Place("9 A", "BEDEN", 1, 1, 1).Place("9 A", "BEDEN", 1, kDays, kHoursPerDay);
+  School s = b.Build();
+  const int c = b.ClassNo("9 A");
+  const int bed = b.LessonNo("BEDEN");
+  ASSERT_EQ(PlacedHours(s, c, bed), 2);
+  DeleteClassLesson(s, c, bed);
+  EXPECT_EQ(s.ClassGridByNo(c)->occupant[0], 0);
+  EXPECT_EQ(s.ClassGridByNo(c)->occupant[kCells - 1], 0);
+  EXPECT_TRUE(Consistent(s));
+}
+
 TEST_F(CascadeTest, DeletingATeacherTakesItsHoursOutOfEveryTimetable) {
   const int ahmet = b.TeacherNo("AHMET");
   const int tenA = b.ClassNo("10 A");
