@@ -142,6 +142,15 @@ TEST(DutyProposal, WeightsShareDutiesInProportionAndZeroLeavesATeacherOut) {
   EXPECT_LE(std::abs(CountOf(p, 2) - CountOf(p, 3)), 1);
   EXPECT_EQ(p.shares[0].weight, 2);
   EXPECT_EQ(p.shares[3].weight, 0);
+  // Three duties for weights 1 and 4: one and two is nearer 3/5 and 12/5 than none and
+  // three.
+  School few = SchoolWith({{1, 2, 3}, {1, 2, 3}}, {"A"});
+  ProposalRequest f = DefaultProposalRequest(few);
+  f.days = {1, 2, 3};
+  f.weights[2] = 4;
+  const DutyProposal q = ProposeDuties(few, f);
+  EXPECT_EQ(CountOf(q, 1), 1);
+  EXPECT_EQ(CountOf(q, 2), 2);
 }
 
 TEST(DutyProposal, DutiesAlreadyGivenStayAndCountTowardsTheBalance) {

@@ -39,6 +39,22 @@ class ResetTest : public ::testing::Test {
   int c = 0, eda = 0, lab = 0, guidance = 0, physics = 0;
 };
 
+// The week's last cell is counted like any other when its hour stays.
+TEST(ResetLastCell, AnHourKeptInTheWeeksLastCellStaysCounted) {
+  SchoolBuilder b;
+  b.Class("9", "A").Hours(1, kHoursPerDay).Lesson("REHBERLİK", 1, "1").Teacher("EDA").Teach();
+  b.Place("9 A", "REHBERLİK", 1, kDays, kHoursPerDay);
+  School school = b.Build();
+  const int c = b.ClassNo("9 A");
+  ASSERT_TRUE(ToggleClassLock(school, kCells, c));
+  ResetPlacements(school, ResetOptions{});
+  const TClassGridRec& g = *school.ClassGridByNo(c);
+  EXPECT_EQ(g.occupant[kCells - 1], b.LessonNo("REHBERLİK"));
+  EXPECT_EQ(g.freeHours[kDays - 1], kHoursPerDay - 1);
+  EXPECT_EQ(g.freeHours[0], kHoursPerDay);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
 TEST_F(ResetTest, ClosedCellsKeepTheirLessonsAndStayCounted) {
   ResetPlacements(school, ResetOptions{});
   const TTeacherGridRec& t = *school.TeacherGridByNo(eda);

@@ -191,6 +191,7 @@ TEST_F(RuleTestsTest, SameLessonOnOneDay) {
   EXPECT_FALSE(SameLessonRule(school, At(chem, 2, 3, 5), rules));  // not joined
   school.Settings.moreThanTwoPerDay = 1;
   EXPECT_TRUE(SameLessonRule(school, At(chem, 1, 3, 5), rules));  // 2 + 1 < 4
+  EXPECT_FALSE(SameLessonRule(school, At(chem, 2, 3, 5), rules));  // 2 + 2 is not
 }
 
 TEST_F(RuleTestsTest, DaysApartAndDifferentHours) {
