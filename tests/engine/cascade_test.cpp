@@ -147,6 +147,20 @@ TEST(CascadeHours, DeletingATeacherlessClassLessonFreesTheWeeksLastCellToo) {
   EXPECT_TRUE(Consistent(s));
 }
 
+// A group record can name a member whose class lesson is gone (a damaged file set):
+// deleting the lesson it names takes that member out of the group as well.
+TEST_F(CascadeTest, DeletingALessonDropsAGroupMemberWithoutItsClassLesson) {
+  TCommonGroupRec& g = *school.CommonGroupByNo(1);
+  ASSERT_EQ(g.count, 3);
+  g.lessons[2] = static_cast<uint8_t>(b.LessonNo("FİZİK"));  // 10 A takes no FİZİK
+  DeleteLesson(school, b.LessonNo("FİZİK"));
+  const TCommonGroupRec* left = school.CommonGroupByNo(1);
+  ASSERT_NE(left, nullptr);
+  EXPECT_EQ(left->count, 2);
+  for (int k = 0; k < left->count; ++k)
+    EXPECT_EQ(left->lessons[static_cast<std::size_t>(k)], b.LessonNo("BEDEN"));
+}
+
 TEST_F(CascadeTest, DeletingATeacherTakesItsHoursOutOfEveryTimetable) {
   const int ahmet = b.TeacherNo("AHMET");
   const int tenA = b.ClassNo("10 A");
