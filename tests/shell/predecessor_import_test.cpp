@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "core/storage.h"
@@ -287,6 +288,24 @@ TEST(PredecessorConversionTest, DamagedFieldsAreBoundedListedAndTheSchoolPassesT
   std::filesystem::create_directories(school->WorkFolder);
   ASSERT_TRUE(VelImport(root.path() / "VEL").Convert(*school));
   testing::ExpectCheckClean(school->WorkFolder);
+}
+
+// A teacher's texts cut to their fields are listed with the record they came from.
+TEST(PredecessorConversionTest, CutTeacherTextsNameTheirRecord) {
+  VelFiles f = CompleteSet();
+  Bytes teacher;
+  testing::VelTeacher(teacher, 5, "CAN", "FIZIK", "", "");
+  teacher[1] = 40;            // the name's length byte, past its 30
+  teacher[1 + 31 + 13] = 20;  // the class-teacher field's, past its 8
+  f.teachers->insert(f.teachers->end(), teacher.begin(), teacher.end());
+  const VelConversion c = ConvertVel(f);
+  for (const char* field : {"ad uzunluk baytı 40", "sınıf öğretmenliği uzunluk baytı 20"}) {
+    const bool listed = std::any_of(c.report.begin(), c.report.end(), [&](const std::string& l) {
+      return l.rfind("TEACHER.PRG, kayıt 3: öğretmen 5 ", 0) == 0 &&
+             l.find(field) != std::string::npos;
+    });
+    EXPECT_TRUE(listed) << field << "\n" << ::testing::PrintToString(c.report);
+  }
 }
 
 // A predecessor file longer than its records can be (a file linked to a device, say) is
