@@ -121,7 +121,10 @@ FileSet PurgeCommonGroups(School& school) {
 FileSet UnassignTeacher(School& school, int teacher, int classNo, int lesson) {
   for (const Member& m : MembersOf(school, classNo, lesson)) {
     RemoveTeacherHours(school, teacher, m.classNo, m.lesson);
-    EraseTeacherLessons(school, teacher, m.classNo, m.lesson);
+    // Only this teacher's entries: teacher 0 (a damaged entry's) is no wildcard here.
+    std::erase_if(school.TeacherLessons, [&](const TTeacherLessonRec& tl) {
+      return tl.teacher == teacher && tl.classNo == m.classNo && tl.lesson == m.lesson;
+    });
     if (TClassLessonRec* cl = school.ClassLessonAt(m.classNo, m.lesson))
       DetachTeacher(*cl, teacher);
   }

@@ -161,6 +161,16 @@ TEST_F(CascadeTest, DeletingALessonDropsAGroupMemberWithoutItsClassLesson) {
     EXPECT_EQ(left->lessons[static_cast<std::size_t>(k)], b.LessonNo("BEDEN"));
 }
 
+// Teacher 0 is no teacher: taking it out of a lesson takes no teacher's entry. It
+// stood for every teacher where the entries were erased, while no teacher left the
+// lesson's list, and the school was left inconsistent (found by the operations fuzzer).
+TEST_F(CascadeTest, UnassigningTeacherZeroLeavesTheLessonsTeachers) {
+  const std::size_t entries = school.TeacherLessons.size();
+  UnassignTeacher(school, 0, b.ClassNo("9 A"), b.LessonNo("MATEMATİK"));
+  EXPECT_EQ(school.TeacherLessons.size(), entries);
+  EXPECT_TRUE(Consistent(school));
+}
+
 TEST_F(CascadeTest, DeletingATeacherTakesItsHoursOutOfEveryTimetable) {
   const int ahmet = b.TeacherNo("AHMET");
   const int tenA = b.ClassNo("10 A");
