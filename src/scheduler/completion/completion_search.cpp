@@ -982,15 +982,24 @@ CompletionSearch::GapStanding CompletionSearch::MeasureGaps() const {
   return standing;
 }
 
-void CompletionSearch::MendGapLimits() {
-  if (waitingWeight_ != 0 || Interrupted()) return;
+CompletionSearch::MendBudget CompletionSearch::BeginMend(long stepsPerUnit, long checksPerUnit) {
   progress_.searchLevel = 2;
   const long units = static_cast<long>(model_.units.size());
-  const long budget = steps_ + kMendStepsPerUnit * units;
-  const long checks = gapChecks_ + kMendChecksPerUnit * units;
+  const MendBudget budget{steps_ + stepsPerUnit * units, gapChecks_ + checksPerUnit * units};
   weights_ = &kKeepRulesWeights;
   KeepAllRules();
   gapsKept_ = true;
+  return budget;
+}
+
+void CompletionSearch::AllowGapsAsTheyAre() {
+  for (const TTeacherGridRec& t : school_.TeacherGrids)
+    gapAllowance_[Ix(t.teacher)] = TeacherGapExcess(model_, t.teacher);
+}
+
+void CompletionSearch::MendGapLimits() {
+  if (waitingWeight_ != 0 || Interrupted()) return;
+  const MendBudget budget = BeginMend(kMendStepsPerUnit, kMendChecksPerUnit);
   std::vector<int> over;
   for (const TTeacherGridRec& t : school_.TeacherGrids)
     if (TeacherGapExcess(model_, t.teacher) > 0) over.push_back(t.teacher);
@@ -998,14 +1007,13 @@ void CompletionSearch::MendGapLimits() {
     std::swap(over[i - 1], over[Ix(rng_.Below(static_cast<int>(i)))]);
   for (int teacher : over) {
     for (int failed = 0; failed < kMendTries;) {
-      if (Interrupted() || steps_ >= budget || gapChecks_ >= checks) break;
+      if (MendSpent(budget)) break;
       const int now = TeacherGapExcess(model_, teacher);
       if (now == 0) break;
       // This teacher's gaps must come an hour nearer the limits, and no other
       // teacher's may go further over than they are; kept only with every hour placed
       // and fewer teachers over, or as many by fewer hours.
-      for (const TTeacherGridRec& t : school_.TeacherGrids)
-        gapAllowance_[Ix(t.teacher)] = TeacherGapExcess(model_, t.teacher);
+      AllowGapsAsTheyAre();
       gapAllowance_[Ix(teacher)] = now - 1;
       const GapStanding was = MeasureGaps();
       Save();
@@ -1014,7 +1022,7 @@ void CompletionSearch::MendGapLimits() {
       if (!TakeOutDayEnds(teacher, -1, 0, now - 1, out)) break;
       TakeOut(out);
       Save();
-      RunChains(budget, /*briefly=*/true, kMendPatience);
+      RunChains(budget.steps, /*briefly=*/true, kMendPatience);
       const GapStanding is = MeasureGaps();
       if (waitingWeight_ == 0 && is.singleHourDays <= was.singleHourDays &&
           (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours)))
@@ -1030,13 +1038,7 @@ void CompletionSearch::MendGapLimits() {
 
 void CompletionSearch::MendSingleHourDays() {
   if (waitingWeight_ != 0 || Interrupted()) return;
-  progress_.searchLevel = 2;
-  const long units = static_cast<long>(model_.units.size());
-  const long budget = steps_ + kSettleStepsPerUnit * units;
-  const long checks = gapChecks_ + kSettleChecksPerUnit * units;
-  weights_ = &kKeepRulesWeights;
-  KeepAllRules();
-  gapsKept_ = true;
+  const MendBudget budget = BeginMend(kSettleStepsPerUnit, kSettleChecksPerUnit);
   // The lone hours of the teachers' days, with the teacher.
   std::vector<std::pair<int, int>> lone;
   for (const TTeacherGridRec& t : school_.TeacherGrids)
@@ -1056,12 +1058,11 @@ void CompletionSearch::MendSingleHourDays() {
   for (std::size_t i = lone.size(); i > 1; --i)
     std::swap(lone[i - 1], lone[Ix(rng_.Below(static_cast<int>(i)))]);
   for (const auto& [unit, teacher] : lone) {
-    if (Interrupted() || steps_ >= budget || gapChecks_ >= checks) break;
+    if (MendSpent(budget)) break;
     // Still that teacher's only hour of the day (an earlier try may have moved it)?
     const int day = DayOfCell(model_.units[Ix(unit)].start);
     if (model_.Load(teacher, day) != model_.units[Ix(unit)].block.length) continue;
-    for (const TTeacherGridRec& t : school_.TeacherGrids)
-      gapAllowance_[Ix(t.teacher)] = TeacherGapExcess(model_, t.teacher);
+    AllowGapsAsTheyAre();
     const SoftCosts was = ModelSoftCosts(model_, school_);
     Save();
     const Saved whole = best_;
@@ -1071,7 +1072,7 @@ void CompletionSearch::MendSingleHourDays() {
     barredDay_ = day;
     TakeOut({unit});
     Save();
-    RunChains(budget, /*briefly=*/true, kMendPatience);
+    RunChains(budget.steps, /*briefly=*/true, kMendPatience);
     barredTeacher_ = 0;
     if (waitingWeight_ == 0) {
       const SoftCosts is = ModelSoftCosts(model_, school_);

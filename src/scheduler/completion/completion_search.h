@@ -124,6 +124,18 @@ class CompletionSearch {
   std::vector<int> ClassesWaiting() const;
   void KeepAllRules();
   void BendAll();
+  // A mending pass over a whole timetable: its moves and teachers' gaps judged, per
+  // unit, from now, with every rule and the gap limits kept while it runs.
+  struct MendBudget {
+    long steps = 0;
+    long checks = 0;
+  };
+  MendBudget BeginMend(long stepsPerUnit, long checksPerUnit);
+  bool MendSpent(const MendBudget& budget) {
+    return Interrupted() || steps_ >= budget.steps || gapChecks_ >= budget.checks;
+  }
+  // No teacher's gaps may go further over the limits than they are now.
+  void AllowGapsAsTheyAre();
   // Bends the lessons' own rules (or the daily maximum of the teachers) of the units
   // waiting; false when they were all bent already.
   bool BendForWaiting(bool teacherDays);
