@@ -55,10 +55,6 @@ constexpr std::size_t kMostToStepAside = 2;
 // One pick in this many takes a random waiting block instead of the last one taken out.
 constexpr int kChainBreak = 4;
 
-// A teacher's gap limits not kept as limits (while placing, where they are heavy costs
-// of a free place instead): as many hours over as the chains need.
-constexpr int kGapsBent = kCells;
-
 // Mending the teachers' gaps over the limits: tries that may fail per teacher before
 // the next; moves of one try without fewer hours waiting before it gives up (the
 // blocks taken out fit back soon or not at all); and, per unit, moves and teachers'
@@ -68,10 +64,6 @@ constexpr int kMendTries = 3;
 constexpr long kMendPatience = 50;
 constexpr long kMendStepsPerUnit = 80;
 constexpr long kMendChecksPerUnit = 1500;
-// Settling teachers' lone hours elsewhere: the same, with twice the teachers' gaps
-// judged (each try looks at every teacher's week).
-constexpr long kSettleStepsPerUnit = 80;
-constexpr long kSettleChecksPerUnit = 3000;
 
 // Rounds of the soft phase over every movable block.
 constexpr int kSoftRounds = 12;
@@ -361,6 +353,7 @@ long CompletionSearch::TakeOutScore(int unit) const {
 }
 
 bool CompletionSearch::Barred(int unit, int start) const {
+  if (unit == pinnedUnit_ && DayOfCell(start) != pinnedDay_) return true;
   if (barredTeacher_ == 0 || DayOfCell(start) != barredDay_) return false;
   const Block& b = model_.units[Ix(unit)].block;
   return std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, barredTeacher_) !=
@@ -1031,55 +1024,6 @@ void CompletionSearch::MendGapLimits() {
       RestoreSaved();
       ++failed;
     }
-  }
-  std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
-  gapsKept_ = false;
-}
-
-void CompletionSearch::MendSingleHourDays() {
-  if (waitingWeight_ != 0 || Interrupted()) return;
-  const MendBudget budget = BeginMend(kSettleStepsPerUnit, kSettleChecksPerUnit);
-  // The lone hours of the teachers' days, with the teacher.
-  std::vector<std::pair<int, int>> lone;
-  for (const TTeacherGridRec& t : school_.TeacherGrids)
-    for (int d = 1; d <= kDays; ++d) {
-      int holder = -1;
-      int hours = 0;
-      for (int h = 1; h <= kHoursPerDay; ++h) {
-        const int x = model_.TeacherAt(t.teacher, CellIndex(d, h));
-        if (x == kFreeCell) continue;
-        ++hours;
-        holder = x;
-      }
-      if (hours != 1 || holder < 0) continue;
-      const CompletionUnit& u = model_.units[Ix(holder)];
-      if (!u.fixed && !u.guidance) lone.emplace_back(holder, t.teacher);
-    }
-  for (std::size_t i = lone.size(); i > 1; --i)
-    std::swap(lone[i - 1], lone[Ix(rng_.Below(static_cast<int>(i)))]);
-  for (const auto& [unit, teacher] : lone) {
-    if (MendSpent(budget)) break;
-    // Still that teacher's only hour of the day (an earlier try may have moved it)?
-    const int day = DayOfCell(model_.units[Ix(unit)].start);
-    if (model_.Load(teacher, day) != model_.units[Ix(unit)].block.length) continue;
-    AllowGapsAsTheyAre();
-    const SoftCosts was = ModelSoftCosts(model_, school_);
-    Save();
-    const Saved whole = best_;
-    // None of the teacher's hours may take that day: the hour would only come back,
-    // or another of the teacher's hours take its place.
-    barredTeacher_ = teacher;
-    barredDay_ = day;
-    TakeOut({unit});
-    Save();
-    RunChains(budget.steps, /*briefly=*/true, kMendPatience);
-    barredTeacher_ = 0;
-    if (waitingWeight_ == 0) {
-      const SoftCosts is = ModelSoftCosts(model_, school_);
-      if (is.singleHourDays <= was.singleHourDays && is.Weighted() < was.Weighted()) continue;
-    }
-    best_ = whole;
-    RestoreSaved();
   }
   std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
   gapsKept_ = false;

@@ -32,8 +32,10 @@ class CompletionSearch {
   // gets back in.
   void MendGapLimits();
   // A teacher's day of a single hour: takes that hour out and lets the chains place it
-  // (and what it takes out) again with every rule kept; kept only with every hour back
-  // in, fewer such days and lower soft costs.
+  // (and what it takes out) again with every rule kept, or else one of the teacher's
+  // blocks of another day, which may then go only to that day; kept only with every hour
+  // back in, no teacher newly over the gap limits, and fewer such days at a price in gap
+  // hours (kSettleWeights) or as many at lower soft costs.
   void MendSingleHourDays();
   void LowerSoftCosts();
 
@@ -43,6 +45,10 @@ class CompletionSearch {
   bool timedOut() const { return timedOut_; }
 
  private:
+  // A teacher's gap limits not kept as limits (while placing, where they are heavy costs
+  // of a free place instead): as many hours over as the chains need.
+  static constexpr int kGapsBent = kCells;
+
   struct Choice {
     int start = 0;  // 0 = no place
     long score = 0;
@@ -147,6 +153,15 @@ class CompletionSearch {
     int singleHourDays = 0;
   };
   GapStanding MeasureGaps() const;
+  // The teachers' lone hours: (unit, teacher) where the unit is the teacher's only hour
+  // of its day and may move.
+  std::vector<std::pair<int, int>> LoneHours() const;
+  // A few of the teacher's blocks of other days, at random, that could join a lone hour
+  // on `day` without leaving one behind: their days keep two hours or more, or none.
+  std::vector<int> PullableTo(int teacher, int day);
+  // Takes the unit out and lets the chains place it (and what it takes out) again; keeps
+  // the result as MendSingleHourDays says, else goes back. True when kept.
+  bool SettleIfFewerLoneHours(int unit, const MendBudget& budget);
   // Takes the placed units out (through the engine and the mirror); they wait.
   void TakeOut(const std::vector<int>& out);
   void Save();
@@ -184,6 +199,9 @@ class CompletionSearch {
   // day is settled elsewhere.
   int barredTeacher_ = 0;
   int barredDay_ = 0;
+  // A unit that may go only to one day (-1 = none), while it joins a lone hour there.
+  int pinnedUnit_ = -1;
+  int pinnedDay_ = 0;
   bool gapsKept_ = false;       // some teacher's gap limits are kept (while mending)
   mutable long gapChecks_ = 0;  // teachers' gaps judged, the measure of the mending's work
   int waitingWeight_ = 0;

@@ -65,6 +65,12 @@ inline constexpr SoftWeights kBendRulesWeights{
 inline constexpr SoftWeights kLastResortWeights{
     .daysApart = 4, .sameHours = 2, .gapBreach = 0, .sameLessonBreach = 0};
 
+// Settling teachers' lone hours once every hour is placed, where no teacher whose gaps
+// keep the limits may go over them: a teacher who comes in for one lesson loses more
+// than one who waits between lessons, so a day of a single hour is worth up to four gap
+// hours, over the limits of a teacher already over them or not.
+inline constexpr SoftWeights kSettleWeights{.singleHourDay = 13, .gapBreach = 0};
+
 struct SoftCosts {
   int gapHours = 0;
   int sameLessonDays = 0;

@@ -245,5 +245,86 @@ TEST(GapLimitsTest, ATeachersLoneHourGoesToAnotherOfTheTeachersDaysByAChain) {
   }
 }
 
+// Teacher 1 gives class 2 lesson 1, whose only hour is Tuesday's first, and class 1
+// lessons 2, 3 and 4 at Monday hours 1-3; class 1 also has Tuesday hour 2, and no gap
+// is allowed. The lone Tuesday hour cannot move; Monday's first or last hour joins it
+// there (the middle one would leave a gap).
+TEST(GapLimitsTest, AnotherOfTheTeachersBlocksJoinsALoneHourThatCannotMove) {
+  for (uint64_t seed = 1; seed <= 10; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
+    t.Class(1, 1, 3).Class(2, 1, 1);
+    t.Teacher(1).Give(2, 1, {1}).Give(1, 2, {1}).Give(1, 3, {1}).Give(1, 4, {1}).Done();
+    School& s = t.school;
+    s.Settings.autoRelax = 0;
+    s.Settings.maxGapsPerWeek = 0;
+    s.Settings.maxGapBetweenLessons = 0;
+    for (std::size_t d = 1; d < kDays; ++d) {
+      t.C(1).firstHour[d] = t.C(1).lastHour[d] = d == 1 ? 2 : 0;
+      t.C(2).firstHour[d] = t.C(2).lastHour[d] = d == 1 ? 1 : 0;
+    }
+    t.C(2).firstHour[0] = t.C(2).lastHour[0] = 0;
+    for (int c : {1, 2}) RecountClassFreeHours(s, c);
+    ASSERT_TRUE(t.Put(2, 1, 1, 2, 1));
+    for (int h = 1; h <= 3; ++h) ASSERT_TRUE(t.Put(1, h + 1, 1, 1, h));
+    PrepareAllTeachers(s);
+    const School before = s;
+    CompletionOptions options;
+    options.seed = seed;
+    CompletionSearch search(s, options, CountTotals(s).placed);
+    search.MendSingleHourDays();
+    EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
+    EXPECT_EQ(CountTotals(s).placed, 4);
+    EXPECT_EQ(t.At(2, 2, 1), 1);
+    EXPECT_NE(t.At(1, 2, 2), 0);
+    EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
+    EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+  }
+}
+
+// Class 1 has Monday hours 1-3 with hour 2 closed, and Tuesday hour 1; teacher 1 gives
+// it lessons 1 and 2 at Tuesday 1 and Monday 1, two days of one hour, which together on
+// Monday leave a gap at hour 2. No gap is allowed. Lessons 3 and 4 of class 2 stand
+// locked on Wednesday at hours 1 and 2, or, for a teacher over the limits already, at
+// 1 and 3 with hour 2 closed. Only the teacher over the limits takes the gap for the
+// two lone hours.
+TEST(GapLimitsTest, LoneHoursAreSettledForAGapOnlyByATeacherOverTheLimitsAlready) {
+  for (bool over : {false, true})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE("over " + std::to_string(over) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
+      t.Class(1, 1, 3).Class(2, 1, 3);
+      t.Teacher(1).Give(1, 1, {1}).Give(1, 2, {1}).Give(2, 3, {1}).Give(2, 4, {1}).Done();
+      School& s = t.school;
+      s.Settings.autoRelax = 0;
+      s.Settings.maxGapsPerWeek = 0;
+      s.Settings.maxGapBetweenLessons = 0;
+      for (std::size_t d = 1; d < kDays; ++d) {
+        t.C(1).firstHour[d] = t.C(1).lastHour[d] = d == 1 ? 1 : 0;
+        if (d != 2) t.C(2).firstHour[d] = t.C(2).lastHour[d] = 0;
+      }
+      t.C(2).firstHour[0] = t.C(2).lastHour[0] = 0;
+      ASSERT_TRUE(SetCellOpen(s, GridKind::kClass, 1, CellIndex(1, 2), 0));
+      ASSERT_TRUE(SetCellOpen(s, GridKind::kClass, 2, CellIndex(3, 2), over ? 0 : 1));
+      for (int c : {1, 2}) RecountClassFreeHours(s, c);
+      ASSERT_TRUE(t.Put(1, 1, 1, 2, 1) && t.Put(1, 2, 1, 1, 1));
+      for (auto [lesson, hour] : {std::pair{3, 1}, std::pair{4, over ? 3 : 2}})
+        ASSERT_TRUE(t.Put(2, lesson, 1, 3, hour) && ToggleClassLock(s, CellIndex(3, hour), 2));
+      PrepareAllTeachers(s);
+      const School before = s;
+      CompletionOptions options;
+      options.seed = seed;
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.MendSingleHourDays();
+      EXPECT_EQ(CountTotals(s).placed, 4);
+      EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, over ? 0 : 2);
+      const int gaps = over ? 2 : 0;
+      EXPECT_EQ(MeasureSoftCosts(s, {}).gapHours, gaps);
+      EXPECT_EQ(ListBentRules(s).size(), over ? 1U : 0U);
+    }
+}
+
 }  // namespace
 }  // namespace kalvodrin
