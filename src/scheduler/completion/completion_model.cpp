@@ -14,6 +14,9 @@ namespace {
 std::size_t At(int cell) { return static_cast<std::size_t>(cell - 1); }
 std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
 
+// Bits 1 to kDays: every day of a teacher's week.
+constexpr uint8_t kAllDays = ((1U << (kDays + 1)) - 1) & ~1U;
+
 // Maximal stretches of consecutive hours of one day holding the lesson.
 std::vector<int> LessonRunLengths(const TClassGridRec& grid, int lesson) {
   std::vector<int> runs;
@@ -123,7 +126,8 @@ CompletionModel::CompletionModel(const School& school)
       maxPerDay_(256, kHoursPerDay),
       waitingHours_(256, 0),
       dayGaps_(256 * 6),
-      gapsStale_(256 * 6, true),
+      weekGaps_(256),
+      staleDays_(256, kAllDays),
       held_(256 * 6, 0),
       openHours_(256 * 6, 0),
       twoLessons_(256, false),
@@ -310,7 +314,7 @@ void CompletionModel::Mark(int unit, int start, int value, int loadStep) {
     const uint32_t bits = ((1U << b.length) - 1) << HourOfCell(start);
     uint32_t& held = held_[DaySlot(b.teachers[Ix(k)], day)];
     held = value == kFreeCell ? held & ~bits : held | bits;
-    gapsStale_[DaySlot(b.teachers[Ix(k)], day)] = true;
+    staleDays_[Ix(b.teachers[Ix(k)])] |= static_cast<uint8_t>(1U << day);
   }
   for (int k = 0; k < b.classCount; ++k)
     for (int c = start; c < start + b.length; ++c) classAt_[Slot(b.classes[Ix(k)], c)] = value;
@@ -343,13 +347,48 @@ CompletionModel::DayGaps CompletionModel::CountDayGaps(int teacher, int day, uin
   const uint32_t open = OpenHours(teacher, day);
   const uint32_t belowLast = (1U << (31 - std::countl_zero(held))) - 1;
   const uint32_t aboveFirst = ~((held & (~held + 1)) * 2 - 1);
-  const int hours = std::popcount(belowLast & aboveFirst & open & ~held);
-  if (hours <= gapLimits_[Ix(teacher)].longestGap) return {hours, 0};
-  GapTally gaps(gapLimits_[Ix(teacher)]);
-  gaps.AddDay(
-      day, [&](int h) { return (held >> h & 1U) != 0; },
-      [&](int h) { return (open >> h & 1U) != 0; });
-  return {gaps.HoursOn(day), gaps.TooLong()};
+  const uint32_t between = belowLast & aboveFirst & ~held;
+  const int hours = std::popcount(between & open);
+  const int longest = gapLimits_[Ix(teacher)].longestGap;
+  if (hours <= longest) return {hours, 0};
+  // Each run of hours not held between two lessons is one gap; its closed hours
+  // neither count nor end it.
+  int tooLong = 0;
+  for (uint32_t rest = between; rest != 0;) {
+    const uint32_t run = rest & ~(rest + (rest & (~rest + 1)));
+    rest &= ~run;
+    tooLong += std::max(0, std::popcount(run & open) - longest);
+  }
+  return {hours, tooLong};
+}
+
+void CompletionModel::WeekGaps::Replace(const DayGaps& was, const DayGaps& now,
+                                        const GapLimits& limits) {
+  hours += now.hours - was.hours;
+  tooLong += now.tooLong - was.tooLong;
+  overDays += std::max(0, now.hours - limits.weekGaps) - std::max(0, was.hours - limits.weekGaps);
+}
+
+int CompletionModel::WeekGaps::BreachHours(const GapLimits& limits) const {
+  if (!limits.kept) return 0;
+  const int over = limits.perDay ? overDays : std::max(0, hours - limits.weekGaps);
+  // Taking out the hours of a too-long gap lowers the week's count too: the larger of
+  // the two is the least that keeps both limits.
+  return std::max(over, tooLong);
+}
+
+void CompletionModel::Recount(int teacher, int day) const {
+  const std::size_t slot = DaySlot(teacher, day);
+  const DayGaps now = CountDayGaps(teacher, day, held_[slot]);
+  weekGaps_[Ix(teacher)].Replace(dayGaps_[slot], now, gapLimits_[Ix(teacher)]);
+  dayGaps_[slot] = now;
+  staleDays_[Ix(teacher)] &= static_cast<uint8_t>(~(1U << day));
+}
+
+const CompletionModel::WeekGaps& CompletionModel::GapsOfWeek(int teacher) const {
+  for (uint32_t stale = staleDays_[Ix(teacher)]; stale != 0; stale &= stale - 1)
+    Recount(teacher, std::countr_zero(stale));
+  return weekGaps_[Ix(teacher)];
 }
 
 // A unit with nowhere to go never gets placed: its hours cannot fill a teacher's gap.

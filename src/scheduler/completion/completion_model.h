@@ -86,13 +86,23 @@ class CompletionModel {
   };
   DayGaps GapsOn(int teacher, int day) const {
     // Counted when asked: most moves are never asked about the gaps.
-    const std::size_t slot = DaySlot(teacher, day);
-    if (gapsStale_[slot]) {
-      dayGaps_[slot] = CountDayGaps(teacher, day, held_[slot]);
-      gapsStale_[slot] = false;
-    }
-    return dayGaps_[slot];
+    if ((staleDays_[static_cast<std::size_t>(teacher)] >> day & 1U) != 0) Recount(teacher, day);
+    return dayGaps_[DaySlot(teacher, day)];
   }
+  // The teacher's gaps over the week, kept up to date as blocks come and go (the
+  // searches ask for them for nearly every place they weigh): gap hours, hours of gaps
+  // beyond the longest allowed, and gap hours beyond a day's allowance, each summed
+  // over the days.
+  struct WeekGaps {
+    int hours = 0;
+    int tooLong = 0;
+    int overDays = 0;
+    // The week with a day counted as `was` counted as `now` instead.
+    void Replace(const DayGaps& was, const DayGaps& now, const GapLimits& limits);
+    // Hours over the limits: as GapTally::BreachHours counts them.
+    int BreachHours(const GapLimits& limits) const;
+  };
+  const WeekGaps& GapsOfWeek(int teacher) const;
   // The teacher's day as bits (bit h for hour h): the hours held, the hours open.
   uint32_t HeldHours(int teacher, int day) const { return held_[DaySlot(teacher, day)]; }
   uint32_t OpenHours(int teacher, int day) const { return openHours_[DaySlot(teacher, day)]; }
@@ -120,6 +130,7 @@ class CompletionModel {
   void RaiseDailyMaxima(const School& school);
   void CountForcedBreaches();
   void MarkForeignCells(const School& school);
+  void Recount(int teacher, int day) const;
 
   std::vector<int> teacherAt_;
   std::vector<int> classAt_;
@@ -129,7 +140,9 @@ class CompletionModel {
   std::vector<int> maxPerDay_;
   std::vector<int> waitingHours_;
   mutable std::vector<DayGaps> dayGaps_;
-  mutable std::vector<bool> gapsStale_;
+  mutable std::vector<WeekGaps> weekGaps_;
+  // Per teacher: the days (bit d for day d) whose gaps changed since they were counted.
+  mutable std::vector<uint8_t> staleDays_;
   std::vector<uint32_t> held_;
   std::vector<uint32_t> openHours_;
   std::vector<bool> twoLessons_;

@@ -1,6 +1,7 @@
 #include "scheduler/completion/completion_search.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 
 #include "core/cells.h"
@@ -161,19 +162,26 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out, boo
   return !gaps || GapConflicts(unit, start, out);
 }
 
-bool CompletionSearch::GapsWithin(int teacher, int unit, int start,
-                                  const std::vector<int>& out) const {
-  const int excess = TeacherGapExcess(model_, teacher, unit, start, out);
+bool CompletionSearch::GapsWithin(int teacher, const TeacherWeekDraft& week) const {
+  const int excess = week.Excess();
   // Over already (a timetable made by hand, or a bend kept from a longer search): no
   // further.
   return excess <= gapAllowance_[Ix(teacher)] || excess <= TeacherGapExcess(model_, teacher);
 }
 
-bool CompletionSearch::TakeOutDayEnds(int teacher, int unit, int start, int ceiling,
-                                      std::vector<int>& out) const {
-  const int length = unit >= 0 ? model_.units[Ix(unit)].block.length : 0;
-  const int day = unit >= 0 ? DayOfCell(start) : 0;
-  int excess = TeacherGapExcess(model_, teacher, unit, start, out);
+bool CompletionSearch::TakeOutDayEnds(TeacherWeekDraft& week, int teacher, int unit, int start,
+                                      int ceiling, std::vector<int>& out) const {
+  int day = 0;
+  uint32_t unitHours = 0;
+  if (unit >= 0) {
+    day = DayOfCell(start);
+    unitHours = ((1U << model_.units[Ix(unit)].block.length) - 1) << HourOfCell(start);
+  }
+  int excess = week.Excess();
+  auto holderAt = [&](int d, int h) {
+    return d == day && (unitHours >> h & 1U) != 0 ? unit
+                                                  : model_.TeacherAt(teacher, CellIndex(d, h));
+  };
   // Taking out the first or last block of one of the teacher's days shortens a gap
   // beside it (or none), and its hours wait: the one that mends most goes.
   const int from = rng_.Below(kDays);
@@ -182,27 +190,15 @@ bool CompletionSearch::TakeOutDayEnds(int teacher, int unit, int start, int ceil
     int bestExcess = excess;
     for (int i = 0; i < kDays; ++i) {
       const int d = (from + i) % kDays + 1;
-      int firstHolder = -1;
-      int lastHolder = -1;
-      for (int h = 1; h <= kHoursPerDay; ++h) {
-        const int cell = CellIndex(d, h);
-        if (d == day && cell >= start && cell < start + length) {
-          if (firstHolder == -1) firstHolder = unit;
-          lastHolder = unit;
-          continue;
-        }
-        const int holder = model_.TeacherAt(teacher, cell);
-        if (holder == kFreeCell || std::find(out.begin(), out.end(), holder) != out.end()) continue;
-        if (firstHolder == -1) firstHolder = holder;
-        lastHolder = holder;
-      }
+      const uint32_t held = week.HeldOn(d) | (d == day ? unitHours : 0);
+      if (held == 0) continue;
+      const int firstHolder = holderAt(d, std::countr_zero(held));
+      const int lastHolder = holderAt(d, 31 - std::countl_zero(held));
       for (int x : {firstHolder, lastHolder}) {
         if (x < 0 || x == unit) continue;
         const CompletionUnit& h = model_.units[Ix(x)];
         if (h.fixed || h.guidance) continue;
-        out.push_back(x);
-        const int e = TeacherGapExcess(model_, teacher, unit, start, out);
-        out.pop_back();
+        const int e = week.ExcessWithout(x);
         if (e < bestExcess) {
           bestExcess = e;
           best = x;
@@ -211,6 +207,7 @@ bool CompletionSearch::TakeOutDayEnds(int teacher, int unit, int start, int ceil
     }
     if (best < 0) return false;
     out.push_back(best);
+    week.Take(best);
     excess = bestExcess;
   }
   return true;
@@ -220,27 +217,60 @@ bool CompletionSearch::GapConflicts(int unit, int start, std::vector<int>& out) 
   const CompletionUnit& u = model_.units[Ix(unit)];
   // The guidance hour has its one cell; it is placed whatever the gaps.
   if (u.guidance) return true;
+  auto kept = [&](int t) {
+    return model_.GapLimitsOfTeacher(t).kept && gapAllowance_[Ix(t)] < kGapsBent;
+  };
   const Block& b = u.block;
   bool any = false;
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[Ix(k)];
-    if (!model_.GapLimitsOfTeacher(t).kept || gapAllowance_[Ix(t)] >= kGapsBent) continue;
+    if (!kept(t)) continue;
     any = true;
     ++gapChecks_;
-    if (TeacherGapExcess(model_, t, unit, start, out) <= gapAllowance_[Ix(t)]) continue;
+    TeacherWeekDraft week(model_, t);
+    for (int x : out) week.Take(x);
+    week.Put(unit, start);
+    if (week.Excess() <= gapAllowance_[Ix(t)]) continue;
     const int ceiling = std::max(gapAllowance_[Ix(t)], TeacherGapExcess(model_, t));
-    if (!TakeOutDayEnds(t, unit, start, ceiling, out)) return false;
+    if (!TakeOutDayEnds(week, t, unit, start, ceiling, out)) return false;
   }
   if (!any) return true;
   // The blocks taken out of other teachers' days: their hours wait, which makes up for
-  // the gaps they leave, unless two gaps join into one too long.
+  // the gaps they leave, unless two gaps join into one too long. Each of their teachers'
+  // weeks is drafted in one walk over the blocks, and judged once.
+  std::vector<int>& teachers = draftTeachers_;
+  std::vector<TeacherWeekDraft>& weeks = drafts_;
+  teachers.clear();
+  weeks.clear();
   for (int x : out) {
     const Block& h = model_.units[Ix(x)].block;
     for (int k = 0; k < h.teacherCount; ++k) {
       const int t = h.teachers[Ix(k)];
-      if (!model_.GapLimitsOfTeacher(t).kept || gapAllowance_[Ix(t)] >= kGapsBent) continue;
+      if (!kept(t)) continue;
+      const auto i = static_cast<std::size_t>(std::find(teachers.begin(), teachers.end(), t) -
+                                              teachers.begin());
+      if (i == teachers.size()) {
+        teachers.push_back(t);
+        weeks.emplace_back(model_, t);
+      }
+      weeks[i].Take(x);
+    }
+  }
+  for (TeacherWeekDraft& week : weeks) week.Put(unit, start);
+  // In the order the blocks come, as the mending counts its work: once per block and
+  // teacher.
+  std::size_t judged = 0;
+  for (int x : out) {
+    const Block& h = model_.units[Ix(x)].block;
+    for (int k = 0; k < h.teacherCount; ++k) {
+      const int t = h.teachers[Ix(k)];
+      if (!kept(t)) continue;
       ++gapChecks_;
-      if (!GapsWithin(t, unit, start, out)) return false;
+      const auto i = static_cast<std::size_t>(std::find(teachers.begin(), teachers.end(), t) -
+                                              teachers.begin());
+      if (i < judged) continue;
+      if (!GapsWithin(t, weeks[i])) return false;
+      judged = i + 1;
     }
   }
   return true;
@@ -383,9 +413,10 @@ bool CompletionSearch::FreeAt(int unit, int start) const {
   static const std::vector<int> kNothingOut;
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[Ix(k)];
-    if (model_.GapLimitsOfTeacher(t).kept && gapAllowance_[Ix(t)] < kGapsBent &&
-        !GapsWithin(t, unit, start, kNothingOut))
-      return false;
+    if (!model_.GapLimitsOfTeacher(t).kept || gapAllowance_[Ix(t)] >= kGapsBent) continue;
+    TeacherWeekDraft week(model_, t);
+    week.Put(unit, start);
+    if (!GapsWithin(t, week)) return false;
   }
   return true;
 }
@@ -1012,7 +1043,8 @@ void CompletionSearch::MendGapLimits() {
       Save();
       const Saved whole = best_;
       std::vector<int> out;
-      if (!TakeOutDayEnds(teacher, -1, 0, now - 1, out)) break;
+      TeacherWeekDraft week(model_, teacher);
+      if (!TakeOutDayEnds(week, teacher, -1, 0, now - 1, out)) break;
       TakeOut(out);
       Save();
       RunChains(budget.steps, /*briefly=*/true, kMendPatience);

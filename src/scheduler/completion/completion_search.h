@@ -17,6 +17,7 @@
 #include "scheduler/completion/completion.h"
 #include "scheduler/completion/completion_model.h"
 #include "scheduler/completion/completion_rng.h"
+#include "scheduler/completion/model_costs.h"
 
 namespace kalvodrin {
 
@@ -78,13 +79,15 @@ class CompletionSearch {
   // limits than the hours still waiting could mend; false when that cannot be done, or
   // when the blocks in the way leave another teacher over (see TeacherGapExcess).
   bool GapConflicts(int unit, int start, std::vector<int>& out) const;
-  // Adds the first or last blocks of the teacher's days to `out` until the teacher is
-  // at most `ceiling` over (with `unit` at `start`; -1 for none); false when no block
-  // left to take out mends it.
-  bool TakeOutDayEnds(int teacher, int unit, int start, int ceiling, std::vector<int>& out) const;
-  // Whether the teacher's gaps with the unit at `start` and `out` taken out stay
-  // within what the teacher may have: the allowance, or what the teacher has already.
-  bool GapsWithin(int teacher, int unit, int start, const std::vector<int>& out) const;
+  // Adds the first or last blocks of the teacher's days to `out` (and takes them out of
+  // `week`, the teacher's week with `out` taken out and `unit` at `start`; -1 for none)
+  // until the teacher is at most `ceiling` over; false when no block left to take out
+  // mends it.
+  bool TakeOutDayEnds(TeacherWeekDraft& week, int teacher, int unit, int start, int ceiling,
+                      std::vector<int>& out) const;
+  // Whether the teacher's gaps in `week` stay within what the teacher may have: the
+  // allowance, or what the teacher has already.
+  bool GapsWithin(int teacher, const TeacherWeekDraft& week) const;
   Choice ChoosePlace(int unit);
   // What the rules of a lesson the search had to bend cost at a place with the blocks
   // in its way taken out: 0 while they are kept as conflicts.
@@ -175,6 +178,9 @@ class CompletionSearch {
   mutable CompletionRng rng_;
   mutable std::vector<int> sameDayScratch_;  // LessonRuleConflicts' list, kept allocated
   std::vector<std::pair<int, int>> relocateUndo_;  // Relocate's list, kept allocated
+  // GapConflicts' teachers of the blocks in the way and their weeks, kept allocated
+  mutable std::vector<int> draftTeachers_;
+  mutable std::vector<TeacherWeekDraft> drafts_;
   std::unique_ptr<ChangeJournal> journal_;
   std::chrono::steady_clock::time_point deadline_;
   std::vector<int> waiting_;     // a stack: the blocks just taken out are placed next

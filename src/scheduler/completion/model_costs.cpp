@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "core/cells.h"
 
@@ -59,66 +60,95 @@ void AddTeacherDayCosts(const CompletionModel& model, int teacher, int day, Soft
 
 int TeacherGapBreaches(const CompletionModel& model, int teacher) {
   const GapLimits& limits = model.GapLimitsOfTeacher(teacher);
-  if (!limits.kept) return 0;
-  GapTally gaps(limits);
-  for (int d = 1; d <= kDays; ++d)
-    gaps.AddDay(
-        d, [&](int h) { return model.TeacherAt(teacher, CellIndex(d, h)) != kFreeCell; },
-        [&](int h) { return model.TeacherOpen(teacher, CellIndex(d, h)); });
-  return gaps.BreachHours();
+  return limits.kept ? model.GapsOfWeek(teacher).BreachHours(limits) : 0;
+}
+
+TeacherWeekDraft::TeacherWeekDraft(const CompletionModel& model, int teacher)
+    : model_(&model), teacher_(teacher), waiting_(model.WaitingHours(teacher)) {}
+
+bool TeacherWeekDraft::Teaches(int unit) const {
+  const Block& b = model_->units[Ix(unit)].block;
+  return std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, teacher_) !=
+         b.teachers.begin() + b.teacherCount;
+}
+
+void TeacherWeekDraft::Take(int unit) {
+  if (!Teaches(unit)) return;
+  const CompletionUnit& u = model_->units[Ix(unit)];
+  const int day = DayOfCell(u.start);
+  waiting_ += u.block.length;
+  freed_[Ix(day)] |= ((1U << u.block.length) - 1) << HourOfCell(u.start);
+  touched_ |= 1U << day;
+  resolved_ = false;
+}
+
+void TeacherWeekDraft::Put(int unit, int start) {
+  if (!Teaches(unit)) return;
+  const CompletionUnit& u = model_->units[Ix(unit)];
+  const int day = DayOfCell(start);
+  waiting_ -= u.block.length;
+  taken_[Ix(day)] |= ((1U << u.block.length) - 1) << HourOfCell(start);
+  touched_ |= 1U << day;
+  resolved_ = false;
+}
+
+int TeacherWeekDraft::Most(uint32_t days) const {
+  int most = model_->GapsOfWeek(teacher_).hours;
+  for (; days != 0; days &= days - 1)
+    most += kHoursPerDay - model_->GapsOn(teacher_, std::countr_zero(days)).hours;
+  return most;
+}
+
+void TeacherWeekDraft::Resolve() const {
+  if (resolved_) return;
+  const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
+  week_ = model_->GapsOfWeek(teacher_);
+  for (uint32_t days = touched_; days != 0; days &= days - 1) {
+    const int d = std::countr_zero(days);
+    days_[Ix(d)] = model_->CountDayGaps(teacher_, d, HeldOn(d));
+    week_.Replace(model_->GapsOn(teacher_, d), days_[Ix(d)], limits);
+  }
+  resolved_ = true;
+}
+
+int TeacherWeekDraft::Excess() const {
+  const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
+  // Most places are judged while many hours still wait, and need no count.
+  if (!limits.kept || Most(touched_) <= waiting_) return 0;
+  Resolve();
+  return std::max(0, week_.BreachHours(limits) - waiting_);
+}
+
+int TeacherWeekDraft::ExcessWithout(int unit) const {
+  if (!Teaches(unit)) return Excess();
+  const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
+  const CompletionUnit& u = model_->units[Ix(unit)];
+  const int day = DayOfCell(u.start);
+  const int waiting = waiting_ + u.block.length;
+  if (!limits.kept || Most(touched_ | 1U << day) <= waiting) return 0;
+  Resolve();
+  const bool touched = (touched_ >> day & 1U) != 0;
+  const uint32_t bits = ((1U << u.block.length) - 1) << HourOfCell(u.start);
+  const uint32_t held =
+      (model_->HeldHours(teacher_, day) & ~(freed_[Ix(day)] | bits)) | taken_[Ix(day)];
+  CompletionModel::WeekGaps week = week_;
+  week.Replace(touched ? days_[Ix(day)] : model_->GapsOn(teacher_, day),
+               model_->CountDayGaps(teacher_, day, held), limits);
+  return std::max(0, week.BreachHours(limits) - waiting);
 }
 
 int TeacherGapExcess(const CompletionModel& model, int teacher, int unit, int start,
                      const std::vector<int>& takenOut) {
-  const GapLimits& limits = model.GapLimitsOfTeacher(teacher);
-  if (!limits.kept) return 0;
-  int waiting = model.WaitingHours(teacher);
-  auto teaches = [&](int x) {
-    const Block& b = model.units[Ix(x)].block;
-    return std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, teacher) !=
-           b.teachers.begin() + b.teacherCount;
-  };
-  auto bits = [&](int x, int at) {
-    return ((1U << model.units[Ix(x)].block.length) - 1) << HourOfCell(at);
-  };
-  // The days the change touches, held as they would be; the others as the mirror
-  // counted them.
-  std::array<uint32_t, kDays + 1> held{};
-  std::array<bool, kDays + 1> touched{};
-  auto touch = [&](int day) {
-    if (!touched[Ix(day)]) held[Ix(day)] = model.HeldHours(teacher, day);
-    touched[Ix(day)] = true;
-  };
-  for (int x : takenOut)
-    if (teaches(x)) {
-      const int at = model.units[Ix(x)].start;
-      waiting += model.units[Ix(x)].block.length;
-      touch(DayOfCell(at));
-      held[Ix(DayOfCell(at))] &= ~bits(x, at);
-    }
-  if (unit >= 0 && teaches(unit)) {
-    waiting -= model.units[Ix(unit)].block.length;
-    touch(DayOfCell(start));
-    held[Ix(DayOfCell(start))] |= bits(unit, start);
-  }
-  // Never more over than the gap hours the week could hold: most places are judged
-  // while many hours still wait, and need no count.
-  int most = 0;
-  for (int d = 1; d <= kDays; ++d)
-    most += touched[Ix(d)] ? kHoursPerDay : model.GapsOn(teacher, d).hours;
-  if (most <= waiting) return 0;
-  GapTally gaps(limits);
-  for (int d = 1; d <= kDays; ++d) {
-    const CompletionModel::DayGaps day =
-        touched[Ix(d)] ? model.CountDayGaps(teacher, d, held[Ix(d)]) : model.GapsOn(teacher, d);
-    gaps.AddCounted(d, day.hours, day.tooLong);
-  }
-  return std::max(0, gaps.BreachHours() - waiting);
+  TeacherWeekDraft week(model, teacher);
+  for (int x : takenOut) week.Take(x);
+  if (unit >= 0) week.Put(unit, start);
+  return week.Excess();
 }
 
 int TeacherGapExcess(const CompletionModel& model, int teacher) {
-  static const std::vector<int> kNone;
-  return TeacherGapExcess(model, teacher, -1, 0, kNone);
+  const GapLimits& limits = model.GapLimitsOfTeacher(teacher);
+  if (!limits.kept) return 0;
+  return std::max(0, model.GapsOfWeek(teacher).BreachHours(limits) - model.WaitingHours(teacher));
 }
 
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs) {

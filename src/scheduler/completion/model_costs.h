@@ -4,8 +4,11 @@
 // only the days and the lesson it touches, so the search compares those alone. The
 // sums over the whole school equal MeasureSoftCosts on the school the mirror follows.
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
+#include "core/cells.h"
 #include "scheduler/completion/completion_model.h"
 #include "scheduler/completion/soft_costs.h"
 
@@ -24,6 +27,48 @@ int TeacherGapExcess(const CompletionModel& model, int teacher, int unit, int st
                      const std::vector<int>& takenOut);
 // The same for the mirror as it stands.
 int TeacherGapExcess(const CompletionModel& model, int teacher);
+
+// One teacher's week as a change would leave it, for judging several changes that
+// share a part (the blocks taken out so far) without walking that part again each
+// time. Units the teacher does not teach change nothing.
+class TeacherWeekDraft {
+ public:
+  TeacherWeekDraft(const CompletionModel& model, int teacher);
+  // The placed unit is gone; its hours wait.
+  void Take(int unit);
+  // The waiting unit stands at `start`, over whatever is taken out.
+  void Put(int unit, int start);
+  // TeacherGapExcess of the week as drafted.
+  int Excess() const;
+  // The same with the placed `unit` taken out too; the draft stays as it is.
+  int ExcessWithout(int unit) const;
+  // The teacher's hours of the day as drafted (bit h for hour h).
+  uint32_t HeldOn(int day) const {
+    return (model_->HeldHours(teacher_, day) & ~freed_[Ix(day)]) | taken_[Ix(day)];
+  }
+
+ private:
+  static std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
+  bool Teaches(int unit) const;
+  // The most gap hours the week could hold with the days of `days` changed anyhow:
+  // never fewer than the hours over the limits.
+  int Most(uint32_t days) const;
+  // Counts the days touched, once after each change.
+  void Resolve() const;
+
+  const CompletionModel* model_;
+  int teacher_;
+  int waiting_;
+  // Per day: the hours given up and the hours taken; days (bit d) either touches.
+  std::array<uint32_t, kDays + 1> freed_{};
+  std::array<uint32_t, kDays + 1> taken_{};
+  uint32_t touched_ = 0;
+  // The week with the days touched counted as drafted, and those days.
+  mutable bool resolved_ = false;
+  mutable CompletionModel::WeekGaps week_;
+  mutable std::array<CompletionModel::DayGaps, kDays + 1> days_{};
+};
+
 // Further lessons of one lesson group on the class's day.
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs);
 // Same-day blocks, days in a row, same hours and moved hours of one lesson.

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "../test_school.h"
 #include "core/cells.h"
+#include "core/storage.h"
 #include "engine/consistency.h"
 #include "engine/counts.h"
 #include "engine/locks.h"
@@ -324,6 +327,146 @@ TEST(GapLimitsTest, LoneHoursAreSettledForAGapOnlyByATeacherOverTheLimitsAlready
       EXPECT_EQ(MeasureSoftCosts(s, {}).gapHours, gaps);
       EXPECT_EQ(ListBentRules(s).size(), over ? 1U : 0U);
     }
+}
+
+// The teacher's gaps over the limits counted afresh from the mirror's cells, hour by
+// hour: what the mirror keeps up to date as blocks come and go must equal it.
+int RecountedBreach(const CompletionModel& model, int teacher) {
+  GapTally gaps(model.GapLimitsOfTeacher(teacher));
+  for (int d = 1; d <= kDays; ++d)
+    gaps.AddDay(
+        d, [&](int h) { return model.TeacherAt(teacher, CellIndex(d, h)) != kFreeCell; },
+        [&](int h) { return model.TeacherOpen(teacher, CellIndex(d, h)); });
+  return gaps.BreachHours();
+}
+
+// The placed units holding a cell of the unit's participants at `start`, or false when
+// a fixed one (or a cell no unit holds) is among them.
+bool HoldersInTheWay(const CompletionModel& model, int unit, int start, std::vector<int>& out) {
+  const Block& b = model.units[static_cast<std::size_t>(unit)].block;
+  auto add = [&](int holder) {
+    if (holder == kFreeCell) return true;
+    if (holder < 0 || model.units[static_cast<std::size_t>(holder)].fixed ||
+        model.units[static_cast<std::size_t>(holder)].guidance)
+      return false;
+    if (std::find(out.begin(), out.end(), holder) == out.end()) out.push_back(holder);
+    return true;
+  };
+  for (int c = start; c < start + b.length; ++c) {
+    for (int k = 0; k < b.teacherCount; ++k)
+      if (!add(model.TeacherAt(b.teachers[static_cast<std::size_t>(k)], c))) return false;
+    for (int k = 0; k < b.classCount; ++k)
+      if (!add(model.ClassAt(b.classes[static_cast<std::size_t>(k)], c))) return false;
+    for (int k = 0; k < b.roomCount; ++k)
+      if (!add(model.RoomAt(b.rooms[static_cast<std::size_t>(k)], c))) return false;
+  }
+  return true;
+}
+
+// On a real school of lessons with up to three teachers, with gap limits of every kind
+// (none to two gap hours, in the week or each day, gaps of at most zero or one hour),
+// blocks put and taken at random: after every move each teacher's week as the mirror
+// keeps it equals a count from the cells, and a change judged without making it (a
+// waiting block put where it takes others out, and one more of the teacher's blocks
+// taken out) equals the count after making it.
+TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
+  School school;
+  school.WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / "es-1-school";
+  ASSERT_TRUE(LoadSchoolWithoutWriting(school).ok());
+  for (const uint8_t perDay : {0, 1}) {
+    SCOPED_TRACE(perDay ? "per day" : "per week");
+    school.Settings.gapLimitPerDay = perDay;
+    PrepareAllTeachers(school);
+    for (TTeacherGridRec& t : school.TeacherGrids) {
+      t.effective.gapsAllowed = t.teacher % 5 == 0 ? 1 : 0;
+      t.effective.maxGapsPerWeek = static_cast<uint8_t>(t.teacher % 3);
+      t.effective.maxGapBetweenLessons = static_cast<uint8_t>(t.teacher / 3 % 2);
+    }
+    CompletionModel model(school);
+    std::mt19937 rng(perDay + 7);
+    auto below = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    auto expectAsCounted = [&](int teacher, int excess) {
+      const int counted = RecountedBreach(model, teacher);
+      ASSERT_EQ(TeacherGapBreaches(model, teacher), counted) << "teacher " << teacher;
+      ASSERT_EQ(excess, std::max(0, counted - model.WaitingHours(teacher)))
+          << "teacher " << teacher;
+    };
+    int judged = 0;
+    int over = 0;
+    for (int move = 0; move < 2000; ++move) {
+      const int unit = static_cast<int>(below(model.units.size()));
+      const CompletionUnit& u = model.units[static_cast<std::size_t>(unit)];
+      if (u.fixed || u.guidance || u.domain.empty()) continue;
+      if (u.start != 0) {
+        if (below(4) == 0) model.Take(unit);
+        for (int k = 0; k < u.block.teacherCount; ++k) {
+          const int t = u.block.teachers[static_cast<std::size_t>(k)];
+          expectAsCounted(t, TeacherGapExcess(model, t));
+        }
+      } else {
+        const int start = u.domain[below(u.domain.size())];
+        std::vector<int> out;
+        if (!HoldersInTheWay(model, unit, start, out)) continue;
+        if (out.empty()) {
+          model.Put(unit, start);
+        } else {
+          // Judged as drafts first, for each teacher of the units involved; one more
+          // placed block of the unit's first teacher, not in the way, taken out too.
+          const int teacher = u.block.teachers[0];
+          int also = -1;
+          for (int c = 1; c <= kCells && also < 0; ++c) {
+            const int x = model.TeacherAt(teacher, static_cast<int>(1 + (c + move) % kCells));
+            if (x >= 0 && !model.units[static_cast<std::size_t>(x)].fixed &&
+                !model.units[static_cast<std::size_t>(x)].guidance &&
+                std::find(out.begin(), out.end(), x) == out.end())
+              also = x;
+          }
+          std::vector<std::pair<int, int>> drafted;
+          std::vector<int> involved(out);
+          involved.push_back(unit);
+          for (int x : involved) {
+            const Block& b = model.units[static_cast<std::size_t>(x)].block;
+            for (int k = 0; k < b.teacherCount; ++k) {
+              const int t = b.teachers[static_cast<std::size_t>(k)];
+              drafted.emplace_back(t, TeacherGapExcess(model, t, unit, start, out));
+            }
+          }
+          TeacherWeekDraft week(model, teacher);
+          for (int x : out) week.Take(x);
+          week.Put(unit, start);
+          ASSERT_EQ(week.Excess(), TeacherGapExcess(model, teacher, unit, start, out));
+          const int withoutAlso = also >= 0 ? week.ExcessWithout(also) : 0;
+          std::vector<std::pair<int, int>> undo;
+          for (int x : out) {
+            undo.emplace_back(x, model.units[static_cast<std::size_t>(x)].start);
+            model.Take(x);
+          }
+          model.Put(unit, start);
+          for (const auto& [t, excess] : drafted) expectAsCounted(t, excess);
+          if (also >= 0) {
+            const int alsoAt = model.units[static_cast<std::size_t>(also)].start;
+            model.Take(also);
+            expectAsCounted(teacher, withoutAlso);
+            over += withoutAlso > 0 ? 1 : 0;
+            model.Put(also, alsoAt);
+          }
+          ++judged;
+          // Kept half the time, else put back as it was.
+          if (below(2) == 0) {
+            model.Take(unit);
+            for (const auto& [x, at] : undo) model.Put(x, at);
+          }
+        }
+      }
+      // Every teacher now and then: a move changes no other teacher's week.
+      if (move % 20 == 0)
+        for (const TTeacherGridRec& t : school.TeacherGrids)
+          expectAsCounted(t.teacher, TeacherGapExcess(model, t.teacher));
+    }
+    // The moves judged were many, and some of them over the limits.
+    EXPECT_GT(judged, 300);
+    EXPECT_GT(over, 10);
+  }
 }
 
 }  // namespace
