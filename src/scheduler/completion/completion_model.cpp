@@ -306,28 +306,39 @@ void CompletionModel::MarkForeignCells(const School& school) {
 }
 
 void CompletionModel::Mark(int unit, int start, int value, int loadStep) {
-  const Block& b = units[Ix(unit)].block;
+  // Every place a search weighs is put and taken in the mirror: kept to plain stores.
+  const CompletionUnit& u = units[Ix(unit)];
+  const Block& b = u.block;
   const int day = DayOfCell(start);
+  const auto length = static_cast<std::ptrdiff_t>(b.length);
+  const uint32_t bits = ((1U << b.length) - 1) << HourOfCell(start);
+  const uint8_t dayBit = static_cast<uint8_t>(1U << day);
+  // As CountWaiting counts them.
+  const int waitingStep = u.domain.empty() ? 0 : -loadStep * b.length;
   for (int k = 0; k < b.teacherCount; ++k) {
-    load_[DaySlot(b.teachers[Ix(k)], day)] += loadStep * b.length;
-    for (int c = start; c < start + b.length; ++c) teacherAt_[Slot(b.teachers[Ix(k)], c)] = value;
-    const uint32_t bits = ((1U << b.length) - 1) << HourOfCell(start);
-    uint32_t& held = held_[DaySlot(b.teachers[Ix(k)], day)];
-    held = value == kFreeCell ? held & ~bits : held | bits;
-    staleDays_[Ix(b.teachers[Ix(k)])] |= static_cast<uint8_t>(1U << day);
+    const int t = b.teachers[Ix(k)];
+    const std::size_t slot = DaySlot(t, day);
+    load_[slot] += loadStep * b.length;
+    held_[slot] = value == kFreeCell ? held_[slot] & ~bits : held_[slot] | bits;
+    staleDays_[Ix(t)] |= dayBit;
+    waitingHours_[Ix(t)] += waitingStep;
+    std::fill_n(teacherAt_.begin() + static_cast<std::ptrdiff_t>(Slot(t, start)), length, value);
   }
   for (int k = 0; k < b.classCount; ++k)
-    for (int c = start; c < start + b.length; ++c) classAt_[Slot(b.classes[Ix(k)], c)] = value;
+    std::fill_n(classAt_.begin() + static_cast<std::ptrdiff_t>(Slot(b.classes[Ix(k)], start)),
+                length, value);
   for (int k = 0; k < b.roomCount; ++k)
-    for (int c = start; c < start + b.length; ++c) roomAt_[Slot(b.rooms[Ix(k)], c)] = value;
+    std::fill_n(roomAt_.begin() + static_cast<std::ptrdiff_t>(Slot(b.rooms[Ix(k)], start)), length,
+                value);
 }
 
 void CompletionModel::Put(int unit, int start) {
-  CompletionUnit& u = units[Ix(unit)];
-  u.start = start;
-  SetBlockStart(u.block, start);
+  Block& b = units[Ix(unit)].block;
+  units[Ix(unit)].start = start;
+  b.startCell = start;
+  b.day = DayOfCell(start);
+  b.startHour = HourOfCell(start);
   Mark(unit, start, unit, 1);
-  CountWaiting(unit, -1);
 }
 
 void CompletionModel::Take(int unit) {
@@ -335,7 +346,6 @@ void CompletionModel::Take(int unit) {
   if (u.start == 0) return;
   Mark(unit, u.start, kFreeCell, -1);
   u.start = 0;
-  CountWaiting(unit, 1);
 }
 
 CompletionModel::DayGaps CompletionModel::CountDayGaps(int teacher, int day, uint32_t held) const {
@@ -385,10 +395,9 @@ void CompletionModel::Recount(int teacher, int day) const {
   staleDays_[Ix(teacher)] &= static_cast<uint8_t>(~(1U << day));
 }
 
-const CompletionModel::WeekGaps& CompletionModel::GapsOfWeek(int teacher) const {
+void CompletionModel::RecountStaleDays(int teacher) const {
   for (uint32_t stale = staleDays_[Ix(teacher)]; stale != 0; stale &= stale - 1)
     Recount(teacher, std::countr_zero(stale));
-  return weekGaps_[Ix(teacher)];
 }
 
 // A unit with nowhere to go never gets placed: its hours cannot fill a teacher's gap.

@@ -102,7 +102,10 @@ class CompletionModel {
     // Hours over the limits: as GapTally::BreachHours counts them.
     int BreachHours(const GapLimits& limits) const;
   };
-  const WeekGaps& GapsOfWeek(int teacher) const;
+  const WeekGaps& GapsOfWeek(int teacher) const {
+    if (staleDays_[static_cast<std::size_t>(teacher)] != 0) RecountStaleDays(teacher);
+    return weekGaps_[static_cast<std::size_t>(teacher)];
+  }
   // The teacher's day as bits (bit h for hour h): the hours held, the hours open.
   uint32_t HeldHours(int teacher, int day) const { return held_[DaySlot(teacher, day)]; }
   uint32_t OpenHours(int teacher, int day) const { return openHours_[DaySlot(teacher, day)]; }
@@ -131,6 +134,7 @@ class CompletionModel {
   void CountForcedBreaches();
   void MarkForeignCells(const School& school);
   void Recount(int teacher, int day) const;
+  void RecountStaleDays(int teacher) const;
 
   std::vector<int> teacherAt_;
   std::vector<int> classAt_;

@@ -618,9 +618,11 @@ void CompletionSearch::RestoreSaved() {
   std::copy(best_.classes.begin(), best_.classes.end(), school_.ClassGrids.begin());
   std::copy(best_.rooms.begin(), best_.rooms.end(), school_.RoomGrids.begin());
   journal_->Clear();
-  for (std::size_t u = 0; u < model_.units.size(); ++u) model_.Take(static_cast<int>(u));
+  // Only the units that moved since: most stand where they stood.
   for (std::size_t u = 0; u < model_.units.size(); ++u)
-    if (best_.starts[u] != 0) model_.Put(static_cast<int>(u), best_.starts[u]);
+    if (model_.units[u].start != best_.starts[u]) model_.Take(static_cast<int>(u));
+  for (std::size_t u = 0; u < model_.units.size(); ++u)
+    if (model_.units[u].start != best_.starts[u]) model_.Put(static_cast<int>(u), best_.starts[u]);
   waitingWeight_ = best_.waiting;
   FillWaiting();
 }

@@ -113,8 +113,9 @@ void TeacherWeekDraft::Resolve() const {
 
 int TeacherWeekDraft::Excess() const {
   const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
+  if (!limits.kept) return 0;
   // Most places are judged while many hours still wait, and need no count.
-  if (!limits.kept || Most(touched_) <= waiting_) return 0;
+  if (!resolved_ && Most(touched_) <= waiting_) return 0;
   Resolve();
   return std::max(0, week_.BreachHours(limits) - waiting_);
 }

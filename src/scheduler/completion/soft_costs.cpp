@@ -205,11 +205,6 @@ GapLimits GapLimitsOf(const School& school, const TTeacherGridRec& t) {
   return limits;
 }
 
-int SameLessonBreach(const LessonRuleSwitches& rules, int blocks, int hours) {
-  if (rules.oneBlockADay) return std::max(0, blocks - 1);
-  return std::max(0, hours - rules.mostHoursADay);
-}
-
 SoftCosts MeasureSoftCosts(const School& school, const std::vector<PlacedBlockRec>& before) {
   SoftCosts costs;
   for (const TTeacherGridRec& t : school.TeacherGrids) {

@@ -185,7 +185,11 @@ class GapTally {
 };
 
 // Blocks or hours of a lesson on one day over what the same-lesson rule allows.
-int SameLessonBreach(const LessonRuleSwitches& rules, int blocks, int hours);
+// The searches ask this for every day of every place they weigh.
+inline int SameLessonBreach(const LessonRuleSwitches& rules, int blocks, int hours) {
+  if (rules.oneBlockADay) return std::max(0, blocks - 1);
+  return std::max(0, hours - rules.mostHoursADay);
+}
 
 // The soft costs of the timetable as it stands; moved hours are those of `before` that
 // no longer stand where they stood.
