@@ -334,35 +334,8 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
 
 long CompletionSearch::BentRulesCostAt(int unit, int start,
                                        const std::vector<int>& takenOut) const {
-  const CompletionUnit& u = model_.units[Ix(unit)];
-  if (KeepsRulesOf(u.lessonIndex)) return 0;
-  const CompletionLesson& lesson = model_.lessons[Ix(u.lessonIndex)];
-  const LessonRuleSwitches& rules = lesson.rules;
-  const int day = DayOfCell(start);
-  const int hour = HourOfCell(start);
-  int blocks = 0;
-  int hours = 0;
-  long cost = 0;
-  for (int x : lesson.units) {
-    const CompletionUnit& h = model_.units[Ix(x)];
-    if (x == unit || h.start == 0 ||
-        std::find(takenOut.begin(), takenOut.end(), x) != takenOut.end())
-      continue;
-    const int d = DayOfCell(h.start);
-    if (d == day) {
-      ++blocks;
-      hours += h.block.length;
-    } else if (rules.daysApart && (d == day - 1 || d == day + 1)) {
-      cost += weights_->daysApart;
-    } else if (rules.differentHours) {
-      const int from = std::max(hour, HourOfCell(h.start));
-      const int to = std::min(hour + u.block.length, HourOfCell(h.start) + h.block.length);
-      if (from < to) cost += static_cast<long>(weights_->sameHours) * (to - from);
-    }
-  }
-  const int added = SameLessonBreach(rules, blocks + 1, hours + u.block.length) -
-                    SameLessonBreach(rules, blocks, hours);
-  return cost + static_cast<long>(weights_->sameLessonBreach) * added;
+  if (KeepsRulesOf(model_.units[Ix(unit)].lessonIndex)) return 0;
+  return LessonRulesCostAt(model_, unit, start, takenOut, *weights_);
 }
 
 bool CompletionSearch::StandsWhereItStood(int unit) const {

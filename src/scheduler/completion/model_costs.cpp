@@ -211,6 +211,40 @@ void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& co
   }
 }
 
+long LessonRulesCostAt(const CompletionModel& model, int unit, int start,
+                       const std::vector<int>& takenOut, const SoftWeights& weights) {
+  const CompletionUnit& u = model.units[Ix(unit)];
+  const CompletionLesson& lesson = model.lessons[Ix(u.lessonIndex)];
+  const LessonRuleSwitches& rules = lesson.rules;
+  const int day = DayOfCell(start);
+  const int hour = HourOfCell(start);
+  int blocks = 0;
+  int hours = 0;
+  long cost = 0;
+  for (int x : lesson.units) {
+    const CompletionUnit& h = model.units[Ix(x)];
+    if (x == unit || h.start == 0 ||
+        std::find(takenOut.begin(), takenOut.end(), x) != takenOut.end())
+      continue;
+    const int d = DayOfCell(h.start);
+    if (d == day) {
+      ++blocks;
+      hours += h.block.length;
+      continue;
+    }
+    // A block on the next day at the same hour bends both rules.
+    if (rules.daysApart && (d == day - 1 || d == day + 1)) cost += weights.daysApart;
+    if (rules.differentHours) {
+      const int from = std::max(hour, HourOfCell(h.start));
+      const int to = std::min(hour + u.block.length, HourOfCell(h.start) + h.block.length);
+      cost += static_cast<long>(weights.sameHours) * std::max(0, to - from);
+    }
+  }
+  const int added = SameLessonBreach(rules, blocks + 1, hours + u.block.length) -
+                    SameLessonBreach(rules, blocks, hours);
+  return cost + static_cast<long>(weights.sameLessonBreach) * added;
+}
+
 long UnitLocalCost(const CompletionModel& model, int unit, int dayA, int dayB,
                    const SoftWeights& weights) {
   return PairLocalCost(model, unit, -1, dayA, dayB, weights);

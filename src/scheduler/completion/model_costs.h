@@ -73,6 +73,12 @@ class TeacherWeekDraft {
 void AddClassDayCosts(const CompletionModel& model, int classNo, int day, SoftCosts& costs);
 // Same-day blocks, days in a row, same hours and moved hours of one lesson.
 void AddLessonCosts(const CompletionModel& model, int lessonIndex, SoftCosts& costs);
+// What the waiting unit adds, weighted, to what its lesson's own rules bend, at `start`
+// with the units of `takenOut` gone: each other block of the lesson on a day beside it
+// (days apart), each hour at which another stands on another day (different hours),
+// and the blocks or hours over what the same-lesson rule lets its day hold.
+long LessonRulesCostAt(const CompletionModel& model, int unit, int start,
+                       const std::vector<int>& takenOut, const SoftWeights& weights);
 
 // What a move of `unit` can change, weighted: the days `dayA` and `dayB` (equal for a
 // move within one day, 0 for none) of its teachers and classes, and its lesson.
