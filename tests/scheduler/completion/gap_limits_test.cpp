@@ -248,42 +248,74 @@ TEST(GapLimitsTest, ATeachersLoneHourGoesToAnotherOfTheTeachersDaysByAChain) {
   }
 }
 
-// Teacher 1 gives class 2 lesson 1, whose only hour is Tuesday's first, and class 1
-// lessons 2, 3 and 4 at Monday hours 1-3; class 1 also has Tuesday hour 2, and no gap
-// is allowed. The lone Tuesday hour cannot move; Monday's first or last hour joins it
-// there (the middle one would leave a gap).
+// Teacher 1 gives class 1 lesson 1, whose only hour is the first of Friday (or
+// Monday), and class 2 lessons 2, 3 and 4 at hours 1-3 of Monday (or Friday); class 2
+// also has hour 2 of the lone hour's day, and no gap is allowed. The lone hour cannot
+// move; the first or last hour of the other day joins it (the middle one would leave a
+// gap).
 TEST(GapLimitsTest, AnotherOfTheTeachersBlocksJoinsALoneHourThatCannotMove) {
-  for (uint64_t seed = 1; seed <= 10; ++seed) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    TestSchool t;
-    for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
-    t.Class(1, 1, 3).Class(2, 1, 1);
-    t.Teacher(1).Give(2, 1, {1}).Give(1, 2, {1}).Give(1, 3, {1}).Give(1, 4, {1}).Done();
-    School& s = t.school;
-    s.Settings.autoRelax = 0;
-    s.Settings.maxGapsPerWeek = 0;
-    s.Settings.maxGapBetweenLessons = 0;
-    for (std::size_t d = 1; d < kDays; ++d) {
-      t.C(1).firstHour[d] = t.C(1).lastHour[d] = d == 1 ? 2 : 0;
-      t.C(2).firstHour[d] = t.C(2).lastHour[d] = d == 1 ? 1 : 0;
+  for (const auto& [loneDay, otherDay] : {std::pair{5, 1}, std::pair{1, 5}})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE("lone on day " + std::to_string(loneDay) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
+      t.Class(1, 1, 1).Class(2, 1, 3);
+      t.Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Give(2, 3, {1}).Give(2, 4, {1}).Done();
+      School& s = t.school;
+      s.Settings.autoRelax = 0;
+      s.Settings.maxGapsPerWeek = 0;
+      s.Settings.maxGapBetweenLessons = 0;
+      for (int d = 1; d <= kDays; ++d) {
+        const std::size_t i = static_cast<std::size_t>(d - 1);
+        if (d != loneDay) t.C(1).firstHour[i] = t.C(1).lastHour[i] = 0;
+        if (d == loneDay) t.C(2).firstHour[i] = t.C(2).lastHour[i] = 2;
+        if (d != loneDay && d != otherDay) t.C(2).firstHour[i] = t.C(2).lastHour[i] = 0;
+      }
+      for (int c : {1, 2}) RecountClassFreeHours(s, c);
+      ASSERT_TRUE(t.Put(1, 1, 1, loneDay, 1));
+      for (int h = 1; h <= 3; ++h) ASSERT_TRUE(t.Put(2, h + 1, 1, otherDay, h));
+      PrepareAllTeachers(s);
+      const School before = s;
+      CompletionOptions options;
+      options.seed = seed;
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.MendSingleHourDays();
+      EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
+      EXPECT_EQ(CountTotals(s).placed, 4);
+      EXPECT_EQ(t.At(1, loneDay, 1), 1);
+      EXPECT_NE(t.At(2, loneDay, 2), 0);
+      EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
+      EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
     }
-    t.C(2).firstHour[0] = t.C(2).lastHour[0] = 0;
-    for (int c : {1, 2}) RecountClassFreeHours(s, c);
-    ASSERT_TRUE(t.Put(2, 1, 1, 2, 1));
-    for (int h = 1; h <= 3; ++h) ASSERT_TRUE(t.Put(1, h + 1, 1, 1, h));
-    PrepareAllTeachers(s);
-    const School before = s;
-    CompletionOptions options;
-    options.seed = seed;
-    CompletionSearch search(s, options, CountTotals(s).placed);
-    search.MendSingleHourDays();
-    EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
-    EXPECT_EQ(CountTotals(s).placed, 4);
-    EXPECT_EQ(t.At(2, 2, 1), 1);
-    EXPECT_NE(t.At(1, 2, 2), 0);
-    EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
-    EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
-  }
+}
+
+// Class 1 has Monday hours 1-2, Monday hour 3 + k and Tuesday hour 1, the hours between
+// closed; teacher 1, who may have gaps and two lessons of a class on a day, gives it a
+// 2-hour block and a single hour. Completed from empty, the single hour goes to Monday,
+// after the block, for a gap of k = 4 hours, and stays alone on Tuesday rather than
+// leave a gap of 5.
+TEST(GapLimitsTest, ALoneHourIsWorthUpToFourGapHours) {
+  for (const int k : {4, 5})
+    for (uint64_t seed = 1; seed <= 3; ++seed) {
+      SCOPED_TRACE("gap " + std::to_string(k) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      t.Lesson(1, 2, {2}).Lesson(2, 1, {1}).Class(1, 1, 3 + k);
+      t.Teacher(1).Give(1, 1, {1}).Give(1, 2, {1}).Done();
+      School& s = t.school;
+      s.Settings.autoRelax = 0;
+      s.Settings.gapsAllowed = 1;
+      s.Settings.sameClassDifferentDays = 0;
+      for (std::size_t d = 1; d < kDays; ++d)
+        t.C(1).firstHour[d] = t.C(1).lastHour[d] = d == 1 ? 1 : 0;
+      for (int h = 3; h < 3 + k; ++h)
+        ASSERT_TRUE(SetCellOpen(s, GridKind::kClass, 1, CellIndex(1, h), 0));
+      RecountClassFreeHours(s, 1);
+      CompletionOptions options;
+      options.seed = seed;
+      EXPECT_EQ(CompleteTimetable(s, options).placedAfter, 3);
+      EXPECT_EQ(t.At(1, 2, 1), k == 4 ? 0 : 2);
+      EXPECT_EQ(MeasureSoftCosts(s, {}).gapHours, k == 4 ? 4 : 0);
+    }
 }
 
 // Class 1 has Monday hours 1-3 with hour 2 closed, and Tuesday hour 1; teacher 1 gives

@@ -31,8 +31,8 @@ TEST(LessonRulesCostTest, EachRuleTheWaitingHourBendsIsWeighedAtEachPlace) {
   ASSERT_TRUE(model.lessons[0].rules.daysApart && model.lessons[0].rules.differentHours);
   const std::vector<int>& units = model.lessons[0].units;
   ASSERT_EQ(units.size(), 2U);
-  const int placed = model.units[static_cast<std::size_t>(units[0])].start != 0 ? units[0]
-                                                                                : units[1];
+  const int placed =
+      model.units[static_cast<std::size_t>(units[0])].start != 0 ? units[0] : units[1];
   const int waiting = placed == units[0] ? units[1] : units[0];
   const SoftWeights w{.daysApart = 1000, .sameHours = 100, .sameLessonBreach = 10};
   auto cost = [&](int day, int hour, const std::vector<int>& out = {}) {
