@@ -149,6 +149,17 @@ std::string Choices::Text(std::size_t maxLength) {
   return text;
 }
 
+uint32_t InputHash(const uint8_t* data, std::size_t size) {
+  uint32_t hash = 2166136261u;  // FNV-1a
+  for (std::size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 16777619u;
+  // Its low bits depend only on the bytes' low bits: mixed, every bit counts in all.
+  hash ^= hash >> 16;
+  hash *= 0x85ebca6bu;
+  hash ^= hash >> 13;
+  hash *= 0xc2b2ae35u;
+  return hash ^ hash >> 16;
+}
+
 namespace {
 
 std::size_t CheckedLines(const School& school, const TailBytes& tails) {

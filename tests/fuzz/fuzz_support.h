@@ -75,9 +75,15 @@ void ExerciseLoadedSchool(School& school, const TailBytes& tails, bool json, lon
 // Only the damage and consistency checks of the above. The other uses cost several
 // times what loading does, and libFuzzer pays again for every branch an input reaches;
 // the targets for reading files give them one input in kExerciseEvery, told by its
-// size, and the checks alone to the rest.
+// InputHash, and the checks alone to the rest.
 void CheckLoadedSchool(const School& school, const TailBytes& tails);
-inline constexpr std::size_t kExerciseEvery = 4;
+inline constexpr uint32_t kExerciseEvery = 4;
+
+// A hash of all the input's bytes, for the targets to choose the inputs that take a
+// costlier path (`InputHash(data, size) % 4 == 0`): a mutation draws again. Told by
+// the size, the corpus filled with inputs of the chosen sizes, whose mutations mostly
+// keep it, and half the inputs took the path meant for one in four or one in 32.
+uint32_t InputHash(const uint8_t* data, std::size_t size);
 
 // Stops the run (as the stop key would) after so many search steps in all.
 long RunWithStepBudget(School& school, long steps, int teacher = 0, int classNo = 0, int lesson = 0,

@@ -45,5 +45,27 @@ TEST(FuzzInputTest, ChoicesStayInRangeAndAreZeroPastTheEnd) {
   EXPECT_EQ(in.Text(10), "");
 }
 
+TEST(FuzzInputTest, ChangingAnyByteOrBitDrawsTheCostlierPathAgain) {
+  // Inputs of one size that differ in one byte, or in one high bit of a byte: about a
+  // quarter of them take the path of one in four, not all or none.
+  const auto quarter = [](auto vary) {
+    int taken = 0;
+    for (int v = 0; v < 256; ++v) {
+      std::vector<uint8_t> input(40, 'a');
+      vary(input, v);
+      taken += InputHash(input.data(), input.size()) % 4 == 0;
+    }
+    return taken;
+  };
+  const int byteChanged = quarter([](auto& in, int v) { in[7] = static_cast<uint8_t>(v); });
+  const int highBits = quarter([](auto& in, int v) {
+    for (int b = 0; b < 8; ++b) in[static_cast<std::size_t>(b)] ^= ((v >> b) & 1) << 7;
+  });
+  for (const int taken : {byteChanged, highBits}) {
+    EXPECT_GT(taken, 40);
+    EXPECT_LT(taken, 90);
+  }
+}
+
 }  // namespace
 }  // namespace kalvodrin::fuzz
