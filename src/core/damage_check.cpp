@@ -1,12 +1,15 @@
 #include "core/damage_check.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <string_view>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "core/pattern.h"
+#include "core/text_cat.h"
 
 namespace kalvodrin {
 namespace {
@@ -14,30 +17,42 @@ namespace {
 using std::to_string;
 
 // Collects the faults of one record at a time: the file, the position and a label
-// that says which entity the record is.
+// that says which entity the record is. A record without faults costs no allocation:
+// the label is rewritten in place and each fault's text is joined once.
 class Checker {
  public:
   explicit Checker(const School& school) : school_(school) {}
 
-  void Begin(DataFile file, std::size_t record, std::string label) {
+  void Begin(DataFile file, std::size_t record, std::initializer_list<std::string_view> label) {
     file_ = file;
     record_ = record;
-    label_ = std::move(label);
+    label_.clear();
+    for (std::string_view piece : label) label_ += piece;
   }
-  void Report(const std::string& fault) {
-    found_.push_back({file_, record_, label_.empty() ? fault : label_ + ": " + fault});
+  void Report(std::initializer_list<std::string_view> fault) {
+    std::string text;
+    if (label_.empty()) {
+      text = Cat(fault);
+    } else {
+      std::size_t size = label_.size() + 2;
+      for (std::string_view p : fault) size += p.size();
+      text.reserve(size);
+      text += label_;
+      text += ": ";
+      for (std::string_view p : fault) text += p;
+    }
+    found_.push_back({file_, record_, std::move(text)});
   }
 
   template <std::size_t N>
   void Text(std::string_view field, const PStr<N>& text) {
     if (text.damaged())
-      Report(std::string(field) + " uzunluk baytı " + to_string(text.length) +
-             ", alan en çok " + to_string(N) + " karakter");
+      Report({field, " uzunluk baytı ", to_string(text.length), ", alan en çok ", to_string(N),
+              " karakter"});
   }
   void Count(std::string_view field, int count) {
     if (count > kMaxListed)
-      Report(std::string(field) + " = " + to_string(count) + ", en çok " +
-             to_string(kMaxListed));
+      Report({field, " = ", to_string(count), ", en çok ", to_string(kMaxListed)});
   }
   // `known` tells whether a non-zero number names a record; zero is reported only
   // when the field must not be empty.
@@ -46,8 +61,7 @@ class Checker {
            bool zeroAllowed) {
     if (number == 0 && zeroAllowed) return;
     if (number != 0 && known(number)) return;
-    Report(std::string(field) + ": " + to_string(number) + " numaralı " +
-           std::string(kind) + " yok");
+    Report({field, ": ", to_string(number), " numaralı ", kind, " yok"});
   }
   void Pattern(const PatternBytes& pattern, int weeklyHours) {
     int sum = 0;
@@ -56,11 +70,12 @@ class Checker {
       sum += pattern[k];
       if (k > 0 && pattern[k] > pattern[k - 1]) increasing = true;
     }
-    const std::string text = PatternText(pattern);
-    if (sum != weeklyHours)
-      Report("pattern " + (text.empty() ? "boş" : text) + " toplamı " + to_string(sum) +
-             ", haftalık ders saati " + to_string(weeklyHours));
-    if (increasing) Report("pattern bloklarının uzunluğu artıyor");
+    if (sum != weeklyHours) {
+      const std::string text = PatternText(pattern);
+      Report({"pattern ", text.empty() ? "boş" : text, " toplamı ", to_string(sum),
+              ", haftalık ders saati ", to_string(weeklyHours)});
+    }
+    if (increasing) Report({"pattern bloklarının uzunluğu artıyor"});
   }
 
   const School& school() const { return school_; }
@@ -77,22 +92,38 @@ class Checker {
 // Remembers the first record of each number, so the second one can name it.
 class Numbers {
  public:
-  void See(Checker& c, std::string_view field, int number) {
+  void See(Checker& c, std::string_view field, uint8_t number) {
     if (number == 0) {
-      c.Report(std::string(field) + " 0: numara 1..255 olmalı");
+      c.Report({field, " 0: numara 1..255 olmalı"});
       return;
     }
-    auto [it, fresh] = first_.emplace(number, position_);
-    if (!fresh)
-      c.Report(std::string(field) + " " + to_string(number) + " kayıt " +
-               to_string(it->second) + " ile aynı");
+    std::size_t& first = first_[number];
+    if (first == 0)
+      first = position_;
+    else
+      c.Report({field, " ", to_string(number), " kayıt ", to_string(first), " ile aynı"});
   }
   void Next() { ++position_; }
 
  private:
-  std::map<int, std::size_t> first_;
+  std::array<std::size_t, 256> first_{};  // position of the first record, 0 for none
   std::size_t position_ = 1;
 };
+
+// For each record, the position of the first earlier record with the same key, 0 for
+// none: sorted keys instead of a map, which took an allocation for every record.
+std::vector<std::size_t> EarlierSame(std::vector<uint32_t> keys) {
+  std::vector<std::size_t> order(keys.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) {
+    return std::pair{keys[a], a} < std::pair{keys[b], b};
+  });
+  std::vector<std::size_t> earlier(keys.size(), 0);
+  for (std::size_t k = 1; k < order.size(); ++k)
+    if (keys[order[k]] == keys[order[k - 1]])
+      earlier[order[k]] = earlier[order[k - 1]] != 0 ? earlier[order[k - 1]] : order[k - 1] + 1;
+  return earlier;
+}
 
 auto LessonKnown(const School& s) { return [&s](int n) { return s.LessonByNo(n) != nullptr; }; }
 auto ClassKnown(const School& s) { return [&s](int n) { return s.ClassByNo(n) != nullptr; }; }
@@ -110,7 +141,7 @@ void EachNumbered(Checker& c, DataFile file, const List& list, std::string_view 
   Numbers numbers;
   for (std::size_t i = 0; i < list.size(); ++i, numbers.Next()) {
     const auto& r = list[i];
-    c.Begin(file, i + 1, std::string(kind) + " " + to_string(r.number));
+    c.Begin(file, i + 1, {kind, " ", to_string(r.number)});
     numbers.See(c, "number", r.number);
     check(r);
   }
@@ -143,23 +174,26 @@ void CheckMasterData(Checker& c) {
 
 void CheckClassLessons(Checker& c) {
   const School& s = c.school();
-  std::map<std::pair<int, int>, std::size_t> seen;
+  std::vector<uint32_t> keys;
+  keys.reserve(s.ClassLessons.size());
+  for (const TClassLessonRec& r : s.ClassLessons) keys.push_back(r.classNo << 8u | r.lesson);
+  const std::vector<std::size_t> earlier = EarlierSame(std::move(keys));
   for (std::size_t i = 0; i < s.ClassLessons.size(); ++i) {
     const TClassLessonRec& r = s.ClassLessons[i];
     c.Begin(DataFile::kClassLessons, i + 1,
-            "sınıf " + to_string(r.classNo) + ", ders " + to_string(r.lesson));
-    auto [it, fresh] = seen.emplace(std::pair{int{r.classNo}, int{r.lesson}}, i + 1);
-    if (!fresh) c.Report("aynı sınıf ve ders kayıt " + to_string(it->second) + "'de de var");
+            {"sınıf ", to_string(r.classNo), ", ders ", to_string(r.lesson)});
+    if (earlier[i] != 0)
+      c.Report({"aynı sınıf ve ders kayıt ", to_string(earlier[i]), "'de de var"});
     c.Ref("classNo", r.classNo, "sınıf", ClassKnown(s), false);
     c.Ref("lesson", r.lesson, "ders", LessonKnown(s), false);
     c.Count("teacherCount", r.teacherCount);
     c.Count("roomCount", r.roomCount);
     // A count beyond the list says nothing about its entries; the count is the fault.
     for (int k = 0; r.teacherCount <= kMaxListed && k < r.teacherCount; ++k)
-      c.Ref("teachers[" + to_string(k) + "]", r.teachers[static_cast<std::size_t>(k)],
+      c.Ref(Cat({"teachers[", to_string(k), "]"}), r.teachers[static_cast<std::size_t>(k)],
             "öğretmen", TeacherKnown(s), false);
     for (int k = 0; r.roomCount <= kMaxListed && k < r.roomCount; ++k)
-      c.Ref("rooms[" + to_string(k) + "]", r.rooms[static_cast<std::size_t>(k)], "derslik",
+      c.Ref(Cat({"rooms[", to_string(k), "]"}), r.rooms[static_cast<std::size_t>(k)], "derslik",
             RoomKnown(s), false);
     c.Ref("commonGroup", r.commonGroup, "ortak ders grubu",
           [&s](int n) { return s.CommonGroupByNo(n) != nullptr; }, true);
@@ -175,9 +209,8 @@ void CheckCommonGroups(Checker& c) {
                  for (int k = 0; r.count <= kMaxListed && k < r.count; ++k) {
                    const auto at = static_cast<std::size_t>(k);
                    if (s.ClassLessonAt(r.classes[at], r.lessons[at]) == nullptr)
-                     c.Report("üye " + to_string(k + 1) + ": sınıf " +
-                              to_string(r.classes[at]) + " bu dersi (" +
-                              to_string(r.lessons[at]) + ") almıyor");
+                     c.Report({"üye ", to_string(k + 1), ": sınıf ", to_string(r.classes[at]),
+                               " bu dersi (", to_string(r.lessons[at]), ") almıyor"});
                  }
                });
 }
@@ -188,29 +221,31 @@ void CheckDuties(Checker& c) {
                [&c](const TDutyPlaceRec& r) { c.Text("name", r.name); });
   for (std::size_t i = 0; i < s.Duties.size(); ++i) {
     const TDutyRec& r = s.Duties[i];
-    c.Begin(DataFile::kDuties, i + 1, "nöbet " + to_string(i + 1));
+    c.Begin(DataFile::kDuties, i + 1, {"nöbet ", to_string(i + 1)});
     c.Ref("place", r.place, "nöbet yeri",
           [&s](int n) { return s.DutyPlaceByNo(n) != nullptr; }, false);
-    if (r.day < 1 || r.day > 7) c.Report("day " + to_string(r.day) + ": gün 1..7 olmalı");
+    if (r.day < 1 || r.day > 7) c.Report({"day ", to_string(r.day), ": gün 1..7 olmalı"});
     c.Ref("teacher", r.teacher, "öğretmen", TeacherKnown(s), false);
   }
 }
 
 void CheckTeacherLessons(Checker& c) {
   const School& s = c.school();
-  std::map<std::tuple<int, int, int>, std::size_t> seen;
+  std::vector<uint32_t> keys;
+  keys.reserve(s.TeacherLessons.size());
+  for (const TTeacherLessonRec& r : s.TeacherLessons)
+    keys.push_back(r.teacher << 16u | r.classNo << 8u | r.lesson);
+  const std::vector<std::size_t> earlier = EarlierSame(std::move(keys));
   for (std::size_t i = 0; i < s.TeacherLessons.size(); ++i) {
     const TTeacherLessonRec& r = s.TeacherLessons[i];
     c.Begin(DataFile::kTeacherLessons, i + 1,
-            "öğretmen " + to_string(r.teacher) + ", sınıf " + to_string(r.classNo) +
-                ", ders " + to_string(r.lesson));
+            {"öğretmen ", to_string(r.teacher), ", sınıf ", to_string(r.classNo), ", ders ",
+             to_string(r.lesson)});
     // The same entry twice would count the lesson's hours twice for the teacher.
-    auto [it, fresh] =
-        seen.emplace(std::tuple{int{r.teacher}, int{r.classNo}, int{r.lesson}}, i + 1);
-    if (!fresh) c.Report("aynı kayıt " + to_string(it->second) + "'de de var");
+    if (earlier[i] != 0) c.Report({"aynı kayıt ", to_string(earlier[i]), "'de de var"});
     c.Ref("teacher", r.teacher, "öğretmen", TeacherKnown(s), false);
     if (s.ClassLessonAt(r.classNo, r.lesson) == nullptr)
-      c.Report("sınıf " + to_string(r.classNo) + " bu dersi almıyor");
+      c.Report({"sınıf ", to_string(r.classNo), " bu dersi almıyor"});
   }
 }
 
@@ -227,9 +262,9 @@ void CheckPlane(Checker& c, std::string_view field, const Plane& plane,
     if (bad++ == 0) firstCell = cell;
   }
   if (bad > 0)
-    c.Report(std::string(field) + ": " + to_string(bad) + " hücrede olmayan " +
-             std::string(kind) + " (ilk: hücre " + to_string(firstCell) + ", " +
-             to_string(plane[static_cast<std::size_t>(firstCell - 1)]) + ")");
+    c.Report({field, ": ", to_string(bad), " hücrede olmayan ", kind, " (ilk: hücre ",
+              to_string(firstCell), ", ", to_string(plane[static_cast<std::size_t>(firstCell - 1)]),
+              ")"});
 }
 
 // Each grid's owner must exist, once, and the numbers in its occupant plane must name
@@ -241,14 +276,13 @@ void CheckGrids(Checker& c, DataFile file, const List& grids, std::string_view k
   Numbers owners;
   for (std::size_t i = 0; i < grids.size(); ++i, owners.Next()) {
     const auto& g = grids[i];
-    int owner = 0;
+    uint8_t owner = 0;
     if constexpr (requires { g.teacher; }) owner = g.teacher;
     else if constexpr (requires { g.room; }) owner = g.room;
     else owner = g.classNo;
-    c.Begin(file, i + 1, std::string(kind) + " " + to_string(owner));
+    c.Begin(file, i + 1, {kind, " ", to_string(owner)});
     owners.See(c, "number", owner);
-    if (owner != 0 && !ownerKnown(owner)) c.Report("çizelgenin sahibi olan " +
-                                                    std::string(kind) + " yok");
+    if (owner != 0 && !ownerKnown(owner)) c.Report({"çizelgenin sahibi olan ", kind, " yok"});
     CheckPlane(c, "occupant", g.occupant, occupantKind, occupantKnown);
   }
 }
@@ -266,11 +300,11 @@ void CheckTimetables(Checker& c) {
 void CheckSettings(Checker& c) {
   const School& s = c.school();
   const TSettingsRec& r = s.Settings;
-  c.Begin(DataFile::kSettings, 1, "ayarlar");
+  c.Begin(DataFile::kSettings, 1, {"ayarlar"});
   c.Text("fontName", r.fontName);
   c.Text("sheetFontName", r.sheetFontName);
   for (std::size_t k = 0; k < r.startTimes.size(); ++k)
-    c.Text("startTimes[" + to_string(k) + "]", r.startTimes[k]);
+    c.Text(Cat({"startTimes[", to_string(k), "]"}), r.startTimes[k]);
   c.Text("schoolName", r.schoolName);
   c.Text("principalName", r.principalName);
   c.Text("deputyName", r.deputyName);
@@ -281,13 +315,13 @@ void CheckTails(Checker& c, const TailBytes& tails) {
   for (std::size_t i = 0; i < kDataFiles.size(); ++i) {
     if (tails[i] == 0) continue;
     const DataFileInfo& info = kDataFiles[i];
-    c.Begin(info.file, 0, "");
+    c.Begin(info.file, 0, {});
     if (info.file == DataFile::kAnnexFlags || info.file == DataFile::kSettings)
-      c.Report("dosya tam bir kayıt (" + to_string(info.recordSize) +
-               " bayt) değil, " + to_string(tails[i]) + " bayt uyuşmuyor");
+      c.Report({"dosya tam bir kayıt (", to_string(info.recordSize), " bayt) değil, ",
+                to_string(tails[i]), " bayt uyuşmuyor"});
     else
-      c.Report("dosyanın sonunda yarım kayıt: " + to_string(tails[i]) + " bayt (kayıt " +
-               to_string(info.recordSize) + " bayt)");
+      c.Report({"dosyanın sonunda yarım kayıt: ", to_string(tails[i]), " bayt (kayıt ",
+                to_string(info.recordSize), " bayt)"});
   }
 }
 
@@ -312,9 +346,8 @@ std::vector<Damage> FindDamage(const School& school, const TailBytes& tails) {
 }
 
 std::string DamageLine(const Damage& damage) {
-  std::string line(InfoOf(damage.file).name);
-  if (damage.record > 0) line += ", kayıt " + to_string(damage.record);
-  return line + ": " + damage.text;
+  if (damage.record == 0) return Cat({InfoOf(damage.file).name, ": ", damage.text});
+  return Cat({InfoOf(damage.file).name, ", kayıt ", to_string(damage.record), ": ", damage.text});
 }
 
 }  // namespace kalvodrin

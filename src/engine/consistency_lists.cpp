@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/school.h"
+#include "core/text_cat.h"
 #include "engine/consistency_report.h"
 
 namespace kalvodrin {
@@ -39,34 +40,42 @@ class TeachingIndex {
 
 void CheckClassLesson(const School& school, const TeachingIndex& teaching,
                       const TClassLessonRec& cl, Report& report) {
-  // Each record's name is made only for a line written, as in the grid checks.
-  const auto who = [&] { return "sınıf " + Num(cl.classNo) + " ders " + Num(cl.lesson) + ": "; };
-  if (school.ClassByNo(cl.classNo) == nullptr) report.Add(who() + "sınıf yok");
-  if (school.LessonByNo(cl.lesson) == nullptr) report.Add(who() + "ders havuzda yok");
-  if (cl.teacherCount > kMaxListed) report.Add(who() + "öğretmen sayısı 15'ten büyük");
-  if (cl.roomCount > kMaxListed) report.Add(who() + "derslik sayısı 15'ten büyük");
+  // Each record's name is made only for a line written, as in the grid checks, and
+  // each line is joined once: a damaged file gives them by the thousand.
+  const auto line = [&](std::initializer_list<std::string_view> what) {
+    std::string text;
+    text.reserve(96);  // the longest line
+    text.append("sınıf ").append(Num(cl.classNo)).append(" ders ").append(Num(cl.lesson));
+    text += ": ";
+    for (std::string_view piece : what) text += piece;
+    report.Add(std::move(text));
+  };
+  if (school.ClassByNo(cl.classNo) == nullptr) line({"sınıf yok"});
+  if (school.LessonByNo(cl.lesson) == nullptr) line({"ders havuzda yok"});
+  if (cl.teacherCount > kMaxListed) line({"öğretmen sayısı 15'ten büyük"});
+  if (cl.roomCount > kMaxListed) line({"derslik sayısı 15'ten büyük"});
   for (int k = 0; k < std::min<int>(cl.teacherCount, kMaxListed); ++k) {
     const int t = cl.teachers[static_cast<std::size_t>(k)];
     if (school.TeacherByNo(t) == nullptr)
-      report.Add(who() + "öğretmen " + Num(t) + " yok");
+      line({"öğretmen ", Num(t), " yok"});
     else if (!teaching.Has(t, cl.classNo, cl.lesson))
-      report.Add(who() + "öğretmen " + Num(t) + " listede, ders dağıtımında yok");
+      line({"öğretmen ", Num(t), " listede, ders dağıtımında yok"});
   }
   for (int k = 0; k < std::min<int>(cl.roomCount, kMaxListed); ++k) {
     const int r = cl.rooms[static_cast<std::size_t>(k)];
-    if (school.RoomByNo(r) == nullptr) report.Add(who() + "derslik " + Num(r) + " yok");
+    if (school.RoomByNo(r) == nullptr) line({"derslik ", Num(r), " yok"});
   }
   if (cl.commonGroup == 0) return;
   const TCommonGroupRec* g = school.CommonGroupByNo(cl.commonGroup);
   if (g == nullptr) {
-    report.Add(who() + "ortak ders grubu " + Num(cl.commonGroup) + " yok");
+    line({"ortak ders grubu ", Num(cl.commonGroup), " yok"});
     return;
   }
   bool member = false;
   for (int k = 0; k < std::min<int>(g->count, kMaxListed); ++k)
     member = member || (g->classes[static_cast<std::size_t>(k)] == cl.classNo &&
                         g->lessons[static_cast<std::size_t>(k)] == cl.lesson);
-  if (!member) report.Add(who() + "ortak ders grubu " + Num(g->number) + " onu üye saymıyor");
+  if (!member) line({"ortak ders grubu ", Num(g->number), " onu üye saymıyor"});
 }
 
 void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& report) {
@@ -85,16 +94,16 @@ void CheckCommonGroup(const School& school, const TCommonGroupRec& g, Report& re
 
 void CheckTeacherLesson(const School& school, const TTeacherLessonRec& tl,
                         Report& report) {
-  const auto who = [&] {
-    return "ders dağıtımı (öğretmen " + Num(tl.teacher) + ", sınıf " + Num(tl.classNo) + ", ders " +
-           Num(tl.lesson) + "): ";
+  const auto line = [&](std::string_view what) {
+    report.Add(Cat({"ders dağıtımı (öğretmen ", Num(tl.teacher), ", sınıf ", Num(tl.classNo),
+                    ", ders ", Num(tl.lesson), "): ", what}));
   };
-  if (school.TeacherByNo(tl.teacher) == nullptr) report.Add(who() + "öğretmen yok");
+  if (school.TeacherByNo(tl.teacher) == nullptr) line("öğretmen yok");
   const TClassLessonRec* cl = school.ClassLessonAt(tl.classNo, tl.lesson);
   if (cl == nullptr)
-    report.Add(who() + "sınıf dersi yok");
+    line("sınıf dersi yok");
   else if (!Lists(cl->teachers, cl->teacherCount, tl.teacher))
-    report.Add(who() + "öğretmen sınıf dersinin listesinde yok");
+    line("öğretmen sınıf dersinin listesinde yok");
 }
 
 void CheckDuties(const School& school, Report& report) {

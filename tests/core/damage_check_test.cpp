@@ -81,5 +81,34 @@ TEST(DamageCheck, NamesEachFaultWithItsRecord) {
   EXPECT_EQ(lines.size(), 20u) << all;
 }
 
+TEST(DamageCheck, EveryRepeatOfARecordNamesTheFirst) {
+  auto school = testing::SampleSchool();
+  School& s = *school;
+  // The first class lesson three times (the copies last, the first copy's record kept
+  // apart by one of another key), and a lesson's number taken by the two after it.
+  const TClassLessonRec first = s.ClassLessons[0];
+  s.ClassLessons.push_back(first);
+  s.ClassLessons.push_back(s.ClassLessons[1]);
+  s.ClassLessons.push_back(first);
+  s.Lessons[2].number = s.Lessons[1].number;
+  s.Lessons[3].number = s.Lessons[1].number;
+  s.ReindexAll();
+  const std::size_t n = s.ClassLessons.size();
+  const auto lines = Lines(s);
+  const std::string all = All(lines);
+  for (std::size_t copy : {n - 2, n})
+    EXPECT_TRUE(Reported(lines, "DUDIZIR2.LOF, kayıt " + std::to_string(copy) + ":",
+                         "aynı sınıf ve ders kayıt 1'de de var"))
+        << all;
+  EXPECT_TRUE(Reported(lines, "DUDIZIR2.LOF, kayıt " + std::to_string(n - 1) + ":",
+                       "aynı sınıf ve ders kayıt 2'de de var"))
+      << all;
+  const std::string taken = std::to_string(s.Lessons[1].number);
+  for (const char* later : {"kayıt 3:", "kayıt 4:"})
+    EXPECT_TRUE(Reported(lines, std::string("DERSLER.LOF, ") + later,
+                         "number " + taken + " kayıt 2 ile aynı"))
+        << all;
+}
+
 }  // namespace
 }  // namespace kalvodrin
