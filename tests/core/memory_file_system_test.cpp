@@ -94,7 +94,11 @@ TEST(MemoryFileSystemTest, PathsNameTheSameFileHoweverTheyAreWritten) {
   memory.Put("/okul/a", Bytes{1});
   EXPECT_TRUE(memory.Exists("/okul/./a"));
   EXPECT_TRUE(memory.Exists("/okul/x/../a"));
+  EXPECT_TRUE(memory.Exists("/okul//a"));
+  EXPECT_TRUE(memory.Exists("/okul/a/."));
+  EXPECT_TRUE(memory.IsFolder("/okul/a/.."));
   EXPECT_TRUE(memory.IsFolder("/okul/"));
+  EXPECT_TRUE(memory.IsFolder("/okul/.//"));
   EXPECT_EQ(memory.Names("/"), std::vector<std::string>{"okul"});
   memory.Clear();
   EXPECT_FALSE(memory.Exists("/okul"));

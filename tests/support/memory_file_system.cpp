@@ -20,9 +20,26 @@ Status Error(const std::filesystem::path& path, const char* text) {
 }  // namespace
 
 std::string MemoryFileSystem::Key(const std::filesystem::path& path) {
-  std::string key = path.lexically_normal().generic_string();
+  // Nearly every path the programs give is normal already ("/okul/DERSLER.LOF"), and
+  // normalising one takes several allocations: the fuzzers ask thousands a second.
+  const std::string& raw = path.native();
+  std::string key = IsNormal(raw) ? raw : path.lexically_normal().generic_string();
   while (key.size() > 1 && key.back() == '/') key.pop_back();
   return key.empty() ? "." : key;
+}
+
+bool MemoryFileSystem::IsNormal(std::string_view path) {
+  if (path.empty()) return false;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t slash = path.find('/', from);
+    const std::string_view part =
+        path.substr(from, slash == std::string_view::npos ? std::string_view::npos : slash - from);
+    // An empty part inside ("a//b") or at the end ("a/") is left to the long way too.
+    if ((part.empty() && from != 0) || part == "." || part == "..") return false;
+    if (slash == std::string_view::npos) return true;
+    from = slash + 1;
+  }
 }
 
 std::string MemoryFileSystem::ParentOf(const std::string& key) {

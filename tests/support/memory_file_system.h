@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/file_system.h"
@@ -43,6 +44,7 @@ class MemoryFileSystem : public FileSystem {
 
  private:
   static std::string Key(const std::filesystem::path& path);
+  static bool IsNormal(std::string_view path);
   static std::string ParentOf(const std::string& key);
 
   std::map<std::string, Bytes> files_;
