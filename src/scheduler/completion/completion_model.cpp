@@ -372,21 +372,6 @@ CompletionModel::DayGaps CompletionModel::CountDayGaps(int teacher, int day, uin
   return {hours, tooLong};
 }
 
-void CompletionModel::WeekGaps::Replace(const DayGaps& was, const DayGaps& now,
-                                        const GapLimits& limits) {
-  hours += now.hours - was.hours;
-  tooLong += now.tooLong - was.tooLong;
-  overDays += std::max(0, now.hours - limits.weekGaps) - std::max(0, was.hours - limits.weekGaps);
-}
-
-int CompletionModel::WeekGaps::BreachHours(const GapLimits& limits) const {
-  if (!limits.kept) return 0;
-  const int over = limits.perDay ? overDays : std::max(0, hours - limits.weekGaps);
-  // Taking out the hours of a too-long gap lowers the week's count too: the larger of
-  // the two is the least that keeps both limits.
-  return std::max(over, tooLong);
-}
-
 void CompletionModel::Recount(int teacher, int day) const {
   const std::size_t slot = DaySlot(teacher, day);
   const DayGaps now = CountDayGaps(teacher, day, held_[slot]);

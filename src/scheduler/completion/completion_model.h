@@ -5,6 +5,7 @@
 // The mirror follows the school: the search changes both together, the school only
 // through the engine's place and remove.
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -98,9 +99,20 @@ class CompletionModel {
     int tooLong = 0;
     int overDays = 0;
     // The week with a day counted as `was` counted as `now` instead.
-    void Replace(const DayGaps& was, const DayGaps& now, const GapLimits& limits);
+    void Replace(const DayGaps& was, const DayGaps& now, const GapLimits& limits) {
+      hours += now.hours - was.hours;
+      tooLong += now.tooLong - was.tooLong;
+      overDays +=
+          std::max(0, now.hours - limits.weekGaps) - std::max(0, was.hours - limits.weekGaps);
+    }
     // Hours over the limits: as GapTally::BreachHours counts them.
-    int BreachHours(const GapLimits& limits) const;
+    int BreachHours(const GapLimits& limits) const {
+      if (!limits.kept) return 0;
+      const int over = limits.perDay ? overDays : std::max(0, hours - limits.weekGaps);
+      // Taking out the hours of a too-long gap lowers the week's count too: the larger
+      // of the two is the least that keeps both limits.
+      return std::max(over, tooLong);
+    }
   };
   const WeekGaps& GapsOfWeek(int teacher) const {
     if (staleDays_[static_cast<std::size_t>(teacher)] != 0) RecountStaleDays(teacher);

@@ -194,7 +194,8 @@ bool CompletionSearch::TakeOutDayEnds(TeacherWeekDraft& week, int teacher, int u
       if (held == 0) continue;
       const int firstHolder = holderAt(d, std::countr_zero(held));
       const int lastHolder = holderAt(d, 31 - std::countl_zero(held));
-      for (int x : {firstHolder, lastHolder}) {
+      // A day of one block offers it once.
+      for (int x : {firstHolder, lastHolder == firstHolder ? -1 : lastHolder}) {
         if (x < 0 || x == unit) continue;
         const CompletionUnit& h = model_.units[Ix(x)];
         if (h.fixed || h.guidance) continue;

@@ -80,6 +80,7 @@ void TeacherWeekDraft::Take(int unit) {
   freed_[Ix(day)] |= ((1U << u.block.length) - 1) << HourOfCell(u.start);
   touched_ |= 1U << day;
   resolved_ = false;
+  most_ = -1;
 }
 
 void TeacherWeekDraft::Put(int unit, int start) {
@@ -90,13 +91,16 @@ void TeacherWeekDraft::Put(int unit, int start) {
   taken_[Ix(day)] |= ((1U << u.block.length) - 1) << HourOfCell(start);
   touched_ |= 1U << day;
   resolved_ = false;
+  most_ = -1;
 }
 
-int TeacherWeekDraft::Most(uint32_t days) const {
-  int most = model_->GapsOfWeek(teacher_).hours;
-  for (; days != 0; days &= days - 1)
-    most += kHoursPerDay - model_->GapsOn(teacher_, std::countr_zero(days)).hours;
-  return most;
+int TeacherWeekDraft::Most() const {
+  if (most_ < 0) {
+    most_ = model_->GapsOfWeek(teacher_).hours;
+    for (uint32_t days = touched_; days != 0; days &= days - 1)
+      most_ += kHoursPerDay - model_->GapsOn(teacher_, std::countr_zero(days)).hours;
+  }
+  return most_;
 }
 
 void TeacherWeekDraft::Resolve() const {
@@ -115,20 +119,21 @@ int TeacherWeekDraft::Excess() const {
   const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
   if (!limits.kept) return 0;
   // Most places are judged while many hours still wait, and need no count.
-  if (!resolved_ && Most(touched_) <= waiting_) return 0;
+  if (!resolved_ && Most() <= waiting_) return 0;
   Resolve();
   return std::max(0, week_.BreachHours(limits) - waiting_);
 }
 
 int TeacherWeekDraft::ExcessWithout(int unit) const {
-  if (!Teaches(unit)) return Excess();
   const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
   const CompletionUnit& u = model_->units[Ix(unit)];
   const int day = DayOfCell(u.start);
   const int waiting = waiting_ + u.block.length;
-  if (!limits.kept || Most(touched_ | 1U << day) <= waiting) return 0;
-  Resolve();
   const bool touched = (touched_ >> day & 1U) != 0;
+  if (!limits.kept ||
+      Most() + (touched ? 0 : kHoursPerDay - model_->GapsOn(teacher_, day).hours) <= waiting)
+    return 0;
+  Resolve();
   const uint32_t bits = ((1U << u.block.length) - 1) << HourOfCell(u.start);
   const uint32_t held =
       (model_->HeldHours(teacher_, day) & ~(freed_[Ix(day)] | bits)) | taken_[Ix(day)];

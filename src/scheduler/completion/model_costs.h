@@ -40,7 +40,8 @@ class TeacherWeekDraft {
   void Put(int unit, int start);
   // TeacherGapExcess of the week as drafted.
   int Excess() const;
-  // The same with the placed `unit` taken out too; the draft stays as it is.
+  // The same with `unit` taken out too; the draft stays as it is. Requires: a placed
+  // unit the teacher teaches, not taken out yet.
   int ExcessWithout(int unit) const;
   // The teacher's hours of the day as drafted (bit h for hour h).
   uint32_t HeldOn(int day) const {
@@ -50,9 +51,9 @@ class TeacherWeekDraft {
  private:
   static std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
   bool Teaches(int unit) const;
-  // The most gap hours the week could hold with the days of `days` changed anyhow:
-  // never fewer than the hours over the limits.
-  int Most(uint32_t days) const;
+  // The most gap hours the week could hold with the days touched changed anyhow: never
+  // fewer than the hours over the limits.
+  int Most() const;
   // Counts the days touched, once after each change.
   void Resolve() const;
 
@@ -64,6 +65,7 @@ class TeacherWeekDraft {
   std::array<uint32_t, kDays + 1> taken_{};
   uint32_t touched_ = 0;
   // The week with the days touched counted as drafted, and those days.
+  mutable int most_ = -1;  // Most(), -1 until asked after a change
   mutable bool resolved_ = false;
   mutable CompletionModel::WeekGaps week_;
   mutable std::array<CompletionModel::DayGaps, kDays + 1> days_{};
