@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <bitset>
 #include <cstring>
-#include <set>
 #include <string_view>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "core/record_creation.h"
+#include "core/text_cat.h"
 #include "core/turkish_text.h"
 #include "engine/counts.h"
 #include "shell/predecessor_records.h"
@@ -52,6 +52,15 @@ std::string Utf8(const PStr<N>& text) {
   return Cp1254ToUtf8(StorableText(text));
 }
 
+// Adds `key` to the sorted `taken`; false when it was there already. A sorted vector:
+// a set took an allocation for every record of a file.
+bool Take(std::vector<uint32_t>& taken, uint32_t key) {
+  const auto at = std::lower_bound(taken.begin(), taken.end(), key);
+  if (at != taken.end() && *at == key) return false;
+  taken.insert(at, key);
+  return true;
+}
+
 // The blocks `hours` would have if typed as evenly as five blocks allow: 7 is 2+2+1+1+1.
 PatternBytes EvenBlocks(int hours) {
   PatternBytes blocks{};
@@ -89,8 +98,8 @@ class Converter {
   VelConversion Finish();
 
  private:
-  void Report(std::string_view file, std::size_t record, const std::string& text) {
-    report_.push_back(std::string(file) + ", kayıt " + to_string(record) + ": " + text);
+  void Report(std::string_view file, std::size_t record, std::string_view text) {
+    report_.push_back(Cat({file, ", kayıt ", to_string(record), ": ", text}));
   }
   // False, reported, when the number cannot be given to a record of this kind: it is 0
   // or among the numbers given so far, `taken`. Asking the school's list instead meant
@@ -102,25 +111,27 @@ class Converter {
       return true;
     }
     Report(file, record,
-           std::string(kind) + " " + to_string(number) +
-               (number == 0 ? ": numara 0 olamaz, aktarılmadı"
-                            : ": bu numara daha önce kullanılmış, aktarılmadı"));
+           Cat({kind, " ", to_string(number),
+                number == 0 ? ": numara 0 olamaz, aktarılmadı"
+                            : ": bu numara daha önce kullanılmış, aktarılmadı"}));
     return false;
   }
   // The pattern bytes of a predecessor pattern for a lesson of `weeklyHours`; one that
-  // cannot be a pattern of ours is reported and replaced by even blocks.
+  // cannot be a pattern of ours is reported and replaced by even blocks. `who()` names
+  // the record: made only for a report, as a file of sound records needs none.
+  template <typename Who>
   PatternBytes Pattern(int32_t value, int weeklyHours, std::string_view file, std::size_t record,
-                       const std::string& who);
+                       const Who& who);
   // The text as it can be stored; a cut one is reported.
-  template <std::size_t N>
+  template <std::size_t N, typename Who>
   std::string_view Text(const PStr<N>& text, std::string_view field, std::string_view file,
-                        std::size_t record, const std::string& who) {
+                        std::size_t record, const Who& who) {
     const std::string_view stored = StorableText(text);
     if (text.damaged() || stored.size() != text.view().size())
       Report(file, record,
-             who + ": " + std::string(field) + " uzunluk baytı " + to_string(text.length) +
-                 ", alan en çok " + to_string(N) + " karakter ya da denetim karakterli; \"" +
-                 Cp1254ToUtf8(stored) + "\" olarak aktarıldı");
+             Cat({who(), ": ", field, " uzunluk baytı ", to_string(text.length), ", alan en çok ",
+                  to_string(N), " karakter ya da denetim karakterli; \"", Cp1254ToUtf8(stored),
+                  "\" olarak aktarıldı"}));
     return stored;
   }
 
@@ -129,8 +140,9 @@ class Converter {
   std::vector<std::string> report_;
 };
 
+template <typename Who>
 PatternBytes Converter::Pattern(int32_t value, int weeklyHours, std::string_view file,
-                                std::size_t record, const std::string& who) {
+                                std::size_t record, const Who& who) {
   const std::optional<PatternBytes> blocks = PatternFromInteger(value);
   std::string why;
   if (!blocks)
@@ -138,13 +150,14 @@ PatternBytes Converter::Pattern(int32_t value, int weeklyHours, std::string_view
   else if (Increasing(*blocks))
     why = "bloklarının uzunluğu artıyor";
   else if (Sum(*blocks) != weeklyHours)
-    why = "toplamı " + to_string(Sum(*blocks)) + ", haftalık ders saati " + to_string(weeklyHours);
+    why = Cat(
+        {"toplamı ", to_string(Sum(*blocks)), ", haftalık ders saati ", to_string(weeklyHours)});
   if (why.empty()) return *blocks;
   const PatternBytes even = EvenBlocks(weeklyHours);
   Report(file, record,
-         who + ": yerleştirme biçimi " + to_string(value) + " " + why + "; " +
-             (weeklyHours == 0 ? std::string("biçimsiz") : PatternText(even)) +
-             " olarak aktarıldı, gerekirse düzeltiniz");
+         Cat({who(), ": yerleştirme biçimi ", to_string(value), " ", why, "; ",
+              weeklyHours == 0 ? std::string("biçimsiz") : PatternText(even),
+              " olarak aktarıldı, gerekirse düzeltiniz"}));
   return even;
 }
 
@@ -153,7 +166,7 @@ void Converter::Lessons(const std::vector<VelLessonRec>& records) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelLessonRec& v = records[i];
     if (!FreshNumber(taken, kVelLessons, i + 1, "ders", v.number)) continue;
-    const std::string who = "ders " + to_string(v.number) + " (" + Utf8(v.name) + ")";
+    const auto who = [&v] { return Cat({"ders ", to_string(v.number), " (", Utf8(v.name), ")"}); };
     const std::string_view name = Text(v.name, "ad", kVelLessons, i + 1, who);
     const std::string_view shortName = Text(v.shortName, "kısa ad", kVelLessons, i + 1, who);
     const PatternBytes pattern = Pattern(v.pattern.get(), v.weeklyHours, kVelLessons, i + 1, who);
@@ -168,7 +181,7 @@ void Converter::Classes(const std::vector<VelClassRec>& records) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelClassRec& v = records[i];
     if (!FreshNumber(taken, kVelClasses, i + 1, "sınıf", v.number)) continue;
-    const std::string who = "sınıf " + to_string(v.number);
+    const auto who = [&v] { return Cat({"sınıf ", to_string(v.number)}); };
     const std::string_view name = Text(v.name, "ad", kVelClasses, i + 1, who);
     const std::string_view section = Text(v.section, "şube", kVelClasses, i + 1, who);
     AddClass(*school_, v.number, name, section).order = v.number;
@@ -182,7 +195,9 @@ void Converter::Teachers(const std::vector<VelTeacherRec>& records) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelTeacherRec& v = records[i];
     if (!FreshNumber(taken, kVelTeachers, i + 1, "öğretmen", v.number)) continue;
-    const std::string who = "öğretmen " + to_string(v.number) + " (" + Utf8(v.name) + ")";
+    const auto who = [&v] {
+      return Cat({"öğretmen ", to_string(v.number), " (", Utf8(v.name), ")"});
+    };
     const std::string_view name = Text(v.name, "ad", kVelTeachers, i + 1, who);
     const std::string_view branch = Text(v.branch, "branş", kVelTeachers, i + 1, who);
     const std::string_view classTeacherOf =
@@ -198,20 +213,21 @@ void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
   School& s = *school_;
   // The index is rebuilt once at the end (a rebuild is a pass over the whole list);
   // until then this set answers which pairs are taken.
-  std::set<std::pair<int, int>> taken;
+  std::vector<uint32_t> taken;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const VelClassLessonRec& v = records[i];
-    const std::string who =
-        "sınıf " + to_string(v.classNo) + ", ders " + to_string(v.lesson);
-    std::string fault;
+    const auto who = [&v] {
+      return Cat({"sınıf ", to_string(v.classNo), ", ders ", to_string(v.lesson)});
+    };
+    std::string_view fault;
     if (s.ClassByNo(v.classNo) == nullptr)
       fault = "sınıf yok";
     else if (s.LessonByNo(v.lesson) == nullptr)
       fault = "ders yok";
-    else if (!taken.emplace(v.classNo, v.lesson).second)
+    else if (!Take(taken, static_cast<uint32_t>(v.classNo << 8 | v.lesson)))
       fault = "sınıf bu dersi zaten alıyor";
     if (!fault.empty()) {
-      Report(kVelClassLessons, i + 1, who + ": " + fault + ", aktarılmadı");
+      Report(kVelClassLessons, i + 1, Cat({who(), ": ", fault, ", aktarılmadı"}));
       continue;
     }
     TClassLessonRec& cl = AddClassLesson(s, v.classNo, v.lesson);
@@ -226,24 +242,26 @@ void Converter::ClassLessons(const std::vector<VelClassLessonRec>& records) {
 
 void Converter::TeacherLessons(const std::vector<TTeacherLessonRec>& records) {
   School& s = *school_;
-  std::set<std::tuple<int, int, int>> seen;
+  std::vector<uint32_t> seen;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const TTeacherLessonRec& v = records[i];
-    const std::string who = "öğretmen " + to_string(v.teacher) + ", sınıf " +
-                            to_string(v.classNo) + ", ders " + to_string(v.lesson);
-    std::string fault;
+    const auto who = [&v] {
+      return Cat({"öğretmen ", to_string(v.teacher), ", sınıf ", to_string(v.classNo), ", ders ",
+                  to_string(v.lesson)});
+    };
+    std::string_view fault;
     if (s.TeacherByNo(v.teacher) == nullptr)
       fault = "öğretmen yok";
     else if (s.ClassByNo(v.classNo) == nullptr)
       fault = "sınıf yok";
     else if (s.ClassLessonAt(v.classNo, v.lesson) == nullptr)
       fault = "sınıf bu dersi almıyor";
-    else if (!seen.emplace(v.teacher, v.classNo, v.lesson).second)
+    else if (!Take(seen, static_cast<uint32_t>(v.teacher << 16 | v.classNo << 8 | v.lesson)))
       fault = "aynı kayıt daha önce var";
     else if (!AttachTeacher(s, v.teacher, v.classNo, v.lesson))
       fault = "dersin 15 öğretmeni var";
     if (!fault.empty()) {
-      Report(kVelTeacherLessons, i + 1, who + ": " + fault + ", aktarılmadı");
+      Report(kVelTeacherLessons, i + 1, Cat({who(), ": ", fault, ", aktarılmadı"}));
       continue;
     }
     s.TeacherLessons.push_back(v);
@@ -257,7 +275,7 @@ void Converter::Windows(const std::vector<VelClassGridRec>& records) {
     TClassGridRec* g = school_->ClassGridByNo(v.classNo);
     if (g == nullptr) {
       Report(kVelClassGrids, i + 1,
-             "sınıf " + to_string(v.classNo) + " yok, ders saatleri alınmadı");
+             Cat({"sınıf ", to_string(v.classNo), " yok, ders saatleri alınmadı"}));
       continue;
     }
     for (std::size_t d = 0; d < g->firstHour.size(); ++d) {
@@ -267,9 +285,9 @@ void Converter::Windows(const std::vector<VelClassGridRec>& records) {
       const bool none = first == 0 || last == 0;
       if (first > kHoursPerDay || last > kHoursPerDay || (!none && first > last)) {
         Report(kVelClassGrids, i + 1,
-               "sınıf " + to_string(v.classNo) + ", gün " + to_string(d + 1) + ": ilk saat " +
-                   to_string(first) + ", son saat " + to_string(last) + " olamaz (1.." +
-                   to_string(kHoursPerDay) + "), o günün ders saatleri alınmadı");
+               Cat({"sınıf ", to_string(v.classNo), ", gün ", to_string(d + 1), ": ilk saat ",
+                    to_string(first), ", son saat ", to_string(last), " olamaz (1..",
+                    to_string(kHoursPerDay), "), o günün ders saatleri alınmadı"}));
         continue;
       }
       g->firstHour[d] = v.firstHour[d];
@@ -286,7 +304,7 @@ void Converter::Availability(const std::vector<VelTeacherGridRec>& records) {
     TTeacherGridRec* g = school_->TeacherGridByNo(v.teacher);
     if (g == nullptr) {
       Report(kVelTeacherGrids, i + 1,
-             "öğretmen " + to_string(v.teacher) + " yok, uygun saatleri alınmadı");
+             Cat({"öğretmen ", to_string(v.teacher), " yok, uygun saatleri alınmadı"}));
       continue;
     }
     // A cell that held a lesson says nothing about whether the teacher is free then.
