@@ -33,6 +33,7 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
 
   CompletionSearch search(school, options, totalsBefore.placed);
   search.PlaceWaiting();
+  search.MendDailyMaxima();
   search.MendGapLimits();
   search.LowerSoftCosts();
   search.MendSingleHourDays();

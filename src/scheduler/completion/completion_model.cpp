@@ -124,6 +124,8 @@ CompletionModel::CompletionModel(const School& school)
       teacherOpen_(256 * 81, false),
       load_(256 * 6, 0),
       maxPerDay_(256, kHoursPerDay),
+      exactlyFull_(256, false),
+      preparedMax_(256, 0),
       waitingHours_(256, 0),
       dayGaps_(256 * 6),
       weekGaps_(256),
@@ -140,6 +142,7 @@ CompletionModel::CompletionModel(const School& school)
   for (const TLessonRec& l : school.Lessons) lessonGroup_[Ix(l.number)] = l.group;
   for (const TTeacherGridRec& t : school.TeacherGrids) {
     if (t.effective.maxHoursPerDay != 0) maxPerDay_[Ix(t.teacher)] = t.effective.maxHoursPerDay;
+    preparedMax_[Ix(t.teacher)] = t.effective.maxHoursPerDay;
     twoLessons_[Ix(t.teacher)] = t.effective.sameClassDifferentDays != 0;
     gapLimits_[Ix(t.teacher)] = GapLimitsOf(school, t);
     for (int c = 1; c <= kCells; ++c) {
@@ -263,6 +266,14 @@ void CompletionModel::RaiseDailyMaxima(const School& school) {
       return sum >= t.weeklyHours;
     };
     while (most < kHoursPerDay && !holds(most)) ++most;
+    // Exactly full where the maximum, not the usable cells alone, makes it so.
+    int room = 0;
+    int usableCells = 0;
+    for (int n : perDay) {
+      room += std::min(n, most);
+      usableCells += n;
+    }
+    exactlyFull_[Ix(t.teacher)] = room == t.weeklyHours && usableCells > t.weeklyHours;
   }
 }
 

@@ -66,6 +66,16 @@ class CompletionModel {
   // maximum, raised where the teacher's days could not hold the weekly hours.
   int Load(int teacher, int day) const { return load_[DaySlot(teacher, day)]; }
   int MaxPerDay(int teacher) const { return maxPerDay_[static_cast<std::size_t>(teacher)]; }
+  // The daily maximum the school's settings give the teacher, 0 for none.
+  int PreparedMaxPerDay(int teacher) const {
+    return preparedMax_[static_cast<std::size_t>(teacher)];
+  }
+  // Whether the teacher's days hold the weekly hours only when each is filled to that
+  // maximum, where the cells the teacher could use would hold more: a day over it leaves
+  // another short.
+  bool DaysExactlyFull(int teacher) const {
+    return exactlyFull_[static_cast<std::size_t>(teacher)];
+  }
   // Hours of the teacher's blocks still waiting that have somewhere to go.
   int WaitingHours(int teacher) const { return waitingHours_[static_cast<std::size_t>(teacher)]; }
   bool InAnnex(int classNo) const { return annex_[static_cast<std::size_t>(classNo)]; }
@@ -154,6 +164,8 @@ class CompletionModel {
   std::vector<bool> teacherOpen_;
   std::vector<int> load_;
   std::vector<int> maxPerDay_;
+  std::vector<bool> exactlyFull_;
+  std::vector<int> preparedMax_;
   std::vector<int> waitingHours_;
   mutable std::vector<DayGaps> dayGaps_;
   mutable std::vector<WeekGaps> weekGaps_;

@@ -146,7 +146,7 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out, boo
         if (h.block.teachers[Ix(j)] == t) hours -= h.block.length;
     }
     // A day that would be too long gives up other blocks of the teacher too.
-    const int most = std::max(MostPerDay(t), b.length);
+    const int most = std::max(MostOn(t, day), b.length);
     const int from = rng_.Below(kHoursPerDay);
     for (int i = 0; i < kHoursPerDay && hours > most; ++i) {
       const int holder = model_.TeacherAt(t, CellIndex(day, (from + i) % kHoursPerDay + 1));
@@ -380,7 +380,7 @@ bool CompletionSearch::FreeAt(int unit, int start) const {
   const int day = DayOfCell(start);
   for (int k = 0; k < b.teacherCount; ++k) {
     const int t = b.teachers[Ix(k)];
-    if (model_.Load(t, day) + b.length > std::max(MostPerDay(t), b.length)) return false;
+    if (model_.Load(t, day) + b.length > std::max(MostOn(t, day), b.length)) return false;
   }
   if (KeepsRulesOf(u.lessonIndex) && !LessonRulesLetStand(unit, start)) return false;
   if (u.guidance) return true;
@@ -749,12 +749,13 @@ void CompletionSearch::BendAll() {
   std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
 }
 
-bool CompletionSearch::BendForWaiting(bool teacherDays) {
+bool CompletionSearch::BendForWaiting(bool teacherDays, bool exactlyFull) {
   bool more = false;
   for (const CompletionUnit& u : model_.units) {
     if (u.start != 0 || u.domain.empty()) continue;
     if (teacherDays) {
       for (int k = 0; k < u.block.teacherCount; ++k) {
+        if (model_.DaysExactlyFull(u.block.teachers[Ix(k)]) != exactlyFull) continue;
         int& extra = teacherExtra_[Ix(u.block.teachers[Ix(k)])];
         more = more || extra == 0;
         extra = 1;
@@ -775,11 +776,16 @@ void CompletionSearch::RunKeepingRules(long budget) {
   RunChains(budget, /*briefly=*/true);
   // A longer teacher's day is bent before the lessons' own rules: an hour more a day
   // changes no lesson's shape. First only for the teachers of the hours still waiting,
-  // then for every teacher.
-  for (int round = 0; round < 2; ++round) {
+  // then for every teacher, and only then for the teachers whose days hold their weeks
+  // only when each is full: a longer day of theirs leaves another short, which the
+  // chains seldom mend.
+  for (int round = 0; round < 3; ++round) {
     if (waitingWeight_ == 0 || Interrupted() || steps_ >= budget) return;
     if (round == 0 && !BendForWaiting(/*teacherDays=*/true)) continue;
-    if (round == 1) std::fill(teacherExtra_.begin(), teacherExtra_.end(), 1);
+    if (round == 1)
+      for (std::size_t t = 0; t < teacherExtra_.size(); ++t)
+        if (!model_.DaysExactlyFull(static_cast<int>(t))) teacherExtra_[t] = 1;
+    if (round == 2 && !BendForWaiting(/*teacherDays=*/true, /*exactlyFull=*/true)) continue;
     FillWaiting();
     RunChains(budget, /*briefly=*/true);
   }
@@ -988,6 +994,7 @@ CompletionSearch::MendBudget CompletionSearch::BeginMend(long stepsPerUnit, long
   const MendBudget budget{steps_ + stepsPerUnit * units, gapChecks_ + checksPerUnit * units};
   weights_ = &kKeepRulesWeights;
   KeepAllRules();
+  HoldDaysAsTheyAre();
   gapsKept_ = true;
   return budget;
 }
@@ -1016,6 +1023,7 @@ void CompletionSearch::MendGapLimits() {
       AllowGapsAsTheyAre();
       gapAllowance_[Ix(teacher)] = now - 1;
       const GapStanding was = MeasureGaps();
+      if (ShiftDayEnds(teacher, now, was)) continue;
       Save();
       const Saved whole = best_;
       std::vector<int> out;

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -32,6 +33,12 @@ class CompletionSearch {
   // bent further and that teacher one hour nearer the limits; kept only when every hour
   // gets back in.
   void MendGapLimits();
+  // Where the placing left a teacher's day over the daily maximum: moves one of that
+  // teacher's blocks off the day along a ring of trades (ShiftAlong), or else lets the
+  // chains place the teacher's whole week again with that day an hour shorter; no other
+  // day goes over the maximum or further over, and no teacher within the gap limits
+  // over them. Kept only with every hour placed.
+  void MendDailyMaxima();
   // A teacher's day of a single hour: takes that hour out and lets the chains place it
   // (and what it takes out) again with every rule kept, or else one of the teacher's
   // blocks of another day, which may then go only to that day; kept only with every hour
@@ -126,7 +133,11 @@ class CompletionSearch {
   bool KeepsRulesOf(int lessonIndex) const {
     return lessonBent_[static_cast<std::size_t>(lessonIndex)] == 0;
   }
-  int MostPerDay(int teacher) const {
+  // The most hours the teacher's day may hold: while placing, the daily maximum (an hour
+  // more where bent); once mending, the ceilings HoldDaysAsTheyAre set.
+  int MostOn(int teacher, int day) const {
+    if (!dayCeiling_.empty())
+      return dayCeiling_[static_cast<std::size_t>(teacher * kDays + day - 1)];
     return model_.MaxPerDay(teacher) + teacherExtra_[static_cast<std::size_t>(teacher)];
   }
   // The (lead) classes of the units waiting that have somewhere to go.
@@ -145,9 +156,16 @@ class CompletionSearch {
   }
   // No teacher's gaps may go further over the limits than they are now.
   void AllowGapsAsTheyAre();
-  // Bends the lessons' own rules (or the daily maximum of the teachers) of the units
-  // waiting; false when they were all bent already.
-  bool BendForWaiting(bool teacherDays);
+  // No teacher's day may hold more than the prepared daily maximum or, where it holds
+  // more already, than it holds now; in force for the rest of the search.
+  void HoldDaysAsTheyAre();
+  // Hours over the teacher's prepared daily maximum, summed over the days.
+  int HoursOverDailyMaximum(int teacher) const;
+  int HoursOverDailyMaxima() const;
+  // Bends the lessons' own rules (or the daily maximum of the teachers, those whose
+  // days are exactly full or the others) of the units waiting; false when they were all
+  // bent already.
+  bool BendForWaiting(bool teacherDays, bool exactlyFull = false);
   // Teachers over their gap limits and the hours over, in all, and the teachers' days
   // of a single hour.
   struct GapStanding {
@@ -165,6 +183,27 @@ class CompletionSearch {
   // Takes the unit out and lets the chains place it (and what it takes out) again; keeps
   // the result as MendSingleHourDays says, else goes back. True when kept.
   bool SettleIfFewerLoneHours(int unit, const MendBudget& budget);
+  // Moves the placed unit elsewhere with every rule kept and nothing left waiting: to a
+  // free place, or into the place of one block that moves on in turn, a few blocks on;
+  // kept only where `better`, asked of the mirror with the moves made, says
+  // so. True when moved.
+  bool ShiftAlong(int unit, const std::function<bool()>& better);
+  // The first or last block of one of the teacher's days moved along a ring (see
+  // ShiftAlong), the teacher's gaps nearer the limits than `now`; kept as MendGapLimits
+  // keeps its moves against `was`.
+  bool ShiftDayEnds(int teacher, int now, const GapStanding& was);
+  struct ShiftMove {
+    int unit = 0;
+    int from = 0;
+    int to = 0;
+  };
+  // ShiftAlong with the unit (which stood at `from`) taken out of the mirror: on success
+  // the mirror holds the moves, else it is as it was.
+  bool ShiftFrom(int unit, int from, int depth, std::vector<ShiftMove>& moves,
+                 const std::function<bool()>& better);
+  // Makes the moves in the school; false (the mirror back where it was but for the
+  // first unit, which stays out) when the engine refuses.
+  bool ApplyShifts(const std::vector<ShiftMove>& moves);
   // Takes the placed units out (through the engine and the mirror); they wait.
   void TakeOut(const std::vector<int>& out);
   void Save();
@@ -197,6 +236,9 @@ class CompletionSearch {
   // Per teacher: hours a day may hold over the daily maximum, raised by one only for
   // the teachers whose hours the maximum as it is leaves waiting (then for all).
   std::vector<int> teacherExtra_;
+  // Per teacher and day, once mending: the most hours the day may hold (empty while
+  // placing).
+  std::vector<int> dayCeiling_;
   // Per teacher: hours the gaps may go over the limits beyond what the hours still
   // waiting could mend; 0 while the limits are kept, kGapsBent (the placing) where
   // they are costs only.
