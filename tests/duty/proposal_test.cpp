@@ -167,6 +167,8 @@ TEST(DutyProposal, DutiesAlreadyGivenStayAndCountTowardsTheBalance) {
   EXPECT_EQ(CountOf(p, 2), 0);  // T2 has one and T3, T4 none: they go first
   EXPECT_EQ(CountOf(p, 3) + CountOf(p, 4), 3);
   EXPECT_EQ(p.shares[0].given, 2);
+  EXPECT_EQ(p.shares[0].proposed, 0);  // the share counts the teacher's own duties only
+  EXPECT_EQ(p.shares[2].proposed + p.shares[3].proposed, 3);
   const std::size_t before = school.Duties.size();
   const Change c = AcceptProposal(school, p);
   EXPECT_EQ(c.files, (FileSet{DataFile::kDutyPlaces, DataFile::kDuties}));
