@@ -8,7 +8,6 @@
 #include "core/cells.h"
 #include "engine/block_operations.h"
 #include "scheduler/completion/completion_search.h"
-#include "scheduler/completion/model_costs.h"
 
 namespace kalvodrin {
 namespace {
@@ -28,33 +27,6 @@ bool CompletionSearch::ShiftAlong(int unit, const std::function<bool()>& better)
   model_.Take(unit);
   if (ShiftFrom(unit, from, kShiftDepth, moves, better) && ApplyShifts(moves)) return true;
   model_.Put(unit, from);
-  return false;
-}
-
-bool CompletionSearch::ShiftDayEnds(int teacher, int now, const GapStanding& was) {
-  std::vector<int> ends;
-  for (int d = 1; d <= kDays; ++d) {
-    int first = -1;
-    int last = -1;
-    for (int h = 1; h <= kHoursPerDay; ++h) {
-      const int x = model_.TeacherAt(teacher, CellIndex(d, h));
-      if (x < 0) continue;
-      if (first < 0) first = x;
-      last = x;
-    }
-    for (int x : {first, last})
-      if (x >= 0 && std::find(ends.begin(), ends.end(), x) == ends.end()) ends.push_back(x);
-  }
-  for (std::size_t i = ends.size(); i > 1; --i)
-    std::swap(ends[i - 1], ends[Ix(rng_.Below(static_cast<int>(i)))]);
-  auto better = [&] {
-    if (TeacherGapExcess(model_, teacher) >= now) return false;
-    const GapStanding is = MeasureGaps();
-    return is.singleHourDays <= was.singleHourDays &&
-           (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours));
-  };
-  for (int x : ends)
-    if (ShiftAlong(x, better)) return true;
   return false;
 }
 

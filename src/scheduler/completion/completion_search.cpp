@@ -1023,7 +1023,6 @@ void CompletionSearch::MendGapLimits() {
       AllowGapsAsTheyAre();
       gapAllowance_[Ix(teacher)] = now - 1;
       const GapStanding was = MeasureGaps();
-      if (ShiftDayEnds(teacher, now, was)) continue;
       Save();
       const Saved whole = best_;
       std::vector<int> out;

@@ -188,10 +188,6 @@ class CompletionSearch {
   // kept only where `better`, asked of the mirror with the moves made, says
   // so. True when moved.
   bool ShiftAlong(int unit, const std::function<bool()>& better);
-  // The first or last block of one of the teacher's days moved along a ring (see
-  // ShiftAlong), the teacher's gaps nearer the limits than `now`; kept as MendGapLimits
-  // keeps its moves against `was`.
-  bool ShiftDayEnds(int teacher, int now, const GapStanding& was);
   struct ShiftMove {
     int unit = 0;
     int from = 0;
