@@ -108,6 +108,18 @@ TEST_F(BlockOperationsTest, PlaceBlockRefusesWithoutChangingAnything) {
   EXPECT_EQ(journal.count(), count);
 }
 
+// A list filled to the last place is whole: the lesson is placed for every teacher.
+TEST(BlockOperations, ALessonWithAFullListOfTeachersIsPlacedForEachOfThem) {
+  SchoolBuilder b;
+  b.Class("9", "A").Lesson("KORO", 2, "2");
+  for (int n = 1; n <= kMaxListed; ++n) b.Teacher("T" + std::to_string(n)).Teach();
+  School school = b.Build();
+  const Block block = *MakeBlock(school, b.ClassNo("9 A"), b.LessonNo("KORO"), 2, CellIndex(1, 1));
+  ASSERT_EQ(block.teacherCount, kMaxListed);
+  ASSERT_TRUE(PlaceBlock(school, block, nullptr));
+  EXPECT_EQ(school.TeacherGridByNo(b.TeacherNo("T15"))->occupant[1], b.ClassNo("9 A"));
+}
+
 TEST_F(BlockOperationsTest, FullJournalRefusesAPlacementThatWouldNotFit) {
   const Block block = At(a, math, 2, 4, 1);  // 2 hours x 3 participants
   JournalEntry filler;

@@ -176,6 +176,11 @@ TEST_F(RuleTestsTest, SameLessonOnOneDay) {
   EXPECT_FALSE(SameLessonRule(school, At(lit, 1, 1, 1), rules));
   EXPECT_TRUE(SameLessonRule(school, At(lit, 2, 1, 1), rules));
   EXPECT_TRUE(SameLessonRule(school, At(bio, 1, 1, 1), rules));
+  // An hour in the grid's last hour of the day counts as the lesson's day too.
+  TClassGridRec& grid = *school.ClassGridByNo(a);
+  grid.occupant[static_cast<std::size_t>(CellIndex(5, kHoursPerDay) - 1)] = bio;
+  EXPECT_FALSE(SameLessonRule(school, At(bio, 1, 5, 1), rules));
+  grid.occupant[static_cast<std::size_t>(CellIndex(5, kHoursPerDay) - 1)] = 0;
   // With S10 = 0 two single hours of a 1+1 lesson never stand side by side.
   Put(bio, 1, 2, 3);
   school.Settings.mergeOnePlusOne = 0;
