@@ -133,6 +133,16 @@ TEST_F(BackupTest, MissingOrDamagedBackupFileChangesNothingAndIsNamed) {
     EXPECT_EQ(Snapshot(work), before);
     testing::ExpectCheckClean(work);
   }
+  // A folder where the file should be cannot be read: named with the system's words.
+  std::filesystem::remove(grids);
+  std::filesystem::create_directory(grids);
+  const RestoreResult unreadable = Restore(backup, work);
+  EXPECT_EQ(unreadable.problem, RestoreProblem::kUnreadable);
+  EXPECT_EQ(unreadable.file, "DUDIZIRZ.YDK");
+  EXPECT_NE(RestoreProblemText(unreadable).find("DUDIZIRZ.YDK dosyası okunamadı: "),
+            std::string::npos);
+  EXPECT_EQ(Snapshot(work), before);
+  std::filesystem::remove(grids);
   WriteBytes(grids, bytes);
 
   // The last file of the set is missing: the twelve before it are not restored.
