@@ -137,6 +137,23 @@ TEST(DragMarks, GreenYellowAndRedAgreeWithTheMoveAndLeaveTheSchoolAlone) {
   ASSERT_FALSE(gap.reasons.empty());
   EXPECT_EQ(gap.reasons.front().kind, Blocker::kGapRule);
 
+  // The mark colours the cell under the carried block and keeps what it shows; only
+  // the cell the block would land on has the focus rectangle.
+  const CellPaint under{"MAT", CellColor::kBlack, CellColor::kButtonFace, true};
+  const CellPaint green = PaintDropMark(under, DropMark::kFits, true);
+  EXPECT_EQ(green.cell, CellColor::kGreen);
+  EXPECT_EQ(green.font, CellColor::kWhite);
+  EXPECT_TRUE(green.focusRect);
+  EXPECT_EQ(green.text, "MAT");
+  EXPECT_TRUE(green.bold);
+  const CellPaint yellow = PaintDropMark(under, DropMark::kBreaksRule, false);
+  EXPECT_EQ(yellow.cell, CellColor::kYellow);
+  EXPECT_EQ(yellow.font, CellColor::kBlack);
+  EXPECT_FALSE(yellow.focusRect);
+  const CellPaint red = PaintDropMark(under, DropMark::kNoFit, false);
+  EXPECT_EQ(red.cell, CellColor::kRed);
+  EXPECT_EQ(red.font, CellColor::kWhite);
+
   // Every mark tells what a move does: red refuses, green and yellow move.
   for (int cell = 1; cell <= 80; ++cell) {
     School copy = s.school;
