@@ -177,8 +177,9 @@ class CompletionSearch {
   // The teachers' lone hours: (unit, teacher) where the unit is the teacher's only hour
   // of its day and may move.
   std::vector<std::pair<int, int>> LoneHours() const;
-  // A few of the teacher's blocks of other days, at random, that could join a lone hour
-  // on `day` without leaving one behind: their days keep two hours or more, or none.
+  // A few of the teacher's blocks of other days that could join a lone hour on `day`
+  // without leaving one behind (their days keep two hours or more, or none): those of
+  // the fewest teachers and classes, at random among equals.
   std::vector<int> PullableTo(int teacher, int day);
   // Takes the unit out and lets the chains place it (and what it takes out) again; keeps
   // the result as MendSingleHourDays says, else goes back. True when kept.

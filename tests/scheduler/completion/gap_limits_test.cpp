@@ -501,5 +501,42 @@ TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
   }
 }
 
+// Teacher 1, who allows no gap, has a lone hour on Friday that cannot move (class 1's
+// only hour) and five hours of class 2 on Monday: lessons 2-5 with teacher 2 at hours
+// 1-4 and lesson 6 alone at hour 5; class 2 also has Friday hour 2. Only lesson 6 can
+// join the lone hour without a gap or a lone Friday for teacher 2, and it is tried
+// first, being the block of fewest teachers.
+TEST(GapLimitsTest, TheBlockOfFewestTeachersJoinsALoneHourFirst) {
+  for (uint64_t seed = 1; seed <= 10; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    for (int l = 1; l <= 6; ++l) t.Lesson(l, 1, {1});
+    t.Class(1, 1, 1).Class(2, 1, 5);
+    t.Teacher(1).Teacher(2).Give(1, 1, {1});
+    for (int l = 2; l <= 5; ++l) t.Give(2, l, {1, 2});
+    t.Give(2, 6, {1}).Done();
+    School& s = t.school;
+    s.Settings.autoRelax = 0;
+    s.Settings.maxGapsPerWeek = 0;
+    s.Settings.maxGapBetweenLessons = 0;
+    for (std::size_t d = 0; d < kDays; ++d) {
+      if (d != 4) t.C(1).firstHour[d] = t.C(1).lastHour[d] = 0;
+      if (d == 4) t.C(2).firstHour[d] = t.C(2).lastHour[d] = 2;
+      if (d != 0 && d != 4) t.C(2).firstHour[d] = t.C(2).lastHour[d] = 0;
+    }
+    for (int c : {1, 2}) RecountClassFreeHours(s, c);
+    ASSERT_TRUE(t.Put(1, 1, 1, 5, 1));
+    for (int h = 1; h <= 5; ++h) ASSERT_TRUE(t.Put(2, h + 1, 1, 1, h));
+    PrepareAllTeachers(s);
+    CompletionOptions options;
+    options.seed = seed;
+    CompletionSearch search(s, options, CountTotals(s).placed);
+    search.MendSingleHourDays();
+    EXPECT_EQ(CountTotals(s).placed, 10);
+    EXPECT_EQ(t.At(2, 5, 2), 6);
+    EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
+  }
+}
+
 }  // namespace
 }  // namespace kalvodrin
