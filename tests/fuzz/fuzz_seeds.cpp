@@ -109,18 +109,18 @@ int main(int argc, char** argv) {
       Put(out / "import_hostile", tag + "-" + std::to_string(n), choices);
       Put(out / "completion", tag + "-" + std::to_string(n), choices);
     }
-    // The backup whole, and with its teachers still beside the old ones as a backup a
-    // crash stopped leaves them.
-    std::vector<Bytes> backup;
+    // Changes to the whole backup the target starts from: this school's teachers in
+    // it, the same still beside the old ones as a backup a crash stopped leaves them,
+    // and the lessons taken away.
     const NamedFiles images = BackupImages(school);
-    for (std::size_t i = 0; i < images.size(); ++i)
-      backup.push_back(Picked(uint8_t(i), images[i].bytes));
+    std::vector<Bytes> backup{Picked(uint8_t(5), images[5].bytes)};
     Put(out / "restore", tag, fuzz::JoinParts(backup));
-    backup.push_back(Picked(uint8_t(kBackupSet.size() + 5), images[5].bytes));
+    backup = {Picked(uint8_t(kBackupSet.size() + 5), images[5].bytes)};
     const std::string backupList = std::string(kBackupSet[5].name) + "\n";
     backup.push_back(
         Picked(uint8_t(3 * kBackupSet.size()), Bytes(backupList.begin(), backupList.end())));
     Put(out / "restore", tag + "-half-saved", fuzz::JoinParts(backup));
+    Put(out / "restore", tag + "-lessons-gone", Bytes{uint8_t(0x80)});
   }
   return 0;
 }

@@ -1,7 +1,11 @@
-// A backup folder of any bytes, held in memory, restored over a whole working folder
-// (the first classes of the sample school). Each part of the input is one file of the
-// backup folder: its first byte picks the name (a backup file, its new or set-aside
-// copy from a backup a crash stopped, or the save's list), the rest is the content.
+// A backup folder held in memory, restored over a whole working folder (the first
+// classes of the sample school). The folder starts as a whole backup of another school
+// (the first classes of a real one), and each part of the input changes one file of
+// it: its first byte picks the name (a backup file, its new or set-aside copy from a
+// backup a crash stopped, or the save's list) and, with its top bit set, takes the
+// file away; else the rest is the file's new content. An empty input restores the whole
+// set. (A whole set of bytes was over 4 KiB, the longest input the long runs try: every
+// input they made was cut short, and no restore got past its first check.)
 // A restore that refuses leaves the working folder as it was; one that succeeds puts
 // in every data file the backup set holds, byte for byte, and nothing else, and the
 // folder then loads whole. The backup folder is never written.
@@ -46,13 +50,19 @@ std::map<std::string, Bytes> FilesIn(const testing::MemoryFileSystem& disk,
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static const std::vector<Bytes> work = fuzz::SchoolImage(*fuzz::SmallSchools()[0]);
+  static const NamedFiles backup = BackupImages(*fuzz::SmallSchools()[1]);
   testing::MemoryFileSystem disk;  // the input's own: see the whole-folder target
   for (std::size_t i = 0; i < kDataFileCount; ++i)
     disk.Put(fuzz::kWorkFolder / std::string(kDataFiles[i].name), work[i]);
+  for (const NamedFile& f : backup) disk.Put(kBackupIn / f.name, f.bytes);
   static_cast<void>(disk.MakeFolders(kBackupIn));
   for (const Bytes& part : fuzz::SplitParts(data, size)) {
     if (part.empty()) continue;
-    disk.Put(kBackupIn / NameOf(part[0]), Bytes(part.begin() + 1, part.end()));
+    const std::filesystem::path file = kBackupIn / NameOf(part[0] & 0x7f);
+    if ((part[0] & 0x80) != 0)
+      static_cast<void>(disk.Remove(file));
+    else
+      disk.Put(file, Bytes(part.begin() + 1, part.end()));
   }
   const std::map<std::string, Bytes> backupBefore = FilesIn(disk, kBackupIn);
   const std::map<std::string, Bytes> workBefore = FilesIn(disk, fuzz::kWorkFolder);
