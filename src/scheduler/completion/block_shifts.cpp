@@ -22,6 +22,7 @@ constexpr int kShiftDepth = 2;
 bool CompletionSearch::ShiftAlong(int unit, const std::function<bool()>& better) {
   const CompletionUnit& u = model_.units[Ix(unit)];
   if (u.start == 0 || u.fixed || u.guidance) return false;
+  ++steps_;  // the mending passes' budgets count rings too
   std::vector<ShiftMove> moves;
   const int from = u.start;
   model_.Take(unit);

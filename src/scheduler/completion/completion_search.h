@@ -201,6 +201,9 @@ class CompletionSearch {
   // Makes the moves in the school; false (the mirror back where it was but for the
   // first unit, which stays out) when the engine refuses.
   bool ApplyShifts(const std::vector<ShiftMove>& moves);
+  // Takes every movable block of the teacher out and lets the chains place them (and
+  // what they take out) again; keeps the result where `better` says so, else goes back.
+  bool PlaceWeekAgain(int teacher, long budget, long patience, const std::function<bool()>& better);
   // Takes the placed units out (through the engine and the mirror); they wait.
   void TakeOut(const std::vector<int>& out);
   void Save();

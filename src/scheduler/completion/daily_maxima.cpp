@@ -105,30 +105,36 @@ void CompletionSearch::MendDailyMaxima() {
       if (shifted) continue;
       // Else the teacher's whole week waits, and the chains place it again with that
       // day an hour shorter and no other day of the teacher longer than the maximum.
-      std::vector<int> week;
-      for (std::size_t x = 0; x < model_.units.size(); ++x) {
-        const CompletionUnit& h = model_.units[x];
-        const auto teachers = h.block.teachers.begin();
-        if (h.start != 0 && !h.fixed && !h.guidance &&
-            std::find(teachers, teachers + h.block.teacherCount, teacher) !=
-                teachers + h.block.teacherCount)
-          week.push_back(static_cast<int>(x));
-      }
       dayCeiling_[Ix(teacher * kDays + day - 1)] = model_.Load(teacher, day) - 1;
-      Save();
-      const Saved whole = best_;
-      TakeOut(week);
-      Save();
-      RunChains(budget.steps, /*briefly=*/true, kDailyPatience);
-      if (better()) continue;
-      best_ = whole;
-      RestoreSaved();
+      if (PlaceWeekAgain(teacher, budget.steps, kDailyPatience, better)) continue;
       ++failed;
     }
   }
   HoldDaysAsTheyAre();
   std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
   gapsKept_ = false;
+}
+
+bool CompletionSearch::PlaceWeekAgain(int teacher, long budget, long patience,
+                                      const std::function<bool()>& better) {
+  std::vector<int> week;
+  for (std::size_t x = 0; x < model_.units.size(); ++x) {
+    const CompletionUnit& h = model_.units[x];
+    const auto teachers = h.block.teachers.begin();
+    if (h.start != 0 && !h.fixed && !h.guidance &&
+        std::find(teachers, teachers + h.block.teacherCount, teacher) !=
+            teachers + h.block.teacherCount)
+      week.push_back(static_cast<int>(x));
+  }
+  Save();
+  const Saved whole = best_;
+  TakeOut(week);
+  Save();
+  RunChains(budget, /*briefly=*/true, patience);
+  if (better()) return true;
+  best_ = whole;
+  RestoreSaved();
+  return false;
 }
 
 }  // namespace kalvodrin

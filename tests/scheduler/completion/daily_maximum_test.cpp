@@ -97,6 +97,7 @@ TEST(DailyMaximumTest, ADayOverTheMaximumIsMendedWhereTheWeekFitsTheDaysExactly)
     EXPECT_EQ(CheckHardRules(s, before, outcome.bentRules), std::vector<std::string>{});
     EXPECT_EQ(outcome.placedAfter, 16);
     EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+    EXPECT_EQ(outcome.movedHours, 2);
   }
 }
 
