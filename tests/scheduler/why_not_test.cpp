@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "core/cells.h"
 #include "core/storage.h"
@@ -117,6 +118,33 @@ TEST_F(WhyNotTest, StartsTheRunNeverTriesAreTheirOwnReason) {
     for (int h = 1; h <= 2; ++h) ayse.open[static_cast<std::size_t>(CellIndex(d, h) - 1)] = 0;
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 3)), "");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "cellClosed");
+}
+
+// A common lesson of fifteen classes with fifteen teachers and rooms, lists filled to
+// the last place: the last of each list is asked like the first.
+TEST(WhyNotFullLists, TheLastTeacherClassAndRoomOfAFullListAreAsked) {
+  SchoolBuilder b;
+  const std::string sections = "ABCDEFGHIJKLMNO";
+  for (char section : sections) b.Class("10", std::string(1, section)).Lesson("KORO", 1, "1");
+  b.Common({"10 A", "10 B", "10 C", "10 D", "10 E", "10 F", "10 G", "10 H", "10 I", "10 J", "10 K",
+            "10 L", "10 M", "10 N", "10 O"},
+           "KORO");
+  for (int n = 1; n <= kMaxListed; ++n) b.Teacher("T" + std::to_string(n)).Teach();
+  for (int n = 1; n <= kMaxListed; ++n)
+    b.Room("R" + std::to_string(n)).InRoom("R" + std::to_string(n));
+  b.Class("11", "A").Lesson("SES", 1, "1").Teach("T15", "11 A", "SES");
+  b.Class("11", "B").Lesson("SAZ", 1, "1").Teacher("UFUK").Teach().InRoom("R15");
+  b.In("10 O").Lesson("SAZ", 1, "1").Teach("UFUK", "10 O", "SAZ");
+  b.Place("11 A", "SES", 1, 1, 1).Place("11 B", "SAZ", 1, 1, 1).Place("10 O", "SAZ", 1, 2, 1);
+  const School s = b.Build();
+  const int koro = b.LessonNo("KORO");
+  std::vector<Reason> r = At(s, b.ClassNo("10 A"), koro, 1, 1);
+  ASSERT_EQ(Keys(r), "teacherBusy roomBusy");
+  EXPECT_EQ(r[0].owner, b.TeacherNo("T15"));
+  EXPECT_EQ(r[1].owner, b.RoomNo("R15"));
+  r = At(s, b.ClassNo("10 A"), koro, 2, 1);
+  ASSERT_EQ(Keys(r), "classBusy");
+  EXPECT_EQ(r[0].owner, b.ClassNo("10 O"));
 }
 
 TEST_F(WhyNotTest, BusyParticipantsNameWhatIsInTheWay) {
