@@ -334,6 +334,18 @@ TEST_F(WhyNotTest, ASameLessonReasonNoSettingLiftsIsNoFix) {
   EXPECT_EQ(row->cheapestFix->amount, kJoinSingles);
 }
 
+// A third hour beside a double of an eight-hour lesson needs three hours a day allowed;
+// joining single hours would not let it in.
+TEST_F(WhyNotTest, AThirdHourOfALongLessonNamesThreeADay) {
+  b.In("9 A").Lesson("EDEBİYAT", 8, "2+2+2+1+1").Teacher("DENİZ").Teach();
+  b.Place("9 A", "EDEBİYAT", 2, 1, 1);
+  School prepared = b.Build();
+  PrepareAllTeachers(prepared);
+  const std::vector<Reason> r = ReasonsAt(prepared, C("9 A"), L("EDEBİYAT"), 1, CellIndex(1, 3));
+  ASSERT_EQ(Keys(r), "sameLessonRule");
+  EXPECT_EQ(r[0].amount, kThreeADay);
+}
+
 // A day a damaged file gives a last hour but no first hour has no start to try.
 TEST_F(WhyNotTest, ADayWithoutAFirstHourHasNoCells) {
   School s = b.Build();
