@@ -131,6 +131,7 @@ CompletionModel::CompletionModel(const School& school)
       weekGaps_(256),
       staleDays_(256, kAllDays),
       held_(256 * 6, 0),
+      classHeld_(256 * 6, 0),
       openHours_(256 * 6, 0),
       twoLessons_(256, false),
       annex_(256, false),
@@ -234,6 +235,7 @@ void CompletionModel::BuildDomains(const School& school) {
         if (aligned && b.length % 2 == 0 && h % 2 == 0) continue;
         if (!InsideClassWindows(school, b, d, h) || !AllOpen(school, b, cell)) continue;
         unit.domain.push_back(static_cast<uint8_t>(cell));
+        unit.domainHours[Ix(d)] |= 1U << h;
       }
     if (unit.start != 0) {
       const bool inDomain =
@@ -308,8 +310,10 @@ void CompletionModel::MarkForeignCells(const School& school) {
       }
   for (const TClassGridRec& g : school.ClassGrids)
     for (int c = 1; c <= kCells; ++c)
-      if (g.occupant[At(c)] != 0 && classAt_[Slot(g.classNo, c)] == kFreeCell)
+      if (g.occupant[At(c)] != 0 && classAt_[Slot(g.classNo, c)] == kFreeCell) {
         classAt_[Slot(g.classNo, c)] = kForeignBlock;
+        classHeld_[DaySlot(g.classNo, DayOfCell(c))] |= 1U << HourOfCell(c);
+      }
   for (const TRoomGridRec& g : school.RoomGrids)
     for (int c = 1; c <= kCells; ++c)
       if (g.occupant[At(c)] != 0 && roomAt_[Slot(g.room, c)] == kFreeCell)
@@ -335,9 +339,12 @@ void CompletionModel::Mark(int unit, int start, int value, int loadStep) {
     waitingHours_[Ix(t)] += waitingStep;
     std::fill_n(teacherAt_.begin() + static_cast<std::ptrdiff_t>(Slot(t, start)), length, value);
   }
-  for (int k = 0; k < b.classCount; ++k)
+  for (int k = 0; k < b.classCount; ++k) {
+    const std::size_t slot = DaySlot(b.classes[Ix(k)], day);
+    classHeld_[slot] = value == kFreeCell ? classHeld_[slot] & ~bits : classHeld_[slot] | bits;
     std::fill_n(classAt_.begin() + static_cast<std::ptrdiff_t>(Slot(b.classes[Ix(k)], start)),
                 length, value);
+  }
   for (int k = 0; k < b.roomCount; ++k)
     std::fill_n(roomAt_.begin() + static_cast<std::ptrdiff_t>(Slot(b.rooms[Ix(k)], start)), length,
                 value);

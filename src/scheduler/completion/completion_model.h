@@ -6,10 +6,13 @@
 // through the engine's place and remove.
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "core/cells.h"
 #include "core/school.h"
 #include "engine/block.h"
 #include "scheduler/completion/soft_costs.h"
@@ -28,6 +31,8 @@ struct CompletionUnit {
   bool guidance = false;
   int weight = 0;               // hours it counts for in the school's totals: length x teachers
   std::vector<uint8_t> domain;  // start cells the fixed rules allow, ascending
+  // The same as bits, day by day (bit h for a start at hour h).
+  std::array<uint32_t, kDays + 1> domainHours{};
 };
 
 // One class lesson (a common lesson once) and its units.
@@ -128,6 +133,8 @@ class CompletionModel {
     if (staleDays_[static_cast<std::size_t>(teacher)] != 0) RecountStaleDays(teacher);
     return weekGaps_[static_cast<std::size_t>(teacher)];
   }
+  // The class's day as bits (bit h for hour h): the hours held.
+  uint32_t ClassHeldHours(int classNo, int day) const { return classHeld_[DaySlot(classNo, day)]; }
   // The teacher's day as bits (bit h for hour h): the hours held, the hours open.
   uint32_t HeldHours(int teacher, int day) const { return held_[DaySlot(teacher, day)]; }
   uint32_t OpenHours(int teacher, int day) const { return openHours_[DaySlot(teacher, day)]; }
@@ -172,6 +179,7 @@ class CompletionModel {
   // Per teacher: the days (bit d for day d) whose gaps changed since they were counted.
   mutable std::vector<uint8_t> staleDays_;
   std::vector<uint32_t> held_;
+  std::vector<uint32_t> classHeld_;
   std::vector<uint32_t> openHours_;
   std::vector<bool> twoLessons_;
   std::vector<bool> annex_;
@@ -180,6 +188,24 @@ class CompletionModel {
   bool anyAnnex_ = false;
   bool groupRule_ = false;
 };
+
+// The start cells of `starts` (bit h of day d: a start at hour h of day d) in the order
+// of the cells from `first` (a cell), round the week once, until `take` accepts one:
+// that cell, or 0 when it accepts none.
+template <typename Take>
+int FirstStartRoundTheWeek(const std::array<uint32_t, kDays + 1>& starts, int first, Take take) {
+  const int firstDay = DayOfCell(first);
+  const uint32_t fromFirst = ~0U << HourOfCell(first);
+  auto seek = [&](int day, uint32_t hours) {
+    for (uint32_t left = starts[static_cast<std::size_t>(day)] & hours; left != 0; left &= left - 1)
+      if (const int cell = CellIndex(day, std::countr_zero(left)); take(cell)) return cell;
+    return 0;
+  };
+  if (const int cell = seek(firstDay, fromFirst); cell != 0) return cell;
+  for (int i = 1; i < kDays; ++i)
+    if (const int cell = seek((firstDay - 1 + i) % kDays + 1, ~0U); cell != 0) return cell;
+  return seek(firstDay, ~fromFirst);
+}
 
 // The block lengths still to place of the lesson in the class, in the order the
 // scheduler would place them: the parts of its pattern that no run of the lesson in

@@ -318,11 +318,13 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
       if (from < to && !take(x)) return false;
     }
   }
+  // Alone on its day, it bends the same-lesson rule nowhere further.
+  if (sameDay.empty()) return true;
   int elsewhere = 0;
   for (int d = 1; d <= kDays; ++d) elsewhere += DayBreach(rules, blocksOn[Ix(d)], hoursOn[Ix(d)]);
   // The same lesson on one day: one block, or at most its hours a day, beyond what the
   // lesson's places force.
-  const std::size_t from = sameDay.empty() ? 0 : Ix(rng_.Below(static_cast<int>(sameDay.size())));
+  const std::size_t from = Ix(rng_.Below(static_cast<int>(sameDay.size())));
   for (std::size_t i = 0; i < sameDay.size(); ++i) {
     const int here = SameLessonBreach(rules, static_cast<int>(sameDay.size() - i) + 1, hours);
     if (here == 0 || here + elsewhere <= lesson.forcedBreach) break;
@@ -435,20 +437,14 @@ int CompletionSearch::FreePlaceFor(int unit) const {
   const std::vector<uint8_t>& domain = u.domain;
   if (domain.empty()) return 0;
   const int classNo = u.block.classes[0];
-  // Most starts are taken in the class already: a look at its first cell spares the
-  // whole check. Round from a random point, without a division per start.
-  const std::size_t from = Ix(rng_.Below(static_cast<int>(domain.size())));
-  auto seek = [&](std::size_t begin, std::size_t end) {
-    for (std::size_t i = begin; i < end; ++i) {
-      const int start = domain[i];
-      if (model_.ClassAt(classNo, start) == kFreeCell && !Barred(unit, start) &&
-          FreeAt(unit, start))
-        return start;
-    }
-    return 0;
-  };
-  if (const int start = seek(from, domain.size()); start != 0) return start;
-  return seek(0, from);
+  // Most starts are taken in the class already: the class's day as bits leaves them out
+  // a day at a time. From a random one of the unit's places.
+  std::array<uint32_t, kDays + 1> starts{};
+  for (int d = 1; d <= kDays; ++d)
+    starts[Ix(d)] = u.domainHours[Ix(d)] & ~model_.ClassHeldHours(classNo, d);
+  const int first = domain[Ix(rng_.Below(static_cast<int>(domain.size())))];
+  return FirstStartRoundTheWeek(
+      starts, first, [&](int start) { return !Barred(unit, start) && FreeAt(unit, start); });
 }
 
 bool CompletionSearch::Relocate(int unit, int start, Choice& choice) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -400,7 +401,7 @@ bool HoldersInTheWay(const CompletionModel& model, int unit, int start, std::vec
 // blocks put and taken at random: after every move each teacher's week as the mirror
 // keeps it equals a count from the cells, and a change judged without making it (a
 // waiting block put where it takes others out, and one more of the teacher's blocks
-// taken out) equals the count after making it.
+// taken out) equals the count after making it. The classes' days as bits follow too.
 TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
   School school;
   school.WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / "es-1-school";
@@ -490,10 +491,18 @@ TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
           }
         }
       }
-      // Every teacher now and then: a move changes no other teacher's week.
-      if (move % 20 == 0)
+      // Every teacher and class now and then: a move changes no other's week.
+      if (move % 20 == 0) {
         for (const TTeacherGridRec& t : school.TeacherGrids)
           expectAsCounted(t.teacher, TeacherGapExcess(model, t.teacher));
+        for (const TClassGridRec& c : school.ClassGrids)
+          for (int d = 1; d <= kDays; ++d) {
+            uint32_t held = 0;
+            for (int h = 1; h <= kHoursPerDay; ++h)
+              if (model.ClassAt(c.classNo, CellIndex(d, h)) != kFreeCell) held |= 1U << h;
+            ASSERT_EQ(model.ClassHeldHours(c.classNo, d), held) << "class " << int{c.classNo};
+          }
+      }
     }
     // The moves judged were many, and some of them over the limits.
     EXPECT_GT(judged, 300);
@@ -535,6 +544,34 @@ TEST(GapLimitsTest, TheBlockOfFewestTeachersJoinsALoneHourFirst) {
     EXPECT_EQ(CountTotals(s).placed, 10);
     EXPECT_EQ(t.At(2, 5, 2), 6);
     EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
+  }
+}
+
+// A waiting block's free place is sought among its starts in the order of the cells
+// from a random one, round the week once: the starts of that day before it come last.
+TEST(GapLimitsTest, StartsAreSoughtRoundTheWeekFromTheFirst) {
+  std::array<uint32_t, kDays + 1> starts{};
+  starts[1] = 1U << 16;
+  starts[2] = 1U << 3 | 1U << 7;
+  starts[4] = 1U << 1;
+  for (const auto& [first, order] :
+       {std::pair{CellIndex(2, 5),
+                  std::vector{CellIndex(2, 7), CellIndex(4, 1), CellIndex(1, 16), CellIndex(2, 3)}},
+        std::pair{CellIndex(2, 3),
+                  std::vector{CellIndex(2, 3), CellIndex(2, 7), CellIndex(4, 1), CellIndex(1, 16)}},
+        std::pair{CellIndex(5, 16), std::vector{CellIndex(1, 16), CellIndex(2, 3), CellIndex(2, 7),
+                                                CellIndex(4, 1)}}}) {
+    std::vector<int> seen;
+    EXPECT_EQ(FirstStartRoundTheWeek(starts, first,
+                                     [&](int cell) {
+                                       seen.push_back(cell);
+                                       return false;
+                                     }),
+              0);
+    EXPECT_EQ(seen, order) << first;
+    // The first one taken ends the search.
+    EXPECT_EQ(FirstStartRoundTheWeek(starts, first, [&](int cell) { return cell == order[2]; }),
+              order[2]);
   }
 }
 
