@@ -239,6 +239,21 @@ TEST_F(WhyNotTest, ClosedCellsAndWindows) {
   r = At(s, C("9 A"), L("BEDEN"), 3, 1);
   ASSERT_EQ(Keys(r), "outsideWindow");
   EXPECT_EQ(ReasonText(s, r[0]), "Ders saatleri dışında: 9 B, 3. gün dersi yok");
+
+  // Where the other class's shorter day is all that stands in the way, lengthening it
+  // is the row's cheapest fix.
+  School open = b.Build();
+  const WhyNotRow* row = RowOf(BuildWhyNot(open), C("9 A"), L("BEDEN"));
+  ASSERT_NE(row, nullptr);
+  ASSERT_TRUE(row->cheapestFix.has_value());
+  EXPECT_EQ(row->cheapestFix->kind, Blocker::kOutsideWindow);
+  EXPECT_EQ(row->cheapestFix->owner, C("9 B"));
+  // A block running past the day's last grid hour is outside the window and nothing
+  // else: no cell of the next day is asked.
+  PrepareAllTeachers(open);
+  r = ReasonsAt(open, C("9 A"), L("KİMYA"), 2, CellIndex(1, kHoursPerDay));
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(r[0], Reason{Blocker::kOutsideWindow});
 }
 
 TEST_F(WhyNotTest, EachRuleOnItsOwn) {
