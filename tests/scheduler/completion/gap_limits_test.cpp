@@ -570,8 +570,9 @@ TEST(GapLimitsTest, StartsAreSoughtRoundTheWeekFromTheFirst) {
               0);
     EXPECT_EQ(seen, order) << first;
     // The first one taken ends the search.
-    EXPECT_EQ(FirstStartRoundTheWeek(starts, first, [&](int cell) { return cell == order[2]; }),
-              order[2]);
+    const int third = order[2];
+    EXPECT_EQ(FirstStartRoundTheWeek(starts, first, [third](int cell) { return cell == third; }),
+              third);
   }
 }
 
