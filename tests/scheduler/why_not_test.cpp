@@ -207,6 +207,9 @@ TEST_F(WhyNotTest, ARowWithoutANextBlockHasNoCells) {
   EXPECT_EQ(row->length, 0);
   EXPECT_TRUE(row->cells.empty());
   EXPECT_EQ(RowOf(report, C("9 A"), L("GEOMETRİ"))->cells.size(), 30u);
+  // A lesson with every hour placed has no row.
+  b.Place("9 A", "GEOMETRİ", 1, 2, 1);
+  EXPECT_EQ(RowOf(BuildWhyNot(b.Build()), C("9 A"), L("GEOMETRİ")), nullptr);
 }
 
 TEST_F(WhyNotTest, ClosedCellsAndWindows) {
