@@ -282,6 +282,7 @@ TEST_F(WhyNotTest, EachRuleOnItsOwn) {
   std::vector<Reason> r = At(s, C("9 A"), L("GEOMETRİ"), 1, 3);
   ASSERT_EQ(Keys(r), "gapRule");
   EXPECT_EQ(FixText(s, r[0]), "Boş saate izin verin: AYŞE");
+  EXPECT_EQ(ReasonText(s, r[0]), "Boş saat kuralı: AYŞE");
   EXPECT_EQ(Keys(At(s, C("9 A"), L("GEOMETRİ"), 1, 2)), "");
   s = placed(
       [](SchoolBuilder& x) { x.Place("9 B", "FİZİK", 1, 1, 1).Place("9 C", "TARİH", 1, 1, 2); });
@@ -584,6 +585,26 @@ TEST_F(WhyNotTest, EachClassHourIsCountedOnce) {
   School t = b.Build();
   OpenOnly(t, b.TeacherNo("EMRE"), {});
   EXPECT_EQ(BuildWhyNot(t).bestFixHours, 2);
+  // Two classes of one lesson taken apart are two hours too.
+  b.Class("9", "D").Lesson("BEDEN", 1, "1").Teach("EMRE", "9 D", "BEDEN");
+  School u = b.Build();
+  OpenOnly(u, b.TeacherNo("EMRE"), {});
+  EXPECT_EQ(BuildWhyNot(u).bestFixHours, 3);
+}
+
+// Moving EMRE's block away and opening one of EMRE's closed hours each let the one
+// hour in: the cheaper, opening the hour, is the best fix.
+TEST_F(WhyNotTest, OfFixesLettingInAsManyHoursTheCheapestIsBest) {
+  b.Settings().alignedBlocks = 0;
+  b.In("9 C").Lesson("BEDEN", 1, "1").Teacher("EMRE").Teach();
+  b.Class("10", "A").Lesson("RESİM", 1, "1").Teach("EMRE", "10 A", "RESİM");
+  b.Place("10 A", "RESİM", 1, 1, 1);
+  School s = b.Build();
+  OpenOnly(s, b.TeacherNo("EMRE"), {{1, 1}});
+  const WhyNotReport report = BuildWhyNot(s);
+  ASSERT_TRUE(report.bestFix.has_value());
+  EXPECT_EQ(report.bestFix->kind, Blocker::kCellClosed);
+  EXPECT_EQ(report.bestFixHours, 1);
 }
 
 }  // namespace
