@@ -192,6 +192,19 @@ TEST_F(BackupTest, DamagedBackupSetIsRefusedBeforeAnythingIsReplaced) {
   EXPECT_EQ(Snapshot(work), before);
   testing::ExpectCheckClean(work);
 
+  // Six more teacher lessons, of teachers who do not exist: five are named, and how
+  // many more there are.
+  Bytes strangers = teacherLessons;
+  for (int teacher = 250; teacher <= 255; ++teacher)
+    strangers.insert(strangers.end(),
+                     {static_cast<uint8_t>(teacher), teacherLessons[1], teacherLessons[2]});
+  WriteBytes(backup / "DUDIZIR6.YDK", strangers);
+  r = Restore(backup, work);
+  EXPECT_EQ(r.problem, RestoreProblem::kSetDamaged);
+  ASSERT_EQ(r.damage.size(), 6u);
+  EXPECT_EQ(r.damage.back().rfind("... ve ", 0), 0u) << r.damage.back();
+  EXPECT_EQ(Snapshot(work), before);
+
   WriteBytes(backup / "DUDIZIR6.YDK", teacherLessons);
   ASSERT_TRUE(Restore(backup, work).ok());
   testing::ExpectCheckClean(work);
