@@ -19,9 +19,9 @@ std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
 // without fewer hours waiting before it gives up.
 constexpr long kDailyStepsPerUnit = 60;
 constexpr long kDailyChecksPerUnit = 1500;
-constexpr long kDailyPatience = 60;
+constexpr long kDailyPatience = 100;
 // Tries that may fail per teacher before the next.
-constexpr int kDailyTries = 2;
+constexpr int kDailyTries = 3;
 // Gap hours over the limits (of teachers over them already) that an hour less over a
 // daily maximum may cost.
 constexpr int kGapHoursForAnHour = 2;
