@@ -308,6 +308,43 @@ TEST(PredecessorConversionTest, CutTeacherTextsNameTheirRecord) {
   }
 }
 
+// A lesson's and a class's texts cut to their fields, and a class and a teacher number
+// given twice, are listed with the record they came from.
+TEST(PredecessorConversionTest, CutLessonAndClassTextsAndRepeatedNumbersNameTheirRecord) {
+  VelFiles f = CompleteSet();
+  const auto record = [](const Bytes& file, std::size_t size) {
+    return std::to_string(file.size() / size + 1);
+  };
+  std::vector<std::pair<std::string, std::string>> expected = {
+      {"LESSON.PRG, kayıt " + record(*f.lessons, 44) + ": ders 9 ", "kısa ad uzunluk baytı 9"},
+      {"CLASS.PRG, kayıt " + record(*f.classes, 10) + ": sınıf 9", "ad uzunluk baytı 7"},
+      {"CLASS.PRG, kayıt " + record(*f.classes, 10) + ": sınıf 9", "şube uzunluk baytı 6"},
+      {"CLASS.PRG, kayıt " + std::to_string(f.classes->size() / 10 + 2) + ": sınıf " +
+           std::to_string((*f.classes)[0]),
+       ""},
+      {"TEACHER.PRG, kayıt " + record(*f.teachers, 86) + ": öğretmen " +
+           std::to_string((*f.teachers)[0]),
+       ""}};
+  Bytes lesson, classes, teacher;
+  testing::VelLesson(lesson, 9, "KORO", "KOR", 2, 0, 2);
+  lesson[1 + 31] = 9;  // the short name's length byte, past its 4
+  testing::VelClass(classes, 9, "10", "B");
+  classes[1] = 7;      // the name's, past its 4
+  classes[1 + 5] = 6;  // the section's, past its 3
+  testing::VelClass(classes, (*f.classes)[0], "11", "C");
+  testing::VelTeacher(teacher, (*f.teachers)[0], "CAN", "FIZIK", "", "");
+  f.lessons->insert(f.lessons->end(), lesson.begin(), lesson.end());
+  f.classes->insert(f.classes->end(), classes.begin(), classes.end());
+  f.teachers->insert(f.teachers->end(), teacher.begin(), teacher.end());
+  const VelConversion c = ConvertVel(f);
+  for (const auto& [start, field] : expected) {
+    const bool listed = std::any_of(c.report.begin(), c.report.end(), [&](const std::string& l) {
+      return l.rfind(start, 0) == 0 && l.find(field) != std::string::npos;
+    });
+    EXPECT_TRUE(listed) << start << field << "\n" << ::testing::PrintToString(c.report);
+  }
+}
+
 // A predecessor file longer than its records can be (a file linked to a device, say) is
 // read no further than that and refused; nothing is imported.
 TEST(PredecessorImportFiles, FileLongerThanThePredecessorCouldWriteIsRefused) {
