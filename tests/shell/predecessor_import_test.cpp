@@ -296,10 +296,13 @@ TEST(PredecessorConversionTest, CutTeacherTextsNameTheirRecord) {
   Bytes teacher;
   testing::VelTeacher(teacher, 5, "CAN", "FIZIK", "", "");
   teacher[1] = 40;            // the name's length byte, past its 30
+  teacher[1 + 31] = 25;       // the branch's, past its 12
   teacher[1 + 31 + 13] = 20;  // the class-teacher field's, past its 8
+  teacher[1 + 31 + 13 + 9] = 26;  // the club's, past its 12
   f.teachers->insert(f.teachers->end(), teacher.begin(), teacher.end());
   const VelConversion c = ConvertVel(f);
-  for (const char* field : {"ad uzunluk baytı 40", "sınıf öğretmenliği uzunluk baytı 20"}) {
+  for (const char* field : {"ad uzunluk baytı 40", "branş uzunluk baytı 25",
+                            "sınıf öğretmenliği uzunluk baytı 20", "kulüp uzunluk baytı 26"}) {
     const bool listed = std::any_of(c.report.begin(), c.report.end(), [&](const std::string& l) {
       return l.rfind("TEACHER.PRG, kayıt 3: öğretmen 5 ", 0) == 0 &&
              l.find(field) != std::string::npos;
