@@ -340,11 +340,11 @@ TEST(PredecessorConversionTest, CutLessonAndClassTextsAndRepeatedNumbersNameThei
   f.classes->insert(f.classes->end(), classes.begin(), classes.end());
   f.teachers->insert(f.teachers->end(), teacher.begin(), teacher.end());
   const VelConversion c = ConvertVel(f);
-  for (const auto& [start, field] : expected) {
+  for (const auto& want : expected) {
     const bool listed = std::any_of(c.report.begin(), c.report.end(), [&](const std::string& l) {
-      return l.rfind(start, 0) == 0 && l.find(field) != std::string::npos;
+      return l.rfind(want.first, 0) == 0 && l.find(want.second) != std::string::npos;
     });
-    EXPECT_TRUE(listed) << start << field << "\n" << ::testing::PrintToString(c.report);
+    EXPECT_TRUE(listed) << want.first << want.second << "\n" << ::testing::PrintToString(c.report);
   }
 }
 
