@@ -89,12 +89,7 @@ TEST(DailyMaximumTest, ADayOverTheMaximumIsMendedWhereTheWeekFitsTheDaysExactly)
     School& s = t.school;
     PrepareAllTeachers(s);
     ASSERT_EQ(ListBentRules(s), (std::vector<BentRule>{{BentRuleKind::kDailyMaximum, 1, 0, 0, 1}}));
-    const School before = s;
-    CompletionOptions options;
-    options.seed = seed;
-    const CompletionOutcome outcome = CompleteTimetable(s, options);
-    EXPECT_EQ(CheckConsistency(s), std::vector<std::string>{});
-    EXPECT_EQ(CheckHardRules(s, before, outcome.bentRules), std::vector<std::string>{});
+    const CompletionOutcome outcome = CompleteKeepingRules(s, seed);
     EXPECT_EQ(outcome.placedAfter, 16);
     EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
     EXPECT_EQ(outcome.movedHours, 2);

@@ -1,9 +1,12 @@
 #include "hard_rule_check.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 
 #include "core/cells.h"
+#include "engine/consistency.h"
 
 namespace kalvodrin {
 namespace {
@@ -189,6 +192,16 @@ std::vector<std::string> CheckHardRules(const School& after, const School& befor
   }
   for (const TClassGridRec& old : before.ClassGrids) check.LockedStay(old);
   return check.problems;
+}
+
+CompletionOutcome CompleteKeepingRules(School& school, uint64_t seed) {
+  const School before = school;
+  CompletionOptions options;
+  options.seed = seed;
+  CompletionOutcome outcome = CompleteTimetable(school, options);
+  EXPECT_EQ(CheckConsistency(school), std::vector<std::string>{});
+  EXPECT_EQ(CheckHardRules(school, before, outcome.bentRules), std::vector<std::string>{});
+  return outcome;
 }
 
 }  // namespace kalvodrin

@@ -3,11 +3,13 @@
 // rules themselves and reading only the planes: it shares nothing with the engine's
 // counters or the completion's bookkeeping.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/school.h"
 #include "scheduler/completion/bent_rules.h"
+#include "scheduler/completion/completion.h"
 
 namespace kalvodrin {
 
@@ -19,5 +21,9 @@ namespace kalvodrin {
 // completion bends it before a lesson's own rules, and says so).
 std::vector<std::string> CheckHardRules(const School& after, const School& before,
                                         const std::vector<BentRule>& reported = {});
+
+// Completes `school` with `seed` and expects the result consistent and keeping every hard
+// rule but the bends the completion reports.
+CompletionOutcome CompleteKeepingRules(School& school, uint64_t seed);
 
 }  // namespace kalvodrin
