@@ -246,7 +246,8 @@ TEST_F(WhyNotTest, ClosedCellsAndWindows) {
   // Where the other class's shorter day is all that stands in the way, lengthening it
   // is the row's cheapest fix.
   School open = b.Build();
-  const WhyNotRow* row = RowOf(BuildWhyNot(open), C("9 A"), L("BEDEN"));
+  const WhyNotReport report = BuildWhyNot(open);
+  const WhyNotRow* row = RowOf(report, C("9 A"), L("BEDEN"));
   ASSERT_NE(row, nullptr);
   ASSERT_TRUE(row->cheapestFix.has_value());
   EXPECT_EQ(row->cheapestFix->kind, Blocker::kOutsideWindow);
