@@ -65,6 +65,9 @@ constexpr int kMendTries = 3;
 constexpr long kMendPatience = 50;
 constexpr long kMendStepsPerUnit = 80;
 constexpr long kMendChecksPerUnit = 1500;
+// Passes over the teachers still over the limits: a teacher mended moves others' blocks,
+// which may let a teacher go that could not before, and a failed try draws afresh.
+constexpr int kMendPasses = 5;
 
 // Rounds of the soft phase over every movable block.
 constexpr int kSoftRounds = 12;
@@ -1008,36 +1011,54 @@ void CompletionSearch::MendGapLimits() {
     if (TeacherGapExcess(model_, t.teacher) > 0) over.push_back(t.teacher);
   for (std::size_t i = over.size(); i > 1; --i)
     std::swap(over[i - 1], over[Ix(rng_.Below(static_cast<int>(i)))]);
-  for (int teacher : over) {
-    for (int failed = 0; failed < kMendTries;) {
-      if (MendSpent(budget)) break;
-      const int now = TeacherGapExcess(model_, teacher);
-      if (now == 0) break;
-      // This teacher's gaps must come an hour nearer the limits, and no other
-      // teacher's may go further over than they are; kept only with every hour placed
-      // and fewer teachers over, or as many by fewer hours.
-      AllowGapsAsTheyAre();
-      gapAllowance_[Ix(teacher)] = now - 1;
-      const GapStanding was = MeasureGaps();
-      Save();
-      const Saved whole = best_;
-      std::vector<int> out;
-      TeacherWeekDraft week(model_, teacher);
-      if (!TakeOutDayEnds(week, teacher, -1, 0, now - 1, out)) break;
-      TakeOut(out);
-      Save();
-      RunChains(budget.steps, /*briefly=*/true, kMendPatience);
-      const GapStanding is = MeasureGaps();
-      if (waitingWeight_ == 0 && is.singleHourDays <= was.singleHourDays &&
-          (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours)))
-        continue;
-      best_ = whole;
-      RestoreSaved();
-      ++failed;
-    }
-  }
+  NearestLimitsFirst(over);
+  for (int pass = 0; pass < kMendPasses && !MendSpent(budget); ++pass)
+    for (int teacher : over)
+      for (int failed = 0; failed < kMendTries && !MendSpent(budget);) {
+        const int now = TeacherGapExcess(model_, teacher);
+        if (now == 0) break;
+        if (!MendGapsOf(teacher, now, budget)) ++failed;
+      }
   std::fill(gapAllowance_.begin(), gapAllowance_.end(), kGapsBent);
   gapsKept_ = false;
+}
+
+void CompletionSearch::NearestLimitsFirst(std::vector<int>& teachers) const {
+  std::vector<std::pair<int, int>> keyed;
+  for (int t : teachers) keyed.emplace_back(TeacherGapExcess(model_, t), t);
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < keyed.size(); ++i) teachers[i] = keyed[i].second;
+}
+
+bool CompletionSearch::MendGapsOf(int teacher, int now, const MendBudget& budget) {
+  // This teacher's gaps must come an hour nearer the limits, and no other teacher's may
+  // go further over than they are; kept only with every hour placed, no more days of a
+  // single hour and fewer teachers over, or as many by fewer hours.
+  AllowGapsAsTheyAre();
+  gapAllowance_[Ix(teacher)] = now - 1;
+  const GapStanding was = MeasureGaps();
+  auto better = [&] {
+    const GapStanding is = MeasureGaps();
+    return waitingWeight_ == 0 && is.singleHourDays <= was.singleHourDays &&
+           (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours));
+  };
+  // First the blocks at the ends of the teacher's days.
+  std::vector<int> out;
+  TeacherWeekDraft week(model_, teacher);
+  if (TakeOutDayEnds(week, teacher, -1, 0, now - 1, out)) {
+    Save();
+    const Saved whole = best_;
+    TakeOut(out);
+    Save();
+    RunChains(budget.steps, /*briefly=*/true, kMendPatience);
+    if (better()) return true;
+    best_ = whole;
+    RestoreSaved();
+  }
+  // Else the whole week: a gap across the middle of a day (where a teacher of both
+  // shifts changes from morning to afternoon classes) has no day end to give.
+  return PlaceWeekAgain(teacher, budget.steps, kMendPatience, better);
 }
 
 void CompletionSearch::LowerSoftCosts() {

@@ -29,9 +29,10 @@ class CompletionSearch {
 
   void PlaceWaiting();
   // Where the placing left a teacher's gaps over the limits: takes out blocks at the
-  // ends of that teacher's days and lets the chains place them again, with no rule
-  // bent further and that teacher one hour nearer the limits; kept only when every hour
-  // gets back in.
+  // ends of that teacher's days (or else the teacher's whole week) and lets the chains
+  // place them again, with no rule bent further and that teacher one hour nearer the
+  // limits; kept only when every hour gets back in. The teachers nearest the limits
+  // first, as a teacher brought within them is a rule no longer bent.
   void MendGapLimits();
   // Where the placing left a teacher's day over the daily maximum: moves one of that
   // teacher's blocks off the day along a ring of trades (ShiftAlong), or else lets the
@@ -156,6 +157,11 @@ class CompletionSearch {
   }
   // No teacher's gaps may go further over the limits than they are now.
   void AllowGapsAsTheyAre();
+  // Orders the teachers by their hours over the gap limits, fewest first; equals keep
+  // their order.
+  void NearestLimitsFirst(std::vector<int>& teachers) const;
+  // One try of MendGapLimits for the teacher, `now` hours over; true when kept.
+  bool MendGapsOf(int teacher, int now, const MendBudget& budget);
   // No teacher's day may hold more than the prepared daily maximum or, where it holds
   // more already, than it holds now; in force for the rest of the search.
   void HoldDaysAsTheyAre();
