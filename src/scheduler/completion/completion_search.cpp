@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <cstdlib>
 
 #include "core/cells.h"
 #include "engine/block_operations.h"
@@ -1043,7 +1044,9 @@ bool CompletionSearch::MendGapsOf(int teacher, int now, const MendBudget& budget
     return waitingWeight_ == 0 && is.singleHourDays <= was.singleHourDays &&
            (is.teachers < was.teachers || (is.teachers == was.teachers && is.hours < was.hours));
   };
-  // First the blocks at the ends of the teacher's days.
+  // First a single hour of the teacher trading hours with the blocks in its way.
+  if (TradeTeachersHour(teacher, better)) return true;
+  // Then the blocks at the ends of the teacher's days.
   std::vector<int> out;
   TeacherWeekDraft week(model_, teacher);
   if (TakeOutDayEnds(week, teacher, -1, 0, now - 1, out)) {

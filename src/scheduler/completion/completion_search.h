@@ -207,6 +207,22 @@ class CompletionSearch {
   // Makes the moves in the school; false (the mirror back where it was but for the
   // first unit, which stays out) when the engine refuses.
   bool ApplyShifts(const std::vector<ShiftMove>& moves);
+  // Moves the placed single hour to `to`, every block there in the way of a block moving
+  // coming the other way (see hour_trades.cpp), with every rule kept, no teacher's gaps
+  // further over the limits and where `better`, asked of the mirror with the moves
+  // made, says so. True when moved; else nothing changed.
+  bool TradeHours(int unit, int to, const std::function<bool()>& better);
+  // TradeHours for each single hour of the teacher and each of its places, from random
+  // ones, until one is made; false when none is.
+  bool TradeTeachersHour(int teacher, const std::function<bool()>& better);
+  // Adds to `traded` (the first block at `from`) every block that must come along;
+  // false when one may not move or is longer than an hour.
+  bool CloseTrade(int from, int to, std::vector<int>& traded) const;
+  // With the moves made in the mirror: no day of the teachers (`teachers`: each with
+  // its hours over the gap limits before) over its ceiling, no teacher's gaps further
+  // over, no lesson's own rule bent.
+  bool TradeKeepsRules(const std::vector<ShiftMove>& moves,
+                       const std::vector<std::pair<int, int>>& teachers) const;
   // Takes every movable block of the teacher out and lets the chains place them (and
   // what they take out) again; keeps the result where `better` says so, else goes back.
   bool PlaceWeekAgain(int teacher, long budget, long patience, const std::function<bool()>& better);

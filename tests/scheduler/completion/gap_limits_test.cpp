@@ -172,6 +172,48 @@ TEST(GapLimitsTest, MendingPlacesWhereTheTeachersGapsKeepTheLimitsNotWhereItCost
   }
 }
 
+// Classes 1 and 2 have Monday hours 1-3, each full. Class 1: lesson 1 (teacher 1),
+// lesson 3 (teacher 3, closed at hour 1), lesson 4 (teacher 2); class 2: lesson 6
+// (teacher 4), lesson 5 (teacher 2), lesson 2 (teacher 1). Teacher 1 has a gap at hour
+// 2 and allows none. Lesson 2 takes hour 2 only with lessons 5, 4 and 3 trading hours 2
+// and 3 along with it; with lesson 3 locked no timetable keeps the limit.
+TEST(GapLimitsTest, AGapIsMendedByTradingTwoHoursAcrossTwoClasses) {
+  for (const bool locked : {false, true})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE("locked " + std::to_string(locked) + ", seed " + std::to_string(seed));
+      TestSchool t;
+      for (int l = 1; l <= 6; ++l) t.Lesson(l, 1, {1});
+      t.Class(1, 1, 3).Class(2, 1, 3);
+      t.Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Teacher(2).Give(1, 4, {2}).Give(2, 5, {2});
+      t.Teacher(3).Give(1, 3, {3}).Teacher(4).Give(2, 6, {4}).Done();
+      School& s = t.school;
+      AllowNoGaps(s);
+      for (int c : {1, 2}) {
+        for (std::size_t d = 1; d < kDays; ++d) t.C(c).firstHour[d] = t.C(c).lastHour[d] = 0;
+        RecountClassFreeHours(s, c);
+      }
+      for (auto [lesson, hour] : {std::pair{1, 1}, std::pair{3, 2}, std::pair{4, 3}})
+        ASSERT_TRUE(t.Put(1, lesson, 1, 1, hour));
+      for (auto [lesson, hour] : {std::pair{6, 1}, std::pair{5, 2}, std::pair{2, 3}})
+        ASSERT_TRUE(t.Put(2, lesson, 1, 1, hour));
+      ASSERT_TRUE(SetCellOpen(s, GridKind::kTeacher, 3, CellIndex(1, 1), 0));
+      ASSERT_TRUE(!locked || ToggleClassLock(s, CellIndex(1, 2), 1));
+      PrepareAllTeachers(s);
+      const std::vector<BentRule> bent{{BentRuleKind::kGaps, 1, 0, 0, 1}};
+      ASSERT_EQ(ListBentRules(s), bent);
+      const School before = s;
+      CompletionOptions options;
+      options.seed = seed;
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.MendGapLimits();
+      EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
+      EXPECT_EQ(ListBentRules(s), locked ? bent : std::vector<BentRule>{});
+      if (locked) continue;
+      EXPECT_EQ((std::array{t.At(1, 1, 1), t.At(1, 1, 2), t.At(1, 1, 3)}), (std::array{1, 4, 3}));
+      EXPECT_EQ((std::array{t.At(2, 1, 1), t.At(2, 1, 2), t.At(2, 1, 3)}), (std::array{6, 2, 5}));
+    }
+}
+
 // Teacher 1 gives class 1 lesson 1 at Monday hour 1 and class 2 lesson 3, locked at
 // Monday hour 3: a gap at hour 2, where teacher 2's lesson 2 stands locked in class 1.
 // Class 1 also has Tuesday hour 1. Moving lesson 1 there keeps the gap limits but
