@@ -88,12 +88,15 @@ TEST(PredecessorPatternTest, DigitsAreBlocksUpToFiveOfThem) {
   EXPECT_FALSE(PatternFromInteger(-1).has_value());
 }
 
-// A day the predecessor marked as without lessons (first and last hour 0) has no free
+// A day the predecessor marked as without lessons (a 0 at either end) has no free
 // hour; a one-hour day has one. The timetables then agree with their counters.
 TEST(PredecessorConversionTest, DayWithoutLessonsHasNoFreeHour) {
   VelFiles f = CompleteSet();
   f.classGrids.emplace();
   testing::VelClassGrid(*f.classGrids, 7, {0, 3, 0, 1, 2}, {0, 3, 5, 8, 1});
+  // A first hour past a last hour of 0 is a day without lessons too, not a reversed
+  // window to be reported and left out.
+  testing::VelClassGrid(*f.classGrids, 3, {5, 5, 5, 5, 5}, {0, 10, 10, 10, 9});
   const VelConversion c = ConvertVel(f);
   const TClassGridRec* seven = c.school->ClassGridByNo(7);
   ASSERT_NE(seven, nullptr);
@@ -101,6 +104,15 @@ TEST(PredecessorConversionTest, DayWithoutLessonsHasNoFreeHour) {
   EXPECT_EQ(seven->freeHours[1], 1);  // 3 to 3
   EXPECT_EQ(seven->freeHours[2], 0);  // no first hour
   EXPECT_EQ(seven->freeHours[3], 8);  // 1 to 8
+  const TClassGridRec* three = c.school->ClassGridByNo(3);
+  ASSERT_NE(three, nullptr);
+  EXPECT_EQ(three->lastHour[0], 0);
+  EXPECT_EQ(three->freeHours[0], 0);  // 5 to 0: no last hour
+  EXPECT_EQ(three->freeHours[1], 6);  // 5 to 10
+  const std::vector<std::string> onlyTheReversedDay = {
+      "CPS.PRG, kayıt 1: sınıf 7, gün 5: ilk saat 2, son saat 1 olamaz (1..16), o günün ders "
+      "saatleri alınmadı"};
+  EXPECT_EQ(c.report, onlyTheReversedDay);
   testing::ExpectCheckClean(*c.school);
 }
 
@@ -228,9 +240,10 @@ TEST(PredecessorConversionTest, WhatCannotBeTakenIsLeftOutAndReported) {
 }
 
 // Fields no predecessor window would have written: a name whose length byte passes its
-// field into NUL filler, patterns with a 0 digit or not adding up to the weekly hours,
-// a reversed day window and a last hour of 200, availability bytes other than 0 and
-// 1. Each is cut, mended or left out, and listed; the school passes both checks.
+// field into NUL filler, patterns with a 0 digit, with growing blocks or not adding up
+// to the weekly hours, a reversed day window and a last hour of 200, availability bytes
+// other than 0 and 1. Each is cut, mended or left out, and listed; the school passes
+// both checks.
 TEST(PredecessorConversionTest, DamagedFieldsAreBoundedListedAndTheSchoolPassesTheChecks) {
   VelFiles f = CompleteSet();
   Bytes lesson;
@@ -239,6 +252,7 @@ TEST(PredecessorConversionTest, DamagedFieldsAreBoundedListedAndTheSchoolPassesT
   for (std::size_t i = 1 + 1 + 5; i < 1 + 1 + 30; ++i) lesson[i] = 0;
   f.lessons->insert(f.lessons->end(), lesson.begin(), lesson.end());
   testing::VelLesson(*f.lessons, 5, "KIMYA", "KIM", 4, 0, 32);
+  testing::VelLesson(*f.lessons, 6, "BIYOLOJI", "BIY", 3, 0, 12);  // right sum, growing blocks
   testing::VelClassLesson(*f.classLessons, 3, 4, 0, 102);
   f.classGrids.emplace();
   testing::VelClassGrid(*f.classGrids, 7, {5, 2, 16, 0, 1}, {3, 200, 16, 4, 1});
@@ -253,6 +267,7 @@ TEST(PredecessorConversionTest, DamagedFieldsAreBoundedListedAndTheSchoolPassesT
   EXPECT_EQ(s.LessonByNo(4)->pattern, (PatternBytes{1, 1, 1, 0, 0}));
   EXPECT_EQ(s.LessonByNo(4)->blockCount, 3);
   EXPECT_EQ(s.LessonByNo(5)->pattern, (PatternBytes{1, 1, 1, 1, 0}));
+  EXPECT_EQ(s.LessonByNo(6)->pattern, (PatternBytes{1, 1, 1, 0, 0}));
   EXPECT_EQ(s.ClassLessonAt(3, 4)->pattern, (PatternBytes{1, 1, 1, 0, 0}));
   const TClassGridRec& seven = *s.ClassGridByNo(7);
   const TClassGridRec& fresh = *s.ClassGridByNo(3);
@@ -271,6 +286,8 @@ TEST(PredecessorConversionTest, DamagedFieldsAreBoundedListedAndTheSchoolPassesT
       "ya da 0 uzunlukta blok içeriyor; 1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
       "LESSON.PRG, kayıt 5: ders 5 (KIMYA): yerleştirme biçimi 32 toplamı 5, haftalık ders "
       "saati 4; 1+1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
+      "LESSON.PRG, kayıt 6: ders 6 (BIYOLOJI): yerleştirme biçimi 12 bloklarının uzunluğu "
+      "artıyor; 1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
       "CLLE.PRG, kayıt 5: sınıf 3, ders 4: yerleştirme biçimi 102 beş basamağa sığmıyor ya "
       "da 0 uzunlukta blok içeriyor; 1+1+1 olarak aktarıldı, gerekirse düzeltiniz",
       "CPS.PRG, kayıt 1: sınıf 7, gün 1: ilk saat 5, son saat 3 olamaz (1..16), o günün ders "
