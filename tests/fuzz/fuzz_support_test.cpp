@@ -67,5 +67,20 @@ TEST(FuzzInputTest, ChangingAnyByteOrBitDrawsTheCostlierPathAgain) {
   }
 }
 
+TEST(FuzzInputTest, DefaultOptionsComeBeforeTheCommandLinesOwn) {
+  char name[] = "x_fuzz", seed[] = "-seed=1", own[] = "-entropic_feature_frequency_threshold=9";
+  char* argv[] = {name, seed, own, nullptr};
+  const std::vector<char*> args = WithDefaultOptions(3, argv);
+  ASSERT_EQ(args.size(), 5u);
+  EXPECT_EQ(args[0], name);
+  EXPECT_STREQ(args[1], "-entropic_feature_frequency_threshold=1");
+  // libFuzzer takes the last of an option given twice: the command line's.
+  EXPECT_EQ(args[2], seed);
+  EXPECT_EQ(args[3], own);
+  EXPECT_EQ(args[4], nullptr);
+  char* nameOnly[] = {name, nullptr};
+  EXPECT_EQ(WithDefaultOptions(1, nameOnly).size(), 3u);
+}
+
 }  // namespace
 }  // namespace kalvodrin::fuzz
