@@ -35,6 +35,12 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
   search.PlaceWaiting();
   search.MendDailyMaxima();
   search.MendGapLimits();
+  // Settling the lone hours may take a teacher already over the gap limits further
+  // over; mending the gaps again then finds the blocks elsewhere, with no more days of
+  // a single hour. The soft phase, which trades such days for fewer gap hours, is
+  // followed by one more settling.
+  search.MendSingleHourDays();
+  search.MendGapLimits();
   search.LowerSoftCosts();
   search.MendSingleHourDays();
 
