@@ -8,10 +8,10 @@
 
 namespace kalvodrin::cli {
 
-int RunCli(int argc, char** argv, FileSystem& disk) {
+int RunCli(int argc, char** argv, FileSystem& disk, PdfWriter& pdf) {
   CLI::App app{"Kalvodrin: okulun ders dağıtım programı, komut satırından"};
   app.require_subcommand(1);
-  CommandContext context{0, disk};
+  CommandContext context{0, disk, pdf};
   AddInitCommand(app, context);
   AddCheckCommand(app, context);
   AddToJsonCommand(app, context);
@@ -20,9 +20,7 @@ int RunCli(int argc, char** argv, FileSystem& disk) {
   AddReportCommand(app, context);
   AddCompleteCommand(app, context);
   AddExportCommand(app, context);
-#ifdef KALVODRIN_HAVE_PDF
   AddPrintCommand(app, context);
-#endif
   AddBackupCommands(app, context);
   AddImportCommand(app, context);
   AddDutyCommand(app, context);

@@ -15,14 +15,17 @@ class App;
 
 namespace kalvodrin::cli {
 
+class PdfWriter;
+
 struct CommandContext {
   int exitCode = 0;
   FileSystem& disk;  // every file a command writes goes through it
+  PdfWriter& pdf;    // and every PDF file through this, after its drawing
 };
 
-// Parses the command line and runs the subcommand it names, writing through `disk`;
-// returns the exit code.
-int RunCli(int argc, char** argv, FileSystem& disk);
+// Parses the command line and runs the subcommand it names, writing through `disk`
+// (PDF files drawn by `pdf`); returns the exit code.
+int RunCli(int argc, char** argv, FileSystem& disk, PdfWriter& pdf);
 
 void AddInitCommand(CLI::App& app, CommandContext& context);
 void AddCheckCommand(CLI::App& app, CommandContext& context);
@@ -32,7 +35,6 @@ void AddScheduleCommand(CLI::App& app, CommandContext& context);
 void AddReportCommand(CLI::App& app, CommandContext& context);
 void AddCompleteCommand(CLI::App& app, CommandContext& context);
 void AddExportCommand(CLI::App& app, CommandContext& context);
-// Only in builds with the Qt canvas (KALVODRIN_HAVE_PDF).
 void AddPrintCommand(CLI::App& app, CommandContext& context);
 // backup and restore.
 void AddBackupCommands(CLI::App& app, CommandContext& context);

@@ -7,9 +7,9 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/pdf_writer.h"
 #include "core/turkish_text.h"
 #include "printing/printouts.h"
-#include "printing/qt/pdf_output.h"
 
 namespace kalvodrin::cli {
 namespace {
@@ -24,7 +24,7 @@ struct PrintArgs {
   bool portrait = false;
 };
 
-int RunPrint(const PrintArgs& args, FileSystem& disk) {
+int RunPrint(const PrintArgs& args, FileSystem& disk, PdfWriter& pdf) {
   const std::optional<Printout> what = PrintoutByName(args.what);
   if (!what) return Fail("bilinmeyen çıktı: " + args.what);
   const bool one = PrintsOneEntity(*what);
@@ -54,7 +54,7 @@ int RunPrint(const PrintArgs& args, FileSystem& disk) {
   page.title =
       Cp1254ToUtf8(school.Settings.schoolName.view()) + " - " + std::string(PrintoutTitle(*what));
   const Selection selection = args.all ? Selection::kFromHere : Selection::kOne;
-  const Status written = WritePdf(
+  const Status written = pdf.Write(
       args.pdf, page, [&](Canvas& canvas) { DrawPrintout(canvas, school, *what, from, selection); },
       disk);
   if (!written) return Fail(written.message());
@@ -77,7 +77,8 @@ void AddPrintCommand(CLI::App& app, CommandContext& context) {
   command->add_option("--pdf", args->pdf, "Yazılacak PDF dosyası")->required();
   command->add_option("--paper", args->paper, "A4 ya da A3")->check(CLI::IsMember({"A4", "A3"}));
   command->add_flag("--portrait", args->portrait, "Dikey sayfa (yatay yerine)");
-  command->callback([args, &context] { context.exitCode = RunPrint(*args, context.disk); });
+  command->callback(
+      [args, &context] { context.exitCode = RunPrint(*args, context.disk, context.pdf); });
 }
 
 }  // namespace kalvodrin::cli

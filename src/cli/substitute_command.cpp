@@ -10,14 +10,12 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/pdf_writer.h"
 #include "core/field_text.h"
 #include "core/turkish_text.h"
+#include "printing/substitution_print.h"
 #include "substitution/day_plan.h"
 #include "substitution/plan_texts.h"
-#ifdef KALVODRIN_HAVE_PDF
-#include "printing/qt/pdf_output.h"
-#include "printing/substitution_print.h"
-#endif
 
 namespace kalvodrin::cli {
 namespace {
@@ -122,7 +120,7 @@ void PrintJson(const School& school, const DayPlan& plan) {
   std::cout << out.dump(2) << '\n';
 }
 
-int RunSubstitute(const SubstituteOptions& o, FileSystem& disk) {
+int RunSubstitute(const SubstituteOptions& o, FileSystem& disk, PdfWriter& pdf) {
   const std::optional<SchoolDate> date = ParseSchoolDate(o.date);
   if (!date) return Fail("substitute: tarih YYYY-AA-GG olmalı: " + o.date);
   const bool writes = o.save || o.newTerm;
@@ -149,19 +147,17 @@ int RunSubstitute(const SubstituteOptions& o, FileSystem& disk) {
     PrintJson(school, plan);
   else
     PrintTable(school, plan);
-#ifdef KALVODRIN_HAVE_PDF
   if (!o.pdf.empty()) {
     PdfPage page;
     page.landscape = false;
     page.title = Cp1254ToUtf8(school.Settings.schoolName.view()) + " - DERS GÖREVLENDİRME";
     const SubstitutionSheet sheet = SheetOf(school, plan);
-    if (Status s = WritePdf(
+    if (Status s = pdf.Write(
             o.pdf, page, [&](Canvas& canvas) { PrintSubstitutionSheet(canvas, school, sheet); },
             disk);
         !s)
       return Fail(s.message());
   }
-#endif
   if (o.save) {
     if (Status s = SavePlan(school, plan, record, disk); !s) return Fail(s.message());
     std::cerr << "Kaydedildi: " << SchoolDateText(*date) << '\n';
@@ -181,7 +177,7 @@ struct FreeOptions {
   std::string pdf;
 };
 
-int RunFree(const FreeOptions& o, FileSystem& disk) {
+int RunFree(const FreeOptions& o, FileSystem& disk, PdfWriter& pdf) {
   OpenedSchool opened;
   if (Status s = OpenSchool(o.folder, FolderUse::kReadOnly, opened); !s) return Fail(s.message());
   const School& school = *opened.school;
@@ -196,18 +192,16 @@ int RunFree(const FreeOptions& o, FileSystem& disk) {
   }
   if (query.weekday < 1 || query.weekday > kDays) return Fail("free: gün 1..5 olmalı");
   const std::vector<Candidate> free = FreeTeachers(school, record, query);
-#ifdef KALVODRIN_HAVE_PDF
   if (!o.pdf.empty()) {
     PdfPage page;
     page.landscape = false;
     page.title = Cp1254ToUtf8(school.Settings.schoolName.view()) + " - BOŞ ÖĞRETMENLER";
     const FreeTeachersSheet sheet = FreeSheetOf(school, query, free);
-    if (Status s = WritePdf(
+    if (Status s = pdf.Write(
             o.pdf, page, [&](Canvas& canvas) { PrintFreeTeachers(canvas, school, sheet); }, disk);
         !s)
       return Fail(s.message());
   }
-#endif
   if (o.json) {
     nlohmann::json list = nlohmann::json::array();
     for (const Candidate& c : free) list.push_back(CandidateJson(school, c));
@@ -236,10 +230,9 @@ void AddSubstituteCommands(CLI::App& app, CommandContext& context) {
   command->add_flag("--save", o->save, "Öneriyi görevlendirme kaydına yaz");
   command->add_flag("--new-term", o->newTerm,
                     "Bu tarihte yeni dönem başlat (sayımlar sıfırlanır, geçmiş kalır)");
-#ifdef KALVODRIN_HAVE_PDF
   command->add_option("--pdf", o->pdf, "Görevlendirme çizelgesini PDF olarak yaz");
-#endif
-  command->callback([o, &context] { context.exitCode = RunSubstitute(*o, context.disk); });
+  command->callback(
+      [o, &context] { context.exitCode = RunSubstitute(*o, context.disk, context.pdf); });
 
   auto f = std::make_shared<FreeOptions>();
   CLI::App* free = app.add_subcommand("free", "Bir gün ve saatte boş öğretmenler, sıralı");
@@ -248,10 +241,8 @@ void AddSubstituteCommands(CLI::App& app, CommandContext& context) {
   free->add_option("--hour", f->hour, "Saat 1..16")->required()->check(CLI::Range(1, 16));
   free->add_option("--date", f->date, "Tarih, YYYY-AA-GG: o gün kaydedilen görevler sayılır");
   free->add_flag("--json", f->json, "JSON olarak yaz");
-#ifdef KALVODRIN_HAVE_PDF
   free->add_option("--pdf", f->pdf, "Boş öğretmenler listesini PDF olarak yaz");
-#endif
-  free->callback([f, &context] { context.exitCode = RunFree(*f, context.disk); });
+  free->callback([f, &context] { context.exitCode = RunFree(*f, context.disk, context.pdf); });
 }
 
 }  // namespace kalvodrin::cli

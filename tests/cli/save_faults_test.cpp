@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/pdf_writer.h"
 #include "core/school_json.h"
 #include "core/storage.h"
 #include "fault_runs.h"
@@ -36,7 +37,8 @@ std::string RunThrough(FileSystem& disk, std::vector<std::string> args) {
   for (std::string& a : args) argv.push_back(a.data());
   ::testing::internal::CaptureStdout();
   ::testing::internal::CaptureStderr();
-  const int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), disk);
+  cli::PdfWriter pdf({KALVODRIN_PDF_MODULE});
+  const int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), disk, pdf);
   static_cast<void>(::testing::internal::GetCapturedStdout());
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(code, 2) << err;
