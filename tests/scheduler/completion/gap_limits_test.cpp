@@ -273,7 +273,9 @@ TEST(GapLimitsTest, MendingLeavesNoTeacherOfTheBlocksTakenOutNewlyOverTheLimits)
                                              {3, 5, 6, true},
                                              {4, 6, 1, true}}) {
       ASSERT_TRUE(t.Put(cls, lesson, 1, 1, hour));
-      if (locked) ASSERT_TRUE(ToggleClassLock(s, CellIndex(1, hour), cls));
+      if (locked) {
+        ASSERT_TRUE(ToggleClassLock(s, CellIndex(1, hour), cls));
+      }
     }
     PrepareAllTeachers(s);
     const std::vector<BentRule> before = {{BentRuleKind::kGaps, 1, 0, 0, 2}};
