@@ -48,6 +48,12 @@ Outcome JoinRefusal(const School& school, const TCommonGroupRec& g, const TClass
   if (AnyMember(g, [&](int, int l) { return l != cl.lesson; })) return Outcome::kOtherLesson;
   // The record has 15 member slots; a 16th member would be written past them.
   if (Members(g) >= kMaxListed) return Outcome::kListFull;
+  // The members of a group hold the same hours: a class lesson joining with hours of
+  // its own placed, or joining members that have some, would hold other hours than
+  // the rest, and the timetables would no longer agree.
+  if (PlacedHours(school, cl.classNo, cl.lesson) > 0 ||
+      AnyMember(g, [&](int c, int l) { return PlacedHours(school, c, l) > 0; }))
+    return Outcome::kPlaced;
   return Outcome::kDone;
 }
 

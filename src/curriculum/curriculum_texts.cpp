@@ -34,6 +34,9 @@ std::string CurriculumNotice(const Change& change) {
     case Outcome::kListFull:
       return "Bir ortak ders grubunda en çok 15 ders olabilir. Bu dersi başka bir gruba "
              "atayınız.";
+    case Outcome::kPlaced:
+      return "Bu dersin ya da bu gruptaki derslerin saatleri haftalık ders programına "
+             "yerleştirilmiş. Bu dersi ortak atamak için önce bu saatleri programdan silin.";
     case Outcome::kFull: return "En çok 255 ortak ders grubu açılabilir.";
     case Outcome::kNotFound: return "Seçili ders bulunamadı.";
     default: return "";

@@ -196,6 +196,30 @@ TEST_F(Groups, RemovingAPlacedMemberTakesTheJointHoursFromAll) {
   EXPECT_EQ(CheckConsistency(t), std::vector<std::string>{});
 }
 
+// The members of a group hold the same hours, so neither a class lesson with hours
+// placed nor one joining a group whose members have some may join: the timetables
+// would no longer agree (as the operations fuzzer found).
+TEST_F(Groups, NoClassLessonJoinsWhileHoursAreOnlyOnOneSide) {
+  SchoolBuilder placed;
+  for (const char* section : {"A", "B", "C", "D"})
+    placed.Class("9", section).Lesson("MATEMATİK", 4, "2+2");
+  placed.Common({"9 A", "9 B"}, "MATEMATİK").Place("9 A", "MATEMATİK", 2, 1, 1);
+  placed.Place("9 C", "MATEMATİK", 2, 2, 1);
+  School t = placed.Build();
+  const int joint = t.ClassLessonAt(1, 1)->commonGroup;
+  const int fresh = NewCommonGroup(t).number;
+  const Change ownHours = AddToCommonGroup(t, fresh, 3, 1);
+  EXPECT_EQ(ownHours.outcome, Outcome::kPlaced);
+  EXPECT_TRUE(ownHours.files.empty());
+  EXPECT_EQ(AddToCommonGroup(t, joint, 4, 1).outcome, Outcome::kPlaced);
+  EXPECT_EQ(t.ClassLessonAt(3, 1)->commonGroup, 0);
+  EXPECT_EQ(t.ClassLessonAt(4, 1)->commonGroup, 0);
+  EXPECT_EQ(CheckConsistency(t), std::vector<std::string>{});
+  // With nothing placed on either side it joins.
+  EXPECT_TRUE(AddToCommonGroup(t, fresh, 4, 1).done());
+  EXPECT_EQ(CheckConsistency(t), std::vector<std::string>{});
+}
+
 // Joint, ALİ's MATEMATİK counts once (4 hours); apart, 9 B's counts on its own. With
 // no hour placed the counts must change all the same and reach the teachers' file.
 TEST_F(Groups, RemovingATaughtUnplacedMemberRecountsItsTeachers) {
@@ -232,7 +256,7 @@ TEST_F(Groups, EveryListHasACellPerColumnAndEveryRefusalItsOwnMessage) {
       [](Outcome o) { return CurriculumNotice(Refused(o)); },
       {Outcome::kOverCapacity, Outcome::kInGroup, Outcome::kHasTeachers, Outcome::kGroupHasTeachers,
        Outcome::kSameClass, Outcome::kOtherHours, Outcome::kHasRooms, Outcome::kOtherLesson,
-       Outcome::kListFull, Outcome::kFull, Outcome::kNotFound});
+       Outcome::kListFull, Outcome::kPlaced, Outcome::kFull, Outcome::kNotFound});
 }
 
 }  // namespace
