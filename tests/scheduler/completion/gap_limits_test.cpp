@@ -375,6 +375,50 @@ TEST(GapLimitsTest, AnotherOfTheTeachersBlocksJoinsALoneHourThatCannotMove) {
     }
 }
 
+// Teacher 1 gives class 2 lesson 4, the only hour of Friday (or Monday), and class 1
+// lessons 1, 2 and 3 at hours 1-3 (or 14-16) of Monday (or Friday), the last (or first)
+// two of them locked; class 1 also has hour 2 of the lone hour's day, and no gap is
+// allowed. Only the block left free can join the lone hour: lesson 1, the first block
+// of the school, or lesson 3 at the day's last hour.
+TEST(GapLimitsTest, TheFirstBlockOfTheSchoolOrOneAtTheLastHourJoinsALoneHour) {
+  for (const bool late : {false, true})
+    for (uint64_t seed = 1; seed <= 4; ++seed) {
+      SCOPED_TRACE(std::string(late ? "hours 14-16" : "hours 1-3") + ", seed " +
+                   std::to_string(seed));
+      const int loneDay = seed % 2 == 0 ? 1 : 5;
+      const int otherDay = loneDay == 5 ? 1 : 5;
+      const int first = late ? 14 : 1;
+      TestSchool t;
+      for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
+      t.Class(1).Class(2);
+      t.Teacher(1).Give(1, 1, {1}).Give(1, 2, {1}).Give(1, 3, {1}).Give(2, 4, {1}).Done();
+      School& s = t.school;
+      AllowNoGaps(s);
+      for (int d = 1; d <= kDays; ++d) {
+        const std::size_t i = static_cast<std::size_t>(d - 1);
+        t.C(1).firstHour[i] = d == otherDay ? first : d == loneDay ? 2 : 0;
+        t.C(1).lastHour[i] = d == otherDay ? first + 2 : d == loneDay ? 2 : 0;
+        t.C(2).firstHour[i] = t.C(2).lastHour[i] = d == loneDay ? 1 : 0;
+      }
+      for (int c : {1, 2}) RecountClassFreeHours(s, c);
+      for (int k = 0; k < 3; ++k) ASSERT_TRUE(t.Put(1, k + 1, 1, otherDay, first + k));
+      for (int k : {late ? 0 : 2, 1})
+        ASSERT_TRUE(ToggleClassLock(s, CellIndex(otherDay, first + k), 1));
+      ASSERT_TRUE(t.Put(2, 4, 1, loneDay, 1));
+      PrepareAllTeachers(s);
+      const School before = s;
+      CompletionOptions options;
+      options.seed = seed;
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.MendSingleHourDays();
+      EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
+      EXPECT_EQ(t.At(2, loneDay, 1), 4);
+      EXPECT_EQ(t.At(1, loneDay, 2), late ? 3 : 1);
+      EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
+      EXPECT_EQ(ListBentRules(s), std::vector<BentRule>{});
+    }
+}
+
 // Class 1 has Monday hours 1-2, Monday hour 3 + k and Tuesday hour 1, the hours between
 // closed; teacher 1, who may have gaps and two lessons of a class on a day, gives it a
 // 2-hour block and a single hour. Completed from empty, the single hour goes to Monday,
