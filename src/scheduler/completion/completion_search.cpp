@@ -64,7 +64,7 @@ constexpr int kChainBreak = 4;
 // many per move).
 constexpr int kMendTries = 3;
 constexpr long kMendPatience = 50;
-constexpr long kMendStepsPerUnit = 80;
+constexpr long kMendStepsPerUnit = 40;
 constexpr long kMendChecksPerUnit = 1500;
 // Passes over the teachers still over the limits: a teacher mended moves others' blocks,
 // which may let a teacher go that could not before, and a failed try draws afresh.
