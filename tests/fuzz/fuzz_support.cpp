@@ -221,7 +221,7 @@ long RunWithStepBudget(School& school, long steps, int teacher, int classNo, int
   return budget.last();
 }
 
-std::vector<char*> WithDefaultOptions(int argc, char** argv) {
+std::vector<char*> WithRarestFeaturesOnly(int argc, char** argv) {
   static char rarest[] = "-entropic_feature_frequency_threshold=1";
   std::vector<char*> args(argv, argv + argc);
   args.insert(args.begin() + (args.empty() ? 0 : 1), rarest);
@@ -236,16 +236,6 @@ void Fail(std::string_view what, std::string_view detail) {
 }
 
 }  // namespace kalvodrin::fuzz
-
-// libFuzzer calls this before it reads its options.
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  static std::vector<char*> args;
-  args = kalvodrin::fuzz::WithDefaultOptions(*argc, *argv);
-  *argc = static_cast<int>(args.size()) - 1;
-  *argv = args.data();
-  return 0;
-}
 
 // The sanitizer's own defaults cost the fuzz targets more than the code they test:
 // every allocation recorded 30 frames of its caller, and freed memory waited in a

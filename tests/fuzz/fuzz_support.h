@@ -89,14 +89,15 @@ uint32_t InputHash(const uint8_t* data, std::size_t size);
 long RunWithStepBudget(School& school, long steps, int teacher = 0, int classNo = 0, int lesson = 0,
                        int cell = 0);
 
-// The command line libFuzzer reads: `argv` with the targets' own defaults for its
-// options put after the program's name, so that an option given on the command line,
-// which comes later and so counts, still wins. The defaults: the entropic schedule
-// weighs inputs by the 100 rarest features alone, not by every feature seen fewer than
-// 255 times; it looked for each feature of every input in that list, thousands long
-// after a corpus was read, which was a quarter of the operations target's time. The
-// pointers stay valid as long as the process (null-terminated, as `argv` is).
-std::vector<char*> WithDefaultOptions(int argc, char** argv);
+// The command line libFuzzer reads, for a target whose inputs each reach thousands of
+// features (the operations): `argv` with the entropic schedule told to weigh inputs by
+// the 100 rarest features alone, not by every feature seen fewer than 255 times, put
+// after the program's name, so that an option given on the command line, which comes
+// later and so counts, still wins. libFuzzer looked for each feature of every input in
+// that list, thousands long once a corpus was read: a quarter of the operations
+// target's time. (The file targets reached fewer features in as many runs with it.)
+// The pointers stay valid as long as the process (null-terminated, as `argv` is).
+std::vector<char*> WithRarestFeaturesOnly(int argc, char** argv);
 
 // Reports a broken invariant the way the fuzzer counts a crash.
 [[noreturn]] void Fail(std::string_view what, std::string_view detail);

@@ -67,10 +67,10 @@ TEST(FuzzInputTest, ChangingAnyByteOrBitDrawsTheCostlierPathAgain) {
   }
 }
 
-TEST(FuzzInputTest, DefaultOptionsComeBeforeTheCommandLinesOwn) {
+TEST(FuzzInputTest, RarestFeaturesOptionComesBeforeTheCommandLinesOwn) {
   char name[] = "x_fuzz", seed[] = "-seed=1", own[] = "-entropic_feature_frequency_threshold=9";
   char* argv[] = {name, seed, own, nullptr};
-  const std::vector<char*> args = WithDefaultOptions(3, argv);
+  const std::vector<char*> args = WithRarestFeaturesOnly(3, argv);
   ASSERT_EQ(args.size(), 5u);
   EXPECT_EQ(args[0], name);
   EXPECT_STREQ(args[1], "-entropic_feature_frequency_threshold=1");
@@ -79,7 +79,7 @@ TEST(FuzzInputTest, DefaultOptionsComeBeforeTheCommandLinesOwn) {
   EXPECT_EQ(args[3], own);
   EXPECT_EQ(args[4], nullptr);
   char* nameOnly[] = {name, nullptr};
-  EXPECT_EQ(WithDefaultOptions(1, nameOnly).size(), 3u);
+  EXPECT_EQ(WithRarestFeaturesOnly(1, nameOnly).size(), 3u);
 }
 
 }  // namespace

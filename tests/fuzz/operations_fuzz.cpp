@@ -263,6 +263,15 @@ class Sequence {
 
 }  // namespace
 
+// libFuzzer calls this before it reads its options.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  static std::vector<char*> args;
+  args = fuzz::WithRarestFeaturesOnly(*argc, *argv);
+  *argc = static_cast<int>(args.size()) - 1;
+  *argv = args.data();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::vector<std::unique_ptr<School>>& schools = fuzz::SmallSchools();
   static const bool consistent = [&] {
