@@ -88,6 +88,12 @@ TEST_F(BlockOperationsTest, PlaceBlockRefusesWithoutChangingAnything) {
   Block late = At(a, math, 2, 1, 15);
   late.length = 3;
   EXPECT_FALSE(PlaceBlock(school, late, &journal));
+  // A lesson number no lesson can have: 0 would write free cells.
+  for (const int number : {0, 256}) {
+    Block unnamed = At(a, math, 1, 3, 1);
+    unnamed.lesson = number;
+    EXPECT_FALSE(PlaceBlock(school, unnamed, &journal)) << number;
+  }
   // A participant without a timetable.
   Block ghost = At(a, math, 1, 3, 1);
   ghost.teachers[0] = 99;
@@ -202,6 +208,38 @@ TEST_F(BlockOperationsTest, ABlockTakesOnlyTheListedTeachersAndRooms) {
   EXPECT_EQ(block.teachers[0], ali);
   ASSERT_EQ(block.roomCount, 1);
   EXPECT_EQ(block.rooms[0], lab);
+}
+
+// A 0 inside a list's count (a damaged record) is no participant either, and a number
+// listed twice is one participant.
+TEST_F(BlockOperationsTest, ABlockLeavesOutANoughtAndTakesARepeatedNumberOnce) {
+  TClassLessonRec& cl = *school.ClassLessonAt(a, math);
+  cl.teachers = {0, static_cast<uint8_t>(ali), static_cast<uint8_t>(ali)};
+  cl.teacherCount = 3;
+  const Block block = At(a, math, 2, 1, 1);
+  ASSERT_EQ(block.teacherCount, 1);
+  EXPECT_EQ(block.teachers[0], ali);
+}
+
+// A single hour and a block ending in the day's last hour come out; a block of no hours
+// does not, nor one whose cells the journal has no room for, which leaves everything
+// as it was.
+TEST_F(BlockOperationsTest, RemoveBlockAtTheEdgesOfLengthDayAndJournal) {
+  ASSERT_TRUE(PlaceBlock(school, At(a, math, 1, 2, 1), nullptr));
+  ASSERT_TRUE(PlaceBlock(school, At(a, math, 2, 2, 15), nullptr));
+  const auto placed = GridImage(school);
+  EXPECT_EQ(RemoveBlock(school, 0, CellIndex(2, 1), a, &journal), RemoveOutcome::kRefused);
+  ChangeJournal nearlyFull;
+  JournalEntry filler;
+  filler.cell = 1;
+  while (nearlyFull.room() > 5) nearlyFull.Record(filler);  // 2 hours x 3 participants: 6
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(2, 15), a, &nearlyFull), RemoveOutcome::kRefused);
+  EXPECT_EQ(nearlyFull.room(), 5);
+  EXPECT_EQ(GridImage(school), placed);
+  EXPECT_EQ(RemoveBlock(school, 1, CellIndex(2, 1), a, &journal), RemoveOutcome::kRemoved);
+  EXPECT_EQ(RemoveBlock(school, 2, CellIndex(2, 15), a, &journal), RemoveOutcome::kRemoved);
+  EXPECT_EQ(school.TeacherGridByNo(ali)->placedHours, 0);
+  EXPECT_EQ(school.ClassGridByNo(a)->occupant[static_cast<std::size_t>(CellIndex(2, 16) - 1)], 0);
 }
 
 }  // namespace

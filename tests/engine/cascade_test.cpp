@@ -147,6 +147,22 @@ TEST(CascadeHours, DeletingATeacherlessClassLessonFreesTheWeeksLastCellToo) {
   EXPECT_TRUE(Consistent(s));
 }
 
+// The teacher's hour in the week's last cell goes with the teacher as every other.
+TEST(CascadeHours, UnassigningATeacherFreesItsHourInTheWeeksLastCell) {
+  SchoolBuilder b;
+  b.Class("9", "A").Hours(1, kHoursPerDay).Lesson("BEDEN", 2, "1+1").Teacher("DERYA").Teach();
+  b.Place("9 A", "BEDEN", 1, 1, 1).Place("9 A", "BEDEN", 1, kDays, kHoursPerDay);
+  School s = b.Build();
+  const int c = b.ClassNo("9 A");
+  const int derya = b.TeacherNo("DERYA");
+  ASSERT_EQ(s.TeacherGridByNo(derya)->occupant[kCells - 1], c);
+  UnassignTeacher(s, derya, c, b.LessonNo("BEDEN"));
+  EXPECT_EQ(s.TeacherGridByNo(derya)->occupant[0], 0);
+  EXPECT_EQ(s.TeacherGridByNo(derya)->occupant[kCells - 1], 0);
+  EXPECT_EQ(s.TeacherGridByNo(derya)->placedHours, 0);
+  EXPECT_TRUE(Consistent(s));
+}
+
 // A group record can name a member whose class lesson is gone (a damaged file set):
 // deleting the lesson it names takes that member out of the group as well.
 TEST_F(CascadeTest, DeletingALessonDropsAGroupMemberWithoutItsClassLesson) {
@@ -202,7 +218,12 @@ TEST_F(CascadeTest, DeletingOneOfTwoMembersDissolvesTheGroup) {
   EXPECT_EQ(school.CommonGroupByNo(1), nullptr);
   EXPECT_EQ(ClassLesson("9 A", "BEDEN").commonGroup, 0);
   EXPECT_EQ(school.ClassLessonAt(b.ClassNo("9 B"), b.LessonNo("BEDEN")), nullptr);
+  // The class's other lesson keeps its hours.
+  EXPECT_EQ(PlacedHoursOf(b.ClassNo("9 B"), "MATEMATİK"), 2);
   EXPECT_TRUE(Consistent(school));
+  // A lesson in no group has nothing to leave: no file changes.
+  EXPECT_EQ(TakeOutOfCommonGroup(school, b.ClassNo("9 A"), b.LessonNo("MATEMATİK")), FileSet{});
+  EXPECT_EQ(PlacedHoursOf(b.ClassNo("9 A"), "MATEMATİK"), 2);
 }
 
 TEST_F(CascadeTest, DeletingARoomRenumbersAndShortensTheLists) {
