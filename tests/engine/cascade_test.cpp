@@ -131,6 +131,23 @@ TEST_F(CascadeTest, AllDutiesGoWithTheirCountersAndUnknownNumbersCountNothing) {
   EXPECT_EQ(PlacedHours(school, b.ClassNo("9 A"), 0), 0);
 }
 
+// A duty is deleted by its place, day and teacher together: one matching only some of
+// them stays. The day's counter of the place goes down with it, the seventh day's too.
+TEST_F(CascadeTest, DeletingADutyTakesOnlyTheOneOfThatPlaceDayAndTeacher) {
+  const int ahmet = b.TeacherNo("AHMET");
+  const int berna = b.TeacherNo("BERNA");
+  AddDuty(school, 1, 7, berna);
+  school.DutyPlaceByNo(1)->perDay[6] = 1;
+  EXPECT_EQ(DeleteDuty(school, 1, 1, berna), FileSet{});  // BERNA's is on day 3
+  EXPECT_EQ(DeleteDuty(school, 1, 3, ahmet), FileSet{});  // AHMET's is on day 1
+  EXPECT_EQ(school.Duties.size(), 3u);
+  EXPECT_FALSE(DeleteDuty(school, 1, 7, berna).empty());
+  EXPECT_EQ(school.DutyPlaceByNo(1)->perDay[6], 0);
+  ASSERT_EQ(school.Duties.size(), 2u);
+  EXPECT_EQ(school.Duties[0].teacher, ahmet);
+  EXPECT_EQ(school.Duties[1].day, 3);
+}
+
 // A lesson placed without teachers has its hours in the class alone; the last cell of
 // the week is one of them like any other.
 TEST(CascadeHours, DeletingATeacherlessClassLessonFreesTheWeeksLastCellToo) {

@@ -5,10 +5,32 @@
 
 #include "engine/cell_masks.h"
 
+#include "core/cells.h"
+#include "engine/block.h"
+#include "school_builder.h"
+
 namespace kalvodrin {
 namespace {
 
 constexpr CellMask kWholeWeek{~uint64_t{0}, 0xFFFF};
+
+// A participant list whose count is below 0 or above what a list holds (a damaged
+// block) gives no cells at all, as a participant without a timetable does.
+TEST(CellMasksTest, ABlockWithAnImpossibleCountHasNoCells) {
+  SchoolBuilder b;
+  b.Class("9", "A").Lesson("MATEMATİK", 2, "2").Teacher("ALİ").Teach();
+  const School school = b.Build();
+  const Block block =
+      *MakeBlock(school, b.ClassNo("9 A"), b.LessonNo("MATEMATİK"), 2, CellIndex(1, 1));
+  EXPECT_NE(CellsOf(school, block).free, CellMask{});
+  for (const int count : {-1, kMaxListed + 1}) {
+    Block damaged = block;
+    damaged.teacherCount = count;
+    const ParticipantCells none = CellsOf(school, damaged);
+    EXPECT_EQ(none.open, CellMask{}) << count;
+    EXPECT_EQ(none.free, CellMask{}) << count;
+  }
+}
 
 TEST(CellMasksTest, ARunMustLieWithinTheWeek) {
   EXPECT_TRUE(HasRun(kWholeWeek, 1, 16));
