@@ -180,6 +180,21 @@ TEST(CascadeHours, UnassigningATeacherFreesItsHourInTheWeeksLastCell) {
   EXPECT_TRUE(Consistent(s));
 }
 
+// A group of fifteen, as full as a list gets: looking for a member it does not have
+// reads no further than its last, which can still be taken out.
+TEST(ClassLessonLists, AFullGroupIsSearchedToItsLastMemberAndNoFurther) {
+  TCommonGroupRec g{};
+  g.count = kMaxListed;
+  for (int k = 0; k < kMaxListed; ++k) {
+    g.classes[static_cast<std::size_t>(k)] = static_cast<uint8_t>(k + 1);
+    g.lessons[static_cast<std::size_t>(k)] = 1;
+  }
+  EXPECT_FALSE(DetachMember(g, kMaxListed + 1, 1));
+  EXPECT_EQ(g.count, kMaxListed);
+  EXPECT_TRUE(DetachMember(g, kMaxListed, 1));
+  EXPECT_EQ(g.count, kMaxListed - 1);
+}
+
 // A group record can name a member whose class lesson is gone (a damaged file set):
 // deleting the lesson it names takes that member out of the group as well.
 TEST_F(CascadeTest, DeletingALessonDropsAGroupMemberWithoutItsClassLesson) {
