@@ -419,6 +419,50 @@ TEST(GapLimitsTest, TheFirstBlockOfTheSchoolOrOneAtTheLastHourJoinsALoneHour) {
     }
 }
 
+// Teacher 1 has a lone hour on Friday (class 1) and Monday hours 1 and 2 (class 2).
+// Either the lone hour is locked, and class 1 also has Monday hour 3 beside the
+// teacher's other hours; or the Monday hours are locked, and class 2 also has Friday
+// hour 2 beside the lone hour. Moving the locked hour would settle the lone hour, but
+// a locked hour stays where the user put it.
+TEST(GapLimitsTest, NoLockedHourMovesToSettleALoneHour) {
+  for (const bool loneLocked : {true, false})
+    for (uint64_t seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE(std::string(loneLocked ? "lone hour" : "Monday hours") + " locked, seed " +
+                   std::to_string(seed));
+      TestSchool t;
+      for (int l = 1; l <= 3; ++l) t.Lesson(l, 1, {1});
+      t.Class(1, 1, 1).Class(2, 1, 2);
+      t.Teacher(1).Give(1, 1, {1}).Give(2, 2, {1}).Give(2, 3, {1}).Done();
+      School& s = t.school;
+      AllowNoGaps(s);
+      for (std::size_t d = 0; d < kDays; ++d) {
+        const bool classOneOpen = d == 4 || (loneLocked && d == 0);
+        const bool classTwoOpen = d == 0 || (!loneLocked && d == 4);
+        if (!classOneOpen) t.C(1).firstHour[d] = t.C(1).lastHour[d] = 0;
+        if (!classTwoOpen) t.C(2).firstHour[d] = t.C(2).lastHour[d] = 0;
+      }
+      if (loneLocked) t.C(1).firstHour[0] = t.C(1).lastHour[0] = 3;
+      if (!loneLocked) t.C(2).firstHour[4] = t.C(2).lastHour[4] = 2;
+      for (int c : {1, 2}) RecountClassFreeHours(s, c);
+      ASSERT_TRUE(t.Put(1, 1, 1, 5, 1) && t.Put(2, 2, 1, 1, 1) && t.Put(2, 3, 1, 1, 2));
+      if (loneLocked) {
+        ASSERT_TRUE(ToggleClassLock(s, CellIndex(5, 1), 1));
+      } else {
+        ASSERT_TRUE(ToggleClassLock(s, CellIndex(1, 1), 2) &&
+                    ToggleClassLock(s, CellIndex(1, 2), 2));
+      }
+      PrepareAllTeachers(s);
+      CompletionOptions options;
+      options.seed = seed;
+      CompletionSearch search(s, options, CountTotals(s).placed);
+      search.MendSingleHourDays();
+      EXPECT_EQ(t.At(1, 5, 1), 1);
+      EXPECT_EQ(t.At(2, 1, 1), 2);
+      EXPECT_EQ(t.At(2, 1, 2), 3);
+      EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 1);
+    }
+}
+
 // Class 1 has Monday hours 1-2, Monday hour 3 + k and Tuesday hour 1, the hours between
 // closed; teacher 1, who may have gaps and two lessons of a class on a day, gives it a
 // 2-hour block and a single hour. Completed from empty, the single hour goes to Monday,
