@@ -36,6 +36,18 @@ void AllowNoGaps(School& s) {
   s.Settings.maxGapBetweenLessons = 0;
 }
 
+// Prepares the teachers and settles their lone hours alone, without the soft phase's
+// moves and trades; the school as it was before, for the hard-rule check.
+School SettleLoneHours(School& s, uint64_t seed) {
+  PrepareAllTeachers(s);
+  const School before = s;
+  CompletionOptions options;
+  options.seed = seed;
+  CompletionSearch search(s, options, CountTotals(s).placed);
+  search.MendSingleHourDays();
+  return before;
+}
+
 // Teacher 1 gives class 1 lesson 1, three single hours; class 1 has Monday hours 1-6
 // only. At most one gap hour a week, none longer than one hour.
 TestSchool ThreeHoursOnMonday() {
@@ -319,20 +331,13 @@ TEST(GapLimitsTest, ATeachersLoneHourGoesToAnotherOfTheTeachersDaysByAChain) {
       ASSERT_TRUE(t.Put(1, lesson, 1, day, hour));
     for (auto [lesson, day, hour] : {std::tuple{5, 1, 1}, {6, 1, 2}, {7, 2, 1}, {8, 2, 2}})
       ASSERT_TRUE(t.Put(2, lesson, 1, day, hour));
-    PrepareAllTeachers(s);
-    const School before = s;
-    const int singleBefore = MeasureSoftCosts(s, {}).singleHourDays;
-    CompletionOptions options;
-    options.seed = seed;
-    // The settling alone, without the soft phase's moves and trades.
-    CompletionSearch search(s, options, CountTotals(s).placed);
-    search.MendSingleHourDays();
+    const School before = SettleLoneHours(s, seed);
     EXPECT_EQ(CheckConsistency(s), std::vector<std::string>{});
     EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
     EXPECT_EQ(CountTotals(s).placed, 8);
     const TTeacherGridRec& first = t.T(1);
     EXPECT_TRUE(first.placedPerDay[0] == 2 || first.placedPerDay[1] == 2);
-    EXPECT_LT(MeasureSoftCosts(s, {}).singleHourDays, singleBefore);
+    EXPECT_LT(MeasureSoftCosts(s, {}).singleHourDays, MeasureSoftCosts(before, {}).singleHourDays);
   }
 }
 
@@ -360,12 +365,7 @@ TEST(GapLimitsTest, AnotherOfTheTeachersBlocksJoinsALoneHourThatCannotMove) {
       for (int c : {1, 2}) RecountClassFreeHours(s, c);
       ASSERT_TRUE(t.Put(1, 1, 1, loneDay, 1));
       for (int h = 1; h <= 3; ++h) ASSERT_TRUE(t.Put(2, h + 1, 1, otherDay, h));
-      PrepareAllTeachers(s);
-      const School before = s;
-      CompletionOptions options;
-      options.seed = seed;
-      CompletionSearch search(s, options, CountTotals(s).placed);
-      search.MendSingleHourDays();
+      const School before = SettleLoneHours(s, seed);
       EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
       EXPECT_EQ(CountTotals(s).placed, 4);
       EXPECT_EQ(t.At(1, loneDay, 1), 1);
@@ -405,12 +405,7 @@ TEST(GapLimitsTest, TheFirstBlockOfTheSchoolOrOneAtTheLastHourJoinsALoneHour) {
       for (int k : {late ? 0 : 2, 1})
         ASSERT_TRUE(ToggleClassLock(s, CellIndex(otherDay, first + k), 1));
       ASSERT_TRUE(t.Put(2, 4, 1, loneDay, 1));
-      PrepareAllTeachers(s);
-      const School before = s;
-      CompletionOptions options;
-      options.seed = seed;
-      CompletionSearch search(s, options, CountTotals(s).placed);
-      search.MendSingleHourDays();
+      const School before = SettleLoneHours(s, seed);
       EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
       EXPECT_EQ(t.At(2, loneDay, 1), 4);
       EXPECT_EQ(t.At(1, loneDay, 2), late ? 3 : 1);
@@ -451,11 +446,7 @@ TEST(GapLimitsTest, NoLockedHourMovesToSettleALoneHour) {
         ASSERT_TRUE(ToggleClassLock(s, CellIndex(1, 1), 2) &&
                     ToggleClassLock(s, CellIndex(1, 2), 2));
       }
-      PrepareAllTeachers(s);
-      CompletionOptions options;
-      options.seed = seed;
-      CompletionSearch search(s, options, CountTotals(s).placed);
-      search.MendSingleHourDays();
+      SettleLoneHours(s, seed);
       EXPECT_EQ(t.At(1, 5, 1), 1);
       EXPECT_EQ(t.At(2, 1, 1), 2);
       EXPECT_EQ(t.At(2, 1, 2), 3);
@@ -519,12 +510,7 @@ TEST(GapLimitsTest, LoneHoursAreSettledForAGapOnlyByATeacherOverTheLimitsAlready
       ASSERT_TRUE(t.Put(1, 1, 1, 2, 1) && t.Put(1, 2, 1, 1, 1));
       for (auto [lesson, hour] : {std::pair{3, 1}, std::pair{4, over ? 3 : 2}})
         ASSERT_TRUE(t.Put(2, lesson, 1, 3, hour) && ToggleClassLock(s, CellIndex(3, hour), 2));
-      PrepareAllTeachers(s);
-      const School before = s;
-      CompletionOptions options;
-      options.seed = seed;
-      CompletionSearch search(s, options, CountTotals(s).placed);
-      search.MendSingleHourDays();
+      SettleLoneHours(s, seed);
       EXPECT_EQ(CountTotals(s).placed, 4);
       EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, over ? 0 : 2);
       const int gaps = over ? 2 : 0;
@@ -705,11 +691,7 @@ TEST(GapLimitsTest, TheBlockOfFewestTeachersJoinsALoneHourFirst) {
     for (int c : {1, 2}) RecountClassFreeHours(s, c);
     ASSERT_TRUE(t.Put(1, 1, 1, 5, 1));
     for (int h = 1; h <= 5; ++h) ASSERT_TRUE(t.Put(2, h + 1, 1, 1, h));
-    PrepareAllTeachers(s);
-    CompletionOptions options;
-    options.seed = seed;
-    CompletionSearch search(s, options, CountTotals(s).placed);
-    search.MendSingleHourDays();
+    SettleLoneHours(s, seed);
     EXPECT_EQ(CountTotals(s).placed, 10);
     EXPECT_EQ(t.At(2, 5, 2), 6);
     EXPECT_EQ(MeasureSoftCosts(s, {}).singleHourDays, 0);
