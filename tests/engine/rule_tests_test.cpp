@@ -237,5 +237,154 @@ TEST_F(RuleTestsTest, LessonGroupsSpreadOverDays) {
   EXPECT_FALSE(AllRulesPass(school, At(bio, 1, 1, 4), rules));
 }
 
+// A day whose lessons fill its window has no gap and is not read; one hour short of
+// full it may have one.
+TEST_F(RuleTestsTest, AllowedGapReadsADayOneHourShortOfFull) {
+  t->effective = TeacherRules{0, 2, 2, 0, 0, 0, 0, 8};
+  for (int hour : {1, 2, 3, 5, 6, 7, 8}) Put(lit, 1, 4, hour);
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 1);
+  Put(lit, 1, 4, 4);
+  EXPECT_EQ(AllowedGap(school, *t, 1, false), 2);
+}
+
+// Each rule refuses a block that runs past the day's last hour before it reads a cell.
+TEST_F(RuleTestsTest, EveryRuleRefusesABlockPastTheDay) {
+  Block outside = At(music, 2, 5, 3);
+  outside.length = 15;
+  EXPECT_FALSE(SameLessonRule(school, outside, rules));
+  EXPECT_FALSE(DaysApartRule(school, outside, rules));
+  EXPECT_FALSE(DifferentHoursRule(school, outside, rules));
+  EXPECT_FALSE(OneTeacherTwoLessonsRule(school, outside, rules));
+  EXPECT_FALSE(LessonGroupRule(school, outside, rules));
+}
+
+TEST_F(RuleTestsTest, DailyAllowanceBoundaries) {
+  t->evenSpread = 1;
+  t->evenTarget = 1;
+  t->evenCeiling = 1;
+  t->evenExcessThreshold = 9;
+  t->evenExtraCeiling = 1;
+  // A maximum no longer than the block allows the block whatever the spread says.
+  t->effective.maxHoursPerDay = 2;
+  EXPECT_TRUE(DailyMaximumRule(school, At(lit, 2, 1, 1), rules));
+  t->effective.maxHoursPerDay = 3;
+  EXPECT_FALSE(DailyMaximumRule(school, At(lit, 2, 1, 1), rules));  // spread ceiling 1
+  // The excess over the target plus the block's hours past its first reaches the
+  // threshold: the day is held to the target.
+  t->effective.maxHoursPerDay = 8;
+  t->evenTarget = 2;
+  t->evenCeiling = 3;
+  t->evenExcessThreshold = 4;
+  t->placedPerDay = {4, 2, 1, 0, 0};  // excess 2, + 2 - 1 = 3: ceiling 3
+  EXPECT_TRUE(DailyMaximumRule(school, At(lit, 2, 3, 1), rules));
+  t->placedPerDay = {5, 2, 1, 0, 0};  // excess 3, + 2 - 1 = 4: target 2
+  EXPECT_FALSE(DailyMaximumRule(school, At(lit, 2, 3, 1), rules));
+}
+
+// The teacher's own hours are written straight into its plane: class 11 A is in the
+// main building, 11 B in the annex.
+TEST_F(RuleTestsTest, AnnexRuleAtTheEndsOfTheDay) {
+  school.Annex.bytes[static_cast<std::size_t>(nb - 1)] = 1;
+  auto teach = [&](int day, int hour, int classNo) {
+    t->occupant[static_cast<std::size_t>(CellIndex(day, hour) - 1)] = static_cast<uint8_t>(classNo);
+  };
+  // The annex straight after the block; at hour 16 too, and not two hours on.
+  teach(1, 3, nb);
+  EXPECT_FALSE(AnnexRule(school, At(lit, 1, 1, 2), rules));
+  teach(2, 16, nb);
+  EXPECT_FALSE(AnnexRule(school, At(lit, 1, 2, 15), rules));
+  EXPECT_TRUE(AnnexRule(school, At(lit, 1, 2, 14), rules));
+  // Annex then main after the block, walked up to hour 16 only for a block that ends
+  // before hour 13.
+  teach(3, 15, nb);
+  teach(3, 16, a);
+  EXPECT_FALSE(AnnexRule(school, At(lit, 1, 3, 12), rules));
+  EXPECT_TRUE(AnnexRule(school, At(lit, 1, 3, 13), rules));
+  // Empty hours belong to no building: an annex block on a free day passes.
+  EXPECT_TRUE(AnnexRule(school, At(music, 1, 4, 3, nb), rules));
+}
+
+TEST_F(RuleTestsTest, GapBeforeTheNextLessonAndTheWindowsLastHour) {
+  t->effective = TeacherRules{0, 3, 1, 0, 0, 0, 0, 8};
+  // A lesson in the window's last hour.
+  Put(lit, 1, 1, 8);
+  EXPECT_TRUE(GapRule(school, At(chem, 1, 1, 6), rules));   // one empty hour: allowed
+  EXPECT_FALSE(GapRule(school, At(chem, 1, 1, 5), rules));  // two
+  // With no gap allowed only the hour straight before the lesson passes.
+  t->effective.maxGapsPerWeek = 0;
+  Put(lit, 1, 2, 4);
+  EXPECT_TRUE(GapRule(school, At(chem, 1, 2, 3), rules));
+  EXPECT_FALSE(GapRule(school, At(chem, 1, 2, 2), rules));
+}
+
+TEST_F(RuleTestsTest, SameLessonJoinsAtTheDaysEndsAndFromBothSides) {
+  school.Settings.moreThanTwoPerDay = 0;
+  school.Settings.mergeOnePlusOne = 1;
+  // A single hour joins one straight after it, up to hour 16 but not across the night.
+  TClassGridRec& grid = *school.ClassGridByNo(a);
+  grid.occupant[static_cast<std::size_t>(CellIndex(2, 16) - 1)] = static_cast<uint8_t>(bio);
+  EXPECT_TRUE(SameLessonRule(school, At(bio, 1, 2, 15), rules));
+  grid.occupant[static_cast<std::size_t>(CellIndex(2, 16) - 1)] = 0;
+  grid.occupant[static_cast<std::size_t>(CellIndex(2, 5) - 1)] = static_cast<uint8_t>(bio);
+  grid.occupant[static_cast<std::size_t>(CellIndex(3, 1) - 1)] = static_cast<uint8_t>(bio);
+  EXPECT_FALSE(SameLessonRule(school, At(bio, 1, 2, 16), rules));
+  // More than 7 weekly hours: a further block joins the day's piece before or after it.
+  t->sameDayAllowance = 2;
+  school.Settings.mergeOnePlusOne = 0;
+  Put(chem, 1, 4, 1);  // a piece in the day's first hour
+  EXPECT_TRUE(SameLessonRule(school, At(chem, 1, 4, 2), rules));
+  Put(chem, 2, 5, 3);
+  EXPECT_TRUE(SameLessonRule(school, At(chem, 2, 5, 1), rules));
+  Block seven = At(chem, 2, 5, 5);
+  EXPECT_TRUE(SameLessonRule(school, seven, rules));
+  seven.weeklyHours = 7;
+  EXPECT_FALSE(SameLessonRule(school, seven, rules));
+}
+
+// A lesson of more than 10 weekly hours may put a second two-hour block on a day with
+// two free hours or more between it and the day's two-hour piece.
+TEST_F(RuleTestsTest, LongLessonsTwoHourBlocksTwoHoursApart) {
+  t->sameDayAllowance = 2;
+  school.Settings.moreThanTwoPerDay = 0;
+  auto twelve = [&](int day, int hour) {
+    Block blk = At(chem, 2, day, hour);
+    blk.weeklyHours = 12;
+    return SameLessonRule(school, blk, rules);
+  };
+  Put(chem, 2, 3, 3);  // hours 3-4
+  EXPECT_FALSE(twelve(3, 6));
+  EXPECT_TRUE(twelve(3, 7));
+  Put(chem, 2, 4, 5);  // hours 5-6
+  EXPECT_FALSE(twelve(4, 2));
+  EXPECT_TRUE(twelve(4, 1));
+}
+
+TEST_F(RuleTestsTest, DaysApartAndDifferentHoursReachEveryDayAndHour) {
+  t->effective.dayBetweenDays = 1;
+  t->effective.differentHours = 1;
+  // The lesson's own day is no neighbour of the block.
+  Put(music, 2, 3, 7);
+  EXPECT_TRUE(DaysApartRule(school, At(music, 2, 3, 1), rules));
+  // On Friday, hours 3-4: the block's first and its last hour are compared.
+  Put(music, 2, 5, 3);
+  EXPECT_FALSE(DifferentHoursRule(school, At(music, 2, 2, 3), rules));
+  EXPECT_FALSE(DifferentHoursRule(school, At(music, 2, 2, 2), rules));  // its last hour
+  EXPECT_TRUE(DifferentHoursRule(school, At(music, 2, 2, 5), rules));
+}
+
+TEST_F(RuleTestsTest, OneDaysLessonsAreCountedUpToHour16) {
+  TClassGridRec& grid = *school.ClassGridByNo(a);
+  t->effective.sameClassDifferentDays = 1;
+  t->occupant[static_cast<std::size_t>(CellIndex(1, 16) - 1)] = static_cast<uint8_t>(a);
+  grid.occupant[static_cast<std::size_t>(CellIndex(1, 16) - 1)] = static_cast<uint8_t>(lit);
+  EXPECT_FALSE(OneTeacherTwoLessonsRule(school, At(chem, 2, 1, 3), rules));
+  t->effective.groupDifferentDays = 1;
+  grid.occupant[static_cast<std::size_t>(CellIndex(2, 15) - 1)] = static_cast<uint8_t>(chem);
+  grid.occupant[static_cast<std::size_t>(CellIndex(2, 16) - 1)] = static_cast<uint8_t>(chem);
+  EXPECT_FALSE(LessonGroupRule(school, At(bio, 1, 2, 4), rules));
+  Put(lit, 2, 3, 1);  // a lesson of no group does not count
+  EXPECT_TRUE(LessonGroupRule(school, At(bio, 1, 3, 4), rules));
+}
+
 }  // namespace
 }  // namespace kalvodrin
