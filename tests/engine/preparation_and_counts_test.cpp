@@ -129,6 +129,23 @@ TEST_F(CountsTest, BothBuildingsAllowTwoMoreGaps) {
   const TTeacherGridRec& g = *school.TeacherGridByNo(ayla);
   EXPECT_EQ(g.bothBuildings, 1);
   EXPECT_EQ(g.effective.maxGapsPerWeek, 5);
+  // BORA teaches the annex class alone: one building, and mornings only.
+  const int bora = b.TeacherNo("BORA");
+  PrepareTeacher(school, bora);
+  const TTeacherGridRec& one = *school.TeacherGridByNo(bora);
+  EXPECT_EQ(one.bothBuildings, 0);
+  EXPECT_EQ(one.effective.maxGapsPerWeek, 3);
+  EXPECT_EQ(one.bothShifts, 0);
+}
+
+TEST(TeacherPreparationTest, WindowReachesHour16) {
+  SchoolBuilder b;
+  b.Class("12", "D").Hours(9, 16).Teacher("EMRE").Lesson("FİZİK", 4, "2+2").Teach();
+  School school = b.Build();
+  TTeacherGridRec& g = *school.TeacherGridByNo(b.TeacherNo("EMRE"));
+  EXPECT_EQ(MarkTeacherWindow(school, g).marked, 40);
+  EXPECT_EQ(g.firstUsable, (DayBytes{9, 9, 9, 9, 9}));
+  EXPECT_EQ(g.lastUsable, (DayBytes{16, 16, 16, 16, 16}));
 }
 
 TEST(TeacherPreparationTest, FiveBlocksInOneClassSwitchDifferentDaysOff) {
@@ -164,6 +181,20 @@ TEST(TeacherPreparationTest, DailyMaximumIsRaisedUntilTheUsableDaysHoldTheHours)
   g = GridWith(20, 3, 6);
   RaiseDailyMaximum(g, TeacherBlocks{0, 10, 0});  // by 2 while below twice the twos
   EXPECT_EQ(g.effective.maxHoursPerDay, 8);
+  // Raised only while the days hold fewer hours than the week's.
+  g = GridWith(15, 3, 5);
+  RaiseDailyMaximum(g, TeacherBlocks{});
+  EXPECT_EQ(g.effective.maxHoursPerDay, 5);
+  g = GridWith(16, 3, 5);
+  RaiseDailyMaximum(g, TeacherBlocks{});
+  EXPECT_EQ(g.effective.maxHoursPerDay, 6);
+  // By 1 once the days hold twice the twos: 4 days of 1 hour and 2 twos.
+  g = GridWith(7, 4, 1);
+  RaiseDailyMaximum(g, TeacherBlocks{0, 2, 0});
+  EXPECT_EQ(g.effective.maxHoursPerDay, 2);
+  g = GridWith(7, 4, 1);
+  RaiseDailyMaximum(g, TeacherBlocks{0, 3, 0});
+  EXPECT_EQ(g.effective.maxHoursPerDay, 3);
   g = GridWith(20, 0, 6);
   RaiseDailyMaximum(g, TeacherBlocks{});
   EXPECT_EQ(g.effective.maxHoursPerDay, 6);  // no usable day: left alone
@@ -210,6 +241,33 @@ TEST(TeacherPreparationTest, RegularDistributionValues) {
   SetRegularDistribution(g, TeacherBlocks{2, 4, 0}, s);
   EXPECT_EQ(g.evenSpread, 0);
   EXPECT_EQ(g.effective.dayBetweenDays, 0);
+}
+
+TEST(TeacherPreparationTest, RegularDistributionBoundaries) {
+  TSettingsRec s{};
+  s.evenDays = 1;
+  auto spread = [&](int hours, TeacherBlocks blocks) {
+    TTeacherGridRec g = GridWith(hours, 5, 6);
+    SetRegularDistribution(g, blocks, s);
+    return g;
+  };
+  // Twos enough for the target on every day keep the ceiling 2 above it.
+  EXPECT_EQ(spread(20, {0, 10, 0}).evenCeiling, 6);
+  EXPECT_EQ(spread(20, {0, 10, 0}).evenExtraCeiling, 2);
+  EXPECT_EQ(spread(20, {0, 9, 0}).evenCeiling, 5);
+  EXPECT_EQ(spread(20, {0, 9, 0}).evenExtraCeiling, 1);
+  // Target 4 on 5 days: an excess of 5 hours is not more than the days, 6 is.
+  EXPECT_EQ(spread(25, {5, 0, 0}).evenCeiling, 5);
+  EXPECT_EQ(spread(26, {6, 0, 0}).evenCeiling, 6);
+  // Four a day for a teacher of no single hours and fewer than 9.
+  EXPECT_EQ(spread(9, {0, 4, 0}).evenTarget, 2);
+  EXPECT_EQ(spread(8, {0, 4, 0}).evenTarget, 4);
+  EXPECT_EQ(spread(8, {2, 3, 0}).evenTarget, 2);
+  // Spread on from 6 hours and up to two longer blocks.
+  EXPECT_EQ(spread(6, {6, 0, 0}).evenSpread, 1);
+  EXPECT_EQ(spread(5, {5, 0, 0}).evenSpread, 0);
+  EXPECT_EQ(spread(20, {2, 2, 2}).evenSpread, 1);
+  EXPECT_EQ(spread(20, {2, 1, 3}).evenSpread, 0);
 }
 
 }  // namespace
