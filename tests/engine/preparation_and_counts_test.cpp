@@ -97,6 +97,48 @@ TEST_F(CountsTest, RecountsMendCountersFromThePlanes) {
   EXPECT_EQ(c.freeHours, (DayBytes{6, 4, 6, 6, 6}));
 }
 
+// The week's last cell, day 5 hour 16, is counted like any other.
+TEST_F(CountsTest, CountsReachTheWeeksLastCell) {
+  TClassGridRec& c = *school.ClassGridByNo(nineA);
+  c.lastHour[4] = 16;
+  EXPECT_EQ(UsableCells(school, nineA), 24 + 16);
+  TTeacherGridRec& t = *school.TeacherGridByNo(ayla);
+  t.occupant[kCells - 1] = static_cast<uint8_t>(nineA);
+  RecountTeacherPlaced(school, ayla);
+  EXPECT_EQ(t.placedHours, 1);
+  EXPECT_EQ(t.placedPerDay, (DayBytes{0, 0, 0, 0, 1}));
+  // A day whose window has a first hour and no last one is empty.
+  c.firstHour[0] = 3;
+  c.lastHour[0] = 0;
+  EXPECT_EQ(DayWindowLength(c, 0), 0);
+  c.lastHour[0] = 5;
+  EXPECT_EQ(DayWindowLength(c, 0), 3);
+}
+
+// After a lesson's weekly hours change only the files of what takes it are rewritten:
+// the classrooms' only when one of the lesson's class lessons has a classroom.
+TEST_F(CountsTest, RecountingALessonRewritesTheRoomsOnlyForARoomedLesson) {
+  const FileSet grids{DataFile::kClassGrids, DataFile::kTeacherGrids};
+  const FileSet roomed{DataFile::kClassGrids, DataFile::kTeacherGrids, DataFile::kRoomGrids};
+  EXPECT_EQ(RecountTotalsOfLesson(school, b.LessonNo("MATEMATİK")), grids);
+  EXPECT_EQ(RecountTotalsOfLesson(school, b.LessonNo("BEDEN")), roomed);
+}
+
+// The shared indicator: a class lesson of the teacher with a common group or a
+// teacher of its own (a damaged record may list none).
+TEST(TeacherHoursTest, SharedWhenAClassLessonHasACommonGroupOrATeacher) {
+  SchoolBuilder b;
+  b.Class("10", "A").Teacher("CAN").Lesson("TARİH", 2, "2").Teach();
+  School school = b.Build();
+  const int can = b.TeacherNo("CAN");
+  EXPECT_TRUE(CountTeacherHours(school, can));
+  TClassLessonRec& cl = *school.ClassLessonAt(b.ClassNo("10 A"), b.LessonNo("TARİH"));
+  cl.teacherCount = 0;
+  EXPECT_FALSE(CountTeacherHours(school, can));
+  cl.commonGroup = 7;
+  EXPECT_TRUE(CountTeacherHours(school, can));
+}
+
 TEST_F(CountsTest, PrepareTeacherSetsEveryRunValue) {
   school.Settings.maxHoursPerDay = 6;
   school.Settings.sameClassDifferentDays = 1;
