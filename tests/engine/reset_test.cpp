@@ -55,6 +55,64 @@ TEST(ResetLastCell, AnHourKeptInTheWeeksLastCellStaysCounted) {
   EXPECT_TRUE(CheckConsistency(school).empty());
 }
 
+// In the week's last cell: 9 A's hour, closed for its teacher alone, stays for the
+// class and becomes a block of its own, its block's other hour emptied; 9 B's open
+// hour is emptied.
+TEST(ResetLastCell, TheWeeksLastCellIsKeptEmptiedAndRewrittenLikeAnyOther) {
+  SchoolBuilder b;
+  b.Class("9", "A").Hours(1, kHoursPerDay).Lesson("MATEMATİK", 2, "2").Teacher("EDA").Teach();
+  b.Class("9", "B").Hours(1, kHoursPerDay).Lesson("TARİH", 1, "1").Teacher("FUAT").Teach();
+  b.Place("9 A", "MATEMATİK", 2, kDays, kHoursPerDay - 1);
+  b.Place("9 B", "TARİH", 1, kDays, kHoursPerDay);
+  School school = b.Build();
+  ASSERT_TRUE(SetCellOpen(school, GridKind::kTeacher, b.TeacherNo("EDA"), kCells, 0));
+  ResetPlacements(school, ResetOptions{});
+  const TClassGridRec& a = *school.ClassGridByNo(b.ClassNo("9 A"));
+  EXPECT_EQ(a.occupant[kCells - 2], 0);
+  EXPECT_EQ(a.occupant[kCells - 1], b.LessonNo("MATEMATİK"));
+  EXPECT_EQ(a.blockLen[kCells - 1], 1);
+  EXPECT_EQ(a.blockStart[kCells - 1], kCells);
+  EXPECT_EQ(school.ClassGridByNo(b.ClassNo("9 B"))->occupant[kCells - 1], 0);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
+// Two whole blocks of one lesson side by side, the second ending in the week's last
+// cell, stay two blocks: only a block that lost hours is rewritten.
+TEST(ResetLastCell, WholeKeptBlocksSideBySideStayApart) {
+  SchoolBuilder b;
+  b.Class("9", "A").Hours(1, kHoursPerDay).Lesson("MATEMATİK", 8, "2+2+2+2").Teacher("EDA");
+  b.Teach();
+  b.Place("9 A", "MATEMATİK", 2, kDays, 13).Place("9 A", "MATEMATİK", 2, kDays, 15);
+  School school = b.Build();
+  const int c = b.ClassNo("9 A");
+  ASSERT_TRUE(ToggleClassLock(school, CellIndex(kDays, 13), c));
+  ASSERT_TRUE(ToggleClassLock(school, CellIndex(kDays, 15), c));
+  ResetPlacements(school, ResetOptions{});
+  const TClassGridRec& g = *school.ClassGridByNo(c);
+  EXPECT_EQ(g.blockLen[CellIndex(kDays, 13) - 1], 2);
+  EXPECT_EQ(g.blockStart[CellIndex(kDays, 14) - 1], CellIndex(kDays, 13));
+  EXPECT_EQ(g.blockLen[kCells - 1], 2);
+  EXPECT_EQ(g.blockStart[kCells - 1], CellIndex(kDays, 15));
+}
+
+// A kept hour of a common lesson of fifteen classes, as many as a group holds, stays
+// for each of them, and nothing past the fifteenth is read.
+TEST(ResetLastCell, AKeptHourOfAFullCommonLessonStaysForEveryMember) {
+  SchoolBuilder b;
+  for (char section = 'A'; section < 'A' + kMaxListed; ++section)
+    b.Class("9", std::string(1, section)).Lesson("BEDEN", 1, "1");
+  b.Common({"9 A", "9 B", "9 C", "9 D", "9 E", "9 F", "9 G", "9 H", "9 I", "9 J", "9 K", "9 L",
+            "9 M", "9 N", "9 O"},
+           "BEDEN");
+  b.Teacher("EDA").Teach().Place("9 A", "BEDEN", 1, 2, 3);
+  School school = b.Build();
+  ASSERT_TRUE(ToggleClassLock(school, CellIndex(2, 3), b.ClassNo("9 A")));
+  ResetPlacements(school, ResetOptions{});
+  for (const TClassGridRec& g : school.ClassGrids)
+    EXPECT_EQ(g.occupant[CellIndex(2, 3) - 1], b.LessonNo("BEDEN")) << int{g.classNo};
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
 TEST_F(ResetTest, ClosedCellsKeepTheirLessonsAndStayCounted) {
   ResetPlacements(school, ResetOptions{});
   const TTeacherGridRec& t = *school.TeacherGridByNo(eda);
