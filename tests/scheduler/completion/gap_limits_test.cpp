@@ -184,6 +184,43 @@ TEST(GapLimitsTest, MendingPlacesWhereTheTeachersGapsKeepTheLimitsNotWhereItCost
   }
 }
 
+// Teachers 1 and 2 allow no gap. Teacher 1 teaches class 2 at Monday hour 2 (locked)
+// and class 1's lesson 2 at hour 4: one gap hour over. Teacher 2 teaches class 3 at
+// hour 1 (locked) and class 1's lesson 4 at hour 5: three over. Class 1 has Monday
+// hours 3-5, hour 3 free, which closes teacher 1's gap or takes teacher 2 two hours
+// nearer, but not both. Teacher 1, nearest the limits, goes first and keeps them;
+// teacher 2 then closes one hour with hour 4. Teacher 2 first would leave both over.
+TEST(GapLimitsTest, TheTeacherNearestTheLimitsIsMendedFirst) {
+  for (uint64_t seed = 1; seed <= 5; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    TestSchool t;
+    for (int l = 1; l <= 4; ++l) t.Lesson(l, 1, {1});
+    t.Class(1, 3, 5).Class(2, 2, 2).Class(3, 1, 1);
+    t.Teacher(1).Give(2, 1, {1}).Give(1, 2, {1}).Teacher(2).Give(3, 3, {2}).Give(1, 4, {2});
+    t.Done();
+    School& s = t.school;
+    AllowNoGaps(s);
+    for (int c : {1, 2, 3}) {
+      for (std::size_t d = 1; d < kDays; ++d) t.C(c).firstHour[d] = t.C(c).lastHour[d] = 0;
+      RecountClassFreeHours(s, c);
+    }
+    ASSERT_TRUE(t.Put(2, 1, 1, 1, 2) && ToggleClassLock(s, CellIndex(1, 2), 2));
+    ASSERT_TRUE(t.Put(3, 3, 1, 1, 1) && ToggleClassLock(s, CellIndex(1, 1), 3));
+    ASSERT_TRUE(t.Put(1, 2, 1, 1, 4) && t.Put(1, 4, 1, 1, 5));
+    PrepareAllTeachers(s);
+    ASSERT_EQ(ListBentRules(s), (std::vector<BentRule>{{BentRuleKind::kGaps, 1, 0, 0, 1},
+                                                       {BentRuleKind::kGaps, 2, 0, 0, 3}}));
+    const School before = s;
+    CompletionOptions options;
+    options.seed = seed;
+    CompletionSearch search(s, options, CountTotals(s).placed);
+    search.MendGapLimits();
+    EXPECT_EQ(CheckHardRules(s, before, {}), std::vector<std::string>{});
+    EXPECT_EQ((std::array{t.At(1, 1, 3), t.At(1, 1, 4), t.At(1, 1, 5)}), (std::array{2, 4, 0}));
+    EXPECT_EQ(ListBentRules(s), (std::vector<BentRule>{{BentRuleKind::kGaps, 2, 0, 0, 2}}));
+  }
+}
+
 // Classes 1 and 2 have Monday hours 1-3, each full. Class 1: lesson 1 (teacher 1),
 // lesson 3 (teacher 3, closed at hour 1), lesson 4 (teacher 2); class 2: lesson 6
 // (teacher 4), lesson 5 (teacher 2), lesson 2 (teacher 1). Teacher 1 has a gap at hour
