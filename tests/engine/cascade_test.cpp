@@ -209,6 +209,49 @@ TEST_F(CascadeTest, DeletingALessonDropsAGroupMemberWithoutItsClassLesson) {
     EXPECT_EQ(left->lessons[static_cast<std::size_t>(k)], b.LessonNo("BEDEN"));
 }
 
+// Damaged file sets: a group whose first member's class lesson is gone, a class lesson
+// naming a group that is not there. The group is deleted and the member taken out all
+// the same, and no hour that is not joint is touched.
+TEST_F(CascadeTest, GroupsNamingWhatIsGoneAreDeletedAndLeft) {
+  school.CommonGroupByNo(1)->lessons[0] = static_cast<uint8_t>(b.LessonNo("KİMYA"));
+  DeleteCommonGroup(school, 1);
+  EXPECT_EQ(school.CommonGroupByNo(1), nullptr);
+  EXPECT_EQ(ClassLesson("9 B", "BEDEN").commonGroup, 0);
+  school.ClassLessonAt(b.ClassNo("9 A"), b.LessonNo("MATEMATİK"))->commonGroup = 9;
+  TakeOutOfCommonGroup(school, b.ClassNo("9 A"), b.LessonNo("MATEMATİK"));
+  EXPECT_EQ(ClassLesson("9 A", "MATEMATİK").commonGroup, 0);
+  EXPECT_EQ(PlacedHoursOf(b.ClassNo("9 A"), "MATEMATİK"), 2);
+}
+
+// Deleting a class lesson erases a teacher's entry for it that the lesson's list lacks
+// (a damaged file set), and no other class's entry of the lesson.
+TEST_F(CascadeTest, DeletingAClassLessonErasesEveryEntryOfItAndNoOther) {
+  const int nineA = b.ClassNo("9 A");
+  const int math = b.LessonNo("MATEMATİK");
+  school.TeacherLessons.push_back(TTeacherLessonRec{static_cast<uint8_t>(b.TeacherNo("CEM")),
+                                                    static_cast<uint8_t>(nineA),
+                                                    static_cast<uint8_t>(math)});
+  DeleteClassLesson(school, nineA, math);
+  for (const TTeacherLessonRec& tl : school.TeacherLessons)
+    EXPECT_FALSE(tl.classNo == nineA && tl.lesson == math) << int{tl.teacher};
+  EXPECT_TRUE(Consistent(school));
+}
+
+// A group left with no member still names its last one: purging it takes no class
+// lesson out of the group that member is in now.
+TEST_F(CascadeTest, PurgingAnEmptyGroupLeavesItsFormerMembersNewGroupAlone) {
+  TCommonGroupRec empty{};
+  empty.number = 5;
+  empty.classes[0] = static_cast<uint8_t>(b.ClassNo("9 A"));
+  empty.lessons[0] = static_cast<uint8_t>(b.LessonNo("BEDEN"));
+  school.CommonGroups.push_back(empty);
+  school.ReindexCommonGroups();
+  PurgeCommonGroups(school);
+  EXPECT_EQ(school.CommonGroupByNo(5), nullptr);
+  EXPECT_EQ(ClassLesson("9 A", "BEDEN").commonGroup, 1);
+  EXPECT_EQ(PlacedHoursOf(b.ClassNo("9 A"), "BEDEN"), 2);
+}
+
 // Teacher 0 is no teacher: taking it out of a lesson takes no teacher's entry. It
 // stood for every teacher where the entries were erased, while no teacher left the
 // lesson's list, and the school was left inconsistent (found by the operations fuzzer).
