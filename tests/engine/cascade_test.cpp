@@ -252,6 +252,54 @@ TEST_F(CascadeTest, PurgingAnEmptyGroupLeavesItsFormerMembersNewGroupAlone) {
   EXPECT_EQ(PlacedHoursOf(b.ClassNo("9 A"), "BEDEN"), 2);
 }
 
+// A damaged file set: AHMET's and SALON's cells in the week's last cell name 10 A, which
+// has no hour there, and a group member names 10 A with a lesson it does not take.
+// Deleting 10 A frees those cells and drops that member too.
+TEST_F(CascadeTest, DeletingAClassClearsTheCellsAndMembersThatStillNameIt) {
+  const auto tenA = static_cast<uint8_t>(b.ClassNo("10 A"));
+  TTeacherGridRec& t = *school.TeacherGridByNo(b.TeacherNo("AHMET"));
+  TRoomGridRec& r = *school.RoomGridByNo(b.RoomNo("SALON"));
+  for (auto* plane : {&t.occupant, &r.occupant}) (*plane)[kCells - 1] = tenA;
+  t.blockLen[kCells - 1] = r.blockLen[kCells - 1] = 1;
+  t.blockStart[kCells - 1] = r.blockStart[kCells - 1] = kCells;
+  ++t.placedHours;
+  ++t.placedPerDay[kDays - 1];
+  school.CommonGroupByNo(1)->lessons[2] = static_cast<uint8_t>(b.LessonNo("FİZİK"));
+  DeleteClass(school, tenA);
+  EXPECT_EQ(t.occupant[kCells - 1], 0);
+  EXPECT_EQ(r.occupant[kCells - 1], 0);
+  ASSERT_NE(school.CommonGroupByNo(1), nullptr);
+  EXPECT_EQ(school.CommonGroupByNo(1)->count, 2);
+  EXPECT_TRUE(Consistent(school));
+}
+
+// Taking a room out of one lesson frees its cells of that lesson, in the week's last
+// cell too, and keeps those of the class's other lesson in the room; a room without a
+// timetable (a damaged file set) has no cells to free.
+TEST(CascadeRooms, TakingARoomOutOfALessonFreesOnlyThatLessonsCells) {
+  SchoolBuilder b;
+  b.Room("LAB").Class("9", "A").Hours(1, kHoursPerDay).Teacher("BERNA");
+  b.Lesson("FİZİK", 2, "2").Teach().InRoom("LAB");
+  b.Lesson("KİMYA", 2, "2").Teach().InRoom("LAB");
+  b.Place("9 A", "KİMYA", 2, 1, 1).Place("9 A", "FİZİK", 2, kDays, kHoursPerDay - 1);
+  School school = b.Build();
+  const int c = b.ClassNo("9 A");
+  EXPECT_FALSE(TakeRoomOutOfClassLesson(school, c, b.LessonNo("FİZİK"), 99).empty());
+  TakeRoomOutOfClassLesson(school, c, b.LessonNo("FİZİK"), b.RoomNo("LAB"));
+  const TRoomGridRec& lab = *school.RoomGridByNo(b.RoomNo("LAB"));
+  EXPECT_EQ(lab.occupant[kCells - 1], 0);
+  EXPECT_EQ(lab.occupant[0], c);
+  EXPECT_TRUE(Consistent(school));
+}
+
+// A duty whose place record is gone (a damaged file set) is deleted with no counter
+// to lower.
+TEST_F(CascadeTest, ADutyOfAPlaceThatIsGoneIsDeleted) {
+  AddDuty(school, 9, 2, b.TeacherNo("CEM"));
+  EXPECT_FALSE(DeleteDuty(school, 9, 2, b.TeacherNo("CEM")).empty());
+  EXPECT_EQ(school.Duties.size(), 2u);
+}
+
 // Teacher 0 is no teacher: taking it out of a lesson takes no teacher's entry. It
 // stood for every teacher where the entries were erased, while no teacher left the
 // lesson's list, and the school was left inconsistent (found by the operations fuzzer).
