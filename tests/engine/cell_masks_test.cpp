@@ -59,7 +59,8 @@ TEST(CellMasksTest, EveryCellOfTheRunCountsOnBothSidesOfTheSeam) {
 // The search reads run starts from one mask per block length, so every start must
 // agree with the cell-by-cell answer: at both ends of the week, at the seam between
 // the words, for runs of 1, 2, 16 and 17 hours (17 reaches over the seam from cell 48
-// and from cell 64), and past the ends of lengths and cells.
+// and from cell 64), of 64 and 65 (whose last cell is read from the high word alone),
+// and past the ends of lengths and cells.
 TEST(CellMasksTest, RunStartsAgreeWithEveryRun) {
   CellMask holes = kWholeWeek;
   holes.low &= ~(uint64_t{1} << 63);  // cell 64
@@ -69,7 +70,7 @@ TEST(CellMasksTest, RunStartsAgreeWithEveryRun) {
   CellMask stray = kWholeWeek;
   stray.high = ~uint64_t{0};
   for (const CellMask& mask : {kWholeWeek, holes, stray, CellMask{}}) {
-    for (int length : {0, 1, 2, 3, 16, 17, 80, 81}) {
+    for (int length : {0, 1, 2, 3, 16, 17, 64, 65, 80, 81}) {
       const CellMask starts = RunStarts(mask, length);
       for (int cell = 0; cell <= 81; ++cell)
         EXPECT_EQ(InMask(starts, cell), HasRun(mask, cell, length))
