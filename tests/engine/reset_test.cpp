@@ -129,6 +129,17 @@ TEST_F(ResetTest, ClosedCellsKeepTheirLessonsAndStayCounted) {
   EXPECT_TRUE(CheckConsistency(school).empty());
 }
 
+// A kept block's hour whose link names itself as the block's start (a damaged file
+// set) is linked to the block's real start again.
+TEST_F(ResetTest, AKeptHourLinkedToItselfIsLinkedToItsBlocksStart) {
+  TClassGridRec& g = *school.ClassGridByNo(c);
+  g.blockStart[CellIndex(3, 3) - 1] = static_cast<uint8_t>(CellIndex(3, 3));
+  ResetPlacements(school, ResetOptions{});
+  EXPECT_EQ(g.blockStart[CellIndex(3, 3) - 1], CellIndex(3, 2));
+  EXPECT_EQ(g.blockLen[CellIndex(3, 3) - 1], 2);
+  EXPECT_TRUE(CheckConsistency(school).empty());
+}
+
 TEST_F(ResetTest, ClearingClosedCellsOpensAndEmptiesEverything) {
   const FileSet files = ResetPlacements(school, ResetOptions{true, false});
   EXPECT_EQ(files, (FileSet{DataFile::kTeacherGrids, DataFile::kClassGrids,
