@@ -72,6 +72,27 @@ TEST_F(ConsistencyTest, BlocksMustBeOneRunOnOneDay) {
   EXPECT_TRUE(Reports({"blok " + run + " tek parça değil"}));
 }
 
+// An hour of the block holding another lesson under the block's own link breaks the
+// block as much as a wrong link does.
+TEST_F(ConsistencyTest, AnotherLessonInsideTheBlockIsReported) {
+  Class().occupant[cell] = 99;
+  EXPECT_TRUE(Reports({"sınıf 1", "tek parça değil"}));
+}
+
+TEST(ConsistencyCommonLessons, AMemberHoldingAnotherLessonInTheJointBlockIsReported) {
+  SchoolBuilder b;
+  b.Class("9", "A").Lesson("BEDEN", 2, "2").Class("9", "B").Lesson("BEDEN", 2, "2");
+  b.Lesson("TARİH", 2, "2");
+  b.Common({"9 A", "9 B"}, "BEDEN").Teacher("DERYA").Teach().Place("9 A", "BEDEN", 2, 1, 1);
+  School school = b.Build();
+  ASSERT_TRUE(CheckConsistency(school).empty());
+  school.ClassGridByNo(b.ClassNo("9 B"))->occupant[0] = static_cast<uint8_t>(b.LessonNo("TARİH"));
+  const std::vector<std::string> lines = CheckConsistency(school);
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.find("aynı dersi aynı blokta tutmuyor") != std::string::npos;
+  }));
+}
+
 TEST_F(ConsistencyTest, CellsHoldingWhatNobodyTakesAreReported) {
   Class().occupant[0] = 99;
   Class().blockLen[0] = 1;
