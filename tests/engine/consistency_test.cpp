@@ -104,6 +104,10 @@ TEST_F(ConsistencyTest, CellsHoldingWhatNobodyTakesAreReported) {
   EXPECT_TRUE(Reports({"öğretmen 1", "CUMA 16. saat", "sınıf 7"}));
   Room().blockStart[50] = 9;  // a free cell with a block start
   EXPECT_TRUE(Reports({"derslik 1", "boş hücrede"}));
+  Room().occupant[79] = static_cast<uint8_t>(c);
+  Room().blockLen[79] = 1;
+  Room().blockStart[79] = 80;
+  EXPECT_TRUE(Reports({"derslik 1", "CUMA 16. saat", "bu dersliği kullanmıyor"}));
 }
 
 TEST_F(ConsistencyTest, CountersThatDisagreeWithThePlanesAreReported) {
