@@ -79,18 +79,44 @@ TEST_F(ConsistencyTest, AnotherLessonInsideTheBlockIsReported) {
   EXPECT_TRUE(Reports({"sınıf 1", "tek parça değil"}));
 }
 
-TEST(ConsistencyCommonLessons, AMemberHoldingAnotherLessonInTheJointBlockIsReported) {
+// 9 A and 9 B take BEDEN together, placed on Monday's first two hours; 9 B takes TARİH
+// too.
+class ConsistencyCommonLessons : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    b.Class("9", "A").Lesson("BEDEN", 2, "2").Class("9", "B").Lesson("BEDEN", 2, "2");
+    b.Lesson("TARİH", 2, "2");
+    b.Common({"9 A", "9 B"}, "BEDEN").Teacher("DERYA").Teach().Place("9 A", "BEDEN", 2, 1, 1);
+    school = b.Build();
+    ASSERT_TRUE(CheckConsistency(school).empty());
+  }
+  bool Reported(std::string_view fragment) {
+    const std::vector<std::string> lines = CheckConsistency(school);
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+      return line.find(fragment) != std::string::npos;
+    });
+  }
   SchoolBuilder b;
-  b.Class("9", "A").Lesson("BEDEN", 2, "2").Class("9", "B").Lesson("BEDEN", 2, "2");
-  b.Lesson("TARİH", 2, "2");
-  b.Common({"9 A", "9 B"}, "BEDEN").Teacher("DERYA").Teach().Place("9 A", "BEDEN", 2, 1, 1);
-  School school = b.Build();
-  ASSERT_TRUE(CheckConsistency(school).empty());
+  School school;
+};
+
+TEST_F(ConsistencyCommonLessons, AMemberHoldingAnotherLessonInTheJointBlockIsReported) {
   school.ClassGridByNo(b.ClassNo("9 B"))->occupant[0] = static_cast<uint8_t>(b.LessonNo("TARİH"));
-  const std::vector<std::string> lines = CheckConsistency(school);
-  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-    return line.find("aynı dersi aynı blokta tutmuyor") != std::string::npos;
-  }));
+  EXPECT_TRUE(Reported("aynı dersi aynı blokta tutmuyor"));
+}
+
+// A class lesson naming the group is its member only where one of the group's first
+// `count` slots names both its class and its lesson.
+TEST_F(ConsistencyCommonLessons, AMemberIsOneOfTheCountedSlotsWithClassAndLesson) {
+  TCommonGroupRec& g = *school.CommonGroupByNo(1);
+  const std::string notCounted = "sınıf " + std::to_string(b.ClassNo("9 B")) + " ders " +
+                                 std::to_string(b.LessonNo("BEDEN")) +
+                                 ": ortak ders grubu 1 onu üye saymıyor";
+  g.lessons[1] = static_cast<uint8_t>(b.LessonNo("TARİH"));  // 9 B, another lesson
+  EXPECT_TRUE(Reported(notCounted));
+  g.lessons[1] = static_cast<uint8_t>(b.LessonNo("BEDEN"));
+  g.count = 1;  // 9 B's slot is past the count
+  EXPECT_TRUE(Reported(notCounted));
 }
 
 TEST_F(ConsistencyTest, CellsHoldingWhatNobodyTakesAreReported) {
@@ -139,6 +165,11 @@ TEST_F(ConsistencyTest, NumbersThatNameNothingAreReported) {
   cl.commonGroup = 0;
   school.Duties.push_back({3, 1, 1});
   EXPECT_TRUE(Reports({"nöbet (yer 3, gün 1, öğretmen 1): nöbet yeri yok"}));
+  school.Duties = {{3, 0, 1}, {3, 8, 1}};
+  EXPECT_TRUE(Reports({"gün 0, öğretmen 1): gün 1..7 dışında"}));
+  EXPECT_TRUE(Reports({"gün 8, öğretmen 1): gün 1..7 dışında"}));
+  school.Duties = {{3, 7, 1}};
+  EXPECT_FALSE(Reports({"gün 1..7 dışında"}));
   school.Duties.clear();
   school.ClassGrids.push_back(school.ClassGrids.front());
   school.ClassGrids.back().classNo = 30;
