@@ -107,6 +107,41 @@ TEST_F(HourOperationsTest, CheckOneHourRefusesWhatTheWindowWouldRefuse) {
   EXPECT_FALSE(PlaceOneHour(school, CellIndex(5, 1), c, history));
 }
 
+// A day window without a first hour refuses every hour, one from hour 3 the hours
+// before it; an hour needs journal room for each participant's cell and a day's
+// relinking.
+TEST_F(HourOperationsTest, PlacingAnHourAsksTheDayWindowAndTheJournal) {
+  TClassGridRec& g = *school.ClassGridByNo(c);
+  g.firstHour[2] = 0;
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(3, 2), c, history));
+  g.firstHour[3] = 3;
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(4, 2), c, history));
+  EXPECT_TRUE(CheckOneHour(school, CellIndex(4, 3), c, history));
+  ChangeJournal journal;
+  JournalEntry filler;
+  filler.cell = 1;
+  const int needed = 2 + 2 * kHoursPerDay;  // GÜL and the class
+  while (journal.room() > needed - 1) journal.Record(filler);
+  const auto before = GridImage(school);
+  EXPECT_FALSE(PlaceOneHour(school, CellIndex(4, 3), c, history, &journal));
+  EXPECT_EQ(GridImage(school), before);
+  journal.Truncate(journal.count() - 1);
+  EXPECT_TRUE(PlaceOneHour(school, CellIndex(4, 3), c, history, &journal));
+}
+
+// A class without a timetable, or a class lesson whose lesson or class record is gone
+// (a damaged file set), has no hour to check, remove or join.
+TEST_F(HourOperationsTest, HoursOfRecordsThatAreGoneAreRefused) {
+  EXPECT_FALSE(RemoveOneHour(school, CellIndex(1, 1), 99));
+  EXPECT_FALSE(NormalizeBlock(school, CellIndex(1, 1), 99));
+  std::erase_if(school.Lessons, [&](const TLessonRec& l) { return l.number == history; });
+  school.ReindexLessons();
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(1, 1), c, history));
+  school.ClassGrids.clear();
+  school.ReindexClassGrids();
+  EXPECT_FALSE(CheckOneHour(school, CellIndex(1, 1), c, chem));
+}
+
 TEST_F(HourOperationsTest, LockingAPlacedBlockLocksItForEveryParticipant) {
   ASSERT_TRUE(PlaceOneHour(school, CellIndex(2, 3), c, chem));
   ASSERT_TRUE(PlaceOneHour(school, CellIndex(2, 4), c, chem));
