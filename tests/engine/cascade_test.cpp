@@ -19,6 +19,7 @@
 #include "engine/consistency.h"
 #include "engine/counts.h"
 #include "engine/hour_operations.h"
+#include "engine/participants.h"
 #include "school_builder.h"
 #include "school_files.h"
 
@@ -193,6 +194,17 @@ TEST(ClassLessonLists, AFullGroupIsSearchedToItsLastMemberAndNoFurther) {
   EXPECT_EQ(g.count, kMaxListed);
   EXPECT_TRUE(DetachMember(g, kMaxListed, 1));
   EXPECT_EQ(g.count, kMaxListed - 1);
+}
+
+// A block of fifteen classes, as many as a list holds: a class it lacks is looked for
+// among the fifteen and no further.
+TEST(BlockParticipants, AFullBlockIsSearchedToItsLastClassAndNoFurther) {
+  Block b;
+  b.classCount = kMaxListed;
+  for (int k = 0; k < kMaxListed; ++k)
+    b.classes[static_cast<std::size_t>(k)] = static_cast<uint8_t>(k + 1);
+  EXPECT_TRUE(HasClass(b, kMaxListed));
+  EXPECT_FALSE(HasClass(b, kMaxListed + 1));
 }
 
 // A group record can name a member whose class lesson is gone (a damaged file set):

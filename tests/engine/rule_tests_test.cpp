@@ -75,6 +75,25 @@ TEST_F(RuleTestsTest, SlotTests) {
   EXPECT_FALSE(AvailabilityTest(school, outside));
 }
 
+// The window takes a block from the day's first hour on, none on a day without a first
+// hour, and none whose start cell is outside the week; a negative count of teachers
+// lists no teacher that could pass.
+TEST_F(RuleTestsTest, SlotTestBoundaries) {
+  TClassGridRec& g = *school.ClassGridByNo(a);
+  g.firstHour[2] = 3;
+  EXPECT_TRUE(WindowTest(school, At(lit, 2, 3, 3)));
+  EXPECT_FALSE(WindowTest(school, At(lit, 2, 3, 2)));
+  g.firstHour[3] = 0;
+  EXPECT_FALSE(WindowTest(school, At(lit, 1, 4, 3)));
+  Block outside = At(lit, 1, 1, 3);
+  outside.startCell = 0;
+  EXPECT_FALSE(WindowTest(school, outside));
+  Block none = At(lit, 1, 1, 3);
+  none.teacherCount = -1;
+  EXPECT_FALSE(AvailabilityTest(school, none));
+  EXPECT_FALSE(FreedomTest(school, none));
+}
+
 TEST_F(RuleTestsTest, DailyMaximum) {
   t->effective.maxHoursPerDay = 6;
   EXPECT_TRUE(DailyMaximumRule(school, At(lit, 6, 1, 1), rules));
