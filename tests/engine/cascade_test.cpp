@@ -312,6 +312,31 @@ TEST_F(CascadeTest, ADutyOfAPlaceThatIsGoneIsDeleted) {
   EXPECT_EQ(school.Duties.size(), 2u);
 }
 
+// A group of fifteen, as full as a list gets, naming a lesson that is deleted: every
+// member goes, and the group with them; nothing past the fifteenth is read.
+TEST_F(CascadeTest, DeletingALessonEmptiesAFullGroupNamingIt) {
+  TCommonGroupRec full{};
+  full.number = 9;
+  full.count = kMaxListed;
+  for (int k = 0; k < kMaxListed; ++k) {
+    full.classes[static_cast<std::size_t>(k)] = static_cast<uint8_t>(k + 1);
+    full.lessons[static_cast<std::size_t>(k)] = 200;
+  }
+  school.CommonGroups.push_back(full);
+  school.ReindexCommonGroups();
+  DeleteLesson(school, 200);
+  EXPECT_EQ(school.CommonGroupByNo(9), nullptr);
+}
+
+// A slot past the group's count is no member: taking a room out of the joint lesson
+// leaves the room of the class lesson that slot still names.
+TEST_F(CascadeTest, TakingARoomOutOfAJointLessonSkipsSlotsPastTheCount) {
+  school.CommonGroupByNo(1)->count = 2;  // 10 A's slot is past it
+  TakeRoomOutOfClassLesson(school, b.ClassNo("9 A"), b.LessonNo("BEDEN"), b.RoomNo("SALON"));
+  EXPECT_EQ(ClassLesson("9 B", "BEDEN").roomCount, 0);
+  EXPECT_EQ(ClassLesson("10 A", "BEDEN").roomCount, 1);
+}
+
 // Teacher 0 is no teacher: taking it out of a lesson takes no teacher's entry. It
 // stood for every teacher where the entries were erased, while no teacher left the
 // lesson's list, and the school was left inconsistent (found by the operations fuzzer).
