@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "core/file_system.h"
 
@@ -34,11 +35,23 @@ std::filesystem::path ResolveInFolder(const std::filesystem::path& folder,
 
 std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::string_view name,
                                       FileSystem& disk) {
-  std::filesystem::path exact = folder / std::string(name);
-  if (disk.Exists(exact)) return exact;
+  return FolderNames(folder, disk).Resolve(name);
+}
+
+FolderNames::FolderNames(std::filesystem::path folder, FileSystem& disk)
+    : folder_(std::move(folder)), disk_(disk) {}
+
+std::filesystem::path FolderNames::Resolve(std::string_view name) {
+  std::filesystem::path exact = folder_ / std::string(name);
+  if (disk_.Exists(exact)) return exact;
+  if (!listed_) {
+    names_ = disk_.Names(folder_);
+    for (const std::string& found : names_) upperNames_.push_back(Upper(found));
+    listed_ = true;
+  }
   const std::string wanted = Upper(name);
-  for (const std::string& found : disk.Names(folder))
-    if (Upper(found) == wanted) return folder / found;
+  for (std::size_t i = 0; i < names_.size(); ++i)
+    if (upperNames_[i] == wanted) return folder_ / names_[i];
   return exact;
 }
 

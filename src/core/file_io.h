@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,23 @@ std::filesystem::path ResolveInFolder(const std::filesystem::path& folder,
                                       std::string_view name);
 std::filesystem::path ResolveInFolder(const std::filesystem::path& folder, std::string_view name,
                                       FileSystem& disk);
+
+// Resolves names in one folder as ResolveInFolder does, listing the folder only once, on
+// the first name not there as given: a load resolves fifteen names, and a folder that
+// lacked several of them was listed again for each. Files made or renamed in the folder
+// after that listing are not seen by their other-case names.
+class FolderNames {
+ public:
+  FolderNames(std::filesystem::path folder, FileSystem& disk);
+  std::filesystem::path Resolve(std::string_view name);
+
+ private:
+  std::filesystem::path folder_;
+  FileSystem& disk_;
+  bool listed_ = false;
+  std::vector<std::string> names_;
+  std::vector<std::string> upperNames_;
+};
 
 // Missing file: ok with an empty optional. Any other failure: an error status.
 Status ReadWholeFile(const std::filesystem::path& path, std::optional<Bytes>& content);

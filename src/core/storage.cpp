@@ -14,15 +14,12 @@
 namespace kalvodrin {
 namespace {
 
-std::filesystem::path PathOf(const School& school, DataFile file, FileSystem& disk) {
-  return ResolveInFolder(school.WorkFolder, InfoOf(file).name, disk);
-}
-
 std::vector<FileImage> ImagesOn(const School& school, const FileSet& files, FileSystem& disk) {
+  FolderNames names(school.WorkFolder, disk);
   std::vector<FileImage> images;
   for (const DataFileInfo& info : kDataFiles)
     if (files.has(info.file))
-      images.push_back({PathOf(school, info.file, disk), DataFileImage(school, info.file)});
+      images.push_back({names.Resolve(info.name), DataFileImage(school, info.file)});
   return images;
 }
 
@@ -30,13 +27,18 @@ std::vector<FileImage> ImagesOn(const School& school, const FileSet& files, File
 // crash stopped half-way, which a reader that must not write reads from their new
 // versions beside them (the folder as the next start will make it).
 struct ReadPlan {
+  ReadPlan(FileSystem& on, const std::filesystem::path& folder, bool creates,
+           std::vector<std::string> pendingNames)
+      : disk(on), create(creates), pending(std::move(pendingNames)), names(folder, on) {}
   FileSystem& disk;
   bool create = true;
   std::vector<std::string> pending;
+  // The working folder's names, listed once for all the files a load looks for.
+  mutable FolderNames names;
 };
 
-std::filesystem::path ReadPathOf(const School& school, DataFile file, const ReadPlan& plan) {
-  std::filesystem::path path = PathOf(school, file, plan.disk);
+std::filesystem::path ReadPathOf(DataFile file, const ReadPlan& plan) {
+  std::filesystem::path path = plan.names.Resolve(InfoOf(file).name);
   for (const std::string& name : plan.pending)
     if (path.filename() == name) path += std::string(kNewSuffix);
   return path;
@@ -58,10 +60,9 @@ Bytes Image(const std::vector<Rec>& list, bool zeroLink) {
 
 // Reads a record file; a missing one is created empty when the plan says so. `tail`
 // gets the bytes after the last whole record.
-Status ReadRecordFile(const School& school, DataFile file, Bytes& content, std::size_t* tail,
-                      const ReadPlan& plan) {
+Status ReadRecordFile(DataFile file, Bytes& content, std::size_t* tail, const ReadPlan& plan) {
   std::optional<Bytes> read;
-  const std::filesystem::path path = ReadPathOf(school, file, plan);
+  const std::filesystem::path path = ReadPathOf(file, plan);
   if (Status s = plan.disk.Read(path, read); !s) return s;
   if (!read) {
     content.clear();
@@ -74,17 +75,16 @@ Status ReadRecordFile(const School& school, DataFile file, Bytes& content, std::
 }
 
 template <typename List>
-Status LoadList(School& school, DataFile file, List& list, std::size_t* tail,
-                const ReadPlan& plan) {
+Status LoadList(DataFile file, List& list, std::size_t* tail, const ReadPlan& plan) {
   using Rec = typename List::value_type;
   Bytes content;
-  if (Status s = ReadRecordFile(school, file, content, tail, plan); !s) return s;
-  std::vector<Rec> records(content.size() / sizeof(Rec));
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    std::memcpy(&records[i], content.data() + i * sizeof(Rec), sizeof(Rec));
-    if constexpr (requires { records[i].link; }) records[i].link.fill(0);
+  if (Status s = ReadRecordFile(file, content, tail, plan); !s) return s;
+  // Straight into the list: a copy between was a second allocation of the whole file.
+  list.resize(content.size() / sizeof(Rec));
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    std::memcpy(&list[i], content.data() + i * sizeof(Rec), sizeof(Rec));
+    if constexpr (requires { list[i].link; }) list[i].link.fill(0);
   }
-  list.assign(records.begin(), records.end());
   if constexpr (requires { list.reindex(); }) list.reindex();
   return Status::Ok();
 }
@@ -92,10 +92,10 @@ Status LoadList(School& school, DataFile file, List& list, std::size_t* tail,
 // A file of exactly one record: missing, it is written with `defaults` (when the plan
 // says so); shorter than a record, the missing bytes keep the defaults.
 template <typename Rec>
-Status LoadSingle(School& school, DataFile file, Rec& target, const Rec& defaults,
-                  std::size_t* tail, const ReadPlan& plan) {
+Status LoadSingle(DataFile file, Rec& target, const Rec& defaults, std::size_t* tail,
+                  const ReadPlan& plan) {
   std::optional<Bytes> read;
-  const std::filesystem::path path = ReadPathOf(school, file, plan);
+  const std::filesystem::path path = ReadPathOf(file, plan);
   if (Status s = plan.disk.Read(path, read); !s) return s;
   if (tail != nullptr) *tail = 0;
   if (!read) {
@@ -130,24 +130,22 @@ AnnexFlags NoAnnex() {
 
 Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, const ReadPlan& plan) {
   switch (file) {
-    case DataFile::kLessonGroups: return LoadList(school, file, school.LessonGroups, tail, plan);
-    case DataFile::kLessons: return LoadList(school, file, school.Lessons, tail, plan);
-    case DataFile::kClasses: return LoadList(school, file, school.Classes, tail, plan);
-    case DataFile::kRooms: return LoadList(school, file, school.Rooms, tail, plan);
-    case DataFile::kTeachers: return LoadList(school, file, school.Teachers, tail, plan);
-    case DataFile::kAnnexFlags:
-      return LoadSingle(school, file, school.Annex, NoAnnex(), tail, plan);
-    case DataFile::kClassLessons: return LoadList(school, file, school.ClassLessons, tail, plan);
-    case DataFile::kCommonGroups: return LoadList(school, file, school.CommonGroups, tail, plan);
-    case DataFile::kDutyPlaces: return LoadList(school, file, school.DutyPlaces, tail, plan);
-    case DataFile::kDuties: return LoadList(school, file, school.Duties, tail, plan);
-    case DataFile::kTeacherLessons:
-      return LoadList(school, file, school.TeacherLessons, tail, plan);
-    case DataFile::kTeacherGrids: return LoadList(school, file, school.TeacherGrids, tail, plan);
-    case DataFile::kClassGrids: return LoadList(school, file, school.ClassGrids, tail, plan);
-    case DataFile::kRoomGrids: return LoadList(school, file, school.RoomGrids, tail, plan);
+    case DataFile::kLessonGroups: return LoadList(file, school.LessonGroups, tail, plan);
+    case DataFile::kLessons: return LoadList(file, school.Lessons, tail, plan);
+    case DataFile::kClasses: return LoadList(file, school.Classes, tail, plan);
+    case DataFile::kRooms: return LoadList(file, school.Rooms, tail, plan);
+    case DataFile::kTeachers: return LoadList(file, school.Teachers, tail, plan);
+    case DataFile::kAnnexFlags: return LoadSingle(file, school.Annex, NoAnnex(), tail, plan);
+    case DataFile::kClassLessons: return LoadList(file, school.ClassLessons, tail, plan);
+    case DataFile::kCommonGroups: return LoadList(file, school.CommonGroups, tail, plan);
+    case DataFile::kDutyPlaces: return LoadList(file, school.DutyPlaces, tail, plan);
+    case DataFile::kDuties: return LoadList(file, school.Duties, tail, plan);
+    case DataFile::kTeacherLessons: return LoadList(file, school.TeacherLessons, tail, plan);
+    case DataFile::kTeacherGrids: return LoadList(file, school.TeacherGrids, tail, plan);
+    case DataFile::kClassGrids: return LoadList(file, school.ClassGrids, tail, plan);
+    case DataFile::kRoomGrids: return LoadList(file, school.RoomGrids, tail, plan);
     case DataFile::kSettings:
-      return LoadSingle(school, file, school.Settings, DefaultSettings(), tail, plan);
+      return LoadSingle(file, school.Settings, DefaultSettings(), tail, plan);
   }
   return Status::Error("unknown data file");
 }
@@ -156,7 +154,7 @@ Status LoadFileNoting(School& school, DataFile file, std::size_t* tail, const Re
 
 Status LoadFile(School& school, DataFile file) {
   LocalFileSystem disk;
-  return LoadFileNoting(school, file, nullptr, ReadPlan{disk, true, {}});
+  return LoadFileNoting(school, file, nullptr, ReadPlan(disk, school.WorkFolder, true, {}));
 }
 
 Bytes DataFileImage(const School& school, DataFile file) {
@@ -226,7 +224,7 @@ Status LoadSchool(School& school, TailBytes* tails) {
 Status LoadSchool(School& school, FileSystem& disk, TailBytes* tails) {
   if (Status s = EnsureFolder(school.WorkFolder, disk); !s) return s;
   if (Status s = FinishHalfDoneSave(school.WorkFolder, disk); !s) return s;
-  return LoadAll(school, tails, ReadPlan{disk, true, {}});
+  return LoadAll(school, tails, ReadPlan(disk, school.WorkFolder, true, {}));
 }
 
 Status LoadSchoolWithoutWriting(School& school, TailBytes* tails) {
@@ -236,7 +234,9 @@ Status LoadSchoolWithoutWriting(School& school, TailBytes* tails) {
 
 Status LoadSchoolWithoutWriting(School& school, FileSystem& disk, TailBytes* tails) {
   if (Status s = FolderThere(school.WorkFolder, disk); !s) return s;
-  return LoadAll(school, tails, ReadPlan{disk, false, PendingNewFiles(school.WorkFolder, disk)});
+  return LoadAll(
+      school, tails,
+      ReadPlan(disk, school.WorkFolder, false, PendingNewFiles(school.WorkFolder, disk)));
 }
 
 #define KALVODRIN_LOAD_SAVE(Name, File)                                              \

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -127,6 +128,41 @@ TEST(MemoryFileSystemTest, LoadsReadAndCreateThroughTheGivenFileSystem) {
   ASSERT_TRUE(SaveFiles(*school, {DataFile::kLessons}, memory).ok());
   EXPECT_EQ(memory.Get("/okul/DERSLER.LOF"), std::nullopt);
   EXPECT_EQ(memory.Get("/okul/dersler.lof"), DataFileImage(*sample, DataFile::kLessons));
+}
+
+// Counts the folder listings asked for.
+class ListingCounter : public MemoryFileSystem {
+ public:
+  std::vector<std::string> Names(const fs::path& folder) override {
+    ++listings;
+    return MemoryFileSystem::Names(folder);
+  }
+  int listings = 0;
+};
+
+// Files in other letters are found from one listing of the folder, however many there
+// are and however many files are missing: a load and a save each list it once.
+TEST(MemoryFileSystemTest, ALoadListsTheFolderOnceForEveryFileInOtherLettersOrMissing) {
+  ListingCounter memory;
+  auto sample = testing::SampleSchool("/okul");
+  const auto lower = [](DataFile file) {
+    std::string name(InfoOf(file).name);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return "/okul/" + name;
+  };
+  memory.Put(lower(DataFile::kLessons), DataFileImage(*sample, DataFile::kLessons));
+  memory.Put(lower(DataFile::kClasses), DataFileImage(*sample, DataFile::kClasses));
+  auto school = testing::NewSchool("/okul");
+  ASSERT_TRUE(LoadSchoolWithoutWriting(*school, memory).ok());
+  EXPECT_EQ(school->Lessons.size(), sample->Lessons.size());
+  EXPECT_EQ(school->Classes.size(), sample->Classes.size());
+  EXPECT_EQ(memory.listings, 1);
+  memory.listings = 0;
+  ASSERT_TRUE(SaveFiles(*school, {DataFile::kLessons, DataFile::kClasses}, memory).ok());
+  EXPECT_EQ(memory.listings, 1);
+  EXPECT_EQ(memory.Get(lower(DataFile::kClasses)), DataFileImage(*sample, DataFile::kClasses));
+  EXPECT_EQ(memory.files().size(), 2u);
 }
 
 }  // namespace
