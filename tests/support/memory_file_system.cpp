@@ -19,13 +19,14 @@ Status Error(const std::filesystem::path& path, const char* text) {
 
 }  // namespace
 
-std::string MemoryFileSystem::Key(const std::filesystem::path& path) {
-  // Nearly every path the programs give is normal already ("/okul/DERSLER.LOF"), and
-  // normalising one takes several allocations: the fuzzers ask thousands a second.
+std::string_view MemoryFileSystem::Key(const std::filesystem::path& path, std::string& normal) {
+  // Normalising a path takes several allocations: only those not normal already are.
   const std::string& raw = path.native();
-  std::string key = IsNormal(raw) ? raw : path.lexically_normal().generic_string();
-  while (key.size() > 1 && key.back() == '/') key.pop_back();
-  return key.empty() ? "." : key;
+  if (IsNormal(raw)) return raw;
+  normal = path.lexically_normal().generic_string();
+  while (normal.size() > 1 && normal.back() == '/') normal.pop_back();
+  if (normal.empty()) normal.push_back('.');
+  return normal;
 }
 
 bool MemoryFileSystem::IsNormal(std::string_view path) {
@@ -42,27 +43,30 @@ bool MemoryFileSystem::IsNormal(std::string_view path) {
   }
 }
 
-std::string MemoryFileSystem::ParentOf(const std::string& key) {
+std::string_view MemoryFileSystem::ParentOf(std::string_view key) {
   const std::size_t slash = key.rfind('/');
-  if (slash == std::string::npos) return ".";
+  if (slash == std::string_view::npos) return ".";
   return slash == 0 ? "/" : key.substr(0, slash);
 }
 
 Status MemoryFileSystem::WriteDurably(const std::filesystem::path& path, const Bytes& content,
                                       const std::filesystem::path& /*modeOf*/) {
-  const std::string key = Key(path);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
   if (folders_.count(key) != 0) return Error(path, kIsFolder);
-  const std::string parent = ParentOf(key);
+  const std::string_view parent = ParentOf(key);
   if (files_.count(parent) != 0) return Error(path, kNotFolder);
   if (folders_.count(parent) == 0) return Error(path, kNoEntry);
-  files_[key] = content;
+  SetFile(key, content);
   return Status::Ok();
 }
 
 Status MemoryFileSystem::Rename(const std::filesystem::path& from,
                                 const std::filesystem::path& to) {
-  const std::string source = Key(from);
-  const std::string target = Key(to);
+  std::string normalFrom;
+  std::string normalTo;
+  const std::string_view source = Key(from, normalFrom);
+  const std::string_view target = Key(to, normalTo);
   if (folders_.count(source) != 0) return Error(to, kFolderMove);
   auto it = files_.find(source);
   if (it == files_.end()) return Error(to, kNoEntry);
@@ -71,45 +75,51 @@ Status MemoryFileSystem::Rename(const std::filesystem::path& from,
   if (source == target) return Status::Ok();
   Bytes content = std::move(it->second);
   files_.erase(it);
-  files_[target] = std::move(content);
+  SetFile(target, std::move(content));
   return Status::Ok();
 }
 
 Status MemoryFileSystem::Remove(const std::filesystem::path& path) {
-  const std::string key = Key(path);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
   if (folders_.count(key) != 0) return Error(path, kIsFolder);
-  files_.erase(key);
+  if (auto it = files_.find(key); it != files_.end()) files_.erase(it);
   return Status::Ok();
 }
 
 bool MemoryFileSystem::Exists(const std::filesystem::path& path) {
-  const std::string key = Key(path);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
   return files_.count(key) != 0 || folders_.count(key) != 0;
 }
 
 bool MemoryFileSystem::IsFolder(const std::filesystem::path& path) {
-  return folders_.count(Key(path)) != 0;
+  std::string normal;
+  return folders_.count(Key(path, normal)) != 0;
 }
 
 Status MemoryFileSystem::FindFolder(const std::filesystem::path& path) {
-  const std::string key = Key(path);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
   if (folders_.count(key) != 0) return Status::Ok();
   return Status::Error(files_.count(key) != 0 ? "" : kNoEntry);
 }
 
 Status MemoryFileSystem::MakeFolders(const std::filesystem::path& path) {
+  std::string normal;
   std::vector<std::string> missing;
-  for (std::string key = Key(path); folders_.count(key) == 0; key = ParentOf(key)) {
+  for (std::string_view key = Key(path, normal); folders_.count(key) == 0; key = ParentOf(key)) {
     if (files_.count(key) != 0) return Error(path, missing.empty() ? kFileThere : kNotFolder);
-    missing.push_back(key);
+    missing.emplace_back(key);
   }
   folders_.insert(missing.begin(), missing.end());
   return Status::Ok();
 }
 
 Status MemoryFileSystem::TryNewFile(const std::filesystem::path& path, int& error) {
-  const std::string key = Key(path);
-  const std::string parent = ParentOf(key);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
+  const std::string_view parent = ParentOf(key);
   error = files_.count(key) != 0 || folders_.count(key) != 0 ? EEXIST
           : files_.count(parent) != 0                        ? ENOTDIR
           : folders_.count(parent) == 0                      ? ENOENT
@@ -120,7 +130,8 @@ Status MemoryFileSystem::TryNewFile(const std::filesystem::path& path, int& erro
 
 Status MemoryFileSystem::Read(const std::filesystem::path& path, std::optional<Bytes>& content) {
   content.reset();
-  const std::string key = Key(path);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
   if (folders_.count(key) != 0) return Error(path, kIsFolder);
   auto it = files_.find(key);
   if (it != files_.end()) content = it->second;
@@ -128,10 +139,11 @@ Status MemoryFileSystem::Read(const std::filesystem::path& path, std::optional<B
 }
 
 std::vector<std::string> MemoryFileSystem::Names(const std::filesystem::path& folder) {
-  const std::string key = Key(folder);
+  std::string normal;
+  const std::string_view key = Key(folder, normal);
   std::vector<std::string> names;
   if (folders_.count(key) == 0) return names;
-  const std::string prefix = key == "/" ? key : key == "." ? "" : key + "/";
+  const std::string prefix = key == "/" ? "/" : key == "." ? "" : std::string(key) + "/";
   const auto add = [&](const std::string& entry) {
     if (entry.size() > prefix.size() && entry.compare(0, prefix.size(), prefix) == 0 &&
         entry.find('/', prefix.size()) == std::string::npos)
@@ -149,15 +161,25 @@ std::vector<std::string> MemoryFileSystem::Names(const std::filesystem::path& fo
 }
 
 void MemoryFileSystem::Put(const std::filesystem::path& path, Bytes content) {
-  const std::string key = Key(path);
-  static_cast<void>(MakeFolders(ParentOf(key)));
-  files_[key] = std::move(content);
+  std::string normal;
+  const std::string_view key = Key(path, normal);
+  if (const std::string_view parent = ParentOf(key); folders_.count(parent) == 0)
+    static_cast<void>(MakeFolders(std::string(parent)));
+  SetFile(key, std::move(content));
 }
 
 std::optional<Bytes> MemoryFileSystem::Get(const std::filesystem::path& path) const {
-  auto it = files_.find(Key(path));
+  std::string normal;
+  auto it = files_.find(Key(path, normal));
   if (it == files_.end()) return std::nullopt;
   return it->second;
+}
+
+void MemoryFileSystem::SetFile(std::string_view key, Bytes content) {
+  if (auto it = files_.find(key); it != files_.end())
+    it->second = std::move(content);
+  else
+    files_.emplace(key, std::move(content));
 }
 
 void MemoryFileSystem::Clear() {

@@ -40,15 +40,20 @@ class MemoryFileSystem : public FileSystem {
   // Every file and folder goes; only the root stays.
   void Clear();
   // The files by path, in path order.
-  const std::map<std::string, Bytes>& files() const { return files_; }
+  const std::map<std::string, Bytes, std::less<>>& files() const { return files_; }
 
  private:
-  static std::string Key(const std::filesystem::path& path);
+  // The path as the maps hold it: a view of the path's own text where that is normal
+  // already (nearly every path the programs give), else its normal form, kept in
+  // `normal`. The fuzzers ask thousands of paths a second, and a key of its own was an
+  // allocation for each.
+  static std::string_view Key(const std::filesystem::path& path, std::string& normal);
   static bool IsNormal(std::string_view path);
-  static std::string ParentOf(const std::string& key);
+  static std::string_view ParentOf(std::string_view key);
+  void SetFile(std::string_view key, Bytes content);
 
-  std::map<std::string, Bytes> files_;
-  std::set<std::string> folders_{"/", "."};
+  std::map<std::string, Bytes, std::less<>> files_;
+  std::set<std::string, std::less<>> folders_{"/", "."};
 };
 
 }  // namespace kalvodrin::testing
