@@ -286,6 +286,12 @@ std::optional<Reason> StartNeverTried(const School& prepared, int classNo, int l
 
 std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length,
                               int startCell) {
+  auto journal = std::make_unique<ChangeJournal>();
+  return ReasonsAt(prepared, classNo, lesson, length, startCell, *journal);
+}
+
+std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length, int startCell,
+                              ChangeJournal& scratch) {
   std::vector<Reason> out;
   std::optional<Block> made = MakeBlock(prepared, classNo, lesson, length, startCell);
   if (!made || !BlockFitsDay(*made)) {
@@ -305,15 +311,16 @@ std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int len
   // The search never asks the rules where a block stands in the way, and they would
   // read that block as the new one's neighbour. With the blocks in the way taken out
   // for a moment, the rules say whether moving them would be enough.
-  auto journal = std::make_unique<ChangeJournal>();
-  if (TakeOutBlocksInTheWay(prepared, b, *journal)) RuleReasons(prepared, b, out);
-  RollBack(prepared, *journal, 0);
+  const int mark = scratch.Mark();
+  if (TakeOutBlocksInTheWay(prepared, b, scratch)) RuleReasons(prepared, b, out);
+  RollBack(prepared, scratch, mark);
   return out;
 }
 
 WhyNotReport BuildWhyNot(const School& school) {
   auto prepared = std::make_unique<School>(school);
   PrepareAllTeachers(*prepared);
+  auto journal = std::make_unique<ChangeJournal>();
   WhyNotReport report;
   // A fix, and the rows whose next block it would let in.
   std::map<std::tuple<int, int, int, int, int, int, int>, std::set<std::size_t>> lets;
@@ -340,9 +347,9 @@ WhyNotReport BuildWhyNot(const School& school) {
           const int last = std::min<int>(cg->lastHour[d], kHoursPerDay);
           if (first == 0 || last == 0) continue;
           for (int hour = first; hour <= last - row.length + 1; ++hour) {
-            WhyNotCell cell{
-                day, hour,
-                ReasonsAt(*prepared, tl.classNo, tl.lesson, row.length, CellIndex(day, hour))};
+            WhyNotCell cell{day, hour,
+                            ReasonsAt(*prepared, tl.classNo, tl.lesson, row.length,
+                                      CellIndex(day, hour), *journal)};
             // A start the run never tries is a reason of its own, listed first: whatever
             // else is opened there, the run would not place the block at it.
             if (const std::optional<Reason> never = StartNeverTried(

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/school.h"
+#include "engine/change_journal.h"
 
 namespace kalvodrin {
 
@@ -99,6 +100,11 @@ std::optional<Reason> StartNeverTried(const School& prepared, int classNo, int l
 // is one block is a cell that moving that block opens; they are put back before it
 // returns, every byte as it was.
 std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length, int startCell);
+// The same with the journal that takes the blocks out lent by the caller, empty, and
+// left empty: one journal is tens of kilobytes to clear, and the report asks every
+// cell of every lesson.
+std::vector<Reason> ReasonsAt(School& prepared, int classNo, int lesson, int length, int startCell,
+                              ChangeJournal& scratch);
 
 // Plain Turkish words for a reason, UTF-8, with names of teachers, classes, rooms and
 // lessons.
