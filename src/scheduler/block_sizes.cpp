@@ -20,10 +20,18 @@ std::vector<int> BlockSizes(const School& school) {
 
 namespace {
 
+// The runs of a lesson in a class's timetable: at most one in every other hour of a
+// day. Held in place, not in a vector: the run asks for them at every block it tries.
+struct LessonRunList {
+  static constexpr std::size_t kMost = kDays * ((kHoursPerDay + 1) / 2);
+  std::array<int, kMost> length{};
+  std::size_t count = 0;
+};
+
 // Lengths of the runs of the lesson in the class's timetable, in cell order. A run
 // ends at the end of its day.
-std::vector<int> LessonRuns(const TClassGridRec& grid, int lesson) {
-  std::vector<int> runs;
+LessonRunList LessonRuns(const TClassGridRec& grid, int lesson) {
+  LessonRunList runs;
   for (int day = 1; day <= kDays; ++day) {
     int length = 0;
     for (int hour = 1; hour <= kHoursPerDay; ++hour) {
@@ -31,10 +39,10 @@ std::vector<int> LessonRuns(const TClassGridRec& grid, int lesson) {
         ++length;
         continue;
       }
-      if (length > 0) runs.push_back(length);
+      if (length > 0) runs.length[runs.count++] = length;
       length = 0;
     }
-    if (length > 0) runs.push_back(length);
+    if (length > 0) runs.length[runs.count++] = length;
   }
   return runs;
 }
@@ -48,13 +56,13 @@ int NextBlockLength(const School& school, int classNo, int lesson) {
   if (cl == nullptr || rec == nullptr || grid == nullptr) return 0;
   const int remaining = rec->weeklyHours - PlacedHours(school, classNo, lesson);
   if (remaining <= 1) return std::max(remaining, 0);
-  std::vector<int> runs = LessonRuns(*grid, lesson);
-  std::vector<bool> matched(runs.size(), false);
+  const LessonRunList runs = LessonRuns(*grid, lesson);
+  std::array<bool, LessonRunList::kMost> matched{};
   for (uint8_t part : cl->pattern) {
     if (part == 0) continue;
     bool found = false;
-    for (std::size_t i = 0; i < runs.size() && !found; ++i) {
-      if (matched[i] || runs[i] != part) continue;
+    for (std::size_t i = 0; i < runs.count && !found; ++i) {
+      if (matched[i] || runs.length[i] != part) continue;
       matched[i] = true;
       found = true;
     }

@@ -55,5 +55,16 @@ TEST(NextBlockLength, CutToTheHoursMissing) {
   EXPECT_EQ(NextBlockLength(t.school, 1, 9), 0);  // the class does not take lesson 9
 }
 
+// A lesson on every other hour of the week stands in forty runs, the most a week can
+// hold: each is read, and none is taken for the part of two hours.
+TEST(NextBlockLength, ReadsTheMostRunsAWeekHolds) {
+  TestSchool t;
+  t.Lesson(1, 3, {2, 1}).Class(1, 1, 16).Teacher(1).Give(1, 1, {1}).Done();
+  t.L(1).weeklyHours = 42;  // as a damaged file may say
+  for (int day = 1; day <= kDays; ++day)
+    for (int hour = 1; hour <= kHoursPerDay; hour += 2) ASSERT_TRUE(t.Put(1, 1, 1, day, hour));
+  EXPECT_EQ(NextBlockLength(t.school, 1, 1), 2);
+}
+
 }  // namespace
 }  // namespace kalvodrin
