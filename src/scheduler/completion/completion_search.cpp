@@ -830,8 +830,7 @@ void CompletionSearch::RunChains(long budget, bool briefly, long patienceOverrid
     if (choice.start == 0 || !Move(unit, choice)) {
       parked_.push_back(unit);
     } else {
-      for (std::size_t i = choice.takenOut.size(); i > 1; --i)
-        std::swap(choice.takenOut[i - 1], choice.takenOut[Ix(rng_.Below(static_cast<int>(i)))]);
+      Shuffle(choice.takenOut);
       for (int x : choice.takenOut)
         if (model_.units[Ix(x)].start == 0) waiting_.push_back(x);
     }
@@ -1010,8 +1009,7 @@ void CompletionSearch::MendGapLimits() {
   std::vector<int> over;
   for (const TTeacherGridRec& t : school_.TeacherGrids)
     if (TeacherGapExcess(model_, t.teacher) > 0) over.push_back(t.teacher);
-  for (std::size_t i = over.size(); i > 1; --i)
-    std::swap(over[i - 1], over[Ix(rng_.Below(static_cast<int>(i)))]);
+  Shuffle(over);
   NearestLimitsFirst(over);
   for (int pass = 0; pass < kMendPasses && !MendSpent(budget); ++pass)
     for (int teacher : over)
@@ -1078,8 +1076,7 @@ void CompletionSearch::LowerSoftCosts() {
     if (model_.units[u].start != 0 && !model_.units[u].fixed && !model_.units[u].guidance)
       order.push_back(static_cast<int>(u));
   for (int round = 0; round < kSoftRounds; ++round) {
-    for (std::size_t i = order.size(); i > 1; --i)
-      std::swap(order[i - 1], order[Ix(rng_.Below(static_cast<int>(i)))]);
+    Shuffle(order);
     bool moved = false;
     for (int unit : order) {
       if (Interrupted()) return;

@@ -157,6 +157,13 @@ class CompletionSearch {
   }
   // No teacher's gaps may go further over the limits than they are now.
   void AllowGapsAsTheyAre();
+  // Puts the items in an order drawn from the search's own random numbers, so that one
+  // seed gives one order.
+  template <typename T>
+  void Shuffle(std::vector<T>& items) {
+    for (std::size_t i = items.size(); i > 1; --i)
+      std::swap(items[i - 1], items[static_cast<std::size_t>(rng_.Below(static_cast<int>(i)))]);
+  }
   // Orders the teachers by their hours over the gap limits, fewest first; equals keep
   // their order.
   void NearestLimitsFirst(std::vector<int>& teachers) const;

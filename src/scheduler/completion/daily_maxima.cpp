@@ -58,8 +58,7 @@ void CompletionSearch::MendDailyMaxima() {
   std::vector<int> over;
   for (const TTeacherGridRec& t : school_.TeacherGrids)
     if (HoursOverDailyMaximum(t.teacher) > 0) over.push_back(t.teacher);
-  for (std::size_t i = over.size(); i > 1; --i)
-    std::swap(over[i - 1], over[Ix(rng_.Below(static_cast<int>(i)))]);
+  Shuffle(over);
   for (int teacher : over) {
     const int most = model_.PreparedMaxPerDay(teacher);
     for (int failed = 0; failed < kDailyTries;) {
@@ -77,8 +76,7 @@ void CompletionSearch::MendDailyMaxima() {
         if (!model_.units[Ix(x)].fixed && !model_.units[Ix(x)].guidance) movable.push_back(x);
       }
       if (movable.empty()) break;
-      for (std::size_t i = movable.size(); i > 1; --i)
-        std::swap(movable[i - 1], movable[Ix(rng_.Below(static_cast<int>(i)))]);
+      Shuffle(movable);
       HoldDaysAsTheyAre();
       // Teachers within the gap limits stay within them; the gaps of those over them
       // may grow a little.

@@ -81,8 +81,7 @@ bool CompletionSearch::TradeTeachersHour(int teacher, const std::function<bool()
       if (x == kFreeCell && model_.TeacherOpen(teacher, cell)) targets.push_back(cell);
     }
   }
-  for (std::size_t i = hours.size(); i > 1; --i)
-    std::swap(hours[i - 1], hours[Ix(rng_.Below(static_cast<int>(i)))]);
+  Shuffle(hours);
   for (int x : hours)
     for (int cell : targets)
       if (TradeHours(x, cell, better)) return true;

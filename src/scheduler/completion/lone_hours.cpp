@@ -31,8 +31,7 @@ void CompletionSearch::MendSingleHourDays() {
   for (int pass = 0; pass < kSettlePasses && settledAny; ++pass) {
     settledAny = false;
     std::vector<std::pair<int, int>> lone = LoneHours();
-    for (std::size_t i = lone.size(); i > 1; --i)
-      std::swap(lone[i - 1], lone[Ix(rng_.Below(static_cast<int>(i)))]);
+    Shuffle(lone);
     for (const auto& [unit, teacher] : lone) {
       if (MendSpent(budget)) break;
       // Still that teacher's only hour of the day (an earlier try may have moved it)?
@@ -91,8 +90,7 @@ std::vector<int> CompletionSearch::PullableTo(int teacher, int day) {
       pullable.push_back(x);
     }
   }
-  for (std::size_t i = pullable.size(); i > 1; --i)
-    std::swap(pullable[i - 1], pullable[Ix(rng_.Below(static_cast<int>(i)))]);
+  Shuffle(pullable);
   // A block of fewer teachers and classes finds a place on that day sooner, and moves
   // fewer others' days.
   auto participants = [&](int x) {
