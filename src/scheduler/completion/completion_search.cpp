@@ -8,6 +8,7 @@
 #include "core/cells.h"
 #include "engine/block_operations.h"
 #include "scheduler/completion/model_costs.h"
+#include "scheduler/completion/step_aside.h"
 #include "scheduler/run_state.h"
 
 namespace kalvodrin {
@@ -167,6 +168,8 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out, boo
 }
 
 bool CompletionSearch::GapsWithin(int teacher, const TeacherWeekDraft& week) const {
+  // Most drafts only take a block or two out of the teacher's days: no count needed.
+  if (week.NoWorseThanNow()) return true;
   const int excess = week.Excess();
   // Over already (a timetable made by hand, or a bend kept from a longer search): no
   // further.
@@ -452,6 +455,14 @@ int CompletionSearch::FreePlaceFor(int unit) const {
 }
 
 bool CompletionSearch::Relocate(int unit, int start, Choice& choice) {
+  // Most first blocks find no place: told without changing the mirror, with the number
+  // FreePlaceFor would draw drawn all the same.
+  const CompletionUnit& first = model_.units[Ix(choice.takenOut.front())];
+  if (first.domain.empty()) return false;
+  if (!CellsFreeSomewhere(model_, choice.takenOut.front(), unit, start, choice.takenOut)) {
+    rng_.Below(static_cast<int>(first.domain.size()));
+    return false;
+  }
   // Blocks taken from the mirror, with their starts; kept allocated, as this runs for
   // many places of every move.
   std::vector<std::pair<int, int>>& undo = relocateUndo_;

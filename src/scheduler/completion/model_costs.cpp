@@ -90,6 +90,7 @@ void TeacherWeekDraft::Put(int unit, int start) {
   waiting_ -= u.block.length;
   taken_[Ix(day)] |= ((1U << u.block.length) - 1) << HourOfCell(start);
   touched_ |= 1U << day;
+  put_ = true;
   resolved_ = false;
   most_ = -1;
 }
@@ -122,6 +123,28 @@ int TeacherWeekDraft::Excess() const {
   if (!resolved_ && Most() <= waiting_) return 0;
   Resolve();
   return std::max(0, week_.BreachHours(limits) - waiting_);
+}
+
+bool TeacherWeekDraft::NoWorseThanNow() const {
+  if (put_) return false;
+  for (uint32_t days = touched_; days != 0; days &= days - 1) {
+    const int d = std::countr_zero(days);
+    const uint32_t held = model_->HeldHours(teacher_, d);
+    // The hours strictly inside the day's first and last lesson.
+    const uint32_t inside =
+        ((1U << (31 - std::countl_zero(held))) - 1) & ~((held & (~held + 1)) * 2 - 1);
+    // A run of hours taken out with a gap hour right below and right above it joins
+    // the two gaps.
+    for (uint32_t rest = freed_[Ix(d)]; rest != 0;) {
+      const uint32_t low = rest & (~rest + 1);
+      const uint32_t run = rest & ~(rest + low);
+      rest &= ~run;
+      const uint32_t below = low >> 1;
+      const uint32_t above = run + low;
+      if ((below & inside & ~held) != 0 && (above & inside & ~held) != 0) return false;
+    }
+  }
+  return true;
 }
 
 int TeacherWeekDraft::ExcessWithout(int unit) const {

@@ -40,6 +40,10 @@ class TeacherWeekDraft {
   void Put(int unit, int start);
   // TeacherGapExcess of the week as drafted.
   int Excess() const;
+  // Whether the draft only takes hours out and joins no two gaps of a day into one:
+  // then each hour taken out adds at most one gap hour (to the week, the day, or a gap
+  // too long) and waits, so Excess is at most the teacher's excess now, uncounted.
+  bool NoWorseThanNow() const;
   // The same with `unit` taken out too; the draft stays as it is. Requires: a placed
   // unit the teacher teaches, not taken out yet.
   int ExcessWithout(int unit) const;
@@ -64,6 +68,7 @@ class TeacherWeekDraft {
   std::array<uint32_t, kDays + 1> freed_{};
   std::array<uint32_t, kDays + 1> taken_{};
   uint32_t touched_ = 0;
+  bool put_ = false;  // a unit stands somewhere new
   // The week with the days touched counted as drafted, and those days.
   mutable int most_ = -1;  // Most(), -1 until asked after a change
   mutable bool resolved_ = false;

@@ -25,6 +25,7 @@
 #include "scheduler/completion/completion_search.h"
 #include "scheduler/completion/model_costs.h"
 #include "scheduler/completion/soft_costs.h"
+#include "scheduler/completion/step_aside.h"
 
 namespace kalvodrin {
 namespace {
@@ -113,6 +114,34 @@ TEST(GapLimitsTest, HoursStillWaitingMayMendGapsUpToTheirNumber) {
   EXPECT_EQ(TeacherGapExcess(model, 1, waitingUnit, CellIndex(1, 5), {atFour}), 1);
   // Taking out the last hour of the day ends the gap.
   EXPECT_EQ(TeacherGapExcess(model, 1, -1, 0, {atFour}), 0);
+}
+
+// Teacher 1 at Monday hours 1, 3 and 5: two gaps of one hour, within limits of two
+// gap hours a week and none longer than one hour. Taking out hour 3 joins them into a
+// gap of three hours that the hour then waiting cannot mend, so that draft must be
+// counted; taking out hour 1 or 5 only shortens the day.
+TEST(GapLimitsTest, ADraftTakingOutTheHourBetweenTwoGapsIsCounted) {
+  TestSchool t = ThreeHoursOnMonday();
+  t.school.Settings.maxGapsPerWeek = 2;
+  PrepareAllTeachers(t.school);
+  ASSERT_TRUE(t.Put(1, 1, 1, 1, 1) && t.Put(1, 1, 1, 1, 3) && t.Put(1, 1, 1, 1, 5));
+  const CompletionModel model(t.school);
+  ASSERT_EQ(TeacherGapExcess(model, 1), 0);
+  auto takingOut = [&](int hour) {
+    TeacherWeekDraft week(model, 1);
+    for (std::size_t u = 0; u < model.units.size(); ++u)
+      if (model.units[u].start == CellIndex(1, hour)) week.Take(static_cast<int>(u));
+    return week;
+  };
+  EXPECT_FALSE(takingOut(3).NoWorseThanNow());
+  EXPECT_EQ(takingOut(3).Excess(), 1);
+  EXPECT_TRUE(takingOut(1).NoWorseThanNow());
+  EXPECT_TRUE(takingOut(5).NoWorseThanNow());
+  // Putting an hour anywhere may add gaps: always counted.
+  TeacherWeekDraft moved = takingOut(5);
+  for (std::size_t u = 0; u < model.units.size(); ++u)
+    if (model.units[u].start == CellIndex(1, 5)) moved.Put(static_cast<int>(u), CellIndex(1, 4));
+  EXPECT_FALSE(moved.NoWorseThanNow());
 }
 
 // Classes 1 and 2 have Monday hours 1-3, each full: lessons 1 and 4 of teacher 1,
@@ -590,12 +619,36 @@ bool HoldersInTheWay(const CompletionModel& model, int unit, int start, std::vec
   return true;
 }
 
+// The starts among the unit's places where, with the move made in the mirror, every
+// cell of its participants is free, looked up cell by cell.
+std::array<uint32_t, kDays + 1> FreeStartsAfresh(const CompletionModel& model, int x) {
+  const CompletionUnit& u = model.units[static_cast<std::size_t>(x)];
+  const Block& b = u.block;
+  auto free = [&](int s) {
+    for (int c = s; c < s + b.length; ++c) {
+      for (int k = 0; k < b.teacherCount; ++k)
+        if (model.TeacherAt(b.teachers[static_cast<std::size_t>(k)], c) != kFreeCell) return false;
+      for (int k = 0; k < b.classCount; ++k)
+        if (model.ClassAt(b.classes[static_cast<std::size_t>(k)], c) != kFreeCell) return false;
+      for (int k = 0; k < b.roomCount; ++k)
+        if (model.RoomAt(b.rooms[static_cast<std::size_t>(k)], c) != kFreeCell) return false;
+    }
+    return true;
+  };
+  std::array<uint32_t, kDays + 1> starts{};
+  for (int s : u.domain)
+    if (free(s)) starts[static_cast<std::size_t>(DayOfCell(s))] |= 1U << HourOfCell(s);
+  return starts;
+}
+
 // On a real school of lessons with up to three teachers, with gap limits of every kind
 // (none to two gap hours, in the week or each day, gaps of at most zero or one hour),
 // blocks put and taken at random: after every move each teacher's week as the mirror
 // keeps it equals a count from the cells, and a change judged without making it (a
 // waiting block put where it takes others out, and one more of the teacher's blocks
 // taken out) equals the count after making it. The classes' days as bits follow too.
+// And the teachers of the blocks taken out that the unit does not have: where their
+// drafts say no worse without a count, their gaps go no further over the limits.
 TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
   School school;
   school.WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / "es-1-school";
@@ -620,6 +673,8 @@ TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
     };
     int judged = 0;
     int over = 0;
+    int notWorse = 0;
+    int joined = 0;
     for (int move = 0; move < 2000; ++move) {
       const int unit = static_cast<int>(below(model.units.size()));
       const CompletionUnit& u = model.units[static_cast<std::size_t>(unit)];
@@ -663,6 +718,21 @@ TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
           week.Put(unit, start);
           ASSERT_EQ(week.Excess(), TeacherGapExcess(model, teacher, unit, start, out));
           const int withoutAlso = also >= 0 ? week.ExcessWithout(also) : 0;
+          // (teacher, excess now) of the teachers the move only takes hours from, where
+          // the draft says no worse.
+          std::vector<std::pair<int, int>> noWorse;
+          for (const auto& [t, excess] : drafted) {
+            const Block& b = u.block;
+            if (std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, t) !=
+                b.teachers.begin() + b.teacherCount)
+              continue;
+            TeacherWeekDraft only(model, t);
+            for (int x : out) only.Take(x);
+            if (only.NoWorseThanNow())
+              noWorse.emplace_back(t, TeacherGapExcess(model, t));
+            else
+              ++joined;
+          }
           std::vector<std::pair<int, int>> undo;
           for (int x : out) {
             undo.emplace_back(x, model.units[static_cast<std::size_t>(x)].start);
@@ -670,6 +740,10 @@ TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
           }
           model.Put(unit, start);
           for (const auto& [t, excess] : drafted) expectAsCounted(t, excess);
+          for (const auto& [t, was] : noWorse) {
+            ASSERT_LE(TeacherGapExcess(model, t), was) << "teacher " << t;
+            ++notWorse;
+          }
           if (also >= 0) {
             const int alsoAt = model.units[static_cast<std::size_t>(also)].start;
             model.Take(also);
@@ -701,6 +775,72 @@ TEST(GapLimitsTest, TeachersGapsKeptAsBlocksMoveEqualACountAfresh) {
     // The moves judged were many, and some of them over the limits.
     EXPECT_GT(judged, 300);
     EXPECT_GT(over, 10);
+    EXPECT_GT(notWorse, 500);
+    EXPECT_GT(joined, 10);
+  }
+}
+
+// On the two real schools with blocks of two hours and rooms, every waiting unit put
+// where it finds free cells, then placed units moved at random where they take others
+// out: where each block taken out finds free cells, judged without making the move,
+// equals the cells looked up one by one after making it.
+TEST(GapLimitsTest, WhereABlockTakenOutCouldGoEqualsTheCellsAfterTheMove) {
+  for (const char* folder : {"na-havana-ps-2016", "br-eeblj-diurno"}) {
+    SCOPED_TRACE(folder);
+    School school;
+    school.WorkFolder = std::filesystem::path(KALVODRIN_BENCH_SCHOOLS) / folder;
+    ASSERT_TRUE(LoadSchoolWithoutWriting(school).ok());
+    PrepareAllTeachers(school);
+    CompletionModel model(school);
+    std::mt19937 rng(3);
+    auto below = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    for (std::size_t unit = 0; unit < model.units.size(); ++unit) {
+      const CompletionUnit& u = model.units[unit];
+      if (u.start != 0 || u.fixed || u.guidance) continue;
+      for (int start : u.domain) {
+        std::vector<int> out;
+        if (HoldersInTheWay(model, static_cast<int>(unit), start, out) && out.empty()) {
+          model.Put(static_cast<int>(unit), start);
+          break;
+        }
+      }
+    }
+    int freeSomewhere = 0;
+    int nowhere = 0;
+    int longer = 0;
+    int withRooms = 0;
+    for (int probe = 0; probe < 3000; ++probe) {
+      const int unit = static_cast<int>(below(model.units.size()));
+      const CompletionUnit& u = model.units[static_cast<std::size_t>(unit)];
+      if (u.start == 0 || u.fixed || u.guidance) continue;
+      const int from = u.start;
+      model.Take(unit);
+      const int start = u.domain[below(u.domain.size())];
+      std::vector<int> out;
+      if (HoldersInTheWay(model, unit, start, out) && !out.empty()) {
+        std::vector<std::array<uint32_t, kDays + 1>> freeStarts;
+        for (int x : out) freeStarts.push_back(FreeStartsOnceAside(model, x, unit, start, out));
+        std::vector<std::pair<int, int>> undo;
+        for (int x : out) {
+          undo.emplace_back(x, model.units[static_cast<std::size_t>(x)].start);
+          model.Take(x);
+        }
+        model.Put(unit, start);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+          ASSERT_EQ(freeStarts[i], FreeStartsAfresh(model, out[i])) << "unit " << out[i];
+          (freeStarts[i] == std::array<uint32_t, kDays + 1>{} ? nowhere : freeSomewhere) += 1;
+          const Block& b = model.units[static_cast<std::size_t>(out[i])].block;
+          longer += b.length > 1 ? 1 : 0;
+          withRooms += b.roomCount > 0 ? 1 : 0;
+        }
+        model.Take(unit);
+        for (const auto& [x, at] : undo) model.Put(x, at);
+      }
+      model.Put(unit, from);
+    }
+    EXPECT_GT(freeSomewhere, 500);
+    EXPECT_GT(nowhere, 500);
+    EXPECT_GT(longer + withRooms, 50);
   }
 }
 
