@@ -227,6 +227,9 @@ void CompletionModel::BuildDomains(const School& school) {
     unit.guidance =
         guidance != 0 && b.lesson == guidance && GuidanceCell(school, b.classes[0]) != 0;
     const int fixedCell = unit.guidance ? GuidanceCell(school, b.classes[0]) : 0;
+    // Room for every start at once: grown a cell at a time, a domain took up to seven
+    // allocations, and the model is built for every completion.
+    unit.domain.reserve(kCells);
     for (int d = 1; d <= kDays; ++d)
       for (int h = 1; h + b.length - 1 <= kHoursPerDay; ++h) {
         const int cell = CellIndex(d, h);
