@@ -80,6 +80,14 @@ int DayBreach(const LessonRuleSwitches& rules, int blocks, int hours) {
   return blocks <= 1 ? 0 : SameLessonBreach(rules, blocks, hours);
 }
 
+// Whether the list holds the value: a plain loop, as the lists of blocks in the way
+// hold one to three, where std::find's unrolled search costs several times as much;
+// asked for nearly every place weighed.
+bool Holds(const std::vector<int>& list, int value) {
+  for (int x : list)
+    if (x == value) return true;
+  return false;
+}
 }  // namespace
 
 CompletionSearch::CompletionSearch(School& school, const CompletionOptions& options,
@@ -129,7 +137,7 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out, boo
     if (holder == kForeignBlock) return false;
     const CompletionUnit& h = model_.units[Ix(holder)];
     if (h.fixed || h.guidance) return false;
-    if (std::find(out.begin(), out.end(), holder) == out.end()) out.push_back(holder);
+    if (!Holds(out, holder)) out.push_back(holder);
     return true;
   };
   for (int c = start; c <= last; ++c) {
@@ -155,7 +163,7 @@ bool CompletionSearch::Conflicts(int unit, int start, std::vector<int>& out, boo
     const int from = rng_.Below(kHoursPerDay);
     for (int i = 0; i < kHoursPerDay && hours > most; ++i) {
       const int holder = model_.TeacherAt(t, CellIndex(day, (from + i) % kHoursPerDay + 1));
-      if (holder < 0 || std::find(out.begin(), out.end(), holder) != out.end()) continue;
+      if (holder < 0 || Holds(out, holder)) continue;
       const CompletionUnit& x = model_.units[Ix(holder)];
       if (x.fixed || x.guidance) continue;
       out.push_back(holder);
@@ -244,41 +252,23 @@ bool CompletionSearch::GapConflicts(int unit, int start, std::vector<int>& out) 
   }
   if (!any) return true;
   // The blocks taken out of other teachers' days: their hours wait, which makes up for
-  // the gaps they leave, unless two gaps join into one too long. Each of their teachers'
-  // weeks is drafted in one walk over the blocks, and judged once.
-  std::vector<int>& teachers = draftTeachers_;
-  std::vector<TeacherWeekDraft>& weeks = drafts_;
-  teachers.clear();
-  weeks.clear();
-  for (int x : out) {
-    const Block& h = model_.units[Ix(x)].block;
-    for (int k = 0; k < h.teacherCount; ++k) {
-      const int t = h.teachers[Ix(k)];
-      if (!kept(t)) continue;
-      const auto i = static_cast<std::size_t>(std::find(teachers.begin(), teachers.end(), t) -
-                                              teachers.begin());
-      if (i == teachers.size()) {
-        teachers.push_back(t);
-        weeks.emplace_back(model_, t);
-      }
-      weeks[i].Take(x);
-    }
-  }
-  for (TeacherWeekDraft& week : weeks) week.Put(unit, start);
-  // In the order the blocks come, as the mending counts its work: once per block and
-  // teacher.
-  std::size_t judged = 0;
+  // the gaps they leave, unless two gaps join into one too long. Each of their teachers
+  // is judged once, at the first block, with all its blocks taken out; the mending
+  // counts its work once per block and teacher.
+  std::vector<int>& judged = draftTeachers_;
+  judged.clear();
   for (int x : out) {
     const Block& h = model_.units[Ix(x)].block;
     for (int k = 0; k < h.teacherCount; ++k) {
       const int t = h.teachers[Ix(k)];
       if (!kept(t)) continue;
       ++gapChecks_;
-      const auto i = static_cast<std::size_t>(std::find(teachers.begin(), teachers.end(), t) -
-                                              teachers.begin());
-      if (i < judged) continue;
-      if (!GapsWithin(t, weeks[i])) return false;
-      judged = i + 1;
+      if (Holds(judged, t)) continue;
+      judged.push_back(t);
+      TeacherWeekDraft week(model_, t);
+      for (int y : out) week.Take(y);
+      week.Put(unit, start);
+      if (!GapsWithin(t, week)) return false;
     }
   }
   return true;
@@ -291,7 +281,7 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
   const int day = DayOfCell(start);
   const int hour = HourOfCell(start);
   auto take = [&](int x) {
-    if (std::find(out.begin(), out.end(), x) != out.end()) return true;
+    if (Holds(out, x)) return true;
     const CompletionUnit& h = model_.units[Ix(x)];
     if (h.fixed || h.guidance) return false;
     out.push_back(x);
@@ -309,7 +299,7 @@ bool CompletionSearch::LessonRuleConflicts(int unit, int start, std::vector<int>
     const CompletionUnit& h = model_.units[Ix(x)];
     if (x == unit || h.start == 0) continue;
     const int d = DayOfCell(h.start);
-    const bool inTheWay = std::find(out.begin(), out.end(), x) != out.end();
+    const bool inTheWay = Holds(out, x);
     if (d == day && !inTheWay) {
       sameDay.push_back(x);
       hours += h.block.length;

@@ -246,9 +246,8 @@ class CompletionSearch {
   mutable CompletionRng rng_;
   mutable std::vector<int> sameDayScratch_;  // LessonRuleConflicts' list, kept allocated
   std::vector<std::pair<int, int>> relocateUndo_;  // Relocate's list, kept allocated
-  // GapConflicts' teachers of the blocks in the way and their weeks, kept allocated
+  // GapConflicts' teachers of the blocks in the way judged so far, kept allocated
   mutable std::vector<int> draftTeachers_;
-  mutable std::vector<TeacherWeekDraft> drafts_;
   std::unique_ptr<ChangeJournal> journal_;
   std::chrono::steady_clock::time_point deadline_;
   std::vector<int> waiting_;     // a stack: the blocks just taken out are placed next

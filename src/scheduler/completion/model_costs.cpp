@@ -67,9 +67,12 @@ TeacherWeekDraft::TeacherWeekDraft(const CompletionModel& model, int teacher)
     : model_(&model), teacher_(teacher), waiting_(model.WaitingHours(teacher)) {}
 
 bool TeacherWeekDraft::Teaches(int unit) const {
+  // A plain loop: most blocks have one teacher, where std::find's unrolled search costs
+  // several times as much, and drafts ask this of every block in the way.
   const Block& b = model_->units[Ix(unit)].block;
-  return std::find(b.teachers.begin(), b.teachers.begin() + b.teacherCount, teacher_) !=
-         b.teachers.begin() + b.teacherCount;
+  for (int k = 0; k < b.teacherCount; ++k)
+    if (b.teachers[Ix(k)] == teacher_) return true;
+  return false;
 }
 
 void TeacherWeekDraft::Take(int unit) {
@@ -80,7 +83,6 @@ void TeacherWeekDraft::Take(int unit) {
   freed_[Ix(day)] |= ((1U << u.block.length) - 1) << HourOfCell(u.start);
   touched_ |= 1U << day;
   resolved_ = false;
-  most_ = -1;
 }
 
 void TeacherWeekDraft::Put(int unit, int start) {
@@ -92,16 +94,6 @@ void TeacherWeekDraft::Put(int unit, int start) {
   touched_ |= 1U << day;
   put_ = true;
   resolved_ = false;
-  most_ = -1;
-}
-
-int TeacherWeekDraft::Most() const {
-  if (most_ < 0) {
-    most_ = model_->GapsOfWeek(teacher_).hours;
-    for (uint32_t days = touched_; days != 0; days &= days - 1)
-      most_ += kHoursPerDay - model_->GapsOn(teacher_, std::countr_zero(days)).hours;
-  }
-  return most_;
 }
 
 void TeacherWeekDraft::Resolve() const {
@@ -119,8 +111,6 @@ void TeacherWeekDraft::Resolve() const {
 int TeacherWeekDraft::Excess() const {
   const GapLimits& limits = model_->GapLimitsOfTeacher(teacher_);
   if (!limits.kept) return 0;
-  // Most places are judged while many hours still wait, and need no count.
-  if (!resolved_ && Most() <= waiting_) return 0;
   Resolve();
   return std::max(0, week_.BreachHours(limits) - waiting_);
 }
@@ -153,9 +143,7 @@ int TeacherWeekDraft::ExcessWithout(int unit) const {
   const int day = DayOfCell(u.start);
   const int waiting = waiting_ + u.block.length;
   const bool touched = (touched_ >> day & 1U) != 0;
-  if (!limits.kept ||
-      Most() + (touched ? 0 : kHoursPerDay - model_->GapsOn(teacher_, day).hours) <= waiting)
-    return 0;
+  if (!limits.kept) return 0;
   Resolve();
   const uint32_t bits = ((1U << u.block.length) - 1) << HourOfCell(u.start);
   const uint32_t held =

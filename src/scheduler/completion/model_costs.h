@@ -55,9 +55,6 @@ class TeacherWeekDraft {
  private:
   static std::size_t Ix(int n) { return static_cast<std::size_t>(n); }
   bool Teaches(int unit) const;
-  // The most gap hours the week could hold with the days touched changed anyhow: never
-  // fewer than the hours over the limits.
-  int Most() const;
   // Counts the days touched, once after each change.
   void Resolve() const;
 
@@ -70,7 +67,6 @@ class TeacherWeekDraft {
   uint32_t touched_ = 0;
   bool put_ = false;  // a unit stands somewhere new
   // The week with the days touched counted as drafted, and those days.
-  mutable int most_ = -1;  // Most(), -1 until asked after a change
   mutable bool resolved_ = false;
   mutable CompletionModel::WeekGaps week_;
   mutable std::array<CompletionModel::DayGaps, kDays + 1> days_{};

@@ -16,7 +16,9 @@ uint32_t HoursOf(const Block& b, int start) { return ((1U << b.length) - 1) << H
 
 // Whether the owner is in a block's list of classes, teachers or rooms.
 bool Among(std::pair<const uint8_t*, int> list, int owner) {
-  return std::find(list.first, list.first + list.second, owner) != list.first + list.second;
+  for (int k = 0; k < list.second; ++k)
+    if (list.first[k] == owner) return true;
+  return false;
 }
 
 }  // namespace
