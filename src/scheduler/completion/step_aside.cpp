@@ -50,7 +50,12 @@ std::array<uint32_t, kDays + 1> FreeStartsOnceAside(const CompletionModel& model
   auto teachers = [](const Block& k) { return std::pair(k.teachers.data(), k.teacherCount); };
   auto classHeld = [&](int owner, int d) { return model.ClassHeldHours(owner, d); };
   auto teacherHeld = [&](int owner, int d) { return model.HeldHours(owner, d); };
+  // Where the class has no start left, the teachers need not be looked at.
+  auto none = [&] {
+    return std::all_of(starts.begin() + 1, starts.end(), [](uint32_t hours) { return hours == 0; });
+  };
   for (int k = 0; k < b.classCount; ++k) narrow(b.classes[Ix(k)], classes, classHeld);
+  if (none()) return starts;
   for (int k = 0; k < b.teacherCount; ++k) narrow(b.teachers[Ix(k)], teachers, teacherHeld);
   // Rooms have no hours as bits: their cells one by one, for the starts left.
   auto roomsFree = [&](int s) {
