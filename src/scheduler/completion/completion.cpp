@@ -42,7 +42,7 @@ CompletionOutcome CompleteTimetable(School& school, const CompletionOptions& opt
   search.MendSingleHourDays();
   search.MendGapLimits();
   search.LowerSoftCosts();
-  search.MendSingleHourDays();
+  search.MendSingleHourDays(/*last=*/true);
 
   // A guidance hour the search placed is closed under it, as the classic run does, so
   // that later work leaves it at its fixed hour.

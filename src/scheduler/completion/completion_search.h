@@ -44,8 +44,9 @@ class CompletionSearch {
   // (and what it takes out) again with every rule kept, or else one of the teacher's
   // blocks of another day, which may then go only to that day; kept only with every hour
   // back in, no teacher newly over the gap limits, and fewer such days at a price in gap
-  // hours (kSettleWeights) or as many at lower soft costs.
-  void MendSingleHourDays();
+  // hours (kSettleWeights) or as many at lower soft costs. The `last` settling goes on
+  // past where the passes end, trying every lone hour left again, at no price in gaps.
+  void MendSingleHourDays(bool last = false);
   void LowerSoftCosts();
 
   const CompletionModel& model() const { return model_; }
@@ -195,8 +196,9 @@ class CompletionSearch {
   // the fewest teachers and classes, at random among equals.
   std::vector<int> PullableTo(int teacher, int day);
   // Takes the unit out and lets the chains place it (and what it takes out) again; keeps
-  // the result as MendSingleHourDays says, else goes back. True when kept.
-  bool SettleIfFewerLoneHours(int unit, const MendBudget& budget);
+  // the result as MendSingleHourDays says (and, with `noMoreGaps`, only with no more gap
+  // hours), else goes back. True when kept.
+  bool SettleIfFewerLoneHours(int unit, const MendBudget& budget, bool noMoreGaps);
   // Moves the placed unit elsewhere with every rule kept and nothing left waiting: to a
   // free place, or into the place of one block that moves on in turn, a few blocks on;
   // kept only where `better`, asked of the mirror with the moves made, says

@@ -21,14 +21,24 @@ constexpr std::size_t kPullTries = 3;
 // Passes over the lone hours: a lone hour settled may let another that could not be
 // settled before go, and a pass that settles none ends them.
 constexpr int kSettlePasses = 3;
+// The last settling goes on where the passes would end, up to this many in all, trying
+// every lone hour left again: what it leaves stays, and a try of the chains' short runs
+// that failed often succeeds on another draw. Those further passes keep only settlings
+// that cost no gap hour, the price in gaps having been paid by the passes before.
+constexpr int kLastSettlePasses = 6;
 
 }  // namespace
 
-void CompletionSearch::MendSingleHourDays() {
+void CompletionSearch::MendSingleHourDays(bool last) {
   if (waitingWeight_ != 0 || Interrupted()) return;
   const MendBudget budget = BeginMend(kSettleStepsPerUnit, kSettleChecksPerUnit);
   bool settledAny = true;
-  for (int pass = 0; pass < kSettlePasses && settledAny; ++pass) {
+  bool further = false;
+  for (int pass = 0; pass < (last ? kLastSettlePasses : kSettlePasses); ++pass) {
+    if (pass >= kSettlePasses || !settledAny) {
+      if (!last) break;
+      further = true;
+    }
     settledAny = false;
     std::vector<std::pair<int, int>> lone = LoneHours();
     Shuffle(lone);
@@ -41,14 +51,14 @@ void CompletionSearch::MendSingleHourDays() {
       // or another of the teacher's hours take its place.
       barredTeacher_ = teacher;
       barredDay_ = day;
-      bool settled = SettleIfFewerLoneHours(unit, budget);
+      bool settled = SettleIfFewerLoneHours(unit, budget, further);
       barredTeacher_ = 0;
       // Or another of the teacher's blocks comes to that day.
       for (int other : settled ? std::vector<int>{} : PullableTo(teacher, day)) {
         if (MendSpent(budget)) break;
         pinnedUnit_ = other;
         pinnedDay_ = day;
-        settled = SettleIfFewerLoneHours(other, budget);
+        settled = SettleIfFewerLoneHours(other, budget, further);
         pinnedUnit_ = -1;
         if (settled) break;
       }
@@ -103,7 +113,7 @@ std::vector<int> CompletionSearch::PullableTo(int teacher, int day) {
   return pullable;
 }
 
-bool CompletionSearch::SettleIfFewerLoneHours(int unit, const MendBudget& budget) {
+bool CompletionSearch::SettleIfFewerLoneHours(int unit, const MendBudget& budget, bool noMoreGaps) {
   // Nothing waits: a teacher's gap excess is the hours over the limits. Those within
   // them stay within; the gaps of those over them are costs to weigh.
   for (const TTeacherGridRec& t : school_.TeacherGrids)
@@ -119,7 +129,8 @@ bool CompletionSearch::SettleIfFewerLoneHours(int unit, const MendBudget& budget
     const bool fewer = is.singleHourDays < was.singleHourDays &&
                        is.Weighted(kSettleWeights) < was.Weighted(kSettleWeights);
     const bool cheaper = is.singleHourDays == was.singleHourDays && is.Weighted() < was.Weighted();
-    if (fewer || cheaper) return true;
+    const bool gapsPaid = !noMoreGaps || is.gapHours <= was.gapHours;
+    if ((fewer || cheaper) && gapsPaid) return true;
   }
   best_ = whole;
   RestoreSaved();
